@@ -1,0 +1,80 @@
+// Throughput of the calculation core: one design check with its report, one
+// cost check, one project-file read.
+
+#include <benchmark/benchmark.h>
+
+#include "engine/cost_analysis.h"
+#include "engine/design_analysis.h"
+#include "engine/program_state.h"
+#include "engine/report_assembly.h"
+#include "files/atomic_file.h"
+#include "files/lifecycle.h"
+#include "files/project_file.h"
+#include "text/unicode.h"
+
+namespace castovin {
+namespace {
+
+struct Fixture {
+    RecordingMessageBox box;
+    ProgramState state{box};
+    Fixture()
+    {
+        InitialiseModel(state, "castovin");
+        state.Settings.DisplayHistoryWin = 0;
+        FileNew(state, true, true);
+        state.ProjectFilePath = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
+        FileOpen(state);
+    }
+};
+
+void DesignCheckWithReport(benchmark::State& bench)
+{
+    Fixture f;
+    for (auto _ : bench) {
+        FillWorkCopies(f.state);
+        DesignAnalysis(f.state);
+        LoadOutBuf0(f.state, false, false, false);
+        benchmark::DoNotOptimize(f.state.OutputBuffer[0].data());
+        benchmark::DoNotOptimize(f.state.OutputBuffer[1].data());
+    }
+}
+BENCHMARK(DesignCheckWithReport);
+
+void CostCheckWithReport(benchmark::State& bench)
+{
+    Fixture f;
+    for (auto _ : bench) {
+        FillWorkCopies(f.state);
+        CostAnalysis(f.state);
+        LoadOutBuf0(f.state, true, false, false);
+        benchmark::DoNotOptimize(f.state.OutputBuffer[1].data());
+    }
+}
+BENCHMARK(CostCheckWithReport);
+
+void ProjectFileRead(benchmark::State& bench)
+{
+    const std::string text = DecodeFileText(ReadWholeFile(CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb"));
+    for (auto _ : bench) {
+        ProjectFileData data;
+        benchmark::DoNotOptimize(ParseProjectFile(text, "cable-bolts-intersections.vlb", data));
+        benchmark::DoNotOptimize(data.Cost.WeeksPerYear);
+    }
+}
+BENCHMARK(ProjectFileRead);
+
+void ProjectFileOpenFromDisk(benchmark::State& bench)
+{
+    Fixture f;
+    for (auto _ : bench) {
+        f.state.ProjectFilePath = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
+        benchmark::DoNotOptimize(FileOpen(f.state));
+    }
+}
+BENCHMARK(ProjectFileOpenFromDisk);
+
+}  // namespace
+}  // namespace castovin
+
+BENCHMARK_MAIN();

@@ -1,0 +1,19 @@
+#pragma once
+// castovin-cli: the calculation core from the command line.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace castovin {
+
+// Exit statuses.
+inline constexpr int CliOk = 0;
+inline constexpr int CliFailed = 1;
+inline constexpr int CliUsage = 2;
+
+// Runs one command; `args` excludes the program name. Reports go to `out`
+// byte for byte, problems to `err` as one line.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace castovin

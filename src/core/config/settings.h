@@ -1,0 +1,91 @@
+#pragma once
+// The settings record: one field per settings key, named as the key, with
+// the built-in values a newly created settings file receives.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace castovin {
+
+inline constexpr const char* SettingsFileVersionTag = "050817";
+
+// Codes by which the settings file is written and read section by section.
+enum class SettingsGroup : int16_t {
+    All = 1,
+    Settings = 2,
+    FileMenu = 3,
+    TextBrowse = 4,
+    Graph = 5,
+    VELBOptions = 6,
+    VELBDefaults = 10,
+    VELBBoltGrade = 11,
+};
+
+// One entry of the recent-file list.
+struct RecentFile {
+    std::string LastFile;      // short name shown in the menu
+    int16_t LastFileMode = 0;  // always 1 for entries the program adds
+    std::string LastFileLong;  // full path
+};
+
+struct SettingsRecord {
+    // [Version]
+    std::string INIFileVersion;
+
+    // [Settings]
+    int16_t DefaultUnits = 0;
+    int16_t DisplayHistoryWin = 1;
+    int16_t MaxDisplaySize = 2048;
+    std::string DisplayFontName = "Arial";
+    float DisplayFontSize = 10;
+    int16_t DisplayFontBold = 0;
+    int16_t DisplayFontItalic = 0;
+    int16_t KeepFileNames = 1;
+    int16_t ShowDisclaim = 1;
+    int16_t MaxMainMenu = 0;
+    int16_t EnableMainMenuToolbar = 1;
+    int16_t ShortRecentFiles = 0;
+    int16_t LoadLastInputFile = 0;
+    int16_t RemindAnnualUpdates = 1;
+    int16_t CopyExampleFiles = 1;
+    std::string ExternalEditor = "Notepad.exe";
+    std::string DataPath;
+    std::string FileExtension = "VLB";
+
+    // [FileMenu]
+    int16_t MaxLastFiles = 0;
+    std::array<RecentFile, 5> LastFiles{};  // entries 1..4; entry 0 unused
+
+    // [TextBrowse]
+    std::string BrowseFontName = "Arial";
+    float BrowseFontSize = 10;
+    int16_t BrowseFontBold = 0;
+    int16_t BrowseFontItalic = 0;
+    std::string BrowseDefaultFilter;
+    int16_t BrowseUseNotepad = 0;
+
+    // [Graph]
+    int16_t GraphSetParams = 0;
+    int16_t GridStyle = 0;
+    int16_t GraphStyle = 3;
+    int16_t CurveLegend = 1;
+    int16_t SymbolSize = 5;
+    int16_t GraphUnits = 0;
+    std::string GraphTitle = "Castovin";
+    std::array<std::string, 4> XAxisTitle{};
+    std::string YAxisTitle0;
+
+    // [VELBOptions]
+    int16_t OutputStrUnits = 0;
+    int16_t OutputStrGradUnits = 0;
+    int16_t ShowInputScreenOnLoad = 1;
+    int16_t ViewChildWindow = 1;
+    int16_t PrintModuleHeader = 1;
+    int16_t AskOfficeInstall = 1;
+};
+
+// `low` when the value lies outside low..high, else the value.
+int16_t LimitToRange(double value, int16_t low, int16_t high);
+
+}  // namespace castovin

@@ -1,0 +1,26 @@
+#pragma once
+// Writing a whole file so that it either has its new contents or stays as
+// it was: the bytes go to a temporary file in the same folder, which is
+// flushed to disk and then renamed over the target.
+
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace castovin {
+
+// The system call that writes bytes; replaceable so that tests can make a
+// write fail half way (a full disk).
+using WriteFunction = ssize_t (*)(int fd, const void* data, size_t size);
+
+// Replaces the file at `path` by `content`. An existing target keeps its
+// permissions; a symbolic link keeps pointing at the replaced file. On any
+// failure the previous file is left untouched, the temporary file is
+// removed, and a run-time error naming the path is thrown (75 access error,
+// 76 path not found, 61 disk full, ...).
+void WriteFileAtomically(const std::string& path, std::string_view content, WriteFunction write = nullptr);
+
+// Reads a whole file; a run-time error naming the path when it cannot.
+std::string ReadWholeFile(const std::string& path);
+
+}  // namespace castovin

@@ -1,0 +1,269 @@
+#include "files/project_file.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "engine/program_state.h"
+#include "files/atomic_file.h"
+#include "files/lifecycle.h"
+#include "text/description.h"
+#include "text/messages.h"
+#include "text/number_format.h"
+#include "text/paths.h"
+#include "text/runtime_error.h"
+#include "text/text_format.h"
+#include "text/unicode.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr std::string_view kStartDesc = "##StartDesc##";
+constexpr std::string_view kEndDesc = "##EndDesc##";
+
+// How a value is written: the file number text, or the direct number text
+// with a blank (or "-") before it and a blank after it.
+enum class Form { FileNumber, Direct };
+
+// Calls visit(field, form) for the 45 values of the file, in file order.
+template <typename Data, typename Visit>
+void VisitValueFields(Data& d, Visit visit)
+{
+    auto& s0 = d.Support[0];
+    auto& s1 = d.Support[1];
+    auto& c = d.Cost;
+    visit(s0.CMRR, Form::FileNumber);
+    visit(s0.DepthofCover, Form::FileNumber);
+    visit(s0.UnitWeight, Form::FileNumber);
+    visit(s0.StabilityFactor, Form::FileNumber);
+    visit(s0.ActualBoltLength, Form::FileNumber);
+    visit(s0.BoltDiameter, Form::FileNumber);
+    visit(s0.BoltGrade, Form::FileNumber);
+    visit(s0.BoltsPerRow, Form::Direct);
+    visit(s0.RowSpacing, Form::FileNumber);
+    visit(s0.ActualInterSpan, Form::FileNumber);
+    visit(s0.EntryWidth, Form::FileNumber);
+    visit(s0.NumberOfSystems, Form::Direct);
+    visit(s0.SecondSystemType, Form::FileNumber);
+    visit(s0.SecondSystemLocation, Form::FileNumber);
+    visit(s1.ActualBoltLength, Form::FileNumber);
+    visit(s1.BoltDiameter, Form::FileNumber);
+    visit(s1.BoltGrade, Form::FileNumber);
+    visit(s1.BoltsPerRow, Form::Direct);
+    visit(s1.RowSpacing, Form::FileNumber);
+    visit(s1.BoltsPerIntersection, Form::FileNumber);
+    visit(s1.CableBoltCapacity, Form::FileNumber);
+    for (auto* field : {&c.BoltCost, &c.PlateCost, &c.ResinCost, &c.BitCost, &c.HeaderCost, &c.StrapCost,
+                        &c.BoltsPerShift, &c.CostBoltsPerRow, &c.CostRowSpacing, &c.OperatorsPerShift,
+                        &c.LaborCost, &c.HoursPerShift, &c.MaintenanceHours, &c.MaintenanceCost,
+                        &c.TransportCost, &c.CapitalCost, &c.YearsToDepreciate, &c.AdvancePerShift,
+                        &c.AdvanceRate, &c.CleanProduction, &c.ShiftsPerWeek, &c.WeeksPerYear})
+        visit(*field, Form::FileNumber);
+    visit(c.UseCalculatedProduction, Form::Direct);
+    visit(c.UseCalculatedAdvance, Form::Direct);
+}
+
+template <typename Number>
+std::string NumberLine(Number value, Form form)
+{
+    if (form == Form::FileNumber)
+        return FileNumberText(value);
+    const std::string text = GeneralNumber(value);
+    return (value >= 0 ? " " : "") + text + " ";
+}
+
+// Lines of a file, numbered from 1, with the errors of a reader that runs
+// past the end or meets a bad value.
+class LineReader {
+public:
+    LineReader(std::string_view text, std::string_view fileName) : m_fileName(fileName)
+    {
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t end = text.find('\n', start);
+            const bool last = end == std::string_view::npos;
+            if (last)
+                end = text.size();
+            std::string_view line = text.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
+            m_lines.push_back(line);
+            start = last ? text.size() : end + 1;
+        }
+    }
+
+    std::string_view Next()
+    {
+        if (m_next >= m_lines.size()) {
+            ++m_next;
+            throw RuntimeError(err::InputPastEndOfFile, StandardDescription(err::InputPastEndOfFile) + Where());
+        }
+        return m_lines[m_next++];
+    }
+
+    // The next line as one number.
+    double NextNumber()
+    {
+        const std::string_view line = Next();
+        const std::string_view trimmed = TrimSpace(line);
+        const std::optional<double> value = ParseStrictNumber(trimmed);
+        if (!value)
+            throw RuntimeError(err::TypeMismatch, StandardDescription(err::TypeMismatch) + " (line " +
+                                                      std::to_string(m_next) + " of " + m_fileName + ": '" +
+                                                      std::string(trimmed) + "' is not a number)");
+        return *value;
+    }
+
+    void Read(float& field)
+    {
+        const double value = NextNumber();
+        if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
+            Overflow();
+        field = TextToFloatAsRead(value);
+    }
+
+    void Read(int16_t& field)
+    {
+        const double value = std::nearbyint(NextNumber());  // halves to even
+        if (!(value >= -32768 && value <= 32767))
+            Overflow();
+        field = static_cast<int16_t>(value);
+    }
+
+private:
+    static std::string_view TrimSpace(std::string_view s)
+    {
+        const std::size_t first = s.find_first_not_of(" \t");
+        if (first == std::string_view::npos)
+            return {};
+        return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+    }
+    std::string Where() const { return " (line " + std::to_string(m_next) + " of " + m_fileName + ")"; }
+    [[noreturn]] void Overflow() const
+    {
+        throw RuntimeError(err::Overflow, StandardDescription(err::Overflow) + Where());
+    }
+
+    std::vector<std::string_view> m_lines;
+    std::size_t m_next = 0;
+    std::string m_fileName;
+};
+
+// The first field of the tag line: leading blanks skipped, up to a comma or
+// the line end with trailing blanks removed, or the text inside quotes.
+std::string TagField(std::string_view line)
+{
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    line.remove_prefix(first);
+    if (line.front() == '"') {
+        line.remove_prefix(1);
+        return std::string(line.substr(0, line.find('"')));
+    }
+    line = line.substr(0, line.find(','));
+    const std::size_t last = line.find_last_not_of(" \t");
+    return std::string(line.substr(0, last + 1));
+}
+
+std::string ReadDescription(LineReader& reader)
+{
+    std::string description;
+    std::string_view line = reader.Next();
+    if (line == kStartDesc)
+        line = reader.Next();
+    while (line != kEndDesc) {
+        if (!TrimBlanks(line).empty()) {
+            description += line;
+            description += CrLf;
+        }
+        line = reader.Next();
+    }
+    return description;
+}
+
+ProjectFileData CurrentProjectData(const ProgramState& state)
+{
+    ProjectFileData d;
+    d.UnitSystem = state.UnitSystem;
+    d.ProjectTitle = state.ProjectTitle;
+    d.ProjectDescription = state.ProjectDescription;
+    d.Support = state.Support;
+    d.Cost = state.Cost;
+    return d;
+}
+
+}  // namespace
+
+std::string ProjectFileText(const ProjectFileData& data)
+{
+    std::string out;
+    const auto line = [&out](std::string_view text) {
+        out += text;
+        out += CrLf;
+    };
+    line(ProjectFileTag);
+    line(NumberLine(data.UnitSystem, Form::Direct));
+    line(data.ProjectTitle);
+    line(kStartDesc);
+    line(data.ProjectDescription);
+    line(kEndDesc);
+    VisitValueFields(data, [&line](const auto& field, Form form) { line(NumberLine(field, form)); });
+    return out;
+}
+
+ParseOutcome ParseProjectFile(std::string_view text, std::string_view fileName, ProjectFileData& data)
+{
+    LineReader reader(text, fileName);
+    if (TagField(reader.Next()) != ProjectFileTag)
+        return ParseOutcome::InvalidFormat;
+    int16_t unitSystem = 0;
+    reader.Read(unitSystem);
+    data.UnitSystem = (unitSystem < 0 || unitSystem > 1) ? English : unitSystem;
+    data.ProjectTitle = std::string(reader.Next());
+    data.ProjectDescription = ReadDescription(reader);
+    VisitValueFields(data, [&reader](auto& field, Form) { reader.Read(field); });
+    return ParseOutcome::Read;
+}
+
+bool FileSave(ProgramState& state)
+{
+    AppendHistory(state, "Saving: " + state.ProjectFilePath);
+    NormaliseDescription(state.ProjectDescription);
+    WriteFileAtomically(state.ProjectFilePath, ProjectFileText(CurrentProjectData(state)));
+    state.ProjectSaved = FlagTrue;
+    return true;
+}
+
+bool FileOpen(ProgramState& state)
+{
+    FileNew(state, false, true);
+    AppendHistory(state, "Opening: " + state.ProjectFilePath);
+    try {
+        const std::string text = DecodeFileText(ReadWholeFile(state.ProjectFilePath));
+        ProjectFileData data = CurrentProjectData(state);
+        if (ParseProjectFile(text, BaseName(state.ProjectFilePath), data) == ParseOutcome::InvalidFormat) {
+            state.ProjectFilePath = "Untitled";
+            ShowMessage(state, "Invalid file format", MsgStyle::OK, state.MsgCategory.Error);
+            return false;
+        }
+        state.UnitSystem = data.UnitSystem;
+        state.ProjectTitle = std::move(data.ProjectTitle);
+        state.ProjectDescription = std::move(data.ProjectDescription);
+        state.Support = data.Support;
+        state.Cost = data.Cost;
+    } catch (const RuntimeError&) {
+        // Never leave the empty project bound to the file that failed: a
+        // later Save would overwrite that file.
+        state.ProjectFilePath = "Untitled";
+        throw;
+    }
+    state.ProjectSaved = FlagTrue;
+    state.ProjectEmpty = FlagFalse;
+    state.InputsEntered = FlagTrue;
+    return true;
+}
+
+}  // namespace castovin

@@ -1,0 +1,52 @@
+#pragma once
+// The project file: a tag line "VELB_212", the unit system, the title, the
+// description between two marker lines, then one value per line for every
+// support and cost parameter. Written in UTF-8 with CR LF line ends; files of
+// the Windows program (Windows-1252, CR LF) and files with LF line ends are
+// read as well.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/project.h"
+
+namespace castovin {
+
+struct ProgramState;
+
+inline constexpr std::string_view ProjectFileTag = "VELB_212";
+
+// Everything a project file stores.
+struct ProjectFileData {
+    int16_t UnitSystem = 0;
+    std::string ProjectTitle;
+    std::string ProjectDescription;
+    std::array<SupportRecord, 2> Support{};
+    CostRecord Cost{};
+};
+
+// The file text of a project whose description is already normalised.
+std::string ProjectFileText(const ProjectFileData& data);
+
+enum class ParseOutcome { Read, InvalidFormat };
+
+// Reads decoded file text into `data` (fields the file does not store keep
+// their values). A wrong tag gives InvalidFormat; a missing line, a text
+// where a number belongs or a number out of range throws a run-time error
+// naming `fileName` and the line.
+ParseOutcome ParseProjectFile(std::string_view text, std::string_view fileName, ProjectFileData& data);
+
+// Writes the project to ProjectFilePath; true when written. The description
+// is normalised first. A failure leaves the previous file untouched and
+// throws a run-time error.
+bool FileSave(ProgramState& state);
+
+// Replaces the project by the file named by ProjectFilePath; true when it was
+// read completely. Otherwise the project is the new, empty project named
+// "Untitled": "Invalid file format" is shown for a wrong tag (false), any
+// other failure throws a run-time error.
+bool FileOpen(ProgramState& state);
+
+}  // namespace castovin

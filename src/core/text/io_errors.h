@@ -1,0 +1,16 @@
+#pragma once
+// Run-time errors of file operations, from the system's error codes.
+
+#include <string_view>
+
+namespace castovin {
+
+// Throws the run-time error for a failed open, create, read or write of
+// `path` with the system error code `errorCode`. The description names the
+// path.
+[[noreturn]] void ThrowFileError(int errorCode, bool writing, std::string_view path);
+
+// The run-time error number for a system error code.
+int FileErrorNumber(int errorCode, bool writing, std::string_view path);
+
+}  // namespace castovin

@@ -1,0 +1,129 @@
+#include "text/messages.h"
+
+#include "engine/program_state.h"
+#include "text/number_format.h"
+#include "text/runtime_error.h"
+
+namespace castovin {
+
+int RecordingMessageBox::Show(const std::string& text, int style, const std::string& title)
+{
+    m_shown.push_back({text, style, title});
+    switch (style & 7) {
+    case MsgStyle::OK: return MsgResult::OK;
+    case MsgStyle::YesNo: return MsgResult::No;
+    default: return MsgResult::Cancel;
+    }
+}
+
+int ShowMessage(ProgramState& state, std::string_view text, int style, std::string_view title,
+                std::string_view /*helpFile*/, int /*helpContext*/)
+{
+    std::string logged = title.empty() ? std::string("Message") : std::string(title);
+    logged += ": ";
+    logged += text;
+    AppendHistory(state, logged);
+    std::string shownTitle(title);
+    if (shownTitle.empty())
+        shownTitle = state.ProgramTitle.empty() ? state.ProgramName : state.ProgramTitle;
+    return state.MessageBox.Show(std::string(text), style, shownTitle);
+}
+
+void AppendHistory(ProgramState& state, std::string_view text)
+{
+    if (state.Settings.DisplayHistoryWin == 1)
+        state.History.Append(text, state.Settings.MaxDisplaySize);
+}
+
+void FillCategoryPrefixes(MessageCategories& categories)
+{
+    categories.Prefix.fill({});
+    categories.Prefix[1] = "Project Description: ";
+    categories.Prefix[2] = "Project Parameters: ";
+    categories.Prefix[7] = "Program Options: ";
+    categories.Prefix[8] = "Settings: ";
+}
+
+void SetMsgCategory(ProgramState& state, int formNumber)
+{
+    if (formNumber < 1 || formNumber > 13)
+        throw RuntimeError(err::SubscriptOutOfRange);
+    MessageCategories& c = state.MsgCategory;
+    const std::string& prefix = c.Prefix[static_cast<std::size_t>(formNumber)];
+    c.Message = "Message";
+    c.RangeError = prefix + "Range Error";
+    c.InvalidCharacter = prefix + "Invalid Character";
+    c.Error = prefix + "Error";
+}
+
+namespace {
+
+enum class ErrorClass { Retry, Terminate, Cancelled, Database };
+
+ErrorClass Classify(int32_t number)
+{
+    switch (number) {
+    case err::DeviceTimeout:
+    case err::DeviceFault:
+    case err::OutOfPaper:
+    case err::FileNotFound:
+    case err::DeviceIoError:
+    case err::DiskFull:
+    case err::InputPastEndOfFile:
+    case err::PermissionDenied:
+    case err::DiskNotReady:
+    case err::DiskMediaError:
+    case err::PrinterError:
+    case err::PrinterDriverError:
+    case err::PrinterInfoError:
+        return ErrorClass::Retry;
+    case err::DialogCancelled:
+        return ErrorClass::Cancelled;
+    case err::DatabaseCommand:
+        return ErrorClass::Database;
+    default:
+        return ErrorClass::Terminate;
+    }
+}
+
+}  // namespace
+
+ErrorAction ReportRunTimeError(ProgramState& state, const RuntimeError& error, bool show)
+{
+    const ErrorClass kind = Classify(error.number());
+    if (show) {
+        if (kind == ErrorClass::Cancelled) {
+            AppendHistory(state, error.description());
+        } else {
+            std::string line = "Error ";
+            if (error.number() >= 0)
+                line += ' ';
+            line += GeneralNumber(error.number());
+            line += ':';
+            line += error.description();
+            AppendHistory(state, line);
+        }
+    }
+    const std::string boxText = "Error occurred: " + error.description() + " (" + GeneralNumber(error.number()) + ")";
+    switch (kind) {
+    case ErrorClass::Retry:
+        if (!show)
+            return ErrorAction::Continue;
+        return ShowMessage(state, boxText, MsgStyle::RetryCancel, state.MsgCategory.Error) == MsgResult::Retry
+                   ? ErrorAction::Retry
+                   : ErrorAction::Continue;
+    case ErrorClass::Cancelled:
+        return ErrorAction::Cancelled;
+    case ErrorClass::Database:
+        if (show)
+            ShowMessage(state, boxText + ". Procedure Terminated", MsgStyle::OK, state.MsgCategory.Error);
+        return ErrorAction::LeaveDatabase;
+    case ErrorClass::Terminate:
+    default:
+        if (show)
+            ShowMessage(state, boxText + ". Procedure Terminated", MsgStyle::OK, state.MsgCategory.Error);
+        return ErrorAction::Leave;
+    }
+}
+
+}  // namespace castovin

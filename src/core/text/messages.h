@@ -1,0 +1,100 @@
+#pragma once
+// Messages to the user: every box goes through ShowMessage, which logs the
+// category title and text first. Run-time errors are classified by
+// ReportRunTimeError into an action for the command that trapped them.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace castovin {
+
+struct ProgramState;
+class RuntimeError;
+
+// Message box styles (added together) and the pressed buttons' results.
+namespace MsgStyle {
+inline constexpr int OK = 0;
+inline constexpr int OKCancel = 1;
+inline constexpr int YesNoCancel = 3;
+inline constexpr int YesNo = 4;
+inline constexpr int RetryCancel = 5;
+inline constexpr int Critical = 16;
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+inline constexpr int Information = 64;
+inline constexpr int DefaultButton2 = 256;
+}  // namespace MsgStyle
+
+namespace MsgResult {
+inline constexpr int OK = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Retry = 4;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+}  // namespace MsgResult
+
+// Shows a modal message box and returns the pressed button's result. The GUI
+// answers with a real box; the command-line tool and the tests with scripts.
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    virtual int Show(const std::string& text, int style, const std::string& title) = 0;
+};
+
+// A box nobody sees: records every message and answers without agreeing to
+// anything (OK where that is the only button, else Cancel or No).
+class RecordingMessageBox : public MessageBoxService {
+public:
+    struct Shown {
+        std::string text;
+        int style = 0;
+        std::string title;
+    };
+    int Show(const std::string& text, int style, const std::string& title) override;
+    const std::vector<Shown>& Messages() const { return m_shown; }
+
+private:
+    std::vector<Shown> m_shown;
+};
+
+// The category titles of the messages; the prefix is that of the editor that
+// opened last (empty before any editor opened).
+struct MessageCategories {
+    std::string Message = "Message";
+    std::string RangeError;
+    std::string InvalidCharacter;
+    std::string Error;
+    std::array<std::string, 14> Prefix{};  // form numbers 1..13
+};
+
+// What a command does after a trapped run-time error.
+enum class ErrorAction : int16_t {
+    Retry = 0,      // execute the failed step again
+    Continue = 1,   // continue with the following step
+    Cancelled = 2,  // a dialog was cancelled: set the cancel flag, continue
+    Leave = 3,      // leave the command
+    LeaveDatabase = 6,
+};
+
+// Logs the title and text, then shows the box. An empty title is logged as
+// "Message" and shown as the program title.
+int ShowMessage(ProgramState& state, std::string_view text, int style, std::string_view title = {},
+                std::string_view helpFile = {}, int helpContext = 0);
+
+// Appends one numbered line to the history log when the log is kept.
+void AppendHistory(ProgramState& state, std::string_view text);
+
+// Fills the category prefix table (start-up).
+void FillCategoryPrefixes(MessageCategories& categories);
+
+// Sets the category titles for the editor with the given form number (1..13).
+void SetMsgCategory(ProgramState& state, int formNumber);
+
+// Classifies a run-time error, tells the user when `show` is set, and returns
+// the action the trapping command takes.
+ErrorAction ReportRunTimeError(ProgramState& state, const RuntimeError& error, bool show);
+
+}  // namespace castovin

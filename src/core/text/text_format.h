@@ -1,0 +1,38 @@
+#pragma once
+// Fixed-width helpers of the plain-text reports. Widths count characters.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace castovin {
+
+inline constexpr std::string_view CrLf = "\r\n";
+
+// The text followed by "." up to `width` characters; a longer text is
+// returned whole.
+std::string PadWithDots(std::string_view text, int width);
+
+// Blanks before the text up to `width` characters; a longer text is returned
+// whole.
+std::string AlignRight(std::string_view text, int width);
+
+// Breaks a text into CR LF terminated lines of at most `width` characters,
+// cutting just before a blank. A width of 20 or less returns the text as it
+// is. A line whose first `width` characters hold no blank is cut hard at the
+// width.
+std::string WrapText(std::string_view text, int width);
+
+// The text a project file stores for a number: the general number format
+// with "." as the decimal separator.
+std::string FileNumberText(float value);
+std::string FileNumberText(int16_t value);
+std::string FileNumberText(std::string_view text);
+
+// The program's version, "major.minor.rr".
+std::string VersionText();
+
+// Text without the blanks (spaces only) at either end.
+std::string TrimBlanks(std::string_view text);
+
+}  // namespace castovin

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "test_state.h"
+#include "text/runtime_error.h"
+
+namespace castovin {
+namespace {
+
+using test::StateTest;
+
+class NewProject : public StateTest {};
+
+TEST_F(NewProject, MetricDefaults)
+{
+    state.Settings.DefaultUnits = Metric;
+    FileNew(state, true, true);
+    const SupportRecord& s0 = state.Support[0];
+    EXPECT_EQ(state.UnitSystem, Metric);
+    EXPECT_EQ(s0.DepthofCover, 150);
+    EXPECT_EQ(s0.UnitWeight, 25);
+    EXPECT_EQ(s0.ActualBoltLength, 2);
+    EXPECT_EQ(s0.BoltDiameter, 20);
+    EXPECT_EQ(s0.BoltGrade, 520);
+    EXPECT_EQ(s0.RowSpacing, 1.2f);
+    EXPECT_EQ(s0.ActualInterSpan, 9);
+    EXPECT_EQ(s0.EntryWidth, 6.2f);
+    EXPECT_EQ(state.Support[1].CableBoltCapacity, 0.25f);
+    EXPECT_EQ(state.Cost.CostRowSpacing, 1.2f);
+    EXPECT_EQ(state.Cost.AdvancePerShift, 100);
+    EXPECT_EQ(state.Cost.AdvanceRate, 12);
+}
+
+TEST_F(NewProject, EnglishDefaultsAndOneSystem)
+{
+    const SupportRecord& s0 = state.Support[0];
+    const SupportRecord& s1 = state.Support[1];
+    EXPECT_EQ(state.UnitSystem, English);
+    EXPECT_EQ(s0.CMRR, 45);
+    EXPECT_EQ(s0.DepthofCover, 400);
+    EXPECT_EQ(s0.UnitWeight, 162);
+    EXPECT_EQ(s0.ActualBoltLength, 6);
+    EXPECT_EQ(s0.BoltDiameter, 0.75f);
+    EXPECT_EQ(s0.BoltGrade, 75);
+    EXPECT_EQ(s0.RowSpacing, 4);
+    EXPECT_EQ(s0.ActualInterSpan, 30);
+    EXPECT_EQ(s0.EntryWidth, 20);
+    EXPECT_EQ(s0.NumberOfSystems, 1);
+    EXPECT_EQ(s1.CableBoltCapacity, 30);
+    EXPECT_EQ(s1.BoltsPerIntersection, 12);
+    // The second system holds the defaults of the first although unused.
+    EXPECT_EQ(s1.ActualBoltLength, 6);
+    EXPECT_EQ(s1.BoltGrade, 75);
+    EXPECT_EQ(state.Cost.AdvancePerShift, 300);
+    EXPECT_EQ(state.Cost.AdvanceRate, 4);
+    EXPECT_EQ(state.ProjectFilePath, "Untitled");
+    EXPECT_EQ(state.ProjectSaved, FlagTrue);
+    EXPECT_EQ(state.ProjectEmpty, FlagTrue);
+    EXPECT_EQ(state.InputsEntered, FlagFalse);
+}
+
+TEST_F(NewProject, KeepsNameAndUnitsWhenAsked)
+{
+    state.ProjectFilePath = "/data/mine.vlb";
+    state.UnitSystem = Metric;
+    state.OutputBuffer[0] = "listing";
+    state.OutputBuffer[1] = "results";
+    FileNew(state, false, false);
+    EXPECT_EQ(state.ProjectFilePath, "/data/mine.vlb");
+    EXPECT_EQ(state.UnitSystem, Metric);
+    EXPECT_EQ(state.Support[0].DepthofCover, 150);
+    EXPECT_EQ(state.OutputBuffer[0], "listing");
+    EXPECT_EQ(state.OutputBuffer[1], "");
+    EXPECT_NE(state.History.Text().find("File initialized. Use Edit-Project Parameters to enter data"), std::string::npos);
+}
+
+TEST(UnitLabels, TableAndIndexErrors)
+{
+    EXPECT_EQ(UnitLabel(UnitKind::Length, English), " (ft)");
+    EXPECT_EQ(UnitLabel(UnitKind::SystemCapacity, Metric), " (kN/m)");
+    EXPECT_EQ(UnitLabel(14, English), " (million psi)");
+    EXPECT_EQ(UnitLabel(0, 2), "");
+    EXPECT_THROW(UnitLabel(0, 4), RuntimeError);
+    EXPECT_THROW(UnitLabel(15, 0), RuntimeError);
+    EXPECT_THROW(SystemTypeName(2), RuntimeError);
+    EXPECT_EQ(SystemLocationName(1), "Intersections Only");
+}
+
+}  // namespace
+}  // namespace castovin

@@ -1,0 +1,49 @@
+#pragma once
+// A message box for tests: every box is recorded, answered from a script of
+// expected answers, and one that was not scripted fails the test.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "text/messages.h"
+
+namespace castovin::test {
+
+class ScriptedMessageBox : public MessageBoxService {
+public:
+    struct Shown {
+        std::string text;
+        int style = 0;
+        std::string title;
+    };
+
+    // The next box is answered with `result`.
+    void Answer(int result) { m_answers.push_back(result); }
+
+    int Show(const std::string& text, int style, const std::string& title) override
+    {
+        m_shown.push_back({text, style, title});
+        if (m_answers.empty()) {
+            ADD_FAILURE() << "unscripted message box: \"" << text << "\" (style " << style << ", title \"" << title
+                          << "\")";
+            return MsgResult::Cancel;
+        }
+        const int result = m_answers.front();
+        m_answers.pop_front();
+        return result;
+    }
+
+    const std::vector<Shown>& All() const { return m_shown; }
+    std::size_t Count() const { return m_shown.size(); }
+    const Shown& Last() const { return m_shown.back(); }
+    bool ScriptUsedUp() const { return m_answers.empty(); }
+
+private:
+    std::deque<int> m_answers;
+    std::vector<Shown> m_shown;
+};
+
+}  // namespace castovin::test
