@@ -15,3 +15,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCASTOVIN_SANITIZE=O
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j2 -L core
+
+# A few seconds of each fuzz target, so that a crash on the seed corpus fails.
+scripts/fuzz 3

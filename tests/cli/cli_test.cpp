@@ -154,5 +154,114 @@ TEST(Cli, VersionAndHelp)
     EXPECT_NE(help.out.find("castovin-cli design FILE [--no-header]"), std::string::npos);
 }
 
+TEST(CliConvert, WritesThePrefixedFileBesideTheProject)
+{
+    TempDir dir;
+    fs::copy_file(fs::path(CASTOVIN_EXAMPLES) / "default-english.vlb", dir.File("mine.vlb"));
+    const std::string original = ReadFile(dir.File("mine.vlb"));
+    auto result = RunProcess(CASTOVIN_CLI, {"convert", dir.File("mine.vlb")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, dir.File("Metric_mine.vlb") + "\n");
+    EXPECT_EQ(ReadFile(dir.File("mine.vlb")), original);
+    const std::string metric = ReadFile(dir.File("Metric_mine.vlb"));
+    // Unit system 1, depth 400 ft as 121.92 m, the cost row spacing unchanged.
+    EXPECT_TRUE(test::Contains(metric, "VELB_212\r\n 1 \r\nPanel 3 North mains"));
+    EXPECT_TRUE(test::Contains(metric, "##EndDesc##\r\n45\r\n121.92\r\n"));
+
+    // And back, under a name of our own, from the folder of the file.
+    result = RunProcess(CASTOVIN_CLI, {"convert", "Metric_mine.vlb", "-o", "back.vlb"}, dir.Path().string());
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "back.vlb\n");
+    EXPECT_TRUE(test::Contains(ReadFile(dir.File("back.vlb")), "VELB_212\r\n 0 \r\n"));
+    result = RunProcess(CASTOVIN_CLI, {"convert", "Metric_mine.vlb"}, dir.Path().string());
+    EXPECT_EQ(result.out, "English_Metric_mine.vlb\n");
+}
+
+TEST(CliCurve, CsvOnStandardOutput)
+{
+    const auto result = RunProcess(CASTOVIN_CLI, {"curve", std::string(CASTOVIN_EXAMPLES) + "/default-english.vlb", "span"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    // Span curve at 30 ft: 20, 23, ..., 38; the suggested span stays 31.7.
+    std::vector<std::string> lines;
+    std::istringstream in(result.out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "X-coord,Sug.VELB");
+    EXPECT_EQ(lines[1].substr(0, 3), "20,");
+    EXPECT_EQ(lines[7].substr(0, 3), "38,");
+    // y at 20 ft: 1.2 x ((31.7 - 20) x -0.3 + 5.7 log10(400) - 0.35 x 45 + 6.5)
+    //           = 1.2 x (-3.51 + 14.83174 - 15.75 + 6.5) = 2.48609
+    EXPECT_EQ(lines[1].substr(0, 9), "20,2.4860");
+}
+
+TEST(CliCurve, CurveWithoutPointsIsOnlyTheHeader)
+{
+    TempDir dir;
+    std::string content = ReadFile(fs::path(CASTOVIN_EXAMPLES) / "default-english.vlb");
+    content.replace(content.find("##EndDesc##\r\n45\r\n"), 17, "##EndDesc##\r\n21\r\n");
+    std::ofstream(dir.File("weak.vlb"), std::ios::binary) << content;
+    const auto result = RunProcess(CASTOVIN_CLI, {"curve", dir.File("weak.vlb"), "cmrr"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "X-coord,Sug.VELB\n");
+}
+
+TEST(CliCurve, CsvAndWorkbookFiles)
+{
+    TempDir dir;
+    const std::string project = std::string(CASTOVIN_EXAMPLES) + "/default-english.vlb";
+    auto result = RunProcess(CASTOVIN_CLI, {"curve", project, "cmrr", "-o", dir.File("c.csv")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(ReadFile(dir.File("c.csv")).substr(0, 20), "X-coord,Sug.VELB\n35,");
+
+    result = RunProcess(CASTOVIN_CLI, {"curve", project, "cmrr", "-o", dir.File("c.xlsx")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    const auto sheet = RunProcess("/usr/bin/unzip", {"-p", dir.File("c.xlsx"), "xl/worksheets/sheet1.xml"});
+    ASSERT_EQ(sheet.status, 0) << sheet.err;
+    // A1 and B1 are the first two shared strings; the CMRR values 35, 39.5,
+    // 44 and 48.5 from A2 down, as numbers.
+    EXPECT_TRUE(test::Contains(sheet.out, "<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c>"));
+    EXPECT_TRUE(test::Contains(sheet.out, "<c r=\"A2\"><v>35</v></c><c r=\"B2\"><v>10.28609"));
+    EXPECT_TRUE(test::Contains(sheet.out, "<c r=\"A5\"><v>48.5</v></c>"));
+    EXPECT_FALSE(test::Contains(sheet.out, "r=\"A6\""));
+    const auto strings = RunProcess("/usr/bin/unzip", {"-p", dir.File("c.xlsx"), "xl/sharedStrings.xml"});
+    EXPECT_TRUE(test::Contains(strings.out, "<si><t>X-coord</t></si><si><t>Sug.VELB</t></si>"));
+    // Nothing but the workbook is left in the folder.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);
+}
+
+TEST(CliCurve, UnwritableOutput)
+{
+    TempDir dir;
+    const auto result = RunProcess(CASTOVIN_CLI, {"curve", std::string(CASTOVIN_EXAMPLES) + "/default-english.vlb",
+                                                  "sf", "-o", dir.File("missing/c.xlsx")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "castovin-cli: " + std::string(CASTOVIN_EXAMPLES) +
+                              "/default-english.vlb: Path not found (" + dir.File("missing/c.xlsx") + ")\n");
+}
+
+TEST(CliUnits, OneLinePerUnitOfTheKind)
+{
+    auto result = RunProcess(CASTOVIN_CLI, {"units", "1", "ft"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "12 in\n1 ft\n30.48 cm\n0.3048 m\n");
+    result = RunProcess(CASTOVIN_CLI, {"units", "2", "tonsF"});
+    EXPECT_EQ(result.out.substr(0, 31), "4000 lbsF\n2 tonsF (short)\n17.79");
+    result = RunProcess(CASTOVIN_CLI, {"units", "12abc", "psi/ft"});
+    EXPECT_EQ(result.out.substr(0, 13), "1 psi/in\n12 p");
+    result = RunProcess(CASTOVIN_CLI, {"units", "-2", "m"});
+    EXPECT_EQ(result.out.substr(0, 16), "-78.740157480315");
+}
+
+TEST(CliUnits, UnknownUnitOrGraphIsAUsageError)
+{
+    EXPECT_EQ(RunProcess(CASTOVIN_CLI, {"units", "1", "furlong"}).status, 2);
+    EXPECT_EQ(RunProcess(CASTOVIN_CLI, {"curve", "x.vlb", "width"}).status, 2);
+    EXPECT_EQ(RunProcess(CASTOVIN_CLI, {"units", "1"}).status, 2);
+    EXPECT_EQ(RunProcess(CASTOVIN_CLI, {"convert", "x.vlb", "-o"}).status, 2);
+}
+
 }  // namespace
 }  // namespace castovin

@@ -7,13 +7,26 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "config/settings.h"
+#include "engine/curves.h"
 #include "engine/project.h"
 #include "text/history_log.h"
 #include "text/messages.h"
 
 namespace castovin {
+
+// The built-in format of the graphs, set at start-up and never changed.
+struct GraphFormat {
+    std::string GraphTitle = "Castovin";
+    std::array<std::string, 4> XAxisTitle = {"CMRR", "Depth of Cover", "Stability Factor", "Intersection Span"};
+    std::string YAxisTitle = "Suggested VELB";
+    int16_t GridStyle = 0;
+    int16_t GraphStyle = 3;
+    int16_t CurveLegend = 1;
+    int16_t SymbolSize = 5;
+};
 
 inline constexpr uint8_t FlagTrue = 255;
 inline constexpr uint8_t FlagFalse = 0;
@@ -65,6 +78,20 @@ struct ProgramState {
     std::string DataFolder;
     std::string TempFolder;
     std::string EditedPath;
+    std::string TempDescriptionFile;
+    std::string DefaultFont = "Arial";
+    std::string SavedDecimalSeparator = ".";
+    std::string SavedNumericLocale;  // the process's numeric locale before the switch to "."
+
+    // The graph formats and the last curve computed.
+    GraphFormat DefaultGraphFormat{};
+    std::vector<CurvePoint> CurveData;
+    int32_t CurvePointCount = 0;
+    int16_t GraphIndex = 0;
+
+    // The project conversion.
+    int16_t ConvertTarget = Metric;
+    int16_t ConvertFileOption = 0;
 
     // Messages.
     HistoryLog History;

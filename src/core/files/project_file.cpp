@@ -195,6 +195,28 @@ ProjectFileData CurrentProjectData(const ProgramState& state)
     return d;
 }
 
+// The description as file lines. A line that reads like a marker gets a
+// trailing blank, so that a description holding such a line cannot end the
+// description block early and shift every value after it.
+std::string DescriptionBlock(const std::string& description)
+{
+    std::string block;
+    std::size_t start = 0;
+    for (bool first = true;; first = false) {
+        const std::size_t end = description.find(CrLf, start);
+        const std::string_view line =
+            std::string_view(description).substr(start, end == std::string::npos ? std::string::npos : end - start);
+        block += line;
+        if (line == kEndDesc || (first && line == kStartDesc))
+            block += ' ';
+        if (end == std::string::npos)
+            break;
+        block += CrLf;
+        start = end + CrLf.size();
+    }
+    return block;
+}
+
 }  // namespace
 
 std::string ProjectFileText(const ProjectFileData& data)
@@ -208,7 +230,7 @@ std::string ProjectFileText(const ProjectFileData& data)
     line(NumberLine(data.UnitSystem, Form::Direct));
     line(data.ProjectTitle);
     line(kStartDesc);
-    line(data.ProjectDescription);
+    line(DescriptionBlock(data.ProjectDescription));
     line(kEndDesc);
     VisitValueFields(data, [&line](const auto& field, Form form) { line(NumberLine(field, form)); });
     return out;

@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "text/runtime_error.h"
+
 namespace castovin {
 
 namespace {
@@ -140,10 +142,12 @@ bool IncrementDigits(std::string& digits)
 // digits before the point (0 allows ".5").
 std::string FormatFixed(double value, int decimals, int minIntDigits)
 {
+    if (!std::isfinite(value))
+        throw RuntimeError(err::Overflow);
     bool negative = false;
     std::string kept;
     int point = 0;  // digits of `kept` before the decimal point
-    if (value != 0 && std::isfinite(value)) {
+    if (value != 0) {
         const Decimal d = ToDecimal(value, 15);
         negative = d.negative;
         std::string all = d.digits;
@@ -225,6 +229,8 @@ float TextToFloatAsRead(double parsed)
 
 std::string GeneralNumber(float value)
 {
+    if (!std::isfinite(value))
+        throw RuntimeError(err::Overflow);
     return Shortest(value, 7, 7, [value](double parsed) {
         return std::fabs(parsed) <= std::numeric_limits<float>::max() && TextToFloatAsRead(parsed) == value;
     });
@@ -232,6 +238,8 @@ std::string GeneralNumber(float value)
 
 std::string GeneralNumber(double value)
 {
+    if (!std::isfinite(value))
+        throw RuntimeError(err::Overflow);
     return Shortest(value, 15, 15, [value](double parsed) { return parsed == value; });
 }
 

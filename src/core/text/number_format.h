@@ -12,7 +12,8 @@ namespace castovin {
 // most 7 significant digits (float) or 15 (double). Plain notation for
 // magnitudes 1E-05 <= |x| < 1E+07 (float) or < 1E+15 (double), else exponent
 // form such as 1.5E+07 or 2.5E-06. When no text of that many digits reproduces
-// the value, the value rounded to that many digits is written.
+// the value, the value rounded to that many digits is written. An infinite
+// or undefined value raises run-time error 6: no text ever shows "inf".
 std::string GeneralNumber(float value);
 std::string GeneralNumber(double value);
 std::string GeneralNumber(int64_t value);

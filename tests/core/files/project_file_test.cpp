@@ -141,6 +141,20 @@ TEST_F(ProjectFile, DescriptionIsNormalisedWhenSaved)
               std::string::npos);
 }
 
+TEST_F(ProjectFile, DescriptionLinesLikeMarkersCannotEndTheBlock)
+{
+    // A user may type the marker texts; the file must still read back.
+    state.ProjectDescription = "##StartDesc##\r\nfirst\r\n##EndDesc##\r\n" + std::string(60, 'x') + "##EndDesc##";
+    state.ProjectFilePath = dir.File("markers.vlb");
+    ASSERT_TRUE(FileSave(state));
+    FileNew(state, true, true);
+    state.ProjectFilePath = dir.File("markers.vlb");
+    ASSERT_TRUE(FileOpen(state));
+    EXPECT_EQ(state.ProjectDescription,
+              "##StartDesc## \r\nfirst\r\n##EndDesc## \r\n" + std::string(60, 'x') + "\r\n##EndDesc## \r\n");
+    EXPECT_EQ(state.Support[0].CMRR, 45);
+}
+
 TEST_F(ProjectFile, AcceptsLfLineEndsAndAMissingFinalLineEnd)
 {
     std::string content = DefaultFile(" 1 ", "LF file", {"a description"}, "\n");

@@ -1,0 +1,127 @@
+#include "config/folders.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "engine/program_state.h"
+#include "text/paths.h"
+
+namespace castovin {
+
+namespace {
+
+std::string WithSeparator(std::string folder)
+{
+    if (folder.empty() || folder.back() != PathSeparator)
+        folder += PathSeparator;
+    return folder;
+}
+
+std::string Getenv(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+std::string ConfigHome(const UserEnvironment& env)
+{
+    if (!env.xdgConfigHome.empty() && env.xdgConfigHome.front() == '/')
+        return env.xdgConfigHome;
+    return env.home.empty() ? std::string() : env.home + "/.config";
+}
+
+// Creates one folder level; failures are left for the caller to notice.
+void MakeFolder(const std::string& path)
+{
+    ::mkdir(path.c_str(), 0755);
+}
+
+}  // namespace
+
+bool IsFolder(const std::string& path)
+{
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+UserEnvironment EnvironmentFromProcess()
+{
+    return {Getenv("HOME"), Getenv("XDG_CONFIG_HOME")};
+}
+
+std::string ExecutableFolder()
+{
+    std::string buffer(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n <= 0)
+        return "./";
+    buffer.resize(static_cast<std::size_t>(n));
+    return WithSeparator(FolderPart(buffer));
+}
+
+std::optional<std::string> XdgUserDir(const UserEnvironment& env, std::string_view name)
+{
+    const std::string config = ConfigHome(env);
+    if (config.empty())
+        return std::nullopt;
+    std::ifstream in(config + "/user-dirs.dirs");
+    const std::string variable = "XDG_" + std::string(name) + "_DIR";
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || line[start] == '#')
+            continue;
+        if (line.compare(start, variable.size() + 1, variable + "=") != 0)
+            continue;
+        std::string value = line.substr(start + variable.size() + 1);
+        if (!value.empty() && value.back() == '\r')
+            value.pop_back();
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        if (value.rfind("$HOME", 0) == 0) {
+            if (env.home.empty())
+                return std::nullopt;
+            value = env.home + value.substr(5);
+        }
+        if (value.empty() || value.front() != '/')
+            return std::nullopt;
+        return value;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> DocumentsFolder(const UserEnvironment& env)
+{
+    if (const auto documents = XdgUserDir(env, "DOCUMENTS"); documents && IsFolder(*documents))
+        return documents;
+    if (!env.home.empty() && IsFolder(env.home + "/Documents"))
+        return env.home + "/Documents";
+    std::optional<std::string> desktop = XdgUserDir(env, "DESKTOP");
+    if (!desktop && !env.home.empty())
+        desktop = env.home + "/Desktop";
+    if (desktop && IsFolder(*desktop))
+        return desktop;
+    return std::nullopt;
+}
+
+void CreateUserFolders(ProgramState& state, const UserEnvironment& env)
+{
+    const std::optional<std::string> documents = DocumentsFolder(env);
+    if (!documents) {
+        state.DataFolder = state.AppFolder;
+        state.TempFolder = state.AppFolder;
+        return;
+    }
+    const std::string base = WithSeparator(*documents);
+    state.DataFolder = base + UserFolderName + PathSeparator;
+    MakeFolder(state.DataFolder);
+    if (!IsFolder(state.DataFolder))
+        state.DataFolder = state.AppFolder;
+    state.TempFolder = base + UserFolderName + PathSeparator + "Temp" + PathSeparator;
+    MakeFolder(state.TempFolder);
+    if (!IsFolder(state.TempFolder))
+        state.TempFolder = state.AppFolder;
+}
+
+}  // namespace castovin

@@ -1,0 +1,42 @@
+#pragma once
+// The per-user folders: "MyTELVOR" for the settings file and project files,
+// "MyTELVOR/Temp" for temporary files, under the user's documents folder.
+// Every folder path ends with the separator.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace castovin {
+
+struct ProgramState;
+
+inline constexpr const char* UserFolderName = "MyTELVOR";
+
+// What the folders are derived from; read from the process environment by
+// the program, given by the tests.
+struct UserEnvironment {
+    std::string home;           // $HOME
+    std::string xdgConfigHome;  // $XDG_CONFIG_HOME, empty when unset
+};
+
+UserEnvironment EnvironmentFromProcess();
+
+// The folder of the running program file, ending with the separator.
+std::string ExecutableFolder();
+
+// A folder named in the user-dirs file ("DOCUMENTS" reads
+// XDG_DOCUMENTS_DIR) with $HOME expanded; nullopt when it is not configured.
+std::optional<std::string> XdgUserDir(const UserEnvironment& env, std::string_view name);
+
+// The user's documents folder: the XDG documents folder, else
+// $HOME/Documents, else the XDG desktop folder; nullopt when none exists.
+std::optional<std::string> DocumentsFolder(const UserEnvironment& env);
+
+// Sets DataFolder and TempFolder, creating them when needed; a folder that
+// cannot be had falls back to AppFolder. Needs AppFolder.
+void CreateUserFolders(ProgramState& state, const UserEnvironment& env);
+
+bool IsFolder(const std::string& path);
+
+}  // namespace castovin

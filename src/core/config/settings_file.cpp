@@ -1,0 +1,396 @@
+#include "config/settings_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <functional>
+#include <unistd.h>
+#include <variant>
+
+#include "config/profile_file.h"
+#include "engine/program_state.h"
+#include "text/messages.h"
+#include "text/number_format.h"
+#include "text/paths.h"
+#include "text/runtime_error.h"
+#include "text/text_format.h"
+#include "text/validation.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr const char* kVersionSection = "Version";
+constexpr const char* kVersionKey = "INIFileVersion";
+
+// Where a key's value lives in the settings record.
+using FieldRef = std::variant<int16_t*, float*, std::string*>;
+
+// One key of a section: its type and range, the default its read passes
+// (nullptr when none) and the record field it belongs to.
+struct KeySpec {
+    std::string key;
+    bool ranged = true;
+    int16_t low = 0;
+    int16_t high = 1;
+    const char* readDefault = nullptr;
+    std::function<FieldRef(SettingsRecord&)> field;
+};
+
+KeySpec Int(std::string key, int16_t low, int16_t high, int16_t SettingsRecord::*member, const char* def = nullptr)
+{
+    return {std::move(key), true, low, high, def, [member](SettingsRecord& s) { return FieldRef(&(s.*member)); }};
+}
+
+KeySpec Size(std::string key, float SettingsRecord::*member)
+{
+    return {std::move(key), true, 7, 24, nullptr, [member](SettingsRecord& s) { return FieldRef(&(s.*member)); }};
+}
+
+KeySpec Text(std::string key, std::string SettingsRecord::*member)
+{
+    return {std::move(key), false, 0, 0, nullptr, [member](SettingsRecord& s) { return FieldRef(&(s.*member)); }};
+}
+
+const char* SectionOf(SettingsGroup group)
+{
+    switch (group) {
+    case SettingsGroup::Settings: return "Settings";
+    case SettingsGroup::FileMenu: return "FileMenu";
+    case SettingsGroup::TextBrowse: return "TextBrowse";
+    case SettingsGroup::Graph: return "Graph";
+    case SettingsGroup::VELBOptions: return "VELBOptions";
+    case SettingsGroup::VELBDefaults: return "VELBDefaults";
+    case SettingsGroup::VELBBoltGrade: return "VELBBoltGrade";
+    default: return "";
+    }
+}
+
+std::vector<KeySpec> Keys(SettingsGroup group)
+{
+    using S = SettingsRecord;
+    switch (group) {
+    case SettingsGroup::Settings:
+        return {Int("DefaultUnits", 0, 1, &S::DefaultUnits),
+                Int("DisplayHistoryWin", 0, 1, &S::DisplayHistoryWin),
+                Int("MaxDisplaySize", 4096, 16384, &S::MaxDisplaySize),
+                Text("DisplayFontName", &S::DisplayFontName),
+                Size("DisplayFontSize", &S::DisplayFontSize),
+                Int("DisplayFontBold", -1, 0, &S::DisplayFontBold),
+                Int("DisplayFontItalic", -1, 0, &S::DisplayFontItalic),
+                Int("KeepFileNames", 0, 1, &S::KeepFileNames),
+                Int("ShowDisclaim", 0, 1, &S::ShowDisclaim),
+                Int("MaxMainMenu", 0, 1, &S::MaxMainMenu),
+                Int("EnableMainMenuToolbar", 0, 1, &S::EnableMainMenuToolbar),
+                Int("ShortRecentFiles", 0, 1, &S::ShortRecentFiles),
+                Int("LoadLastInputFile", 0, 1, &S::LoadLastInputFile),
+                Int("RemindAnnualUpdates", 0, 1, &S::RemindAnnualUpdates),
+                Int("CopyExampleFiles", 0, 1, &S::CopyExampleFiles, "1"),
+                Text("ExternalEditor", &S::ExternalEditor),
+                Text("DataPath", &S::DataPath),
+                Text("FileExtension", &S::FileExtension)};
+    case SettingsGroup::TextBrowse:
+        return {Text("BrowseFontName", &S::BrowseFontName),
+                Size("BrowseFontSize", &S::BrowseFontSize),
+                Int("BrowseFontBold", -1, 0, &S::BrowseFontBold),
+                Int("BrowseFontItalic", -1, 0, &S::BrowseFontItalic),
+                Text("BrowseDefaultFilter", &S::BrowseDefaultFilter),
+                Int("BrowseUseNotepad", 0, 1, &S::BrowseUseNotepad)};
+    case SettingsGroup::Graph: {
+        std::vector<KeySpec> keys = {Int("GraphSetParams", 0, 1, &S::GraphSetParams),
+                                     Int("GridStyle", 0, 3, &S::GridStyle),
+                                     Int("GraphStyle", 1, 3, &S::GraphStyle),
+                                     Int("CurveLegend", 0, 1, &S::CurveLegend),
+                                     Int("SymbolSize", 3, 20, &S::SymbolSize),
+                                     Int("GraphUnits", 0, 1, &S::GraphUnits),
+                                     Text("GraphTitle", &S::GraphTitle)};
+        for (std::size_t i = 0; i < 4; ++i)
+            keys.push_back({"XAxisTitle" + std::to_string(i), false, 0, 0, nullptr,
+                            [i](S& s) { return FieldRef(&s.XAxisTitle[i]); }});
+        keys.push_back(Text("YAxisTitle0", &S::YAxisTitle0));
+        return keys;
+    }
+    case SettingsGroup::VELBOptions:
+        return {Int("OutputStrUnits", 0, 1, &S::OutputStrUnits, "0"),
+                Int("OutputStrGradUnits", 0, 1, &S::OutputStrGradUnits, "0"),
+                Int("ShowInputScreenOnLoad", 0, 1, &S::ShowInputScreenOnLoad, "1"),
+                Int("ViewChildWindow", 0, 1, &S::ViewChildWindow, "1"),
+                Int("PrintModuleHeader", 0, 1, &S::PrintModuleHeader, "1"),
+                Int("AskOfficeInstall", 0, 1, &S::AskOfficeInstall, "1")};
+    default:
+        return {};
+    }
+}
+
+// A value as read: the text, or the default when the text is empty.
+std::string ValueOrDefault(const ProfileFile& ini, std::string_view section, std::string_view key,
+                           std::optional<std::string_view> defaultValue)
+{
+    std::string text = ini.Read(section, key).value_or(std::string());
+    if (text.empty() && defaultValue)
+        text = std::string(*defaultValue);
+    return text;
+}
+
+// A whole number read by the leading-number rule and rounded half to even;
+// nullopt when it does not fit 16 bits.
+std::optional<int16_t> ReadWhole(const std::string& text)
+{
+    double value = 0;
+    try {
+        value = std::nearbyint(LeadingNumber(text));
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+    if (!(value >= -32768 && value <= 32767))
+        return std::nullopt;
+    return static_cast<int16_t>(value);
+}
+
+int16_t ReadRanged(const std::string& text, int16_t low, int16_t high)
+{
+    const std::optional<int16_t> value = ReadWhole(text);
+    return value ? LimitToRange(*value, low, high) : low;
+}
+
+std::string DataPathFromText(ProgramState& state, const std::string& text)
+{
+    if (text.empty() || text == "0")
+        return state.DataFolder;
+    std::string path = TrimBlanks(text);
+    if (path.empty() || path.back() != PathSeparator)
+        path += PathSeparator;
+    return ValidPath(state, path, true) ? path : state.DataFolder;
+}
+
+void ReadKey(ProgramState& state, const ProfileFile& ini, std::string_view section, const KeySpec& spec)
+{
+    const std::string text = ValueOrDefault(ini, section, spec.key,
+                                            spec.readDefault ? std::optional<std::string_view>(spec.readDefault)
+                                                             : std::nullopt);
+    const FieldRef field = spec.field(state.Settings);
+    if (int16_t* const* whole = std::get_if<int16_t*>(&field)) {
+        **whole = ReadRanged(text, spec.low, spec.high);
+    } else if (float* const* size = std::get_if<float*>(&field)) {
+        **size = ReadRanged(text, spec.low, spec.high);
+    } else {
+        std::string& value = *std::get<std::string*>(field);
+        if (spec.key == "DataPath")
+            value = DataPathFromText(state, text);
+        else if (spec.key == "FileExtension")
+            value = text == "0" ? "VLB" : text;
+        else if ((spec.key == "DisplayFontName" || spec.key == "BrowseFontName") && text.empty())
+            value = state.DefaultFont;
+        else
+            value = text;
+    }
+}
+
+std::string ValueText(const FieldRef& field)
+{
+    if (const int16_t* const* whole = std::get_if<int16_t*>(&field))
+        return GeneralNumber(**whole);
+    if (const float* const* size = std::get_if<float*>(&field))
+        return GeneralNumber(**size);
+    return *std::get<std::string*>(field);
+}
+
+void ReadFileMenu(ProgramState& state, const ProfileFile& ini)
+{
+    SettingsRecord& s = state.Settings;
+    s.MaxLastFiles = ReadRanged(ValueOrDefault(ini, "FileMenu", "MaxLastFiles", std::nullopt), 0, 4);
+    for (int n = 1; n <= s.MaxLastFiles; ++n) {
+        RecentFile& entry = s.LastFiles[static_cast<std::size_t>(n)];
+        const std::string number = std::to_string(n);
+        entry.LastFile = ValueOrDefault(ini, "FileMenu", "LastFile" + number, std::nullopt);
+        entry.LastFileMode = ReadWhole(ValueOrDefault(ini, "FileMenu", "LastFileMode" + number, std::nullopt)).value_or(0);
+        entry.LastFileLong = ValueOrDefault(ini, "FileMenu", "LastFileLong" + number, std::nullopt);
+    }
+}
+
+void WriteFileMenu(ProgramState& state, ProfileFile& ini)
+{
+    SettingsRecord& s = state.Settings;
+    s.MaxLastFiles = LimitToRange(s.MaxLastFiles, 0, 4);
+    ini.Write("FileMenu", "MaxLastFiles", GeneralNumber(s.MaxLastFiles));
+    for (int n = 1; n <= s.MaxLastFiles; ++n) {
+        const RecentFile& entry = s.LastFiles[static_cast<std::size_t>(n)];
+        const std::string number = std::to_string(n);
+        ini.Write("FileMenu", "LastFile" + number, entry.LastFile);
+        ini.Write("FileMenu", "LastFileMode" + number, GeneralNumber(entry.LastFileMode));
+        ini.Write("FileMenu", "LastFileLong" + number, entry.LastFileLong);
+    }
+}
+
+void WriteGroup(ProgramState& state, ProfileFile& ini, SettingsGroup group)
+{
+    if (group == SettingsGroup::FileMenu) {
+        WriteFileMenu(state, ini);
+        return;
+    }
+    const char* section = SectionOf(group);
+    for (const KeySpec& spec : Keys(group))
+        ini.Write(section, spec.key, ValueText(spec.field(state.Settings)));
+}
+
+void ReadGroup(ProgramState& state, const ProfileFile& ini, SettingsGroup group)
+{
+    if (group == SettingsGroup::FileMenu) {
+        ReadFileMenu(state, ini);
+        return;
+    }
+    const char* section = SectionOf(group);
+    for (const KeySpec& spec : Keys(group))
+        ReadKey(state, ini, section, spec);
+}
+
+void WriteDefaultInputs(ProgramState& state, ProfileFile& ini)
+{
+    const DefaultInputsRecord& d = state.DefaultInputs;
+    const auto put = [&ini](const char* key, auto value) { ini.Write("VELBDefaults", key, GeneralNumber(value)); };
+    put("DefaultCMRR", d.DefaultCMRR);
+    put("DefaultMETDepthofCover", d.DefaultMETDepthofCover);
+    put("DefaultENGDepthofCover", d.DefaultENGDepthofCover);
+    put("DefaultMETUnitWeight", d.DefaultMETUnitWeight);
+    put("DefaultENGUnitWeight", d.DefaultENGUnitWeight);
+    put("DefaultStabilityFactor", d.DefaultStabilityFactor);
+    put("DefaultMETActualBoltLength", d.DefaultMETActualBoltLength);
+    put("DefaultENGActualBoltLength", d.DefaultENGActualBoltLength);
+    put("DefaultMETboltDiameter", d.DefaultMETboltDiameter);
+    put("DefaultENGboltDiameter", d.DefaultENGboltDiameter);
+    put("DefaultMETBoltGrade", d.DefaultMETBoltGrade);
+    put("DefaultENGBoltGrade", d.DefaultENGBoltGrade);
+    put("DefaultNumberBoltsPerRow", d.DefaultNumberBoltsPerRow);
+    put("DefaultMETrowSpacing", d.DefaultMETrowSpacing);
+    put("DefaultENGrowSpacing", d.DefaultENGrowSpacing);
+    put("DefaultMETActualInterSpan", d.DefaultMETActualInterSpan);
+    put("DefaultENGActualInterSpan", d.DefaultENGActualInterSpan);
+    put("DefaultMETEntryWidth", d.DefaultMETEntryWidth);
+    put("DefaultENGEntryWidth", d.DefaultENGEntryWidth);
+}
+
+void WriteBoltGrades(ProgramState& state, ProfileFile& ini)
+{
+    static constexpr const char* kIndexKeys[BoltGradeListCount] = {
+        "DefaultBoltGradeIndexENG1", "DefaultBoltGradeIndexENG2", "DefaultBoltGradeIndexMET1",
+        "DefaultBoltGradeIndexMET2"};
+    for (std::size_t k = 0; k < BoltGradeListCount; ++k)
+        ini.Write("VELBBoltGrade", kIndexKeys[k], GeneralNumber(state.BoltGradeLast[k]));
+    for (std::size_t k = 0; k < BoltGradeListCount; ++k) {
+        const int last = std::min<int>(state.BoltGradeLast[k], static_cast<int>(BoltGradeListSize) - 1);
+        for (int i = 0; i <= last; ++i)
+            ini.Write("VELBBoltGrade", "DefaultBoltGradeArray" + std::to_string(i) + "_" + std::to_string(k),
+                      GeneralNumber(state.BoltGradeList[k][static_cast<std::size_t>(i)]));
+    }
+}
+
+// The whole default file: version, every settings group, default inputs and
+// bolt grades.
+ProfileFile DefaultSettingsFile(ProgramState& state)
+{
+    ProfileFile ini;
+    state.Settings.INIFileVersion = SettingsFileVersionTag;
+    ini.Write(kVersionSection, kVersionKey, state.Settings.INIFileVersion);
+    AppendHistory(state, "Saving default settings to file: " + state.SettingsFilePath);
+    for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
+                            SettingsGroup::Graph, SettingsGroup::VELBOptions})
+        WriteGroup(state, ini, g);
+    WriteDefaultInputs(state, ini);
+    WriteBoltGrades(state, ini);
+    return ini;
+}
+
+}  // namespace
+
+std::string DefaultFontName(const std::vector<std::string>& installedFonts)
+{
+    const auto same = [](const std::string& a, const char* b) {
+        std::string lower;
+        for (char c : a)
+            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::string other;
+        for (const char* p = b; *p; ++p)
+            other += static_cast<char>(std::tolower(static_cast<unsigned char>(*p)));
+        return lower == other;
+    };
+    for (const char* preferred : {"Arial", "Courier New", "System", "Terminal"})
+        for (const std::string& font : installedFonts)
+            if (same(font, preferred))
+                return font;
+    return installedFonts.empty() ? std::string("Arial") : installedFonts.front();
+}
+
+std::string ReadIniString(const std::string& file, std::string_view section, std::string_view key,
+                          std::optional<std::string_view> defaultValue)
+{
+    return ValueOrDefault(ProfileFile::Load(file), section, key, defaultValue);
+}
+
+bool WriteIniString(const std::string& file, std::string_view section, std::string_view key, std::string_view value)
+{
+    ProfileFile ini = ProfileFile::Load(file);
+    ini.Write(section, key, value);
+    return ini.Save(file);
+}
+
+void ReadIniFileVersion(ProgramState& state)
+{
+    state.Settings.INIFileVersion = ReadIniString(state.SettingsFilePath, kVersionSection, kVersionKey);
+}
+
+void WriteIniFileVersion(ProgramState& state)
+{
+    WriteIniString(state.SettingsFilePath, kVersionSection, kVersionKey, state.Settings.INIFileVersion);
+}
+
+void CheckSettingsFile(ProgramState& state)
+{
+    state.SettingsFilePath = state.DataFolder + SettingsFileName;
+    bool current = false;
+    if (FileExists(state.SettingsFilePath)) {
+        ReadIniFileVersion(state);
+        current = state.Settings.INIFileVersion == SettingsFileVersionTag;
+        if (!current)
+            ::unlink(state.SettingsFilePath.c_str());
+    }
+    if (!current)
+        DefaultSettingsFile(state).Save(state.SettingsFilePath);
+    LoadSettings(state);
+}
+
+void LoadSettings(ProgramState& state)
+{
+    LoadSettingsFrom(state, ProfileFile::Load(state.SettingsFilePath));
+}
+
+void LoadSettingsFrom(ProgramState& state, const ProfileFile& ini)
+{
+    for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
+                            SettingsGroup::Graph, SettingsGroup::VELBOptions})
+        ReadGroup(state, ini, g);
+}
+
+void SaveSettings(ProgramState& state, SettingsGroup group)
+{
+    AppendHistory(state, "Saving default settings to file: " + state.SettingsFilePath);
+    ProfileFile ini = ProfileFile::Load(state.SettingsFilePath);
+    for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
+                            SettingsGroup::Graph, SettingsGroup::VELBOptions})
+        if (group == SettingsGroup::All || group == g)
+            WriteGroup(state, ini, g);
+    ini.Save(state.SettingsFilePath);
+}
+
+void SaveDefaultInputs(ProgramState& state, SettingsGroup group)
+{
+    ProfileFile ini = ProfileFile::Load(state.SettingsFilePath);
+    if (group == SettingsGroup::VELBDefaults)
+        WriteDefaultInputs(state, ini);
+    else if (group == SettingsGroup::VELBBoltGrade)
+        WriteBoltGrades(state, ini);
+    else
+        return;
+    ini.Save(state.SettingsFilePath);
+}
+
+}  // namespace castovin

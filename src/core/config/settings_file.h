@@ -1,0 +1,52 @@
+#pragma once
+// The settings file "VELB.INI" in the data folder: created with the built-in
+// values on the first run, replaced when its version tag is not the
+// program's, read once at start-up and written group by group.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/settings.h"
+
+namespace castovin {
+
+struct ProgramState;
+
+inline constexpr const char* SettingsFileName = "VELB.INI";
+
+// The first of "Arial", "Courier New", "System", "Terminal" among the
+// installed fonts (compared without regard to case), else the first
+// installed font, else "Arial".
+std::string DefaultFontName(const std::vector<std::string>& installedFonts);
+
+// One value: the text read, or the default (as text) when it is empty.
+std::string ReadIniString(const std::string& file, std::string_view section, std::string_view key,
+                          std::optional<std::string_view> defaultValue = std::nullopt);
+// Writes one value; false when the file could not be written.
+bool WriteIniString(const std::string& file, std::string_view section, std::string_view key, std::string_view value);
+
+void ReadIniFileVersion(ProgramState& state);
+void WriteIniFileVersion(ProgramState& state);
+
+// Start-up: SettingsFilePath := DataFolder + "VELB.INI"; a missing file, or
+// one whose version is not "050817", is (re)written with the built-in values;
+// then LoadSettings.
+void CheckSettingsFile(ProgramState& state);
+
+// Reads groups Settings, FileMenu, TextBrowse, Graph and VELBOptions.
+void LoadSettings(ProgramState& state);
+
+class ProfileFile;
+// The same from a profile already in memory.
+void LoadSettingsFrom(ProgramState& state, const ProfileFile& ini);
+
+// Logs "Saving default settings to file: " and writes group 2..6, or all of
+// them for code 1.
+void SaveSettings(ProgramState& state, SettingsGroup group);
+
+// Writes [VELBDefaults] (code 10) or [VELBBoltGrade] (code 11).
+void SaveDefaultInputs(ProgramState& state, SettingsGroup group);
+
+}  // namespace castovin

@@ -1,0 +1,29 @@
+#pragma once
+// The parametric curves: the suggested VELB index against CMRR, depth of
+// cover, stability factor or intersection span, each varied around the
+// project's value with the other inputs held.
+
+#include <cstdint>
+#include <vector>
+
+namespace castovin {
+
+struct ProgramState;
+
+enum GraphKind : int16_t { GraphCMRR = 0, GraphDepth = 1, GraphStabilityFactor = 2, GraphSpan = 3 };
+
+struct CurvePoint {
+    float x = 0;  // the varied input, in the project's units
+    float y = 0;  // suggested VELB index
+};
+
+// Largest number of points a curve may reserve; a request for more is an
+// out-of-memory error rather than an attempt to allocate it.
+inline constexpr int64_t MaxCurvePoints = 10'000'000;
+
+// Computes the points of curve `index` (0..3) from Support into CurveData
+// and CurvePointCount and sets GraphIndex. A range with room for no point
+// gives a curve without points.
+void ComputeCurve(ProgramState& state, int16_t index);
+
+}  // namespace castovin

@@ -1,0 +1,29 @@
+#pragma once
+// The program's start-up before the main window: model initialisation, the
+// built-in settings, the user folders, the decimal point and the settings
+// file.
+
+#include <string>
+#include <vector>
+
+#include "config/folders.h"
+
+namespace castovin {
+
+struct ProgramState;
+
+struct StartupOptions {
+    std::string executablePath;             // names the program
+    std::string appFolder;                  // the program's folder, ending with the separator
+    UserEnvironment environment;            // where the user folders are
+    std::vector<std::string> installedFonts;  // for the default font names
+};
+
+// The options of the running process.
+StartupOptions StartupOptionsFromProcess(const std::string& executablePath);
+
+// Model initialisation, then the environment start-up up to the loaded
+// settings file (everything before the main window is loaded).
+void StartProgram(ProgramState& state, const StartupOptions& options);
+
+}  // namespace castovin

@@ -1,0 +1,16 @@
+#pragma once
+// Numbers are written and read with "." while the program runs. The locale
+// is per process here, so only this process's numeric locale is switched.
+
+namespace castovin {
+
+struct ProgramState;
+
+// When the process's numeric locale uses "," as decimal separator, remember
+// it and switch the process to ".". SavedDecimalSeparator records which.
+void ForceDecimalPoint(ProgramState& state);
+
+// Puts the process's numeric locale back as ForceDecimalPoint found it.
+void RestoreDecimalSeparator(ProgramState& state);
+
+}  // namespace castovin

@@ -1,0 +1,102 @@
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "config/folders.h"
+#include "test_state.h"
+
+namespace castovin {
+namespace {
+
+namespace fs = std::filesystem;
+using test::StateTest;
+using test::TempDir;
+
+class Folders : public StateTest {
+protected:
+    Folders()
+    {
+        env.home = home.Path().string();
+        state.AppFolder = home.File("app") + "/";
+    }
+    void UserDirs(const std::string& content)
+    {
+        fs::create_directories(home.Path() / ".config");
+        std::ofstream(home.Path() / ".config" / "user-dirs.dirs") << content;
+    }
+    TempDir home;
+    UserEnvironment env;
+};
+
+TEST_F(Folders, XdgDocumentsFolderWithHomeExpanded)
+{
+    UserDirs("# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desk\"\nXDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n");
+    fs::create_directories(home.Path() / "Docs");
+    CreateUserFolders(state, env);
+    EXPECT_EQ(state.DataFolder, home.File("Docs") + "/MyTELVOR/");
+    EXPECT_EQ(state.TempFolder, home.File("Docs") + "/MyTELVOR/Temp/");
+    EXPECT_TRUE(fs::is_directory(state.TempFolder));
+}
+
+TEST_F(Folders, XdgConfigHomeIsHonoured)
+{
+    const fs::path config = home.Path() / "elsewhere";
+    fs::create_directories(config);
+    std::ofstream(config / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"" << home.File("Work") << "\"\n";
+    fs::create_directories(home.Path() / "Work");
+    env.xdgConfigHome = config.string();
+    EXPECT_EQ(DocumentsFolder(env), home.File("Work"));
+}
+
+TEST_F(Folders, MissingDocumentsFallsBackToHomeDocumentsThenDesktop)
+{
+    UserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Gone\"\nXDG_DESKTOP_DIR=\"$HOME/Desk\"\n");
+    fs::create_directories(home.Path() / "Desk");
+    EXPECT_EQ(DocumentsFolder(env), home.File("Desk"));
+    fs::create_directories(home.Path() / "Documents");
+    EXPECT_EQ(DocumentsFolder(env), home.File("Documents"));
+}
+
+TEST_F(Folders, NoFolderAtAllUsesTheProgramFolder)
+{
+    CreateUserFolders(state, env);
+    EXPECT_EQ(state.DataFolder, state.AppFolder);
+    EXPECT_EQ(state.TempFolder, state.AppFolder);
+}
+
+TEST_F(Folders, UserFolderNameTakenByAFile)
+{
+    fs::create_directories(home.Path() / "Documents");
+    std::ofstream(home.Path() / "Documents" / "MyTELVOR") << "a file";
+    CreateUserFolders(state, env);
+    EXPECT_EQ(state.DataFolder, state.AppFolder);
+    EXPECT_EQ(state.TempFolder, state.AppFolder);
+}
+
+TEST_F(Folders, RootDocumentsFolderGetsNoDoubledSeparator)
+{
+    UserDirs("XDG_DOCUMENTS_DIR=\"" + home.Path().string() + "/\"\n");
+    CreateUserFolders(state, env);
+    EXPECT_EQ(state.DataFolder, home.Path().string() + "/MyTELVOR/");
+}
+
+TEST_F(Folders, ExistingFoldersAreKept)
+{
+    fs::create_directories(home.Path() / "Documents" / "MyTELVOR" / "Temp");
+    std::ofstream(home.Path() / "Documents" / "MyTELVOR" / "VELB.INI") << "kept";
+    CreateUserFolders(state, env);
+    EXPECT_EQ(state.DataFolder, home.File("Documents") + "/MyTELVOR/");
+    EXPECT_TRUE(fs::exists(home.Path() / "Documents" / "MyTELVOR" / "VELB.INI"));
+}
+
+TEST(ExecutableFolder, EndsWithTheSeparator)
+{
+    const std::string folder = ExecutableFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), '/');
+    EXPECT_TRUE(fs::exists(folder + "core_tests"));
+}
+
+}  // namespace
+}  // namespace castovin

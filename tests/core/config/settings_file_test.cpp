@@ -1,0 +1,252 @@
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "config/profile_file.h"
+#include "config/settings_file.h"
+#include "engine/startup.h"
+#include "test_state.h"
+#include "test_text.h"
+
+namespace castovin {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Contains;
+using test::ScriptedMessageBox;
+using test::TempDir;
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A program started on a home folder of its own, with a documents folder.
+class Settings : public ::testing::Test {
+protected:
+    Settings() : state(box)
+    {
+        fs::create_directories(home.Path() / "Documents");
+        fs::create_directories(home.Path() / "app");
+        options.executablePath = (home.Path() / "app" / "castovin").string();
+        options.appFolder = (home.Path() / "app").string() + "/";
+        options.environment.home = home.Path().string();
+    }
+    std::string DataFolder() const { return home.Path().string() + "/Documents/MyTELVOR/"; }
+    std::string IniPath() const { return DataFolder() + "VELB.INI"; }
+
+    // A settings file holding the current version and the given lines of the
+    // [Settings] section.
+    void WriteIni(const std::string& sections)
+    {
+        fs::create_directories(DataFolder());
+        std::ofstream(IniPath(), std::ios::binary) << "[Version]\r\nINIFileVersion=050817\r\n" << sections;
+    }
+    void Start() { StartProgram(state, options); }
+
+    TempDir home;
+    ScriptedMessageBox box;
+    ProgramState state;
+    StartupOptions options;
+};
+
+TEST_F(Settings, FirstRunCreatesTheFileWithTheFirstFileValues)
+{
+    Start();
+    EXPECT_EQ(state.DataFolder, DataFolder());
+    EXPECT_EQ(state.TempFolder, DataFolder() + "Temp/");
+    EXPECT_EQ(state.SettingsFilePath, IniPath());
+    const ProfileFile ini = ProfileFile::Load(IniPath());
+    EXPECT_EQ(ini.Read("Version", "INIFileVersion"), "050817");
+    EXPECT_EQ(ini.Read("Settings", "DisplayHistoryWin"), "0");
+    EXPECT_EQ(ini.Read("Settings", "MaxDisplaySize"), "2048");
+    EXPECT_EQ(ini.Read("Settings", "DisplayFontSize"), "10");
+    EXPECT_EQ(ini.Read("Settings", "ExternalEditor"), "Notepad.exe");
+    EXPECT_EQ(ini.Read("Settings", "DataPath"), DataFolder());
+    EXPECT_EQ(ini.Read("FileMenu", "MaxLastFiles"), "0");
+    EXPECT_EQ(ini.Read("Graph", "GraphStyle"), "3");
+    EXPECT_EQ(ini.Read("Graph", "XAxisTitle0"), "");
+    EXPECT_EQ(ini.Read("VELBDefaults", "DefaultStabilityFactor"), "1.2");
+    EXPECT_EQ(ini.Read("VELBDefaults", "DefaultENGboltDiameter"), "0.75");
+    EXPECT_EQ(ini.Read("VELBBoltGrade", "DefaultBoltGradeArray3_2"), "620");
+    // The run then uses the values read back.
+    EXPECT_EQ(state.Settings.DisplayHistoryWin, 0);
+    EXPECT_EQ(state.Settings.MaxDisplaySize, 4096);
+    EXPECT_EQ(state.Settings.KeepFileNames, 1);
+    EXPECT_EQ(state.History.Text(), "");
+}
+
+TEST_F(Settings, FileOfAnotherVersionIsReplaced)
+{
+    fs::create_directories(DataFolder());
+    std::ofstream(IniPath(), std::ios::binary) << "[Version]\r\nINIFileVersion=040101\r\n[Settings]\r\n"
+                                                  "DisplayHistoryWin=1\r\nMaxDisplaySize=8192\r\n[Old]\r\nx=1\r\n";
+    Start();
+    const std::string text = ReadFile(IniPath());
+    EXPECT_TRUE(Contains(text, "INIFileVersion=050817\r\n"));
+    EXPECT_FALSE(Contains(text, "[Old]"));
+    EXPECT_EQ(state.Settings.DisplayHistoryWin, 0);
+    EXPECT_EQ(state.Settings.MaxDisplaySize, 4096);
+}
+
+TEST_F(Settings, FileWithoutVersionIsReplaced)
+{
+    fs::create_directories(DataFolder());
+    std::ofstream(IniPath(), std::ios::binary) << "\x7f\x45\x4c\x46\x02\x01\x01\0\0garbage\xff\xfe";
+    Start();
+    EXPECT_EQ(ProfileFile::Load(IniPath()).Read("Version", "INIFileVersion"), "050817");
+    EXPECT_EQ(state.Settings.ShowDisclaim, 1);
+}
+
+TEST_F(Settings, OutOfRangeValuesTakeTheLowBound)
+{
+    WriteIni("[Settings]\r\nMaxDisplaySize=2048\r\nDisplayFontSize=8.25\r\nDisplayFontBold=-1\r\n"
+             "DisplayFontItalic=1\r\nKeepFileNames=\r\n[TextBrowse]\r\nBrowseFontSize=30\r\n"
+             "[Graph]\r\nGraphStyle=0\r\n SymbolSize =2\r\nGridStyle=3\r\n"
+             "[VELBOptions]\r\nShowInputScreenOnLoad=5\r\nPrintModuleHeader=\r\n");
+    Start();
+    const SettingsRecord& s = state.Settings;
+    EXPECT_EQ(s.MaxDisplaySize, 4096);
+    EXPECT_EQ(s.DisplayFontSize, 8);
+    EXPECT_EQ(s.DisplayFontBold, -1);
+    EXPECT_EQ(s.DisplayFontItalic, -1);
+    EXPECT_EQ(s.KeepFileNames, 0);
+    EXPECT_EQ(s.BrowseFontSize, 7);
+    EXPECT_EQ(s.GraphStyle, 1);
+    EXPECT_EQ(s.SymbolSize, 3);
+    EXPECT_EQ(s.GridStyle, 3);
+    EXPECT_EQ(s.ShowInputScreenOnLoad, 0);
+    EXPECT_EQ(s.PrintModuleHeader, 1);  // empty: the read's default 1
+    EXPECT_EQ(s.CopyExampleFiles, 1);   // absent: the read's default "1"
+    EXPECT_EQ(s.DisplayFontName, "Arial");
+}
+
+TEST_F(Settings, NumbersThatDoNotFitSixteenBitsAreOutOfRange)
+{
+    WriteIni("[Settings]\r\nMaxDisplaySize=99999\r\nDisplayHistoryWin=65537\r\n[Graph]\r\nSymbolSize=1e400\r\n");
+    Start();
+    EXPECT_EQ(state.Settings.MaxDisplaySize, 4096);
+    EXPECT_EQ(state.Settings.DisplayHistoryWin, 0);
+    EXPECT_EQ(state.Settings.SymbolSize, 3);
+}
+
+TEST_F(Settings, MaxDisplaySizeInRangeIsKept)
+{
+    WriteIni("[Settings]\r\nMaxDisplaySize=8192\r\n");
+    Start();
+    EXPECT_EQ(state.Settings.MaxDisplaySize, 8192);
+}
+
+TEST_F(Settings, ExtensionAndDataPathRules)
+{
+    fs::create_directories(home.Path() / "projects");
+    WriteIni("[Settings]\r\nFileExtension=0\r\nDataPath=  " + (home.Path() / "projects").string() + "  \r\n");
+    Start();
+    EXPECT_EQ(state.Settings.FileExtension, "VLB");
+    EXPECT_EQ(state.Settings.DataPath, (home.Path() / "projects").string() + "/");
+}
+
+TEST_F(Settings, EmptyExtensionAndMissingDataPathFolder)
+{
+    WriteIni("[Settings]\r\nFileExtension=\r\nDataPath=" + (home.Path() / "gone").string() + "\r\n");
+    Start();
+    EXPECT_EQ(state.Settings.FileExtension, "");
+    EXPECT_EQ(state.Settings.DataPath, DataFolder());
+    EXPECT_EQ(box.Count(), 0u);
+}
+
+TEST_F(Settings, DataPathZeroIsTheDataFolder)
+{
+    WriteIni("[Settings]\r\nDataPath=0\r\n");
+    Start();
+    EXPECT_EQ(state.Settings.DataPath, DataFolder());
+}
+
+TEST_F(Settings, RecentFilesReadUpToTheirCount)
+{
+    WriteIni("[FileMenu]\r\nMaxLastFiles=2\r\nLastFile1=a.vlb\r\nLastFileMode1=1\r\nLastFileLong1=/p/a.vlb\r\n"
+             "LastFile2=b.vlb\r\nLastFileMode2=1\r\nLastFileLong2=/p/b.vlb\r\n"
+             "LastFile3=c.vlb\r\nLastFileMode3=1\r\nLastFileLong3=/p/c.vlb\r\n");
+    Start();
+    EXPECT_EQ(state.Settings.MaxLastFiles, 2);
+    EXPECT_EQ(state.Settings.LastFiles[2].LastFileLong, "/p/b.vlb");
+    EXPECT_EQ(state.Settings.LastFiles[3].LastFile, "");
+}
+
+TEST_F(Settings, TooManyRecentFilesReadsNone)
+{
+    WriteIni("[FileMenu]\r\nMaxLastFiles=7\r\nLastFile1=a.vlb\r\nLastFileLong1=/p/a.vlb\r\n");
+    Start();
+    EXPECT_EQ(state.Settings.MaxLastFiles, 0);
+    EXPECT_EQ(state.Settings.LastFiles[1].LastFile, "");
+}
+
+TEST_F(Settings, LongValueIsCut)
+{
+    WriteIni("[Settings]\r\nExternalEditor=" + std::string(300, 'e') + "\r\n");
+    Start();
+    EXPECT_EQ(state.Settings.ExternalEditor, std::string(254, 'e'));
+}
+
+TEST_F(Settings, SavingOneGroupChangesOnlyThatSection)
+{
+    Start();
+    state.Settings.DisplayHistoryWin = 1;  // the log is kept from now on
+    state.Settings.GraphTitle = "Panel 3";
+    state.Settings.KeepFileNames = 0;  // changed in memory, not saved with group 5
+    const std::string before = ReadFile(IniPath());
+    SaveSettings(state, SettingsGroup::Graph);
+    const std::string after = ReadFile(IniPath());
+    std::string expected = before;
+    expected.replace(expected.find("GraphTitle=Castovin"), 19, "GraphTitle=Panel 3");
+    EXPECT_EQ(after, expected);
+    EXPECT_TRUE(Contains(state.History.Text(), "Saving default settings to file: " + IniPath() + "\r\n"));
+}
+
+TEST_F(Settings, EmptiedBoltGradeListIsWrittenAsMinusOne)
+{
+    Start();
+    state.BoltGradeLast[0] = -1;
+    state.BoltGradeList[2][1] = 400;
+    SaveDefaultInputs(state, SettingsGroup::VELBBoltGrade);
+    const ProfileFile ini = ProfileFile::Load(IniPath());
+    EXPECT_EQ(ini.Read("VELBBoltGrade", "DefaultBoltGradeIndexENG1"), "-1");
+    EXPECT_EQ(ini.Read("VELBBoltGrade", "DefaultBoltGradeArray1_2"), "400");
+    // Entries of list 0 that were in the file stay there untouched.
+    EXPECT_EQ(ini.Read("VELBBoltGrade", "DefaultBoltGradeArray0_0"), "55");
+}
+
+TEST_F(Settings, RecentFileCountIsLimitedWhenWritten)
+{
+    Start();
+    state.Settings.MaxLastFiles = 9;
+    SaveSettings(state, SettingsGroup::FileMenu);
+    EXPECT_EQ(state.Settings.MaxLastFiles, 0);
+    EXPECT_EQ(ProfileFile::Load(IniPath()).Read("FileMenu", "MaxLastFiles"), "0");
+}
+
+TEST_F(Settings, UnwritableDataFolderStillStarts)
+{
+    // "MyTELVOR" is a file: both folders fall back to the program folder,
+    // where the settings file is written.
+    std::ofstream(home.Path() / "Documents" / "MyTELVOR") << "not a folder";
+    Start();
+    EXPECT_EQ(state.DataFolder, options.appFolder);
+    EXPECT_EQ(state.TempFolder, options.appFolder);
+    EXPECT_EQ(state.SettingsFilePath, options.appFolder + "VELB.INI");
+}
+
+TEST(DefaultFont, FirstPreferredInstalledFont)
+{
+    EXPECT_EQ(DefaultFontName({"DejaVu Sans", "courier new", "Terminal"}), "courier new");
+    EXPECT_EQ(DefaultFontName({"DejaVu Sans", "Liberation Mono"}), "DejaVu Sans");
+    EXPECT_EQ(DefaultFontName({}), "Arial");
+}
+
+}  // namespace
+}  // namespace castovin

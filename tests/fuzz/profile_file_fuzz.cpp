@@ -1,0 +1,47 @@
+// The settings-file reader on any bytes: it never crashes, every ranged
+// setting stays inside its range, and a value written is read back.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "config/profile_file.h"
+#include "config/settings_file.h"
+#include "engine/program_state.h"
+#include "text/unicode.h"
+
+using namespace castovin;
+
+namespace {
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
+{
+    ProfileFile ini(DecodeFileText(std::string_view(reinterpret_cast<const char*>(bytes), size)));
+    RecordingMessageBox box;
+    ProgramState state(box);
+    state.DataFolder = "/nonexistent-castovin-fuzz/";
+    state.Settings.DisplayHistoryWin = 0;
+    LoadSettingsFrom(state, ini);
+    const SettingsRecord& s = state.Settings;
+    Check(s.MaxDisplaySize >= 4096 && s.MaxDisplaySize <= 16384);
+    Check(s.DisplayFontSize >= 7 && s.DisplayFontSize <= 24);
+    Check(s.MaxLastFiles >= 0 && s.MaxLastFiles <= 4);
+    Check(s.GraphStyle >= 1 && s.GraphStyle <= 3);
+    Check(s.SymbolSize >= 3 && s.SymbolSize <= 20);
+    Check(s.DisplayFontBold >= -1 && s.DisplayFontBold <= 0);
+    Check(!s.DataPath.empty() && s.DataPath.back() == '/');
+    Check(box.Messages().empty());
+
+    ini.Write(" settings ", "MaxDisplaySize", "8192");
+    const ProfileFile again(ini.Text());
+    Check(again.Read("Settings", "maxdisplaysize") == "8192");
+    return 0;
+}

@@ -1,0 +1,49 @@
+// The project-file reader on any bytes: it never crashes, and whatever it
+// reads, the writer writes so that a second reading gives the same file.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "files/project_file.h"
+#include "text/description.h"
+#include "text/runtime_error.h"
+#include "text/unicode.h"
+
+using namespace castovin;
+
+namespace {
+
+bool Read(std::string_view text, ProjectFileData& data)
+{
+    try {
+        return ParseProjectFile(text, "fuzz.vlb", data) == ParseOutcome::Read;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
+std::string Written(ProjectFileData data)
+{
+    NormaliseDescription(data.ProjectDescription);
+    return ProjectFileText(data);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
+{
+    const std::string text = DecodeFileText(std::string_view(reinterpret_cast<const char*>(bytes), size));
+    ProjectFileData first;
+    if (!Read(text, first))
+        return 0;
+    const std::string once = Written(first);
+    ProjectFileData second;
+    if (!Read(once, second))
+        std::abort();  // the reader refuses what the writer wrote
+    const std::string twice = Written(second);
+    ProjectFileData third;
+    if (!Read(twice, third) || Written(third) != twice)
+        std::abort();  // writing is not stable
+    return 0;
+}
