@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Builds Castovin (Release) and starts it, with the project file given, if any.
+# Without a display it says so and prints the design report of the project
+# (or of the English example) with castovin-cli instead.
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 
 "$root/scripts/install-deps"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2
-cmake --build "$root/build" >&2
+cmake --build "$root/build" --target castovin castovin-cli >&2
 
-project="${1:-$root/examples/default-english.vlb}"
-exec "$root/build/src/cli/castovin-cli" design "$project"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "run.sh: no display available (neither DISPLAY nor WAYLAND_DISPLAY is set); printing the design report with castovin-cli instead." >&2
+  exec "$root/build/src/cli/castovin-cli" design "${1:-$root/examples/default-english.vlb}"
+fi
+exec "$root/build/src/ui/castovin" "$@"

@@ -93,6 +93,9 @@ struct ProgramState {
     int16_t ConvertTarget = Metric;
     int16_t ConvertFileOption = 0;
 
+    // Captions of the recent-file menu items 1..4 (empty: no item).
+    std::array<std::string, 5> RecentFileCaptions{};
+
     // Messages.
     HistoryLog History;
     MessageCategories MsgCategory;

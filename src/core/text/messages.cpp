@@ -29,6 +29,12 @@ int ShowMessage(ProgramState& state, std::string_view text, int style, std::stri
     return state.MessageBox.Show(std::string(text), style, shownTitle);
 }
 
+void ShowHelpHint(ProgramState& state)
+{
+    ShowMessage(state, "Position the cursor on any item on the form and press F1 for context-sensitive Help",
+                MsgStyle::Exclamation, "Help");
+}
+
 void AppendHistory(ProgramState& state, std::string_view text)
 {
     if (state.Settings.DisplayHistoryWin == 1)

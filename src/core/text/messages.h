@@ -84,6 +84,9 @@ enum class ErrorAction : int16_t {
 int ShowMessage(ProgramState& state, std::string_view text, int style, std::string_view title = {},
                 std::string_view helpFile = {}, int helpContext = 0);
 
+// The help hint every dialog's Help button shows.
+void ShowHelpHint(ProgramState& state);
+
 // Appends one numbered line to the history log when the log is kept.
 void AppendHistory(ProgramState& state, std::string_view text);
 

@@ -103,6 +103,16 @@ TEST_F(Settings, FileWithoutVersionIsReplaced)
     EXPECT_EQ(state.Settings.ShowDisclaim, 1);
 }
 
+TEST_F(Settings, TruncatedFileKeepsWhatItHolds)
+{
+    WriteIni("[Settings]\r\nDefaultUnits=1\r\nMaxDisplaySize=81");
+    Start();
+    EXPECT_EQ(state.Settings.DefaultUnits, 1);
+    EXPECT_EQ(state.Settings.MaxDisplaySize, 4096);  // 81 is out of range
+    EXPECT_EQ(state.Settings.ShowDisclaim, 0);       // absent: its missing value
+    EXPECT_EQ(state.Settings.ShowInputScreenOnLoad, 1);
+}
+
 TEST_F(Settings, OutOfRangeValuesTakeTheLowBound)
 {
     WriteIni("[Settings]\r\nMaxDisplaySize=2048\r\nDisplayFontSize=8.25\r\nDisplayFontBold=-1\r\n"

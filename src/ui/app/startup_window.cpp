@@ -1,0 +1,57 @@
+#include "app/startup_window.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/window_helpers.h"
+#include "engine/program_state.h"
+#include "files/lifecycle.h"
+#include "main/main_window.h"
+#include "platform/platform_services.h"
+
+namespace castovin {
+
+CommandLine ParseCommandLine(const QStringList& arguments, const QString& workingDirectory)
+{
+    CommandLine line;
+    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        line.help = true;
+        return line;
+    }
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        line.version = true;
+        return line;
+    }
+    QString project = arguments.join(' ');
+    project.remove('"');
+    if (!project.isEmpty() && QFileInfo(project).isRelative())
+        project = QDir(workingDirectory).absoluteFilePath(project);
+    line.project = project;
+    return line;
+}
+
+std::unique_ptr<MainWindow> StartMainWindow(ProgramState& state, PlatformServices& platform,
+                                            const StartupOptions& options, const QString& project)
+{
+    StartProgram(state, options);
+
+    auto window = std::make_unique<MainWindow>(state, platform);
+    window->FormLoad();
+    FileNew(state, true, true);
+    window->UpdateCaption();
+    window->show();
+    window->ApplyHistoryFont();
+    state.EditorOpen = 0;
+
+    const std::string& last = state.Settings.LastFiles[1].LastFileLong;
+    if (state.Settings.LoadLastInputFile == 1 && !last.empty())
+        window->mnuFileArray_Click(1);
+    if (!project.isEmpty()) {
+        const QString previous = Q(state.ProjectFilePath);
+        state.ProjectFilePath = S(project);
+        window->LoadProjFile(previous);
+    }
+    return window;
+}
+
+}  // namespace castovin

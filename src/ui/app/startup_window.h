@@ -1,0 +1,34 @@
+#pragma once
+// The start-up of the desktop program after the core's part: the main
+// window, a first empty project, then the most recent project and the one
+// named on the command line.
+
+#include <memory>
+
+#include <QString>
+#include <QStringList>
+
+#include "engine/startup.h"
+
+namespace castovin {
+
+struct ProgramState;
+class PlatformServices;
+class MainWindow;
+
+// What the command line asks for: help, the version, or a project to open.
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    QString project;  // double quotes removed, relative paths made absolute
+};
+
+// Reads the arguments after the program name: several arguments are joined
+// with blanks and double-quote characters are removed.
+CommandLine ParseCommandLine(const QStringList& arguments, const QString& workingDirectory);
+
+// Runs the whole start-up and returns the main window, shown.
+std::unique_ptr<MainWindow> StartMainWindow(ProgramState& state, PlatformServices& platform,
+                                            const StartupOptions& options, const QString& project);
+
+}  // namespace castovin

@@ -1,0 +1,47 @@
+#include "app/window_helpers.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include "text/validation.h"
+
+namespace castovin {
+
+void CenterOnScreen(QWidget* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    const Placement p = CenterForm(area.width(), area.height(), size.width(), size.height());
+    window->move(area.left() + p.left, area.top() + p.top);
+}
+
+void ShowOwnedWindow(QWidget* window, QWidget* owner, bool modal)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (modal)
+        window->setWindowModality(Qt::ApplicationModal);
+    window->winId();
+    if (owner != nullptr && owner->windowHandle() != nullptr)
+        window->windowHandle()->setTransientParent(owner->windowHandle());
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void RestoreNormalCursor()
+{
+    while (QGuiApplication::overrideCursor() != nullptr)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+int TwipsToPixels(const QWidget* widget, int twips)
+{
+    return twips * widget->logicalDpiY() / 1440;
+}
+
+}  // namespace castovin

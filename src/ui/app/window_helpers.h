@@ -1,0 +1,35 @@
+#pragma once
+// Small helpers shared by the windows.
+
+#include <QString>
+#include <string>
+
+class QWidget;
+
+namespace castovin {
+
+inline QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+inline std::string S(const QString& text)
+{
+    return text.toStdString();
+}
+
+// Places a window centred on its screen (a window larger than the screen
+// goes to its top or left edge).
+void CenterOnScreen(QWidget* window);
+
+// Shows a window of its own (not a child of `owner`, so that disabling the
+// owner leaves it usable) above its owner. Application-modal when `modal`.
+void ShowOwnedWindow(QWidget* window, QWidget* owner, bool modal);
+
+// Takes back every busy pointer (the run-time error trap does this first).
+void RestoreNormalCursor();
+
+// Device pixels for a length in twips (1440 per inch) on a screen widget.
+int TwipsToPixels(const QWidget* widget, int twips);
+
+}  // namespace castovin

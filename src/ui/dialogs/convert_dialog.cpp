@@ -1,0 +1,114 @@
+#include "dialogs/convert_dialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/window_helpers.h"
+#include "engine/conversion.h"
+#include "engine/program_state.h"
+#include "main/main_window.h"
+#include "text/messages.h"
+#include "text/validation.h"
+
+namespace castovin {
+
+namespace {
+
+OptionGroup GroupOf(const std::array<QRadioButton*, 2>& buttons)
+{
+    return OptionGroup{0, {buttons[0]->isChecked(), buttons[1]->isChecked()}};
+}
+
+void SetGroup(const std::array<QRadioButton*, 2>& buttons, const OptionGroup& group)
+{
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setAutoExclusive(false);
+        buttons[i]->setChecked(group.value[i]);
+        buttons[i]->setAutoExclusive(true);
+    }
+}
+
+}  // namespace
+
+ConvertDialog::ConvertDialog(MainWindow& main) : m_main(main)
+{
+    setObjectName("frmConvert");
+    setWindowTitle("File Conversion Utility");
+    ProgramState& state = m_main.State();
+
+    auto* units = new QGroupBox("Units", this);
+    units->setObjectName("Frame1");
+    auto* unitsLayout = new QVBoxLayout(units);
+    const char* unitTexts[2] = {"feet, psi, pcf", "meters, MPa, kN/m3"};
+    auto* files = new QGroupBox("File options", this);
+    files->setObjectName("Frame3");
+    auto* filesLayout = new QVBoxLayout(files);
+    const char* fileTexts[2] = {"Load converted project ", "Keep original project"};
+    for (int i = 0; i < 2; ++i) {
+        m_units[static_cast<std::size_t>(i)] = new QRadioButton(unitTexts[i], units);
+        m_units[static_cast<std::size_t>(i)]->setObjectName(QString("Option1_%1").arg(i));
+        unitsLayout->addWidget(m_units[static_cast<std::size_t>(i)]);
+        m_fileOptions[static_cast<std::size_t>(i)] = new QRadioButton(fileTexts[i], files);
+        m_fileOptions[static_cast<std::size_t>(i)]->setObjectName(QString("Option2_%1").arg(i));
+        filesLayout->addWidget(m_fileOptions[static_cast<std::size_t>(i)]);
+    }
+    auto* convert = new QPushButton("Convert", this);
+    convert->setObjectName("Command2");
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("Command1");
+    auto* help = new QPushButton("Help", this);
+    help->setObjectName("Command3");
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(convert);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    buttons->addStretch(1);
+    auto* frames = new QVBoxLayout;
+    frames->addWidget(units);
+    frames->addWidget(files);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(frames, 1);
+    layout->addLayout(buttons);
+    connect(convert, &QPushButton::clicked, this, &ConvertDialog::Convert);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
+
+    // Form_Load: only the other unit system can be chosen.
+    SetMsgCategory(state, 13);
+    AppendHistory(state, "Loading File Conversion Form");
+    for (int i = 0; i < 2; ++i) {
+        QRadioButton* option = m_units[static_cast<std::size_t>(i)];
+        const bool own = i == state.UnitSystem;
+        option->setAutoExclusive(false);
+        option->setChecked(!own);
+        option->setAutoExclusive(true);
+        option->setEnabled(!own);
+    }
+    OptionGroup fileGroup = GroupOf(m_fileOptions);
+    SetArrayIndex(state, fileGroup, state.ConvertFileOption);
+    SetGroup(m_fileOptions, fileGroup);
+    m_fileOptions[1]->setEnabled(false);
+    adjustSize();
+    CenterOnScreen(this);
+}
+
+ConvertDialog::~ConvertDialog()
+{
+    m_main.State().ConvertFileOption = static_cast<int16_t>(GetArrayIndex(GroupOf(m_fileOptions)));
+}
+
+void ConvertDialog::Convert()
+{
+    ProgramState& state = m_main.State();
+    state.ConvertTarget = static_cast<int16_t>(GetArrayIndex(GroupOf(m_units)));
+    if (!m_main.Trapped([&] { ConvertProject(state); }))
+        return;
+    m_main.UpdateCaption();
+    ShowMessage(state, "Conversion Completed: The conversion form will be closed", MsgStyle::OK);
+    close();
+}
+
+}  // namespace castovin

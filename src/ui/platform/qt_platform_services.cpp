@@ -1,0 +1,155 @@
+#include "platform/qt_platform_services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QUrl>
+
+namespace castovin {
+
+namespace {
+
+// The buttons of a message-box style (its lowest three bits).
+QMessageBox::StandardButtons ButtonsOf(int style)
+{
+    switch (style & 7) {
+    case MsgStyle::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case 2: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case MsgStyle::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgStyle::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MsgStyle::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    default: return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon IconOf(int style)
+{
+    switch (style & 0x70) {
+    case MsgStyle::Critical: return QMessageBox::Critical;
+    case MsgStyle::Question: return QMessageBox::Question;
+    case MsgStyle::Exclamation: return QMessageBox::Warning;
+    case MsgStyle::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+int ResultOf(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return MsgResult::OK;
+    case QMessageBox::Retry: return MsgResult::Retry;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Abort: return 3;
+    case QMessageBox::Ignore: return 5;
+    default: return MsgResult::Cancel;
+    }
+}
+
+}  // namespace
+
+QtPlatformServices::QtPlatformServices() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+QtPlatformServices::~QtPlatformServices() = default;
+
+int QtPlatformServices::Show(const std::string& text, int style, const std::string& title)
+{
+    QMessageBox box(IconOf(style), QString::fromStdString(title), QString::fromStdString(text), ButtonsOf(style),
+                    QApplication::activeWindow());
+    // The second button is the default with 256, else the first.
+    QList<QMessageBox::StandardButton> order;
+    for (QMessageBox::StandardButton b : {QMessageBox::Ok, QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Yes,
+                                          QMessageBox::No, QMessageBox::Ignore, QMessageBox::Cancel})
+        if (box.button(b) != nullptr)
+            order.push_back(b);
+    if (!order.isEmpty())
+        box.setDefaultButton((style & MsgStyle::DefaultButton2) && order.size() > 1 ? order[1] : order[0]);
+    if (box.button(QMessageBox::Cancel) != nullptr)
+        box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    return ResultOf(clicked == QMessageBox::NoButton ? QMessageBox::Cancel : clicked);
+}
+
+std::optional<QString> QtPlatformServices::FileDialog(QWidget* parent, const FileDialogRequest& request)
+{
+    QFileDialog dialog(parent, request.title, request.folder);
+    dialog.setNameFilters(request.filters);
+    dialog.selectNameFilter(request.selectedFilter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (request.mode == FileDialogRequest::Mode::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+bool QtPlatformServices::PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange)
+{
+    QPrintDialog dialog(&printer, parent);
+    if (!allowPageRange) {
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPlatformServices::PrinterSetupDialog(QWidget* parent, QPrinter& printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QFont> QtPlatformServices::FontDialog(QWidget* parent, const QFont& initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    return ok ? std::optional<QFont>(font) : std::nullopt;
+}
+
+void QtPlatformServices::ClearClipboard()
+{
+    QApplication::clipboard()->clear();
+}
+
+void QtPlatformServices::SetClipboardText(const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+}
+
+void QtPlatformServices::SetClipboardImage(const QImage& image)
+{
+    QApplication::clipboard()->setImage(image);
+}
+
+QPrinter& QtPlatformServices::Printer()
+{
+    return *m_printer;
+}
+
+bool QtPlatformServices::OpenDocument(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtPlatformServices::StartProgram(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+}  // namespace castovin

@@ -1,0 +1,31 @@
+#pragma once
+// The platform services of the running program, by Qt's dialogs.
+
+#include <memory>
+
+#include "platform/platform_services.h"
+
+namespace castovin {
+
+class QtPlatformServices : public PlatformServices {
+public:
+    QtPlatformServices();
+    ~QtPlatformServices() override;
+
+    int Show(const std::string& text, int style, const std::string& title) override;
+    std::optional<QString> FileDialog(QWidget* parent, const FileDialogRequest& request) override;
+    bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange) override;
+    bool PrinterSetupDialog(QWidget* parent, QPrinter& printer) override;
+    std::optional<QFont> FontDialog(QWidget* parent, const QFont& initial) override;
+    void ClearClipboard() override;
+    void SetClipboardText(const QString& text) override;
+    void SetClipboardImage(const QImage& image) override;
+    QPrinter& Printer() override;
+    bool OpenDocument(const QString& path) override;
+    bool StartProgram(const QString& program, const QStringList& arguments) override;
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+}  // namespace castovin

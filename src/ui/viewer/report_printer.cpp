@@ -1,0 +1,117 @@
+#include "viewer/report_printer.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPrinter>
+
+#include "text/runtime_error.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr double kLeft = 1152;
+constexpr double kHeaderTop = 576;
+constexpr double kBodyTop = 1152;
+constexpr double kBottomLimit = 1872;  // a new page once past page height minus this
+
+// Families that stand in for a requested one with the same metrics.
+bool IsCloneOf(const QString& family, const QString& resolved)
+{
+    static const QStringList courier = {"Liberation Mono", "Cousine", "Nimbus Mono PS", "Nimbus Mono L"};
+    static const QStringList arial = {"Liberation Sans", "Arimo", "Nimbus Sans", "Nimbus Sans L"};
+    if (family.startsWith("Courier"))
+        return courier.contains(resolved, Qt::CaseInsensitive);
+    return family == "Arial" && arial.contains(resolved, Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+bool FontFamilyAvailable(const QString& family)
+{
+    return QFontDatabase::hasFamily(family) || IsCloneOf(family, QFontInfo(QFont(family)).family());
+}
+
+QString PrintFontFamily()
+{
+    for (const QString family : {"Courier New", "Courier", "Arial"})
+        if (FontFamilyAvailable(family))
+            return family;
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+}
+
+ReportPrinter::ReportPrinter(QPrinter& printer, QString programName, std::optional<DateTime> now)
+    : m_printer(printer), m_programName(std::move(programName)), m_now(now)
+{
+}
+
+double ReportPrinter::Device(double twips) const
+{
+    return twips * m_printer.resolution() / 1440.0;
+}
+
+void ReportPrinter::Start()
+{
+    m_printer.setFullPage(true);
+    if (!m_painter.begin(&m_printer))
+        throw RuntimeError(err::PrinterError);
+    const DateTime now = m_now.value_or(LocalNow());
+    m_date = QString::fromStdString(FormatDateMdy(now));
+    m_time = QString::fromStdString(FormatTime(now));
+    m_body = QFont(PrintFontFamily(), 9);
+    m_body.setBold(false);
+    m_body.setItalic(false);
+    m_body.setUnderline(false);
+    m_body.setStrikeOut(false);
+    m_header = m_body;
+    m_header.setBold(true);
+    m_page = 1;
+    PageHeader();
+}
+
+void ReportPrinter::PageHeader()
+{
+    const QRectF paper = m_printer.paperRect(QPrinter::DevicePixel);
+    m_painter.setFont(m_header);
+    const QFontMetricsF metrics(m_header, &m_printer);
+    const double top = Device(kHeaderTop);
+    m_painter.drawText(QPointF(Device(kLeft), top + metrics.ascent()),
+                       m_programName + ", " + m_date + ", " + m_time);
+    const QString page = "Page: " + QString::fromStdString(GeneralNumber(static_cast<int64_t>(m_page)));
+    const double x = paper.width() - Device(kLeft) - 1.2 * metrics.horizontalAdvance(page);
+    m_painter.drawText(QPointF(x, top + metrics.ascent()), page);
+    m_y = Device(kBodyTop);
+    m_painter.setFont(m_body);
+}
+
+void ReportPrinter::PrintLine(const QString& line)
+{
+    const QFontMetricsF metrics(m_body, &m_printer);
+    m_painter.drawText(QPointF(Device(kLeft), m_y + metrics.ascent()), line);
+    m_y += metrics.lineSpacing();
+    const double height = m_printer.paperRect(QPrinter::DevicePixel).height();
+    if (m_y > height - Device(kBottomLimit)) {
+        if (!m_printer.newPage())
+            throw RuntimeError(err::PrinterError);
+        ++m_page;
+        PageHeader();
+    }
+}
+
+void ReportPrinter::PrintText(const std::string& text)
+{
+    std::size_t start = 0;
+    for (std::size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
+        PrintLine(QString::fromStdString(text.substr(start, end - start)));
+        start = end + 2;
+    }
+}
+
+void ReportPrinter::End()
+{
+    if (m_painter.isActive() && !m_painter.end())
+        throw RuntimeError(err::PrinterError);
+}
+
+}  // namespace castovin

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "config/settings_file.h"
+#include "files/lifecycle.h"
+#include "test_state.h"
+
+namespace castovin {
+namespace {
+
+using test::StateTest;
+using test::TempDir;
+
+class RecentFiles : public StateTest {
+protected:
+    RecentFiles()
+    {
+        state.SettingsFilePath = dir.File("VELB.INI");
+        state.Settings.KeepFileNames = 1;
+        state.Settings.ShortRecentFiles = 0;
+    }
+    void Opened(const std::string& path)
+    {
+        state.ProjectFilePath = path;
+        RecentFileUpdate(state);
+    }
+    std::vector<std::string> Paths() const
+    {
+        std::vector<std::string> out;
+        for (int n = 1; n <= state.Settings.MaxLastFiles; ++n)
+            out.push_back(state.Settings.LastFiles[static_cast<std::size_t>(n)].LastFileLong);
+        return out;
+    }
+    TempDir dir;
+};
+
+TEST_F(RecentFiles, ListedFileChangesPlacesWithTheFirst)
+{
+    for (const char* p : {"/p/D.vlb", "/p/C.vlb", "/p/B.vlb", "/p/A.vlb"})
+        Opened(p);
+    ASSERT_EQ(Paths(), (std::vector<std::string>{"/p/A.vlb", "/p/B.vlb", "/p/C.vlb", "/p/D.vlb"}));
+    Opened("/p/C.vlb");
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"/p/C.vlb", "/p/B.vlb", "/p/A.vlb", "/p/D.vlb"}));
+    EXPECT_EQ(state.RecentFileCaptions[3], "/p/A.vlb");
+}
+
+TEST_F(RecentFiles, NewFileDropsTheFourth)
+{
+    for (const char* p : {"/p/D.vlb", "/p/C.vlb", "/p/B.vlb", "/p/A.vlb"})
+        Opened(p);
+    Opened("/p/E.vlb");
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"/p/E.vlb", "/p/A.vlb", "/p/B.vlb", "/p/C.vlb"}));
+    EXPECT_EQ(state.Settings.LastFiles[1].LastFile, "E.vlb");
+    EXPECT_EQ(state.Settings.LastFiles[1].LastFileMode, 1);
+}
+
+TEST_F(RecentFiles, ShortNamesShareOneEntry)
+{
+    state.Settings.ShortRecentFiles = 1;
+    Opened("/one/mine.vlb");
+    Opened("/p/other.vlb");
+    Opened("/two/mine.vlb");
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"/two/mine.vlb", "/p/other.vlb"}));
+    EXPECT_EQ(state.RecentFileCaptions[1], "mine.vlb");
+}
+
+TEST_F(RecentFiles, NothingIsKeptWhenSwitchedOff)
+{
+    state.Settings.KeepFileNames = 0;
+    Opened("/p/A.vlb");
+    EXPECT_EQ(state.Settings.MaxLastFiles, 0);
+}
+
+TEST_F(RecentFiles, NewEntryWritesTheListButAnExchangeDoesNot)
+{
+    Opened("/p/A.vlb");
+    Opened("/p/B.vlb");
+    EXPECT_EQ(ReadIniString(state.SettingsFilePath, "FileMenu", "LastFileLong1"), "/p/B.vlb");
+    Opened("/p/A.vlb");
+    EXPECT_EQ(ReadIniString(state.SettingsFilePath, "FileMenu", "LastFileLong1"), "/p/B.vlb");
+}
+
+TEST_F(RecentFiles, MenuBuiltFromTheListRead)
+{
+    state.Settings.MaxLastFiles = 2;
+    state.Settings.LastFiles[1] = {"a.vlb", 1, "/p/a.vlb"};
+    state.Settings.LastFiles[2] = {"", 1, "/p/x.vlb"};
+    EXPECT_TRUE(BuildRecentFileMenu(state));
+    EXPECT_EQ(state.RecentFileCaptions[1], "/p/a.vlb");
+    EXPECT_EQ(state.RecentFileCaptions[2], "");
+    state.Settings.KeepFileNames = 0;
+    EXPECT_FALSE(BuildRecentFileMenu(state));
+}
+
+class Caption : public StateTest {};
+
+TEST_F(Caption, ShortAndLongPaths)
+{
+    EXPECT_EQ(WindowCaption(state), "VELB: Untitled");
+    state.ProjectSaved = FlagFalse;
+    state.ProjectFilePath = "/data/mine.vlb";
+    EXPECT_EQ(WindowCaption(state), "VELB: /data/mine.vlb*");
+    state.ProjectSaved = FlagTrue;
+    const std::string sixty = "/home/engineer/projects/north/panel-3/entries-2026-final.vlb";
+    ASSERT_EQ(sixty.size(), 60u);
+    state.ProjectFilePath = sixty;
+    EXPECT_EQ(WindowCaption(state), "VELB: /home/engi.../north/panel-3/entries-2026-final.vlb");
+}
+
+TEST_F(Caption, NeedsName)
+{
+    EXPECT_TRUE(ProjectNeedsName(state));
+    state.ProjectFilePath = "untitled";
+    EXPECT_TRUE(ProjectNeedsName(state));
+    state.ProjectFilePath = "";
+    EXPECT_TRUE(ProjectNeedsName(state));
+    state.ProjectFilePath = "Metric_mine.vlb";
+    EXPECT_FALSE(ProjectNeedsName(state));
+}
+
+}  // namespace
+}  // namespace castovin

@@ -1,0 +1,361 @@
+// The main window driven as a user drives it: start-up, opening, saving,
+// recent files, the close question, the history pane and the conversion.
+
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+
+#include "config/profile_file.h"
+#include "files/lifecycle.h"
+#include "ui_fixture.h"
+
+using namespace castovin;
+using namespace castovin::test;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Opens a project file through File > Open.
+    static void OpenThroughMenu(UiFixture& f, const QString& path)
+    {
+        f.platform->AnswerFile(path);
+        f.Trigger("mnuFileItem_1");
+    }
+
+private slots:
+    void freshHomeStartsWithSettingsFileAndHiddenHistory()
+    {
+        UiFixture f;
+        const QString ini = f.DataFolder() + "VELB.INI";
+        QVERIFY(QFile::exists(ini));
+        const ProfileFile settings(QString::fromUtf8(ReadBytes(ini)).toStdString());
+        QCOMPARE(settings.Read("Settings", "DisplayHistoryWin").value_or("?"), std::string("0"));
+        QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
+        REQUIRE_CHILD(QPlainTextEdit, pane, &f.Main(), "txtMain");
+        QVERIFY(pane->isHidden());
+        for (const char* item : {"mnuUtilItem_5", "mnuUtilItem_6", "mnuUtilItem_7"})
+            QVERIFY(!f.Action(item)->isEnabled());
+        REQUIRE_CHILD(QLabel, version, &f.Main(), "lblver");
+        QCOMPARE(version->text(), QString(" 2.5.02"));
+        QVERIFY(f.Action("mnuFileArray_0")->isVisible() == false);
+        CHECK_SCRIPT(f);
+    }
+
+    void captionIsTheWindowTagBeforeAnyFileCommand()
+    {
+        UiFixture f;
+        MainWindow fresh(*f.state, *f.platform);
+        QCOMPARE(fresh.windowTitle(), QString("VELB"));
+    }
+
+    void openingAnExampleNamesItAndListsIt()
+    {
+        UiFixture f;
+        const QString example = UiFixture::Example("default-english.vlb");
+        OpenThroughMenu(f, example);
+        QCOMPARE(f.Main().windowTitle(), QString::fromStdString(WindowCaption(*f.state)));
+        QVERIFY(f.Main().windowTitle().startsWith("VELB: "));
+        QCOMPARE(f.state->ProjectTitle, std::string("Panel 3 North mains, default English design"));
+        QCOMPARE(f.state->ProjectEmpty, FlagFalse);
+        QVERIFY(f.Action("mnuFileArray_0")->isVisible());
+        QCOMPARE(f.Action("mnuFileArray_1")->text(), example);
+        // The first Open dialog starts in the data folder and offers project files.
+        const FileDialogRequest& asked = f.platform->Calls().front().file;
+        QCOMPARE(asked.folder + "/", f.DataFolder());
+        QCOMPARE(asked.filters, QStringList({"All Files (*.*)", "CASTOVIN Files (*.VLB)"}));
+        QCOMPARE(asked.selectedFilter, QString("CASTOVIN Files (*.VLB)"));
+        QCOMPARE(asked.fileName, QString("Untitled"));
+        CHECK_SCRIPT(f);
+    }
+
+    void recentFilesExchangeAndDrop()
+    {
+        UiFixture f;
+        QStringList paths;
+        for (const char* name : {"D.vlb", "C.vlb", "B.vlb", "A.vlb", "E.vlb"}) {
+            paths << f.File(name);
+            QFile::copy(UiFixture::Example("default-english.vlb"), paths.back());
+        }
+        for (int i = 0; i < 4; ++i)
+            OpenThroughMenu(f, paths[i]);  // list A, B, C, D
+        f.Trigger("mnuFileArray_3");       // C: changes places with A
+        QCOMPARE(f.Action("mnuFileArray_1")->text(), f.File("C.vlb"));
+        QCOMPARE(f.Action("mnuFileArray_2")->text(), f.File("B.vlb"));
+        QCOMPARE(f.Action("mnuFileArray_3")->text(), f.File("A.vlb"));
+        QCOMPARE(f.Action("mnuFileArray_4")->text(), f.File("D.vlb"));
+        OpenThroughMenu(f, paths[4]);      // E goes on top, the fourth (D) is dropped
+        QCOMPARE(f.Action("mnuFileArray_1")->text(), f.File("E.vlb"));
+        QCOMPARE(f.Action("mnuFileArray_2")->text(), f.File("C.vlb"));
+        QCOMPARE(f.Action("mnuFileArray_4")->text(), f.File("A.vlb"));
+        CHECK_SCRIPT(f);
+    }
+
+    void saveAsAndReopenGivesTheSameBytes()
+    {
+        UiFixture f;
+        const QString example = UiFixture::Example("cable-bolts-intersections.vlb");
+        OpenThroughMenu(f, example);
+        const QString copy = f.File("copy.vlb");
+        f.platform->AnswerFile(copy);
+        f.Trigger("mnuFileItem_3");
+        QCOMPARE(ReadBytes(copy), ReadBytes(example));
+        QCOMPARE(f.Main().windowTitle(), QString("VELB: ") + copy);
+        // The Save As dialog starts in the data folder with the file's name.
+        QCOMPARE(f.platform->LastCall().file.fileName, QString("cable-bolts-intersections.vlb"));
+        OpenThroughMenu(f, copy);
+        QCOMPARE(f.state->Support[0].NumberOfSystems, int16_t{2});
+        CHECK_SCRIPT(f);
+    }
+
+    void cancelledSaveAsKeepsThePath()
+    {
+        UiFixture f;
+        OpenThroughMenu(f, UiFixture::Example("default-english.vlb"));
+        const std::string before = f.state->ProjectFilePath;
+        f.platform->AnswerFile(std::nullopt);
+        f.Trigger("mnuFileItem_3");
+        QCOMPARE(f.state->ProjectFilePath, before);
+        CHECK_SCRIPT(f);
+    }
+
+    void savingUntitledAsksForAName()
+    {
+        UiFixture f;
+        f.state->ProjectSaved = FlagFalse;
+        f.platform->AnswerFile(std::nullopt);
+        f.Trigger("mnuFileItem_2");
+        QCOMPARE(f.state->ProjectSaved, FlagFalse);
+        QCOMPARE(f.state->Settings.MaxLastFiles, int16_t{0});
+        QCOMPARE(f.platform->LastCall().kind, ScriptedPlatform::Kind::File);
+        CHECK_SCRIPT(f);
+    }
+
+    void closeQuestionAnswers()
+    {
+        {
+            UiFixture f;  // Cancel keeps the program open
+            f.state->ProjectSaved = FlagFalse;
+            f.platform->AnswerBox(MsgResult::Cancel);
+            QVERIFY(!f.Main().close());
+            QCOMPARE(f.platform->LastCall().text, QString("Save changes to: Untitled?"));
+            QCOMPARE(f.platform->LastCall().style, 35);
+            QCOMPARE(f.platform->LastCall().title, QString("Castovin"));
+            CHECK_SCRIPT(f);
+        }
+        {
+            UiFixture f;  // No closes without saving
+            const QString path = f.File("mine.vlb");
+            QFile::copy(UiFixture::Example("default-english.vlb"), path);
+            OpenThroughMenu(f, path);
+            const QByteArray before = ReadBytes(path);
+            f.state->ProjectTitle = "changed";
+            f.state->ProjectSaved = FlagFalse;
+            f.platform->AnswerBox(MsgResult::No);
+            QVERIFY(f.Main().close());
+            QCOMPARE(ReadBytes(path), before);
+            CHECK_SCRIPT(f);
+        }
+        {
+            UiFixture f;  // Yes saves, then closes
+            const QString path = f.File("mine.vlb");
+            QFile::copy(UiFixture::Example("default-english.vlb"), path);
+            OpenThroughMenu(f, path);
+            f.state->ProjectTitle = "changed title";
+            f.state->ProjectSaved = FlagFalse;
+            f.platform->AnswerBox(MsgResult::Yes);
+            QVERIFY(f.Main().close());
+            QVERIFY(ReadBytes(path).contains("\r\nchanged title\r\n"));
+            CHECK_SCRIPT(f);
+        }
+        {
+            UiFixture f;  // Yes on an untitled project: cancelling Save As keeps it open
+            f.state->ProjectSaved = FlagFalse;
+            f.platform->AnswerBox(MsgResult::Yes);
+            f.platform->AnswerFile(std::nullopt);
+            QVERIFY(!f.Main().close());
+            CHECK_SCRIPT(f);
+        }
+    }
+
+    void unsavedChangesAreAskedAboutBeforeOpening()
+    {
+        UiFixture f;
+        const QString path = f.File("first.vlb");
+        QFile::copy(UiFixture::Example("default-english.vlb"), path);
+        OpenThroughMenu(f, path);
+        f.state->ProjectTitle = "edited";
+        f.state->ProjectSaved = FlagFalse;
+        f.platform->AnswerFile(UiFixture::Example("default-metric.vlb"));
+        f.platform->AnswerBox(MsgResult::Yes);
+        f.Trigger("mnuFileItem_1");
+        QCOMPARE(f.platform->BoxTexts().back(), "Save changes to: " + path + "?");
+        QCOMPARE(f.platform->LastCall().style, 292);
+        QVERIFY(ReadBytes(path).contains("\r\nedited\r\n"));
+        QCOMPARE(f.state->UnitSystem, Metric);
+        // The question is not logged.
+        QVERIFY(!QString::fromStdString(f.state->History.Text()).contains("Save changes"));
+        CHECK_SCRIPT(f);
+    }
+
+    void failedOpenLeavesUntitled()
+    {
+        UiFixture f;
+        const QString bad = f.File("bad.vlb");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a project\r\n");
+        file.close();
+        f.platform->AnswerFile(bad);
+        f.platform->AnswerBox(MsgResult::OK);
+        f.Trigger("mnuFileItem_1");
+        QCOMPARE(f.platform->BoxTexts(), std::vector<QString>{"Invalid file format"});
+        QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
+        QCOMPARE(f.state->Settings.MaxLastFiles, int16_t{0});
+        CHECK_SCRIPT(f);
+    }
+
+    void missingRecentFileRetryThenCancel()
+    {
+        const auto prepare = [](const QString& home) {
+            QDir(home).mkpath("Documents/MyTELVOR");
+            QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
+            QVERIFY(ini.open(QIODevice::WriteOnly));
+            ini.write(QString("[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nKeepFileNames=1\r\n"
+                              "[FileMenu]\r\nMaxLastFiles=1\r\nLastFile1=gone.vlb\r\nLastFileMode1=1\r\n"
+                              "LastFileLong1=%1/gone.vlb\r\n")
+                          .arg(home)
+                          .toUtf8());
+        };
+        UiFixture f(prepare);
+        QCOMPARE(f.Action("mnuFileArray_1")->text(), f.File("gone.vlb"));
+        f.platform->AnswerBox(MsgResult::Retry);
+        f.platform->AnswerBox(MsgResult::Cancel);
+        f.Trigger("mnuFileArray_1");
+        const auto texts = f.platform->BoxTexts();
+        QCOMPARE(texts.size(), std::size_t{2});
+        QCOMPARE(texts[0], "Error occurred: File not found (" + f.File("gone.vlb") + ") (53)");
+        QCOMPARE(texts[1], texts[0]);  // the retry read the same file again
+        QCOMPARE(f.platform->Calls()[0].style, 5);
+        QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
+        QCOMPARE(f.Action("mnuFileArray_1")->text(), f.File("gone.vlb"));  // the entry stays
+        CHECK_SCRIPT(f);
+    }
+
+    void commandLineProjectOpensAtStart()
+    {
+        UiFixture f({}, UiFixture::Example("strong-roof.vlb"));
+        QCOMPARE(f.state->ProjectTitle, std::string("Sandstone roof at 500 ft, method check"));
+        QCOMPARE(f.Main().windowTitle(), "VELB: " + UiFixture::Example("strong-roof.vlb"));
+        CHECK_SCRIPT(f);
+    }
+
+    void commandLineIsJoinedAndUnquoted()
+    {
+        const CommandLine line = ParseCommandLine({"\"my", "project.vlb\""}, "/work/mines");
+        QCOMPARE(line.project, QString("/work/mines/my project.vlb"));
+        QVERIFY(ParseCommandLine({"--version"}, "/").version);
+        QVERIFY(ParseCommandLine({}, "/").project.isEmpty());
+    }
+
+    void historyPaneCommands()
+    {
+        const auto prepare = [](const QString& home) {
+            QDir(home).mkpath("Documents/MyTELVOR");
+            QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
+            QVERIFY(ini.open(QIODevice::WriteOnly));
+            ini.write("[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=8192\r\n");
+        };
+        UiFixture f(prepare);
+        REQUIRE_CHILD(QPlainTextEdit, pane, &f.Main(), "txtMain");
+        QVERIFY(!pane->isHidden());
+        QVERIFY(pane->toPlainText().contains("File initialized. Use Edit-Project Parameters to enter data"));
+        f.Trigger("mnuUtilItem_7");
+        QCOMPARE(f.platform->Clipboard(), QString::fromStdString(f.state->History.Text()));
+        QVERIFY(f.platform->Clipboard().startsWith("1. "));
+        f.Trigger("mnuUtilItem_6");
+        QVERIFY(pane->isHidden());
+        QCOMPARE(f.Action("mnuUtilItem_6")->text(), QString("Restore History &Window"));
+        QVERIFY(!f.Action("mnuUtilItem_7")->isEnabled());
+        f.Trigger("mnuUtilItem_6");
+        QCOMPARE(f.Action("mnuUtilItem_6")->text(), QString("Close History &Window"));
+        const int16_t counter = f.state->History.LineCounter();
+        f.Trigger("mnuUtilItem_5");
+        QCOMPARE(pane->toPlainText(), QString());
+        QCOMPARE(f.state->History.LineCounter(), counter);
+        CHECK_SCRIPT(f);
+    }
+
+    void conversionDialogRules()
+    {
+        UiFixture f;
+        f.platform->AnswerBox(MsgResult::OK);
+        f.Trigger("mnuUtilItem_3");
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
+        QCOMPARE(f.platform->LastCall().style, 256);
+
+        const QString path = f.File("mine.vlb");
+        QFile::copy(UiFixture::Example("default-english.vlb"), path);
+        OpenThroughMenu(f, path);
+        f.state->ProjectSaved = FlagFalse;
+        f.platform->AnswerBox(MsgResult::OK);
+        f.Trigger("mnuUtilItem_3");
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Save Current File before accessing this option"));
+
+        f.state->ProjectSaved = FlagTrue;
+        f.Trigger("mnuUtilItem_3");
+        QWidget* dialog = FindTopLevel("frmConvert");
+        QVERIFY(dialog != nullptr);
+        REQUIRE_CHILD(QRadioButton, english, dialog, "Option1_0");
+        REQUIRE_CHILD(QRadioButton, metric, dialog, "Option1_1");
+        REQUIRE_CHILD(QRadioButton, load, dialog, "Option2_0");
+        REQUIRE_CHILD(QRadioButton, keep, dialog, "Option2_1");
+        QVERIFY(!english->isEnabled() && !english->isChecked());
+        QVERIFY(metric->isEnabled() && metric->isChecked());
+        QVERIFY(load->isChecked());
+        QVERIFY(!keep->isEnabled());
+        QCOMPARE(dialog->windowTitle(), QString("File Conversion Utility"));
+        REQUIRE_CHILD(QPushButton, convert, dialog, "Command2");
+        f.platform->AnswerBox(MsgResult::OK);
+        convert->click();
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Conversion Completed: The conversion form will be closed"));
+        QCOMPARE(f.state->UnitSystem, Metric);
+        QCOMPARE(f.Main().windowTitle(), QString("VELB: Metric_mine.vlb*"));
+        QVERIFY(FindTopLevel("frmConvert") == nullptr);
+        // The original stays; the first save goes to the data folder.
+        f.Trigger("mnuFileItem_2");
+        QVERIFY(QFile::exists(f.DataFolder() + "Metric_mine.vlb"));
+        QCOMPARE(QString::fromStdString(f.state->ProjectFilePath), f.DataFolder() + "Metric_mine.vlb");
+        QCOMPARE(f.Main().windowTitle(), QString::fromStdString(WindowCaption(*f.state)));
+        QVERIFY(!f.Main().windowTitle().endsWith('*'));
+        CHECK_SCRIPT(f);
+    }
+
+    void newDiscardsWithoutAsking()
+    {
+        UiFixture f;
+        OpenThroughMenu(f, UiFixture::Example("default-metric.vlb"));
+        f.state->ProjectSaved = FlagFalse;
+        f.Trigger("mnuFileItem_0");
+        QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
+        QCOMPARE(f.state->UnitSystem, English);
+        CHECK_SCRIPT(f);
+    }
+
+    void printerSetupCancelIsQuiet()
+    {
+        UiFixture f;
+        f.platform->AnswerPrinterSetup(false);
+        f.Trigger("mnuFileItem_5");
+        QVERIFY(f.Main().CancelFlag);
+        CHECK_SCRIPT(f);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,269 @@
+// The output commands, the results viewer with its paging, copying and
+// printing, the print preview and the printed pages.
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "engine/program_state.h"
+#include "process.h"
+#include "ui_fixture.h"
+#include "viewer/results_viewer.h"
+
+using namespace castovin;
+using namespace castovin::test;
+
+class ResultsViewerTest : public QObject {
+    Q_OBJECT
+
+private:
+    static void Open(UiFixture& f, const QString& path)
+    {
+        f.platform->AnswerFile(path);
+        f.Trigger("mnuFileItem_1");
+    }
+
+private slots:
+    void outputOfAnEmptyProjectIsRefused()
+    {
+        UiFixture f;
+        f.platform->AnswerBox(MsgResult::OK);
+        f.Trigger("mnuCalcItem_0");
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
+        QCOMPARE(f.platform->LastCall().style, 256);
+        QCOMPARE(f.platform->LastCall().title, QString("Castovin"));
+        QVERIFY(FindTopLevel("frmResTxtPlt") == nullptr);
+        CHECK_SCRIPT(f);
+    }
+
+    void designOutputOpensOnTheResultsPage()
+    {
+        UiFixture f;
+        const QString example = UiFixture::Example("default-english.vlb");
+        Open(f, example);
+        f.Trigger("mnuCalcItem_0");
+        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        QVERIFY(viewer != nullptr);
+        QCOMPARE(viewer->windowTitle(), QString("Calculation Results"));
+        QVERIFY(!f.Main().isEnabled());
+        REQUIRE_CHILD(QPlainTextEdit, pane, viewer, "RichTextBox1");
+        REQUIRE_CHILD(QPushButton, next, viewer, "Command4");
+        REQUIRE_CHILD(QPushButton, previous, viewer, "Command5");
+        QVERIFY(pane->toPlainText().startsWith("[VELB SUITABILITY]\n"));
+        QVERIFY(!next->isEnabled());
+        QVERIFY(previous->isEnabled());
+        previous->click();
+        QVERIFY(pane->toPlainText().startsWith("VELB module build: 2.5.02\n"));
+        QVERIFY(!previous->isEnabled());
+        QVERIFY(next->isEnabled());
+        QCOMPARE(f.state->ReportKind, int16_t{1});
+
+        // Copy All is the design report of castovin-cli, byte for byte.
+        REQUIRE_CHILD(QPushButton, copyAll, viewer, "Command7");
+        copyAll->click();
+        const ProcessResult cli = RunProcess(CASTOVIN_CLI, {"design", example.toStdString()});
+        QCOMPARE(f.platform->Clipboard().toStdString(), cli.out);
+        REQUIRE_CHILD(QPushButton, copyPage, viewer, "Command2");
+        copyPage->click();
+        QCOMPARE(f.platform->Clipboard().toStdString(), f.state->OutputBuffer[0]);
+        const QString log = QString::fromStdString(f.state->History.Text());
+        QVERIFY(log.isEmpty() || log.contains("Output page # 0copied to clipboard"));
+
+        REQUIRE_CHILD(QPushButton, ok, viewer, "Command1");
+        ok->click();
+        QCoreApplication::processEvents();
+        QVERIFY(FindTopLevel("frmResTxtPlt") == nullptr);
+        QVERIFY(f.Main().isEnabled());
+        CHECK_SCRIPT(f);
+    }
+
+    void costOutputHasTwoPagesAndLogs()
+    {
+        const auto prepare = [](const QString& home) {
+            QDir(home).mkpath("Documents/MyTELVOR");
+            QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
+            QVERIFY(ini.open(QIODevice::WriteOnly));
+            ini.write("[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");
+        };
+        UiFixture f(prepare);
+        Open(f, UiFixture::Example("default-metric.vlb"));
+        f.Trigger("mnuCalcItem_1");
+        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        QVERIFY(viewer != nullptr);
+        QCOMPARE(f.state->ReportKind, int16_t{2});
+        QCOMPARE(f.state->LastOutputPage, int16_t{1});
+        REQUIRE_CHILD(QPlainTextEdit, pane, viewer, "RichTextBox1");
+        QVERIFY(pane->toPlainText().contains("TOTAL COST:                  9.22     30.74   2766.17      0.23"));
+        REQUIRE_CHILD(QPushButton, copyPage, viewer, "Command2");
+        copyPage->click();
+        const QString log = QString::fromStdString(f.state->History.Text());
+        QVERIFY(log.contains(". Results displayed\r\n"));
+        QVERIFY(log.contains(". Output page # 1copied to clipboard\r\n"));
+        REQUIRE_CHILD(QPushButton, plots, viewer, "Command9");
+        f.platform->AnswerBox(MsgResult::OK);
+        plots->click();
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Option not active yet"));
+        CHECK_SCRIPT(f);
+    }
+
+    void printAllGoesToPdfWithAHeaderOnEveryPage()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("cable-bolts-intersections.vlb"));
+        f.Trigger("mnuCalcItem_0");
+        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        QVERIFY(viewer != nullptr);
+        const QString pdf = f.File("report.pdf");
+        f.platform->AnswerPrint(pdf);
+        REQUIRE_CHILD(QPushButton, printAll, viewer, "Command6");
+        printAll->click();
+        const QString text = PdfText(pdf);
+        QVERIFY2(!text.isEmpty(), "pdftotext gave nothing");
+        const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+        QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
+        const QRegularExpression header(R"(^\s*CASTOVIN, \d{1,2}/\d{1,2}/\d{4}, \d\d:\d\d:\d\d\s+Page: (\d+)\s*$)");
+        int pageNumber = 0;
+        for (const QString& page : pages) {
+            if (page.trimmed().isEmpty())
+                continue;
+            const QString first = page.split('\n').front();
+            const auto match = header.match(first);
+            QVERIFY2(match.hasMatch(), qPrintable(first));
+            QCOMPARE(match.captured(1).toInt(), ++pageNumber);
+        }
+        // Every body line of both pages is printed, in order.
+        const std::string all = f.state->OutputBuffer[0] + f.state->OutputBuffer[1];
+        QString printed;
+        for (const QString& page : pages)
+            printed += page.section('\n', 1);
+        int from = 0;
+        for (const QString& line : QString::fromStdString(all).split("\r\n")) {
+            if (line.trimmed().isEmpty())
+                continue;
+            const QString simplified = line.simplified();
+            const int at = printed.simplified().indexOf(simplified, from);
+            QVERIFY2(at >= 0, qPrintable("not printed: " + line));
+            from = at;
+        }
+        CHECK_SCRIPT(f);
+    }
+
+    void cancelledPrintDialogLogsBothLines()
+    {
+        const auto prepare = [](const QString& home) {
+            QDir(home).mkpath("Documents/MyTELVOR");
+            QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
+            QVERIFY(ini.open(QIODevice::WriteOnly));
+            ini.write("[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");
+        };
+        UiFixture f(prepare);
+        Open(f, UiFixture::Example("default-english.vlb"));
+        f.Trigger("mnuCalcItem_0");
+        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        f.platform->AnswerPrint(std::nullopt);
+        REQUIRE_CHILD(QPushButton, printPage, viewer, "Command3");
+        printPage->click();
+        const QString log = QString::fromStdString(f.state->History.Text());
+        const int printed = log.indexOf(". Current page printed\r\n");
+        const int aborted = log.indexOf(". Printing aborted\r\n");
+        QVERIFY(printed >= 0 && aborted > printed);
+        QVERIFY(!QFile::exists(f.File("default-printer.pdf")));
+        CHECK_SCRIPT(f);
+    }
+
+    void printingOnePageNumbersItOne()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("default-english.vlb"));
+        f.Trigger("mnuCalcItem_0");
+        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        const QString pdf = f.File("page.pdf");
+        f.platform->AnswerPrint(pdf);
+        REQUIRE_CHILD(QPushButton, printPage, viewer, "Command3");
+        printPage->click();
+        const QString text = PdfText(pdf);
+        QVERIFY(text.contains("Page: 1"));
+        QVERIFY(!text.contains("Page: 2"));
+        QVERIFY(text.contains("[VELB SUITABILITY]"));
+        QVERIFY(!text.contains("[PROJECT TITLE]"));
+        CHECK_SCRIPT(f);
+    }
+
+    void fileMenuPrintAndToolbarPrint()
+    {
+        UiFixture f;
+        // An empty project asks first; No prints nothing.
+        f.platform->AnswerBox(MsgResult::No);
+        f.Trigger("Toolbar1_3");
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty. Continue?"));
+        QCOMPARE(f.platform->LastCall().style, 292);
+        QVERIFY(!QFile::exists(f.File("default-printer.pdf")));
+
+        Open(f, UiFixture::Example("default-english.vlb"));
+        f.Trigger("Toolbar1_3");  // straight to the current printer
+        const QString direct = PdfText(f.File("default-printer.pdf"));
+        QVERIFY(direct.contains("[SUPPORT PARAMETERS]"));
+        QVERIFY(direct.contains("[COST PARAMETERS]"));
+
+        const QString pdf = f.File("menu.pdf");
+        f.platform->AnswerPrint(pdf);
+        f.Trigger("mnuFileItem_6");
+        QVERIFY(PdfText(pdf).contains("[PRODUCTION]"));
+
+        f.platform->AnswerPrint(std::nullopt);  // a cancelled dialog prints nothing
+        f.Trigger("mnuFileItem_6");
+        QVERIFY(f.Main().CancelFlag);
+        CHECK_SCRIPT(f);
+    }
+
+    void previewShowsTheWholeInput()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("default-english.vlb"));
+        f.Trigger("mnuFileItem_7");
+        QWidget* preview = FindTopLevel("frmPreview");
+        QVERIFY(preview != nullptr);
+        QCOMPARE(preview->windowTitle(), QString("Print Preview"));
+        REQUIRE_CHILD(QPlainTextEdit, pane, preview, "RichTextBox1");
+        QVERIFY(pane->toPlainText().contains("[SUPPORT PARAMETERS]"));
+        QVERIFY(pane->toPlainText().contains("[COST PARAMETERS]"));
+        REQUIRE_CHILD(QPushButton, copy, preview, "Command2");
+        copy->click();
+        const ProcessResult cli = RunProcess(CASTOVIN_CLI, {"listing", UiFixture::Example("default-english.vlb").toStdString()});
+        QCOMPARE(f.platform->Clipboard().toStdString(), cli.out);
+        REQUIRE_CHILD(QPushButton, print, preview, "Command3");
+        print->click();  // no dialog: the current printer
+        QVERIFY(PdfText(f.File("default-printer.pdf")).contains("[COST PARAMETERS]"));
+        CHECK_SCRIPT(f);
+    }
+
+    void changeInputFromTheMenuOutputOpensTheEditor()
+    {
+        UiFixture f;
+        int opened = -1;
+        f.Main().OpenEditor = [&opened](int index) { opened = index; };
+        Open(f, UiFixture::Example("default-english.vlb"));
+        opened = -1;
+        f.Trigger("mnuCalcItem_1");
+        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        REQUIRE_CHILD(QPushButton, change, viewer, "cmdChangeInput");
+        change->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(opened, 2);
+        QVERIFY(FindTopLevel("frmResTxtPlt") == nullptr);
+
+        opened = -1;
+        f.state->EditorOpen = SwitchTrue;  // a viewer opened from an editor only closes
+        f.Trigger("mnuCalcItem_0");
+        viewer = FindTopLevel("frmResTxtPlt");
+        REQUIRE_CHILD(QPushButton, change2, viewer, "cmdChangeInput");
+        change2->click();
+        QCOMPARE(opened, -1);
+        CHECK_SCRIPT(f);
+    }
+};
+
+QTEST_MAIN(ResultsViewerTest)
+#include "results_viewer_test.moc"

@@ -1,0 +1,48 @@
+// Renders the main window with a project open and the results viewer to PNG
+// files, for the README: castovin_screenshots OUTPUT_FOLDER
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include "ui_fixture.h"
+
+using namespace castovin;
+using namespace castovin::test;
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: castovin_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    const auto prepare = [](const QString& home) {
+        QDir(home).mkpath("Documents/MyTELVOR");
+        QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write("[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nDisplayHistoryWin=1\r\n"
+                      "MaxDisplaySize=16384\r\nDisplayFontName=DejaVu Sans Mono\r\nDisplayFontSize=9\r\n"
+                      "EnableMainMenuToolbar=1\r\nKeepFileNames=1\r\n");
+    };
+    UiFixture f(prepare, UiFixture::Example("cable-bolts-intersections.vlb"));
+    f.Main().resize(960, 640);
+    QApplication::processEvents();
+    bool ok = f.Main().grab().save(out + "/main-window.png");
+    f.Trigger("mnuCalcItem_0");
+    QApplication::processEvents();
+    if (QWidget* viewer = FindTopLevel("frmResTxtPlt")) {
+        viewer->resize(760, 620);
+        QApplication::processEvents();
+        ok = viewer->grab().save(out + "/results-viewer.png") && ok;
+    } else {
+        ok = false;
+    }
+    std::printf("%s\n", ok ? "screenshots written" : "screenshots failed");
+    return ok ? 0 : 1;
+}

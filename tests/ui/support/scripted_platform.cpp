@@ -1,0 +1,140 @@
+#include "scripted_platform.h"
+
+namespace castovin::test {
+
+namespace {
+
+const char* KindName(ScriptedPlatform::Kind kind)
+{
+    switch (kind) {
+    case ScriptedPlatform::Kind::Box: return "message box";
+    case ScriptedPlatform::Kind::File: return "file dialog";
+    case ScriptedPlatform::Kind::Print: return "print dialog";
+    case ScriptedPlatform::Kind::PrinterSetup: return "printer set-up dialog";
+    default: return "font dialog";
+    }
+}
+
+}  // namespace
+
+ScriptedPlatform::ScriptedPlatform(const QString& defaultPdf) : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setOutputFileName(defaultPdf);
+    m_printer->setPageSize(QPageSize(QPageSize::Letter));
+}
+
+void ScriptedPlatform::AnswerBox(int result)
+{
+    m_script.push_back({Kind::Box, result, std::nullopt, std::nullopt});
+}
+
+void ScriptedPlatform::AnswerFile(std::optional<QString> path)
+{
+    m_script.push_back({Kind::File, 0, std::move(path), std::nullopt});
+}
+
+void ScriptedPlatform::AnswerPrint(std::optional<QString> pdfPath)
+{
+    m_script.push_back({Kind::Print, 0, std::move(pdfPath), std::nullopt});
+}
+
+void ScriptedPlatform::AnswerPrinterSetup(bool accept)
+{
+    m_script.push_back({Kind::PrinterSetup, accept ? 1 : 0, std::nullopt, std::nullopt});
+}
+
+void ScriptedPlatform::AnswerFont(std::optional<QFont> font)
+{
+    m_script.push_back({Kind::Font, 0, std::nullopt, std::move(font)});
+}
+
+std::vector<QString> ScriptedPlatform::BoxTexts() const
+{
+    std::vector<QString> texts;
+    for (const Call& c : m_calls)
+        if (c.kind == Kind::Box)
+            texts.push_back(c.text);
+    return texts;
+}
+
+std::optional<ScriptedPlatform::Answer> ScriptedPlatform::Next(Kind kind, const QString& what)
+{
+    if (m_script.empty() || m_script.front().kind != kind) {
+        m_failures << QString("unscripted %1: %2").arg(KindName(kind), what);
+        return std::nullopt;
+    }
+    Answer answer = m_script.front();
+    m_script.pop_front();
+    return answer;
+}
+
+int ScriptedPlatform::Show(const std::string& text, int style, const std::string& title)
+{
+    m_calls.push_back({Kind::Box, QString::fromStdString(text), style, QString::fromStdString(title), {}});
+    const auto answer = Next(Kind::Box, QString::fromStdString(text));
+    return answer ? answer->result : MsgResult::Cancel;
+}
+
+std::optional<QString> ScriptedPlatform::FileDialog(QWidget*, const FileDialogRequest& request)
+{
+    m_calls.push_back({Kind::File, request.title, 0, request.title, request});
+    const auto answer = Next(Kind::File, request.title);
+    return answer ? answer->path : std::nullopt;
+}
+
+bool ScriptedPlatform::PrintDialog(QWidget*, QPrinter& printer, bool)
+{
+    m_calls.push_back({Kind::Print, "print", 0, {}, {}});
+    const auto answer = Next(Kind::Print, "print");
+    if (!answer || !answer->path)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*answer->path);
+    return true;
+}
+
+bool ScriptedPlatform::PrinterSetupDialog(QWidget*, QPrinter&)
+{
+    m_calls.push_back({Kind::PrinterSetup, "printer set-up", 0, {}, {}});
+    const auto answer = Next(Kind::PrinterSetup, "printer set-up");
+    return answer && answer->result == 1;
+}
+
+std::optional<QFont> ScriptedPlatform::FontDialog(QWidget*, const QFont&)
+{
+    m_calls.push_back({Kind::Font, "font", 0, {}, {}});
+    const auto answer = Next(Kind::Font, "font");
+    return answer ? answer->font : std::nullopt;
+}
+
+void ScriptedPlatform::ClearClipboard()
+{
+    ++m_clears;
+    m_clipboard.clear();
+    m_image = QImage();
+}
+
+void ScriptedPlatform::SetClipboardText(const QString& text)
+{
+    m_clipboard = text;
+}
+
+void ScriptedPlatform::SetClipboardImage(const QImage& image)
+{
+    m_image = image;
+}
+
+bool ScriptedPlatform::OpenDocument(const QString& path)
+{
+    m_opened << path;
+    return true;
+}
+
+bool ScriptedPlatform::StartProgram(const QString& program, const QStringList& arguments)
+{
+    m_opened << program + " " + arguments.join(' ');
+    return true;
+}
+
+}  // namespace castovin::test

@@ -1,0 +1,82 @@
+#include "ui_fixture.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QFontDatabase>
+#include <QProcess>
+
+namespace castovin::test {
+
+UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, const QString& project)
+{
+    // CASTOVIN_KEEP_TEST_FILES keeps the home folder for a look afterwards.
+    if (qEnvironmentVariableIsSet("CASTOVIN_KEEP_TEST_FILES"))
+        m_home.setAutoRemove(false);
+    QDir(m_home.path()).mkpath("Documents");
+    QDir(m_home.path()).mkpath("app");
+    if (prepare)
+        prepare(m_home.path());
+    platform = std::make_unique<ScriptedPlatform>(m_home.filePath("default-printer.pdf"));
+    state = std::make_unique<ProgramState>(*platform);
+    StartupOptions options;
+    options.executablePath = m_home.filePath("app/castovin").toStdString();
+    options.appFolder = m_home.filePath("app/").toStdString();
+    options.environment.home = m_home.path().toStdString();
+    for (const QString& family : QFontDatabase::families())
+        options.installedFonts.push_back(family.toStdString());
+    m_window = StartMainWindow(*state, *platform, options, project);
+}
+
+UiFixture::~UiFixture()
+{
+    // Owned windows first: they report back to the main window when they go.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != m_window.get() && qobject_cast<QDialog*>(w) != nullptr)
+            delete w;
+    m_window.reset();
+}
+
+QString UiFixture::Example(const QString& name)
+{
+    return QString(CASTOVIN_EXAMPLES) + "/" + name;
+}
+
+QAction* UiFixture::Action(const QString& name) const
+{
+    return m_window->findChild<QAction*>(name);
+}
+
+void UiFixture::Trigger(const QString& name) const
+{
+    QAction* action = Action(name);
+    if (action == nullptr)
+        QFAIL(qPrintable("missing action " + name));
+    else
+        action->trigger();
+}
+
+QWidget* FindTopLevel(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QString PdfText(const QString& path)
+{
+    QProcess process;
+    process.start("pdftotext", {"-layout", path, "-"});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace castovin::test

@@ -1,0 +1,67 @@
+#pragma once
+// One started program per test: a home folder of its own, the scripted
+// platform, the program state and the main window after the whole start-up.
+
+#include <memory>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/startup_window.h"
+#include "engine/program_state.h"
+#include "main/main_window.h"
+#include "scripted_platform.h"
+
+namespace castovin::test {
+
+class UiFixture {
+public:
+    // Starts the program; `prepare` may write files into the home folder
+    // (a settings file, projects) before the start-up reads them.
+    explicit UiFixture(const std::function<void(const QString& home)>& prepare = {}, const QString& project = {});
+    ~UiFixture();
+    UiFixture(const UiFixture&) = delete;
+    UiFixture& operator=(const UiFixture&) = delete;
+
+    QString Home() const { return m_home.path(); }
+    QString File(const QString& name) const { return m_home.filePath(name); }
+    QString DataFolder() const { return m_home.filePath("Documents/MyTELVOR/"); }
+    static QString Example(const QString& name);
+
+    QAction* Action(const QString& name) const;
+    // Triggers a menu item or toolbar button by its objectName.
+    void Trigger(const QString& name) const;
+
+    MainWindow& Main() { return *m_window; }
+
+    QTemporaryDir m_home;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<ProgramState> state;
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// A visible top-level window with this objectName, or nullptr.
+QWidget* FindTopLevel(const QString& name);
+QByteArray ReadBytes(const QString& path);
+// The text of a PDF file, by pdftotext with the layout kept.
+QString PdfText(const QString& path);
+
+}  // namespace castovin::test
+
+// Every box and dialog went as scripted, and the script is used up.
+#define CHECK_SCRIPT(fixture)                                                                          \
+    do {                                                                                               \
+        QVERIFY2((fixture).platform->Failures().isEmpty(),                                             \
+                 qPrintable((fixture).platform->Failures().join("; ")));                               \
+        QVERIFY2((fixture).platform->ScriptUsedUp(), "scripted answers left over");                    \
+    } while (false)
+
+// A child of a window by objectName; fails the test when it is missing.
+#define REQUIRE_CHILD(type, var, parent, name)                                                         \
+    type* var = (parent) ? (parent)->findChild<type*>(name) : nullptr;                                 \
+    QVERIFY2(var != nullptr, qPrintable(QString("missing child ") + (name)))
