@@ -15,18 +15,12 @@
 namespace castovin {
 namespace {
 
+using test::ReadFile;
+
 namespace fs = std::filesystem;
 using test::RunProcess;
 using test::Head;
 using test::TempDir;
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::vector<std::string> Words(const std::string& line)
 {

@@ -222,28 +222,23 @@ private slots:
 
     void missingRecentFileRetryThenCancel()
     {
-        const auto prepare = [](const QString& home) {
-            QDir(home).mkpath("Documents/MyTELVOR");
-            QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
-            QVERIFY(ini.open(QIODevice::WriteOnly));
-            ini.write(QString("[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nKeepFileNames=1\r\n"
-                              "[FileMenu]\r\nMaxLastFiles=1\r\nLastFile1=gone.vlb\r\nLastFileMode1=1\r\n"
-                              "LastFileLong1=%1/gone.vlb\r\n")
-                          .arg(home)
-                          .toUtf8());
-        };
-        UiFixture f(prepare);
-        QCOMPARE(f.Action("mnuFileArray_1")->text(), f.File("gone.vlb"));
+        // The recent-file list names a file that is not there (any more).
+        QTemporaryDir home;
+        const QString gone = home.filePath("gone.vlb");
+        UiFixture f(UiFixture::WithSettingsFile(
+            QString("[Settings]\r\nKeepFileNames=1\r\n[FileMenu]\r\nMaxLastFiles=1\r\nLastFile1=gone.vlb\r\n"
+                    "LastFileMode1=1\r\nLastFileLong1=%1\r\n").arg(gone).toUtf8()));
+        QCOMPARE(f.Action("mnuFileArray_1")->text(), gone);
         f.platform->AnswerBox(MsgResult::Retry);
         f.platform->AnswerBox(MsgResult::Cancel);
         f.Trigger("mnuFileArray_1");
         const auto texts = f.platform->BoxTexts();
         QCOMPARE(texts.size(), std::size_t{2});
-        QCOMPARE(texts[0], "Error occurred: File not found (" + f.File("gone.vlb") + ") (53)");
+        QCOMPARE(texts[0], "Error occurred: File not found (" + gone + ") (53)");
         QCOMPARE(texts[1], texts[0]);  // the retry read the same file again
         QCOMPARE(f.platform->Calls()[0].style, 5);
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
-        QCOMPARE(f.Action("mnuFileArray_1")->text(), f.File("gone.vlb"));  // the entry stays
+        QCOMPARE(f.Action("mnuFileArray_1")->text(), gone);  // the entry stays
         CHECK_SCRIPT(f);
     }
 
@@ -252,6 +247,25 @@ private slots:
         UiFixture f({}, UiFixture::Example("strong-roof.vlb"));
         QCOMPARE(f.state->ProjectTitle, std::string("Sandstone roof at 500 ft, method check"));
         QCOMPARE(f.Main().windowTitle(), "VELB: " + UiFixture::Example("strong-roof.vlb"));
+        CHECK_SCRIPT(f);
+    }
+
+    void lastFileThenCommandLineFile()
+    {
+        const QString last = UiFixture::Example("default-metric.vlb");
+        const QByteArray settings = QString("[Settings]\r\nKeepFileNames=1\r\nLoadLastInputFile=1\r\n[FileMenu]\r\n"
+                                            "MaxLastFiles=1\r\nLastFile1=default-metric.vlb\r\nLastFileMode1=1\r\n"
+                                            "LastFileLong1=%1\r\n").arg(last).toUtf8();
+        {
+            UiFixture f(UiFixture::WithSettingsFile(settings));
+            QCOMPARE(f.state->UnitSystem, Metric);
+            QCOMPARE(f.Main().windowTitle(), "VELB: " + last);
+            CHECK_SCRIPT(f);
+        }
+        UiFixture f(UiFixture::WithSettingsFile(settings), UiFixture::Example("strong-roof.vlb"));
+        QCOMPARE(f.state->ProjectTitle, std::string("Sandstone roof at 500 ft, method check"));
+        QCOMPARE(f.Action("mnuFileArray_1")->text(), UiFixture::Example("strong-roof.vlb"));
+        QCOMPARE(f.Action("mnuFileArray_2")->text(), last);
         CHECK_SCRIPT(f);
     }
 
@@ -265,13 +279,7 @@ private slots:
 
     void historyPaneCommands()
     {
-        const auto prepare = [](const QString& home) {
-            QDir(home).mkpath("Documents/MyTELVOR");
-            QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
-            QVERIFY(ini.open(QIODevice::WriteOnly));
-            ini.write("[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=8192\r\n");
-        };
-        UiFixture f(prepare);
+        UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=8192\r\n"));
         REQUIRE_CHILD(QPlainTextEdit, pane, &f.Main(), "txtMain");
         QVERIFY(!pane->isHidden());
         QVERIFY(pane->toPlainText().contains("File initialized. Use Edit-Project Parameters to enter data"));

@@ -15,6 +15,11 @@
 using namespace castovin;
 using namespace castovin::test;
 
+namespace {
+// Settings that keep the history log, so that its lines can be checked.
+const QByteArray kHistoryShown = "[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n";
+}  // namespace
+
 class ResultsViewerTest : public QObject {
     Q_OBJECT
 
@@ -81,13 +86,7 @@ private slots:
 
     void costOutputHasTwoPagesAndLogs()
     {
-        const auto prepare = [](const QString& home) {
-            QDir(home).mkpath("Documents/MyTELVOR");
-            QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
-            QVERIFY(ini.open(QIODevice::WriteOnly));
-            ini.write("[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");
-        };
-        UiFixture f(prepare);
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
         Open(f, UiFixture::Example("default-metric.vlb"));
         f.Trigger("mnuCalcItem_1");
         QWidget* viewer = FindTopLevel("frmResTxtPlt");
@@ -152,13 +151,7 @@ private slots:
 
     void cancelledPrintDialogLogsBothLines()
     {
-        const auto prepare = [](const QString& home) {
-            QDir(home).mkpath("Documents/MyTELVOR");
-            QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
-            QVERIFY(ini.open(QIODevice::WriteOnly));
-            ini.write("[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");
-        };
-        UiFixture f(prepare);
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
         Open(f, UiFixture::Example("default-english.vlb"));
         f.Trigger("mnuCalcItem_0");
         QWidget* viewer = FindTopLevel("frmResTxtPlt");

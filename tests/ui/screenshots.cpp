@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 
 #include "ui_fixture.h"
 
@@ -22,14 +21,9 @@ int main(int argc, char** argv)
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
-    const auto prepare = [](const QString& home) {
-        QDir(home).mkpath("Documents/MyTELVOR");
-        QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
-        if (ini.open(QIODevice::WriteOnly))
-            ini.write("[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nDisplayHistoryWin=1\r\n"
-                      "MaxDisplaySize=16384\r\nDisplayFontName=DejaVu Sans Mono\r\nDisplayFontSize=9\r\n"
-                      "EnableMainMenuToolbar=1\r\nKeepFileNames=1\r\n");
-    };
+    const auto prepare = UiFixture::WithSettingsFile(
+        "[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\nDisplayFontName=DejaVu Sans Mono\r\n"
+        "DisplayFontSize=9\r\nEnableMainMenuToolbar=1\r\nKeepFileNames=1\r\n");
     UiFixture f(prepare, UiFixture::Example("cable-bolts-intersections.vlb"));
     f.Main().resize(960, 640);
     QApplication::processEvents();

@@ -28,7 +28,7 @@ using FieldRef = std::variant<int16_t*, float*, std::string*>;
 
 // One key of a section: its type and range, the default its read passes
 // (nullptr when none) and the record field it belongs to.
-struct KeySpec {
+struct SettingsKey {
     std::string key;
     bool ranged = true;
     int16_t low = 0;
@@ -37,17 +37,17 @@ struct KeySpec {
     std::function<FieldRef(SettingsRecord&)> field;
 };
 
-KeySpec Int(std::string key, int16_t low, int16_t high, int16_t SettingsRecord::*member, const char* def = nullptr)
+SettingsKey Int(std::string key, int16_t low, int16_t high, int16_t SettingsRecord::*member, const char* def = nullptr)
 {
     return {std::move(key), true, low, high, def, [member](SettingsRecord& s) { return FieldRef(&(s.*member)); }};
 }
 
-KeySpec Size(std::string key, float SettingsRecord::*member)
+SettingsKey Size(std::string key, float SettingsRecord::*member)
 {
     return {std::move(key), true, 7, 24, nullptr, [member](SettingsRecord& s) { return FieldRef(&(s.*member)); }};
 }
 
-KeySpec Text(std::string key, std::string SettingsRecord::*member)
+SettingsKey Text(std::string key, std::string SettingsRecord::*member)
 {
     return {std::move(key), false, 0, 0, nullptr, [member](SettingsRecord& s) { return FieldRef(&(s.*member)); }};
 }
@@ -66,7 +66,7 @@ const char* SectionOf(SettingsGroup group)
     }
 }
 
-std::vector<KeySpec> Keys(SettingsGroup group)
+std::vector<SettingsKey> Keys(SettingsGroup group)
 {
     using S = SettingsRecord;
     switch (group) {
@@ -97,7 +97,7 @@ std::vector<KeySpec> Keys(SettingsGroup group)
                 Text("BrowseDefaultFilter", &S::BrowseDefaultFilter),
                 Int("BrowseUseNotepad", 0, 1, &S::BrowseUseNotepad)};
     case SettingsGroup::Graph: {
-        std::vector<KeySpec> keys = {Int("GraphSetParams", 0, 1, &S::GraphSetParams),
+        std::vector<SettingsKey> keys = {Int("GraphSetParams", 0, 1, &S::GraphSetParams),
                                      Int("GridStyle", 0, 3, &S::GridStyle),
                                      Int("GraphStyle", 1, 3, &S::GraphStyle),
                                      Int("CurveLegend", 0, 1, &S::CurveLegend),
@@ -163,23 +163,23 @@ std::string DataPathFromText(ProgramState& state, const std::string& text)
     return ValidPath(state, path, true) ? path : state.DataFolder;
 }
 
-void ReadKey(ProgramState& state, const ProfileFile& ini, std::string_view section, const KeySpec& spec)
+void ReadKey(ProgramState& state, const ProfileFile& ini, std::string_view section, const SettingsKey& entry)
 {
-    const std::string text = ValueOrDefault(ini, section, spec.key,
-                                            spec.readDefault ? std::optional<std::string_view>(spec.readDefault)
+    const std::string text = ValueOrDefault(ini, section, entry.key,
+                                            entry.readDefault ? std::optional<std::string_view>(entry.readDefault)
                                                              : std::nullopt);
-    const FieldRef field = spec.field(state.Settings);
+    const FieldRef field = entry.field(state.Settings);
     if (int16_t* const* whole = std::get_if<int16_t*>(&field)) {
-        **whole = ReadRanged(text, spec.low, spec.high);
+        **whole = ReadRanged(text, entry.low, entry.high);
     } else if (float* const* size = std::get_if<float*>(&field)) {
-        **size = ReadRanged(text, spec.low, spec.high);
+        **size = ReadRanged(text, entry.low, entry.high);
     } else {
         std::string& value = *std::get<std::string*>(field);
-        if (spec.key == "DataPath")
+        if (entry.key == "DataPath")
             value = DataPathFromText(state, text);
-        else if (spec.key == "FileExtension")
+        else if (entry.key == "FileExtension")
             value = text == "0" ? "VLB" : text;
-        else if ((spec.key == "DisplayFontName" || spec.key == "BrowseFontName") && text.empty())
+        else if ((entry.key == "DisplayFontName" || entry.key == "BrowseFontName") && text.empty())
             value = state.DefaultFont;
         else
             value = text;
@@ -229,8 +229,8 @@ void WriteGroup(ProgramState& state, ProfileFile& ini, SettingsGroup group)
         return;
     }
     const char* section = SectionOf(group);
-    for (const KeySpec& spec : Keys(group))
-        ini.Write(section, spec.key, ValueText(spec.field(state.Settings)));
+    for (const SettingsKey& entry : Keys(group))
+        ini.Write(section, entry.key, ValueText(entry.field(state.Settings)));
 }
 
 void ReadGroup(ProgramState& state, const ProfileFile& ini, SettingsGroup group)
@@ -240,8 +240,8 @@ void ReadGroup(ProgramState& state, const ProfileFile& ini, SettingsGroup group)
         return;
     }
     const char* section = SectionOf(group);
-    for (const KeySpec& spec : Keys(group))
-        ReadKey(state, ini, section, spec);
+    for (const SettingsKey& entry : Keys(group))
+        ReadKey(state, ini, section, entry);
 }
 
 void WriteDefaultInputs(ProgramState& state, ProfileFile& ini)

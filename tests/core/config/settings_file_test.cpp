@@ -13,18 +13,12 @@
 namespace castovin {
 namespace {
 
+using test::ReadFile;
+
 namespace fs = std::filesystem;
 using test::Contains;
 using test::ScriptedMessageBox;
 using test::TempDir;
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // A program started on a home folder of its own, with a documents folder.
 class Settings : public ::testing::Test {

@@ -9,20 +9,15 @@
 
 #include "files/atomic_file.h"
 #include "test_state.h"
+#include "test_text.h"
 #include "text/runtime_error.h"
 
 namespace castovin {
 namespace {
 
-using test::TempDir;
+using test::ReadFile;
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::TempDir;
 
 // A write that stops after a few bytes as a full disk does.
 ssize_t DiskFullAfterTenBytes(int fd, const void* data, size_t size)

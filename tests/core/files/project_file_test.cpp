@@ -7,10 +7,13 @@
 #include "files/atomic_file.h"
 #include "files/project_file.h"
 #include "test_state.h"
+#include "test_text.h"
 #include "text/runtime_error.h"
 
 namespace castovin {
 namespace {
+
+using test::ReadFile;
 
 using test::StateTest;
 using test::TempDir;
@@ -39,14 +42,6 @@ std::string DefaultFile(std::string_view unitLine, std::string_view title,
     out += Lines({"##EndDesc##"}, end);
     out += Lines(kDefaultValues, end);
     return out;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 void WriteFile(const std::string& path, std::string_view content)

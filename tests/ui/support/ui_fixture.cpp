@@ -27,6 +27,16 @@ UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, co
     m_window = StartMainWindow(*state, *platform, options, project);
 }
 
+std::function<void(const QString&)> UiFixture::WithSettingsFile(const QByteArray& sections)
+{
+    return [sections](const QString& home) {
+        QDir(home).mkpath("Documents/MyTELVOR");
+        QFile ini(home + "/Documents/MyTELVOR/VELB.INI");
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write("[Version]\r\nINIFileVersion=050817\r\n" + sections);
+    };
+}
+
 UiFixture::~UiFixture()
 {
     // Owned windows first: they report back to the main window when they go.

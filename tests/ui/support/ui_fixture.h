@@ -26,6 +26,10 @@ public:
     UiFixture(const UiFixture&) = delete;
     UiFixture& operator=(const UiFixture&) = delete;
 
+    // A `prepare` that writes a settings file of the current version holding
+    // `sections` (text after the [Version] section).
+    static std::function<void(const QString&)> WithSettingsFile(const QByteArray& sections);
+
     QString Home() const { return m_home.path(); }
     QString File(const QString& name) const { return m_home.filePath(name); }
     QString DataFolder() const { return m_home.filePath("Documents/MyTELVOR/"); }
