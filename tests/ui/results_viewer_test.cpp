@@ -235,25 +235,30 @@ private slots:
     void changeInputFromTheMenuOutputOpensTheEditor()
     {
         UiFixture f;
-        int opened = -1;
-        f.Main().OpenEditor = [&opened](int index) { opened = index; };
         Open(f, UiFixture::Example("default-english.vlb"));
-        opened = -1;
         f.Trigger("mnuCalcItem_1");
         QWidget* viewer = FindTopLevel("frmResTxtPlt");
         REQUIRE_CHILD(QPushButton, change, viewer, "cmdChangeInput");
         change->click();
         QCoreApplication::processEvents();
-        QCOMPARE(opened, 2);
         QVERIFY(FindTopLevel("frmResTxtPlt") == nullptr);
+        QWidget* editor = FindTopLevel("frmVELBCost");
+        QVERIFY(editor != nullptr);
+        QVERIFY(!f.Main().isEnabled());
+        QCOMPARE(f.state->EditorOpen, SwitchTrue);
 
-        opened = -1;
-        f.state->EditorOpen = SwitchTrue;  // a viewer opened from an editor only closes
-        f.Trigger("mnuCalcItem_0");
+        // From the editor's own Results, Change Input only closes the viewer.
+        REQUIRE_CHILD(QPushButton, results, editor, "cmdresults");
+        results->click();
         viewer = FindTopLevel("frmResTxtPlt");
         REQUIRE_CHILD(QPushButton, change2, viewer, "cmdChangeInput");
         change2->click();
-        QCOMPARE(opened, -1);
+        QCoreApplication::processEvents();
+        QVERIFY(FindTopLevel("frmResTxtPlt") == nullptr);
+        QVERIFY(FindTopLevel("frmVELBCost") == editor);
+        QVERIFY(!f.Main().isEnabled());  // the editor still holds the main window
+        editor->close();
+        QVERIFY(f.Main().isEnabled());
         CHECK_SCRIPT(f);
     }
 };

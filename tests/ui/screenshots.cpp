@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTabWidget>
 
 #include "ui_fixture.h"
 
@@ -36,6 +37,35 @@ int main(int argc, char** argv)
         ok = viewer->grab().save(out + "/results-viewer.png") && ok;
     } else {
         ok = false;
+    }
+    if (QWidget* viewer = FindTopLevel("frmResTxtPlt"))
+        viewer->close();
+    QApplication::processEvents();
+
+    // The four editors, each on its own.
+    const struct {
+        const char* item;
+        const char* window;
+        const char* file;
+    } editors[] = {{"mnuEditItem_1", "frmVELBParm", "parameters-editor.png"},
+                   {"mnuEditItem_2", "frmVELBCost", "cost-editor.png"},
+                   {"mnuEditItem_0", "frmVELBDesc", "description-editor.png"},
+                   {"mnuUtilItem_1", "frmVELBOpts", "options-editor.png"}};
+    for (const auto& editor : editors) {
+        f.Trigger(editor.item);
+        QApplication::processEvents();
+        QWidget* window = FindTopLevel(editor.window);
+        if (window == nullptr) {
+            ok = false;
+            continue;
+        }
+        if (QString(editor.window) == "frmVELBParm")
+            if (auto* tabs = window->findChild<QTabWidget*>("SSTab1"))
+                tabs->setCurrentIndex(1);
+        QApplication::processEvents();
+        ok = window->grab().save(out + "/" + editor.file) && ok;
+        window->close();
+        QApplication::processEvents();
     }
     std::printf("%s\n", ok ? "screenshots written" : "screenshots failed");
     return ok ? 0 : 1;

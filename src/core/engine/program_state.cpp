@@ -7,10 +7,15 @@ namespace castovin {
 
 namespace {
 
-std::string ExecutableBaseName(std::string_view path)
+std::string BaseNameOf(std::string_view path)
 {
     const std::size_t slash = path.find_last_of('/');
-    std::string name(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string ExecutableBaseName(std::string_view path)
+{
+    std::string name = BaseNameOf(path);
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return name;
@@ -56,6 +61,7 @@ void InitialiseModel(ProgramState& state, std::string_view executablePath)
     state.HelpPdfName = "VELB.PDF";
     state.ProgramWebPage = "https://castovin.example.org/";
     state.ProgramName = ExecutableBaseName(executablePath);
+    state.ProgramFile = BaseNameOf(executablePath);
     state.DefaultInputs = DefaultInputsRecord{};
     state.BoltGradeList = BuiltInBoltGradeList();
     state.BoltGradeLast = BuiltInBoltGradeLast();

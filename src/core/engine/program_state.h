@@ -39,7 +39,8 @@ struct ProgramState {
 
     // Program constants.
     std::string ProgramTitle;
-    std::string ProgramName;
+    std::string ProgramName;  // the program file's base name in upper case
+    std::string ProgramFile;  // the program file's base name as it is
     std::string HelpFileName;
     std::string HelpPdfName;
     std::string ProgramWebPage;

@@ -30,11 +30,10 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& workin
     return line;
 }
 
-std::unique_ptr<MainWindow> StartMainWindow(ProgramState& state, PlatformServices& platform,
-                                            const StartupOptions& options, const QString& project)
+std::unique_ptr<MainWindow> CreateMainWindow(ProgramState& state, PlatformServices& platform,
+                                             const StartupOptions& options)
 {
     StartProgram(state, options);
-
     auto window = std::make_unique<MainWindow>(state, platform);
     window->FormLoad();
     FileNew(state, true, true);
@@ -42,15 +41,27 @@ std::unique_ptr<MainWindow> StartMainWindow(ProgramState& state, PlatformService
     window->show();
     window->ApplyHistoryFont();
     state.EditorOpen = 0;
+    return window;
+}
 
+void OpenStartupProjects(MainWindow& window, const QString& project)
+{
+    ProgramState& state = window.State();
     const std::string& last = state.Settings.LastFiles[1].LastFileLong;
     if (state.Settings.LoadLastInputFile == 1 && !last.empty())
-        window->mnuFileArray_Click(1);
+        window.mnuFileArray_Click(1);
     if (!project.isEmpty()) {
         const QString previous = Q(state.ProjectFilePath);
         state.ProjectFilePath = S(project);
-        window->LoadProjFile(previous);
+        window.LoadProjFile(previous);
     }
+}
+
+std::unique_ptr<MainWindow> StartMainWindow(ProgramState& state, PlatformServices& platform,
+                                            const StartupOptions& options, const QString& project)
+{
+    auto window = CreateMainWindow(state, platform, options);
+    OpenStartupProjects(*window, project);
     return window;
 }
 

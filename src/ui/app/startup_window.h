@@ -27,7 +27,15 @@ struct CommandLine {
 // with blanks and double-quote characters are removed.
 CommandLine ParseCommandLine(const QStringList& arguments, const QString& workingDirectory);
 
-// Runs the whole start-up and returns the main window, shown.
+// The start-up up to the shown main window with a new, empty project.
+std::unique_ptr<MainWindow> CreateMainWindow(ProgramState& state, PlatformServices& platform,
+                                             const StartupOptions& options);
+
+// The end of the start-up: the most recent project when the settings ask for
+// it, then the project named on the command line.
+void OpenStartupProjects(MainWindow& window, const QString& project);
+
+// The whole start-up; returns the main window, shown.
 std::unique_ptr<MainWindow> StartMainWindow(ProgramState& state, PlatformServices& platform,
                                             const StartupOptions& options, const QString& project);
 

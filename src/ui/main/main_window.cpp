@@ -17,8 +17,11 @@
 #include "app/window_helpers.h"
 #include "config/settings_file.h"
 #include "dialogs/convert_dialog.h"
-#include "engine/cost_analysis.h"
-#include "engine/design_analysis.h"
+#include "editors/cost_editor_window.h"
+#include "editors/description_editor.h"
+#include "editors/options_editor_window.h"
+#include "editors/parameters_editor.h"
+#include "engine/output_commands.h"
 #include "engine/program_state.h"
 #include "engine/report_assembly.h"
 #include "files/lifecycle.h"
@@ -167,8 +170,8 @@ void MainWindow::BuildMenus()
         m_utilItems[i] = MenuAction(util, QString("mnuUtilItem_%1").arg(i), utilItems[i].text, utilItems[i].help);
         connect(m_utilItems[i], &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
     }
-    for (int i : {0, 1, 2})
-        m_utilItems[i]->setEnabled(false);  // settings, options and unit calculator come later
+    for (int i : {0, 2})
+        m_utilItems[i]->setEnabled(false);  // the settings dialog and the unit calculator come later
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -188,8 +191,6 @@ void MainWindow::BuildMenus()
                                     helpItems[i].key);
         m_helpItems[i]->setEnabled(false);  // help and notices come later
     }
-    for (QAction* a : m_editItems)
-        a->setEnabled(false);  // the editors come later
 }
 
 void MainWindow::BuildToolbar()
@@ -215,8 +216,6 @@ void MainWindow::BuildToolbar()
         connect(action, &QAction::triggered, this, [this, i] { Toolbar1_ButtonClick(i); });
         m_toolButtons[static_cast<std::size_t>(i)] = action;
     }
-    for (int i : {4, 5, 6})
-        m_toolButtons[static_cast<std::size_t>(i)]->setEnabled(false);  // the editors come later
 }
 
 void MainWindow::BuildCentralArea()
@@ -522,37 +521,37 @@ void MainWindow::mnuFileItem_Click(int index)
 
 void MainWindow::mnuEditItem_Click(int index)
 {
-    if (OpenEditor)
-        Trapped([&] { OpenEditor(index); });
+    Trapped([&] {
+        if (index == 0) {
+            ShowOwnedWindow(new DescriptionEditor(*this), this, true);
+            return;
+        }
+        if (index != 1 && index != 2)
+            return;
+        QWidget* editor = nullptr;
+        {
+            BusyCursor busy;
+            editor = index == 1 ? static_cast<QWidget*>(new ParametersEditor(*this))
+                                : static_cast<QWidget*>(new CostEditorWindow(*this));
+        }
+        setEnabled(false);
+        ShowOwnedWindow(editor, this, false);
+    });
 }
 
 void MainWindow::mnuCalcItem_Click(int index)
 {
-    if (m_state.ProjectEmpty == FlagTrue) {
-        ShowMessage(m_state, "Current file is empty", MsgStyle::DefaultButton2);
+    if (index != 0 && index != 1)
         return;
-    }
-    m_state.LastOutputPage = 4;
     bool done = false;
-    if (index == 0) {
-        done = Trapped([&] {
-            m_state.WorkSupport = m_state.Support;
-            DesignAnalysis(m_state);
-            m_state.LastOutputPage = 1;
-            m_state.ReportKind = 1;
-            LoadOutBuf0(m_state, false, false, false);
-        });
-    } else if (index == 1) {
-        done = Trapped([&] {
-            m_state.WorkCost = m_state.Cost;
-            CostAnalysis(m_state);
-            m_state.LastOutputPage = 1;
-            m_state.ReportKind = 2;
-            LoadOutBuf0(m_state, true, false, false);
-        });
-    }
+    Trapped([&] { done = RunOutputCommand(m_state, index == 0 ? ReportType::Design : ReportType::Cost); });
     if (done)
-        ShowOwnedWindow(new ResultsViewer(*this), this, true);
+        ShowResultsViewer();
+}
+
+void MainWindow::ShowResultsViewer()
+{
+    ShowOwnedWindow(new ResultsViewer(*this), this, true);
 }
 
 void MainWindow::OpenConversion()
@@ -571,6 +570,9 @@ void MainWindow::OpenConversion()
 void MainWindow::mnuUtilItem_Click(int index)
 {
     switch (index) {
+    case 1:
+        ShowOwnedWindow(new OptionsEditorWindow(*this), this, true);
+        break;
     case 3:
         OpenConversion();
         break;

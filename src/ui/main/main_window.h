@@ -66,8 +66,8 @@ public:
     // printer (modes start, text..., end).
     void PrintTexts(const std::vector<std::string>& texts);
 
-    // The editor windows of the later issues hook in here.
-    std::function<void(int)> OpenEditor;
+    // Opens the results viewer on the pages built (modal).
+    void ShowResultsViewer();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "viewer/results_viewer.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -100,9 +101,16 @@ ResultsViewer::ResultsViewer(MainWindow& main) : m_main(main)
     CenterOnScreen(this);
 }
 
-ResultsViewer::~ResultsViewer()
+ResultsViewer::~ResultsViewer() = default;
+
+void ResultsViewer::closeEvent(QCloseEvent* event)
 {
-    m_main.setEnabled(m_mainWasEnabled);
+    // Form_Unload, at once: an editor opened next may disable the main window again.
+    if (!m_unloaded) {
+        m_unloaded = true;
+        m_main.setEnabled(m_mainWasEnabled);
+    }
+    QDialog::closeEvent(event);
 }
 
 void ResultsViewer::showEvent(QShowEvent* event)

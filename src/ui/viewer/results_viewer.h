@@ -33,6 +33,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void PrintPages(int first, int last);
@@ -42,6 +43,7 @@ private:
     int m_page = 0;
     bool m_cancel = false;
     bool m_mainWasEnabled = true;
+    bool m_unloaded = false;
     QPlainTextEdit* m_pane = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_copyPage = nullptr;

@@ -1,13 +1,15 @@
 #include "ui_fixture.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QProcess>
 
 namespace castovin::test {
 
-UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, const QString& project)
+UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, const QString& project,
+                     bool showInputForm)
 {
     // CASTOVIN_KEEP_TEST_FILES keeps the home folder for a look afterwards.
     if (qEnvironmentVariableIsSet("CASTOVIN_KEEP_TEST_FILES"))
@@ -24,7 +26,10 @@ UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, co
     options.environment.home = m_home.path().toStdString();
     for (const QString& family : QFontDatabase::families())
         options.installedFonts.push_back(family.toStdString());
-    m_window = StartMainWindow(*state, *platform, options, project);
+    m_window = CreateMainWindow(*state, *platform, options);
+    if (!showInputForm)
+        state->Settings.ShowInputScreenOnLoad = 0;
+    OpenStartupProjects(*m_window, project);
 }
 
 std::function<void(const QString&)> UiFixture::WithSettingsFile(const QByteArray& sections)
@@ -40,9 +45,12 @@ std::function<void(const QString&)> UiFixture::WithSettingsFile(const QByteArray
 UiFixture::~UiFixture()
 {
     // Owned windows first: they report back to the main window when they go.
+    QList<QPointer<QWidget>> owned;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != m_window.get() && qobject_cast<QDialog*>(w) != nullptr)
-            delete w;
+        if (w != m_window.get() && w->objectName().startsWith("frm"))
+            owned << w;
+    for (const QPointer<QWidget>& w : owned)
+        delete w.data();
     m_window.reset();
 }
 

@@ -21,7 +21,10 @@ class UiFixture {
 public:
     // Starts the program; `prepare` may write files into the home folder
     // (a settings file, projects) before the start-up reads them.
-    explicit UiFixture(const std::function<void(const QString& home)>& prepare = {}, const QString& project = {});
+    // The parameters editor that opens after a project is opened stays shut
+    // unless `showInputForm` asks for it (the settings keep their value).
+    explicit UiFixture(const std::function<void(const QString& home)>& prepare = {}, const QString& project = {},
+                       bool showInputForm = false);
     ~UiFixture();
     UiFixture(const UiFixture&) = delete;
     UiFixture& operator=(const UiFixture&) = delete;

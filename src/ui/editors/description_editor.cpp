@@ -1,0 +1,150 @@
+#include "editors/description_editor.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/window_helpers.h"
+#include "engine/program_state.h"
+#include "files/lifecycle.h"
+#include "main/main_window.h"
+#include "text/messages.h"
+#include "text/validation.h"
+
+namespace castovin {
+
+DescriptionEditor::DescriptionEditor(MainWindow& main) : m_main(main)
+{
+    setObjectName("frmVELBDesc");
+    setWindowTitle("Project Description");
+    ProgramState& state = m_main.State();
+
+    auto* texts = new QGroupBox("Title and description", this);
+    auto* textsLayout = new QVBoxLayout(texts);
+    m_title = new QLineEdit(texts);
+    m_title->setObjectName("Text1");
+    m_description = new QPlainTextEdit(texts);
+    m_description->setObjectName("Text2");
+    m_description->setLineWrapMode(QPlainTextEdit::NoWrap);
+    textsLayout->addWidget(new QLabel("Title", texts));
+    textsLayout->addWidget(m_title);
+    textsLayout->addWidget(m_description, 1);
+
+    auto* units = new QGroupBox("Current units", this);
+    auto* unitsLayout = new QHBoxLayout(units);
+    m_units[0] = new QRadioButton("feet, lbs", units);
+    m_units[0]->setObjectName("Option1_0");
+    m_units[1] = new QRadioButton("meters, kN", units);
+    m_units[1]->setObjectName("Option1_1");
+    unitsLayout->addWidget(m_units[0]);
+    unitsLayout->addWidget(m_units[1]);
+
+    const auto button = [this](const char* name, const char* text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        return b;
+    };
+    QPushButton* ok = button("Command2", "OK");
+    ok->setDefault(true);
+    QPushButton* cancel = button("Command1", "Cancel");
+    QPushButton* help = button("Command3", "Help");
+    QPushButton* next = button("Command4", "Next Form");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(next);
+    buttons->addStretch(1);
+    buttons->addWidget(help);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(texts, 1);
+    layout->addWidget(units);
+    layout->addLayout(buttons);
+    resize(560, 420);
+
+    connect(ok, &QPushButton::clicked, this, &DescriptionEditor::Ok);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
+    connect(next, &QPushButton::clicked, this, &DescriptionEditor::NextForm);
+    connect(m_description, &QPlainTextEdit::textChanged, this, &DescriptionEditor::LimitDescription);
+
+    // Form_Load: the unit system can change only while nothing is entered.
+    SetMsgCategory(state, 1);
+    AppendHistory(state, "Editing Project Description");
+    m_title->setText(Q(state.ProjectTitle));
+    QString description = Q(state.ProjectDescription);
+    description.replace("\r\n", "\n");
+    m_description->setPlainText(description);
+    const bool locked = state.InputsEntered == FlagTrue;
+    for (int i = 0; i < 2; ++i) {
+        QRadioButton* option = m_units[static_cast<std::size_t>(i)];
+        option->setAutoExclusive(false);
+        option->setChecked(i == state.UnitSystem);
+        option->setAutoExclusive(true);
+        option->setEnabled(!locked || i == state.UnitSystem);
+    }
+    CenterOnScreen(this);
+}
+
+void DescriptionEditor::LimitDescription()
+{
+    // The description holds at most 1000 characters; what goes beyond is refused.
+    const QString text = m_description->toPlainText();
+    if (text.size() <= MaxDescriptionLength)
+        return;
+    QTextCursor cursor = m_description->textCursor();
+    const int position = cursor.position();
+    const QSignalBlocker block(m_description);
+    m_description->setPlainText(text.left(MaxDescriptionLength));
+    cursor = m_description->textCursor();
+    cursor.setPosition(std::min(position, MaxDescriptionLength));
+    m_description->setTextCursor(cursor);
+}
+
+void DescriptionEditor::Ok()
+{
+    m_ok = true;
+    close();
+}
+
+void DescriptionEditor::NextForm()
+{
+    m_ok = true;
+    close();
+    m_main.mnuEditItem_Click(1);
+}
+
+void DescriptionEditor::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        ProgramState& state = m_main.State();
+        if (m_ok) {
+            const int chosen = GetArrayIndex(OptionGroup{0, {m_units[0]->isChecked(), m_units[1]->isChecked()}});
+            if (chosen != state.UnitSystem) {
+                state.UnitSystem = static_cast<int16_t>(chosen);
+                FileNew(state, true, false);
+            }
+            state.ProjectTitle = S(m_title->text());
+            QString description = m_description->toPlainText();
+            description.replace("\n", "\r\n");
+            state.ProjectDescription = S(description);
+            AppendHistory(state, "Project Description Modified");
+            state.ProjectSaved = FlagFalse;
+            state.ProjectEmpty = FlagFalse;
+            state.InputsEntered = FlagTrue;
+            m_main.UpdateCaption();
+        } else {
+            AppendHistory(state, "Project Description Not Modified");
+        }
+    }
+    event->accept();
+}
+
+}  // namespace castovin

@@ -1,0 +1,63 @@
+#include "editors/numeric_field.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "text/validation.h"
+
+namespace castovin {
+
+bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (field == nullptr)
+        return false;
+    // The clipboard shortcuts are control characters: discarded like them.
+    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut))
+        return true;
+    // Keys that act on the dialog rather than type into the field.
+    switch (key->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return false;
+    default:
+        break;
+    }
+    const QString text = key->text();
+    if (text.isEmpty())
+        return false;  // navigation and other keys that type nothing
+    const char32_t code = text.toUcs4().value(0);
+    return !KeepNumericKey(field->text().toStdString(), code);
+}
+
+bool SelectAllFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool trigger = m_select == SelectOn::Focus ? event->type() == QEvent::FocusIn
+                                                     : event->type() == QEvent::MouseButtonRelease;
+    if (trigger)
+        if (auto* field = qobject_cast<QLineEdit*>(watched))
+            QTimer::singleShot(0, field, [field] { field->selectAll(); });
+    return false;
+}
+
+void SelectAllOn(QLineEdit* field, SelectOn select)
+{
+    field->installEventFilter(new SelectAllFilter(field, select));
+}
+
+void MakeNumericField(QLineEdit* field, SelectOn select)
+{
+    field->installEventFilter(new NumericKeyFilter(field));
+    SelectAllOn(field, select);
+}
+
+}  // namespace castovin

@@ -1,0 +1,44 @@
+#pragma once
+// The behaviour every numeric field of the editors shares: the keystroke
+// filter (a typed character is kept only when the text with it appended is
+// still a number, or when it is one of the always-allowed keys) and the
+// selection of the whole text when the field is entered or clicked.
+
+#include <QObject>
+
+class QLineEdit;
+
+namespace castovin {
+
+enum class SelectOn { Focus, Click };
+
+// Installs the keystroke filter and the select-all behaviour on a field.
+void MakeNumericField(QLineEdit* field, SelectOn select = SelectOn::Focus);
+
+// Selects the whole text of a field when it gets the focus (or a click).
+void SelectAllOn(QLineEdit* field, SelectOn select);
+
+class NumericKeyFilter : public QObject {
+    Q_OBJECT
+
+public:
+    explicit NumericKeyFilter(QObject* parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+class SelectAllFilter : public QObject {
+    Q_OBJECT
+
+public:
+    SelectAllFilter(QObject* parent, SelectOn select) : QObject(parent), m_select(select) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    SelectOn m_select;
+};
+
+}  // namespace castovin

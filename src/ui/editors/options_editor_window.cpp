@@ -1,0 +1,378 @@
+#include "editors/options_editor_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcessEnvironment>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/window_helpers.h"
+#include "editors/numeric_field.h"
+#include "engine/program_state.h"
+#include "main/main_window.h"
+#include "platform/platform_services.h"
+#include "text/messages.h"
+#include "text/paths.h"
+#include "tools/file_association.h"
+
+namespace castovin {
+
+namespace {
+
+// The default-input fields of a page: control stem, label, unit kind (-1
+// none) and whether the field carries the keystroke filter.
+struct InputInfo {
+    const char* stem;
+    const char* label;
+    int unitKind;
+    bool numeric;
+    std::string DefaultInputFields::*member;
+};
+
+const std::array<InputInfo, 11>& Inputs()
+{
+    using D = DefaultInputFields;
+    static const std::array<InputInfo, 11> inputs = {{
+        {"txtCMRR", "Coal Mine Roof Rating", -1, true, &D::CMRR},
+        {"txtDepthofCover", "Depth of Cover", UnitKind::Length, true, &D::DepthofCover},
+        {"txtUnitWeight", "Unit Weight", UnitKind::UnitWeight, false, &D::UnitWeight},
+        {"txtStabilityFactor", "Stability Factor", -1, true, &D::StabilityFactor},
+        {"txtActualBoltLength", "Actual Bolt Length", UnitKind::Length, true, &D::ActualBoltLength},
+        {"txtBoltDiameter", "Bolt Diameter", UnitKind::Diameter, true, &D::BoltDiameter},
+        {"txtBoltGrade", "Bolt Grade", UnitKind::Grade, true, &D::BoltGrade},
+        {"txtBoltsperRow", "Number of Bolts per Row", -1, true, &D::BoltsperRow},
+        {"txtRowSpacing", "Row Spacing", UnitKind::Length, true, &D::RowSpacing},
+        {"txtActualSpan", "Actual Intersection Span", UnitKind::Length, true, &D::ActualSpan},
+        {"txtEntryWidth", "Entry Width", UnitKind::Length, true, &D::EntryWidth},
+    }};
+    return inputs;
+}
+
+// Which inputs sit in which frame of a defaults page.
+constexpr std::array<std::pair<const char*, std::array<int, 6>>, 3> kFrames = {{
+    {"Geology", {0, 1, 2, -1, -1, -1}},
+    {"Support", {3, 4, 5, 6, 7, 8}},
+    {"Mining factors", {9, 10, -1, -1, -1, -1}},
+}};
+
+bool IsShared(int input)
+{
+    return input == 0 || input == 3 || input == 7;  // CMRR, stability factor, bolts per row
+}
+
+}  // namespace
+
+QLineEdit* OptionsEditorWindow::Field(QWidget* parent, const QString& name, bool numeric)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setProperty("helpContext", 4200);
+    if (numeric)
+        MakeNumericField(field, SelectOn::Click);
+    return field;
+}
+
+QWidget* OptionsEditorWindow::BuildSwitchesPage()
+{
+    auto* page = new QWidget(m_tabs);
+    auto* edit = new QGroupBox("Edit menu options", page);
+    auto* editLayout = new QVBoxLayout(edit);
+    m_switches[0] = new QCheckBox("Load the input form on file open / file new", edit);
+    m_switches[0]->setObjectName("Check1");
+    m_switches[1] = new QCheckBox("View project file in child window", edit);
+    m_switches[1]->setObjectName("Check2");
+    editLayout->addWidget(m_switches[0]);
+    editLayout->addWidget(m_switches[1]);
+    auto* association = new QGroupBox("Create a file association", page);
+    auto* associationLayout = new QVBoxLayout(association);
+    auto* associate = new QPushButton("Create File Association", association);
+    associate->setObjectName("cmdFileAssoc");
+    associate->setAutoDefault(false);
+    associationLayout->addWidget(associate);
+    connect(associate, &QPushButton::clicked, this, &OptionsEditorWindow::MakeFileAssociation);
+    auto* print = new QGroupBox("Print options", page);
+    auto* printLayout = new QVBoxLayout(print);
+    m_switches[2] = new QCheckBox("Print module version information", print);
+    m_switches[2]->setObjectName("Check3");
+    printLayout->addWidget(m_switches[2]);
+    auto* graph = new QGroupBox("Graph export options", page);
+    auto* graphLayout = new QVBoxLayout(graph);
+    // No spreadsheet program is needed to export here, so the question is
+    // about exporting at all.
+    m_switches[3] = new QCheckBox("Do not ask before exporting graph data to a spreadsheet", graph);
+    m_switches[3]->setObjectName("chkOffice");
+    graphLayout->addWidget(m_switches[3]);
+    auto* layout = new QVBoxLayout(page);
+    for (QGroupBox* frame : {edit, association, print, graph})
+        layout->addWidget(frame);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
+{
+    const auto t = static_cast<std::size_t>(tab);
+    const int16_t unit = tab == 0 ? English : Metric;
+    auto* page = new QWidget(m_tabs);
+    auto* columns = new QHBoxLayout(page);
+    auto* fieldsColumn = new QVBoxLayout;
+    const QString index = QString("_%1").arg(tab);
+    for (const auto& [frameName, members] : kFrames) {
+        auto* frame = new QGroupBox(frameName, page);
+        auto* grid = new QGridLayout(frame);
+        for (int input : members) {
+            if (input < 0)
+                continue;
+            const InputInfo& info = Inputs()[static_cast<std::size_t>(input)];
+            QString label = info.label;
+            if (info.unitKind >= 0)
+                label += Q(std::string(UnitLabel(info.unitKind, unit)));
+            auto* caption = new QLabel(label, frame);
+            caption->setObjectName(QString("lbl") + QString(info.stem).mid(3) + index);
+            QLineEdit* field = Field(frame, info.stem + index, info.numeric);
+            m_inputs[t][static_cast<std::size_t>(input)] = field;
+            const int row = grid->rowCount();
+            grid->addWidget(caption, row, 0);
+            grid->addWidget(field, row, 1);
+        }
+        fieldsColumn->addWidget(frame);
+    }
+    fieldsColumn->addStretch(1);
+
+    auto* grades = new QGroupBox("Bolt grade definitions", page);
+    auto* g = new QGridLayout(grades);
+    const char* setName = tab == 0 ? "optEng" : "optMet";
+    for (int set = 0; set < 2; ++set) {
+        auto* option = new QRadioButton(set == 0 ? "Set 1" : "Set 2", grades);
+        option->setObjectName(QString("%1_%2").arg(setName).arg(set));
+        m_sets[t][static_cast<std::size_t>(set)] = option;
+        const std::size_t list = t * 2 + static_cast<std::size_t>(set);
+        auto* box = new QListWidget(grades);
+        box->setObjectName(QString("lstBoltGrade_%1").arg(list));
+        box->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        m_lists[list] = box;
+        g->addWidget(option, 0, set);
+        g->addWidget(box, 1, set);
+        connect(option, &QRadioButton::toggled, this, [this, tab, set](bool on) {
+            if (on)
+                ChooseSet(tab, set);
+        });
+    }
+    m_items[t] = Field(grades, "txtItem" + index, true);
+    g->addWidget(m_items[t], 2, 0, 1, 2);
+    const auto button = [grades](const QString& name, const char* text) {
+        auto* b = new QPushButton(text, grades);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        return b;
+    };
+    QPushButton* add = button("cmdAdd" + index, "Add");
+    QPushButton* remove = button("cmdDelete" + index, "Delete");
+    QPushButton* reset = button("cmdSetDefault" + index, "Set Default");
+    g->addWidget(add, 3, 0);
+    g->addWidget(remove, 3, 1);
+    g->addWidget(reset, 4, 0, 1, 2);
+    connect(add, &QPushButton::clicked, this, [this, tab] { Add(tab); });
+    connect(remove, &QPushButton::clicked, this, [this, tab] { Delete(tab); });
+    connect(reset, &QPushButton::clicked, this, [this, tab] { SetDefault(tab); });
+
+    columns->addLayout(fieldsColumn, 1);
+    columns->addWidget(grades);
+    return page;
+}
+
+OptionsEditorWindow::OptionsEditorWindow(MainWindow& main) : m_main(main)
+{
+    setObjectName("frmVELBOpts");
+    setWindowTitle("Options");
+    ProgramState& state = m_main.State();
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName("SSTab1");
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->addTab(BuildSwitchesPage(), "Edit / Print Options");
+    m_tabs->addTab(BuildDefaultsPage(0), "Default Parameters (English)");
+    m_tabs->addTab(BuildDefaultsPage(1), "Default Parameters (Metric)");
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("Command2");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("Command1");
+    cancel->setAutoDefault(false);
+    auto* help = new QPushButton("Help", this);
+    help->setObjectName("Command3");
+    help->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(help);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs, 1);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &OptionsEditorWindow::Ok);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
+
+    // Form_Load.
+    SetMsgCategory(state, 7);
+    AppendHistory(state, "Editing VELB Options");
+    const OptionsFields f = OptionsFieldsFromState(state);
+    m_switches[0]->setChecked(f.loadInputForm);
+    m_switches[1]->setChecked(f.viewChildWindow);
+    m_switches[2]->setChecked(f.printModuleHeader);
+    m_switches[3]->setChecked(f.skipExportQuestion);
+    for (std::size_t t = 0; t < 2; ++t)
+        for (std::size_t i = 0; i < Inputs().size(); ++i)
+            m_inputs[t][i]->setText(Q(f.page[t].*(Inputs()[i].member)));
+    for (QLineEdit* item : m_items)
+        item->clear();
+    for (int tab = 0; tab < 2; ++tab)
+        m_sets[static_cast<std::size_t>(tab)][0]->setChecked(true);
+    for (std::size_t list = 0; list < BoltGradeListCount; ++list)
+        ShowEntries(list, f.gradeLists[list]);
+    // The shared fields mirror each other across the two pages.
+    for (std::size_t i = 0; i < Inputs().size(); ++i) {
+        if (!IsShared(static_cast<int>(i)))
+            continue;
+        for (std::size_t t = 0; t < 2; ++t) {
+            QLineEdit* other = m_inputs[1 - t][i];
+            connect(m_inputs[t][i], &QLineEdit::textChanged, other, [other](const QString& text) { other->setText(text); });
+        }
+    }
+    m_tabs->setCurrentIndex(0);
+    adjustSize();
+    CenterOnScreen(this);
+}
+
+void OptionsEditorWindow::ChooseSet(int tab, int set)
+{
+    const auto t = static_cast<std::size_t>(tab);
+    m_lists[t * 2 + static_cast<std::size_t>(set)]->setEnabled(true);
+    m_lists[t * 2 + static_cast<std::size_t>(1 - set)]->setEnabled(false);
+}
+
+std::size_t OptionsEditorWindow::TargetList(int tab) const
+{
+    const auto t = static_cast<std::size_t>(tab);
+    return t * 2 + (m_sets[t][1]->isChecked() ? 1 : 0);
+}
+
+std::vector<std::string> OptionsEditorWindow::Entries(std::size_t list) const
+{
+    std::vector<std::string> entries;
+    for (int i = 0; i < m_lists[list]->count(); ++i)
+        entries.push_back(S(m_lists[list]->item(i)->text()));
+    return entries;
+}
+
+void OptionsEditorWindow::ShowEntries(std::size_t list, const std::vector<std::string>& entries)
+{
+    m_lists[list]->clear();
+    for (const std::string& entry : entries)
+        m_lists[list]->addItem(Q(entry));
+}
+
+OptionsFields OptionsEditorWindow::Fields() const
+{
+    OptionsFields f;
+    f.loadInputForm = m_switches[0]->isChecked();
+    f.viewChildWindow = m_switches[1]->isChecked();
+    f.printModuleHeader = m_switches[2]->isChecked();
+    f.skipExportQuestion = m_switches[3]->isChecked();
+    for (std::size_t t = 0; t < 2; ++t)
+        for (std::size_t i = 0; i < Inputs().size(); ++i)
+            f.page[t].*(Inputs()[i].member) = S(m_inputs[t][i]->text());
+    for (std::size_t list = 0; list < BoltGradeListCount; ++list)
+        f.gradeLists[list] = Entries(list);
+    return f;
+}
+
+void OptionsEditorWindow::Add(int tab)
+{
+    const std::size_t list = TargetList(tab);
+    std::vector<std::string> entries = Entries(list);
+    if (AddBoltGrade(m_main.State(), entries, S(m_items[static_cast<std::size_t>(tab)]->text())))
+        ShowEntries(list, entries);
+}
+
+void OptionsEditorWindow::Delete(int tab)
+{
+    const std::size_t list = TargetList(tab);
+    std::vector<std::string> entries = Entries(list);
+    std::vector<bool> selected;
+    for (int i = 0; i < m_lists[list]->count(); ++i)
+        selected.push_back(m_lists[list]->item(i)->isSelected());
+    DeleteBoltGrades(m_main.State(), entries, selected);
+    ShowEntries(list, entries);
+}
+
+void OptionsEditorWindow::SetDefault(int tab)
+{
+    const auto lists = SetDefaultBoltGrades(m_main.State(), tab == 0 ? English : Metric);
+    const auto first = static_cast<std::size_t>(tab) * 2;
+    ShowEntries(first, lists[0]);
+    ShowEntries(first + 1, lists[1]);
+}
+
+void OptionsEditorWindow::Ok()
+{
+    const OptionsValidation result = CheckOptions(m_main.State(), Fields());
+    if (!result.valid) {
+        m_tabs->setCurrentIndex(result.page);
+        if (auto* field = findChild<QLineEdit*>(Q(result.focus)))
+            field->setFocus();
+        return;
+    }
+    m_ok = true;
+    close();
+}
+
+void OptionsEditorWindow::MakeFileAssociation()
+{
+    ProgramState& state = m_main.State();
+    const std::string extension = state.Settings.FileExtension;
+    if (ShowMessage(state,
+                    "This operation may break an existing association of file extension " + extension +
+                        " with other programs on this computer. Proceed?",
+                    MsgStyle::YesNo) != MsgResult::Yes)
+        return;
+    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const std::string dataHome = UserDataHome(S(env.value("XDG_DATA_HOME")), S(env.value("HOME")));
+    const std::string& program = state.ProgramFile;
+    const FileAssociation association = RegisterFileType(dataHome, state.AppFolder, program, extension);
+    // Let the desktop see the new type and entry, when its tools are there.
+    PlatformServices& platform = m_main.Platform();
+    const QString mimeTool = QStandardPaths::findExecutable("update-mime-database");
+    if (association.written && !mimeTool.isEmpty())
+        platform.StartProgram(mimeTool, {Q(dataHome + "/mime")});
+    const QString desktopTool = QStandardPaths::findExecutable("update-desktop-database");
+    if (association.written && !desktopTool.isEmpty())
+        platform.StartProgram(desktopTool, {Q(dataHome + "/applications")});
+    ShowMessage(state, "The file association for " + extension + " has been made to " + association.command, MsgStyle::OK);
+    AppendHistory(state, state.AppFolder + " " + program + " " + extension);
+}
+
+void OptionsEditorWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        if (m_ok)
+            CommitOptions(m_main.State(), Fields());
+        else
+            AppendHistory(m_main.State(), "Options Not Modified");
+    }
+    event->accept();
+}
+
+}  // namespace castovin

@@ -1,0 +1,402 @@
+#include "editors/parameters_editor.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/window_helpers.h"
+#include "editors/dialog_capture.h"
+#include "editors/numeric_field.h"
+#include "engine/output_commands.h"
+#include "engine/parameter_editor.h"
+#include "engine/program_state.h"
+#include "main/main_window.h"
+#include "text/messages.h"
+#include "text/number_format.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr int kHelpContext = 2200;
+
+QString Unit(int kind, int16_t unitSystem)
+{
+    return Q(std::string(UnitLabel(kind, unitSystem != English ? Metric : English)));
+}
+
+}  // namespace
+
+QLineEdit* ParametersEditor::Field(QWidget* parent, const QString& name, int maxLength)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setProperty("helpContext", kHelpContext);
+    if (maxLength > 0)
+        field->setMaxLength(maxLength);
+    return field;
+}
+
+QLabel* ParametersEditor::Label(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+ParametersEditor::ParametersEditor(MainWindow& main) : m_main(main)
+{
+    setObjectName("frmVELBParm");
+    setWindowTitle("Parameters");
+    setWindowFlag(Qt::Dialog);
+    ProgramState& state = m_main.State();
+    const int16_t u = state.UnitSystem;
+
+    // Geology, mining factors and design factors.
+    auto* geology = new QGroupBox("Geology", this);
+    auto* g = new QGridLayout(geology);
+    m_CMRR = Field(geology, "txtCMRR", 5);
+    m_depth = Field(geology, "txtDepthofCover", 7);
+    m_unitWeight = Field(geology, "txtUnitWeight", 7);
+    g->addWidget(Label(geology, "lblCMRR", "Coal Mine Roof Rating"), 0, 0);
+    g->addWidget(m_CMRR, 0, 1);
+    g->addWidget(Label(geology, "lblDepthofCover", "Depth of Cover" + Unit(UnitKind::Length, u)), 1, 0);
+    g->addWidget(m_depth, 1, 1);
+    g->addWidget(Label(geology, "lblUnitWeight", "Unit Weight of Rock" + Unit(UnitKind::UnitWeight, u)), 2, 0);
+    g->addWidget(m_unitWeight, 2, 1);
+
+    auto* mining = new QGroupBox("Mining factors", this);
+    auto* m = new QGridLayout(mining);
+    m_span = Field(mining, "txtActualSpan", 7);
+    m_width = Field(mining, "txtEntryWidth", 7);
+    m->addWidget(Label(mining, "lblActualSpan", "Actual Intersection Span" + Unit(UnitKind::Length, u)), 0, 0);
+    m->addWidget(m_span, 0, 1);
+    m->addWidget(Label(mining, "lblEntryWidth", "Entry Width" + Unit(UnitKind::Length, u)), 1, 0);
+    m->addWidget(m_width, 1, 1);
+
+    auto* design = new QGroupBox("Design factors", this);
+    auto* d = new QGridLayout(design);
+    m_SF = Field(design, "txtStabilityFactor", 7);
+    m_noSup = new QComboBox(design);
+    m_noSup->setObjectName("cmbNoSup");
+    m_noSup->setEditable(true);
+    m_noSup->setInsertPolicy(QComboBox::NoInsert);
+    m_system = new QComboBox(design);
+    m_system->setObjectName("cmbSystem");
+    m_location = new QComboBox(design);
+    m_location->setObjectName("cmbLocation");
+    m_systemLabel = Label(design, "lblSecondSystem", "Second System Type");
+    m_locationLabel = Label(design, "lblSecondLocation", "Second System Location");
+    d->addWidget(Label(design, "lblStabilityFactor", "Stability Factor"), 0, 0);
+    d->addWidget(m_SF, 0, 1);
+    d->addWidget(Label(design, "lblNoSup", "Number of Support Systems"), 1, 0);
+    d->addWidget(m_noSup, 1, 1);
+    d->addWidget(m_systemLabel, 2, 0);
+    d->addWidget(m_system, 2, 1);
+    d->addWidget(m_locationLabel, 3, 0);
+    d->addWidget(m_location, 3, 1);
+
+    // The two support systems on the pages of the tab control.
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName("SSTab1");
+    m_tabs->setUsesScrollButtons(false);
+    for (int i = 0; i < 2; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        auto* page = new QWidget(m_tabs);
+        page->setObjectName(QString("SSTab1_page%1").arg(i));
+        auto* frame = new QGroupBox("Support parameters", page);
+        auto* grid = new QGridLayout(frame);
+        const QString n = QString("_%1").arg(i);
+        m_boltLength[k] = Field(frame, "txtActualBoltLength" + n, 7);
+        m_diameter[k] = Field(frame, "txtBoltDiameter" + n, i == 1 ? 0 : 7);
+        m_grade[k] = new QComboBox(frame);
+        m_grade[k]->setObjectName("cmbBoltGrade" + n);
+        m_grade[k]->setEditable(true);
+        m_grade[k]->setInsertPolicy(QComboBox::NoInsert);
+        m_boltsPerRow[k] = Field(frame, "txtBoltsperRow" + n, i == 0 ? 3 : 0);
+        m_rowSpacing[k] = Field(frame, "txtRowSpacing" + n, 7);
+        m_boltLengthLabel[k] = Label(frame, "lblActualBoltLength" + n, "Actual Bolt Length" + Unit(UnitKind::Length, u));
+        m_diameterLabel[k] = Label(frame, "lblBoltDiameter" + n, "Bolt Diameter" + Unit(UnitKind::Diameter, u));
+        m_gradeLabel[k] = Label(frame, "lblBoltGrade" + n, "Bolt Grade" + Unit(UnitKind::Grade, u));
+        m_boltsPerRowLabel[k] = Label(frame, "lblBoltsperRow" + n, "Number of Bolts per Row");
+        m_rowSpacingLabel[k] = Label(frame, "lblRowSpacing" + n, "Row Spacing" + Unit(UnitKind::Length, u));
+        grid->addWidget(m_boltLengthLabel[k], 0, 0);
+        grid->addWidget(m_boltLength[k], 0, 1);
+        grid->addWidget(m_diameterLabel[k], 1, 0);
+        grid->addWidget(m_diameter[k], 1, 1);
+        grid->addWidget(m_gradeLabel[k], 2, 0);
+        grid->addWidget(m_grade[k], 2, 1);
+        grid->addWidget(m_boltsPerRowLabel[k], 3, 0);
+        grid->addWidget(m_boltsPerRow[k], 3, 1);
+        grid->addWidget(m_rowSpacingLabel[k], 4, 0);
+        grid->addWidget(m_rowSpacing[k], 4, 1);
+        grid->setColumnMinimumWidth(1, 110);
+        if (i == 1) {
+            // These two lie in front of the fields whose places they share.
+            m_cableCapacity = Field(frame, "txtCableBoltCap", 7);
+            m_boltsInter = Field(frame, "txtBoltsInter", 3);
+            grid->addWidget(m_cableCapacity, 1, 1);
+            grid->addWidget(m_boltsInter, 3, 1);
+            m_cableCapacity->raise();
+            m_boltsInter->raise();
+        }
+        auto* pageLayout = new QVBoxLayout(page);
+        pageLayout->addWidget(frame);
+        pageLayout->addStretch(1);
+        m_tabs->addTab(page, i == 0 ? "First Support System" : "Second Support System");
+    }
+
+    for (QLineEdit* field : {m_CMRR, m_depth, m_unitWeight, m_span, m_width, m_SF, m_boltLength[0], m_boltLength[1],
+                             m_diameter[0], m_diameter[1], m_boltsPerRow[0], m_boltsPerRow[1], m_rowSpacing[0],
+                             m_rowSpacing[1]})
+        MakeNumericField(field);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("Command2");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("Command1");
+    cancel->setShortcut(QKeySequence(Qt::Key_Escape));
+    auto* help = new QPushButton("Help", this);
+    help->setObjectName("Command3");
+    auto* copy = new QPushButton("&Copy Clip", this);
+    copy->setObjectName("Command5");
+    auto* results = new QPushButton("Results", this);
+    results->setObjectName("cmdresults");
+    for (QPushButton* b : {cancel, help, copy, results})
+        b->setAutoDefault(false);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(geology);
+    left->addWidget(mining);
+    left->addWidget(design);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addWidget(m_tabs, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(results);
+    buttons->addWidget(copy);
+    buttons->addStretch(1);
+    buttons->addWidget(help);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &ParametersEditor::Ok);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
+    connect(copy, &QPushButton::clicked, this, [this] { CopyDialogImage(m_main, this); });
+    connect(results, &QPushButton::clicked, this, &ParametersEditor::Results);
+
+    // Form_Load.
+    state.EditorOpen = SwitchTrue;
+    state.ReportKind = 1;
+    SetMsgCategory(state, 2);
+    const ParameterFields f = ParameterFieldsFromSupport(state.Support);
+    m_CMRR->setText(Q(f.CMRR));
+    m_depth->setText(Q(f.DepthofCover));
+    m_unitWeight->setText(Q(f.UnitWeight));
+    m_SF->setText(Q(f.StabilityFactor));
+    m_span->setText(Q(f.ActualSpan));
+    m_width->setText(Q(f.EntryWidth));
+    for (std::size_t i = 0; i < 2; ++i) {
+        m_boltLength[i]->setText(Q(f.ActualBoltLength[i]));
+        m_diameter[i]->setText(Q(f.BoltDiameter[i]));
+        m_boltsPerRow[i]->setText(Q(f.BoltsperRow[i]));
+        m_rowSpacing[i]->setText(Q(f.RowSpacing[i]));
+    }
+    m_boltsInter->setText(Q(f.BoltsInter));
+    m_cableCapacity->setText(Q(f.CableBoltCap));
+    m_noSup->addItems({"1", "2"});
+    m_noSup->setEditText(Q(f.NoSup));
+    AppendHistory(state, "Editing Project Parameters");
+    FillGradeLists();
+    for (std::size_t i = 0; i < 2; ++i)
+        m_grade[i]->setEditText(Q(f.BoltGrade[i]));
+    m_system->addItems({"Roof Bolts", "Cable Bolts"});
+    m_location->addItems({"Entire Entry", "Intersections Only"});
+    m_system->setCurrentIndex(f.SystemType);
+    m_location->setCurrentIndex(f.SystemLocation);
+
+    connect(m_noSup, &QComboBox::editTextChanged, this, &ParametersEditor::ApplyLayout);
+    connect(m_noSup, &QComboBox::currentIndexChanged, this, &ParametersEditor::ApplyLayout);
+    connect(m_system, &QComboBox::currentIndexChanged, this, &ParametersEditor::ApplyLayout);
+    connect(m_location, &QComboBox::currentIndexChanged, this, &ParametersEditor::ApplyLayout);
+    ApplyLayout();
+    m_tabs->setCurrentIndex(0);
+    adjustSize();
+    CenterOnScreen(this);
+}
+
+ParametersEditor::~ParametersEditor() = default;
+
+void ParametersEditor::FillGradeLists()
+{
+    const ProgramState& state = m_main.State();
+    const std::size_t first = state.UnitSystem != English ? 2 : 0;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::size_t list = first + i;
+        const int last = std::min<int>(state.BoltGradeLast[list], static_cast<int>(BoltGradeListSize) - 1);
+        for (int k = 0; k <= last; ++k)
+            m_grade[i]->addItem(Q(GeneralNumber(state.BoltGradeList[list][static_cast<std::size_t>(k)])));
+    }
+}
+
+ParameterFields ParametersEditor::Fields() const
+{
+    ParameterFields f;
+    f.CMRR = S(m_CMRR->text());
+    f.DepthofCover = S(m_depth->text());
+    f.UnitWeight = S(m_unitWeight->text());
+    f.ActualSpan = S(m_span->text());
+    f.EntryWidth = S(m_width->text());
+    f.StabilityFactor = S(m_SF->text());
+    f.NoSup = S(m_noSup->currentText());
+    f.SystemType = m_system->currentIndex();
+    f.SystemLocation = m_location->currentIndex();
+    for (std::size_t i = 0; i < 2; ++i) {
+        f.ActualBoltLength[i] = S(m_boltLength[i]->text());
+        f.BoltDiameter[i] = S(m_diameter[i]->text());
+        f.BoltGrade[i] = S(m_grade[i]->currentText());
+        f.BoltsperRow[i] = S(m_boltsPerRow[i]->text());
+        f.RowSpacing[i] = S(m_rowSpacing[i]->text());
+    }
+    f.BoltsInter = S(m_boltsInter->text());
+    f.CableBoltCap = S(m_cableCapacity->text());
+    return f;
+}
+
+void ParametersEditor::ApplyLayout()
+{
+    const SupportLayout layout = ApplySupportLayout(S(m_noSup->currentText()), m_system->currentIndex(),
+                                                    m_location->currentIndex(), m_main.State().UnitSystem);
+    m_tabs->setTabEnabled(1, layout.secondPageSelectable);
+    if (!layout.secondPageSelectable)
+        m_tabs->setCurrentIndex(0);
+    for (QWidget* w : {static_cast<QWidget*>(m_boltLength[1]), static_cast<QWidget*>(m_diameter[1]),
+                       static_cast<QWidget*>(m_grade[1]), static_cast<QWidget*>(m_boltsPerRow[1]),
+                       static_cast<QWidget*>(m_rowSpacing[1])})
+        w->setVisible(layout.secondPageSelectable);
+    for (QWidget* w : {static_cast<QWidget*>(m_systemLabel), static_cast<QWidget*>(m_system),
+                       static_cast<QWidget*>(m_locationLabel), static_cast<QWidget*>(m_location)})
+        w->setVisible(layout.secondChoicesShown);
+    if (layout.cableCapacityShown) {
+        const bool cables = *layout.cableCapacityShown;
+        m_gradeLabel[1]->setVisible(!cables);
+        m_grade[1]->setVisible(!cables);
+        m_diameter[1]->setVisible(!cables);
+        m_cableCapacity->setVisible(cables);
+        m_diameterLabel[1]->setText(Q(*layout.diameterLabel));
+    }
+    if (layout.boltsPerIntersectionShown) {
+        const bool intersections = *layout.boltsPerIntersectionShown;
+        m_boltsPerRowLabel[1]->setText(Q(*layout.boltsPerRowLabel));
+        m_rowSpacingLabel[1]->setVisible(!intersections);
+        m_rowSpacing[1]->setVisible(!intersections);
+        m_boltsInter->setVisible(intersections);
+        // The bolts-per-row field stays, behind; it takes no focus there.
+        m_boltsPerRow[1]->setFocusPolicy(intersections ? Qt::NoFocus : Qt::StrongFocus);
+    }
+}
+
+QWidget* ParametersEditor::FieldWidget(ParmField field) const
+{
+    switch (field) {
+    case ParmField::CMRR: return m_CMRR;
+    case ParmField::DepthofCover: return m_depth;
+    case ParmField::UnitWeight: return m_unitWeight;
+    case ParmField::ActualSpan: return m_span;
+    case ParmField::EntryWidth: return m_width;
+    case ParmField::StabilityFactor: return m_SF;
+    case ParmField::NoSup: return m_noSup;
+    case ParmField::ActualBoltLength0: return m_boltLength[0];
+    case ParmField::BoltDiameter0: return m_diameter[0];
+    case ParmField::BoltGrade0: return m_grade[0];
+    case ParmField::BoltsperRow0: return m_boltsPerRow[0];
+    case ParmField::RowSpacing0: return m_rowSpacing[0];
+    case ParmField::ActualBoltLength1: return m_boltLength[1];
+    case ParmField::BoltDiameter1: return m_diameter[1];
+    case ParmField::BoltGrade1: return m_grade[1];
+    case ParmField::BoltsperRow1: return m_boltsPerRow[1];
+    case ParmField::RowSpacing1: return m_rowSpacing[1];
+    case ParmField::BoltsInter: return m_boltsInter;
+    case ParmField::CableBoltCap: return m_cableCapacity;
+    default: return nullptr;
+    }
+}
+
+void ParametersEditor::Focus(ParmField field)
+{
+    QWidget* widget = FieldWidget(field);
+    if (widget == nullptr)
+        return;
+    if (m_tabs->widget(1)->isAncestorOf(widget))
+        m_tabs->setCurrentIndex(1);
+    else if (m_tabs->widget(0)->isAncestorOf(widget))
+        m_tabs->setCurrentIndex(0);
+    widget->setFocus();
+}
+
+void ParametersEditor::SaveWorkParms()
+{
+    ProgramState& state = m_main.State();
+    state.WorkSupport = SupportFromFields(Fields(), state.Support);
+}
+
+void ParametersEditor::Ok()
+{
+    const ParmValidation result = ValidateParms(m_main.State(), Fields());
+    Focus(result.focus);
+    if (!result.valid)
+        return;
+    m_ok = true;
+    close();
+}
+
+void ParametersEditor::Results()
+{
+    const ParmValidation result = ValidateParms(m_main.State(), Fields());
+    Focus(result.focus);
+    if (!result.valid)
+        return;
+    bool done = false;
+    m_main.Trapped([&] {
+        SaveWorkParms();
+        done = RunEditorResults(m_main.State(), ReportType::Design);
+    });
+    if (done)
+        m_main.ShowResultsViewer();
+}
+
+void ParametersEditor::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        ProgramState& state = m_main.State();
+        if (m_ok) {
+            state.Support = SupportFromFields(Fields(), state.Support);
+            state.ProjectSaved = FlagFalse;
+            state.ProjectEmpty = FlagFalse;
+            state.InputsEntered = FlagTrue;
+            AppendHistory(state, "Project Parameters Modified");
+            m_main.UpdateCaption();
+        } else {
+            AppendHistory(state, "Project Parameters Not Modified");
+        }
+        state.EditorOpen = 0;
+        m_main.setEnabled(true);
+        m_main.activateWindow();
+    }
+    event->accept();
+}
+
+}  // namespace castovin

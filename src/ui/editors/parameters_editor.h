@@ -1,0 +1,77 @@
+#pragma once
+// frmVELBParm, "Parameters": the design inputs of the project: geology,
+// mining factors, design factors and one or two support systems.
+
+#include <array>
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+
+namespace castovin {
+
+class MainWindow;
+struct ParameterFields;
+enum class ParmField;
+
+class ParametersEditor : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ParametersEditor(MainWindow& main);
+    ~ParametersEditor() override;
+
+    // The fields as they stand.
+    ParameterFields Fields() const;
+    // Copies the fields into WorkSupport.
+    void SaveWorkParms();
+    // Re-applies the second system's layout from the current choices.
+    void ApplyLayout();
+
+    void Ok();
+    void Results();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QLineEdit* Field(QWidget* parent, const QString& name, int maxLength);
+    QLabel* Label(QWidget* parent, const QString& name, const QString& text);
+    QWidget* FieldWidget(ParmField field) const;
+    void Focus(ParmField field);
+    void FillGradeLists();
+
+    MainWindow& m_main;
+    bool m_ok = false;
+    bool m_unloaded = false;
+
+    QLineEdit* m_CMRR = nullptr;
+    QLineEdit* m_depth = nullptr;
+    QLineEdit* m_unitWeight = nullptr;
+    QLineEdit* m_span = nullptr;
+    QLineEdit* m_width = nullptr;
+    QLineEdit* m_SF = nullptr;
+    QComboBox* m_noSup = nullptr;
+    QComboBox* m_system = nullptr;
+    QComboBox* m_location = nullptr;
+    QLabel* m_systemLabel = nullptr;
+    QLabel* m_locationLabel = nullptr;
+    std::array<QLineEdit*, 2> m_boltLength{};
+    std::array<QLineEdit*, 2> m_diameter{};
+    std::array<QComboBox*, 2> m_grade{};
+    std::array<QLineEdit*, 2> m_boltsPerRow{};
+    std::array<QLineEdit*, 2> m_rowSpacing{};
+    std::array<QLabel*, 2> m_diameterLabel{};
+    std::array<QLabel*, 2> m_gradeLabel{};
+    std::array<QLabel*, 2> m_boltsPerRowLabel{};
+    std::array<QLabel*, 2> m_rowSpacingLabel{};
+    std::array<QLabel*, 2> m_boltLengthLabel{};
+    QLineEdit* m_boltsInter = nullptr;
+    QLineEdit* m_cableCapacity = nullptr;
+    QTabWidget* m_tabs = nullptr;
+};
+
+}  // namespace castovin

@@ -1,0 +1,459 @@
+// The four editors driven through their widgets: typing into numeric fields,
+// the second-system layout, validation with focus, commit and cancel, the
+// live cost figures, "Results" on edited values, the unit lock of the
+// description editor, the options pages and the file association.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "engine/program_state.h"
+#include "ui_fixture.h"
+
+using namespace castovin;
+using namespace castovin::test;
+
+class EditorsTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QWidget* OpenEditor(UiFixture& f, const QString& item, const QString& window)
+    {
+        f.Trigger(item);
+        return FindTopLevel(window);
+    }
+    static void Retype(QLineEdit* field, const QString& text)
+    {
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+    static void Open(UiFixture& f, const QString& path)
+    {
+        f.platform->AnswerFile(path);
+        f.Trigger("mnuFileItem_1");
+    }
+
+private slots:
+    void numericFieldsFilterKeystrokes()
+    {
+        UiFixture f;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
+        QVERIFY(editor != nullptr);
+        REQUIRE_CHILD(QLineEdit, cmrr, editor, "txtCMRR");
+        cmrr->setText("12");
+        cmrr->setCursorPosition(2);
+        QTest::keyClicks(cmrr, "7");
+        QCOMPARE(cmrr->text(), QString("127"));
+        QTest::keyClicks(cmrr, "a");
+        QCOMPARE(cmrr->text(), QString("127"));
+        REQUIRE_CHILD(QLineEdit, depth, editor, "txtDepthofCover");
+        depth->setText("12.5");
+        depth->setCursorPosition(4);
+        QTest::keyClicks(depth, ".");  // "." is always let through
+        QCOMPARE(depth->text(), QString("12.5."));
+        depth->clear();
+        QTest::keyClicks(depth, "-");
+        QCOMPARE(depth->text(), QString());
+        depth->setText("12.5");
+        depth->selectAll();
+        QTest::keyClicks(depth, "7");  // judged on 12.57: kept, and replaces the selection
+        QCOMPARE(depth->text(), QString("7"));
+        QTest::keyClick(depth, Qt::Key_Backspace);
+        QCOMPARE(depth->text(), QString());
+        // The fields without the filter take any text.
+        REQUIRE_CHILD(QComboBox, systems, editor, "cmbNoSup");
+        REQUIRE_CHILD(QComboBox, location, editor, "cmbLocation");
+        REQUIRE_CHILD(QTabWidget, tabs, editor, "SSTab1");
+        systems->setEditText("2");
+        location->setCurrentIndex(1);
+        tabs->setCurrentIndex(1);
+        REQUIRE_CHILD(QLineEdit, inter, editor, "txtBoltsInter");
+        inter->clear();
+        QTest::keyClicks(inter, "ab");
+        QCOMPARE(inter->text(), QString("ab"));
+        editor->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void parametersCommitOnOk()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("default-english.vlb"));
+        QWidget* editor = OpenEditor(f, "Toolbar1_5", "frmVELBParm");
+        QVERIFY(editor != nullptr);
+        QCOMPARE(editor->windowTitle(), QString("Parameters"));
+        QVERIFY(!f.Main().isEnabled());
+        QCOMPARE(f.state->EditorOpen, SwitchTrue);
+        REQUIRE_CHILD(QLabel, depthLabel, editor, "lblDepthofCover");
+        QCOMPARE(depthLabel->text(), QString("Depth of Cover (ft)"));
+        REQUIRE_CHILD(QLineEdit, cmrr, editor, "txtCMRR");
+        QCOMPARE(cmrr->maxLength(), 5);
+        Retype(cmrr, "99.9");
+        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        ok->click();
+        QCoreApplication::processEvents();
+        QVERIFY(FindTopLevel("frmVELBParm") == nullptr);
+        QCOMPARE(f.state->Support[0].CMRR, int16_t{100});
+        QCOMPARE(f.state->ProjectSaved, FlagFalse);
+        QCOMPARE(f.state->InputsEntered, FlagTrue);
+        QCOMPARE(f.state->EditorOpen, int16_t{0});
+        QVERIFY(f.Main().isEnabled());
+        QVERIFY(f.Main().windowTitle().endsWith('*'));
+        CHECK_SCRIPT(f);
+    }
+
+    void parametersCancelLeavesSupport()
+    {
+        const auto prepare = UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");
+        UiFixture f(prepare);
+        const auto before = f.state->Support;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
+        REQUIRE_CHILD(QLineEdit, depth, editor, "txtDepthofCover");
+        Retype(depth, "750");
+        REQUIRE_CHILD(QPushButton, cancel, editor, "Command1");
+        cancel->click();
+        QCOMPARE(f.state->Support, before);
+        QVERIFY(QString::fromStdString(f.state->History.Text()).contains(". Project Parameters Not Modified\r\n"));
+        QVERIFY(f.Main().isEnabled());
+        CHECK_SCRIPT(f);
+    }
+
+    void invalidFieldKeepsTheEditorOpenWithFocus()
+    {
+        UiFixture f;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
+        editor->activateWindow();
+        REQUIRE_CHILD(QLineEdit, bolt, editor, "txtActualBoltLength_0");
+        Retype(bolt, "10.01");
+        f.platform->AnswerBox(MsgResult::OK);
+        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        ok->click();
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Invalid actual bolt length. Maximum length allowed is 10 (ft)"));
+        QVERIFY(FindTopLevel("frmVELBParm") != nullptr);
+        QCOMPARE(editor->focusWidget(), static_cast<QWidget*>(bolt));
+        QCOMPARE(f.state->Support[0].ActualBoltLength, 6.0f);
+        editor->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void secondSystemLayout()
+    {
+        UiFixture f;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
+        REQUIRE_CHILD(QComboBox, systems, editor, "cmbNoSup");
+        REQUIRE_CHILD(QComboBox, type, editor, "cmbSystem");
+        REQUIRE_CHILD(QComboBox, location, editor, "cmbLocation");
+        REQUIRE_CHILD(QTabWidget, tabs, editor, "SSTab1");
+        REQUIRE_CHILD(QLineEdit, diameter, editor, "txtBoltDiameter_1");
+        REQUIRE_CHILD(QLineEdit, capacity, editor, "txtCableBoltCap");
+        REQUIRE_CHILD(QLineEdit, inter, editor, "txtBoltsInter");
+        REQUIRE_CHILD(QLineEdit, spacing, editor, "txtRowSpacing_1");
+        REQUIRE_CHILD(QLabel, diameterLabel, editor, "lblBoltDiameter_1");
+        REQUIRE_CHILD(QLabel, rowLabel, editor, "lblBoltsperRow_1");
+        QVERIFY(!tabs->isTabEnabled(1));
+        QVERIFY(type->isHidden());
+        systems->setEditText("");
+        QVERIFY(!type->isHidden());  // shown while the text is not exactly 1
+        systems->setEditText("2");
+        QVERIFY(tabs->isTabEnabled(1));
+        type->setCurrentIndex(1);
+        location->setCurrentIndex(1);
+        QVERIFY(diameter->isHidden());
+        QVERIFY(!capacity->isHidden());
+        QCOMPARE(diameterLabel->text(), QString("Cable Bolt Capacity (tons)"));
+        QVERIFY(!inter->isHidden());
+        QVERIFY(spacing->isHidden());
+        QCOMPARE(rowLabel->text(), QString("Number of Bolts per Intersection"));
+        type->setCurrentIndex(0);
+        QVERIFY(!diameter->isHidden());
+        QVERIFY(capacity->isHidden());
+        QCOMPARE(diameterLabel->text(), QString("Bolt Diameter (in)"));
+        // Back to one system: the hidden second system is not validated.
+        REQUIRE_CHILD(QLineEdit, grade, editor, "txtRowSpacing_1");
+        location->setCurrentIndex(0);
+        grade->setText("0");
+        systems->setEditText("1");
+        QVERIFY(!tabs->isTabEnabled(1));
+        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        ok->click();
+        QVERIFY(FindTopLevel("frmVELBParm") == nullptr);
+        QCOMPARE(f.state->Support[0].NumberOfSystems, int16_t{1});
+        CHECK_SCRIPT(f);
+    }
+
+    void emptyNumberOfSystemsIsNamed()
+    {
+        UiFixture f;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
+        REQUIRE_CHILD(QComboBox, systems, editor, "cmbNoSup");
+        systems->setEditText("");
+        f.platform->AnswerBox(MsgResult::OK);
+        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        ok->click();
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Invalid number of support systems"));
+        QVERIFY(FindTopLevel("frmVELBParm") != nullptr);
+        editor->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void resultsShowEditedValuesAndKeepSupport()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("default-english.vlb"));
+        const auto before = f.state->Support;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
+        REQUIRE_CHILD(QLineEdit, spacing, editor, "txtRowSpacing_0");
+        Retype(spacing, "5");
+        REQUIRE_CHILD(QPushButton, results, editor, "cmdresults");
+        results->click();
+        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        QVERIFY(viewer != nullptr);
+        QCOMPARE(f.state->Support, before);
+        QVERIFY(QString::fromStdString(f.state->OutputBuffer[0]).contains("Row Spacing.......................................5 (ft)"));
+        // 9.94 x 4 / 5 = 7.95
+        QVERIFY(QString::fromStdString(f.state->OutputBuffer[1]).contains("Actual VELB for this design.......................8.0"));
+        viewer->close();
+        QCoreApplication::processEvents();
+        QVERIFY(FindTopLevel("frmVELBParm") != nullptr);
+        QVERIFY(!f.Main().isEnabled());
+        REQUIRE_CHILD(QPushButton, cancel, editor, "Command1");
+        cancel->click();  // the report showed the edit; the project keeps its value
+        QCOMPARE(f.state->Support[0].RowSpacing, 4.0f);
+        QVERIFY(f.Main().isEnabled());
+        CHECK_SCRIPT(f);
+    }
+
+    void costEditorLiveFiguresAndValidation()
+    {
+        UiFixture f;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_2", "frmVELBCost");
+        QVERIFY(editor != nullptr);
+        REQUIRE_CHILD(QLineEdit, advance, editor, "txtAdvanceShiftCalc");
+        REQUIRE_CHILD(QLineEdit, production, editor, "txtCleanProductionCalc");
+        REQUIRE_CHILD(QLineEdit, spacing, editor, "txtRowSpacing");
+        QCOMPARE(advance->text(), QString("300"));
+        QCOMPARE(production->text(), QString("1200"));
+        Retype(spacing, "1.2");
+        QCOMPARE(advance->text(), QString("1000"));
+        QCOMPARE(production->text(), QString("4000"));
+        spacing->clear();
+        QCOMPARE(advance->text(), QString("1000"));  // kept: no division by zero
+        Retype(spacing, "4");
+        REQUIRE_CHILD(QCheckBox, useAdvance, editor, "chkAdvance");
+        useAdvance->setChecked(false);
+        QCOMPARE(advance->text(), QString("300"));
+        REQUIRE_CHILD(QLabel, advanceLabel, editor, "lblAdvanceShift");
+        QCOMPARE(advanceLabel->text(), QString("Advance per shift  (ft)"));
+
+        REQUIRE_CHILD(QLineEdit, bit, editor, "txtBitCost");
+        bit->setText("-1");
+        f.platform->AnswerBox(MsgResult::OK);
+        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        ok->click();
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Invalid cost per bit"));
+        QCOMPARE(f.platform->LastCall().title, QString("Castovin"));
+        Retype(bit, "70");
+        ok->click();
+        QVERIFY(FindTopLevel("frmVELBCost") == nullptr);
+        QCOMPARE(f.state->Cost.BitCost, 70.0f);
+        QCOMPARE(f.state->Cost.UseCalculatedAdvance, int16_t{0});
+        QVERIFY(f.Main().isEnabled());
+        CHECK_SCRIPT(f);
+    }
+
+    void costResultsKeepCost()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("default-english.vlb"));
+        QWidget* editor = OpenEditor(f, "mnuEditItem_2", "frmVELBCost");
+        REQUIRE_CHILD(QLineEdit, boltCost, editor, "txtBoltCost");
+        Retype(boltCost, "4");
+        REQUIRE_CHILD(QPushButton, results, editor, "cmdresults");
+        results->click();
+        QVERIFY(FindTopLevel("frmResTxtPlt") != nullptr);
+        QCOMPARE(f.state->Cost.BoltCost, 3.0f);
+        QVERIFY(QString::fromStdString(f.state->OutputBuffer[0]).contains("Bolt cost ($/bolt)................................4\r\n"));
+        QVERIFY(QString::fromStdString(f.state->OutputBuffer[1]).contains("Consumables Cost:            6.72"));
+        CHECK_SCRIPT(f);
+    }
+
+    void descriptionOfANewProjectChoosesTheUnits()
+    {
+        UiFixture f;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_0", "frmVELBDesc");
+        QVERIFY(editor != nullptr);
+        REQUIRE_CHILD(QRadioButton, metric, editor, "Option1_1");
+        REQUIRE_CHILD(QRadioButton, english, editor, "Option1_0");
+        QVERIFY(metric->isEnabled() && english->isChecked());
+        metric->setChecked(true);
+        REQUIRE_CHILD(QLineEdit, title, editor, "Text1");
+        QTest::keyClicks(title, "Tailgate, panel 7");
+        REQUIRE_CHILD(QPlainTextEdit, description, editor, "Text2");
+        QTest::keyClicks(description, "first line");
+        QTest::keyClick(description, Qt::Key_Return);
+        QTest::keyClicks(description, "second line");
+        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        ok->click();
+        QCOMPARE(f.state->UnitSystem, Metric);
+        QCOMPARE(f.state->Support[0].DepthofCover, 150.0f);
+        QCOMPARE(f.state->ProjectTitle, std::string("Tailgate, panel 7"));
+        QCOMPARE(f.state->ProjectDescription, std::string("first line\r\nsecond line"));
+        QCOMPARE(f.state->InputsEntered, FlagTrue);
+
+        // Reopened: only the current unit system is offered.
+        editor = OpenEditor(f, "mnuEditItem_0", "frmVELBDesc");
+        REQUIRE_CHILD(QRadioButton, english2, editor, "Option1_0");
+        REQUIRE_CHILD(QRadioButton, metric2, editor, "Option1_1");
+        QVERIFY(!english2->isEnabled());
+        QVERIFY(metric2->isEnabled() && metric2->isChecked());
+        REQUIRE_CHILD(QPushButton, cancel, editor, "Command1");
+        cancel->click();
+        CHECK_SCRIPT(f);
+    }
+
+    void descriptionIsLimitedAndNextFormOpensParameters()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("default-english.vlb"));
+        QWidget* editor = OpenEditor(f, "mnuEditItem_0", "frmVELBDesc");
+        REQUIRE_CHILD(QRadioButton, metric, editor, "Option1_1");
+        QVERIFY(!metric->isEnabled());  // a project from a file keeps its units
+        REQUIRE_CHILD(QPlainTextEdit, description, editor, "Text2");
+        description->setPlainText(QString(999, 'x'));
+        description->moveCursor(QTextCursor::End);
+        QTest::keyClicks(description, "yz");
+        QCOMPARE(description->toPlainText().size(), 1000);
+        REQUIRE_CHILD(QPushButton, next, editor, "Command4");
+        next->click();
+        QVERIFY(FindTopLevel("frmVELBDesc") == nullptr);
+        QVERIFY(FindTopLevel("frmVELBParm") != nullptr);
+        QCOMPARE(f.state->ProjectDescription.size(), std::size_t{1000});
+        FindTopLevel("frmVELBParm")->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void optionsMirrorListsAndSetDefaultThenCancel()
+    {
+        UiFixture f;
+        QWidget* options = OpenEditor(f, "mnuUtilItem_1", "frmVELBOpts");
+        QVERIFY(options != nullptr);
+        REQUIRE_CHILD(QLineEdit, cmrrEnglish, options, "txtCMRR_0");
+        REQUIRE_CHILD(QLineEdit, cmrrMetric, options, "txtCMRR_1");
+        Retype(cmrrEnglish, "50");
+        QCOMPARE(cmrrMetric->text(), QString("50"));
+        REQUIRE_CHILD(QCheckBox, office, options, "chkOffice");
+        QCOMPARE(office->text(), QString("Do not ask before exporting graph data to a spreadsheet"));
+
+        // Add to English set 1, delete it again, then fill it up.
+        REQUIRE_CHILD(QLineEdit, item, options, "txtItem_0");
+        REQUIRE_CHILD(QPushButton, add, options, "cmdAdd_0");
+        REQUIRE_CHILD(QPushButton, remove, options, "cmdDelete_0");
+        REQUIRE_CHILD(QListWidget, set1, options, "lstBoltGrade_0");
+        item->setText("60");
+        f.platform->AnswerBox(MsgResult::OK);
+        add->click();
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Entry exists. New value not added"));
+        item->setText("65");
+        add->click();
+        QCOMPARE(set1->count(), 5);
+        set1->item(4)->setSelected(true);
+        remove->click();
+        QCOMPARE(set1->count(), 4);
+
+        // Set Default acts at once on the metric lists; Cancel keeps that.
+        const auto englishLists = f.state->BoltGradeList[0];
+        f.state->BoltGradeLast[2] = 1;
+        REQUIRE_CHILD(QPushButton, reset, options, "cmdSetDefault_1");
+        reset->click();
+        QCOMPARE(f.state->BoltGradeLast[2], int16_t{3});
+        REQUIRE_CHILD(QPushButton, cancel, options, "Command1");
+        cancel->click();
+        QCOMPARE(f.state->BoltGradeLast[2], int16_t{3});
+        QCOMPARE(f.state->BoltGradeList[0], englishLists);
+        QCOMPARE(f.state->DefaultInputs.DefaultCMRR, int16_t{45});
+        CHECK_SCRIPT(f);
+    }
+
+    void optionsValidationBringsThePageToTheFront()
+    {
+        UiFixture f;
+        QWidget* options = OpenEditor(f, "mnuUtilItem_1", "frmVELBOpts");
+        REQUIRE_CHILD(QLineEdit, sf, options, "txtStabilityFactor_0");
+        Retype(sf, "0");
+        f.platform->AnswerBox(MsgResult::OK);
+        REQUIRE_CHILD(QPushButton, ok, options, "Command2");
+        ok->click();
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Invalid stability factor"));
+        REQUIRE_CHILD(QTabWidget, tabs, options, "SSTab1");
+        QCOMPARE(tabs->currentIndex(), 2);
+        Retype(sf, "1.5");
+        REQUIRE_CHILD(QLineEdit, weight, options, "txtUnitWeight_1");
+        weight->setText("26");
+        ok->click();
+        QVERIFY(FindTopLevel("frmVELBOpts") == nullptr);
+        QCOMPARE(f.state->DefaultInputs.DefaultStabilityFactor, 1.5f);
+        QCOMPARE(f.state->DefaultInputs.DefaultMETUnitWeight, 26.0f);
+        CHECK_SCRIPT(f);
+    }
+
+    void fileAssociationUnderTheUsersDataFolder()
+    {
+        UiFixture f;
+        const QString data = f.File("data");
+        qputenv("XDG_DATA_HOME", data.toUtf8());
+        QWidget* options = OpenEditor(f, "mnuUtilItem_1", "frmVELBOpts");
+        REQUIRE_CHILD(QPushButton, associate, options, "cmdFileAssoc");
+        f.platform->AnswerBox(MsgResult::No);
+        associate->click();
+        QVERIFY(!QFile::exists(data + "/applications/castovin.desktop"));
+        f.platform->AnswerBox(MsgResult::Yes);
+        f.platform->AnswerBox(MsgResult::OK);
+        associate->click();
+        qunsetenv("XDG_DATA_HOME");
+        const auto texts = f.platform->BoxTexts();
+        QCOMPARE(texts[texts.size() - 2],
+                 QString("This operation may break an existing association of file extension VLB with other programs "
+                         "on this computer. Proceed?"));
+        const QString command = f.Home() + "/app/castovin %f";
+        QCOMPARE(texts.back(), "The file association for VLB has been made to " + command);
+        QVERIFY(ReadBytes(data + "/applications/castovin.desktop").contains(("Exec=" + command).toUtf8()));
+        QVERIFY(ReadBytes(data + "/mime/packages/castovin.xml").contains("*.vlb"));
+        options->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void copyClipPutsThePictureOnTheClipboard()
+    {
+        UiFixture f;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_2", "frmVELBCost");
+        REQUIRE_CHILD(QPushButton, copy, editor, "Command5");
+        f.platform->AnswerBox(MsgResult::OK);
+        copy->click();
+        QVERIFY(!f.platform->ClipboardImage().isNull());
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Screenshot of dialog copied to clipboard"));
+        QCOMPARE(f.platform->LastCall().title, QString("Message"));
+        editor->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void openingAProjectShowsTheParametersWhenAsked()
+    {
+        UiFixture f({}, {}, true);
+        Open(f, UiFixture::Example("default-english.vlb"));
+        QVERIFY(FindTopLevel("frmVELBParm") != nullptr);
+        FindTopLevel("frmVELBParm")->close();
+        CHECK_SCRIPT(f);
+    }
+};
+
+QTEST_MAIN(EditorsTest)
+#include "editors_test.moc"
