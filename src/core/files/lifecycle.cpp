@@ -31,6 +31,13 @@ void FileNew(ProgramState& state, bool resetName, bool resetUnits)
     state.InputsEntered = FlagFalse;
 }
 
+void MarkProjectEdited(ProgramState& state)
+{
+    state.ProjectSaved = FlagFalse;
+    state.ProjectEmpty = FlagFalse;
+    state.InputsEntered = FlagTrue;
+}
+
 bool ProjectNeedsName(const ProgramState& state)
 {
     return state.ProjectFilePath.empty() || Upper(state.ProjectFilePath) == "UNTITLED";

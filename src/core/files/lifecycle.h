@@ -13,6 +13,10 @@ struct ProgramState;
 // new-project line and clears InputsEntered.
 void FileNew(ProgramState& state, bool resetName, bool resetUnits);
 
+// An editor committed changes: unsaved, not empty, inputs entered (which
+// locks the unit choice of the description editor).
+void MarkProjectEdited(ProgramState& state);
+
 // True when ProjectFilePath names no file yet (empty or "Untitled" in any
 // letter case), so saving needs a name first.
 bool ProjectNeedsName(const ProgramState& state);

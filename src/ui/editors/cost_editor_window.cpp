@@ -14,6 +14,7 @@
 
 #include "app/window_helpers.h"
 #include "editors/dialog_capture.h"
+#include "editors/editor_support.h"
 #include "editors/numeric_field.h"
 #include "engine/output_commands.h"
 #include "engine/program_state.h"
@@ -198,13 +199,7 @@ void CostEditorWindow::Results()
         m_fields[*failed]->setFocus();
         return;
     }
-    bool done = false;
-    m_main.Trapped([&] {
-        SaveWorkParms();
-        done = RunEditorResults(m_main.State(), ReportType::Cost);
-    });
-    if (done)
-        m_main.ShowResultsViewer();
+    ShowEditorResults(m_main, ReportType::Cost, [this] { SaveWorkParms(); });
 }
 
 void CostEditorWindow::closeEvent(QCloseEvent* event)
@@ -212,19 +207,9 @@ void CostEditorWindow::closeEvent(QCloseEvent* event)
     if (!m_unloaded) {
         m_unloaded = true;
         ProgramState& state = m_main.State();
-        if (m_ok) {
+        if (m_ok)
             state.Cost = CostFromFields(Fields(), state.Cost);
-            state.ProjectSaved = FlagFalse;
-            state.ProjectEmpty = FlagFalse;
-            state.InputsEntered = FlagTrue;
-            AppendHistory(state, "Project Parameters Modified");
-            m_main.UpdateCaption();
-        } else {
-            AppendHistory(state, "Project Parameters Not Modified");
-        }
-        m_main.setEnabled(true);
-        m_main.activateWindow();
-        state.EditorOpen = 0;
+        FinishProjectEditor(m_main, m_ok);
     }
     event->accept();
 }

@@ -136,9 +136,7 @@ void DescriptionEditor::closeEvent(QCloseEvent* event)
             description.replace("\n", "\r\n");
             state.ProjectDescription = S(description);
             AppendHistory(state, "Project Description Modified");
-            state.ProjectSaved = FlagFalse;
-            state.ProjectEmpty = FlagFalse;
-            state.InputsEntered = FlagTrue;
+            MarkProjectEdited(state);
             m_main.UpdateCaption();
         } else {
             AppendHistory(state, "Project Description Not Modified");

@@ -13,6 +13,7 @@
 
 #include "app/window_helpers.h"
 #include "editors/dialog_capture.h"
+#include "editors/editor_support.h"
 #include "editors/numeric_field.h"
 #include "engine/output_commands.h"
 #include "engine/parameter_editor.h"
@@ -368,13 +369,7 @@ void ParametersEditor::Results()
     Focus(result.focus);
     if (!result.valid)
         return;
-    bool done = false;
-    m_main.Trapped([&] {
-        SaveWorkParms();
-        done = RunEditorResults(m_main.State(), ReportType::Design);
-    });
-    if (done)
-        m_main.ShowResultsViewer();
+    ShowEditorResults(m_main, ReportType::Design, [this] { SaveWorkParms(); });
 }
 
 void ParametersEditor::closeEvent(QCloseEvent* event)
@@ -382,19 +377,9 @@ void ParametersEditor::closeEvent(QCloseEvent* event)
     if (!m_unloaded) {
         m_unloaded = true;
         ProgramState& state = m_main.State();
-        if (m_ok) {
+        if (m_ok)
             state.Support = SupportFromFields(Fields(), state.Support);
-            state.ProjectSaved = FlagFalse;
-            state.ProjectEmpty = FlagFalse;
-            state.InputsEntered = FlagTrue;
-            AppendHistory(state, "Project Parameters Modified");
-            m_main.UpdateCaption();
-        } else {
-            AppendHistory(state, "Project Parameters Not Modified");
-        }
-        state.EditorOpen = 0;
-        m_main.setEnabled(true);
-        m_main.activateWindow();
+        FinishProjectEditor(m_main, m_ok);
     }
     event->accept();
 }

@@ -1,0 +1,22 @@
+#pragma once
+// What the parameters and cost editors share: the "Results" sequence over the
+// open editor, and the closing that commits or not and gives the main window
+// back.
+
+#include <functional>
+
+#include "engine/output_commands.h"
+
+namespace castovin {
+
+class MainWindow;
+
+// Fills the work copy (`saveWorkParms`), runs the analysis on it and opens
+// the results viewer over the editor.
+void ShowEditorResults(MainWindow& main, ReportType type, const std::function<void()>& saveWorkParms);
+
+// Logs whether the project was modified, marks it edited when it was, and
+// enables the main window again.
+void FinishProjectEditor(MainWindow& main, bool modified);
+
+}  // namespace castovin
