@@ -82,6 +82,9 @@ int QtPlatformServices::Show(const std::string& text, int style, const std::stri
 std::optional<QString> QtPlatformServices::FileDialog(QWidget* parent, const FileDialogRequest& request)
 {
     QFileDialog dialog(parent, request.title, request.folder);
+    // Qt's own dialog matches the extension in any letter case, so that
+    // "*.VLB" lists mine.vlb too; desktop dialogs on Linux may not.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(request.filters);
     dialog.selectNameFilter(request.selectedFilter);
     dialog.setDefaultSuffix(request.defaultSuffix);
