@@ -2,6 +2,8 @@
 // printing, the print preview and the printed pages.
 
 #include <QFile>
+#include <QFontMetricsF>
+#include <QPrinter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -10,6 +12,7 @@
 #include "engine/program_state.h"
 #include "process.h"
 #include "ui_fixture.h"
+#include "viewer/report_printer.h"
 #include "viewer/results_viewer.h"
 
 using namespace castovin;
@@ -132,6 +135,27 @@ private slots:
             QVERIFY2(match.hasMatch(), qPrintable(first));
             QCOMPARE(match.captured(1).toInt(), ++pageNumber);
         }
+        // A page ends with the line whose bottom passes 1872 twips above the
+        // paper's bottom edge (Letter: 15840 twips); the body starts at 1152.
+        QPrinter& printer = f.platform->Printer();
+        const double lineSpacing =
+            QFontMetricsF(QFont(PrintFontFamily(), 9), &printer).lineSpacing() * 1440.0 / printer.resolution();
+        int perPage = 1;
+        while (1152 + perPage * lineSpacing <= 15840 - 1872)
+            ++perPage;
+        const QStringList reportLines =
+            QString::fromStdString(f.state->OutputBuffer[0] + f.state->OutputBuffer[1]).split("\r\n");
+        int next = perPage;
+        while (reportLines[next].trimmed().isEmpty())
+            ++next;
+        QString secondPageFirst;
+        for (const QString& line : pages[1].split('\n').mid(1))
+            if (!line.trimmed().isEmpty()) {
+                secondPageFirst = line.simplified();
+                break;
+            }
+        QCOMPARE(secondPageFirst, reportLines[next].simplified());
+
         // Every body line of both pages is printed, in order.
         const std::string all = f.state->OutputBuffer[0] + f.state->OutputBuffer[1];
         QString printed;
