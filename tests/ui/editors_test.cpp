@@ -111,6 +111,17 @@ private slots:
         CHECK_SCRIPT(f);
     }
 
+    void mainWindowStaysWhileAnEditorIsOpen()
+    {
+        UiFixture f;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
+        QVERIFY(!f.Main().close());
+        QVERIFY(FindTopLevel("frmVELBParm") == editor);
+        editor->close();
+        QVERIFY(f.Main().close());
+        CHECK_SCRIPT(f);
+    }
+
     void parametersCancelLeavesSupport()
     {
         const auto prepare = UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");

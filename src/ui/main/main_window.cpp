@@ -631,7 +631,9 @@ void MainWindow::FormUnload()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!QueryUnload()) {
+    // While an editor or the viewer holds the window disabled, a close from
+    // the window manager would end the program under it.
+    if (!isEnabled() || !QueryUnload()) {
         event->ignore();
         return;
     }
