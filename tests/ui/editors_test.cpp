@@ -122,6 +122,28 @@ private slots:
         CHECK_SCRIPT(f);
     }
 
+    void enterCommitsAndEscapeCancels()
+    {
+        UiFixture f;
+        QWidget* editor = OpenEditor(f, "mnuEditItem_2", "frmVELBCost");
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        REQUIRE_CHILD(QLineEdit, boltCost, editor, "txtBoltCost");
+        Retype(boltCost, "3.5");
+        QTest::keyClick(boltCost, Qt::Key_Escape);
+        QVERIFY(FindTopLevel("frmVELBCost") == nullptr);
+        QCOMPARE(f.state->Cost.BoltCost, 3.0f);
+        editor = OpenEditor(f, "mnuEditItem_2", "frmVELBCost");
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        REQUIRE_CHILD(QLineEdit, again, editor, "txtBoltCost");
+        Retype(again, "3.5");
+        QTest::keyClick(again, Qt::Key_Return);
+        QVERIFY(FindTopLevel("frmVELBCost") == nullptr);
+        QCOMPARE(f.state->Cost.BoltCost, 3.5f);
+        CHECK_SCRIPT(f);
+    }
+
     void parametersCancelLeavesSupport()
     {
         const auto prepare = UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");

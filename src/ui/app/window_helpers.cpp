@@ -1,6 +1,7 @@
 #include "app/window_helpers.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -8,6 +9,14 @@
 #include "text/validation.h"
 
 namespace castovin {
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
 
 void CenterOnScreen(QWidget* window)
 {

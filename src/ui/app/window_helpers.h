@@ -4,6 +4,7 @@
 #include <QString>
 #include <string>
 
+class QPushButton;
 class QWidget;
 
 namespace castovin {
@@ -17,6 +18,10 @@ inline std::string S(const QString& text)
 {
     return text.toStdString();
 }
+
+// A push button with its objectName; Enter does not press it unless it is
+// made the default.
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text);
 
 // Places a window centred on its screen (a window larger than the screen
 // goes to its top or left edge).

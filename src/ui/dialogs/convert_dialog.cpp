@@ -55,12 +55,10 @@ ConvertDialog::ConvertDialog(MainWindow& main) : m_main(main)
         m_fileOptions[static_cast<std::size_t>(i)]->setObjectName(QString("Option2_%1").arg(i));
         filesLayout->addWidget(m_fileOptions[static_cast<std::size_t>(i)]);
     }
-    auto* convert = new QPushButton("Convert", this);
-    convert->setObjectName("Command2");
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("Command1");
-    auto* help = new QPushButton("Help", this);
-    help->setObjectName("Command3");
+    QPushButton* convert = MakeButton(this, "Command2", "Convert");
+    convert->setDefault(true);
+    QPushButton* cancel = MakeButton(this, "Command1", "Cancel");
+    QPushButton* help = MakeButton(this, "Command3", "Help");
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(convert);
     buttons->addWidget(cancel);

@@ -9,11 +9,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/window_helpers.h"
-#include "editors/dialog_capture.h"
 #include "editors/editor_support.h"
 #include "editors/numeric_field.h"
 #include "engine/output_commands.h"
@@ -87,20 +85,6 @@ CostEditorWindow::CostEditorWindow(MainWindow& main) : m_main(main)
         }
     }
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("Command2");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("Command1");
-    cancel->setShortcut(QKeySequence(Qt::Key_Escape));
-    auto* help = new QPushButton("Help", this);
-    help->setObjectName("Command3");
-    auto* copy = new QPushButton("&Copy Clip", this);
-    copy->setObjectName("Command5");
-    auto* results = new QPushButton("Results", this);
-    results->setObjectName("cmdresults");
-    for (QPushButton* b : {cancel, help, copy, results})
-        b->setAutoDefault(false);
 
     auto* left = new QVBoxLayout;
     for (const char* name : {"Consumables", "Operating Labor", "Maintenance", "Transportation"})
@@ -111,22 +95,10 @@ CostEditorWindow::CostEditorWindow(MainWindow& main) : m_main(main)
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(results);
-    buttons->addWidget(copy);
-    buttons->addStretch(1);
-    buttons->addWidget(help);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
-    layout->addLayout(buttons);
+    layout->addLayout(EditorButtonRow(this, m_main, [this] { Ok(); }, [this] { Results(); }));
 
-    connect(ok, &QPushButton::clicked, this, &CostEditorWindow::Ok);
-    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
-    connect(copy, &QPushButton::clicked, this, [this] { CopyDialogImage(m_main, this); });
-    connect(results, &QPushButton::clicked, this, &CostEditorWindow::Results);
 
     // Form_Load.
     state.EditorOpen = SwitchTrue;

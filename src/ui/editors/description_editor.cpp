@@ -45,17 +45,11 @@ DescriptionEditor::DescriptionEditor(MainWindow& main) : m_main(main)
     unitsLayout->addWidget(m_units[0]);
     unitsLayout->addWidget(m_units[1]);
 
-    const auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
-    };
-    QPushButton* ok = button("Command2", "OK");
+    QPushButton* ok = MakeButton(this, "Command2", "OK");
     ok->setDefault(true);
-    QPushButton* cancel = button("Command1", "Cancel");
-    QPushButton* help = button("Command3", "Help");
-    QPushButton* next = button("Command4", "Next Form");
+    QPushButton* cancel = MakeButton(this, "Command1", "Cancel");
+    QPushButton* help = MakeButton(this, "Command3", "Help");
+    QPushButton* next = MakeButton(this, "Command4", "Next Form");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(next);
     buttons->addStretch(1);

@@ -5,11 +5,20 @@
 
 #include <functional>
 
+class QHBoxLayout;
+class QWidget;
+
 #include "engine/output_commands.h"
 
 namespace castovin {
 
 class MainWindow;
+
+// The button row of the parameters and cost editors: "Results" and
+// "&Copy Clip" on the left, "Help", "OK" (Enter) and "Cancel" (Esc) on the
+// right. OK and Results run the editor's own handlers; Cancel closes it.
+QHBoxLayout* EditorButtonRow(QWidget* editor, MainWindow& main, const std::function<void()>& ok,
+                             const std::function<void()>& results);
 
 // Fills the work copy (`saveWorkParms`), runs the analysis on it and opens
 // the results viewer over the editor.

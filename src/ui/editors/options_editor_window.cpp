@@ -94,9 +94,7 @@ QWidget* OptionsEditorWindow::BuildSwitchesPage()
     editLayout->addWidget(m_switches[1]);
     auto* association = new QGroupBox("Create a file association", page);
     auto* associationLayout = new QVBoxLayout(association);
-    auto* associate = new QPushButton("Create File Association", association);
-    associate->setObjectName("cmdFileAssoc");
-    associate->setAutoDefault(false);
+    QPushButton* associate = MakeButton(association, "cmdFileAssoc", "Create File Association");
     associationLayout->addWidget(associate);
     connect(associate, &QPushButton::clicked, this, &OptionsEditorWindow::MakeFileAssociation);
     auto* print = new QGroupBox("Print options", page);
@@ -169,15 +167,9 @@ QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
     }
     m_items[t] = Field(grades, "txtItem" + index, true);
     g->addWidget(m_items[t], 2, 0, 1, 2);
-    const auto button = [grades](const QString& name, const char* text) {
-        auto* b = new QPushButton(text, grades);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
-    };
-    QPushButton* add = button("cmdAdd" + index, "Add");
-    QPushButton* remove = button("cmdDelete" + index, "Delete");
-    QPushButton* reset = button("cmdSetDefault" + index, "Set Default");
+    QPushButton* add = MakeButton(grades, "cmdAdd" + index, "Add");
+    QPushButton* remove = MakeButton(grades, "cmdDelete" + index, "Delete");
+    QPushButton* reset = MakeButton(grades, "cmdSetDefault" + index, "Set Default");
     g->addWidget(add, 3, 0);
     g->addWidget(remove, 3, 1);
     g->addWidget(reset, 4, 0, 1, 2);
@@ -203,15 +195,10 @@ OptionsEditorWindow::OptionsEditorWindow(MainWindow& main) : m_main(main)
     m_tabs->addTab(BuildDefaultsPage(0), "Default Parameters (English)");
     m_tabs->addTab(BuildDefaultsPage(1), "Default Parameters (Metric)");
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("Command2");
+    QPushButton* ok = MakeButton(this, "Command2", "OK");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("Command1");
-    cancel->setAutoDefault(false);
-    auto* help = new QPushButton("Help", this);
-    help->setObjectName("Command3");
-    help->setAutoDefault(false);
+    QPushButton* cancel = MakeButton(this, "Command1", "Cancel");
+    QPushButton* help = MakeButton(this, "Command3", "Help");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(help);

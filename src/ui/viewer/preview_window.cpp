@@ -20,16 +20,10 @@ PreviewWindow::PreviewWindow(MainWindow& main) : m_main(main), m_text(main.State
     setWindowTitle("Print Preview");
     QPlainTextEdit* pane = MakeReportPane(this);
     pane->setPlainText(PaneText(m_text));
-    const auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
-    };
-    QPushButton* ok = button("Command1", "OK");
-    QPushButton* copy = button("Command2", "&Copy to Clipboard");
-    QPushButton* print = button("Command3", "&Print");
-    QPushButton* help = button("Command8", "Help");
+    QPushButton* ok = MakeButton(this, "Command1", "OK");
+    QPushButton* copy = MakeButton(this, "Command2", "&Copy to Clipboard");
+    QPushButton* print = MakeButton(this, "Command3", "&Print");
+    QPushButton* help = MakeButton(this, "Command8", "Help");
     auto* row = new QHBoxLayout;
     row->addWidget(copy);
     row->addWidget(print);

@@ -40,29 +40,21 @@ QString PaneText(const std::string& text)
     return shown;
 }
 
-QPushButton* ResultsViewer::Button(const QString& name, const QString& text)
-{
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 ResultsViewer::ResultsViewer(MainWindow& main) : m_main(main)
 {
     setObjectName("frmResTxtPlt");
     setWindowTitle("Calculation Results");
     m_pane = MakeReportPane(this);
-    m_ok = Button("Command1", "OK");
-    m_copyPage = Button("Command2", "&Copy Page");
-    m_printPage = Button("Command3", "&Print Page");
-    m_next = Button("Command4", "&Next Page");
-    m_previous = Button("Command5", "P&revious Page");
-    m_printAll = Button("Command6", "Print &All");
-    m_copyAll = Button("Command7", "Cop&y All");
-    m_help = Button("Command8", "Help");
-    m_changeInput = Button("cmdChangeInput", "Change &Input");
-    m_viewPlots = Button("Command9", "&View Plots");
+    m_ok = MakeButton(this, "Command1", "OK");
+    m_copyPage = MakeButton(this, "Command2", "&Copy Page");
+    m_printPage = MakeButton(this, "Command3", "&Print Page");
+    m_next = MakeButton(this, "Command4", "&Next Page");
+    m_previous = MakeButton(this, "Command5", "P&revious Page");
+    m_printAll = MakeButton(this, "Command6", "Print &All");
+    m_copyAll = MakeButton(this, "Command7", "Cop&y All");
+    m_help = MakeButton(this, "Command8", "Help");
+    m_changeInput = MakeButton(this, "cmdChangeInput", "Change &Input");
+    m_viewPlots = MakeButton(this, "Command9", "&View Plots");
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(m_previous, 0, 0);

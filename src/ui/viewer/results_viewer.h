@@ -37,7 +37,6 @@ protected:
 
 private:
     void PrintPages(int first, int last);
-    QPushButton* Button(const QString& name, const QString& text);
 
     MainWindow& m_main;
     int m_page = 0;
