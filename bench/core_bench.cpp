@@ -3,11 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "engine/cost_analysis.h"
-#include "engine/design_analysis.h"
-#include "engine/program_state.h"
-#include "engine/report_assembly.h"
-#include "files/atomic_file.h"
+#include "model/cost_analysis.h"
+#include "model/design_analysis.h"
+#include "program/program_state.h"
+#include "model/report_assembly.h"
+#include "text/atomic_file.h"
 #include "files/lifecycle.h"
 #include "files/project_file.h"
 #include "text/unicode.h"

@@ -2,21 +2,21 @@
 
 #include <ostream>
 
-#include "engine/conversion.h"
-#include "engine/cost_analysis.h"
-#include "engine/curves.h"
-#include "engine/design_analysis.h"
-#include "engine/program_state.h"
-#include "engine/report_assembly.h"
-#include "files/atomic_file.h"
-#include "files/curve_export.h"
+#include "model/conversion.h"
+#include "model/cost_analysis.h"
+#include "model/curves.h"
+#include "model/design_analysis.h"
+#include "program/program_state.h"
+#include "model/report_assembly.h"
+#include "text/atomic_file.h"
+#include "xlsx/curve_export.h"
 #include "files/lifecycle.h"
 #include "files/project_file.h"
 #include "text/number_format.h"
 #include "text/paths.h"
 #include "text/runtime_error.h"
 #include "text/text_format.h"
-#include "text/validation.h"
+#include "editing/validation.h"
 #include "tools/unit_calculator.h"
 
 namespace castovin {

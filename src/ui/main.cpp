@@ -8,7 +8,7 @@
 #include <QLocale>
 
 #include "app/startup_window.h"
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "main/main_window.h"
 #include "platform/qt_platform_services.h"
 #include "text/text_format.h"

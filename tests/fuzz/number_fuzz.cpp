@@ -10,7 +10,7 @@
 
 #include "text/number_format.h"
 #include "text/runtime_error.h"
-#include "text/validation.h"
+#include "editing/validation.h"
 
 using namespace castovin;
 

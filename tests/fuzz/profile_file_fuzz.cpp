@@ -7,7 +7,7 @@
 
 #include "config/profile_file.h"
 #include "config/settings_file.h"
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "text/unicode.h"
 
 using namespace castovin;

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "files/lifecycle.h"
 #include "scripted_message_box.h"
 

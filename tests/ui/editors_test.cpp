@@ -15,7 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "ui_fixture.h"
 
 using namespace castovin;

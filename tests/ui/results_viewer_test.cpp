@@ -9,7 +9,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "process.h"
 #include "ui_fixture.h"
 #include "viewer/report_printer.h"

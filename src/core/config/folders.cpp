@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "text/paths.h"
 
 namespace castovin {

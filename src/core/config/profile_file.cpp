@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "files/atomic_file.h"
+#include "text/atomic_file.h"
 #include "text/runtime_error.h"
 #include "text/unicode.h"
 

@@ -8,13 +8,13 @@
 #include <variant>
 
 #include "config/profile_file.h"
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/paths.h"
 #include "text/runtime_error.h"
 #include "text/text_format.h"
-#include "text/validation.h"
+#include "editing/validation.h"
 
 namespace castovin {
 

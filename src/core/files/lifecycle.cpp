@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "config/settings_file.h"
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "text/messages.h"
 #include "text/paths.h"
 #include "text/unicode.h"

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/program_state.h"
-#include "files/atomic_file.h"
+#include "program/program_state.h"
+#include "text/atomic_file.h"
 #include "files/lifecycle.h"
 #include "text/description.h"
 #include "text/messages.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/project.h"
+#include "model/project.h"
 
 namespace castovin {
 

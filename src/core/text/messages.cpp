@@ -1,6 +1,6 @@
 #include "text/messages.h"
 
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
 

@@ -5,7 +5,7 @@
 #include <fnmatch.h>
 #include <sys/stat.h>
 
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "text/io_errors.h"
 #include "text/messages.h"
 #include "text/runtime_error.h"

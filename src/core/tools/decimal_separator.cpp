@@ -3,7 +3,7 @@
 #include <clocale>
 #include <string>
 
-#include "engine/program_state.h"
+#include "program/program_state.h"
 
 namespace castovin {
 

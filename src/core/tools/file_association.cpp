@@ -4,7 +4,7 @@
 #include <cctype>
 #include <sys/stat.h>
 
-#include "files/atomic_file.h"
+#include "text/atomic_file.h"
 #include "text/runtime_error.h"
 
 namespace castovin {

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "app/window_helpers.h"
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "files/lifecycle.h"
 #include "main/main_window.h"
 #include "platform/platform_services.h"

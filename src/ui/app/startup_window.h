@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "engine/startup.h"
+#include "program/startup.h"
 
 namespace castovin {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "text/validation.h"
+#include "editing/validation.h"
 
 namespace castovin {
 

@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 
 #include "app/window_helpers.h"
-#include "engine/conversion.h"
-#include "engine/program_state.h"
+#include "model/conversion.h"
+#include "program/program_state.h"
 #include "main/main_window.h"
 #include "text/messages.h"
-#include "text/validation.h"
+#include "editing/validation.h"
 
 namespace castovin {
 

@@ -14,8 +14,8 @@
 #include "app/window_helpers.h"
 #include "editors/editor_support.h"
 #include "editors/numeric_field.h"
-#include "engine/output_commands.h"
-#include "engine/program_state.h"
+#include "program/output_commands.h"
+#include "program/program_state.h"
 #include "main/main_window.h"
 #include "text/messages.h"
 

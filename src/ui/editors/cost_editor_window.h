@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "engine/cost_editor.h"
+#include "editing/cost_editor.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -11,11 +11,11 @@
 #include <QVBoxLayout>
 
 #include "app/window_helpers.h"
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "files/lifecycle.h"
 #include "main/main_window.h"
 #include "text/messages.h"
-#include "text/validation.h"
+#include "editing/validation.h"
 
 namespace castovin {
 

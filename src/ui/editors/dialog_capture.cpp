@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "main/main_window.h"
 #include "platform/platform_services.h"
 #include "text/messages.h"

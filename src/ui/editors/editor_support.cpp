@@ -7,7 +7,7 @@
 #include "app/window_helpers.h"
 #include "editors/dialog_capture.h"
 
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "files/lifecycle.h"
 #include "main/main_window.h"
 #include "text/messages.h"

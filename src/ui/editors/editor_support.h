@@ -8,7 +8,7 @@
 class QHBoxLayout;
 class QWidget;
 
-#include "engine/output_commands.h"
+#include "program/output_commands.h"
 
 namespace castovin {
 

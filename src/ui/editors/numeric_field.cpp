@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "text/validation.h"
+#include "editing/validation.h"
 
 namespace castovin {
 

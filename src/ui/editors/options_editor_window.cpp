@@ -17,7 +17,7 @@
 
 #include "app/window_helpers.h"
 #include "editors/numeric_field.h"
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "main/main_window.h"
 #include "platform/platform_services.h"
 #include "text/messages.h"

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "engine/options_editor.h"
+#include "editing/options_editor.h"
 
 class QCheckBox;
 class QLineEdit;

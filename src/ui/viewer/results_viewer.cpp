@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/window_helpers.h"
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "main/main_window.h"
 #include "platform/platform_services.h"
 #include "text/error_trap.h"

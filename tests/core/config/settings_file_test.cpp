@@ -6,7 +6,7 @@
 
 #include "config/profile_file.h"
 #include "config/settings_file.h"
-#include "engine/startup.h"
+#include "program/startup.h"
 #include "test_state.h"
 #include "test_text.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "files/atomic_file.h"
+#include "text/atomic_file.h"
 #include "files/project_file.h"
 #include "test_state.h"
 #include "test_text.h"

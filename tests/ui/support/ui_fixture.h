@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "app/startup_window.h"
-#include "engine/program_state.h"
+#include "program/program_state.h"
 #include "main/main_window.h"
 #include "scripted_platform.h"
 

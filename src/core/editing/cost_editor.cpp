@@ -1,0 +1,144 @@
+#include "editing/cost_editor.h"
+
+#include <cmath>
+#include <limits>
+
+#include "program/program_state.h"
+#include "text/messages.h"
+#include "text/number_format.h"
+#include "text/runtime_error.h"
+#include "editing/validation.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr double kFloatMax = std::numeric_limits<float>::max();
+
+// A field by the lenient rule; beyond the float range it is not usable.
+std::optional<double> Read(const std::string& text)
+{
+    try {
+        const double v = LeadingNumber(text);
+        if (std::fabs(v) > kFloatMax)
+            return std::nullopt;
+        return v;
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> Shown(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return GeneralNumber(value);
+}
+
+}  // namespace
+
+const std::array<CostFieldInfo, CostFieldCount>& CostFieldTable()
+{
+    using C = CostRecord;
+    static const std::array<CostFieldInfo, CostFieldCount> table = {{
+        {"txtBoltCost", "Consumables", "Bolt cost ($/bolt)", -1, &C::BoltCost, "Invalid cost per bolt"},
+        {"txtPlateCost", "Consumables", "Plate cost ($/plate)", -1, &C::PlateCost, "Invalid cost per plate"},
+        {"txtResinCost", "Consumables", "Resin cost ($/bolt)", -1, &C::ResinCost, "Invalid cost per resin"},
+        {"txtBitCost", "Consumables", "Bit cost ($/shift)", -1, &C::BitCost, "Invalid cost per bit"},
+        {"txtHeaderCost", "Consumables", "Header cost ($/bolt)", -1, &C::HeaderCost, "Invalid header cost"},
+        {"txtStrapCost", "Consumables", "Strap/mesh cost ($/row)", -1, &C::StrapCost, "Invalid strap/mesh cost"},
+        {"txtnboltsShift", "Production", "Number of bolts installed per shift", -1, &C::BoltsPerShift,
+         "Invalid number of bolts per shift"},
+        {"txtnBoltsRow", "Production", "Number of bolts per row", -1, &C::CostBoltsPerRow,
+         "Invalid number of bolts per row"},
+        {"txtRowSpacing", "Production", "Spacing between rows", UnitKind::Length, &C::CostRowSpacing,
+         "Invalid bolt row spacing"},
+        {"txtnOperShift", "Operating Labor", "Number of operators/shift", -1, &C::OperatorsPerShift,
+         "Invalid number of operators per shift"},
+        {"txtTotalLabor", "Operating Labor", "Total labor cost ($/hr)", -1, &C::LaborCost,
+         "Invalid total labor cost per shift"},
+        {"txtHoursShift", "Operating Labor", "Hours/shift", -1, &C::HoursPerShift, "Invalid hours per shift"},
+        {"txtMaintainHrs", "Maintenance", "Preventative maintenance (labor hrs/day)", -1, &C::MaintenanceHours,
+         "Invalid maintenance hours"},
+        {"txtMaintainCost", "Maintenance", "Maintenance supply cost ($/yr)", -1, &C::MaintenanceCost,
+         "Invalid maintenance cost"},
+        {"txtTranspCost", "Transportation", "Transportation of supplies ($/shift)", -1, &C::TransportCost,
+         "Invalid transportation cost"},
+        {"txtCapitalCost", "Machine Ownership", "Capital cost for machine ($)", -1, &C::CapitalCost,
+         "Invalid machine capital cost"},
+        {"txtYearsDepr", "Machine Ownership", "Years to depreciate", -1, &C::YearsToDepreciate,
+         "Invalid number of depreciation years"},
+        {"txtAdvanceShift", "Production", "Advance per shift ", UnitKind::Length, &C::AdvancePerShift,
+         "Invalid advance per shift"},
+        {"txtAdvanceRate", "Production", "Advance: Clean tons per", UnitKind::AdvanceRate, &C::AdvanceRate,
+         "Invalid advance rate"},
+        {"txtCleanProduction", "Production", "Clean production per shift", UnitKind::ShortTons, &C::CleanProduction,
+         "Invalid clean production"},
+        {"txtShiftsWeek", "Production", "Production shifts/week", -1, &C::ShiftsPerWeek,
+         "Invalid number of shifts per week"},
+        {"txtWeeksYear", "Production", "Production weeks/year", -1, &C::WeeksPerYear,
+         "Invalid number of weeks per year"},
+    }};
+    return table;
+}
+
+std::size_t CostFieldIndex(const std::string& control)
+{
+    const auto& table = CostFieldTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (control == table[i].control)
+            return i;
+    throw RuntimeError(err::SubscriptOutOfRange);
+}
+
+CostFields CostFieldsFromCost(const CostRecord& cost)
+{
+    CostFields f;
+    const auto& table = CostFieldTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        f.text[i] = GeneralNumber(cost.*(table[i].member));
+    f.useCalculatedAdvance = cost.UseCalculatedAdvance != 0;
+    f.useCalculatedProduction = cost.UseCalculatedProduction != 0;
+    return f;
+}
+
+std::optional<std::string> CalculatedAdvanceText(const std::string& boltsPerShift, const std::string& boltsPerRow,
+                                                 const std::string& rowSpacing)
+{
+    const std::optional<double> spacing = Read(rowSpacing);
+    if (!spacing || !(*spacing > 0))
+        return std::nullopt;
+    return Shown(Read(boltsPerRow).value_or(0) / *spacing * Read(boltsPerShift).value_or(0));
+}
+
+std::optional<std::string> CalculatedProductionText(const std::string& advance, const std::string& advanceRate)
+{
+    return Shown(Read(advance).value_or(0) * Read(advanceRate).value_or(0));
+}
+
+std::optional<std::size_t> ValidateCost(ProgramState& state, const CostFields& fields)
+{
+    const auto& table = CostFieldTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const std::optional<double> value = Read(fields.text[i]);
+        if (!value || *value < 0) {
+            ShowMessage(state, table[i].negativeMessage, MsgStyle::OK);
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+CostRecord CostFromFields(const CostFields& fields, const CostRecord& base)
+{
+    CostRecord cost = base;
+    const auto& table = CostFieldTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (const std::optional<double> value = Read(fields.text[i]))
+            cost.*(table[i].member) = static_cast<float>(*value);
+    cost.UseCalculatedAdvance = fields.useCalculatedAdvance ? 1 : 0;
+    cost.UseCalculatedProduction = fields.useCalculatedProduction ? 1 : 0;
+    return cost;
+}
+
+}  // namespace castovin

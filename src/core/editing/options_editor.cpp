@@ -1,0 +1,233 @@
+#include "editing/options_editor.h"
+
+#include <cmath>
+#include <limits>
+
+#include "config/settings_file.h"
+#include "program/program_state.h"
+#include "text/messages.h"
+#include "text/number_format.h"
+#include "text/runtime_error.h"
+#include "text/text_format.h"
+#include "editing/validation.h"
+
+namespace castovin {
+
+namespace {
+
+double Read(const std::string& text)
+{
+    try {
+        const double v = LeadingNumber(text);
+        return std::fabs(v) > std::numeric_limits<float>::max() ? std::copysign(INFINITY, v) : v;
+    } catch (const RuntimeError&) {
+        return INFINITY;
+    }
+}
+
+bool Positive(double v)
+{
+    return v > 0 && std::isfinite(v);
+}
+
+float Real(const std::string& text, float fallback)
+{
+    const double v = Read(text);
+    return std::isfinite(v) ? static_cast<float>(v) : fallback;
+}
+
+int16_t Whole(const std::string& text, int16_t fallback)
+{
+    const double v = std::nearbyint(Read(text));
+    return (v >= -32768 && v <= 32767) ? static_cast<int16_t>(v) : fallback;
+}
+
+}  // namespace
+
+std::vector<std::string> BoltGradeEntries(const ProgramState& state, std::size_t list)
+{
+    std::vector<std::string> entries;
+    const int last = std::min<int>(state.BoltGradeLast[list], static_cast<int>(BoltGradeListSize) - 1);
+    for (int i = 0; i <= last; ++i)
+        entries.push_back(GeneralNumber(state.BoltGradeList[list][static_cast<std::size_t>(i)]));
+    return entries;
+}
+
+OptionsFields OptionsFieldsFromState(const ProgramState& state)
+{
+    const SettingsRecord& s = state.Settings;
+    const DefaultInputsRecord& d = state.DefaultInputs;
+    OptionsFields f;
+    f.loadInputForm = s.ShowInputScreenOnLoad == 1;
+    f.viewChildWindow = s.ViewChildWindow == 1;
+    f.printModuleHeader = s.PrintModuleHeader == 1;
+    f.skipExportQuestion = s.AskOfficeInstall == 1;
+    for (DefaultInputFields& page : f.page) {
+        page.CMRR = GeneralNumber(d.DefaultCMRR);
+        page.StabilityFactor = GeneralNumber(d.DefaultStabilityFactor);
+        page.BoltsperRow = GeneralNumber(d.DefaultNumberBoltsPerRow);
+    }
+    DefaultInputFields& e = f.page[0];
+    DefaultInputFields& m = f.page[1];
+    e.DepthofCover = GeneralNumber(d.DefaultENGDepthofCover);
+    m.DepthofCover = GeneralNumber(d.DefaultMETDepthofCover);
+    e.UnitWeight = GeneralNumber(d.DefaultENGUnitWeight);
+    m.UnitWeight = GeneralNumber(d.DefaultMETUnitWeight);
+    e.ActualBoltLength = GeneralNumber(d.DefaultENGActualBoltLength);
+    m.ActualBoltLength = GeneralNumber(d.DefaultMETActualBoltLength);
+    e.BoltDiameter = GeneralNumber(d.DefaultENGboltDiameter);
+    m.BoltDiameter = GeneralNumber(d.DefaultMETboltDiameter);
+    e.BoltGrade = GeneralNumber(d.DefaultENGBoltGrade);
+    m.BoltGrade = GeneralNumber(d.DefaultMETBoltGrade);
+    e.RowSpacing = GeneralNumber(d.DefaultENGrowSpacing);
+    m.RowSpacing = GeneralNumber(d.DefaultMETrowSpacing);
+    e.ActualSpan = GeneralNumber(d.DefaultENGActualInterSpan);
+    m.ActualSpan = GeneralNumber(d.DefaultMETActualInterSpan);
+    e.EntryWidth = GeneralNumber(d.DefaultENGEntryWidth);
+    m.EntryWidth = GeneralNumber(d.DefaultMETEntryWidth);
+    for (std::size_t k = 0; k < BoltGradeListCount; ++k)
+        f.gradeLists[k] = BoltGradeEntries(state, k);
+    return f;
+}
+
+OptionsValidation CheckOptions(ProgramState& state, const OptionsFields& f)
+{
+    const DefaultInputFields& e = f.page[0];
+    const DefaultInputFields& m = f.page[1];
+    const double CMRR = Read(e.CMRR);
+    const double SF = Read(e.StabilityFactor);
+    struct Check {
+        bool failed;
+        const char* message;
+        int page;
+        const char* focus;
+    };
+    const Check checks[] = {
+        {!Positive(SF), "Invalid stability factor", 2, "txtStabilityFactor_1"},
+        {!Positive(Read(e.ActualBoltLength)), "Invalid actual bolt length", 1, "txtActualBoltLength_0"},
+        {!Positive(Read(m.ActualBoltLength)), "Invalid actual bolt length", 2, "txtActualBoltLength_1"},
+        {!Positive(Read(e.BoltDiameter)), "Invalid bolt diameter", 1, "txtBoltDiameter_0"},
+        {!Positive(Read(m.BoltDiameter)), "Invalid bolt diameter", 2, "txtBoltDiameter_1"},
+        {!Positive(Read(e.BoltGrade)), "Invalid bolt grade", 1, "txtBoltGrade_0"},
+        {!Positive(Read(m.BoltGrade)), "Invalid bolt grade", 2, "txtBoltGrade_1"},
+        {!Positive(Read(e.BoltsperRow)), "Invalid number of bolts per row", 1, "txtBoltsperRow_0"},
+        {!Positive(Read(e.RowSpacing)), "Invalid row spacing", 1, "txtRowSpacing_0"},
+        {!Positive(Read(m.RowSpacing)), "Invalid row spacing", 2, "txtRowSpacing_1"},
+        {!(CMRR > 0 && CMRR < 100), "Invalid CMRR", 2, "txtCMRR_1"},
+        {!Positive(Read(e.DepthofCover)), "Invalid depth of cover", 1, "txtDepthofCover_0"},
+        {!Positive(Read(m.DepthofCover)), "Invalid depth of cover", 2, "txtDepthofCover_1"},
+        {!Positive(Read(e.ActualSpan)), "Invalid actual intersection span", 1, "txtActualSpan_0"},
+        {!Positive(Read(m.ActualSpan)), "Invalid actual intersection span", 2, "txtActualSpan_1"},
+        {!Positive(Read(e.EntryWidth)), "Invalid entry width", 1, "txtEntryWidth_0"},
+        {!Positive(Read(m.EntryWidth)), "Invalid entry width", 2, "txtEntryWidth_1"},
+    };
+    OptionsValidation result;
+    for (const Check& c : checks) {
+        if (!c.failed)
+            continue;
+        ShowMessage(state, c.message, MsgStyle::Critical, state.MsgCategory.RangeError);
+        result = {false, c.page, c.focus};
+        break;
+    }
+    if (CMRR > 0 && CMRR < 35 &&
+        ShowMessage(state,
+                    "WARNING:  CMRR outside range of case history data base.  VELB may not be valid.  Accept Value ?",
+                    MsgStyle::YesNo, state.MsgCategory.RangeError) != MsgResult::Yes)
+        result = {false, 1, "txtCMRR_0"};
+    if (SF > 0 && SF < 1 &&
+        ShowMessage(state, "WARNING:  Stability Factor is less than 1.0 VELB is probably not valid.", MsgStyle::YesNo,
+                    state.MsgCategory.RangeError) != MsgResult::Yes)
+        result = {false, 1, "txtStabilityFactor_0"};
+    return result;
+}
+
+void CommitOptions(ProgramState& state, const OptionsFields& f)
+{
+    SettingsRecord& s = state.Settings;
+    s.ShowInputScreenOnLoad = f.loadInputForm ? 1 : 0;
+    s.ViewChildWindow = f.viewChildWindow ? 1 : 0;
+    s.PrintModuleHeader = f.printModuleHeader ? 1 : 0;
+    s.AskOfficeInstall = f.skipExportQuestion ? 1 : 0;
+
+    DefaultInputsRecord& d = state.DefaultInputs;
+    const DefaultInputFields& e = f.page[0];
+    const DefaultInputFields& m = f.page[1];
+    d.DefaultCMRR = Whole(e.CMRR, d.DefaultCMRR);
+    d.DefaultStabilityFactor = Real(e.StabilityFactor, d.DefaultStabilityFactor);
+    d.DefaultNumberBoltsPerRow = Whole(e.BoltsperRow, d.DefaultNumberBoltsPerRow);
+    d.DefaultENGDepthofCover = Real(e.DepthofCover, d.DefaultENGDepthofCover);
+    d.DefaultMETDepthofCover = Real(m.DepthofCover, d.DefaultMETDepthofCover);
+    d.DefaultENGUnitWeight = Real(e.UnitWeight, d.DefaultENGUnitWeight);
+    d.DefaultMETUnitWeight = Real(m.UnitWeight, d.DefaultMETUnitWeight);
+    d.DefaultENGActualBoltLength = Real(e.ActualBoltLength, d.DefaultENGActualBoltLength);
+    d.DefaultMETActualBoltLength = Real(m.ActualBoltLength, d.DefaultMETActualBoltLength);
+    d.DefaultENGboltDiameter = Real(e.BoltDiameter, d.DefaultENGboltDiameter);
+    d.DefaultMETboltDiameter = Real(m.BoltDiameter, d.DefaultMETboltDiameter);
+    d.DefaultENGBoltGrade = Real(e.BoltGrade, d.DefaultENGBoltGrade);
+    d.DefaultMETBoltGrade = Real(m.BoltGrade, d.DefaultMETBoltGrade);
+    d.DefaultENGrowSpacing = Real(e.RowSpacing, d.DefaultENGrowSpacing);
+    d.DefaultMETrowSpacing = Real(m.RowSpacing, d.DefaultMETrowSpacing);
+    d.DefaultENGActualInterSpan = Real(e.ActualSpan, d.DefaultENGActualInterSpan);
+    d.DefaultMETActualInterSpan = Real(m.ActualSpan, d.DefaultMETActualInterSpan);
+    d.DefaultENGEntryWidth = Real(e.EntryWidth, d.DefaultENGEntryWidth);
+    d.DefaultMETEntryWidth = Real(m.EntryWidth, d.DefaultMETEntryWidth);
+
+    for (std::size_t k = 0; k < BoltGradeListCount; ++k) {
+        const std::vector<std::string>& entries = f.gradeLists[k];
+        const std::size_t count = std::min(entries.size(), BoltGradeListSize);
+        for (std::size_t i = 0; i < count; ++i)
+            state.BoltGradeList[k][i] = Real(entries[i], 0);
+        state.BoltGradeLast[k] = static_cast<int16_t>(static_cast<int>(count) - 1);
+    }
+
+    SaveSettings(state, SettingsGroup::VELBOptions);
+    SaveDefaultInputs(state, SettingsGroup::VELBDefaults);
+    SaveDefaultInputs(state, SettingsGroup::VELBBoltGrade);
+}
+
+bool AddBoltGrade(ProgramState& state, std::vector<std::string>& list, const std::string& text)
+{
+    if (list.size() >= BoltGradeListSize) {
+        ShowMessage(state, "Maximum entries have been reached. Please delete a value first", MsgStyle::OK);
+        return false;
+    }
+    if (TrimBlanks(text).empty()) {
+        ShowMessage(state, "Please enter a value in the text box above.", MsgStyle::OK);
+        return false;
+    }
+    for (const std::string& entry : list) {
+        if (entry == text) {
+            ShowMessage(state, "Entry exists. New value not added", MsgStyle::OK);
+            return false;
+        }
+    }
+    list.push_back(text);
+    return true;
+}
+
+void DeleteBoltGrades(ProgramState& state, std::vector<std::string>& list, const std::vector<bool>& selected)
+{
+    std::size_t count = 0;
+    for (bool s : selected)
+        count += s ? 1 : 0;
+    if (count != 1)
+        ShowMessage(state, "Please select a value to delete", MsgStyle::OK);
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (i >= selected.size() || !selected[i])
+            kept.push_back(list[i]);
+    list = std::move(kept);
+}
+
+std::array<std::vector<std::string>, 2> SetDefaultBoltGrades(ProgramState& state, int16_t unitSystem)
+{
+    const BoltGradeLists builtIn = BuiltInBoltGradeList();
+    const std::size_t first = unitSystem == Metric ? 2 : 0;
+    for (std::size_t k = first; k < first + 2; ++k) {
+        state.BoltGradeList[k] = builtIn[k];
+        state.BoltGradeLast[k] = 3;
+    }
+    return {BoltGradeEntries(state, first), BoltGradeEntries(state, first + 1)};
+}
+
+}  // namespace castovin

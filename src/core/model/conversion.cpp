@@ -1,0 +1,65 @@
+#include "model/conversion.h"
+
+#include "model/formulas.h"
+#include "program/program_state.h"
+#include "text/paths.h"
+
+namespace castovin {
+
+namespace {
+
+
+float Length(float value, bool toMetric)
+{
+    return ToFloat(toMetric ? value / conv::FeetPerMeter : value * conv::FeetPerMeter);
+}
+
+float Diameter(float value, bool toMetric)
+{
+    return ToFloat(toMetric ? value * conv::MmPerInch : value / conv::MmPerInch);
+}
+
+float Grade(float value, bool toMetric)
+{
+    return ToFloat(toMetric ? value * conv::PsiPerMPa / 1000000 * 1000 : value * 1000000.0 / conv::PsiPerMPa / 1000);
+}
+
+float CableCapacity(float value, bool toMetric)
+{
+    return ToFloat(toMetric ? value * 2000 * conv::MNPerKip / 1000 : value / conv::MNPerKip / 2000 * 1000);
+}
+
+float UnitWeight(float value, bool toMetric)
+{
+    return ToFloat(toMetric ? value / conv::PcfPerKNm3 : value * conv::PcfPerKNm3);
+}
+
+}  // namespace
+
+bool ConvertProject(ProgramState& state)
+{
+    const bool toMetric = state.ConvertTarget == Metric;
+    SupportRecord& s0 = state.Support[0];
+    SupportRecord& s1 = state.Support[1];
+    s0.RowSpacing = Length(s0.RowSpacing, toMetric);
+    s0.DepthofCover = Length(s0.DepthofCover, toMetric);
+    s0.EntryWidth = Length(s0.EntryWidth, toMetric);
+    s0.ActualBoltLength = Length(s0.ActualBoltLength, toMetric);
+    s0.ActualInterSpan = Length(s0.ActualInterSpan, toMetric);
+    s0.BoltDiameter = Diameter(s0.BoltDiameter, toMetric);
+    s0.BoltGrade = Grade(s0.BoltGrade, toMetric);
+    s1.RowSpacing = Length(s1.RowSpacing, toMetric);
+    s1.ActualBoltLength = Length(s1.ActualBoltLength, toMetric);
+    s1.BoltDiameter = Diameter(s1.BoltDiameter, toMetric);
+    s1.BoltGrade = Grade(s1.BoltGrade, toMetric);
+    s1.CableBoltCapacity = CableCapacity(s1.CableBoltCapacity, toMetric);
+    s0.UnitWeight = UnitWeight(s0.UnitWeight, toMetric);
+
+    const char* prefix = toMetric ? "Metric_" : "English_";
+    state.ProjectFilePath = prefix + FileNamePart(state, state.ProjectFilePath, false);
+    state.UnitSystem = toMetric ? Metric : English;
+    state.ProjectSaved = FlagFalse;
+    return true;
+}
+
+}  // namespace castovin

@@ -1,0 +1,105 @@
+#include "model/curves.h"
+
+#include <cmath>
+
+#include "model/formulas.h"
+#include "program/program_state.h"
+#include "text/messages.h"
+#include "text/runtime_error.h"
+
+namespace castovin {
+
+namespace {
+
+struct Range {
+    float a = 0;  // lower limit
+    float b = 0;  // upper limit
+    float s = 0;  // step
+};
+
+Range CurveRange(ProgramState& state, int16_t index, float CMRR, float H, float SF, float Ia)
+{
+    Range r;
+    switch (index) {
+    case GraphCMRR: {
+        r.a = ToFloat(double(CMRR) - 10);
+        if (r.a < 35)
+            r.a = 35;
+        r.b = ToFloat(double(CMRR) + 10);
+        if (r.b > 100)
+            r.b = 100;
+        const float limit = ToFloat(21.6 + 11.5 * Log10(H));
+        if (limit < r.b)
+            r.b = ToFloat(std::floor(21.6 + 11.5 * Log10(H)));
+        r.s = ToFloat(double(CMRR) * 0.1);
+        break;
+    }
+    case GraphDepth:
+        r = {ToFloat(double(H) * 0.5), ToFloat(double(H) * 1.5), ToFloat(double(H) * 0.1)};
+        break;
+    case GraphStabilityFactor:
+        r = {ToFloat(double(SF) * 0.5), ToFloat(double(SF) * 1.5), ToFloat(double(SF) * 0.1)};
+        break;
+    case GraphSpan:
+        r = {ToFloat(double(Ia) - 10), ToFloat(double(Ia) + 10), ToFloat(double(Ia) * 0.1)};
+        if (r.a < 0) {
+            r.a = 3;
+            AppendHistory(state, "Lower limit for IntersectionSpan adjusted > 0");
+        }
+        break;
+    default:
+        throw RuntimeError(err::SubscriptOutOfRange);
+    }
+    if (r.s == 0)
+        r.s = 1;
+    return r;
+}
+
+}  // namespace
+
+void ComputeCurve(ProgramState& state, int16_t index)
+{
+    FillWorkCopies(state);
+    const SupportRecord& s0 = state.WorkSupport[0];
+    const bool metric = state.UnitSystem != English;
+    const float CMRR = static_cast<float>(s0.CMRR);
+    const float SF = s0.StabilityFactor;
+    const float H = metric ? ToFloat(s0.DepthofCover * conv::FeetPerMeter) : s0.DepthofCover;
+    const float Ia = metric ? ToFloat(s0.ActualInterSpan * conv::FeetPerMeter) : s0.ActualInterSpan;
+    state.CurvePointCount = 0;
+    state.CurveData.clear();
+    state.GraphIndex = index;
+
+    const float Is = SuggestedSpan(CMRR);
+    const Range r = CurveRange(state, index, CMRR, H, SF, Ia);
+    const double rooms = std::nearbyint((double(r.b) - r.a) / r.s + 2);
+    if (!(rooms >= 1))
+        return;
+    if (rooms > 2147483647.0)
+        throw RuntimeError(err::Overflow);
+    if (rooms > MaxCurvePoints)
+        throw RuntimeError(err::OutOfMemory);
+    const auto N = static_cast<int32_t>(rooms);
+    state.CurveData.reserve(static_cast<std::size_t>(N));
+
+    for (float v = r.a; v <= r.b;) {
+        if (state.CurvePointCount >= N)
+            throw RuntimeError(err::SubscriptOutOfRange);
+        CurvePoint p;
+        switch (index) {
+        case GraphCMRR: p.y = SuggestedVELB(SF, Is, Ia, H, v); break;
+        case GraphDepth: p.y = SuggestedVELB(SF, Is, Ia, v, CMRR); break;
+        case GraphStabilityFactor: p.y = SuggestedVELB(v, Is, Ia, H, CMRR); break;
+        default: p.y = SuggestedVELB(SF, Is, v, H, CMRR); break;
+        }
+        p.x = (metric && (index == GraphDepth || index == GraphSpan)) ? ToFloat(v / conv::FeetPerMeter) : v;
+        state.CurveData.push_back(p);
+        ++state.CurvePointCount;
+        const float next = ToFloat(double(v) + r.s);
+        if (next == v)
+            throw RuntimeError(err::Overflow);  // the step is lost below the precision of v
+        v = next;
+    }
+}
+
+}  // namespace castovin

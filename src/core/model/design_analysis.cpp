@@ -1,0 +1,279 @@
+#include "model/design_analysis.h"
+
+#include "model/formulas.h"
+#include "program/program_state.h"
+#include "model/report_lines.h"
+#include "text/number_format.h"
+#include "text/runtime_error.h"
+#include "text/text_format.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr const char* kSuitable = "OK to use VELB, bolt reinforcement mechanism is beam building.";
+constexpr const char* kUnsuitable =
+    "Cannot use VELB, roof is too strong and bolt reinforcement mechanism is skin control or suspension."
+    "Bolts are working in skin control/suspension, not beam building.";
+
+// One bolt system in working units.
+struct WorkingSystem {
+    float Lb = 0;  // ft
+    float S = 0;   // ft
+    float Gr = 0;  // ksi
+    float D = 0;   // in
+    float Nb = 0;
+};
+
+struct WorkingValues {
+    std::array<WorkingSystem, 2> system{};
+    float CMRR = 0;
+    float H = 0;      // ft
+    float Ia = 0;     // ft
+    float SF = 0;
+    float We = 0;     // ft
+    float gamma = 0;  // tons/ft3
+    float Cc = 0;     // tons
+    int16_t N = 0;
+    int16_t n = 0;
+    int16_t t = 0;
+    int16_t l = 0;
+};
+
+WorkingSystem LoadSystem(const SupportRecord& r, bool metric)
+{
+    WorkingSystem s;
+    if (metric) {
+        s.Lb = ToFloat(r.ActualBoltLength * conv::FeetPerMeter);
+        s.S = ToFloat(r.RowSpacing * conv::FeetPerMeter);
+        s.Gr = ToFloat(r.BoltGrade * 1000000.0 / conv::PsiPerMPa / 1000);
+        s.D = ToFloat(r.BoltDiameter / conv::MmPerInch);
+    } else {
+        s.Lb = r.ActualBoltLength;
+        s.S = r.RowSpacing;
+        s.Gr = r.BoltGrade;
+        s.D = r.BoltDiameter;
+    }
+    s.Nb = r.BoltsPerRow;
+    return s;
+}
+
+WorkingValues LoadWorkingValues(const std::array<SupportRecord, 2>& work, int16_t unitSystem)
+{
+    const bool metric = unitSystem != English;
+    const SupportRecord& s0 = work[0];
+    WorkingValues v;
+    v.n = s0.NumberOfSystems;
+    v.t = s0.SecondSystemType;
+    v.l = s0.SecondSystemLocation;
+    v.CMRR = static_cast<float>(s0.CMRR);
+    v.SF = s0.StabilityFactor;
+    v.system[0] = LoadSystem(s0, metric);
+    if (metric) {
+        v.H = ToFloat(s0.DepthofCover * conv::FeetPerMeter);
+        v.Ia = ToFloat(s0.ActualInterSpan * conv::FeetPerMeter);
+        v.We = ToFloat(s0.EntryWidth * conv::FeetPerMeter);
+        v.gamma = ToFloat(s0.UnitWeight * conv::PcfPerKNm3 / conv::PoundsPerTon);
+    } else {
+        v.H = s0.DepthofCover;
+        v.Ia = s0.ActualInterSpan;
+        v.We = s0.EntryWidth;
+        v.gamma = ToFloat(s0.UnitWeight / conv::PoundsPerTon);
+    }
+    if (v.n == 2) {
+        v.system[1] = LoadSystem(work[1], metric);
+        v.N = work[1].BoltsPerIntersection;
+        v.Cc = metric ? ToFloat(work[1].CableBoltCapacity / conv::MNPerKip / 2000 * 1000) : work[1].CableBoltCapacity;
+    }
+    return v;
+}
+
+float FeetToMeters(float ft)
+{
+    return ToFloat(ft / conv::FeetPerMeter);
+}
+
+float TonsToKiloNewtons(float tons)
+{
+    return ToFloat(tons * 2000 * conv::MNPerKip);
+}
+
+// Case index of the second system: 0 bolts over the entry, 1 cables over the
+// entry, 2 bolts at intersections, 3 cables at intersections.
+std::size_t SecondSystemCase(int16_t t, int16_t l)
+{
+    if (t < 0 || t > 1 || l < 0 || l > 1)
+        throw RuntimeError(err::SubscriptOutOfRange);
+    return static_cast<std::size_t>(l * 2 + t);
+}
+
+void ComputeSecondSystemLoad(const WorkingValues& v, DesignResults& r, bool metric, float IaFeet)
+{
+    const WorkingSystem& s = v.system[1];
+    const std::size_t j = SecondSystemCase(v.t, v.l);
+    switch (j) {
+    case 0:
+        r.systemCapacity[0] = RoofBoltSystemCapacity(s.D, s.Gr, s.Nb, s.S);
+        r.rockLoadHeight[0] = EntireEntryRockLoadHeight(r.systemCapacity[0], v.gamma, v.We);
+        break;
+    case 1:
+        r.systemCapacity[1] = CableBoltSystemCapacity(v.Cc, s.Nb, s.S);
+        r.rockLoadHeight[1] = EntireEntryRockLoadHeight(r.systemCapacity[1], v.gamma, v.We);
+        break;
+    case 2:
+        r.rockLoadHeight[2] = RoofBoltIntersectionRockLoadHeight(s.D, s.Gr, v.N, IaFeet, v.gamma);
+        break;
+    default:
+        r.rockLoadHeight[3] = CableBoltIntersectionRockLoadHeight(v.N, v.Cc, IaFeet, v.gamma);
+        break;
+    }
+    if (metric) {
+        for (std::size_t k = 0; k < 2; ++k)
+            r.systemCapacity[k] = ToFloat(r.systemCapacity[k] / ((1 / conv::MNPerKip) / 2000) * conv::FeetPerMeter);
+        for (float& height : r.rockLoadHeight)
+            height = FeetToMeters(height);
+    }
+}
+
+std::string DesignVerdict(const DesignResults& r)
+{
+    static constexpr const char* kWarning =
+        "WARNING: The actual VELB for this design is less than the suggested\r\n"
+        "         VELB. Try changing the bolt length, bolt diameter, bolt grade\r\n"
+        "         or row spacing.";
+    if (r.numberOfSystems == 1)
+        return r.actualVELB[0] < r.suggestedVELB ? kWarning : "VELB Design: OK.";
+    return ToFloat(double(r.actualVELB[0]) + r.actualVELB[1]) < r.suggestedVELB ? kWarning : "";
+}
+
+}  // namespace
+
+std::string CheckBoltLength(float dL, int16_t unitSystem)
+{
+    const bool metric = unitSystem != English;
+    if (dL < -1)
+        return std::string("WARNING: The actual roof bolt length is shorter than the suggested\r\n") +
+               (metric ? "         length by more than 30 cm. VELB is probably not valid."
+                       : "         length by more than 1 foot. VELB is probably not valid.");
+    if (dL > 1)
+        return std::string("WARNING: The actual roof bolt length is longer than the suggested\r\n") +
+               (metric ? "         length by more than 30 cm." : "         length by more than 1 foot.");
+    return "Bolt Length: OK.";
+}
+
+DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t unitSystem)
+{
+    const bool metric = unitSystem != English;
+    const WorkingValues v = LoadWorkingValues(work, unitSystem);
+    DesignResults r;
+    r.numberOfSystems = v.n;
+    r.secondType = v.t;
+    r.secondLocation = v.l;
+    r.cableBoltCapacity = v.Cc;
+    r.actualSpan = v.Ia;
+    r.suitable = VelbApplies(v.CMRR, v.H);
+    if (!r.suitable)
+        return r;
+
+    const WorkingSystem& s0 = v.system[0];
+    const WorkingSystem& s1 = v.system[1];
+    r.suggestedSpan = SuggestedSpan(v.CMRR);
+    r.actualVELB[0] = ActualVELB(s0.Lb, s0.Nb, s0.D, s0.Gr, s0.S, v.We);
+    if (v.n == 2) {
+        r.actualVELB[1] = ActualVELB(s1.Lb, s1.Nb, s1.D, s1.Gr, s1.S, v.We);
+        if (v.l == 1)
+            r.actualVELB[1] = IntersectionVELB(s1.Lb, v.Cc, v.N, v.Ia);
+    }
+    r.suggestedVELB = SuggestedVELB(v.SF, r.suggestedSpan, v.Ia, v.H, v.CMRR);
+    r.suggestedBoltLength = SuggestedBoltLength(v.Ia, v.H, v.CMRR);
+    r.boltCapacity[0] = BoltCapacity(s0.D, s0.Gr);
+    r.boltLengthDifference[0] = ToFloat(double(s0.Lb) - r.suggestedBoltLength);
+    if (v.n == 2) {
+        r.boltCapacity[1] = BoltCapacity(s1.D, s1.Gr);
+        r.boltLengthDifference[1] = ToFloat(double(s1.Lb) - r.suggestedBoltLength);
+    }
+    if (metric) {
+        r.suggestedSpan = FeetToMeters(r.suggestedSpan);
+        r.suggestedBoltLength = FeetToMeters(r.suggestedBoltLength);
+        r.actualSpan = FeetToMeters(r.actualSpan);
+        r.boltCapacity[0] = TonsToKiloNewtons(r.boltCapacity[0]);
+        if (v.n == 2)
+            r.boltCapacity[1] = TonsToKiloNewtons(r.boltCapacity[1]);
+    }
+    r.boltLengthVerdict[0] = CheckBoltLength(r.boltLengthDifference[0], unitSystem);
+    r.boltLengthVerdict[1] = CheckBoltLength(r.boltLengthDifference[1], unitSystem);
+    r.spanVerdict = r.actualSpan > r.suggestedSpan ? "WARNING: Actual intersection span exceeds suggested intersection span."
+                                                   : "Intersection Span: OK.";
+    if (v.n == 2) {
+        const float IaFeet = metric ? ToFloat(r.actualSpan * conv::FeetPerMeter) : r.actualSpan;
+        ComputeSecondSystemLoad(v, r, metric, IaFeet);
+    }
+    r.designVerdict = DesignVerdict(r);
+    return r;
+}
+
+std::string DesignReportText(const DesignResults& r, int16_t u)
+{
+    const bool one = r.numberOfSystems == 1;
+    std::string out = "[VELB SUITABILITY]\r\n\r\n";
+    out += r.suitable ? kSuitable : kUnsuitable;
+    out += "\r\n\r\n";
+    if (!r.suitable)
+        return out;
+
+    out += "[INTESECTION SPAN INFORMATION]\r\n\r\n";
+    out += ValueLine("Suggested Intersection Span", FormatNumber(r.suggestedSpan, "#.0"), UnitLabel(UnitKind::Length, u)) + "\r\n\r\n";
+    out += r.spanVerdict + "\r\n\r\n";
+    out += "[BOLT INFORMATION]\r\n\r\n";
+    out += ValueLine("Suggested Bolt Length", FormatNumber(r.suggestedBoltLength, "#.0"), UnitLabel(UnitKind::Length, u)) + "\r\n\r\n";
+    if (one) {
+        out += r.boltLengthVerdict[0] + "\r\n\r\n";
+    } else {
+        out += "Bolt System #1\r\n" + r.boltLengthVerdict[0] + "\r\n\r\n";
+        out += "Bolt System #2\r\n" + r.boltLengthVerdict[1] + "\r\n\r\n";
+    }
+    const std::string_view boltUnit = UnitLabel(UnitKind::BoltCapacity, u);
+    if (one) {
+        out += ValueLine("Bolt Capacity", FormatNumber(r.boltCapacity[0], "0.0"), boltUnit) + "\r\n\r\n";
+    } else {
+        out += ValueLine("Bolt Capacity (Bolt System #1)", FormatNumber(r.boltCapacity[0], "0.0"), boltUnit) + "\r\n";
+        if (r.secondType != 0)
+            out += ValueLine("Cable Bolt Capacity (Bolt System #2)", FormatNumber(r.cableBoltCapacity, "0.0"),
+                             UnitLabel(UnitKind::ShortTons, u)) + "\r\n\r\n";
+        else
+            out += ValueLine("Bolt Capacity (Bolt System #2)", FormatNumber(r.boltCapacity[1], "0.0"), boltUnit) + "\r\n\r\n";
+    }
+    out += "[VELB DESIGN]\r\n\r\n";
+    out += ValueLine("Suggested VELB", FormatNumber(r.suggestedVELB, "0.0")) + "\r\n";
+    if (one) {
+        out += ValueLine("Actual VELB for this design", FormatNumber(r.actualVELB[0], "0.0")) + "\r\n\r\n";
+    } else {
+        out += ValueLine("Actual VELB for Bolt System #1", FormatNumber(r.actualVELB[0], "0.0")) + "\r\n";
+        out += ValueLine("Actual VELB for Bolt System #2", FormatNumber(r.actualVELB[1], "0.0")) + "\r\n\r\n";
+    }
+    if (!r.designVerdict.empty())
+        out += r.designVerdict + "\r\n\r\n";
+    if (r.numberOfSystems == 2) {
+        static constexpr const char* kCaseLabel[4] = {"Entire Entry (bolts)", "Entire Entry (cables)",
+                                                      "Intersection (bolts)", "Intersection (cables)"};
+        const std::size_t j = SecondSystemCase(r.secondType, r.secondLocation);
+        const std::string blanks(21, ' ');
+        out += "[SUPPORT SYSTEM CAPACITY (for second system)]\r\n";
+        out += blanks + AlignRight("System Capacity", 25) + AlignRight("Rock Load Height", 18) + "\r\n";
+        out += blanks + AlignRight(UnitLabel(UnitKind::SystemCapacity, u), 25) +
+               AlignRight(UnitLabel(UnitKind::Length, u), 18) + "\r\n";
+        const std::string capacity = j < 2 ? FormatNumber(r.systemCapacity[j], "0.00") : "n.a.";
+        out += AlignRight(kCaseLabel[j], 21) + AlignRight(capacity, 25) +
+               AlignRight(FormatNumber(r.rockLoadHeight[j], "0.00"), 18) + "\r\n";
+    }
+    return out;
+}
+
+bool DesignAnalysis(ProgramState& state)
+{
+    const DesignResults results = ComputeDesign(state.WorkSupport, state.UnitSystem);
+    state.OutputBuffer[1] = DesignReportText(results, state.UnitSystem);
+    return true;
+}
+
+}  // namespace castovin

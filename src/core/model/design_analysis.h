@@ -1,0 +1,50 @@
+#pragma once
+// The design check of the work copy WorkSupport and its results text.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/project.h"
+
+namespace castovin {
+
+struct ProgramState;
+
+// Results of one design check. Lengths are in the project's units except the
+// bolt-length differences (always ft); the cable bolt capacity is in tons.
+struct DesignResults {
+    bool suitable = false;
+    int16_t numberOfSystems = 0;
+    int16_t secondType = 0;
+    int16_t secondLocation = 0;
+    float suggestedSpan = 0;
+    float actualSpan = 0;
+    float suggestedVELB = 0;
+    float suggestedBoltLength = 0;
+    float cableBoltCapacity = 0;
+    std::array<float, 2> actualVELB{};
+    std::array<float, 2> boltCapacity{};
+    std::array<float, 2> boltLengthDifference{};
+    std::array<std::string, 2> boltLengthVerdict;
+    std::string spanVerdict;
+    std::string designVerdict;
+    std::array<float, 4> systemCapacity{};   // by case: bolts/cables over the entry, at intersections
+    std::array<float, 4> rockLoadHeight{};
+};
+
+// The bolt-length verdict for a difference dL (ft) of actual minus suggested
+// length; the message names 1 foot or 30 cm by unit system.
+std::string CheckBoltLength(float dL, int16_t unitSystem);
+
+// Runs the design check on two support records in the given unit system.
+DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t unitSystem);
+
+// The results text of a design check (CR LF line ends).
+std::string DesignReportText(const DesignResults& results, int16_t unitSystem);
+
+// Checks WorkSupport and writes the results text into OutputBuffer[1].
+// Returns true when the report was written; a run-time error propagates.
+bool DesignAnalysis(ProgramState& state);
+
+}  // namespace castovin

@@ -1,0 +1,185 @@
+#include "model/report_assembly.h"
+
+#include "model/cost_analysis.h"
+#include "program/program_state.h"
+#include "model/report_lines.h"
+#include "text/description.h"
+#include "text/number_format.h"
+#include "text/text_format.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr int kProjectFileWrapWidth = 70;
+
+class Listing {
+public:
+    explicit Listing(int16_t unitSystem) : m_unitSystem(unitSystem) {}
+
+    void Line(std::string_view text, int lineEnds = 1)
+    {
+        m_text += text;
+        End(lineEnds);
+    }
+    template <typename Number>
+    void Value(std::string_view label, Number value, int kind = -1, int lineEnds = 1)
+    {
+        m_text += ValueLine(label, GeneralNumber(value), kind < 0 ? std::string_view() : UnitLabel(kind, m_unitSystem));
+        End(lineEnds);
+    }
+    void End(int lineEnds = 1)
+    {
+        for (int i = 0; i < lineEnds; ++i)
+            m_text += "\r\n";
+    }
+    std::string& Text() { return m_text; }
+
+private:
+    int16_t m_unitSystem;
+    std::string m_text;
+};
+
+void Header(ProgramState& state, Listing& out, bool costListing)
+{
+    if (state.Settings.PrintModuleHeader != 1)
+        return;
+    out.Line("VELB module build: " + VersionText());
+    const std::string fileLine = "Project File: " + state.ProjectFilePath;
+    if (costListing) {
+        out.Line(fileLine);
+    } else {
+        out.Text() += WrapText(fileLine, kProjectFileWrapWidth);
+        out.End();
+    }
+    out.Line("Input Units: " + std::string(UnitLabel(UnitKind::Length, state.UnitSystem)) +
+                 std::string(UnitLabel(UnitKind::Stress, state.UnitSystem)),
+             2);
+}
+
+void CommonPart(ProgramState& state, Listing& out)
+{
+    out.Line("[PROJECT TITLE]");
+    out.Line(state.ProjectTitle, 2);
+    out.Line("[PROJECT DESCRIPTION]");
+    NormaliseDescription(state.ProjectDescription);
+    out.Line(state.ProjectDescription, 2);
+}
+
+void SupportListing(ProgramState& state, Listing& out)
+{
+    using namespace UnitKind;
+    const SupportRecord& s0 = state.Support[0];
+    const SupportRecord& s1 = state.Support[1];
+    out.Line("[SUPPORT PARAMETERS]");
+    out.Value("Stability Factor", s0.StabilityFactor);
+    out.Value("Number of Bolt Systems", s0.NumberOfSystems, -1, 2);
+    out.Line("[SUPPORT (BOLT) SYSTEM #1]");
+    out.Value("Actual Bolt Length", s0.ActualBoltLength, Length);
+    out.Value("Bolt Diameter", s0.BoltDiameter, Diameter);
+    out.Value("Bolt Grade", s0.BoltGrade, Grade);
+    out.Value("Number of Bolts per Row", s0.BoltsPerRow);
+    out.Value("Row Spacing", s0.RowSpacing, Length, 2);
+    if (s0.NumberOfSystems == 2) {
+        out.Line("[Second Bolt System Parameters]");
+        out.Line(PadWithDots("Second System Type", ReportLabelWidth) + std::string(SystemTypeName(s0.SecondSystemType)));
+        out.Line(PadWithDots("Second System Location", ReportLabelWidth) +
+                 std::string(SystemLocationName(s0.SecondSystemLocation)));
+        out.Line("[SUPPORT (BOLT) SYSTEM #2]");
+        out.Value("Actual Bolt Length", s1.ActualBoltLength, Length);
+        if (s0.SecondSystemType != 0) {
+            out.Value("Cable Bolt Capacity", s1.CableBoltCapacity, CableCapacityListing);
+        } else {
+            out.Value("Bolt Diameter", s1.BoltDiameter, Diameter);
+            out.Value("Bolt Grade", s1.BoltGrade, Grade);
+        }
+        if (s0.SecondSystemLocation != 0) {
+            out.Value("Number of Bolts per Intersection", s1.BoltsPerIntersection, -1, 2);
+        } else {
+            out.Value("Number of Bolts per Row", s1.BoltsPerRow);
+            out.Value("Row Spacing", s1.RowSpacing, Length, 2);
+        }
+    }
+    out.Line("[GEOLOGY PARAMETERS]");
+    out.Value("CMRR", s0.CMRR);
+    out.Value("Depth of Cover", s0.DepthofCover, Length);
+    out.Value("Unit Weight of Rock", s0.UnitWeight, UnitKind::UnitWeight, 2);
+    out.Line("[MINING PARAMETERS]");
+    out.Value("Actual Intersection Span", s0.ActualInterSpan, Length);
+    out.Value("Entry Width", s0.EntryWidth, Length);
+    out.End(2);
+}
+
+void CostListing(ProgramState& state, Listing& out)
+{
+    using namespace UnitKind;
+    const CostRecord& c = state.Cost;
+    const float advance = CalculatedAdvance(c);
+    const float production = CalculatedProduction(c, advance);
+    out.End();
+    out.Line("[COST PARAMETERS]");
+    out.Line("[CONSUMABLES COST]");
+    out.Value("Bolt cost ($/bolt)", c.BoltCost);
+    out.Value("Plate cost ($/plate)", c.PlateCost);
+    out.Value("Resin cost ($/bolt)", c.ResinCost);
+    out.Value("Bit cost ($/shift)", c.BitCost);
+    out.Value("Header cost ($/bolt)", c.HeaderCost);
+    out.Value("Strap/mesh cost ($/row)", c.StrapCost);
+    out.End();
+    out.Line("[OPERATING LABOR COST]");
+    out.Value("Number of operators/shift", c.OperatorsPerShift);
+    out.Value("Total labor cost ($/hr)", c.LaborCost);
+    out.Value("Hours/shift", c.HoursPerShift);
+    out.End();
+    out.Line("[MAINTENANCE COST]");
+    out.Value("Preventative maintenance (labor hrs/day)", c.MaintenanceHours);
+    out.Value("Maintenance supply cost ($/yr)", c.MaintenanceCost);
+    out.End();
+    out.Line("[TRANSPORTATION COST]");
+    out.Value("Transportation of supplies ($/shift)", c.TransportCost);
+    out.End();
+    out.Line("[MACHINE OWNERSHIP COST]");
+    out.Value("Capital cost for machine ($)", c.CapitalCost);
+    out.Value("Years to depreciate", c.YearsToDepreciate);
+    out.End();
+    out.Line("[PRODUCTION]");
+    out.Value("Number of bolts installed per shift", c.BoltsPerShift);
+    out.Value("Number of bolts per row", c.CostBoltsPerRow);
+    out.Value("Spacing between rows", c.CostRowSpacing, Length);
+    out.Value("Calculated: Advance per shift", advance, Length);
+    out.Value("Input: Advance per shift", c.AdvancePerShift, Length);
+    out.Line(PadWithDots(c.UseCalculatedAdvance == 1 ? "Use Calculated value for advance per shift"
+                                                     : "Use Input value for advance per shift",
+                         ReportLabelWidth) + "True");
+    out.Value("Clean production rate", c.AdvanceRate, AdvanceRate);
+    out.Value("Calc: Clean production per shift", production, ShortTons);
+    out.Value("Input: Clean production per shift", c.CleanProduction, ShortTons);
+    out.Line(PadWithDots(c.UseCalculatedProduction == 1 ? "Use Calculated value for clean production"
+                                                        : "Use Input value for clean production",
+                         ReportLabelWidth) + "True");
+    out.Value("Production shifts / week", c.ShiftsPerWeek);
+    out.Value("Production weeks / yearr", c.WeeksPerYear);
+    out.End(2);
+}
+
+}  // namespace
+
+void LoadOutBuf0(ProgramState& state, bool mode, bool append, bool separate)
+{
+    Listing out(state.UnitSystem);
+    Header(state, out, mode);
+    CommonPart(state, out);
+    if (!mode) {
+        SupportListing(state, out);
+        state.OutputBuffer[0] = std::move(out.Text());
+        return;
+    }
+    CostListing(state, out);
+    if (!append)
+        state.OutputBuffer[0].clear();
+    if (separate)
+        state.OutputBuffer[0] += "\r\n\r\n\r\n\r\n\r\n";
+    state.OutputBuffer[0] += out.Text();
+}
+
+}  // namespace castovin

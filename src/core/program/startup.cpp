@@ -1,0 +1,50 @@
+#include "program/startup.h"
+
+#include "config/settings_file.h"
+#include "program/program_state.h"
+#include "text/messages.h"
+#include "tools/decimal_separator.h"
+
+namespace castovin {
+
+StartupOptions StartupOptionsFromProcess(const std::string& executablePath)
+{
+    StartupOptions options;
+    options.executablePath = executablePath;
+    options.appFolder = ExecutableFolder();
+    options.environment = EnvironmentFromProcess();
+    return options;
+}
+
+void StartProgram(ProgramState& state, const StartupOptions& options)
+{
+    InitialiseModel(state, options.executablePath);
+
+    state.SettingsFileVersion = SettingsFileVersionTag;
+
+    state.DefaultFont = DefaultFontName(options.installedFonts);
+    state.Settings = SettingsRecord{};
+    state.Settings.DefaultUnits = English;
+    state.Settings.DisplayFontName = state.DefaultFont;
+    state.Settings.BrowseFontName = state.DefaultFont;
+    state.AppFolder = options.appFolder;
+    CreateUserFolders(state, options.environment);
+    state.EditedPath = state.DataFolder;
+    state.Settings.DataPath = state.DataFolder;
+
+    state.Settings.DisplayHistoryWin = 0;
+
+    state.DefaultGraphFormat = GraphFormat{};
+    state.Settings.GraphUnits = English;
+
+    FillCategoryPrefixes(state.MsgCategory);
+
+    ForceDecimalPoint(state);
+
+    state.SettingsFilePath = state.DataFolder + SettingsFileName;
+    state.TempDescriptionFile = state.TempFolder + "~tmpdesc.tmp";
+
+    CheckSettingsFile(state);
+}
+
+}  // namespace castovin

@@ -1,0 +1,22 @@
+#pragma once
+// The points of a curve as CSV text or as a spreadsheet workbook: "X-coord"
+// and "Sug.VELB" in the first row, one point per row below.
+
+#include <string>
+#include <vector>
+
+#include "model/curves.h"
+
+namespace castovin {
+
+// "X-coord,Sug.VELB" and one "x,y" line per point, LF line ends, numbers in
+// the general number format.
+std::string CurveCsv(const std::vector<CurvePoint>& points);
+
+// An .xlsx workbook: A1 "X-coord", B1 "Sug.VELB", the x values from A2 down
+// and the y values from B2 down, stored as numbers. Written beside the target
+// and renamed over it when complete; a run-time error naming the path when it
+// cannot be written.
+void WriteCurveWorkbook(const std::string& path, const std::vector<CurvePoint>& points);
+
+}  // namespace castovin

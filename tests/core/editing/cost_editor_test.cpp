@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "editing/cost_editor.h"
+#include "test_state.h"
+
+namespace castovin {
+namespace {
+
+using test::StateTest;
+
+class CostEditing : public StateTest {
+protected:
+    CostEditing() { fields = CostFieldsFromCost(state.Cost); }
+    std::string& Text(const char* control) { return fields.text[CostFieldIndex(control)]; }
+    CostFields fields;
+};
+
+TEST_F(CostEditing, ZeroAndEmptyAreValid)
+{
+    Text("txtHeaderCost") = "0";
+    Text("txtStrapCost") = "";
+    EXPECT_FALSE(ValidateCost(state, fields).has_value());
+    EXPECT_EQ(CostFromFields(fields, state.Cost).StrapCost, 0);
+}
+
+TEST_F(CostEditing, FirstNegativeFieldOnly)
+{
+    Text("txtBitCost") = "-1";
+    Text("txtWeeksYear") = "-5";
+    box.Answer(MsgResult::OK);
+    const auto failed = ValidateCost(state, fields);
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_EQ(*failed, CostFieldIndex("txtBitCost"));
+    EXPECT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "Invalid cost per bit");
+    EXPECT_EQ(box.Last().style, 0);
+    EXPECT_EQ(box.Last().title, "Castovin");
+}
+
+TEST_F(CostEditing, ValidationFollowsTheTableOrder)
+{
+    // The second production run comes after the machine ownership fields.
+    Text("txtAdvanceRate") = "-4";
+    Text("txtYearsDepr") = "-1";
+    box.Answer(MsgResult::OK);
+    EXPECT_EQ(*ValidateCost(state, fields), CostFieldIndex("txtYearsDepr"));
+    EXPECT_EQ(box.Last().text, "Invalid number of depreciation years");
+}
+
+TEST(CalculatedProduction, AdvanceAndCleanProduction)
+{
+    EXPECT_EQ(CalculatedAdvanceText("300", "4", "4"), "300");
+    EXPECT_EQ(CalculatedAdvanceText("300", "4", "1.2"), "1000");
+    EXPECT_EQ(CalculatedProductionText("1000", "4"), "4000");
+    EXPECT_FALSE(CalculatedAdvanceText("300", "4", "").has_value());
+    EXPECT_FALSE(CalculatedAdvanceText("300", "4", "-2").has_value());
+    EXPECT_EQ(CalculatedProductionText("", "4"), "0");
+}
+
+TEST_F(CostEditing, SwitchesAndValuesCommitted)
+{
+    Text("txtBoltCost") = "3.25";
+    fields.useCalculatedAdvance = false;
+    const CostRecord cost = CostFromFields(fields, state.Cost);
+    EXPECT_EQ(cost.BoltCost, 3.25f);
+    EXPECT_EQ(cost.UseCalculatedAdvance, 0);
+    EXPECT_EQ(cost.UseCalculatedProduction, 1);
+    EXPECT_EQ(std::string(CostFieldTable()[17].label), "Advance per shift ");
+}
+
+}  // namespace
+}  // namespace castovin

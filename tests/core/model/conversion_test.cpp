@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "model/conversion.h"
+#include "test_state.h"
+
+namespace castovin {
+namespace {
+
+using test::StateTest;
+
+class Conversion : public StateTest {
+protected:
+    void Convert(int16_t target)
+    {
+        state.ConvertTarget = target;
+        ASSERT_TRUE(ConvertProject(state));
+    }
+};
+
+TEST_F(Conversion, EnglishDefaultsToMetric)
+{
+    state.ProjectFilePath = "/data/projects/mine.vlb";
+    state.ProjectSaved = FlagTrue;
+    Convert(Metric);
+    const SupportRecord& s0 = state.Support[0];
+    EXPECT_FLOAT_EQ(s0.DepthofCover, 121.92f);
+    EXPECT_FLOAT_EQ(s0.ActualInterSpan, 9.144f);
+    EXPECT_FLOAT_EQ(s0.EntryWidth, 6.096f);
+    EXPECT_FLOAT_EQ(s0.ActualBoltLength, 1.8288f);
+    EXPECT_FLOAT_EQ(s0.RowSpacing, 1.2192f);
+    EXPECT_FLOAT_EQ(s0.BoltDiameter, 19.05f);
+    EXPECT_NEAR(s0.BoltGrade, 517.1068, 1e-3);
+    EXPECT_NEAR(s0.UnitWeight, 25.4465, 1e-3);
+    EXPECT_NEAR(state.Support[1].CableBoltCapacity, 0.26689, 1e-5);
+    EXPECT_EQ(state.ProjectFilePath, "Metric_mine.vlb");
+    EXPECT_EQ(state.UnitSystem, Metric);
+    EXPECT_EQ(state.ProjectSaved, FlagFalse);
+    // Counts and the cost record keep their numbers.
+    EXPECT_EQ(s0.CMRR, 45);
+    EXPECT_EQ(s0.BoltsPerRow, 4);
+    EXPECT_EQ(state.Support[1].BoltsPerIntersection, 12);
+    EXPECT_EQ(state.Cost.CostRowSpacing, 4);
+}
+
+TEST_F(Conversion, ThereAndBack)
+{
+    state.ProjectFilePath = "/data/mine.vlb";
+    const auto before = state.Support;
+    Convert(Metric);
+    Convert(English);
+    EXPECT_EQ(state.ProjectFilePath, "English_Metric_mine.vlb");
+    EXPECT_EQ(state.UnitSystem, English);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_NEAR(state.Support[i].DepthofCover, before[i].DepthofCover, 1e-3);
+        EXPECT_NEAR(state.Support[i].ActualBoltLength, before[i].ActualBoltLength, 1e-5);
+        EXPECT_NEAR(state.Support[i].BoltDiameter, before[i].BoltDiameter, 1e-6);
+        EXPECT_NEAR(state.Support[i].BoltGrade, before[i].BoltGrade, 1e-4);
+        EXPECT_NEAR(state.Support[i].RowSpacing, before[i].RowSpacing, 1e-5);
+        EXPECT_NEAR(state.Support[i].CableBoltCapacity, before[i].CableBoltCapacity, 1e-4);
+    }
+    EXPECT_NEAR(state.Support[0].UnitWeight, 162, 1e-3);
+}
+
+TEST_F(Conversion, NameWithoutFolder)
+{
+    state.ProjectFilePath = "mine.vlb";
+    Convert(Metric);
+    EXPECT_EQ(state.ProjectFilePath, "Metric_mine.vlb");
+}
+
+}  // namespace
+}  // namespace castovin

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "model/report_assembly.h"
+#include "test_state.h"
+#include "test_text.h"
+
+namespace castovin {
+namespace {
+
+using test::StateTest;
+
+using test::Contains;
+using test::Head;
+
+class Listing : public StateTest {
+protected:
+    const std::string& Support()
+    {
+        LoadOutBuf0(state, false, false, false);
+        return state.OutputBuffer[0];
+    }
+    const std::string& CostOnly()
+    {
+        LoadOutBuf0(state, true, false, false);
+        return state.OutputBuffer[0];
+    }
+};
+
+TEST_F(Listing, HeaderAndUnitsLine)
+{
+    state.ProjectFilePath = "/data/mine.vlb";
+    const std::string head =
+        "VELB module build: 2.5.02\r\nProject File: /data/mine.vlb\r\n\r\nInput Units:  (ft) (psi)\r\n\r\n"
+        "[PROJECT TITLE]\r\n";
+    EXPECT_EQ(Head(Support(), head), head);
+    state.UnitSystem = Metric;
+    EXPECT_TRUE(Contains(Support(), "Input Units:  (m) (MPa)\r\n\r\n"));
+}
+
+TEST_F(Listing, WithoutHeaderStartsWithTitleAndEmptyTitleLeavesABlankLine)
+{
+    state.Settings.PrintModuleHeader = 0;
+    const std::string head = "[PROJECT TITLE]\r\n\r\n\r\n[PROJECT DESCRIPTION]\r\n\r\n\r\n[SUPPORT PARAMETERS]\r\n";
+    EXPECT_EQ(Head(Support(), head), head);
+}
+
+TEST_F(Listing, ProjectFileLineWrapsOnlyInTheSupportListing)
+{
+    const std::string folder = "/home/engineer/mine projects/north district/panel 3/";
+    state.ProjectFilePath = folder + "entries.vlb";
+    EXPECT_TRUE(Contains(Support(), "Project File: /home/engineer/mine projects/north district/panel\r\n"
+                                    "3/entries.vlb\r\n\r\nInput Units:"));
+    EXPECT_TRUE(Contains(CostOnly(), "Project File: " + folder + "entries.vlb\r\nInput Units:"));
+}
+
+TEST_F(Listing, OneSystemListsNothingOfTheSecond)
+{
+    state.Support[1].BoltGrade = 99;
+    const std::string& text = Support();
+    EXPECT_FALSE(Contains(text, "[Second Bolt System Parameters]"));
+    EXPECT_FALSE(Contains(text, "99"));
+}
+
+TEST_F(Listing, CableBoltsAtIntersectionsListThreeValues)
+{
+    state.Support[0].NumberOfSystems = 2;
+    state.Support[0].SecondSystemType = 1;
+    state.Support[0].SecondSystemLocation = 1;
+    EXPECT_TRUE(Contains(Support(), "[SUPPORT (BOLT) SYSTEM #2]\r\n"
+                                    "Actual Bolt Length................................6 (ft)\r\n"
+                                    "Cable Bolt Capacity...............................30 (tons)\r\n"
+                                    "Number of Bolts per Intersection..................12\r\n\r\n"
+                                    "[GEOLOGY PARAMETERS]"));
+}
+
+TEST_F(Listing, FractionalBoltsPerRowIsListedAsTyped)
+{
+    state.Support[0].BoltsPerRow = 4.5f;
+    EXPECT_TRUE(Contains(Support(), "Number of Bolts per Row...........................4.5\r\n"));
+}
+
+TEST_F(Listing, DescriptionIsNormalisedInPlace)
+{
+    state.ProjectDescription = "first\r\n\r\nsecond\r\n";
+    EXPECT_TRUE(Contains(Support(), "[PROJECT DESCRIPTION]\r\nfirst\r\nsecond\r\n\r\n[SUPPORT PARAMETERS]"));
+    EXPECT_EQ(state.ProjectDescription, "first\r\nsecond");
+}
+
+TEST_F(Listing, SwitchLinesAlwaysSayTrue)
+{
+    state.Cost.UseCalculatedAdvance = 0;
+    state.Cost.UseCalculatedProduction = 0;
+    const std::string& text = CostOnly();
+    EXPECT_TRUE(Contains(text, "Use Input value for advance per shift.............True\r\n"));
+    EXPECT_TRUE(Contains(text, "Use Input value for clean production..............True\r\n"));
+}
+
+TEST_F(Listing, CostListingAppendsAfterFiveLineEnds)
+{
+    state.Settings.PrintModuleHeader = 0;
+    LoadOutBuf0(state, false, false, false);
+    const std::string support = state.OutputBuffer[0];
+    LoadOutBuf0(state, true, true, true);
+    const std::string& all = state.OutputBuffer[0];
+    ASSERT_EQ(all.substr(0, support.size()), support);
+    EXPECT_EQ(all.substr(support.size(), 29), "\r\n\r\n\r\n\r\n\r\n[PROJECT TITLE]\r\n\r\n");
+    // Without append the cost listing replaces the page.
+    LoadOutBuf0(state, true, false, false);
+    EXPECT_EQ(state.OutputBuffer[0].substr(0, 15), "[PROJECT TITLE]");
+}
+
+}  // namespace
+}  // namespace castovin
