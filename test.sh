@@ -8,6 +8,7 @@ scripts/install-deps
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build
+scripts/check-layers
 ctest --test-dir build --output-on-failure -j2
 
 # The core once more under AddressSanitizer and UndefinedBehaviorSanitizer.

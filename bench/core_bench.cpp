@@ -3,13 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/cost_analysis.h"
-#include "model/design_analysis.h"
-#include "program/program_state.h"
-#include "model/report_assembly.h"
-#include "text/atomic_file.h"
-#include "files/lifecycle.h"
 #include "files/project_file.h"
+#include "program/output_commands.h"
+#include "program/program_state.h"
+#include "program/startup.h"
+#include "text/atomic_file.h"
 #include "text/unicode.h"
 
 namespace castovin {
@@ -20,11 +18,12 @@ struct Fixture {
     ProgramState state{box};
     Fixture()
     {
-        InitialiseModel(state, "castovin");
-        state.Settings.DisplayHistoryWin = 0;
-        FileNew(state, true, true);
+        StartupOptions options;
+        options.executablePath = "castovin";
+        options.detached = true;
+        StartProgram(state, options);
         state.ProjectFilePath = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
-        FileOpen(state);
+        FileOpen(state.project(), state.environment(), state.messenger());
     }
 };
 
@@ -32,11 +31,9 @@ void DesignCheckWithReport(benchmark::State& bench)
 {
     Fixture f;
     for (auto _ : bench) {
-        FillWorkCopies(f.state);
-        DesignAnalysis(f.state);
-        LoadOutBuf0(f.state, false, false, false);
-        benchmark::DoNotOptimize(f.state.OutputBuffer[0].data());
-        benchmark::DoNotOptimize(f.state.OutputBuffer[1].data());
+        const ReportPages pages = BuildReport(f.state, f.state.Support, f.state.Cost, ReportType::Design, true);
+        benchmark::DoNotOptimize(pages.listing.data());
+        benchmark::DoNotOptimize(pages.results.data());
     }
 }
 BENCHMARK(DesignCheckWithReport);
@@ -45,10 +42,8 @@ void CostCheckWithReport(benchmark::State& bench)
 {
     Fixture f;
     for (auto _ : bench) {
-        FillWorkCopies(f.state);
-        CostAnalysis(f.state);
-        LoadOutBuf0(f.state, true, false, false);
-        benchmark::DoNotOptimize(f.state.OutputBuffer[1].data());
+        const ReportPages pages = BuildReport(f.state, f.state.Support, f.state.Cost, ReportType::Cost, true);
+        benchmark::DoNotOptimize(pages.results.data());
     }
 }
 BENCHMARK(CostCheckWithReport);
@@ -57,7 +52,7 @@ void ProjectFileRead(benchmark::State& bench)
 {
     const std::string text = DecodeFileText(ReadWholeFile(CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb"));
     for (auto _ : bench) {
-        ProjectFileData data;
+        Project data;
         benchmark::DoNotOptimize(ParseProjectFile(text, "cable-bolts-intersections.vlb", data));
         benchmark::DoNotOptimize(data.Cost.WeeksPerYear);
     }
@@ -69,7 +64,7 @@ void ProjectFileOpenFromDisk(benchmark::State& bench)
     Fixture f;
     for (auto _ : bench) {
         f.state.ProjectFilePath = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
-        benchmark::DoNotOptimize(FileOpen(f.state));
+        benchmark::DoNotOptimize(FileOpen(f.state.project(), f.state.environment(), f.state.messenger()));
     }
 }
 BENCHMARK(ProjectFileOpenFromDisk);

@@ -2,22 +2,20 @@
 
 #include <ostream>
 
-#include "model/conversion.h"
-#include "model/cost_analysis.h"
-#include "model/curves.h"
-#include "model/design_analysis.h"
-#include "program/program_state.h"
-#include "model/report_assembly.h"
-#include "text/atomic_file.h"
-#include "xlsx/curve_export.h"
-#include "files/lifecycle.h"
+#include "editing/validation.h"
 #include "files/project_file.h"
+#include "model/conversion.h"
+#include "model/curves.h"
+#include "program/output_commands.h"
+#include "program/program_state.h"
+#include "program/startup.h"
+#include "text/atomic_file.h"
 #include "text/number_format.h"
 #include "text/paths.h"
 #include "text/runtime_error.h"
 #include "text/text_format.h"
-#include "editing/validation.h"
 #include "tools/unit_calculator.h"
+#include "xlsx/curve_export.h"
 
 namespace castovin {
 
@@ -116,48 +114,38 @@ Command ParseCommand(const std::vector<std::string>& args)
 // A fresh program state, as the program has it before it opens a file.
 void Prepare(ProgramState& state, const Command& c)
 {
-    InitialiseModel(state, kProgram);
-    state.Settings.DisplayHistoryWin = 0;
+    StartupOptions options;
+    options.executablePath = kProgram;
+    options.detached = true;
+    options.defaultUnits = c.metric ? Metric : English;
+    StartProgram(state, options);
     state.Settings.PrintModuleHeader = c.noHeader ? 0 : 1;
-    state.Settings.DefaultUnits = c.metric ? Metric : English;
-    FileNew(state, true, true);
 }
 
 void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std::string& file)
 {
     state.ProjectFilePath = file;
-    if (!FileOpen(state))
+    if (!FileOpen(state.project(), state.environment(), state.messenger()))
         throw RuntimeError(err::BadFileName,
                            box.Messages().empty() ? std::string("Invalid file format") : box.Messages().back().text);
 }
 
-void Report(ProgramState& state, const Command& c, std::ostream& out)
+void Report(const Project& project, const Command& c, std::ostream& out)
 {
-    if (c.name == "design") {
-        FillWorkCopies(state);
-        DesignAnalysis(state);
-        LoadOutBuf0(state, false, false, false);
-        out << state.OutputBuffer[0] << state.OutputBuffer[1];
-    } else if (c.name == "cost") {
-        FillWorkCopies(state);
-        CostAnalysis(state);
-        LoadOutBuf0(state, true, false, false);
-        out << state.OutputBuffer[0] << state.OutputBuffer[1];
-    } else {
-        LoadOutBuf0(state, false, false, false);
-        LoadOutBuf0(state, true, true, true);
-        out << state.OutputBuffer[0];
-    }
+    const ReportType type = c.name == "design" ? ReportType::Design
+                            : c.name == "cost" ? ReportType::Cost
+                                               : ReportType::Listing;
+    const ReportPages pages = BuildReport(project, project.Support, project.Cost, type, !c.noHeader);
+    out << pages.listing << pages.results;
 }
 
 void Convert(ProgramState& state, const Command& c, std::ostream& out)
 {
     const std::string& file = c.args[0];
-    state.ConvertTarget = state.UnitSystem == Metric ? English : Metric;
-    ConvertProject(state);
+    ConvertProject(state.project(), state.UnitSystem == Metric ? English : Metric, state.messenger());
     // The converted project is named without a folder; it goes beside FILE.
     state.ProjectFilePath = c.output.empty() ? FolderPart(file) + state.ProjectFilePath : c.output;
-    FileSave(state);
+    FileSave(state.project(), state.messenger());
     out << state.ProjectFilePath << "\n";
 }
 
@@ -181,8 +169,7 @@ bool EndsWith(const std::string& text, const std::string& end)
 
 void Curve(ProgramState& state, const Command& c, std::ostream& out)
 {
-    ComputeCurve(state, GraphIndexOf(c.args[1]));
-    const std::vector<CurvePoint> points(state.CurveData.begin(), state.CurveData.begin() + state.CurvePointCount);
+    const std::vector<CurvePoint> points = ComputeCurve(state.Support[0], state.UnitSystem, GraphIndexOf(c.args[1]), state.messenger());
     if (c.output.empty())
         out << CurveCsv(points);
     else if (EndsWith(c.output, ".xlsx"))
@@ -240,7 +227,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         Prepare(state, c);
         if (c.name == "new") {
             state.ProjectFilePath = c.args[0];
-            FileSave(state);
+            FileSave(state.project(), state.messenger());
             return CliOk;
         }
         OpenProject(state, box, c.args[0]);

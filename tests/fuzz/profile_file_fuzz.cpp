@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     ProgramState state(box);
     state.DataFolder = "/nonexistent-castovin-fuzz/";
     state.Settings.DisplayHistoryWin = 0;
-    LoadSettingsFrom(state, ini);
+    LoadSettingsFrom(state.environment(), state.messenger(), ini);
     const SettingsRecord& s = state.Settings;
     Check(s.MaxDisplaySize >= 4096 && s.MaxDisplaySize <= 16384);
     Check(s.DisplayFontSize >= 7 && s.DisplayFontSize <= 24);

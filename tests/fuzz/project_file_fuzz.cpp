@@ -14,7 +14,7 @@ using namespace castovin;
 
 namespace {
 
-bool Read(std::string_view text, ProjectFileData& data)
+bool Read(std::string_view text, Project& data)
 {
     try {
         return ParseProjectFile(text, "fuzz.vlb", data) == ParseOutcome::Read;
@@ -23,7 +23,7 @@ bool Read(std::string_view text, ProjectFileData& data)
     }
 }
 
-std::string Written(ProjectFileData data)
+std::string Written(Project data)
 {
     NormaliseDescription(data.ProjectDescription);
     return ProjectFileText(data);
@@ -34,15 +34,15 @@ std::string Written(ProjectFileData data)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     const std::string text = DecodeFileText(std::string_view(reinterpret_cast<const char*>(bytes), size));
-    ProjectFileData first;
+    Project first;
     if (!Read(text, first))
         return 0;
     const std::string once = Written(first);
-    ProjectFileData second;
+    Project second;
     if (!Read(once, second))
         std::abort();  // the reader refuses what the writer wrote
     const std::string twice = Written(second);
-    ProjectFileData third;
+    Project third;
     if (!Read(twice, third) || Written(third) != twice)
         std::abort();  // writing is not stable
     return 0;

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "program/program_state.h"
-#include "files/lifecycle.h"
+#include "program/startup.h"
 #include "scripted_message_box.h"
 
 namespace castovin::test {
@@ -45,11 +45,12 @@ class StateTest : public ::testing::Test {
 protected:
     StateTest() : state(box)
     {
-        InitialiseModel(state, "/opt/castovin/castovin");
-        FillCategoryPrefixes(state.MsgCategory);
-        state.Settings.DisplayHistoryWin = 1;
-        state.Settings.MaxDisplaySize = 16384;
-        FileNew(state, true, true);
+        StartupOptions options;
+        options.executablePath = "/opt/castovin/castovin";
+        options.appFolder = "/opt/castovin/";
+        options.detached = true;
+        options.keepHistory = true;
+        StartProgram(state, options);
     }
     void TearDown() override { EXPECT_TRUE(box.ScriptUsedUp()) << "scripted answers left over"; }
 

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "program/program_state.h"
+#include "config/environment.h"
 #include "text/paths.h"
 
 namespace castovin {
@@ -105,9 +105,9 @@ std::optional<std::string> DocumentsFolder(const UserEnvironment& env)
     return std::nullopt;
 }
 
-void CreateUserFolders(ProgramState& state, const UserEnvironment& env)
+void CreateUserFolders(Environment& state, const UserEnvironment& user)
 {
-    const std::optional<std::string> documents = DocumentsFolder(env);
+    const std::optional<std::string> documents = DocumentsFolder(user);
     if (!documents) {
         state.DataFolder = state.AppFolder;
         state.TempFolder = state.AppFolder;

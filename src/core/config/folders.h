@@ -9,7 +9,7 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Environment;
 
 inline constexpr const char* UserFolderName = "MyTELVOR";
 
@@ -35,7 +35,7 @@ std::optional<std::string> DocumentsFolder(const UserEnvironment& env);
 
 // Sets DataFolder and TempFolder, creating them when needed; a folder that
 // cannot be had falls back to AppFolder. Needs AppFolder.
-void CreateUserFolders(ProgramState& state, const UserEnvironment& env);
+void CreateUserFolders(Environment& state, const UserEnvironment& user);
 
 bool IsFolder(const std::string& path);
 

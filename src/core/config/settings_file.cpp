@@ -8,13 +8,14 @@
 #include <variant>
 
 #include "config/profile_file.h"
-#include "program/program_state.h"
+#include "config/environment.h"
+#include "text/messages.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/paths.h"
 #include "text/runtime_error.h"
 #include "text/text_format.h"
-#include "editing/validation.h"
+#include "text/number_reading.h"
 
 namespace castovin {
 
@@ -153,22 +154,22 @@ int16_t ReadRanged(const std::string& text, int16_t low, int16_t high)
     return value ? LimitToRange(*value, low, high) : low;
 }
 
-std::string DataPathFromText(ProgramState& state, const std::string& text)
+std::string DataPathFromText(Environment& env, Messenger& messenger, const std::string& text)
 {
     if (text.empty() || text == "0")
-        return state.DataFolder;
+        return env.DataFolder;
     std::string path = TrimBlanks(text);
     if (path.empty() || path.back() != PathSeparator)
         path += PathSeparator;
-    return ValidPath(state, path, true) ? path : state.DataFolder;
+    return ValidPath(messenger, path, true) ? path : env.DataFolder;
 }
 
-void ReadKey(ProgramState& state, const ProfileFile& ini, std::string_view section, const SettingsKey& entry)
+void ReadKey(Environment& env, Messenger& messenger, const ProfileFile& ini, std::string_view section, const SettingsKey& entry)
 {
     const std::string text = ValueOrDefault(ini, section, entry.key,
                                             entry.readDefault ? std::optional<std::string_view>(entry.readDefault)
                                                              : std::nullopt);
-    const FieldRef field = entry.field(state.Settings);
+    const FieldRef field = entry.field(env.Settings);
     if (int16_t* const* whole = std::get_if<int16_t*>(&field)) {
         **whole = ReadRanged(text, entry.low, entry.high);
     } else if (float* const* size = std::get_if<float*>(&field)) {
@@ -176,11 +177,11 @@ void ReadKey(ProgramState& state, const ProfileFile& ini, std::string_view secti
     } else {
         std::string& value = *std::get<std::string*>(field);
         if (entry.key == "DataPath")
-            value = DataPathFromText(state, text);
+            value = DataPathFromText(env, messenger, text);
         else if (entry.key == "FileExtension")
             value = text == "0" ? "VLB" : text;
         else if ((entry.key == "DisplayFontName" || entry.key == "BrowseFontName") && text.empty())
-            value = state.DefaultFont;
+            value = env.DefaultFont;
         else
             value = text;
     }
@@ -195,9 +196,9 @@ std::string ValueText(const FieldRef& field)
     return *std::get<std::string*>(field);
 }
 
-void ReadFileMenu(ProgramState& state, const ProfileFile& ini)
+void ReadFileMenu(Environment& env, const ProfileFile& ini)
 {
-    SettingsRecord& s = state.Settings;
+    SettingsRecord& s = env.Settings;
     s.MaxLastFiles = ReadRanged(ValueOrDefault(ini, "FileMenu", "MaxLastFiles", std::nullopt), 0, 4);
     for (int n = 1; n <= s.MaxLastFiles; ++n) {
         RecentFile& entry = s.LastFiles[static_cast<std::size_t>(n)];
@@ -208,9 +209,9 @@ void ReadFileMenu(ProgramState& state, const ProfileFile& ini)
     }
 }
 
-void WriteFileMenu(ProgramState& state, ProfileFile& ini)
+void WriteFileMenu(Environment& env, ProfileFile& ini)
 {
-    SettingsRecord& s = state.Settings;
+    SettingsRecord& s = env.Settings;
     s.MaxLastFiles = LimitToRange(s.MaxLastFiles, 0, 4);
     ini.Write("FileMenu", "MaxLastFiles", GeneralNumber(s.MaxLastFiles));
     for (int n = 1; n <= s.MaxLastFiles; ++n) {
@@ -222,31 +223,31 @@ void WriteFileMenu(ProgramState& state, ProfileFile& ini)
     }
 }
 
-void WriteGroup(ProgramState& state, ProfileFile& ini, SettingsGroup group)
+void WriteGroup(Environment& env, ProfileFile& ini, SettingsGroup group)
 {
     if (group == SettingsGroup::FileMenu) {
-        WriteFileMenu(state, ini);
+        WriteFileMenu(env, ini);
         return;
     }
     const char* section = SectionOf(group);
     for (const SettingsKey& entry : Keys(group))
-        ini.Write(section, entry.key, ValueText(entry.field(state.Settings)));
+        ini.Write(section, entry.key, ValueText(entry.field(env.Settings)));
 }
 
-void ReadGroup(ProgramState& state, const ProfileFile& ini, SettingsGroup group)
+void ReadGroup(Environment& env, Messenger& messenger, const ProfileFile& ini, SettingsGroup group)
 {
     if (group == SettingsGroup::FileMenu) {
-        ReadFileMenu(state, ini);
+        ReadFileMenu(env, ini);
         return;
     }
     const char* section = SectionOf(group);
     for (const SettingsKey& entry : Keys(group))
-        ReadKey(state, ini, section, entry);
+        ReadKey(env, messenger, ini, section, entry);
 }
 
-void WriteDefaultInputs(ProgramState& state, ProfileFile& ini)
+void WriteDefaultInputs(Environment& env, ProfileFile& ini)
 {
-    const DefaultInputsRecord& d = state.DefaultInputs;
+    const DefaultInputsRecord& d = env.DefaultInputs;
     const auto put = [&ini](const char* key, auto value) { ini.Write("VELBDefaults", key, GeneralNumber(value)); };
     put("DefaultCMRR", d.DefaultCMRR);
     put("DefaultMETDepthofCover", d.DefaultMETDepthofCover);
@@ -269,34 +270,34 @@ void WriteDefaultInputs(ProgramState& state, ProfileFile& ini)
     put("DefaultENGEntryWidth", d.DefaultENGEntryWidth);
 }
 
-void WriteBoltGrades(ProgramState& state, ProfileFile& ini)
+void WriteBoltGrades(Environment& env, ProfileFile& ini)
 {
     static constexpr const char* kIndexKeys[BoltGradeListCount] = {
         "DefaultBoltGradeIndexENG1", "DefaultBoltGradeIndexENG2", "DefaultBoltGradeIndexMET1",
         "DefaultBoltGradeIndexMET2"};
     for (std::size_t k = 0; k < BoltGradeListCount; ++k)
-        ini.Write("VELBBoltGrade", kIndexKeys[k], GeneralNumber(state.BoltGradeLast[k]));
+        ini.Write("VELBBoltGrade", kIndexKeys[k], GeneralNumber(env.BoltGradeLast[k]));
     for (std::size_t k = 0; k < BoltGradeListCount; ++k) {
-        const int last = std::min<int>(state.BoltGradeLast[k], static_cast<int>(BoltGradeListSize) - 1);
+        const int last = std::min<int>(env.BoltGradeLast[k], static_cast<int>(BoltGradeListSize) - 1);
         for (int i = 0; i <= last; ++i)
             ini.Write("VELBBoltGrade", "DefaultBoltGradeArray" + std::to_string(i) + "_" + std::to_string(k),
-                      GeneralNumber(state.BoltGradeList[k][static_cast<std::size_t>(i)]));
+                      GeneralNumber(env.BoltGradeList[k][static_cast<std::size_t>(i)]));
     }
 }
 
 // The whole default file: version, every settings group, default inputs and
 // bolt grades.
-ProfileFile DefaultSettingsFile(ProgramState& state)
+ProfileFile DefaultSettingsFile(Environment& env, Messenger& messenger)
 {
     ProfileFile ini;
-    state.Settings.INIFileVersion = SettingsFileVersionTag;
-    ini.Write(kVersionSection, kVersionKey, state.Settings.INIFileVersion);
-    AppendHistory(state, "Saving default settings to file: " + state.SettingsFilePath);
+    env.Settings.INIFileVersion = SettingsFileVersionTag;
+    ini.Write(kVersionSection, kVersionKey, env.Settings.INIFileVersion);
+    AppendHistory(messenger, "Saving default settings to file: " + env.SettingsFilePath);
     for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
                             SettingsGroup::Graph, SettingsGroup::VELBOptions})
-        WriteGroup(state, ini, g);
-    WriteDefaultInputs(state, ini);
-    WriteBoltGrades(state, ini);
+        WriteGroup(env, ini, g);
+    WriteDefaultInputs(env, ini);
+    WriteBoltGrades(env, ini);
     return ini;
 }
 
@@ -333,64 +334,59 @@ bool WriteIniString(const std::string& file, std::string_view section, std::stri
     return ini.Save(file);
 }
 
-void ReadIniFileVersion(ProgramState& state)
+void ReadIniFileVersion(Environment& env)
 {
-    state.Settings.INIFileVersion = ReadIniString(state.SettingsFilePath, kVersionSection, kVersionKey);
+    env.Settings.INIFileVersion = ReadIniString(env.SettingsFilePath, kVersionSection, kVersionKey);
 }
 
-void WriteIniFileVersion(ProgramState& state)
+void CheckSettingsFile(Environment& env, Messenger& messenger)
 {
-    WriteIniString(state.SettingsFilePath, kVersionSection, kVersionKey, state.Settings.INIFileVersion);
-}
-
-void CheckSettingsFile(ProgramState& state)
-{
-    state.SettingsFilePath = state.DataFolder + SettingsFileName;
+    env.SettingsFilePath = env.DataFolder + SettingsFileName;
     bool current = false;
-    if (FileExists(state.SettingsFilePath)) {
-        ReadIniFileVersion(state);
-        current = state.Settings.INIFileVersion == SettingsFileVersionTag;
+    if (FileExists(env.SettingsFilePath)) {
+        ReadIniFileVersion(env);
+        current = env.Settings.INIFileVersion == SettingsFileVersionTag;
         if (!current)
-            ::unlink(state.SettingsFilePath.c_str());
+            ::unlink(env.SettingsFilePath.c_str());
     }
     if (!current)
-        DefaultSettingsFile(state).Save(state.SettingsFilePath);
-    LoadSettings(state);
+        DefaultSettingsFile(env, messenger).Save(env.SettingsFilePath);
+    LoadSettings(env, messenger);
 }
 
-void LoadSettings(ProgramState& state)
+void LoadSettings(Environment& env, Messenger& messenger)
 {
-    LoadSettingsFrom(state, ProfileFile::Load(state.SettingsFilePath));
+    LoadSettingsFrom(env, messenger, ProfileFile::Load(env.SettingsFilePath));
 }
 
-void LoadSettingsFrom(ProgramState& state, const ProfileFile& ini)
+void LoadSettingsFrom(Environment& env, Messenger& messenger, const ProfileFile& ini)
 {
     for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
                             SettingsGroup::Graph, SettingsGroup::VELBOptions})
-        ReadGroup(state, ini, g);
+        ReadGroup(env, messenger, ini, g);
 }
 
-void SaveSettings(ProgramState& state, SettingsGroup group)
+void SaveSettings(Environment& env, Messenger& messenger, SettingsGroup group)
 {
-    AppendHistory(state, "Saving default settings to file: " + state.SettingsFilePath);
-    ProfileFile ini = ProfileFile::Load(state.SettingsFilePath);
+    AppendHistory(messenger, "Saving default settings to file: " + env.SettingsFilePath);
+    ProfileFile ini = ProfileFile::Load(env.SettingsFilePath);
     for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
                             SettingsGroup::Graph, SettingsGroup::VELBOptions})
         if (group == SettingsGroup::All || group == g)
-            WriteGroup(state, ini, g);
-    ini.Save(state.SettingsFilePath);
+            WriteGroup(env, ini, g);
+    ini.Save(env.SettingsFilePath);
 }
 
-void SaveDefaultInputs(ProgramState& state, SettingsGroup group)
+void SaveDefaultInputs(Environment& env, SettingsGroup group)
 {
-    ProfileFile ini = ProfileFile::Load(state.SettingsFilePath);
+    ProfileFile ini = ProfileFile::Load(env.SettingsFilePath);
     if (group == SettingsGroup::VELBDefaults)
-        WriteDefaultInputs(state, ini);
+        WriteDefaultInputs(env, ini);
     else if (group == SettingsGroup::VELBBoltGrade)
-        WriteBoltGrades(state, ini);
+        WriteBoltGrades(env, ini);
     else
         return;
-    ini.Save(state.SettingsFilePath);
+    ini.Save(env.SettingsFilePath);
 }
 
 }  // namespace castovin

@@ -12,7 +12,8 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Environment;
+struct Messenger;
 
 inline constexpr const char* SettingsFileName = "VELB.INI";
 
@@ -27,26 +28,25 @@ std::string ReadIniString(const std::string& file, std::string_view section, std
 // Writes one value; false when the file could not be written.
 bool WriteIniString(const std::string& file, std::string_view section, std::string_view key, std::string_view value);
 
-void ReadIniFileVersion(ProgramState& state);
-void WriteIniFileVersion(ProgramState& state);
+void ReadIniFileVersion(Environment& env);
 
 // Start-up: SettingsFilePath := DataFolder + "VELB.INI"; a missing file, or
 // one whose version is not "050817", is (re)written with the built-in values;
 // then LoadSettings.
-void CheckSettingsFile(ProgramState& state);
+void CheckSettingsFile(Environment& env, Messenger& messenger);
 
 // Reads groups Settings, FileMenu, TextBrowse, Graph and VELBOptions.
-void LoadSettings(ProgramState& state);
+void LoadSettings(Environment& env, Messenger& messenger);
 
 class ProfileFile;
 // The same from a profile already in memory.
-void LoadSettingsFrom(ProgramState& state, const ProfileFile& ini);
+void LoadSettingsFrom(Environment& env, Messenger& messenger, const ProfileFile& ini);
 
 // Logs "Saving default settings to file: " and writes group 2..6, or all of
 // them for code 1.
-void SaveSettings(ProgramState& state, SettingsGroup group);
+void SaveSettings(Environment& env, Messenger& messenger, SettingsGroup group);
 
 // Writes [VELBDefaults] (code 10) or [VELBBoltGrade] (code 11).
-void SaveDefaultInputs(ProgramState& state, SettingsGroup group);
+void SaveDefaultInputs(Environment& env, SettingsGroup group);
 
 }  // namespace castovin

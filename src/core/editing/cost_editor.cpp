@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "program/program_state.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
@@ -13,19 +12,12 @@ namespace castovin {
 
 namespace {
 
-constexpr double kFloatMax = std::numeric_limits<float>::max();
 
 // A field by the lenient rule; beyond the float range it is not usable.
 std::optional<double> Read(const std::string& text)
 {
-    try {
-        const double v = LeadingNumber(text);
-        if (std::fabs(v) > kFloatMax)
-            return std::nullopt;
-        return v;
-    } catch (const RuntimeError&) {
-        return std::nullopt;
-    }
+    const double v = FieldValue(text);
+    return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }
 
 std::optional<std::string> Shown(double value)
@@ -116,13 +108,13 @@ std::optional<std::string> CalculatedProductionText(const std::string& advance, 
     return Shown(Read(advance).value_or(0) * Read(advanceRate).value_or(0));
 }
 
-std::optional<std::size_t> ValidateCost(ProgramState& state, const CostFields& fields)
+std::optional<std::size_t> ValidateCost(Messenger& messenger, const CostFields& fields)
 {
     const auto& table = CostFieldTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
         const std::optional<double> value = Read(fields.text[i]);
         if (!value || *value < 0) {
-            ShowMessage(state, table[i].negativeMessage, MsgStyle::OK);
+            ShowMessage(messenger, table[i].negativeMessage, MsgStyle::OK);
             return i;
         }
     }

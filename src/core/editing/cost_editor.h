@@ -11,7 +11,7 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Messenger;
 
 inline constexpr std::size_t CostFieldCount = 22;
 
@@ -51,7 +51,7 @@ std::optional<std::string> CalculatedProductionText(const std::string& advance, 
 
 // The first negative field shows its message (default title) and returns
 // its index; nullopt when every field is valid.
-std::optional<std::size_t> ValidateCost(ProgramState& state, const CostFields& fields);
+std::optional<std::size_t> ValidateCost(Messenger& messenger, const CostFields& fields);
 
 CostRecord CostFromFields(const CostFields& fields, const CostRecord& base);
 

@@ -4,7 +4,8 @@
 #include <limits>
 
 #include "config/settings_file.h"
-#include "program/program_state.h"
+#include "config/environment.h"
+#include "text/messages.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
@@ -15,16 +16,6 @@ namespace castovin {
 
 namespace {
 
-double Read(const std::string& text)
-{
-    try {
-        const double v = LeadingNumber(text);
-        return std::fabs(v) > std::numeric_limits<float>::max() ? std::copysign(INFINITY, v) : v;
-    } catch (const RuntimeError&) {
-        return INFINITY;
-    }
-}
-
 bool Positive(double v)
 {
     return v > 0 && std::isfinite(v);
@@ -32,31 +23,31 @@ bool Positive(double v)
 
 float Real(const std::string& text, float fallback)
 {
-    const double v = Read(text);
+    const double v = FieldValue(text);
     return std::isfinite(v) ? static_cast<float>(v) : fallback;
 }
 
 int16_t Whole(const std::string& text, int16_t fallback)
 {
-    const double v = std::nearbyint(Read(text));
+    const double v = std::nearbyint(FieldValue(text));
     return (v >= -32768 && v <= 32767) ? static_cast<int16_t>(v) : fallback;
 }
 
 }  // namespace
 
-std::vector<std::string> BoltGradeEntries(const ProgramState& state, std::size_t list)
+std::vector<std::string> BoltGradeEntries(const Environment& env, std::size_t list)
 {
     std::vector<std::string> entries;
-    const int last = std::min<int>(state.BoltGradeLast[list], static_cast<int>(BoltGradeListSize) - 1);
+    const int last = std::min<int>(env.BoltGradeLast[list], static_cast<int>(BoltGradeListSize) - 1);
     for (int i = 0; i <= last; ++i)
-        entries.push_back(GeneralNumber(state.BoltGradeList[list][static_cast<std::size_t>(i)]));
+        entries.push_back(GeneralNumber(env.BoltGradeList[list][static_cast<std::size_t>(i)]));
     return entries;
 }
 
-OptionsFields OptionsFieldsFromState(const ProgramState& state)
+OptionsFields OptionsFieldsFromState(const Environment& env)
 {
-    const SettingsRecord& s = state.Settings;
-    const DefaultInputsRecord& d = state.DefaultInputs;
+    const SettingsRecord& s = env.Settings;
+    const DefaultInputsRecord& d = env.DefaultInputs;
     OptionsFields f;
     f.loadInputForm = s.ShowInputScreenOnLoad == 1;
     f.viewChildWindow = s.ViewChildWindow == 1;
@@ -86,16 +77,16 @@ OptionsFields OptionsFieldsFromState(const ProgramState& state)
     e.EntryWidth = GeneralNumber(d.DefaultENGEntryWidth);
     m.EntryWidth = GeneralNumber(d.DefaultMETEntryWidth);
     for (std::size_t k = 0; k < BoltGradeListCount; ++k)
-        f.gradeLists[k] = BoltGradeEntries(state, k);
+        f.gradeLists[k] = BoltGradeEntries(env, k);
     return f;
 }
 
-OptionsValidation CheckOptions(ProgramState& state, const OptionsFields& f)
+OptionsValidation CheckOptions(Messenger& messenger, const OptionsFields& f)
 {
     const DefaultInputFields& e = f.page[0];
     const DefaultInputFields& m = f.page[1];
-    const double CMRR = Read(e.CMRR);
-    const double SF = Read(e.StabilityFactor);
+    const double CMRR = FieldValue(e.CMRR);
+    const double SF = FieldValue(e.StabilityFactor);
     struct Check {
         bool failed;
         const char* message;
@@ -104,52 +95,52 @@ OptionsValidation CheckOptions(ProgramState& state, const OptionsFields& f)
     };
     const Check checks[] = {
         {!Positive(SF), "Invalid stability factor", 2, "txtStabilityFactor_1"},
-        {!Positive(Read(e.ActualBoltLength)), "Invalid actual bolt length", 1, "txtActualBoltLength_0"},
-        {!Positive(Read(m.ActualBoltLength)), "Invalid actual bolt length", 2, "txtActualBoltLength_1"},
-        {!Positive(Read(e.BoltDiameter)), "Invalid bolt diameter", 1, "txtBoltDiameter_0"},
-        {!Positive(Read(m.BoltDiameter)), "Invalid bolt diameter", 2, "txtBoltDiameter_1"},
-        {!Positive(Read(e.BoltGrade)), "Invalid bolt grade", 1, "txtBoltGrade_0"},
-        {!Positive(Read(m.BoltGrade)), "Invalid bolt grade", 2, "txtBoltGrade_1"},
-        {!Positive(Read(e.BoltsperRow)), "Invalid number of bolts per row", 1, "txtBoltsperRow_0"},
-        {!Positive(Read(e.RowSpacing)), "Invalid row spacing", 1, "txtRowSpacing_0"},
-        {!Positive(Read(m.RowSpacing)), "Invalid row spacing", 2, "txtRowSpacing_1"},
+        {!Positive(FieldValue(e.ActualBoltLength)), "Invalid actual bolt length", 1, "txtActualBoltLength_0"},
+        {!Positive(FieldValue(m.ActualBoltLength)), "Invalid actual bolt length", 2, "txtActualBoltLength_1"},
+        {!Positive(FieldValue(e.BoltDiameter)), "Invalid bolt diameter", 1, "txtBoltDiameter_0"},
+        {!Positive(FieldValue(m.BoltDiameter)), "Invalid bolt diameter", 2, "txtBoltDiameter_1"},
+        {!Positive(FieldValue(e.BoltGrade)), "Invalid bolt grade", 1, "txtBoltGrade_0"},
+        {!Positive(FieldValue(m.BoltGrade)), "Invalid bolt grade", 2, "txtBoltGrade_1"},
+        {!Positive(FieldValue(e.BoltsperRow)), "Invalid number of bolts per row", 1, "txtBoltsperRow_0"},
+        {!Positive(FieldValue(e.RowSpacing)), "Invalid row spacing", 1, "txtRowSpacing_0"},
+        {!Positive(FieldValue(m.RowSpacing)), "Invalid row spacing", 2, "txtRowSpacing_1"},
         {!(CMRR > 0 && CMRR < 100), "Invalid CMRR", 2, "txtCMRR_1"},
-        {!Positive(Read(e.DepthofCover)), "Invalid depth of cover", 1, "txtDepthofCover_0"},
-        {!Positive(Read(m.DepthofCover)), "Invalid depth of cover", 2, "txtDepthofCover_1"},
-        {!Positive(Read(e.ActualSpan)), "Invalid actual intersection span", 1, "txtActualSpan_0"},
-        {!Positive(Read(m.ActualSpan)), "Invalid actual intersection span", 2, "txtActualSpan_1"},
-        {!Positive(Read(e.EntryWidth)), "Invalid entry width", 1, "txtEntryWidth_0"},
-        {!Positive(Read(m.EntryWidth)), "Invalid entry width", 2, "txtEntryWidth_1"},
+        {!Positive(FieldValue(e.DepthofCover)), "Invalid depth of cover", 1, "txtDepthofCover_0"},
+        {!Positive(FieldValue(m.DepthofCover)), "Invalid depth of cover", 2, "txtDepthofCover_1"},
+        {!Positive(FieldValue(e.ActualSpan)), "Invalid actual intersection span", 1, "txtActualSpan_0"},
+        {!Positive(FieldValue(m.ActualSpan)), "Invalid actual intersection span", 2, "txtActualSpan_1"},
+        {!Positive(FieldValue(e.EntryWidth)), "Invalid entry width", 1, "txtEntryWidth_0"},
+        {!Positive(FieldValue(m.EntryWidth)), "Invalid entry width", 2, "txtEntryWidth_1"},
     };
     OptionsValidation result;
     for (const Check& c : checks) {
         if (!c.failed)
             continue;
-        ShowMessage(state, c.message, MsgStyle::Critical, state.MsgCategory.RangeError);
+        ShowMessage(messenger, c.message, MsgStyle::Critical, messenger.MsgCategory.RangeError);
         result = {false, c.page, c.focus};
         break;
     }
     if (CMRR > 0 && CMRR < 35 &&
-        ShowMessage(state,
+        ShowMessage(messenger,
                     "WARNING:  CMRR outside range of case history data base.  VELB may not be valid.  Accept Value ?",
-                    MsgStyle::YesNo, state.MsgCategory.RangeError) != MsgResult::Yes)
+                    MsgStyle::YesNo, messenger.MsgCategory.RangeError) != MsgResult::Yes)
         result = {false, 1, "txtCMRR_0"};
     if (SF > 0 && SF < 1 &&
-        ShowMessage(state, "WARNING:  Stability Factor is less than 1.0 VELB is probably not valid.", MsgStyle::YesNo,
-                    state.MsgCategory.RangeError) != MsgResult::Yes)
+        ShowMessage(messenger, "WARNING:  Stability Factor is less than 1.0 VELB is probably not valid.", MsgStyle::YesNo,
+                    messenger.MsgCategory.RangeError) != MsgResult::Yes)
         result = {false, 1, "txtStabilityFactor_0"};
     return result;
 }
 
-void CommitOptions(ProgramState& state, const OptionsFields& f)
+void CommitOptions(Environment& env, Messenger& messenger, const OptionsFields& f)
 {
-    SettingsRecord& s = state.Settings;
+    SettingsRecord& s = env.Settings;
     s.ShowInputScreenOnLoad = f.loadInputForm ? 1 : 0;
     s.ViewChildWindow = f.viewChildWindow ? 1 : 0;
     s.PrintModuleHeader = f.printModuleHeader ? 1 : 0;
     s.AskOfficeInstall = f.skipExportQuestion ? 1 : 0;
 
-    DefaultInputsRecord& d = state.DefaultInputs;
+    DefaultInputsRecord& d = env.DefaultInputs;
     const DefaultInputFields& e = f.page[0];
     const DefaultInputFields& m = f.page[1];
     d.DefaultCMRR = Whole(e.CMRR, d.DefaultCMRR);
@@ -176,28 +167,28 @@ void CommitOptions(ProgramState& state, const OptionsFields& f)
         const std::vector<std::string>& entries = f.gradeLists[k];
         const std::size_t count = std::min(entries.size(), BoltGradeListSize);
         for (std::size_t i = 0; i < count; ++i)
-            state.BoltGradeList[k][i] = Real(entries[i], 0);
-        state.BoltGradeLast[k] = static_cast<int16_t>(static_cast<int>(count) - 1);
+            env.BoltGradeList[k][i] = Real(entries[i], 0);
+        env.BoltGradeLast[k] = static_cast<int16_t>(static_cast<int>(count) - 1);
     }
 
-    SaveSettings(state, SettingsGroup::VELBOptions);
-    SaveDefaultInputs(state, SettingsGroup::VELBDefaults);
-    SaveDefaultInputs(state, SettingsGroup::VELBBoltGrade);
+    SaveSettings(env, messenger, SettingsGroup::VELBOptions);
+    SaveDefaultInputs(env, SettingsGroup::VELBDefaults);
+    SaveDefaultInputs(env, SettingsGroup::VELBBoltGrade);
 }
 
-bool AddBoltGrade(ProgramState& state, std::vector<std::string>& list, const std::string& text)
+bool AddBoltGrade(Messenger& messenger, std::vector<std::string>& list, const std::string& text)
 {
     if (list.size() >= BoltGradeListSize) {
-        ShowMessage(state, "Maximum entries have been reached. Please delete a value first", MsgStyle::OK);
+        ShowMessage(messenger, "Maximum entries have been reached. Please delete a value first", MsgStyle::OK);
         return false;
     }
     if (TrimBlanks(text).empty()) {
-        ShowMessage(state, "Please enter a value in the text box above.", MsgStyle::OK);
+        ShowMessage(messenger, "Please enter a value in the text box above.", MsgStyle::OK);
         return false;
     }
     for (const std::string& entry : list) {
         if (entry == text) {
-            ShowMessage(state, "Entry exists. New value not added", MsgStyle::OK);
+            ShowMessage(messenger, "Entry exists. New value not added", MsgStyle::OK);
             return false;
         }
     }
@@ -205,13 +196,13 @@ bool AddBoltGrade(ProgramState& state, std::vector<std::string>& list, const std
     return true;
 }
 
-void DeleteBoltGrades(ProgramState& state, std::vector<std::string>& list, const std::vector<bool>& selected)
+void DeleteBoltGrades(Messenger& messenger, std::vector<std::string>& list, const std::vector<bool>& selected)
 {
     std::size_t count = 0;
     for (bool s : selected)
         count += s ? 1 : 0;
     if (count != 1)
-        ShowMessage(state, "Please select a value to delete", MsgStyle::OK);
+        ShowMessage(messenger, "Please select a value to delete", MsgStyle::OK);
     std::vector<std::string> kept;
     for (std::size_t i = 0; i < list.size(); ++i)
         if (i >= selected.size() || !selected[i])
@@ -219,15 +210,15 @@ void DeleteBoltGrades(ProgramState& state, std::vector<std::string>& list, const
     list = std::move(kept);
 }
 
-std::array<std::vector<std::string>, 2> SetDefaultBoltGrades(ProgramState& state, int16_t unitSystem)
+std::array<std::vector<std::string>, 2> SetDefaultBoltGrades(Environment& env, int16_t unitSystem)
 {
     const BoltGradeLists builtIn = BuiltInBoltGradeList();
     const std::size_t first = unitSystem == Metric ? 2 : 0;
     for (std::size_t k = first; k < first + 2; ++k) {
-        state.BoltGradeList[k] = builtIn[k];
-        state.BoltGradeLast[k] = 3;
+        env.BoltGradeList[k] = builtIn[k];
+        env.BoltGradeLast[k] = 3;
     }
-    return {BoltGradeEntries(state, first), BoltGradeEntries(state, first + 1)};
+    return {BoltGradeEntries(env, first), BoltGradeEntries(env, first + 1)};
 }
 
 }  // namespace castovin

@@ -11,7 +11,8 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Environment;
+struct Messenger;
 
 // The default-input fields of one unit system's page (index 0 English,
 // 1 metric). CMRR, stability factor and bolts per row are mirrored on both.
@@ -29,7 +30,7 @@ struct OptionsFields {
     std::array<std::vector<std::string>, BoltGradeListCount> gradeLists;  // as the list boxes hold them
 };
 
-OptionsFields OptionsFieldsFromState(const ProgramState& state);
+OptionsFields OptionsFieldsFromState(const Environment& env);
 
 // Where a failed check puts the user: the tab page (1 English, 2 metric) and
 // the field's control name, such as "txtStabilityFactor_1".
@@ -39,25 +40,25 @@ struct OptionsValidation {
     std::string focus;
 };
 
-OptionsValidation CheckOptions(ProgramState& state, const OptionsFields& fields);
+OptionsValidation CheckOptions(Messenger& messenger, const OptionsFields& fields);
 
 // Takes the fields into the settings and the default inputs, rebuilds the
 // bolt-grade lists, and writes the settings file.
-void CommitOptions(ProgramState& state, const OptionsFields& fields);
+void CommitOptions(Environment& env, Messenger& messenger, const OptionsFields& fields);
 
 // Adds `text` to a list box's entries; false with its message when the list
 // is full, the text blank, or the same text already listed.
-bool AddBoltGrade(ProgramState& state, std::vector<std::string>& list, const std::string& text);
+bool AddBoltGrade(Messenger& messenger, std::vector<std::string>& list, const std::string& text);
 
 // Removes the selected entries; shows "Please select a value to delete" when
 // not exactly one is selected (and still removes what is selected).
-void DeleteBoltGrades(ProgramState& state, std::vector<std::string>& list, const std::vector<bool>& selected);
+void DeleteBoltGrades(Messenger& messenger, std::vector<std::string>& list, const std::vector<bool>& selected);
 
 // Puts the built-in lists of a unit system (both sets) into BoltGradeList at
 // once and returns them as list-box entries.
-std::array<std::vector<std::string>, 2> SetDefaultBoltGrades(ProgramState& state, int16_t unitSystem);
+std::array<std::vector<std::string>, 2> SetDefaultBoltGrades(Environment& env, int16_t unitSystem);
 
 // The entries of a bolt-grade list as the list box shows them.
-std::vector<std::string> BoltGradeEntries(const ProgramState& state, std::size_t list);
+std::vector<std::string> BoltGradeEntries(const Environment& env, std::size_t list);
 
 }  // namespace castovin

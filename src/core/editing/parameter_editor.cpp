@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "program/program_state.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
@@ -14,18 +13,6 @@ namespace castovin {
 namespace {
 
 constexpr double kFloatMax = std::numeric_limits<float>::max();
-
-// A field by the lenient rule; a number too large for the project's floats
-// reads as infinity so that it fails every check.
-double Lenient(const std::string& text)
-{
-    try {
-        const double v = LeadingNumber(text);
-        return std::fabs(v) > kFloatMax ? std::copysign(std::numeric_limits<double>::infinity(), v) : v;
-    } catch (const RuntimeError&) {
-        return std::numeric_limits<double>::infinity();
-    }
-}
 
 // True when a value is a usable positive quantity.
 bool Positive(double v)
@@ -58,17 +45,17 @@ struct Check {
 
 class Validation {
 public:
-    Validation(ProgramState& state) : m_state(state) {}
+    explicit Validation(Messenger& messenger) : m_messenger(messenger) {}
 
     void Error(const std::string& message, ParmField focus)
     {
-        ShowMessage(m_state, message, MsgStyle::Critical, m_state.MsgCategory.RangeError);
+        ShowMessage(m_messenger, message, MsgStyle::Critical, m_messenger.MsgCategory.RangeError);
         m_focus = focus;
     }
     // A Yes/No question; false (and the focus moved) on No.
     bool Accept(const std::string& question, ParmField focus)
     {
-        if (ShowMessage(m_state, question, MsgStyle::YesNo, m_state.MsgCategory.RangeError) == MsgResult::Yes)
+        if (ShowMessage(m_messenger, question, MsgStyle::YesNo, m_messenger.MsgCategory.RangeError) == MsgResult::Yes)
             return true;
         m_focus = focus;
         return false;
@@ -76,7 +63,7 @@ public:
     ParmField Focus() const { return m_focus; }
 
 private:
-    ProgramState& m_state;
+    Messenger& m_messenger;
     ParmField m_focus = ParmField::None;
 };
 
@@ -159,16 +146,16 @@ SupportLayout ApplySupportLayout(const std::string& noSupText, int systemType, i
     return layout;
 }
 
-ParmValidation ValidateParms(ProgramState& state, const ParameterFields& f)
+ParmValidation ValidateParms(Messenger& messenger, int16_t unitSystem, const ParameterFields& f)
 {
-    const int16_t u = state.UnitSystem;
-    Validation v(state);
-    const double CMRR = Lenient(f.CMRR);
-    const double unitWeight = Lenient(f.UnitWeight);
-    const double depth = Lenient(f.DepthofCover);
-    const double span = Lenient(f.ActualSpan);
-    const double width = Lenient(f.EntryWidth);
-    const double SF = Lenient(f.StabilityFactor);
+    const int16_t u = unitSystem;
+    Validation v(messenger);
+    const double CMRR = FieldValue(f.CMRR);
+    const double unitWeight = FieldValue(f.UnitWeight);
+    const double depth = FieldValue(f.DepthofCover);
+    const double span = FieldValue(f.ActualSpan);
+    const double width = FieldValue(f.EntryWidth);
+    const double SF = FieldValue(f.StabilityFactor);
 
     // First system: the first failing check only.
     const Check first[] = {
@@ -178,12 +165,12 @@ ParmValidation ValidateParms(ProgramState& state, const ParameterFields& f)
         {!Positive(span), "Invalid actual intersection span", ParmField::ActualSpan},
         {!Positive(width), "Invalid entry width", ParmField::EntryWidth},
         {!Positive(SF), "Invalid stability factor", ParmField::StabilityFactor},
-        {!BoltLengthValid(Lenient(f.ActualBoltLength[0]), u), nullptr, ParmField::ActualBoltLength0},
-        {!DiameterValid(Lenient(f.BoltDiameter[0]), u), "Invalid bolt diameter. Valid Range: max 1 in or 25 mm",
+        {!BoltLengthValid(FieldValue(f.ActualBoltLength[0]), u), nullptr, ParmField::ActualBoltLength0},
+        {!DiameterValid(FieldValue(f.BoltDiameter[0]), u), "Invalid bolt diameter. Valid Range: max 1 in or 25 mm",
          ParmField::BoltDiameter0},
         {!GradeValid(f.BoltGrade[0]), "Invalid bolt grade", ParmField::BoltGrade0},
-        {!Positive(Lenient(f.BoltsperRow[0])), "Invalid number of bolts per row", ParmField::BoltsperRow0},
-        {!Positive(Lenient(f.RowSpacing[0])), "Invalid row spacing", ParmField::RowSpacing0},
+        {!Positive(FieldValue(f.BoltsperRow[0])), "Invalid number of bolts per row", ParmField::BoltsperRow0},
+        {!Positive(FieldValue(f.RowSpacing[0])), "Invalid row spacing", ParmField::RowSpacing0},
     };
     bool firstValid = true;
     for (const Check& c : first) {
@@ -203,12 +190,12 @@ ParmValidation ValidateParms(ProgramState& state, const ParameterFields& f)
         v.Error("Invalid number of support systems", ParmField::NoSup);
     } else if (firstValid && *systems == 2) {
         const Check second[] = {
-            {!BoltLengthValid(Lenient(f.ActualBoltLength[1]), u), nullptr, ParmField::ActualBoltLength1},
-            {!DiameterValid(Lenient(f.BoltDiameter[1]), u), "Invalid bolt diameter. Valid Range: max 1in or 25 mm",
+            {!BoltLengthValid(FieldValue(f.ActualBoltLength[1]), u), nullptr, ParmField::ActualBoltLength1},
+            {!DiameterValid(FieldValue(f.BoltDiameter[1]), u), "Invalid bolt diameter. Valid Range: max 1in or 25 mm",
              ParmField::BoltDiameter1},
             {!GradeValid(f.BoltGrade[1]), "Invalid bolt grade", ParmField::BoltGrade1},
-            {!Positive(Lenient(f.BoltsperRow[1])), "Invalid number of bolts per row", ParmField::BoltsperRow1},
-            {!Positive(Lenient(f.RowSpacing[1])), "Invalid row spacing", ParmField::RowSpacing1},
+            {!Positive(FieldValue(f.BoltsperRow[1])), "Invalid number of bolts per row", ParmField::BoltsperRow1},
+            {!Positive(FieldValue(f.RowSpacing[1])), "Invalid row spacing", ParmField::RowSpacing1},
             {!WholeNumber(StrictNumber(f.BoltsInter)), "Invalid number of bolts per intersection", ParmField::BoltsInter},
             {!StrictNumber(f.CableBoltCap) || !(std::fabs(*StrictNumber(f.CableBoltCap)) <= kFloatMax),
              "Invalid cable bolt capacity", ParmField::CableBoltCap},
@@ -247,12 +234,12 @@ std::array<SupportRecord, 2> SupportFromFields(const ParameterFields& f, const s
 {
     std::array<SupportRecord, 2> out = base;
     const auto real = [](const std::string& text, float fallback) {
-        const double v = Lenient(text);
+        const double v = FieldValue(text);
         return std::isfinite(v) ? static_cast<float>(v) : fallback;
     };
     SupportRecord& s0 = out[0];
     SupportRecord& s1 = out[1];
-    s0.CMRR = WholeNumber(Lenient(f.CMRR)).value_or(base[0].CMRR);
+    s0.CMRR = WholeNumber(FieldValue(f.CMRR)).value_or(base[0].CMRR);
     s0.DepthofCover = real(f.DepthofCover, base[0].DepthofCover);
     s0.UnitWeight = real(f.UnitWeight, base[0].UnitWeight);
     s0.ActualInterSpan = real(f.ActualSpan, base[0].ActualInterSpan);

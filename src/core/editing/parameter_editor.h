@@ -13,7 +13,7 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Messenger;
 
 // The editor's fields as the user sees them: texts, and list positions for
 // the second system's type and location (-1 when nothing is chosen).
@@ -57,7 +57,7 @@ SupportLayout ApplySupportLayout(const std::string& noSupText, int systemType, i
 // Every check in its order: the first failing field of the first system,
 // the number of systems, the second system, the span and width question and
 // the two warnings. Messages and questions go through ShowMessage.
-ParmValidation ValidateParms(ProgramState& state, const ParameterFields& fields);
+ParmValidation ValidateParms(Messenger& messenger, int16_t unitSystem, const ParameterFields& fields);
 
 // The support records the fields stand for; fields the editor does not show
 // keep the values of `base`, and so does a hidden field whose text is not a

@@ -7,23 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "text/number_reading.h"
+
 namespace castovin {
 
-struct ProgramState;
-
-// The lenient leading-number rule: blanks, tabs and line feeds are ignored
-// wherever they stand; then an optional sign, digits, an optional "." with
-// digits and an optional exponent (E or D) are read up to the first other
-// character; "&H" and "&O" read a hexadecimal or octal whole number. Text
-// with no readable number gives 0 ("12abc" 12, "1 2" 12, "1,5" 1). A number
-// beyond the double range raises run-time error 6.
-double LeadingNumber(std::string_view text);
-
-// True when the whole text (blanks around it allowed) is one number: an
-// optional sign, digits with at most one ".", at least one digit, and an
-// optional exponent. A lone sign or point is not a number; there are no
-// thousands separators.
-bool IsNumericText(std::string_view text);
+struct Messenger;
 
 // The keystroke filter of the numeric fields: keeps a typed character when
 // the field's text with the character appended is numeric, or when it is
@@ -33,7 +21,7 @@ bool KeepNumericKey(std::string_view fieldText, char32_t key);
 // Checks one field against inclusive bounds; shows "Blank field not
 // allowed" or the out-of-range message (Range Error title, style 16) and
 // returns false when it fails.
-bool CheckRange(ProgramState& state, std::string_view valueText, double lower, double upper, std::string_view label);
+bool CheckRange(Messenger& messenger, std::string_view valueText, double lower, double upper, std::string_view label);
 
 // An option group: buttons `lowest` .. `lowest + size - 1`.
 struct OptionGroup {
@@ -49,7 +37,7 @@ int GetArrayIndex(const OptionGroup& group);
 // Turns every button off and the one at `index` on; an index outside the
 // group shows "Internal Error: SetArrayIndex. Check input/form data." and
 // leaves every button off.
-void SetArrayIndex(ProgramState& state, OptionGroup& group, int index);
+void SetArrayIndex(Messenger& messenger, OptionGroup& group, int index);
 
 struct Placement {
     int left = 0;

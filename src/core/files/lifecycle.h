@@ -6,39 +6,38 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Environment;
+struct Messenger;
+struct Project;
+struct SettingsRecord;
 
 // A new project with the default unit system of the settings: `resetName`
 // names it "Untitled", `resetUnits` takes the default unit system. Logs the
 // new-project line and clears InputsEntered.
-void FileNew(ProgramState& state, bool resetName, bool resetUnits);
-
-// An editor committed changes: unsaved, not empty, inputs entered (which
-// locks the unit choice of the description editor).
-void MarkProjectEdited(ProgramState& state);
+void FileNew(Project& project, const Environment& env, Messenger& messenger, bool resetName, bool resetUnits);
 
 // True when ProjectFilePath names no file yet (empty or "Untitled" in any
 // letter case), so saving needs a name first.
-bool ProjectNeedsName(const ProgramState& state);
+bool ProjectNeedsName(const Project& project);
 
 // The caption of the main window: "VELB: " and the project's path (its first
 // 10 and last 37 characters around "..." when longer than 50), with "*"
 // while there are unsaved changes.
-std::string WindowCaption(const ProgramState& state);
+std::string WindowCaption(const Project& project);
 
 // The menu caption of a recent file: its short name or its full path, as
 // ShortRecentFiles says.
-std::string RecentFileCaption(const ProgramState& state, const std::string& shortName, const std::string& fullPath);
+std::string RecentFileCaption(const SettingsRecord& settings, const std::string& shortName, const std::string& fullPath);
 
 // Builds the recent-file menu captions from the list read at start-up
 // (entries with an empty short name get none). Returns true when at least
 // one entry has a caption, so the separator is shown.
-bool BuildRecentFileMenu(ProgramState& state);
+bool BuildRecentFileMenu(Environment& env);
 
-// After a successful open or save: a listed file (same caption) changes
+// After a successful open or save of `projectPath`: a listed file (same caption) changes
 // places with entry 1 and takes the current path; a new one goes to the top,
 // pushing the others down (the fourth is dropped), and the recent-file group
 // of the settings file is written. Nothing happens when KeepFileNames is 0.
-void RecentFileUpdate(ProgramState& state);
+void RecentFileUpdate(Environment& env, Messenger& messenger, const std::string& projectPath);
 
 }  // namespace castovin

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "program/program_state.h"
+#include "config/environment.h"
 #include "text/atomic_file.h"
 #include "files/lifecycle.h"
 #include "text/description.h"
@@ -184,17 +184,6 @@ std::string ReadDescription(LineReader& reader)
     return description;
 }
 
-ProjectFileData CurrentProjectData(const ProgramState& state)
-{
-    ProjectFileData d;
-    d.UnitSystem = state.UnitSystem;
-    d.ProjectTitle = state.ProjectTitle;
-    d.ProjectDescription = state.ProjectDescription;
-    d.Support = state.Support;
-    d.Cost = state.Cost;
-    return d;
-}
-
 // The description as file lines. A line that reads like a marker gets a
 // trailing blank, so that a description holding such a line cannot end the
 // description block early and shift every value after it.
@@ -219,7 +208,7 @@ std::string DescriptionBlock(const std::string& description)
 
 }  // namespace
 
-std::string ProjectFileText(const ProjectFileData& data)
+std::string ProjectFileText(const Project& data)
 {
     std::string out;
     const auto line = [&out](std::string_view text) {
@@ -236,7 +225,7 @@ std::string ProjectFileText(const ProjectFileData& data)
     return out;
 }
 
-ParseOutcome ParseProjectFile(std::string_view text, std::string_view fileName, ProjectFileData& data)
+ParseOutcome ParseProjectFile(std::string_view text, std::string_view fileName, Project& data)
 {
     LineReader reader(text, fileName);
     if (TagField(reader.Next()) != ProjectFileTag)
@@ -250,41 +239,37 @@ ParseOutcome ParseProjectFile(std::string_view text, std::string_view fileName, 
     return ParseOutcome::Read;
 }
 
-bool FileSave(ProgramState& state)
+bool FileSave(Project& project, Messenger& messenger)
 {
-    AppendHistory(state, "Saving: " + state.ProjectFilePath);
-    NormaliseDescription(state.ProjectDescription);
-    WriteFileAtomically(state.ProjectFilePath, ProjectFileText(CurrentProjectData(state)));
-    state.ProjectSaved = FlagTrue;
+    AppendHistory(messenger, "Saving: " + project.ProjectFilePath);
+    NormaliseDescription(project.ProjectDescription);
+    WriteFileAtomically(project.ProjectFilePath, ProjectFileText(project));
+    project.ProjectSaved = FlagTrue;
     return true;
 }
 
-bool FileOpen(ProgramState& state)
+bool FileOpen(Project& project, const Environment& env, Messenger& messenger)
 {
-    FileNew(state, false, true);
-    AppendHistory(state, "Opening: " + state.ProjectFilePath);
+    FileNew(project, env, messenger, false, true);
+    AppendHistory(messenger, "Opening: " + project.ProjectFilePath);
     try {
-        const std::string text = DecodeFileText(ReadWholeFile(state.ProjectFilePath));
-        ProjectFileData data = CurrentProjectData(state);
-        if (ParseProjectFile(text, BaseName(state.ProjectFilePath), data) == ParseOutcome::InvalidFormat) {
-            state.ProjectFilePath = "Untitled";
-            ShowMessage(state, "Invalid file format", MsgStyle::OK, state.MsgCategory.Error);
+        const std::string text = DecodeFileText(ReadWholeFile(project.ProjectFilePath));
+        Project read = project;
+        if (ParseProjectFile(text, BaseName(project.ProjectFilePath), read) == ParseOutcome::InvalidFormat) {
+            project.ProjectFilePath = "Untitled";
+            ShowMessage(messenger, "Invalid file format", MsgStyle::OK, messenger.MsgCategory.Error);
             return false;
         }
-        state.UnitSystem = data.UnitSystem;
-        state.ProjectTitle = std::move(data.ProjectTitle);
-        state.ProjectDescription = std::move(data.ProjectDescription);
-        state.Support = data.Support;
-        state.Cost = data.Cost;
+        project = std::move(read);
     } catch (const RuntimeError&) {
         // Never leave the empty project bound to the file that failed: a
         // later Save would overwrite that file.
-        state.ProjectFilePath = "Untitled";
+        project.ProjectFilePath = "Untitled";
         throw;
     }
-    state.ProjectSaved = FlagTrue;
-    state.ProjectEmpty = FlagFalse;
-    state.InputsEntered = FlagTrue;
+    project.ProjectSaved = FlagTrue;
+    project.ProjectEmpty = FlagFalse;
+    project.InputsEntered = FlagTrue;
     return true;
 }
 

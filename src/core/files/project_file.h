@@ -14,21 +14,13 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Environment;
+struct Messenger;
 
 inline constexpr std::string_view ProjectFileTag = "VELB_212";
 
-// Everything a project file stores.
-struct ProjectFileData {
-    int16_t UnitSystem = 0;
-    std::string ProjectTitle;
-    std::string ProjectDescription;
-    std::array<SupportRecord, 2> Support{};
-    CostRecord Cost{};
-};
-
 // The file text of a project whose description is already normalised.
-std::string ProjectFileText(const ProjectFileData& data);
+std::string ProjectFileText(const Project& data);
 
 enum class ParseOutcome { Read, InvalidFormat };
 
@@ -36,17 +28,20 @@ enum class ParseOutcome { Read, InvalidFormat };
 // their values). A wrong tag gives InvalidFormat; a missing line, a text
 // where a number belongs or a number out of range throws a run-time error
 // naming `fileName` and the line.
-ParseOutcome ParseProjectFile(std::string_view text, std::string_view fileName, ProjectFileData& data);
+ParseOutcome ParseProjectFile(std::string_view text, std::string_view fileName, Project& data);
+
+// A project file stores the unit system, title, description, Support and
+// Cost of a Project; the path and flags are not stored.
 
 // Writes the project to ProjectFilePath; true when written. The description
 // is normalised first. A failure leaves the previous file untouched and
 // throws a run-time error.
-bool FileSave(ProgramState& state);
+bool FileSave(Project& project, Messenger& messenger);
 
 // Replaces the project by the file named by ProjectFilePath; true when it was
 // read completely. Otherwise the project is the new, empty project named
 // "Untitled": "Invalid file format" is shown for a wrong tag (false), any
 // other failure throws a run-time error.
-bool FileOpen(ProgramState& state);
+bool FileOpen(Project& project, const Environment& env, Messenger& messenger);
 
 }  // namespace castovin

@@ -1,7 +1,8 @@
 #include "model/conversion.h"
 
 #include "model/formulas.h"
-#include "program/program_state.h"
+#include "model/project.h"
+#include "text/messages.h"
 #include "text/paths.h"
 
 namespace castovin {
@@ -36,11 +37,11 @@ float UnitWeight(float value, bool toMetric)
 
 }  // namespace
 
-bool ConvertProject(ProgramState& state)
+bool ConvertProject(Project& project, int16_t target, Messenger& messenger)
 {
-    const bool toMetric = state.ConvertTarget == Metric;
-    SupportRecord& s0 = state.Support[0];
-    SupportRecord& s1 = state.Support[1];
+    const bool toMetric = target == Metric;
+    SupportRecord& s0 = project.Support[0];
+    SupportRecord& s1 = project.Support[1];
     s0.RowSpacing = Length(s0.RowSpacing, toMetric);
     s0.DepthofCover = Length(s0.DepthofCover, toMetric);
     s0.EntryWidth = Length(s0.EntryWidth, toMetric);
@@ -56,9 +57,9 @@ bool ConvertProject(ProgramState& state)
     s0.UnitWeight = UnitWeight(s0.UnitWeight, toMetric);
 
     const char* prefix = toMetric ? "Metric_" : "English_";
-    state.ProjectFilePath = prefix + FileNamePart(state, state.ProjectFilePath, false);
-    state.UnitSystem = toMetric ? Metric : English;
-    state.ProjectSaved = FlagFalse;
+    project.ProjectFilePath = prefix + FileNamePart(messenger, project.ProjectFilePath, false);
+    project.UnitSystem = toMetric ? Metric : English;
+    project.ProjectSaved = FlagFalse;
     return true;
 }
 

@@ -1,7 +1,6 @@
 #include "model/cost_analysis.h"
 
 #include "model/formulas.h"
-#include "program/program_state.h"
 #include "text/number_format.h"
 #include "text/text_format.h"
 
@@ -79,12 +78,6 @@ std::string CostReportText(const CostTable& t)
         out += "\r\n";
     }
     return out;
-}
-
-bool CostAnalysis(ProgramState& state)
-{
-    state.OutputBuffer[1] = CostReportText(ComputeCostTable(state.WorkCost));
-    return true;
 }
 
 }  // namespace castovin

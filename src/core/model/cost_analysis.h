@@ -9,8 +9,6 @@
 
 namespace castovin {
 
-struct ProgramState;
-
 // Calculated advance per shift: (bolts per row / row spacing) x bolts per
 // shift, 0 when the row spacing is not above 0.
 float CalculatedAdvance(const CostRecord& cost);
@@ -23,8 +21,5 @@ using CostTable = std::array<std::array<float, 4>, 6>;
 
 CostTable ComputeCostTable(const CostRecord& cost);
 std::string CostReportText(const CostTable& table);
-
-// Writes the cost table of WorkCost into OutputBuffer[1]; returns true.
-bool CostAnalysis(ProgramState& state);
 
 }  // namespace castovin

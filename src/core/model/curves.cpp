@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "model/formulas.h"
-#include "program/program_state.h"
+#include "model/project.h"
 #include "text/messages.h"
 #include "text/runtime_error.h"
 
@@ -17,7 +17,7 @@ struct Range {
     float s = 0;  // step
 };
 
-Range CurveRange(ProgramState& state, int16_t index, float CMRR, float H, float SF, float Ia)
+Range CurveRange(Messenger& messenger, int16_t index, float CMRR, float H, float SF, float Ia)
 {
     Range r;
     switch (index) {
@@ -44,7 +44,7 @@ Range CurveRange(ProgramState& state, int16_t index, float CMRR, float H, float 
         r = {ToFloat(double(Ia) - 10), ToFloat(double(Ia) + 10), ToFloat(double(Ia) * 0.1)};
         if (r.a < 0) {
             r.a = 3;
-            AppendHistory(state, "Lower limit for IntersectionSpan adjusted > 0");
+            AppendHistory(messenger, "Lower limit for IntersectionSpan adjusted > 0");
         }
         break;
     default:
@@ -57,33 +57,29 @@ Range CurveRange(ProgramState& state, int16_t index, float CMRR, float H, float 
 
 }  // namespace
 
-void ComputeCurve(ProgramState& state, int16_t index)
+std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, int16_t unitSystem, int16_t index, Messenger& messenger)
 {
-    FillWorkCopies(state);
-    const SupportRecord& s0 = state.WorkSupport[0];
-    const bool metric = state.UnitSystem != English;
+    const bool metric = unitSystem != English;
     const float CMRR = static_cast<float>(s0.CMRR);
     const float SF = s0.StabilityFactor;
     const float H = metric ? ToFloat(s0.DepthofCover * conv::FeetPerMeter) : s0.DepthofCover;
     const float Ia = metric ? ToFloat(s0.ActualInterSpan * conv::FeetPerMeter) : s0.ActualInterSpan;
-    state.CurvePointCount = 0;
-    state.CurveData.clear();
-    state.GraphIndex = index;
+    std::vector<CurvePoint> points;
 
     const float Is = SuggestedSpan(CMRR);
-    const Range r = CurveRange(state, index, CMRR, H, SF, Ia);
+    const Range r = CurveRange(messenger, index, CMRR, H, SF, Ia);
     const double rooms = std::nearbyint((double(r.b) - r.a) / r.s + 2);
     if (!(rooms >= 1))
-        return;
+        return points;
     if (rooms > 2147483647.0)
         throw RuntimeError(err::Overflow);
     if (rooms > MaxCurvePoints)
         throw RuntimeError(err::OutOfMemory);
     const auto N = static_cast<int32_t>(rooms);
-    state.CurveData.reserve(static_cast<std::size_t>(N));
+    points.reserve(static_cast<std::size_t>(N));
 
     for (float v = r.a; v <= r.b;) {
-        if (state.CurvePointCount >= N)
+        if (points.size() >= static_cast<std::size_t>(N))
             throw RuntimeError(err::SubscriptOutOfRange);
         CurvePoint p;
         switch (index) {
@@ -93,13 +89,13 @@ void ComputeCurve(ProgramState& state, int16_t index)
         default: p.y = SuggestedVELB(SF, Is, v, H, CMRR); break;
         }
         p.x = (metric && (index == GraphDepth || index == GraphSpan)) ? ToFloat(v / conv::FeetPerMeter) : v;
-        state.CurveData.push_back(p);
-        ++state.CurvePointCount;
+        points.push_back(p);
         const float next = ToFloat(double(v) + r.s);
         if (next == v)
             throw RuntimeError(err::Overflow);  // the step is lost below the precision of v
         v = next;
     }
+    return points;
 }
 
 }  // namespace castovin

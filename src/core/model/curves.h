@@ -8,7 +8,8 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Messenger;
+struct SupportRecord;
 
 enum GraphKind : int16_t { GraphCMRR = 0, GraphDepth = 1, GraphStabilityFactor = 2, GraphSpan = 3 };
 
@@ -21,9 +22,10 @@ struct CurvePoint {
 // out-of-memory error rather than an attempt to allocate it.
 inline constexpr int64_t MaxCurvePoints = 10'000'000;
 
-// Computes the points of curve `index` (0..3) from Support into CurveData
-// and CurvePointCount and sets GraphIndex. A range with room for no point
-// gives a curve without points.
-void ComputeCurve(ProgramState& state, int16_t index);
+// The points of curve `index` (0..3) around the inputs of the first support
+// record, in the given unit system. A range with room for no point gives a
+// curve without points; an adjusted lower limit is logged.
+std::vector<CurvePoint> ComputeCurve(const SupportRecord& support, int16_t unitSystem, int16_t index,
+                                     Messenger& messenger);
 
 }  // namespace castovin

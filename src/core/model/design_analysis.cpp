@@ -1,7 +1,6 @@
 #include "model/design_analysis.h"
 
 #include "model/formulas.h"
-#include "program/program_state.h"
 #include "model/report_lines.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
@@ -267,13 +266,6 @@ std::string DesignReportText(const DesignResults& r, int16_t u)
                AlignRight(FormatNumber(r.rockLoadHeight[j], "0.00"), 18) + "\r\n";
     }
     return out;
-}
-
-bool DesignAnalysis(ProgramState& state)
-{
-    const DesignResults results = ComputeDesign(state.WorkSupport, state.UnitSystem);
-    state.OutputBuffer[1] = DesignReportText(results, state.UnitSystem);
-    return true;
 }
 
 }  // namespace castovin

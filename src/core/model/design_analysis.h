@@ -9,8 +9,6 @@
 
 namespace castovin {
 
-struct ProgramState;
-
 // Results of one design check. Lengths are in the project's units except the
 // bolt-length differences (always ft); the cable bolt capacity is in tons.
 struct DesignResults {
@@ -42,9 +40,5 @@ DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t un
 
 // The results text of a design check (CR LF line ends).
 std::string DesignReportText(const DesignResults& results, int16_t unitSystem);
-
-// Checks WorkSupport and writes the results text into OutputBuffer[1].
-// Returns true when the report was written; a run-time error propagates.
-bool DesignAnalysis(ProgramState& state);
 
 }  // namespace castovin

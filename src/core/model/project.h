@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "config/default_inputs.h"
+
 namespace castovin {
 
 inline constexpr int16_t English = 0;
@@ -67,45 +69,37 @@ struct CostRecord {
     bool operator==(const CostRecord&) const = default;
 };
 
-// The values a new project receives; the names are the keys of the
-// settings-file section that records them.
-struct DefaultInputsRecord {
-    int16_t DefaultCMRR = 45;
-    float DefaultMETDepthofCover = 150;
-    float DefaultENGDepthofCover = 400;
-    float DefaultMETUnitWeight = 25;
-    float DefaultENGUnitWeight = 162;
-    float DefaultStabilityFactor = 1.2f;
-    float DefaultMETActualBoltLength = 2;
-    float DefaultENGActualBoltLength = 6;
-    float DefaultMETboltDiameter = 20;
-    float DefaultENGboltDiameter = 0.75f;
-    float DefaultMETBoltGrade = 520;
-    float DefaultENGBoltGrade = 75;
-    int16_t DefaultNumberBoltsPerRow = 4;
-    float DefaultMETrowSpacing = 1.2f;
-    float DefaultENGrowSpacing = 4;
-    float DefaultMETActualInterSpan = 9;
-    float DefaultENGActualInterSpan = 30;
-    float DefaultMETEntryWidth = 6.2f;
-    float DefaultENGEntryWidth = 20;
-
-    bool operator==(const DefaultInputsRecord&) const = default;
-};
-
-// Bolt grades offered by the editors: list 0 English first system, 1 English
-// second system, 2 metric first system, 3 metric second system.
-inline constexpr std::size_t BoltGradeListCount = 4;
-inline constexpr std::size_t BoltGradeListSize = 10;
-using BoltGradeLists = std::array<std::array<float, BoltGradeListSize>, BoltGradeListCount>;
-
-BoltGradeLists BuiltInBoltGradeList();
-std::array<int16_t, BoltGradeListCount> BuiltInBoltGradeLast();
-
 // Largest bolt diameter and actual bolt length the parameters editor accepts,
 // by unit system.
 inline constexpr std::array<float, 2> MaxBoltDiameter = {1.0f, 25.0f};
 inline constexpr std::array<float, 2> MaxBoltLength = {10.0f, 3.3f};
+
+// 8-bit flags are 255 for true; 16-bit switches are -1.
+inline constexpr uint8_t FlagTrue = 255;
+inline constexpr uint8_t FlagFalse = 0;
+inline constexpr int16_t SwitchTrue = -1;
+
+// The open project: what its file stores, where it is and whether it has
+// changes. Editors and commands change it; reports only read it.
+struct Project {
+    int16_t UnitSystem = English;
+    std::array<SupportRecord, 2> Support{};
+    CostRecord Cost{};
+    std::string ProjectTitle;
+    std::string ProjectDescription;  // lines separated by CR LF
+    std::string ProjectFilePath;
+    uint8_t ProjectSaved = FlagTrue;
+    uint8_t ProjectEmpty = FlagTrue;
+    uint8_t InputsEntered = FlagFalse;  // locks the unit choice of the description editor
+};
+
+// Fills the project with the values of a new project. `resetUnits` takes
+// `defaultUnitSystem` as the unit system; `resetName` names it "Untitled".
+void ApplyNewProjectValues(Project& project, const DefaultInputsRecord& defaults, bool resetUnits, bool resetName,
+                           int16_t defaultUnitSystem);
+
+// An editor committed changes: unsaved, not empty, inputs entered.
+void MarkProjectEdited(Project& project);
 
 // Quantity kinds of the unit-label table.
 namespace UnitKind {

@@ -1,7 +1,6 @@
 #include "model/report_assembly.h"
 
 #include "model/cost_analysis.h"
-#include "program/program_state.h"
 #include "model/report_lines.h"
 #include "text/description.h"
 #include "text/number_format.h"
@@ -40,37 +39,36 @@ private:
     std::string m_text;
 };
 
-void Header(ProgramState& state, Listing& out, bool costListing)
+void Header(const Project& project, Listing& out, bool costListing)
 {
-    if (state.Settings.PrintModuleHeader != 1)
-        return;
     out.Line("VELB module build: " + VersionText());
-    const std::string fileLine = "Project File: " + state.ProjectFilePath;
+    const std::string fileLine = "Project File: " + project.ProjectFilePath;
     if (costListing) {
         out.Line(fileLine);
     } else {
         out.Text() += WrapText(fileLine, kProjectFileWrapWidth);
         out.End();
     }
-    out.Line("Input Units: " + std::string(UnitLabel(UnitKind::Length, state.UnitSystem)) +
-                 std::string(UnitLabel(UnitKind::Stress, state.UnitSystem)),
+    out.Line("Input Units: " + std::string(UnitLabel(UnitKind::Length, project.UnitSystem)) +
+                 std::string(UnitLabel(UnitKind::Stress, project.UnitSystem)),
              2);
 }
 
-void CommonPart(ProgramState& state, Listing& out)
+void CommonPart(const Project& project, Listing& out)
 {
     out.Line("[PROJECT TITLE]");
-    out.Line(state.ProjectTitle, 2);
+    out.Line(project.ProjectTitle, 2);
     out.Line("[PROJECT DESCRIPTION]");
-    NormaliseDescription(state.ProjectDescription);
-    out.Line(state.ProjectDescription, 2);
+    std::string description = project.ProjectDescription;
+    NormaliseDescription(description);
+    out.Line(description, 2);
 }
 
-void SupportListing(ProgramState& state, Listing& out)
+void SupportInputs(const std::array<SupportRecord, 2>& support, Listing& out)
 {
     using namespace UnitKind;
-    const SupportRecord& s0 = state.Support[0];
-    const SupportRecord& s1 = state.Support[1];
+    const SupportRecord& s0 = support[0];
+    const SupportRecord& s1 = support[1];
     out.Line("[SUPPORT PARAMETERS]");
     out.Value("Stability Factor", s0.StabilityFactor);
     out.Value("Number of Bolt Systems", s0.NumberOfSystems, -1, 2);
@@ -110,10 +108,9 @@ void SupportListing(ProgramState& state, Listing& out)
     out.End(2);
 }
 
-void CostListing(ProgramState& state, Listing& out)
+void CostInputs(const CostRecord& c, Listing& out)
 {
     using namespace UnitKind;
-    const CostRecord& c = state.Cost;
     const float advance = CalculatedAdvance(c);
     const float production = CalculatedProduction(c, advance);
     out.End();
@@ -162,24 +159,35 @@ void CostListing(ProgramState& state, Listing& out)
     out.End(2);
 }
 
+Listing Begin(const Project& project, bool withHeader, bool costListing)
+{
+    Listing out(project.UnitSystem);
+    if (withHeader)
+        Header(project, out, costListing);
+    CommonPart(project, out);
+    return out;
+}
+
 }  // namespace
 
-void LoadOutBuf0(ProgramState& state, bool mode, bool append, bool separate)
+std::string SupportListing(const Project& project, const std::array<SupportRecord, 2>& support, bool withHeader)
 {
-    Listing out(state.UnitSystem);
-    Header(state, out, mode);
-    CommonPart(state, out);
-    if (!mode) {
-        SupportListing(state, out);
-        state.OutputBuffer[0] = std::move(out.Text());
-        return;
-    }
-    CostListing(state, out);
-    if (!append)
-        state.OutputBuffer[0].clear();
-    if (separate)
-        state.OutputBuffer[0] += "\r\n\r\n\r\n\r\n\r\n";
-    state.OutputBuffer[0] += out.Text();
+    Listing out = Begin(project, withHeader, false);
+    SupportInputs(support, out);
+    return std::move(out.Text());
+}
+
+std::string CostListing(const Project& project, const CostRecord& cost, bool withHeader)
+{
+    Listing out = Begin(project, withHeader, true);
+    CostInputs(cost, out);
+    return std::move(out.Text());
+}
+
+std::string FullListing(const Project& project, bool withHeader)
+{
+    return SupportListing(project, project.Support, withHeader) + "\r\n\r\n\r\n\r\n\r\n" +
+           CostListing(project, project.Cost, withHeader);
 }
 
 }  // namespace castovin

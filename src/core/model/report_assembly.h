@@ -1,14 +1,25 @@
 #pragma once
-// Page 0 of every report: the optional header, the title and description,
-// and the listing of the support or cost inputs.
+// Page 0 of every report: the optional header (module version, project file,
+// units), the title and description, and the listing of the support or cost
+// inputs. Pure functions of the project and the records listed, so an
+// editor's "Results" lists the values being edited without touching the
+// project.
+
+#include <array>
+#include <string>
+
+#include "model/project.h"
 
 namespace castovin {
 
-struct ProgramState;
+// The header (when `withHeader`), title, description and support inputs.
+std::string SupportListing(const Project& project, const std::array<SupportRecord, 2>& support, bool withHeader);
 
-// mode false: OutputBuffer[0] := header + support listing.
-// mode true: the cost listing, replacing OutputBuffer[0] (append false) or
-// added to its end (append true), after five line ends when `separate`.
-void LoadOutBuf0(ProgramState& state, bool mode, bool append, bool separate);
+// The header (when `withHeader`), title, description and cost inputs.
+std::string CostListing(const Project& project, const CostRecord& cost, bool withHeader);
+
+// The whole input listing as printed: the support listing, five line ends,
+// then the cost listing of the project's own records.
+std::string FullListing(const Project& project, bool withHeader);
 
 }  // namespace castovin

@@ -1,18 +1,47 @@
 #include "program/output_commands.h"
 
+#include <algorithm>
+
 #include "model/cost_analysis.h"
 #include "model/design_analysis.h"
-#include "program/program_state.h"
 #include "model/report_assembly.h"
+#include "model/report_session.h"
+#include "program/program_state.h"
 #include "text/messages.h"
 
 namespace castovin {
 
+ReportPages BuildReport(const Project& project, const std::array<SupportRecord, 2>& support, const CostRecord& cost,
+                        ReportType type, bool withHeader)
+{
+    switch (type) {
+    case ReportType::Design:
+        return {SupportListing(project, support, withHeader),
+                DesignReportText(ComputeDesign(support, project.UnitSystem), project.UnitSystem)};
+    case ReportType::Cost:
+        return {CostListing(project, cost, withHeader), CostReportText(ComputeCostTable(cost))};
+    case ReportType::Listing:
+    default:
+        return {FullListing(project, withHeader), {}};
+    }
+}
+
+std::string JoinPages(const ReportSession& session, int first, int last)
+{
+    std::string joined;
+    for (int i = std::max(first, 0); i <= last && i < static_cast<int>(session.OutputBuffer.size()); ++i)
+        joined += session.OutputBuffer[static_cast<std::size_t>(i)];
+    return joined;
+}
+
 namespace {
 
-bool Analyse(ProgramState& state, ReportType type)
+void ShowPages(ReportSession& session, ReportPages pages, ReportType type)
 {
-    return type == ReportType::Design ? DesignAnalysis(state) : CostAnalysis(state);
+    session.OutputBuffer[0] = std::move(pages.listing);
+    session.OutputBuffer[1] = std::move(pages.results);
+    session.LastOutputPage = 1;
+    session.ReportKind = static_cast<int16_t>(type);
 }
 
 }  // namespace
@@ -28,37 +57,14 @@ bool RunOutputCommand(ProgramState& state, ReportType type)
         state.WorkSupport = state.Support;
     else
         state.WorkCost = state.Cost;
-    if (!Analyse(state, type))
-        return false;
-    state.LastOutputPage = 1;
-    state.ReportKind = static_cast<int16_t>(type);
-    LoadOutBuf0(state, type == ReportType::Cost, false, false);
+    const bool withHeader = state.Settings.PrintModuleHeader == 1;
+    ShowPages(state, BuildReport(state, state.WorkSupport, state.WorkCost, type, withHeader), type);
     return true;
 }
 
-bool RunEditorResults(ProgramState& state, ReportType type)
+bool RunEditorResults(ReportSession& session, const Project& project, bool withHeader, ReportType type)
 {
-    if (!Analyse(state, type))
-        return false;
-    // The listing reads the project's records: show the edited values in it,
-    // then put the committed ones back.
-    const auto support = state.Support;
-    const auto cost = state.Cost;
-    if (type == ReportType::Design)
-        state.Support = state.WorkSupport;
-    else
-        state.Cost = state.WorkCost;
-    state.LastOutputPage = 1;
-    state.ReportKind = static_cast<int16_t>(type);
-    try {
-        LoadOutBuf0(state, type == ReportType::Cost, false, false);
-    } catch (...) {
-        state.Support = support;
-        state.Cost = cost;
-        throw;
-    }
-    state.Support = support;
-    state.Cost = cost;
+    ShowPages(session, BuildReport(project, session.WorkSupport, session.WorkCost, type, withHeader), type);
     return true;
 }
 

@@ -1,22 +1,47 @@
 #pragma once
-// The sequences that build a report before the results viewer opens: the
-// output menu's, on the project, and the editors' "Results", on the values
-// being edited.
+// Building reports: one entry point makes the pages of a design, cost or
+// listing report from a project and the records to analyse, one joins the
+// pages as they are copied and printed. The output menu runs them on the
+// project; an editor's "Results" on the values being edited.
+
+#include <array>
+#include <string>
+
+#include "model/project.h"
 
 namespace castovin {
 
+struct Messenger;
 struct ProgramState;
+struct ReportSession;
 
-enum class ReportType { Design = 1, Cost = 2 };
+enum class ReportType { Design = 1, Cost = 2, Listing = 3 };
+
+// Page 0: header and input listing; page 1: the results (empty for the
+// listing report, which lists the support and the cost inputs).
+struct ReportPages {
+    std::string listing;
+    std::string results;
+};
+
+// The pages of a report. The title, description, path and unit system come
+// from `project`; the support and cost inputs are those given, so that a
+// report can show values not yet committed. `withHeader` adds the module
+// version, project file and units lines.
+ReportPages BuildReport(const Project& project, const std::array<SupportRecord, 2>& support, const CostRecord& cost,
+                        ReportType type, bool withHeader);
+
+// Pages `first`..`last` of the session joined, as copied and printed.
+std::string JoinPages(const ReportSession& session, int first, int last);
 
 // The output menu: refuses an empty project with "Current file is empty";
-// otherwise fills the work copy from the project, runs the analysis and
-// builds the pages. True when the viewer is to open.
+// otherwise fills the work copy from the project and builds the pages into
+// the session. True when the viewer is to open.
 bool RunOutputCommand(ProgramState& state, ReportType type);
 
-// An editor's "Results", after the editor filled the work copy: runs the
-// analysis and builds the pages so that the listing shows the edited values,
-// while the project keeps its committed ones. True when the viewer is to open.
-bool RunEditorResults(ProgramState& state, ReportType type);
+// An editor's "Results", after the editor filled the session's work copy:
+// builds the pages so that the listing shows the edited values while the
+// project keeps its committed ones. True when the viewer is to open.
+bool RunEditorResults(ReportSession& session, const Project& project, bool withHeader, ReportType type);
 
 }  // namespace castovin

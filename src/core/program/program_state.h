@@ -1,18 +1,20 @@
 #pragma once
-// The program's state for one run: the open project with its work copies and
-// report pages, the settings record, the folders, the history log and the
-// message categories. Created once by the program (or per test case) and
-// passed by reference; there is no other mutable state.
+// The program's state for one run, made of the parts that functions take one
+// by one: the open project, the report being shown, the messenger and the
+// settings and environment. Created once by the program (or per test case)
+// and passed by reference; there is no other mutable state.
+//
+// The parts are base classes so that a command holding the whole state can
+// hand any part to a function that needs only that part.
 
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
+#include <string_view>
 
-#include "config/settings.h"
-#include "model/curves.h"
+#include "config/environment.h"
 #include "model/project.h"
-#include "text/history_log.h"
+#include "model/report_session.h"
 #include "text/messages.h"
 
 namespace castovin {
@@ -28,88 +30,29 @@ struct GraphFormat {
     int16_t SymbolSize = 5;
 };
 
-inline constexpr uint8_t FlagTrue = 255;
-inline constexpr uint8_t FlagFalse = 0;
-inline constexpr int16_t SwitchTrue = -1;
-
-struct ProgramState {
-    explicit ProgramState(MessageBoxService& messageBox) : MessageBox(messageBox) {}
+struct ProgramState : Project, ReportSession, Messenger, Environment {
+    explicit ProgramState(MessageBoxService& messageBox);
     ProgramState(const ProgramState&) = delete;
     ProgramState& operator=(const ProgramState&) = delete;
 
-    // Program constants.
-    std::string ProgramTitle;
-    std::string ProgramName;  // the program file's base name in upper case
-    std::string ProgramFile;  // the program file's base name as it is
-    std::string HelpFileName;
-    std::string HelpPdfName;
-    std::string ProgramWebPage;
-    std::string DefaultExtension;
-    std::string CurrentExtension;
+    Project& project() { return *this; }
+    ReportSession& report() { return *this; }
+    Messenger& messenger() { return *this; }
+    Environment& environment() { return *this; }
+    const Project& project() const { return *this; }
+    const Environment& environment() const { return *this; }
 
-    // The open project.
-    int16_t UnitSystem = English;
-    std::array<SupportRecord, 2> Support{};
-    CostRecord Cost{};
-    std::string ProjectTitle;
-    std::string ProjectDescription;  // lines separated by CR LF
-    std::string ProjectFilePath;
-    uint8_t ProjectSaved = FlagTrue;
-    uint8_t ProjectEmpty = FlagTrue;
-    uint8_t InputsEntered = FlagFalse;
+    // -1 while an editor or the results viewer holds the project.
     int16_t EditorOpen = 0;
-
-    // Work copies the analyses read, and the report pages they write.
-    std::array<SupportRecord, 2> WorkSupport{};
-    CostRecord WorkCost{};
-    std::array<std::string, 5> OutputBuffer{};
-    int16_t LastOutputPage = 4;
-    int16_t ReportKind = 0;  // 1 design output, 2 cost output
-
-    // Values given to new projects and bolt grades offered by the editors.
-    DefaultInputsRecord DefaultInputs{};
-    BoltGradeLists BoltGradeList{};
-    std::array<int16_t, BoltGradeListCount> BoltGradeLast{};
-
-    // Configuration and environment.
-    SettingsRecord Settings{};
-    std::string SettingsFileVersion;
-    std::string SettingsFilePath;
-    std::string AppFolder;
-    std::string DataFolder;
-    std::string TempFolder;
-    std::string EditedPath;
-    std::string TempDescriptionFile;
-    std::string DefaultFont = "Arial";
-    std::string SavedDecimalSeparator = ".";
-    std::string SavedNumericLocale;  // the process's numeric locale before the switch to "."
-
-    // The graph formats and the last curve computed.
     GraphFormat DefaultGraphFormat{};
-    std::vector<CurvePoint> CurveData;
-    int32_t CurvePointCount = 0;
-    int16_t GraphIndex = 0;
-
-    // The project conversion.
+    // The project conversion dialog's choices.
     int16_t ConvertTarget = Metric;
     int16_t ConvertFileOption = 0;
-
-    // Captions of the recent-file menu items 1..4 (empty: no item).
-    std::array<std::string, 5> RecentFileCaptions{};
-
-    // Messages.
-    HistoryLog History;
-    MessageCategories MsgCategory;
-    MessageBoxService& MessageBox;
 };
 
 // The first step of the program: constants, tables and built-in defaults.
 // `executablePath` gives the program name (its base name in upper case).
 void InitialiseModel(ProgramState& state, std::string_view executablePath);
-
-// Fills the project with the values of a new project. `resetUnits` takes
-// `defaultUnitSystem` as the unit system; `resetName` names it "Untitled".
-void ApplyNewProjectValues(ProgramState& state, bool resetUnits, bool resetName, int16_t defaultUnitSystem);
 
 // WorkSupport := Support and WorkCost := Cost.
 void FillWorkCopies(ProgramState& state);

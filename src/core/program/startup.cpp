@@ -1,6 +1,7 @@
 #include "program/startup.h"
 
 #include "config/settings_file.h"
+#include "files/lifecycle.h"
 #include "program/program_state.h"
 #include "text/messages.h"
 #include "tools/decimal_separator.h"
@@ -16,6 +17,19 @@ StartupOptions StartupOptionsFromProcess(const std::string& executablePath)
     return options;
 }
 
+namespace {
+
+void StartDetached(ProgramState& state, const StartupOptions& options)
+{
+    state.Settings.DefaultUnits = options.defaultUnits;
+    state.Settings.DisplayHistoryWin = options.keepHistory ? 1 : 0;
+    state.Settings.MaxDisplaySize = 16384;
+    state.DefaultGraphFormat = GraphFormat{};
+    FileNew(state.project(), state.environment(), state.messenger(), true, true);
+}
+
+}  // namespace
+
 void StartProgram(ProgramState& state, const StartupOptions& options)
 {
     InitialiseModel(state, options.executablePath);
@@ -28,6 +42,11 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
     state.Settings.DisplayFontName = state.DefaultFont;
     state.Settings.BrowseFontName = state.DefaultFont;
     state.AppFolder = options.appFolder;
+    FillCategoryPrefixes(state.MsgCategory);
+    if (options.detached) {
+        StartDetached(state, options);
+        return;
+    }
     CreateUserFolders(state, options.environment);
     state.EditedPath = state.DataFolder;
     state.Settings.DataPath = state.DataFolder;
@@ -37,14 +56,12 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
     state.DefaultGraphFormat = GraphFormat{};
     state.Settings.GraphUnits = English;
 
-    FillCategoryPrefixes(state.MsgCategory);
-
     ForceDecimalPoint(state);
 
     state.SettingsFilePath = state.DataFolder + SettingsFileName;
     state.TempDescriptionFile = state.TempFolder + "~tmpdesc.tmp";
 
-    CheckSettingsFile(state);
+    CheckSettingsFile(state.environment(), state.messenger());
 }
 
 }  // namespace castovin

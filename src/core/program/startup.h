@@ -3,6 +3,7 @@
 // built-in settings, the user folders, the decimal point and the settings
 // file.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,12 @@ struct ProgramState;
 
 struct StartupOptions {
     std::string executablePath;             // names the program
+    // A detached state has no user folders, settings file or decimal-point
+    // switch: built-in settings and a new "Untitled" project, for the
+    // command-line tool and the tests.
+    bool detached = false;
+    int16_t defaultUnits = 0;  // detached: the unit system of the new project
+    bool keepHistory = false;  // detached: keep the history log
     std::string appFolder;                  // the program's folder, ending with the separator
     UserEnvironment environment;            // where the user folders are
     std::vector<std::string> installedFonts;  // for the default font names
@@ -23,7 +30,8 @@ struct StartupOptions {
 StartupOptions StartupOptionsFromProcess(const std::string& executablePath);
 
 // Model initialisation, then the environment start-up up to the loaded
-// settings file (everything before the main window is loaded).
+// settings file (everything before the main window is loaded); a detached
+// start ends with a new project instead.
 void StartProgram(ProgramState& state, const StartupOptions& options);
 
 }  // namespace castovin

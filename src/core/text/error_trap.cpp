@@ -19,8 +19,8 @@ RuntimeError AsRuntimeError(const std::exception& e)
     return RuntimeError(err::InvalidCall);
 }
 
-CommandTrap::CommandTrap(ProgramState& state, bool& cancelFlag, std::function<void()> restore)
-    : m_state(state), m_cancelFlag(cancelFlag), m_restore(std::move(restore))
+CommandTrap::CommandTrap(Messenger& messenger, bool& cancelFlag, std::function<void()> restore)
+    : m_messenger(messenger), m_cancelFlag(cancelFlag), m_restore(std::move(restore))
 {
 }
 
@@ -36,7 +36,7 @@ bool CommandTrap::Step(const std::function<void()>& step)
             const RuntimeError error = AsRuntimeError(e);
             if (m_restore)
                 m_restore();
-            const ErrorAction action = ReportRunTimeError(m_state, error, true);
+            const ErrorAction action = ReportRunTimeError(m_messenger, error, true);
             m_cancelFlag = false;
             switch (action) {
             case ErrorAction::Retry:

@@ -7,7 +7,7 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Messenger;
 class RuntimeError;
 
 // The run-time error a standard exception stands for (out of memory, a
@@ -18,7 +18,7 @@ class CommandTrap {
 public:
     // `cancelFlag` is the window's cancel flag; `restore` runs before an error
     // is reported (the main window restores the normal pointer).
-    CommandTrap(ProgramState& state, bool& cancelFlag, std::function<void()> restore = {});
+    CommandTrap(Messenger& messenger, bool& cancelFlag, std::function<void()> restore = {});
 
     // Runs one step. Returns false when the command must be left; true when
     // it goes on with its next step (the step completed, was skipped after an
@@ -29,7 +29,7 @@ public:
     bool Completed() const { return m_completed; }
 
 private:
-    ProgramState& m_state;
+    Messenger& m_messenger;
     bool& m_cancelFlag;
     std::function<void()> m_restore;
     bool m_completed = false;

@@ -1,6 +1,5 @@
 #include "text/messages.h"
 
-#include "program/program_state.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
 
@@ -16,29 +15,28 @@ int RecordingMessageBox::Show(const std::string& text, int style, const std::str
     }
 }
 
-int ShowMessage(ProgramState& state, std::string_view text, int style, std::string_view title,
+int ShowMessage(Messenger& messenger, std::string_view text, int style, std::string_view title,
                 std::string_view /*helpFile*/, int /*helpContext*/)
 {
     std::string logged = title.empty() ? std::string("Message") : std::string(title);
     logged += ": ";
     logged += text;
-    AppendHistory(state, logged);
-    std::string shownTitle(title);
-    if (shownTitle.empty())
-        shownTitle = state.ProgramTitle.empty() ? state.ProgramName : state.ProgramTitle;
-    return state.MessageBox.Show(std::string(text), style, shownTitle);
+    AppendHistory(messenger, logged);
+    const std::string shownTitle = title.empty() ? messenger.BoxTitle : std::string(title);
+    return messenger.MessageBox.Show(std::string(text), style, shownTitle);
 }
 
-void ShowHelpHint(ProgramState& state)
+void ShowHelpHint(Messenger& messenger)
 {
-    ShowMessage(state, "Position the cursor on any item on the form and press F1 for context-sensitive Help",
+    ShowMessage(messenger, "Position the cursor on any item on the form and press F1 for context-sensitive Help",
                 MsgStyle::Exclamation, "Help");
 }
 
-void AppendHistory(ProgramState& state, std::string_view text)
+void AppendHistory(Messenger& messenger, std::string_view text)
 {
-    if (state.Settings.DisplayHistoryWin == 1)
-        state.History.Append(text, state.Settings.MaxDisplaySize);
+    const HistoryOptions options = messenger.HistorySettings();
+    if (options.kept)
+        messenger.History.Append(text, options.maxSize);
 }
 
 void FillCategoryPrefixes(MessageCategories& categories)
@@ -50,11 +48,10 @@ void FillCategoryPrefixes(MessageCategories& categories)
     categories.Prefix[8] = "Settings: ";
 }
 
-void SetMsgCategory(ProgramState& state, int formNumber)
+void SetMsgCategory(MessageCategories& c, int formNumber)
 {
     if (formNumber < 1 || formNumber > 13)
         throw RuntimeError(err::SubscriptOutOfRange);
-    MessageCategories& c = state.MsgCategory;
     const std::string& prefix = c.Prefix[static_cast<std::size_t>(formNumber)];
     c.Message = "Message";
     c.RangeError = prefix + "Range Error";
@@ -94,12 +91,12 @@ ErrorClass Classify(int32_t number)
 
 }  // namespace
 
-ErrorAction ReportRunTimeError(ProgramState& state, const RuntimeError& error, bool show)
+ErrorAction ReportRunTimeError(Messenger& messenger, const RuntimeError& error, bool show)
 {
     const ErrorClass kind = Classify(error.number());
     if (show) {
         if (kind == ErrorClass::Cancelled) {
-            AppendHistory(state, error.description());
+            AppendHistory(messenger, error.description());
         } else {
             std::string line = "Error ";
             if (error.number() >= 0)
@@ -107,7 +104,7 @@ ErrorAction ReportRunTimeError(ProgramState& state, const RuntimeError& error, b
             line += GeneralNumber(error.number());
             line += ':';
             line += error.description();
-            AppendHistory(state, line);
+            AppendHistory(messenger, line);
         }
     }
     const std::string boxText = "Error occurred: " + error.description() + " (" + GeneralNumber(error.number()) + ")";
@@ -115,19 +112,19 @@ ErrorAction ReportRunTimeError(ProgramState& state, const RuntimeError& error, b
     case ErrorClass::Retry:
         if (!show)
             return ErrorAction::Continue;
-        return ShowMessage(state, boxText, MsgStyle::RetryCancel, state.MsgCategory.Error) == MsgResult::Retry
+        return ShowMessage(messenger, boxText, MsgStyle::RetryCancel, messenger.MsgCategory.Error) == MsgResult::Retry
                    ? ErrorAction::Retry
                    : ErrorAction::Continue;
     case ErrorClass::Cancelled:
         return ErrorAction::Cancelled;
     case ErrorClass::Database:
         if (show)
-            ShowMessage(state, boxText + ". Procedure Terminated", MsgStyle::OK, state.MsgCategory.Error);
+            ShowMessage(messenger, boxText + ". Procedure Terminated", MsgStyle::OK, messenger.MsgCategory.Error);
         return ErrorAction::LeaveDatabase;
     case ErrorClass::Terminate:
     default:
         if (show)
-            ShowMessage(state, boxText + ". Procedure Terminated", MsgStyle::OK, state.MsgCategory.Error);
+            ShowMessage(messenger, boxText + ". Procedure Terminated", MsgStyle::OK, messenger.MsgCategory.Error);
         return ErrorAction::Leave;
     }
 }

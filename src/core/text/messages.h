@@ -5,13 +5,15 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "text/history_log.h"
+
 namespace castovin {
 
-struct ProgramState;
 class RuntimeError;
 
 // Message box styles (added together) and the pressed buttons' results.
@@ -70,6 +72,29 @@ struct MessageCategories {
     std::array<std::string, 14> Prefix{};  // form numbers 1..13
 };
 
+// Whether the history log is kept and how long it may grow, as the settings
+// say at the moment of the call.
+struct HistoryOptions {
+    bool kept = true;
+    int maxSize = 2048;
+};
+
+// Everything a message needs: the box that shows it, the history log it is
+// logged to, the category titles and the program title used when a message
+// has none. Functions that only tell the user something take this part.
+struct Messenger {
+    explicit Messenger(MessageBoxService& messageBox) : MessageBox(messageBox) {}
+    Messenger(const Messenger&) = delete;
+    Messenger& operator=(const Messenger&) = delete;
+
+    MessageBoxService& MessageBox;
+    HistoryLog History;
+    MessageCategories MsgCategory;
+    std::string BoxTitle = "Castovin";  // the title of a message given none
+    // Read at every append, so a settings change takes effect at once.
+    std::function<HistoryOptions()> HistorySettings = [] { return HistoryOptions{}; };
+};
+
 // What a command does after a trapped run-time error.
 enum class ErrorAction : int16_t {
     Retry = 0,      // execute the failed step again
@@ -81,23 +106,23 @@ enum class ErrorAction : int16_t {
 
 // Logs the title and text, then shows the box. An empty title is logged as
 // "Message" and shown as the program title.
-int ShowMessage(ProgramState& state, std::string_view text, int style, std::string_view title = {},
+int ShowMessage(Messenger& messenger, std::string_view text, int style, std::string_view title = {},
                 std::string_view helpFile = {}, int helpContext = 0);
 
 // The help hint every dialog's Help button shows.
-void ShowHelpHint(ProgramState& state);
+void ShowHelpHint(Messenger& messenger);
 
 // Appends one numbered line to the history log when the log is kept.
-void AppendHistory(ProgramState& state, std::string_view text);
+void AppendHistory(Messenger& messenger, std::string_view text);
 
 // Fills the category prefix table (start-up).
 void FillCategoryPrefixes(MessageCategories& categories);
 
 // Sets the category titles for the editor with the given form number (1..13).
-void SetMsgCategory(ProgramState& state, int formNumber);
+void SetMsgCategory(MessageCategories& categories, int formNumber);
 
 // Classifies a run-time error, tells the user when `show` is set, and returns
 // the action the trapping command takes.
-ErrorAction ReportRunTimeError(ProgramState& state, const RuntimeError& error, bool show);
+ErrorAction ReportRunTimeError(Messenger& messenger, const RuntimeError& error, bool show);
 
 }  // namespace castovin

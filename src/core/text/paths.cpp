@@ -5,7 +5,6 @@
 #include <fnmatch.h>
 #include <sys/stat.h>
 
-#include "program/program_state.h"
 #include "text/io_errors.h"
 #include "text/messages.h"
 #include "text/runtime_error.h"
@@ -64,7 +63,7 @@ bool FileExists(std::string_view path)
     return found;
 }
 
-bool ValidPath(ProgramState& state, std::string_view path, bool quiet)
+bool ValidPath(Messenger& messenger, std::string_view path, bool quiet)
 {
     const std::string text(path);
     struct stat st {};
@@ -79,24 +78,24 @@ bool ValidPath(ProgramState& state, std::string_view path, bool quiet)
         return false;
 
     const RuntimeError problem(FileErrorNumber(error, false, text));
-    if (ReportRunTimeError(state, problem, false) == ErrorAction::Leave) {
+    if (ReportRunTimeError(messenger, problem, false) == ErrorAction::Leave) {
         if (!quiet)
-            ShowMessage(state, "Invalid path: " + text, MsgStyle::OK, state.MsgCategory.Error);
+            ShowMessage(messenger, "Invalid path: " + text, MsgStyle::OK, messenger.MsgCategory.Error);
         return false;
     }
-    ShowMessage(state, "Internal Error in ValidPath Function: Contact Developer", MsgStyle::OK,
-                state.MsgCategory.RangeError);
+    ShowMessage(messenger, "Internal Error in ValidPath Function: Contact Developer", MsgStyle::OK,
+                messenger.MsgCategory.RangeError);
     return true;
 }
 
-std::string FileNamePart(ProgramState& state, std::string_view path, bool stripExtension)
+std::string FileNamePart(Messenger& messenger, std::string_view path, bool stripExtension)
 {
     if (path.empty())
         return {};
     std::string_view rest = path;
     for (std::size_t sep = rest.find(PathSeparator); sep != std::string_view::npos; sep = rest.find(PathSeparator)) {
         if (sep + 1 == rest.size()) {
-            ShowMessage(state, "Error in filename: " + std::string(path), MsgStyle::OK, state.MsgCategory.Error);
+            ShowMessage(messenger, "Error in filename: " + std::string(path), MsgStyle::OK, messenger.MsgCategory.Error);
             return std::string(path);
         }
         rest.remove_prefix(sep + 1);

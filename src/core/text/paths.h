@@ -6,7 +6,7 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Messenger;
 
 #ifdef _WIN32
 inline constexpr char PathSeparator = '\\';
@@ -28,11 +28,11 @@ bool FileExists(std::string_view path);
 
 // True when `path` names an existing folder or file. A path the system
 // refuses gives false and "Invalid path: " unless `quiet`.
-bool ValidPath(ProgramState& state, std::string_view path, bool quiet);
+bool ValidPath(Messenger& messenger, std::string_view path, bool quiet);
 
 // The file-name part of a path, without its extension when `stripExtension`
 // (cut before the first "." after the first character). A path ending in the
 // separator shows "Error in filename: " and gives the whole path.
-std::string FileNamePart(ProgramState& state, std::string_view path, bool stripExtension);
+std::string FileNamePart(Messenger& messenger, std::string_view path, bool stripExtension);
 
 }  // namespace castovin

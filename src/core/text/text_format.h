@@ -32,6 +32,10 @@ std::string FileNumberText(std::string_view text);
 // The program's version, "major.minor.rr".
 std::string VersionText();
 
+// The text with ASCII letters in upper or lower case (other bytes kept).
+std::string UpperCase(std::string_view text);
+std::string LowerCase(std::string_view text);
+
 // Text without the blanks (spaces only) at either end.
 std::string TrimBlanks(std::string_view text);
 

@@ -3,29 +3,29 @@
 #include <clocale>
 #include <string>
 
-#include "program/program_state.h"
+#include "config/environment.h"
 
 namespace castovin {
 
-void ForceDecimalPoint(ProgramState& state)
+void ForceDecimalPoint(Environment& env)
 {
     const char* current = std::setlocale(LC_NUMERIC, nullptr);
     const std::string separator = std::localeconv()->decimal_point;
     if (separator == ",") {
-        state.SavedDecimalSeparator = ",";
-        state.SavedNumericLocale = current ? current : "C";
+        env.SavedDecimalSeparator = ",";
+        env.SavedNumericLocale = current ? current : "C";
         std::setlocale(LC_NUMERIC, "C");
     } else {
-        state.SavedDecimalSeparator = ".";
-        state.SavedNumericLocale.clear();
+        env.SavedDecimalSeparator = ".";
+        env.SavedNumericLocale.clear();
     }
 }
 
-void RestoreDecimalSeparator(ProgramState& state)
+void RestoreDecimalSeparator(Environment& env)
 {
-    if (!state.SavedNumericLocale.empty())
-        std::setlocale(LC_NUMERIC, state.SavedNumericLocale.c_str());
-    state.SavedNumericLocale.clear();
+    if (!env.SavedNumericLocale.empty())
+        std::setlocale(LC_NUMERIC, env.SavedNumericLocale.c_str());
+    env.SavedNumericLocale.clear();
 }
 
 }  // namespace castovin

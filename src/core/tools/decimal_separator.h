@@ -4,13 +4,13 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Environment;
 
 // When the process's numeric locale uses "," as decimal separator, remember
 // it and switch the process to ".". SavedDecimalSeparator records which.
-void ForceDecimalPoint(ProgramState& state);
+void ForceDecimalPoint(Environment& env);
 
 // Puts the process's numeric locale back as ForceDecimalPoint found it.
-void RestoreDecimalSeparator(ProgramState& state);
+void RestoreDecimalSeparator(Environment& env);
 
 }  // namespace castovin

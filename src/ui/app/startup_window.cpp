@@ -5,6 +5,7 @@
 
 #include "app/window_helpers.h"
 #include "program/program_state.h"
+#include "program/project_commands.h"
 #include "files/lifecycle.h"
 #include "main/main_window.h"
 #include "platform/platform_services.h"
@@ -36,7 +37,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(ProgramState& state, PlatformServic
     StartProgram(state, options);
     auto window = std::make_unique<MainWindow>(state, platform);
     window->FormLoad();
-    FileNew(state, true, true);
+    NewProject(state, true, true);
     window->UpdateCaption();
     window->show();
     window->ApplyHistoryFont();

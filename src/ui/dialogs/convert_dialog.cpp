@@ -75,7 +75,7 @@ ConvertDialog::ConvertDialog(MainWindow& main) : m_main(main)
     connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
 
     // Form_Load: only the other unit system can be chosen.
-    SetMsgCategory(state, 13);
+    SetMsgCategory(state.MsgCategory, 13);
     AppendHistory(state, "Loading File Conversion Form");
     for (int i = 0; i < 2; ++i) {
         QRadioButton* option = m_units[static_cast<std::size_t>(i)];
@@ -102,7 +102,7 @@ void ConvertDialog::Convert()
 {
     ProgramState& state = m_main.State();
     state.ConvertTarget = static_cast<int16_t>(GetArrayIndex(GroupOf(m_units)));
-    if (!m_main.Trapped([&] { ConvertProject(state); }))
+    if (!m_main.Trapped([&] { ConvertProject(state, state.ConvertTarget, state); }))
         return;
     m_main.UpdateCaption();
     ShowMessage(state, "Conversion Completed: The conversion form will be closed", MsgStyle::OK);

@@ -103,7 +103,7 @@ CostEditorWindow::CostEditorWindow(MainWindow& main) : m_main(main)
     // Form_Load.
     state.EditorOpen = SwitchTrue;
     state.ReportKind = 2;
-    SetMsgCategory(state, 2);
+    SetMsgCategory(state.MsgCategory, 2);
     const CostFields f = CostFieldsFromCost(state.Cost);
     for (std::size_t i = 0; i < CostFieldCount; ++i)
         m_fields[i]->setText(Q(f.text[i]));

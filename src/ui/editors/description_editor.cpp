@@ -12,6 +12,7 @@
 
 #include "app/window_helpers.h"
 #include "program/program_state.h"
+#include "program/project_commands.h"
 #include "files/lifecycle.h"
 #include "main/main_window.h"
 #include "text/messages.h"
@@ -69,7 +70,7 @@ DescriptionEditor::DescriptionEditor(MainWindow& main) : m_main(main)
     connect(m_description, &QPlainTextEdit::textChanged, this, &DescriptionEditor::LimitDescription);
 
     // Form_Load: the unit system can change only while nothing is entered.
-    SetMsgCategory(state, 1);
+    SetMsgCategory(state.MsgCategory, 1);
     AppendHistory(state, "Editing Project Description");
     m_title->setText(Q(state.ProjectTitle));
     QString description = Q(state.ProjectDescription);
@@ -123,7 +124,7 @@ void DescriptionEditor::closeEvent(QCloseEvent* event)
             const int chosen = GetArrayIndex(OptionGroup{0, {m_units[0]->isChecked(), m_units[1]->isChecked()}});
             if (chosen != state.UnitSystem) {
                 state.UnitSystem = static_cast<int16_t>(chosen);
-                FileNew(state, true, false);
+                NewProject(state, true, false);
             }
             state.ProjectTitle = S(m_title->text());
             QString description = m_description->toPlainText();

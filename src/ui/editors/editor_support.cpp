@@ -48,7 +48,7 @@ void ShowEditorResults(MainWindow& main, ReportType type, const std::function<vo
     bool done = false;
     main.Trapped([&] {
         saveWorkParms();
-        done = RunEditorResults(main.State(), type);
+        done = RunEditorResults(main.State(), main.State(), main.State().Settings.PrintModuleHeader == 1, type);
     });
     if (done)
         main.ShowResultsViewer();

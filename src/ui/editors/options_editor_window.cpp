@@ -212,7 +212,7 @@ OptionsEditorWindow::OptionsEditorWindow(MainWindow& main) : m_main(main)
     connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
 
     // Form_Load.
-    SetMsgCategory(state, 7);
+    SetMsgCategory(state.MsgCategory, 7);
     AppendHistory(state, "Editing VELB Options");
     const OptionsFields f = OptionsFieldsFromState(state);
     m_switches[0]->setChecked(f.loadInputForm);
@@ -355,7 +355,7 @@ void OptionsEditorWindow::closeEvent(QCloseEvent* event)
     if (!m_unloaded) {
         m_unloaded = true;
         if (m_ok)
-            CommitOptions(m_main.State(), Fields());
+            CommitOptions(m_main.State(), m_main.State(), Fields());
         else
             AppendHistory(m_main.State(), "Options Not Modified");
     }

@@ -173,7 +173,7 @@ ParametersEditor::ParametersEditor(MainWindow& main) : m_main(main)
     // Form_Load.
     state.EditorOpen = SwitchTrue;
     state.ReportKind = 1;
-    SetMsgCategory(state, 2);
+    SetMsgCategory(state.MsgCategory, 2);
     const ParameterFields f = ParameterFieldsFromSupport(state.Support);
     m_CMRR->setText(Q(f.CMRR));
     m_depth->setText(Q(f.DepthofCover));
@@ -327,7 +327,7 @@ void ParametersEditor::SaveWorkParms()
 
 void ParametersEditor::Ok()
 {
-    const ParmValidation result = ValidateParms(m_main.State(), Fields());
+    const ParmValidation result = ValidateParms(m_main.State(), m_main.State().UnitSystem, Fields());
     Focus(result.focus);
     if (!result.valid)
         return;
@@ -337,7 +337,7 @@ void ParametersEditor::Ok()
 
 void ParametersEditor::Results()
 {
-    const ParmValidation result = ValidateParms(m_main.State(), Fields());
+    const ParmValidation result = ValidateParms(m_main.State(), m_main.State().UnitSystem, Fields());
     Focus(result.focus);
     if (!result.valid)
         return;

@@ -23,6 +23,7 @@
 #include "editors/parameters_editor.h"
 #include "program/output_commands.h"
 #include "program/program_state.h"
+#include "program/project_commands.h"
 #include "model/report_assembly.h"
 #include "files/lifecycle.h"
 #include "files/project_file.h"
@@ -385,10 +386,10 @@ bool MainWindow::LoadProjFile(const QString& previousPath)
     Trapped([&] {
         BusyCursor busy;
         m_state.ProjectFilePath = target;
-        opened = FileOpen(m_state);
+        opened = OpenProject(m_state);
     });
     if (opened) {
-        RecentFileUpdate(m_state);
+        RecentFileUpdate(m_state, m_state, m_state.ProjectFilePath);
         RebuildRecentFileMenu();
     }
     UpdateCaption();
@@ -422,7 +423,7 @@ bool MainWindow::FileMenuSave(bool force)
         m_state.ProjectFilePath = m_state.Settings.DataPath + m_state.ProjectFilePath;
     return Trapped([&] {
         BusyCursor busy;
-        FileSave(m_state);
+        FileSave(m_state, m_state);
     });
 }
 
@@ -434,8 +435,7 @@ bool MainWindow::AskCurrentFileEmpty()
 
 void MainWindow::BuildInputListing()
 {
-    LoadOutBuf0(m_state, false, false, false);
-    LoadOutBuf0(m_state, true, true, true);
+    m_state.OutputBuffer[0] = FullListing(m_state, m_state.Settings.PrintModuleHeader == 1);
 }
 
 void MainWindow::PrintTexts(const std::vector<std::string>& texts)
@@ -471,7 +471,7 @@ void MainWindow::mnuFileItem_Click(int index)
     CancelFlag = false;
     switch (index) {
     case 0:
-        FileNew(m_state, true, true);
+        NewProject(m_state, true, true);
         UpdateCaption();
         if (m_state.Settings.ShowInputScreenOnLoad == 1)
             mnuEditItem_Click(1);
@@ -491,7 +491,7 @@ void MainWindow::mnuFileItem_Click(int index)
     case 2:
     case 3:
         if (FileMenuSave(index == 3)) {
-            RecentFileUpdate(m_state);
+            RecentFileUpdate(m_state, m_state, m_state.ProjectFilePath);
             RebuildRecentFileMenu();
             UpdateCaption();
         }
@@ -616,7 +616,7 @@ bool MainWindow::QueryUnload()
         return false;
     if (!FileMenuSave(false))
         return false;
-    RecentFileUpdate(m_state);
+    RecentFileUpdate(m_state, m_state, m_state.ProjectFilePath);
     return true;
 }
 
@@ -625,7 +625,7 @@ void MainWindow::FormUnload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    SaveSettings(m_state, SettingsGroup::FileMenu);
+    SaveSettings(m_state, m_state, SettingsGroup::FileMenu);
     RestoreDecimalSeparator(m_state);
 }
 

@@ -204,7 +204,7 @@ TEST_F(Settings, SavingOneGroupChangesOnlyThatSection)
     state.Settings.GraphTitle = "Panel 3";
     state.Settings.KeepFileNames = 0;  // changed in memory, not saved with group 5
     const std::string before = ReadFile(IniPath());
-    SaveSettings(state, SettingsGroup::Graph);
+    SaveSettings(state.environment(), state.messenger(), SettingsGroup::Graph);
     const std::string after = ReadFile(IniPath());
     std::string expected = before;
     expected.replace(expected.find("GraphTitle=Castovin"), 19, "GraphTitle=Panel 3");
@@ -229,7 +229,7 @@ TEST_F(Settings, RecentFileCountIsLimitedWhenWritten)
 {
     Start();
     state.Settings.MaxLastFiles = 9;
-    SaveSettings(state, SettingsGroup::FileMenu);
+    SaveSettings(state.environment(), state.messenger(), SettingsGroup::FileMenu);
     EXPECT_EQ(state.Settings.MaxLastFiles, 0);
     EXPECT_EQ(ProfileFile::Load(IniPath()).Read("FileMenu", "MaxLastFiles"), "0");
 }

@@ -2,6 +2,7 @@
 
 #include "config/settings_file.h"
 #include "editing/options_editor.h"
+#include "files/lifecycle.h"
 #include "test_state.h"
 
 namespace castovin {
@@ -14,7 +15,7 @@ class ProgramOptions : public StateTest {
 protected:
     ProgramOptions()
     {
-        SetMsgCategory(state, 7);
+        SetMsgCategory(state.MsgCategory, 7);
         state.SettingsFilePath = dir.File("VELB.INI");
         fields = OptionsFieldsFromState(state);
     }
@@ -105,7 +106,7 @@ TEST_F(ProgramOptions, CommitTakesEverythingAndWritesTheFile)
     fields.gradeLists[0] = {};
     fields.gradeLists[1] = {"55", "62.5"};
     fields.printModuleHeader = false;
-    CommitOptions(state, fields);
+    CommitOptions(state.environment(), state.messenger(), fields);
     EXPECT_EQ(state.DefaultInputs.DefaultENGUnitWeight, 165);
     EXPECT_EQ(state.DefaultInputs.DefaultMETUnitWeight, 26);
     EXPECT_EQ(state.DefaultInputs.DefaultNumberBoltsPerRow, 4);
@@ -117,7 +118,7 @@ TEST_F(ProgramOptions, CommitTakesEverythingAndWritesTheFile)
     EXPECT_EQ(ReadIniString(state.SettingsFilePath, "VELBBoltGrade", "DefaultBoltGradeIndexENG1"), "-1");
     EXPECT_EQ(ReadIniString(state.SettingsFilePath, "VELBOptions", "PrintModuleHeader"), "0");
     // A new project takes the new defaults.
-    FileNew(state, true, true);
+    FileNew(state.project(), state.environment(), state.messenger(), true, true);
     EXPECT_EQ(state.Support[0].UnitWeight, 165);
 }
 

@@ -18,10 +18,10 @@ class Parameters : public StateTest {
 protected:
     Parameters()
     {
-        SetMsgCategory(state, 2);
+        SetMsgCategory(state.MsgCategory, 2);
         fields = ParameterFieldsFromSupport(state.Support);
     }
-    ParmValidation Validate() { return ValidateParms(state, fields); }
+    ParmValidation Validate() { return ValidateParms(state.messenger(), state.UnitSystem, fields); }
     std::vector<std::string> Texts() const
     {
         std::vector<std::string> texts;

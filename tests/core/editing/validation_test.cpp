@@ -79,7 +79,7 @@ class Range : public StateTest {};
 
 TEST_F(Range, BlankField)
 {
-    SetMsgCategory(state, 8);
+    SetMsgCategory(state.MsgCategory, 8);
     box.Answer(MsgResult::OK);
     EXPECT_FALSE(CheckRange(state, "  ", 4096, 16384, "Size of Command History Window"));
     EXPECT_EQ(box.Last().text, "Size of Command History Window: Blank field not allowed");
@@ -146,12 +146,12 @@ TEST(CenterForm, CentresOrSticksToTheEdge)
 
 TEST_F(Range, CostEditorCategoryCarriesTheParametersPrefix)
 {
-    SetMsgCategory(state, 2);
+    SetMsgCategory(state.MsgCategory, 2);
     EXPECT_EQ(state.MsgCategory.Error, "Project Parameters: Error");
-    SetMsgCategory(state, 12);
+    SetMsgCategory(state.MsgCategory, 12);
     EXPECT_EQ(state.MsgCategory.RangeError, "Range Error");
     EXPECT_EQ(state.MsgCategory.Message, "Message");
-    EXPECT_THROW(SetMsgCategory(state, 14), RuntimeError);
+    EXPECT_THROW(SetMsgCategory(state.MsgCategory, 14), RuntimeError);
 }
 
 }  // namespace

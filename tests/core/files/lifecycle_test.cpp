@@ -21,7 +21,7 @@ protected:
     void Opened(const std::string& path)
     {
         state.ProjectFilePath = path;
-        RecentFileUpdate(state);
+        RecentFileUpdate(state.environment(), state.messenger(), state.ProjectFilePath);
     }
     std::vector<std::string> Paths() const
     {

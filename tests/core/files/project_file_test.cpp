@@ -6,6 +6,7 @@
 
 #include "text/atomic_file.h"
 #include "files/project_file.h"
+#include "files/lifecycle.h"
 #include "test_state.h"
 #include "test_text.h"
 #include "text/runtime_error.h"
@@ -55,7 +56,7 @@ protected:
     {
         WriteFile(dir.File("mine.vlb"), content);
         state.ProjectFilePath = dir.File("mine.vlb");
-        return FileOpen(state);
+        return FileOpen(state.project(), state.environment(), state.messenger());
     }
     // Opens content that must fail with a run-time error; returns it.
     RuntimeError OpenFailing(const std::string& content)
@@ -83,7 +84,7 @@ protected:
 TEST_F(ProjectFile, NewProjectLayout)
 {
     state.ProjectFilePath = dir.File("new.vlb");
-    ASSERT_TRUE(FileSave(state));
+    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
     EXPECT_EQ(ReadFile(state.ProjectFilePath), DefaultFile(" 0 ", "", {""}));
     EXPECT_EQ(state.ProjectSaved, FlagTrue);
 }
@@ -101,14 +102,14 @@ TEST_F(ProjectFile, ReadsBackWhatItWrote)
     state.Cost.UseCalculatedAdvance = 0;
     state.Cost.AdvanceRate = 12.34567f;
     state.ProjectFilePath = dir.File("round.vlb");
-    ASSERT_TRUE(FileSave(state));
+    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
     const auto saved = state.Support;
     const auto cost = state.Cost;
     const std::string bytes = ReadFile(state.ProjectFilePath);
 
-    FileNew(state, true, true);
+    FileNew(state.project(), state.environment(), state.messenger(), true, true);
     state.ProjectFilePath = dir.File("round.vlb");
-    ASSERT_TRUE(FileOpen(state));
+    ASSERT_TRUE(FileOpen(state.project(), state.environment(), state.messenger()));
     EXPECT_EQ(state.UnitSystem, Metric);
     EXPECT_EQ(state.ProjectTitle, "North mains, panel 3");
     EXPECT_EQ(state.ProjectDescription, "  indented, with commas\r\nsecond line\r\n");
@@ -118,7 +119,7 @@ TEST_F(ProjectFile, ReadsBackWhatItWrote)
     EXPECT_EQ(state.ProjectEmpty, FlagFalse);
     EXPECT_EQ(state.InputsEntered, FlagTrue);
 
-    ASSERT_TRUE(FileSave(state));
+    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
     EXPECT_EQ(ReadFile(state.ProjectFilePath), bytes);
     EXPECT_NE(bytes.find("\r\n 4.5 \r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n1.5E+07\r\n"), std::string::npos);
@@ -128,7 +129,7 @@ TEST_F(ProjectFile, DescriptionIsNormalisedWhenSaved)
 {
     state.ProjectDescription = "first\r\n\r\nthird\r\n" + std::string(70, 'x');
     state.ProjectFilePath = dir.File("desc.vlb");
-    ASSERT_TRUE(FileSave(state));
+    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
     EXPECT_EQ(state.ProjectDescription, "first\r\nthird\r\n" + std::string(60, 'x') + "\r\n" + std::string(10, 'x'));
     const std::string bytes = ReadFile(state.ProjectFilePath);
     EXPECT_NE(bytes.find("##StartDesc##\r\nfirst\r\nthird\r\n" + std::string(60, 'x') + "\r\n" + std::string(10, 'x') +
@@ -141,10 +142,10 @@ TEST_F(ProjectFile, DescriptionLinesLikeMarkersCannotEndTheBlock)
     // A user may type the marker texts; the file must still read back.
     state.ProjectDescription = "##StartDesc##\r\nfirst\r\n##EndDesc##\r\n" + std::string(60, 'x') + "##EndDesc##";
     state.ProjectFilePath = dir.File("markers.vlb");
-    ASSERT_TRUE(FileSave(state));
-    FileNew(state, true, true);
+    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
+    FileNew(state.project(), state.environment(), state.messenger(), true, true);
     state.ProjectFilePath = dir.File("markers.vlb");
-    ASSERT_TRUE(FileOpen(state));
+    ASSERT_TRUE(FileOpen(state.project(), state.environment(), state.messenger()));
     EXPECT_EQ(state.ProjectDescription,
               "##StartDesc## \r\nfirst\r\n##EndDesc## \r\n" + std::string(60, 'x') + "\r\n##EndDesc## \r\n");
     EXPECT_EQ(state.Support[0].CMRR, 45);
@@ -258,7 +259,7 @@ TEST_F(ProjectFile, MissingFile)
 {
     state.ProjectFilePath = dir.File("absent.vlb");
     try {
-        FileOpen(state);
+        FileOpen(state.project(), state.environment(), state.messenger());
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::FileNotFound);
@@ -280,7 +281,7 @@ TEST_F(ProjectFile, FailedOpenNeverLeavesTheProjectBoundToTheFile)
 TEST_F(ProjectFile, FailedSaveLeavesThePreviousFile)
 {
     state.ProjectFilePath = dir.File("keep.vlb");
-    ASSERT_TRUE(FileSave(state));
+    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
     const std::string before = ReadFile(state.ProjectFilePath);
     state.ProjectTitle = "changed";
     state.ProjectSaved = FlagFalse;
@@ -288,7 +289,7 @@ TEST_F(ProjectFile, FailedSaveLeavesThePreviousFile)
     std::filesystem::rename(dir.File("keep.vlb"), dir.File("moved.vlb"));
     std::filesystem::create_directory(dir.File("keep.vlb"));
     try {
-        FileSave(state);
+        FileSave(state.project(), state.messenger());
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::PathFileAccessError);
@@ -302,7 +303,7 @@ TEST_F(ProjectFile, SaveIntoMissingFolderLeavesNothing)
 {
     state.ProjectFilePath = dir.File("no such folder/new.vlb");
     try {
-        FileSave(state);
+        FileSave(state.project(), state.messenger());
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::PathNotFound);

@@ -13,7 +13,7 @@ protected:
     void Convert(int16_t target)
     {
         state.ConvertTarget = target;
-        ASSERT_TRUE(ConvertProject(state));
+        ASSERT_TRUE(ConvertProject(state.project(), state.ConvertTarget, state.messenger()));
     }
 };
 

@@ -109,9 +109,7 @@ TEST_F(Cost, OverflowIsARunTimeError)
 
 TEST_F(Cost, TableLayout)
 {
-    state.WorkCost = state.Cost;
-    ASSERT_TRUE(CostAnalysis(state));
-    const std::string& text = state.OutputBuffer[1];
+    const std::string text = CostReportText(ComputeCostTable(state.Cost));
     const std::string head =
         "[VELB COST CALCULATIONS]\r\n\r\nOUTPUT TABLE               $/Bolt      $/ft   $/shift     $/ton\r\n"
         "Consumables Cost:            5.72      5.72   1717.00      1.43\r\n";

@@ -14,16 +14,8 @@ using test::Head;
 
 class Listing : public StateTest {
 protected:
-    const std::string& Support()
-    {
-        LoadOutBuf0(state, false, false, false);
-        return state.OutputBuffer[0];
-    }
-    const std::string& CostOnly()
-    {
-        LoadOutBuf0(state, true, false, false);
-        return state.OutputBuffer[0];
-    }
+    std::string Support() { return SupportListing(state, state.Support, state.Settings.PrintModuleHeader == 1); }
+    std::string CostOnly() { return CostListing(state, state.Cost, state.Settings.PrintModuleHeader == 1); }
 };
 
 TEST_F(Listing, HeaderAndUnitsLine)
@@ -79,11 +71,11 @@ TEST_F(Listing, FractionalBoltsPerRowIsListedAsTyped)
     EXPECT_TRUE(Contains(Support(), "Number of Bolts per Row...........................4.5\r\n"));
 }
 
-TEST_F(Listing, DescriptionIsNormalisedInPlace)
+TEST_F(Listing, DescriptionIsListedNormalisedWithoutChangingTheProject)
 {
     state.ProjectDescription = "first\r\n\r\nsecond\r\n";
     EXPECT_TRUE(Contains(Support(), "[PROJECT DESCRIPTION]\r\nfirst\r\nsecond\r\n\r\n[SUPPORT PARAMETERS]"));
-    EXPECT_EQ(state.ProjectDescription, "first\r\nsecond");
+    EXPECT_EQ(state.ProjectDescription, "first\r\n\r\nsecond\r\n");
 }
 
 TEST_F(Listing, SwitchLinesAlwaysSayTrue)
@@ -98,15 +90,11 @@ TEST_F(Listing, SwitchLinesAlwaysSayTrue)
 TEST_F(Listing, CostListingAppendsAfterFiveLineEnds)
 {
     state.Settings.PrintModuleHeader = 0;
-    LoadOutBuf0(state, false, false, false);
-    const std::string support = state.OutputBuffer[0];
-    LoadOutBuf0(state, true, true, true);
-    const std::string& all = state.OutputBuffer[0];
+    const std::string support = Support();
+    const std::string all = FullListing(state, false);
     ASSERT_EQ(all.substr(0, support.size()), support);
     EXPECT_EQ(all.substr(support.size(), 29), "\r\n\r\n\r\n\r\n\r\n[PROJECT TITLE]\r\n\r\n");
-    // Without append the cost listing replaces the page.
-    LoadOutBuf0(state, true, false, false);
-    EXPECT_EQ(state.OutputBuffer[0].substr(0, 15), "[PROJECT TITLE]");
+    EXPECT_EQ(all.substr(support.size() + 10), CostOnly());
 }
 
 }  // namespace

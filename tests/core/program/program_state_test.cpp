@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "files/lifecycle.h"
+#include "program/project_commands.h"
 #include "test_state.h"
 #include "text/runtime_error.h"
 
@@ -13,7 +15,7 @@ class NewProject : public StateTest {};
 TEST_F(NewProject, MetricDefaults)
 {
     state.Settings.DefaultUnits = Metric;
-    FileNew(state, true, true);
+    FileNew(state.project(), state.environment(), state.messenger(), true, true);
     const SupportRecord& s0 = state.Support[0];
     EXPECT_EQ(state.UnitSystem, Metric);
     EXPECT_EQ(s0.DepthofCover, 150);
@@ -64,7 +66,7 @@ TEST_F(NewProject, KeepsNameAndUnitsWhenAsked)
     state.UnitSystem = Metric;
     state.OutputBuffer[0] = "listing";
     state.OutputBuffer[1] = "results";
-    FileNew(state, false, false);
+    castovin::NewProject(state, false, false);
     EXPECT_EQ(state.ProjectFilePath, "/data/mine.vlb");
     EXPECT_EQ(state.UnitSystem, Metric);
     EXPECT_EQ(state.Support[0].DepthofCover, 150);

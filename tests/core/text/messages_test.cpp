@@ -37,7 +37,7 @@ TEST_F(Messages, EmptyTitleIsLoggedAsMessageAndShownAsProgramTitle)
 
 TEST_F(Messages, TitledMessageIsLoggedWithItsTitle)
 {
-    SetMsgCategory(state, 2);
+    SetMsgCategory(state.MsgCategory, 2);
     box.Answer(MsgResult::OK);
     ShowMessage(state, "Invalid CMRR", 16, state.MsgCategory.RangeError);
     EXPECT_EQ(box.Last().title, "Project Parameters: Range Error");

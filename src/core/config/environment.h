@@ -1,0 +1,48 @@
+#pragma once
+// The settings and environment of a run: the program's names, the settings
+// record and its file, the user folders, the default inputs and bolt grades,
+// the recent-file captions and what the decimal-point switch saved.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "config/default_inputs.h"
+#include "config/settings.h"
+
+namespace castovin {
+
+struct Environment {
+    // Program constants.
+    std::string ProgramTitle;
+    std::string ProgramName;  // the program file's base name in upper case
+    std::string ProgramFile;  // the program file's base name as it is
+    std::string DefaultExtension;
+
+    // The settings record and its file.
+    SettingsRecord Settings{};
+    std::string SettingsFileVersion;
+    std::string SettingsFilePath;
+
+    // Folders; each ends with the path separator.
+    std::string AppFolder;
+    std::string DataFolder;
+    std::string TempFolder;
+    std::string EditedPath;
+    std::string TempDescriptionFile;
+    std::string DefaultFont = "Arial";
+
+    // Values given to new projects and bolt grades offered by the editors.
+    DefaultInputsRecord DefaultInputs{};
+    BoltGradeLists BoltGradeList{};
+    std::array<int16_t, BoltGradeListCount> BoltGradeLast{};
+
+    // Captions of the recent-file menu items 1..4 (empty: no item).
+    std::array<std::string, 5> RecentFileCaptions{};
+
+    // What the switch to the "." decimal point saved for the end of the run.
+    std::string SavedDecimalSeparator = ".";
+    std::string SavedNumericLocale;
+};
+
+}  // namespace castovin

@@ -1,0 +1,31 @@
+#include "program/project_commands.h"
+
+#include "files/lifecycle.h"
+#include "files/project_file.h"
+#include "program/program_state.h"
+
+namespace castovin {
+
+namespace {
+
+void ClearResultPages(ReportSession& session)
+{
+    for (std::size_t i = 1; i < session.OutputBuffer.size(); ++i)
+        session.OutputBuffer[i].clear();
+}
+
+}  // namespace
+
+void NewProject(ProgramState& state, bool resetName, bool resetUnits)
+{
+    FileNew(state.project(), state.environment(), state.messenger(), resetName, resetUnits);
+    ClearResultPages(state.report());
+}
+
+bool OpenProject(ProgramState& state)
+{
+    ClearResultPages(state.report());
+    return FileOpen(state.project(), state.environment(), state.messenger());
+}
+
+}  // namespace castovin

@@ -1,0 +1,17 @@
+#pragma once
+// New and Open as the program runs them: the project lifecycle of the files
+// folder, plus the report pages of the previous project cleared, so that a
+// printed project never carries another project's results.
+
+namespace castovin {
+
+struct ProgramState;
+
+// A new project (see FileNew) with the results pages emptied.
+void NewProject(ProgramState& state, bool resetName, bool resetUnits);
+
+// The project named by ProjectFilePath (see FileOpen) with the results pages
+// emptied; true when it was read completely.
+bool OpenProject(ProgramState& state);
+
+}  // namespace castovin
