@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # help-contexts.tsv maps every help context number the program uses to a page
 # of the manual: each line is number<TAB>page.html[#anchor]; the page exists,
 # the anchor is in it, the page is in the help collection, and the help

@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # VELB.PDF holds every chapter of the manual: each page's <title> appears in
 # its text (in the contents and at the head of the chapter).
 include(${CMAKE_CURRENT_LIST_DIR}/pdf_text.cmake)

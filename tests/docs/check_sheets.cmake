@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Every reference sheet named in sheets.tsv exists as a PDF, is not empty and
 # carries its title.
 include(${CMAKE_CURRENT_LIST_DIR}/pdf_text.cmake)

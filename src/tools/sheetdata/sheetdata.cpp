@@ -93,7 +93,7 @@ std::string UnitRows(const std::string& kindName)
     for (std::size_t from = 0; from < captions.size(); ++from) {
         html += "<tr><td><b>" + Escape(captions[from]) + "</b></td>";
         for (std::size_t to = 0; to < captions.size(); ++to)
-            html += "<td align=\"right\">" +
+            html += "<td align=\"right\" style=\"white-space: nowrap; font-size: 8pt\">" +
                     GeneralNumber(ConvertUnits(kind, static_cast<int>(from), static_cast<int>(to), 1.0)) + "</td>";
         html += "</tr>\n";
     }
