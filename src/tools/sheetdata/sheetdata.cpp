@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "cli.h"
-#include "engine/formulas.h"
+#include "model/formulas.h"
 #include "text/number_format.h"
 #include "tools/unit_calculator.h"
 

@@ -1,0 +1,37 @@
+#pragma once
+// What a window receives instead of the main window: the program state, the
+// platform services and a narrow interface to the main window.
+
+#include <functional>
+
+class QWidget;
+
+namespace castovin {
+
+struct ProgramState;
+class PlatformServices;
+
+// The main window as the other windows see it.
+class ProgramHost {
+public:
+    virtual ~ProgramHost() = default;
+
+    // The main window itself, as the owner of dialogs and the window that is
+    // disabled while a modal window is open.
+    virtual QWidget* HostWindow() = 0;
+    // Caption "VELB: <path>" with "*" for unsaved changes.
+    virtual void UpdateCaption() = 0;
+    // Opens the results viewer on the pages built, over `owner`.
+    virtual void ShowResultsViewer(QWidget* owner) = 0;
+    // Runs `step` under the run-time error trap; false when the command must
+    // be left.
+    virtual bool Trapped(const std::function<void()>& step) = 0;
+};
+
+struct WindowContext {
+    ProgramState& state;
+    PlatformServices& platform;
+    ProgramHost& host;
+};
+
+}  // namespace castovin
