@@ -16,9 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The long description, as Debian writes it: lines after the summary.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Castovin checks the roof-bolt support of underground coal-mine entries and
+# The long description; cpack puts the summary above it as the synopsis.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Castovin checks the roof-bolt support of underground coal-mine entries and
 intersections. A mining engineer enters a project (roof rating, depth of
 cover, rock weight, stability factor, one or two bolt systems, spans and the
 cost inputs of bolting) and Castovin tells whether the VELB design method
