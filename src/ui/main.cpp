@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QLocale>
 
+#include "app/icons.h"
 #include "app/startup_window.h"
 #include "program/program_state.h"
 #include "main/main_window.h"
@@ -33,6 +34,9 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Castovin");
+    QApplication::setWindowIcon(ProgramIcon());
+    // Lets the desktop match the windows with the installed castovin.desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("castovin"));
     QLocale::setDefault(QLocale::c());
     // Qt takes its own options (-platform, ...) out of the arguments.
     const CommandLine line = ParseCommandLine(QApplication::arguments().mid(1), QDir::currentPath());

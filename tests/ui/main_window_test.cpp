@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "app/icons.h"
 #include "config/profile_file.h"
 #include "files/lifecycle.h"
 #include "ui_fixture.h"
@@ -362,6 +363,19 @@ private slots:
         f.Trigger("mnuFileItem_5");
         QVERIFY(f.Main().CancelFlag);
         CHECK_SCRIPT(f);
+    }
+
+    void programIconIsEmbeddedAtItsLargestSize()
+    {
+        // The window icon comes from the picture installed for the desktop,
+        // built into the program; a missing resource gives a null icon.
+        const QIcon icon = ProgramIcon();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.actualSize(QSize(512, 512)), QSize(256, 256));
+        const QImage image = icon.pixmap(QSize(256, 256)).toImage();
+        // Transparent corners outside the rounded tile, an opaque middle.
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(128, 128)), 255);
     }
 };
 

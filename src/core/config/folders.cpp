@@ -105,6 +105,33 @@ std::optional<std::string> DocumentsFolder(const UserEnvironment& env)
     return std::nullopt;
 }
 
+std::string FindDataFolder(const std::string& appFolder, const std::string& buildDataFolder)
+{
+    // The parent of the program's folder, written out rather than as "..",
+    // so that the path reads well in messages.
+    std::string folder = appFolder;
+    while (folder.size() > 1 && folder.back() == PathSeparator)
+        folder.pop_back();
+    const std::size_t cut = folder.rfind(PathSeparator);
+    if (cut != std::string::npos) {
+        const std::string installed = folder.substr(0, cut + 1) + "share/castovin";
+        if (IsFolder(installed))
+            return WithSeparator(installed);
+    }
+    if (IsFolder(buildDataFolder))
+        return WithSeparator(buildDataFolder);
+    return {};
+}
+
+std::string FindDataFolder(const std::string& appFolder)
+{
+#ifdef CASTOVIN_BUILD_DATA_DIR
+    return FindDataFolder(appFolder, CASTOVIN_BUILD_DATA_DIR);
+#else
+    return FindDataFolder(appFolder, std::string());
+#endif
+}
+
 void CreateUserFolders(Environment& state, const UserEnvironment& user)
 {
     const std::optional<std::string> documents = DocumentsFolder(user);

@@ -39,4 +39,13 @@ void CreateUserFolders(Environment& state, const UserEnvironment& user);
 
 bool IsFolder(const std::string& path);
 
+// The folder of the data shipped with the program (examples and the like),
+// ending with the separator: "share/castovin/" in the parent of `appFolder` when the program
+// runs installed (bin/ beside share/), else `buildDataFolder`, the build
+// tree's copy, when that exists; empty when neither does.
+std::string FindDataFolder(const std::string& appFolder, const std::string& buildDataFolder);
+
+// The same, with the build tree this program was built in.
+std::string FindDataFolder(const std::string& appFolder);
+
 }  // namespace castovin

@@ -110,6 +110,12 @@ QIcon ToolbarIcon(ToolIcon kind)
     return icon;
 }
 
+QIcon ProgramIcon()
+{
+    // Embedded from the build's rendering of data/icons/castovin.svg.
+    return QIcon(QStringLiteral(":/icons/castovin.png"));
+}
+
 QPixmap LogoPixmap(int width, qreal devicePixelRatio)
 {
     const int height = width * 3 / 4;

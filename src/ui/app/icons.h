@@ -11,6 +11,10 @@ enum class ToolIcon { Open, Save, Print, Description, BoltSystem, Cost };
 
 QIcon ToolbarIcon(ToolIcon kind);
 
+// The program's own icon, as installed for the desktop's menus; the window
+// icon of every window.
+QIcon ProgramIcon();
+
 // The logo: a cross-section of a bolted mine entry.
 QPixmap LogoPixmap(int width, qreal devicePixelRatio);
 

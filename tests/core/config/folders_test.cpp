@@ -98,5 +98,54 @@ TEST(ExecutableFolder, EndsWithTheSeparator)
     EXPECT_TRUE(fs::exists(folder + "core_tests"));
 }
 
+// The shipped data: installed, the programs are in PREFIX/bin and the data in
+// PREFIX/share/castovin; in the build tree, the build's own copy is used.
+class DataFolder : public ::testing::Test {
+protected:
+    std::string Make(const std::string& relative)
+    {
+        fs::create_directories(root.Path() / relative);
+        return root.File(relative);
+    }
+    TempDir root;
+};
+
+TEST_F(DataFolder, InstalledShareFolderBesideBinWins)
+{
+    const std::string bin = Make("usr/bin");
+    Make("usr/share/castovin");
+    const std::string build = Make("build/share/castovin");
+    EXPECT_EQ(FindDataFolder(bin + "/", build), root.File("usr") + "/share/castovin/");
+    // A program folder written without its separator, or with two, is the same folder.
+    EXPECT_EQ(FindDataFolder(bin, build), root.File("usr") + "/share/castovin/");
+    EXPECT_EQ(FindDataFolder(bin + "//", build), root.File("usr") + "/share/castovin/");
+}
+
+TEST_F(DataFolder, BuildTreeCopyWhenNotInstalled)
+{
+    const std::string program = Make("build/src/cli");
+    const std::string build = Make("build/share/castovin");
+    EXPECT_EQ(FindDataFolder(program + "/", build), build + "/");
+    // A share folder of another program is not ours.
+    Make("build/src/share/other");
+    EXPECT_EQ(FindDataFolder(program + "/", build + "/"), build + "/");
+}
+
+TEST_F(DataFolder, NeitherFolderGivesEmpty)
+{
+    const std::string program = Make("opt/bin");
+    EXPECT_EQ(FindDataFolder(program + "/", root.File("build/share/castovin")), "");
+    EXPECT_EQ(FindDataFolder("", ""), "");
+    EXPECT_EQ(FindDataFolder("/", ""), "");
+}
+
+TEST(DataFolderOfThisBuild, HoldsTheExamples)
+{
+    // The tests run from the build tree, so the build's copy of the data is found.
+    const std::string folder = FindDataFolder(ExecutableFolder());
+    ASSERT_FALSE(folder.empty());
+    EXPECT_TRUE(fs::exists(folder + "examples/default-english.vlb"));
+}
+
 }  // namespace
 }  // namespace castovin
