@@ -1,9 +1,13 @@
 #include "cli.h"
 
-#include <ostream>
+#include <iostream>
+#include <iterator>
+#include <new>
+#include <optional>
 
-#include "editing/validation.h"
+#include "cli_help.h"
 #include "files/project_file.h"
+#include "json_report.h"
 #include "model/conversion.h"
 #include "model/curves.h"
 #include "program/output_commands.h"
@@ -11,9 +15,11 @@
 #include "program/startup.h"
 #include "text/atomic_file.h"
 #include "text/number_format.h"
+#include "text/number_reading.h"
 #include "text/paths.h"
 #include "text/runtime_error.h"
 #include "text/text_format.h"
+#include "text/unicode.h"
 #include "tools/unit_calculator.h"
 #include "xlsx/curve_export.h"
 
@@ -22,38 +28,8 @@ namespace castovin {
 namespace {
 
 constexpr const char* kProgram = "castovin-cli";
-
-constexpr const char* kUsage =
-    "usage: castovin-cli design FILE [--no-header]\n"
-    "       castovin-cli cost FILE [--no-header]\n"
-    "       castovin-cli listing FILE [--no-header]\n"
-    "       castovin-cli new FILE [--metric]\n"
-    "       castovin-cli convert FILE [-o OUT]\n"
-    "       castovin-cli curve FILE GRAPH [-o OUT]\n"
-    "       castovin-cli units VALUE UNIT\n"
-    "       castovin-cli --help | --version\n";
-
-constexpr const char* kHelp =
-    "castovin-cli - roof-bolt design checks from the command line\n"
-    "\n"
-    "  design FILE        design report of a project: input listing, then results\n"
-    "  cost FILE          cost report of a project: cost listing, then cost table\n"
-    "  listing FILE       the whole input listing of a project, as printed\n"
-    "  new FILE           write a new project with the built-in defaults\n"
-    "  convert FILE       convert a project into the other unit system; writes\n"
-    "                     Metric_NAME or English_NAME beside FILE, or OUT\n"
-    "  curve FILE GRAPH   points of a curve of the suggested VELB against\n"
-    "                     GRAPH = cmrr, depth, sf or span, as CSV; with -o OUT\n"
-    "                     into OUT.csv or a workbook OUT.xlsx\n"
-    "  units VALUE UNIT   VALUE in every unit of UNIT's kind: in ft cm m,\n"
-    "                     lbsF tonsF kN MN kips, lbsF/in lbsF/ft kN/m MN/m,\n"
-    "                     psi ksi psf Pa MPa, psi/in psi/ft Pa/m MPa/m\n"
-    "\n"
-    "  --no-header        leave out the module version and project-file lines\n"
-    "  --metric           (new) use the metric unit system\n"
-    "\n"
-    "Reports are written byte for byte with CR LF line ends. Errors go to\n"
-    "standard error with exit status 1; usage errors exit with status 2.\n";
+// The largest project read from standard input, as for files.
+constexpr std::size_t kStandardInputLimit = 16u << 20;
 
 class UsageError {};
 
@@ -64,51 +40,87 @@ struct Command {
     std::string output;
     bool noHeader = false;
     bool metric = false;
+    bool json = false;
 };
 
 struct CommandShape {
     const char* name;
-    std::size_t positional;
+    std::size_t positional;  // at least this many
+    bool severalFiles;       // design, cost, listing: FILE...
     bool takesNoHeader;
     bool takesMetric;
     bool takesOutput;
+    bool takesJson;
 };
 
 constexpr CommandShape kShapes[] = {
-    {"design", 1, true, false, false},  {"cost", 1, true, false, false},   {"listing", 1, true, false, false},
-    {"new", 1, false, true, false},     {"convert", 1, false, false, true}, {"curve", 2, false, false, true},
-    {"units", 2, false, false, false},
+    {"design", 1, true, true, false, false, true},    {"cost", 1, true, true, false, false, true},
+    {"listing", 1, true, true, false, false, false},  {"new", 1, false, false, true, false, false},
+    {"convert", 1, false, false, false, true, false}, {"curve", 2, false, false, false, true, false},
+    {"units", 2, false, false, false, false, true},
 };
+
+const CommandShape& ShapeOf(const std::string& name)
+{
+    for (const CommandShape& s : kShapes)
+        if (name == s.name)
+            return s;
+    throw UsageError{};
+}
+
+bool IsOption(const std::string& a, const Command& c)
+{
+    // A negative VALUE of units and "-" (standard input) are arguments.
+    return a.size() > 1 && a[0] == '-' && !(c.name == "units" && c.args.empty());
+}
 
 Command ParseCommand(const std::vector<std::string>& args)
 {
     if (args.empty())
         throw UsageError{};
-    const CommandShape* shape = nullptr;
-    for (const CommandShape& s : kShapes)
-        if (args[0] == s.name)
-            shape = &s;
-    if (shape == nullptr)
-        throw UsageError{};
+    const CommandShape& shape = ShapeOf(args[0]);
     Command c;
     c.name = args[0];
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--no-header" && shape->takesNoHeader) {
+        if (a == "--no-header" && shape.takesNoHeader)
             c.noHeader = true;
-        } else if (a == "--metric" && shape->takesMetric) {
+        else if (a == "--metric" && shape.takesMetric)
             c.metric = true;
-        } else if (a == "-o" && shape->takesOutput && i + 1 < args.size() && c.output.empty()) {
+        else if (a == "--json" && shape.takesJson)
+            c.json = true;
+        else if (a == "-o" && shape.takesOutput && i + 1 < args.size() && c.output.empty())
             c.output = args[++i];
-        } else if (a.size() > 1 && a[0] == '-' && !(c.name == "units" && c.args.empty())) {
-            throw UsageError{};  // an unknown option (a negative VALUE is allowed)
-        } else {
+        else if (IsOption(a, c))
+            throw UsageError{};
+        else
             c.args.push_back(a);
-        }
     }
-    if (c.args.size() != shape->positional)
+    const bool countOk = shape.severalFiles ? c.args.size() >= shape.positional : c.args.size() == shape.positional;
+    if (!countOk)
         throw UsageError{};
     return c;
+}
+
+int16_t GraphIndexOf(const std::string& name)
+{
+    if (name == "cmrr")
+        return GraphCMRR;
+    if (name == "depth")
+        return GraphDepth;
+    if (name == "sf")
+        return GraphStabilityFactor;
+    if (name == "span")
+        return GraphSpan;
+    throw UsageError{};
+}
+
+void CheckArguments(const Command& c)
+{
+    if (c.name == "curve")
+        GraphIndexOf(c.args[1]);
+    if (c.name == "units" && !FindUnit(c.args[1]))
+        throw UsageError{};
 }
 
 // A fresh program state, as the program has it before it opens a file.
@@ -122,16 +134,47 @@ void Prepare(ProgramState& state, const Command& c)
     state.Settings.PrintModuleHeader = c.noHeader ? 0 : 1;
 }
 
-void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std::string& file)
+std::string ReadStandardInput(std::istream& in)
 {
-    state.ProjectFilePath = file;
-    if (!FileOpen(state.project(), state.environment(), state.messenger()))
-        throw RuntimeError(err::BadFileName,
-                           box.Messages().empty() ? std::string("Invalid file format") : box.Messages().back().text);
+    std::string bytes;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kStandardInputLimit)
+            throw RuntimeError(err::OutOfMemory, "Standard input is larger than 16 MiB");
+    }
+    return bytes;
 }
 
-void Report(const Project& project, const Command& c, std::ostream& out)
+void InvalidFormat(const RecordingMessageBox& box)
 {
+    throw RuntimeError(err::BadFileName,
+                       box.Messages().empty() ? std::string("Invalid file format") : box.Messages().back().text);
+}
+
+// Opens FILE, or the project on standard input for "-".
+void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std::string& file, std::istream& in)
+{
+    state.ProjectFilePath = file;
+    if (file != "-") {
+        if (!FileOpen(state.project(), state.environment(), state.messenger()))
+            InvalidFormat(box);
+        return;
+    }
+    Project read = state.project();
+    if (ParseProjectFile(DecodeFileText(ReadStandardInput(in)), "-", read) == ParseOutcome::InvalidFormat)
+        InvalidFormat(box);
+    state.project() = std::move(read);
+    state.ProjectSaved = FlagTrue;
+    state.ProjectEmpty = FlagFalse;
+}
+
+void Report(const Project& project, const Command& c, const std::string& file, std::ostream& out)
+{
+    if (c.json) {
+        out << (c.name == "design" ? DesignJson(project, file) : CostJson(project, file)).dump() << "\n";
+        return;
+    }
     const ReportType type = c.name == "design" ? ReportType::Design
                             : c.name == "cost" ? ReportType::Cost
                                                : ReportType::Listing;
@@ -149,19 +192,6 @@ void Convert(ProgramState& state, const Command& c, std::ostream& out)
     out << state.ProjectFilePath << "\n";
 }
 
-int16_t GraphIndexOf(const std::string& name)
-{
-    if (name == "cmrr")
-        return GraphCMRR;
-    if (name == "depth")
-        return GraphDepth;
-    if (name == "sf")
-        return GraphStabilityFactor;
-    if (name == "span")
-        return GraphSpan;
-    throw UsageError{};
-}
-
 bool EndsWith(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -169,7 +199,8 @@ bool EndsWith(const std::string& text, const std::string& end)
 
 void Curve(ProgramState& state, const Command& c, std::ostream& out)
 {
-    const std::vector<CurvePoint> points = ComputeCurve(state.Support[0], state.UnitSystem, GraphIndexOf(c.args[1]), state.messenger());
+    const std::vector<CurvePoint> points =
+        ComputeCurve(state.Support[0], state.UnitSystem, GraphIndexOf(c.args[1]), state.messenger());
     if (c.output.empty())
         out << CurveCsv(points);
     else if (EndsWith(c.output, ".xlsx"))
@@ -181,9 +212,11 @@ void Curve(ProgramState& state, const Command& c, std::ostream& out)
 void Units(const Command& c, std::ostream& out)
 {
     const std::optional<UnitName> unit = FindUnit(c.args[1]);
-    if (!unit)
-        throw UsageError{};
     const double value = LeadingNumber(c.args[0]);
+    if (c.json) {
+        out << UnitsJson(value, c.args[1]).dump() << "\n";
+        return;
+    }
     const auto& captions = UnitCaptions(unit->kind);
     std::string text;
     for (std::size_t to = 0; to < captions.size(); ++to)
@@ -192,57 +225,86 @@ void Units(const Command& c, std::ostream& out)
     out << text;
 }
 
-}  // namespace
+// One project file of a command; false when it failed (reported on `err`).
+bool RunOnFile(const Command& c, const std::string& file, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    RecordingMessageBox box;
+    ProgramState state(box);
+    try {
+        Prepare(state, c);
+        if (c.name == "new") {
+            state.ProjectFilePath = file;
+            FileSave(state.project(), state.messenger());
+            return true;
+        }
+        OpenProject(state, box, file, in);
+        if (c.name == "convert")
+            Convert(state, c, out);
+        else if (c.name == "curve")
+            Curve(state, c, out);
+        else
+            Report(state.project(), c, file, out);
+        out.flush();
+        return true;
+    } catch (const RuntimeError& e) {
+        err << kProgram << ": " << file << ": " << e.description() << "\n";
+    } catch (const std::bad_alloc&) {
+        err << kProgram << ": " << file << ": Out of memory\n";
+    }
+    return false;
+}
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+// --help, --version or COMMAND --help; nullopt for any other command line.
+std::optional<int> InformationRequest(const std::vector<std::string>& args, std::ostream& out)
 {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kHelp << "\n" << kUsage;
+        out << CliHelpText();
         return CliOk;
     }
     if (args.size() == 1 && args[0] == "--version") {
         out << kProgram << " " << VersionText() << "\n";
         return CliOk;
     }
+    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h") && !SubcommandHelp(args[0]).empty()) {
+        out << SubcommandHelp(args[0]);
+        return CliOk;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    if (const std::optional<int> status = InformationRequest(args, out))
+        return *status;
     Command c;
     try {
         c = ParseCommand(args);
-        if (c.name == "curve")
-            GraphIndexOf(c.args[1]);
-        if (c.name == "units" && !FindUnit(c.args[1]))
-            throw UsageError{};
+        CheckArguments(c);
     } catch (const UsageError&) {
-        err << kUsage;
+        err << CliUsageText();
         return CliUsage;
     }
-
-    RecordingMessageBox box;
-    ProgramState state(box);
-    const std::string subject = c.args[0];
-    try {
-        if (c.name == "units") {
+    if (c.name == "units") {
+        try {
             Units(c, out);
             return CliOk;
+        } catch (const RuntimeError& e) {
+            err << kProgram << ": " << c.args[0] << ": " << e.description() << "\n";
+            return CliFailed;
         }
-        Prepare(state, c);
-        if (c.name == "new") {
-            state.ProjectFilePath = c.args[0];
-            FileSave(state.project(), state.messenger());
-            return CliOk;
-        }
-        OpenProject(state, box, c.args[0]);
-        if (c.name == "convert")
-            Convert(state, c, out);
-        else if (c.name == "curve")
-            Curve(state, c, out);
-        else
-            Report(state, c, out);
-        out.flush();
-    } catch (const RuntimeError& e) {
-        err << kProgram << ": " << subject << ": " << e.description() << "\n";
-        return CliFailed;
     }
-    return CliOk;
+    const std::size_t files = ShapeOf(c.name).severalFiles ? c.args.size() : 1;
+    bool failed = false;
+    for (std::size_t i = 0; i < files; ++i)
+        failed = !RunOnFile(c, c.args[i], in, out, err) || failed;
+    return failed ? CliFailed : CliOk;
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    return RunCli(args, std::cin, out, err);
 }
 
 }  // namespace castovin

@@ -12,8 +12,11 @@ inline constexpr int CliOk = 0;
 inline constexpr int CliFailed = 1;
 inline constexpr int CliUsage = 2;
 
-// Runs one command; `args` excludes the program name. Reports go to `out`
-// byte for byte, problems to `err` as one line.
+// Runs one command; `args` excludes the program name. A project named "-" is
+// read from `in`. Reports go to `out` byte for byte, problems to `err` as one
+// line each.
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+// The same with standard input as `in`.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace castovin

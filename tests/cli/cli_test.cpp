@@ -131,7 +131,7 @@ TEST(Cli, AnalysisErrorIsReported)
 TEST(Cli, UsageErrors)
 {
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{}, {"design"}, {"print", "a.vlb"}, {"design", "a.vlb", "b.vlb"},
+         std::vector<std::vector<std::string>>{{}, {"design"}, {"print", "a.vlb"}, {"convert", "a.vlb", "b.vlb"},
                                                {"design", "a.vlb", "--metric"}, {"new", "a.vlb", "--no-header"}}) {
         const auto result = RunProcess(CASTOVIN_CLI, args);
         EXPECT_EQ(result.status, 2);
@@ -145,7 +145,7 @@ TEST(Cli, VersionAndHelp)
     EXPECT_EQ(RunProcess(CASTOVIN_CLI, {"--version"}).out, "castovin-cli 2.5.02\n");
     const auto help = RunProcess(CASTOVIN_CLI, {"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("castovin-cli design FILE [--no-header]"), std::string::npos);
+    EXPECT_NE(help.out.find("castovin-cli design FILE... [--no-header] [--json]"), std::string::npos);
 }
 
 TEST(CliConvert, WritesThePrefixedFileBesideTheProject)

@@ -147,6 +147,11 @@ std::string DesignVerdict(const DesignResults& r)
 
 }  // namespace
 
+std::string SuitabilityText(bool suitable)
+{
+    return suitable ? kSuitable : kUnsuitable;
+}
+
 std::string CheckBoltLength(float dL, int16_t unitSystem)
 {
     const bool metric = unitSystem != English;

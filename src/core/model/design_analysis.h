@@ -35,6 +35,9 @@ struct DesignResults {
 // length; the message names 1 foot or 30 cm by unit system.
 std::string CheckBoltLength(float dL, int16_t unitSystem);
 
+// The suitability sentence of the report: beam building, or a roof too strong.
+std::string SuitabilityText(bool suitable);
+
 // Runs the design check on two support records in the given unit system.
 DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t unitSystem);
 

@@ -1,0 +1,207 @@
+#include "json_report.h"
+
+#include <charconv>
+
+#include "model/cost_analysis.h"
+#include "model/design_analysis.h"
+#include "tools/unit_calculator.h"
+
+namespace castovin {
+
+namespace {
+
+using nlohmann::json;
+
+// A float as the shortest decimal text that reads back as it, so that 1.2f
+// is written 1.2 and not 1.2000000476837158.
+json Number(float value)
+{
+    char text[32];
+    const auto result = std::to_chars(std::begin(text), std::end(text), value);
+    return std::stod(std::string(text, result.ptr));
+}
+
+// The unit name of a quantity kind without the label's blank and brackets.
+std::string UnitName(int kind, int16_t unitSystem)
+{
+    std::string_view label = UnitLabel(kind, unitSystem);
+    if (label.size() >= 3 && label.substr(0, 2) == " (" && label.back() == ')')
+        label = label.substr(2, label.size() - 3);
+    return std::string(label);
+}
+
+json Quantity(float value, int kind, int16_t unitSystem)
+{
+    return {{"value", Number(value)}, {"unit", UnitName(kind, unitSystem)}};
+}
+
+json SystemInputs(const SupportRecord& s, int16_t u)
+{
+    using namespace UnitKind;
+    return {{"boltLength", Quantity(s.ActualBoltLength, Length, u)},
+            {"boltDiameter", Quantity(s.BoltDiameter, Diameter, u)},
+            {"boltGrade", Quantity(s.BoltGrade, Grade, u)},
+            {"boltsPerRow", Number(s.BoltsPerRow)},
+            {"rowSpacing", Quantity(s.RowSpacing, Length, u)}};
+}
+
+json SupportInputs(const Project& p)
+{
+    using namespace UnitKind;
+    const int16_t u = p.UnitSystem;
+    const SupportRecord& s0 = p.Support[0];
+    const SupportRecord& s1 = p.Support[1];
+    json inputs = {{"cmrr", s0.CMRR},
+                   {"depthOfCover", Quantity(s0.DepthofCover, Length, u)},
+                   {"unitWeight", Quantity(s0.UnitWeight, UnitWeight, u)},
+                   {"stabilityFactor", Number(s0.StabilityFactor)},
+                   {"actualIntersectionSpan", Quantity(s0.ActualInterSpan, Length, u)},
+                   {"entryWidth", Quantity(s0.EntryWidth, Length, u)},
+                   {"numberOfSystems", s0.NumberOfSystems},
+                   {"systems", json::array({SystemInputs(s0, u)})}};
+    if (s0.NumberOfSystems == 2) {
+        json second = SystemInputs(s1, u);
+        second["type"] = s0.SecondSystemType == 0 ? "roof-bolts" : "cable-bolts";
+        second["location"] = s0.SecondSystemLocation == 0 ? "entire-entry" : "intersections-only";
+        second["boltsPerIntersection"] = s1.BoltsPerIntersection;
+        second["cableBoltCapacity"] = Quantity(s1.CableBoltCapacity, CableCapacityListing, u);
+        inputs["systems"].push_back(second);
+    }
+    return inputs;
+}
+
+json Verdict(const std::string& code, const std::string& text)
+{
+    return {{"code", code}, {"text", text}};
+}
+
+std::string BoltLengthCode(float difference)
+{
+    return difference < -1 ? "shorter-than-suggested" : difference > 1 ? "longer-than-suggested" : "ok";
+}
+
+std::string DesignCode(const DesignResults& r)
+{
+    if (r.designVerdict.empty())
+        return "none";
+    return r.designVerdict.rfind("WARNING", 0) == 0 ? "actual-below-suggested" : "ok";
+}
+
+json SecondSystemResults(const DesignResults& r, int16_t u)
+{
+    static constexpr const char* kCase[4] = {"entire-entry-bolts", "entire-entry-cables", "intersection-bolts",
+                                             "intersection-cables"};
+    const auto j = static_cast<std::size_t>(r.secondLocation * 2 + r.secondType);
+    json out = {{"case", kCase[j]}, {"rockLoadHeight", Quantity(r.rockLoadHeight[j], UnitKind::Length, u)}};
+    out["systemCapacity"] = j < 2 ? Quantity(r.systemCapacity[j], UnitKind::SystemCapacity, u) : json();
+    return out;
+}
+
+json DesignResultsJson(const DesignResults& r, int16_t u)
+{
+    const std::size_t systems = r.numberOfSystems == 2 ? 2 : 1;
+    json out = {{"suggestedSpan", Quantity(r.suggestedSpan, UnitKind::Length, u)},
+                {"actualSpan", Quantity(r.actualSpan, UnitKind::Length, u)},
+                {"spanVerdict", Verdict(r.actualSpan > r.suggestedSpan ? "span-exceeds-suggested" : "ok",
+                                        r.spanVerdict)},
+                {"suggestedBoltLength", Quantity(r.suggestedBoltLength, UnitKind::Length, u)},
+                {"suggestedVELB", Number(r.suggestedVELB)},
+                {"designVerdict", Verdict(DesignCode(r), r.designVerdict)}};
+    json actual = json::array(), capacity = json::array(), lengths = json::array();
+    for (std::size_t i = 0; i < systems; ++i) {
+        actual.push_back(Number(r.actualVELB[i]));
+        capacity.push_back(Quantity(r.boltCapacity[i], UnitKind::BoltCapacity, u));
+        lengths.push_back(Verdict(BoltLengthCode(r.boltLengthDifference[i]), r.boltLengthVerdict[i]));
+    }
+    out["actualVELB"] = actual;
+    out["boltCapacity"] = capacity;
+    out["boltLengthVerdicts"] = lengths;
+    if (systems == 2)
+        out["secondSystem"] = SecondSystemResults(r, u);
+    return out;
+}
+
+json Header(const Project& p, const std::string& file, const char* report)
+{
+    return {{"report", report},
+            {"file", file},
+            {"unitSystem", p.UnitSystem == Metric ? "metric" : "english"},
+            {"title", p.ProjectTitle},
+            {"description", p.ProjectDescription}};
+}
+
+json CostInputs(const CostRecord& c, int16_t u)
+{
+    using namespace UnitKind;
+    const float advance = CalculatedAdvance(c);
+    return {{"boltCost", Number(c.BoltCost)},
+            {"plateCost", Number(c.PlateCost)},
+            {"resinCost", Number(c.ResinCost)},
+            {"bitCost", Number(c.BitCost)},
+            {"headerCost", Number(c.HeaderCost)},
+            {"strapCost", Number(c.StrapCost)},
+            {"operatorsPerShift", Number(c.OperatorsPerShift)},
+            {"laborCost", Number(c.LaborCost)},
+            {"hoursPerShift", Number(c.HoursPerShift)},
+            {"maintenanceHours", Number(c.MaintenanceHours)},
+            {"maintenanceCost", Number(c.MaintenanceCost)},
+            {"transportCost", Number(c.TransportCost)},
+            {"capitalCost", Number(c.CapitalCost)},
+            {"yearsToDepreciate", Number(c.YearsToDepreciate)},
+            {"boltsPerShift", Number(c.BoltsPerShift)},
+            {"boltsPerRow", Number(c.CostBoltsPerRow)},
+            {"rowSpacing", Quantity(c.CostRowSpacing, Length, u)},
+            {"calculatedAdvancePerShift", Quantity(advance, Length, u)},
+            {"inputAdvancePerShift", Quantity(c.AdvancePerShift, Length, u)},
+            {"useCalculatedAdvance", c.UseCalculatedAdvance == 1},
+            {"cleanProductionRate", Quantity(c.AdvanceRate, AdvanceRate, u)},
+            {"calculatedCleanProduction", Quantity(CalculatedProduction(c, advance), ShortTons, u)},
+            {"inputCleanProduction", Quantity(c.CleanProduction, ShortTons, u)},
+            {"useCalculatedProduction", c.UseCalculatedProduction == 1},
+            {"shiftsPerWeek", Number(c.ShiftsPerWeek)},
+            {"weeksPerYear", Number(c.WeeksPerYear)}};
+}
+
+}  // namespace
+
+json DesignJson(const Project& project, const std::string& file)
+{
+    const DesignResults r = ComputeDesign(project.Support, project.UnitSystem);
+    json out = Header(project, file, "design");
+    out["inputs"] = SupportInputs(project);
+    out["applicable"] = r.suitable;
+    out["suitability"] = Verdict(r.suitable ? "beam-building" : "roof-too-strong", SuitabilityText(r.suitable));
+    out["results"] = r.suitable ? DesignResultsJson(r, project.UnitSystem) : json();
+    return out;
+}
+
+json CostJson(const Project& project, const std::string& file)
+{
+    static constexpr const char* kRows[6] = {"consumables", "operatingLabor", "maintenance", "transportation",
+                                             "machineOwnership", "total"};
+    const CostTable table = ComputeCostTable(project.Cost);
+    const bool metric = project.UnitSystem == Metric;
+    json out = Header(project, file, "cost");
+    out["inputs"] = CostInputs(project.Cost, project.UnitSystem);
+    json rows = json::object();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        rows[kRows[i]] = {{"perBolt", Number(table[i][0])},
+                          {metric ? "perMetre" : "perFoot", Number(table[i][1])},
+                          {"perShift", Number(table[i][2])},
+                          {"perTon", Number(table[i][3])}};
+    out["costTable"] = rows;
+    return out;
+}
+
+json UnitsJson(double value, const std::string& unit)
+{
+    const std::optional<castovin::UnitName> name = FindUnit(unit);
+    const auto& captions = UnitCaptions(name->kind);
+    json conversions = json::array();
+    for (std::size_t to = 0; to < captions.size(); ++to)
+        conversions.push_back(
+            {{"unit", captions[to]}, {"value", ConvertUnits(name->kind, name->index, static_cast<int>(to), value)}});
+    return {{"value", value}, {"unit", unit}, {"conversions", conversions}};
+}
+
+}  // namespace castovin

@@ -1,0 +1,25 @@
+#pragma once
+// The reports of castovin-cli as JSON for scripts: the inputs in the
+// project's units with their unit names, whether the design method applies,
+// the results with machine-readable verdict codes beside their texts, and
+// the cost table. The shapes are documented by the JSON Schema files in
+// docs/schema/.
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "model/project.h"
+
+namespace castovin {
+
+// The design check of a project (docs/schema/design.schema.json).
+nlohmann::json DesignJson(const Project& project, const std::string& file);
+
+// The cost check of a project (docs/schema/cost.schema.json).
+nlohmann::json CostJson(const Project& project, const std::string& file);
+
+// VALUE in every unit of its kind (docs/schema/units.schema.json).
+nlohmann::json UnitsJson(double value, const std::string& unit);
+
+}  // namespace castovin
