@@ -276,10 +276,10 @@ private slots:
         QCOMPARE(advance->text(), QString("300"));
         QCOMPARE(production->text(), QString("1200"));
         Retype(spacing, "1.2");
-        QCOMPARE(advance->text(), QString("1000"));
-        QCOMPARE(production->text(), QString("4000"));
+        QCOMPARE(advance->text(), QString("90"));  // 75 rows of 1.2
+        QCOMPARE(production->text(), QString("360"));
         spacing->clear();
-        QCOMPARE(advance->text(), QString("1000"));  // kept: no division by zero
+        QCOMPARE(advance->text(), QString("90"));  // kept: no division by zero
         Retype(spacing, "4");
         REQUIRE_CHILD(QCheckBox, useAdvance, editor, "chkAdvance");
         useAdvance->setChecked(false);

@@ -13,11 +13,16 @@ enum Row { Consumables, Labor, Maintenance, Transportation, Ownership, Total };
 
 }  // namespace
 
+float CalculatedAdvance(float boltsPerShift, float boltsPerRow, float rowSpacing)
+{
+    if (!(boltsPerRow > 0) || !(rowSpacing > 0))
+        return 0;
+    return ToFloat(double(boltsPerShift) / boltsPerRow * rowSpacing);
+}
+
 float CalculatedAdvance(const CostRecord& c)
 {
-    if (!(c.CostRowSpacing > 0))
-        return 0;
-    return ToFloat(double(c.CostBoltsPerRow) / c.CostRowSpacing * c.BoltsPerShift);
+    return CalculatedAdvance(c.BoltsPerShift, c.CostBoltsPerRow, c.CostRowSpacing);
 }
 
 float CalculatedProduction(const CostRecord& c, float advance)

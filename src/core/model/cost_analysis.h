@@ -11,8 +11,12 @@ namespace castovin {
 
 struct ProgramState;
 
-// Calculated advance per shift: (bolts per row / row spacing) x bolts per
-// shift, 0 when the row spacing is not above 0.
+// Calculated advance per shift: the rows bolted in a shift (bolts per shift /
+// bolts per row) times the row spacing, evaluated in that order in double and
+// rounded to float; 0 unless bolts per row and row spacing are both above 0.
+// The analysis, the listing and the cost editor all use this one expression.
+float CalculatedAdvance(float boltsPerShift, float boltsPerRow, float rowSpacing);
+// The same from a cost record's BoltsPerShift, CostBoltsPerRow and CostRowSpacing.
 float CalculatedAdvance(const CostRecord& cost);
 // Calculated clean production per shift: advance x advance rate.
 float CalculatedProduction(const CostRecord& cost, float advance);

@@ -50,8 +50,12 @@ TEST_F(CostEditing, ValidationFollowsTheTableOrder)
 TEST(CalculatedProduction, AdvanceAndCleanProduction)
 {
     EXPECT_EQ(CalculatedAdvanceText("300", "4", "4"), "300");
-    EXPECT_EQ(CalculatedAdvanceText("300", "4", "1.2"), "1000");
-    EXPECT_EQ(CalculatedProductionText("1000", "4"), "4000");
+    EXPECT_EQ(CalculatedAdvanceText("300", "4", "5"), "375");
+    EXPECT_EQ(CalculatedAdvanceText("300", "4", "1.2"), "90");
+    EXPECT_EQ(CalculatedProductionText("90", "12"), "1080");
+    EXPECT_EQ(CalculatedProductionText("375", "4"), "1500");
+    EXPECT_EQ(CalculatedAdvanceText("300", "0", "4"), "0");
+    EXPECT_EQ(CalculatedAdvanceText("3e38", "1e-30", "3e38"), std::nullopt);
     EXPECT_FALSE(CalculatedAdvanceText("300", "4", "").has_value());
     EXPECT_FALSE(CalculatedAdvanceText("300", "4", "-2").has_value());
     EXPECT_EQ(CalculatedProductionText("", "4"), "0");
