@@ -158,9 +158,12 @@ TEST(CliConvert, WritesThePrefixedFileBesideTheProject)
     EXPECT_EQ(result.out, dir.File("Metric_mine.vlb") + "\n");
     EXPECT_EQ(ReadFile(dir.File("mine.vlb")), original);
     const std::string metric = ReadFile(dir.File("Metric_mine.vlb"));
-    // Unit system 1, depth 400 ft as 121.92 m, the cost row spacing unchanged.
+    // Unit system 1, depth 400 ft as 121.92 m; of the cost inputs the row
+    // spacing, the input advance and the advance rate are converted.
     EXPECT_TRUE(test::Contains(metric, "VELB_212\r\n 1 \r\nPanel 3 North mains"));
     EXPECT_TRUE(test::Contains(metric, "##EndDesc##\r\n45\r\n121.92\r\n"));
+    EXPECT_TRUE(test::Contains(metric, "\r\n300\r\n4\r\n1.2192\r\n2\r\n35\r\n"));
+    EXPECT_TRUE(test::Contains(metric, "\r\n5\r\n91.44\r\n13.12336\r\n1200\r\n12\r\n50\r\n"));
 
     // And back, under a name of our own, from the folder of the file.
     result = RunProcess(CASTOVIN_CLI, {"convert", "Metric_mine.vlb", "-o", "back.vlb"}, dir.Path().string());
