@@ -238,6 +238,23 @@ TEST_F(ProjectFile, ValueLinesHoldExactlyOneNumber)
     }
 }
 
+TEST_F(ProjectFile, PointWithDigitsOnOneSideIsANumber)
+{
+    // Stability factor 1.2 written as others write numbers.
+    const std::pair<const char*, float> forms[] = {{".75", 0.75f}, {"75.", 75.0f}, {"-.5", -0.5f}, {"+.5E1", 5.0f}};
+    for (const auto& [text, value] : forms) {
+        std::string content = DefaultFile(" 0 ", "", {""});
+        content.replace(content.find("\r\n1.2\r\n"), 7, std::string("\r\n") + text + "\r\n");
+        ASSERT_TRUE(Open(content)) << text;
+        EXPECT_EQ(state.Support[0].StabilityFactor, value) << text;
+    }
+    for (const char* bad : {".", "E5", "1.2.3", "1,5", ""}) {
+        std::string content = DefaultFile(" 0 ", "", {""});
+        content.replace(content.find("\r\n1.2\r\n"), 7, std::string("\r\n") + bad + "\r\n");
+        EXPECT_EQ(OpenFailing(content).number(), err::TypeMismatch) << bad;
+    }
+}
+
 TEST_F(ProjectFile, NumbersOutOfRangeOverflow)
 {
     std::string sixteen = DefaultFile(" 0 ", "", {""});
