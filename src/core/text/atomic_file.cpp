@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "text/io_errors.h"
+#include "text/runtime_error.h"
 
 namespace castovin {
 
@@ -106,6 +107,41 @@ void WriteAll(TemporaryFile& file, std::string_view content, WriteFunction write
     }
 }
 
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() { ::close(m_fd); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+private:
+    int m_fd;
+};
+
+std::string SizeText(std::size_t bytes)
+{
+    return bytes % (1024 * 1024) == 0 ? std::to_string(bytes / (1024 * 1024)) + " MiB"
+                                      : std::to_string(bytes) + " bytes";
+}
+
+[[noreturn]] void ThrowTooLarge(std::size_t maxBytes, const std::string& path)
+{
+    throw RuntimeError(err::PathFileAccessError, StandardDescription(err::PathFileAccessError) + " (" + path +
+                                                     ": larger than " + SizeText(maxBytes) + ")");
+}
+
+void RefuseUnlessReadable(const struct stat& st, std::size_t maxBytes, const std::string& path)
+{
+    if (S_ISDIR(st.st_mode))
+        ThrowFileError(EISDIR, false, path);
+    if (!S_ISREG(st.st_mode))
+        throw RuntimeError(err::PathFileAccessError,
+                           StandardDescription(err::PathFileAccessError) + " (" + path + ": not a regular file)");
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes)
+        ThrowTooLarge(maxBytes, path);
+}
+
 }  // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view content, WriteFunction write)
@@ -140,32 +176,40 @@ void WriteFileAtomically(const std::string& path, std::string_view content, Writ
     }
 }
 
-std::string ReadWholeFile(const std::string& path)
+std::string ReadWholeFile(const std::string& path, std::size_t maxBytes)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Look before opening: opening a device can have effects of its own.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        RefuseUnlessReadable(st, maxBytes, path);
+    // Without O_NONBLOCK, opening a FIFO that took the file's place since
+    // would wait for a writer forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         ThrowFileError(errno, false, path);
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        ThrowFileError(EISDIR, false, path);
-    }
+    const Descriptor file(fd);
+    if (::fstat(fd, &st) != 0)
+        ThrowFileError(errno, false, path);
+    RefuseUnlessReadable(st, maxBytes, path);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+
     std::string content;
+    content.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            const int error = errno;
-            ::close(fd);
-            ThrowFileError(error, false, path);
+            ThrowFileError(errno, false, path);
         }
         if (n == 0)
             break;
+        // The file may grow while it is read.
+        if (content.size() + static_cast<std::size_t>(n) > maxBytes)
+            ThrowTooLarge(maxBytes, path);
         content.append(buffer, static_cast<std::size_t>(n));
     }
-    ::close(fd);
     return content;
 }
 

@@ -3,6 +3,7 @@
 // it was: the bytes go to a temporary file in the same folder, which is
 // flushed to disk and then renamed over the target.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -20,7 +21,13 @@ using WriteFunction = ssize_t (*)(int fd, const void* data, size_t size);
 // 76 path not found, 61 disk full, ...).
 void WriteFileAtomically(const std::string& path, std::string_view content, WriteFunction write = nullptr);
 
-// Reads a whole file; a run-time error naming the path when it cannot.
-std::string ReadWholeFile(const std::string& path);
+// The largest project or settings file read: far above any real one, low
+// enough that a wrong file is refused before it fills the memory.
+inline constexpr std::size_t MaxReadFileBytes = 16u * 1024 * 1024;
+
+// Reads a whole regular file of at most `maxBytes` bytes; a run-time error
+// naming the path when it cannot. Anything that is not a regular file (a
+// FIFO, a device, a folder) is refused without waiting on it.
+std::string ReadWholeFile(const std::string& path, std::size_t maxBytes = MaxReadFileBytes);
 
 }  // namespace castovin

@@ -229,6 +229,23 @@ TEST_F(ProjectFile, TextWhereANumberBelongs)
     ExpectEmptyUntitledProject();
 }
 
+TEST_F(ProjectFile, BadValueIsQuotedEscapedAndShort)
+{
+    std::string content = DefaultFile(" 0 ", "", {""});
+    content.replace(content.find("\r\n162\r\n"), 7, "\r\n\x1B[2J\a" + std::string(50, 'x') + "\r\n");
+    EXPECT_EQ(OpenFailing(content).description(),
+              "Type mismatch (line 9 of mine.vlb: '\\x1B[2J\\x07" + std::string(35, 'x') + "\u2026' is not a number)");
+}
+
+TEST_F(ProjectFile, ManyEmptyLinesAreRefusedAtTheTag)
+{
+    // 10 MB of line ends: refused at the first line, without a line table.
+    box.Answer(MsgResult::OK);
+    EXPECT_FALSE(Open(std::string(10 * 1000 * 1000, '\n')));
+    EXPECT_EQ(box.Last().text, "Invalid file format");
+    ExpectEmptyUntitledProject();
+}
+
 TEST_F(ProjectFile, ValueLinesHoldExactlyOneNumber)
 {
     for (const char* bad : {"1,5", "1.5 2", "&H10", "1D3", ""}) {

@@ -89,5 +89,44 @@ TEST(AtomicFile, ReadWholeFileErrors)
     }
 }
 
+// The one-line description of the error ReadWholeFile throws.
+std::string ReadError(const std::string& path, std::size_t maxBytes = MaxReadFileBytes)
+{
+    try {
+        ReadWholeFile(path, maxBytes);
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), err::PathFileAccessError) << path;
+        return e.description();
+    }
+    return "no error";
+}
+
+TEST(AtomicFile, OnlyRegularFilesAreRead)
+{
+    TempDir dir;
+    // A FIFO without a writer would block a plain open forever.
+    const std::string fifo = dir.File("fifo.vlb");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadError(fifo), "Path/File access error (" + fifo + ": not a regular file)");
+    // A device that never ends.
+    EXPECT_EQ(ReadError("/dev/zero"), "Path/File access error (/dev/zero: not a regular file)");
+    EXPECT_EQ(ReadError(dir.Path().string()), "Path/File access error (" + dir.Path().string() + ")");
+    // A link to a FIFO is judged by what it points at.
+    std::filesystem::create_symlink("fifo.vlb", dir.File("link.vlb"));
+    EXPECT_EQ(ReadError(dir.File("link.vlb")), "Path/File access error (" + dir.File("link.vlb") + ": not a regular file)");
+}
+
+TEST(AtomicFile, FilesAboveTheLimitAreRefused)
+{
+    TempDir dir;
+    const std::string path = dir.File("big.vlb");
+    std::ofstream(path, std::ios::binary) << std::string(101, '\n');
+    EXPECT_EQ(ReadError(path, 100), "Path/File access error (" + path + ": larger than 100 bytes)");
+    EXPECT_EQ(ReadWholeFile(path, 101).size(), 101u);
+    // 100 MB (sparse, so the test stays cheap) against the default limit.
+    ASSERT_EQ(::truncate(path.c_str(), 100 * 1000 * 1000), 0);
+    EXPECT_EQ(ReadError(path), "Path/File access error (" + path + ": larger than 16 MiB)");
+}
+
 }  // namespace
 }  // namespace castovin
