@@ -73,6 +73,17 @@ ProfileFile ProfileFile::Load(const std::string& path)
     }
 }
 
+std::optional<ProfileFile> ProfileFile::LoadForUpdate(const std::string& path)
+{
+    try {
+        return ProfileFile(DecodeFileText(ReadWholeFile(path)));
+    } catch (const RuntimeError& e) {
+        if (e.number() == err::FileNotFound || e.number() == err::PathNotFound)
+            return ProfileFile();
+        return std::nullopt;
+    }
+}
+
 ProfileFile::ProfileFile(std::string_view text)
 {
     std::size_t start = 0;

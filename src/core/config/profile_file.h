@@ -18,6 +18,10 @@ public:
 
     // The file's text; a missing or unreadable file gives an empty profile.
     static ProfileFile Load(const std::string& path);
+    // The file's text for changing it: empty when the file does not exist,
+    // nullopt when it exists but cannot be read (it must then be neither
+    // replaced nor deleted, or what it holds would be lost).
+    static std::optional<ProfileFile> LoadForUpdate(const std::string& path);
     explicit ProfileFile(std::string_view text = {});
 
     // The value of a key, or nullopt when the section or key is absent.

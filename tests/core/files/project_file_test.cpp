@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -243,6 +244,19 @@ TEST_F(ProjectFile, ManyEmptyLinesAreRefusedAtTheTag)
     box.Answer(MsgResult::OK);
     EXPECT_FALSE(Open(std::string(10 * 1000 * 1000, '\n')));
     EXPECT_EQ(box.Last().text, "Invalid file format");
+    ExpectEmptyUntitledProject();
+}
+
+TEST_F(ProjectFile, FifoIsRefusedWithoutWaiting)
+{
+    state.ProjectFilePath = dir.File("fifo.vlb");
+    ASSERT_EQ(::mkfifo(state.ProjectFilePath.c_str(), 0600), 0);
+    try {
+        FileOpen(state);
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.description(), "Path/File access error (" + dir.File("fifo.vlb") + ": not a regular file)");
+    }
     ExpectEmptyUntitledProject();
 }
 
