@@ -15,6 +15,9 @@ namespace castovin {
 class ProfileFile {
 public:
     static constexpr std::size_t MaxValueLength = 254;
+    // A settings file holds a few kilobytes; anything above this is not one,
+    // and every line of it would cost memory.
+    static constexpr std::size_t MaxFileBytes = 1024 * 1024;
 
     // The file's text; a missing or unreadable file gives an empty profile.
     static ProfileFile Load(const std::string& path);
