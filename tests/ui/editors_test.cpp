@@ -97,12 +97,12 @@ private slots:
         QCOMPARE(depthLabel->text(), QString("Depth of Cover (ft)"));
         REQUIRE_CHILD(QLineEdit, cmrr, editor, "txtCMRR");
         QCOMPARE(cmrr->maxLength(), 5);
-        Retype(cmrr, "99.9");
+        Retype(cmrr, "99.4");  // 99.5 and above would be stored as 100 and are refused
         REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
         ok->click();
         QCoreApplication::processEvents();
         QVERIFY(FindTopLevel("frmVELBParm") == nullptr);
-        QCOMPARE(f.state->Support[0].CMRR, int16_t{100});
+        QCOMPARE(f.state->Support[0].CMRR, int16_t{99});
         QCOMPARE(f.state->ProjectSaved, FlagFalse);
         QCOMPARE(f.state->InputsEntered, FlagTrue);
         QCOMPARE(f.state->EditorOpen, int16_t{0});

@@ -112,10 +112,11 @@ std::optional<std::string> CalculatedAdvanceText(const std::string& boltsPerShif
     // The stored fields are floats, so the shown advance is computed from the
     // float values the texts would be saved as; an advance beyond the float
     // range leaves the shown text as it is.
+    // The float is shown as a float, as the listing shows it.
     try {
-        return Shown(CalculatedAdvance(static_cast<float>(Read(boltsPerShift).value_or(0)),
-                                       static_cast<float>(Read(boltsPerRow).value_or(0)),
-                                       static_cast<float>(*spacing)));
+        return GeneralNumber(CalculatedAdvance(static_cast<float>(Read(boltsPerShift).value_or(0)),
+                                               static_cast<float>(Read(boltsPerRow).value_or(0)),
+                                               static_cast<float>(*spacing)));
     } catch (const RuntimeError&) {
         return std::nullopt;
     }

@@ -55,6 +55,8 @@ TEST(CalculatedProduction, AdvanceAndCleanProduction)
     EXPECT_EQ(CalculatedProductionText("90", "12"), "1080");
     EXPECT_EQ(CalculatedProductionText("375", "4"), "1500");
     EXPECT_EQ(CalculatedAdvanceText("300", "0", "4"), "0");
+    // 100 / 3 x 1 rounded to float, shown with a float's seven digits.
+    EXPECT_EQ(CalculatedAdvanceText("100", "3", "1"), "33.33333");
     EXPECT_EQ(CalculatedAdvanceText("3e38", "1e-30", "3e38"), std::nullopt);
     EXPECT_FALSE(CalculatedAdvanceText("300", "4", "").has_value());
     EXPECT_FALSE(CalculatedAdvanceText("300", "4", "-2").has_value());

@@ -161,11 +161,10 @@ TEST_F(Cost, TableLayout)
 
 TEST_F(Cost, MetricTableIsPerMetre)
 {
-    state.UnitSystem = Metric;
-    state.WorkCost = state.Cost;
-    ASSERT_TRUE(CostAnalysis(state));
-    EXPECT_EQ(state.OutputBuffer[1].substr(28, 65),
+    EXPECT_EQ(CostReportText(ComputeCostTable(state.Cost), Metric).substr(28, 65),
               "OUTPUT TABLE               $/Bolt       $/m   $/shift     $/ton\r\n");
+    EXPECT_EQ(CostReportText(ComputeCostTable(state.Cost), English).substr(28, 65),
+              "OUTPUT TABLE               $/Bolt      $/ft   $/shift     $/ton\r\n");
 }
 
 }  // namespace
