@@ -1,8 +1,9 @@
 // Throughput of the calculation core: one design check with its report, one
-// cost check, one project-file read.
+// cost check, one project-file read, the wrapping of a very long description line.
 
 #include <benchmark/benchmark.h>
 
+#include "text/description.h"
 #include "files/project_file.h"
 #include "program/output_commands.h"
 #include "program/program_state.h"
@@ -68,6 +69,21 @@ void ProjectFileOpenFromDisk(benchmark::State& bench)
     }
 }
 BENCHMARK(ProjectFileOpenFromDisk);
+
+// A 10 MB description line (one paste of a whole document) is wrapped when
+// the project is saved or listed; it must take well under a second.
+void WrapTenMegabyteDescriptionLine(benchmark::State& bench)
+{
+    std::string line;
+    for (int i = 0; i < 1000000; ++i)
+        line += "abcdefghi ";
+    for (auto _ : bench) {
+        std::string description = line;
+        NormaliseDescription(description);
+        benchmark::DoNotOptimize(description.data());
+    }
+}
+BENCHMARK(WrapTenMegabyteDescriptionLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace castovin

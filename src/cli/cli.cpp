@@ -249,7 +249,7 @@ bool RunOnFile(const Command& c, const std::string& file, std::istream& in, std:
     } catch (const RuntimeError& e) {
         err << kProgram << ": " << file << ": " << e.description() << "\n";
     } catch (const std::bad_alloc&) {
-        err << kProgram << ": " << file << ": Out of memory\n";
+        err << kProgram << ": " << file << ": " << StandardDescription(err::OutOfMemory) << "\n";
     }
     return false;
 }

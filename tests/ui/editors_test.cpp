@@ -97,12 +97,12 @@ private slots:
         QCOMPARE(depthLabel->text(), QString("Depth of Cover (ft)"));
         REQUIRE_CHILD(QLineEdit, cmrr, editor, "txtCMRR");
         QCOMPARE(cmrr->maxLength(), 5);
-        Retype(cmrr, "99.9");
+        Retype(cmrr, "99.4");  // 99.5 and above would be stored as 100 and are refused
         REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
         ok->click();
         QCoreApplication::processEvents();
         QVERIFY(FindTopLevel("frmVELBParm") == nullptr);
-        QCOMPARE(f.state->Support[0].CMRR, int16_t{100});
+        QCOMPARE(f.state->Support[0].CMRR, int16_t{99});
         QCOMPARE(f.state->ProjectSaved, FlagFalse);
         QCOMPARE(f.state->InputsEntered, FlagTrue);
         QCOMPARE(f.state->EditorOpen, int16_t{0});
@@ -276,10 +276,10 @@ private slots:
         QCOMPARE(advance->text(), QString("300"));
         QCOMPARE(production->text(), QString("1200"));
         Retype(spacing, "1.2");
-        QCOMPARE(advance->text(), QString("1000"));
-        QCOMPARE(production->text(), QString("4000"));
+        QCOMPARE(advance->text(), QString("90"));  // 75 rows of 1.2
+        QCOMPARE(production->text(), QString("360"));
         spacing->clear();
-        QCOMPARE(advance->text(), QString("1000"));  // kept: no division by zero
+        QCOMPARE(advance->text(), QString("90"));  // kept: no division by zero
         Retype(spacing, "4");
         REQUIRE_CHILD(QCheckBox, useAdvance, editor, "chkAdvance");
         useAdvance->setChecked(false);

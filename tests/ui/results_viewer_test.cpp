@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(f.state->ReportKind, int16_t{2});
         QCOMPARE(f.state->LastOutputPage, int16_t{1});
         REQUIRE_CHILD(QPlainTextEdit, pane, viewer, "RichTextBox1");
-        QVERIFY(pane->toPlainText().contains("TOTAL COST:                  9.22     30.74   2766.17      0.23"));
+        QVERIFY(pane->toPlainText().contains("TOTAL COST:                  9.22     30.74   2766.17      2.56"));
         REQUIRE_CHILD(QPushButton, copyPage, viewer, "Command2");
         copyPage->click();
         const QString log = QString::fromStdString(f.state->History.Text());

@@ -329,9 +329,11 @@ std::string ReadIniString(const std::string& file, std::string_view section, std
 
 bool WriteIniString(const std::string& file, std::string_view section, std::string_view key, std::string_view value)
 {
-    ProfileFile ini = ProfileFile::Load(file);
-    ini.Write(section, key, value);
-    return ini.Save(file);
+    std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(file);
+    if (!ini)
+        return false;
+    ini->Write(section, key, value);
+    return ini->Save(file);
 }
 
 void ReadIniFileVersion(Environment& env)
@@ -342,13 +344,24 @@ void ReadIniFileVersion(Environment& env)
 void CheckSettingsFile(Environment& env, Messenger& messenger)
 {
     env.SettingsFilePath = env.DataFolder + SettingsFileName;
+    if (!ProfileFile::LoadForUpdate(env.SettingsFilePath)) {
+        // The file is there but cannot be read (permissions, not a plain
+        // file, too large): the user's settings may all be in it, so it is
+        // left alone, and every later save skips it too.
+        ShowMessage(messenger,
+                    "The settings file " + env.SettingsFilePath +
+                        " cannot be read. The built-in settings are used this time; the file is left as it is.",
+                    MsgStyle::Exclamation);
+        LoadSettingsFrom(env, messenger, ProfileFile());
+        return;
+    }
     bool current = false;
     if (FileExists(env.SettingsFilePath)) {
         ReadIniFileVersion(env);
         current = env.Settings.INIFileVersion == SettingsFileVersionTag;
-        if (!current)
-            ::unlink(env.SettingsFilePath.c_str());
     }
+    // An outdated file is replaced whole by the rename of the new one, so
+    // that a failed write still leaves the old file.
     if (!current)
         DefaultSettingsFile(env, messenger).Save(env.SettingsFilePath);
     LoadSettings(env, messenger);
@@ -369,24 +382,28 @@ void LoadSettingsFrom(Environment& env, Messenger& messenger, const ProfileFile&
 void SaveSettings(Environment& env, Messenger& messenger, SettingsGroup group)
 {
     AppendHistory(messenger, "Saving default settings to file: " + env.SettingsFilePath);
-    ProfileFile ini = ProfileFile::Load(env.SettingsFilePath);
+    std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(env.SettingsFilePath);
+    if (!ini)
+        return;  // an unreadable file is never overwritten
     for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
                             SettingsGroup::Graph, SettingsGroup::VELBOptions})
         if (group == SettingsGroup::All || group == g)
-            WriteGroup(env, ini, g);
-    ini.Save(env.SettingsFilePath);
+            WriteGroup(env, *ini, g);
+    ini->Save(env.SettingsFilePath);
 }
 
 void SaveDefaultInputs(Environment& env, SettingsGroup group)
 {
-    ProfileFile ini = ProfileFile::Load(env.SettingsFilePath);
+    std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(env.SettingsFilePath);
+    if (!ini)
+        return;  // an unreadable file is never overwritten
     if (group == SettingsGroup::VELBDefaults)
-        WriteDefaultInputs(env, ini);
+        WriteDefaultInputs(env, *ini);
     else if (group == SettingsGroup::VELBBoltGrade)
-        WriteBoltGrades(env, ini);
+        WriteBoltGrades(env, *ini);
     else
         return;
-    ini.Save(env.SettingsFilePath);
+    ini->Save(env.SettingsFilePath);
 }
 
 }  // namespace castovin

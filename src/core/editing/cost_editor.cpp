@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/cost_analysis.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
@@ -100,7 +101,17 @@ std::optional<std::string> CalculatedAdvanceText(const std::string& boltsPerShif
     const std::optional<double> spacing = Read(rowSpacing);
     if (!spacing || !(*spacing > 0))
         return std::nullopt;
-    return Shown(Read(boltsPerRow).value_or(0) / *spacing * Read(boltsPerShift).value_or(0));
+    // The stored fields are floats, so the shown advance is computed from the
+    // float values the texts would be saved as; an advance beyond the float
+    // range leaves the shown text as it is.
+    // The float is shown as a float, as the listing shows it.
+    try {
+        return GeneralNumber(CalculatedAdvance(static_cast<float>(Read(boltsPerShift).value_or(0)),
+                                               static_cast<float>(Read(boltsPerRow).value_or(0)),
+                                               static_cast<float>(*spacing)));
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<std::string> CalculatedProductionText(const std::string& advance, const std::string& advanceRate)

@@ -85,7 +85,8 @@ OptionsValidation CheckOptions(Messenger& messenger, const OptionsFields& f)
 {
     const DefaultInputFields& e = f.page[0];
     const DefaultInputFields& m = f.page[1];
-    const double CMRR = FieldValue(e.CMRR);
+    // Judged as the whole number (half to even) that will be stored.
+    const double CMRR = std::nearbyint(FieldValue(e.CMRR));
     const double SF = FieldValue(e.StabilityFactor);
     struct Check {
         bool failed;

@@ -150,7 +150,9 @@ ParmValidation ValidateParms(Messenger& messenger, int16_t unitSystem, const Par
 {
     const int16_t u = unitSystem;
     Validation v(messenger);
-    const double CMRR = FieldValue(f.CMRR);
+    // CMRR is stored as a whole number (half to even), so the checks judge
+    // that number: 99.5 would be stored as 100.
+    const double CMRR = std::nearbyint(FieldValue(f.CMRR));
     const double unitWeight = FieldValue(f.UnitWeight);
     const double depth = FieldValue(f.DepthofCover);
     const double span = FieldValue(f.ActualSpan);

@@ -37,6 +37,14 @@ float UnitWeight(float value, bool toMetric)
 
 }  // namespace
 
+void ConvertCost(CostRecord& cost, bool toMetric)
+{
+    cost.CostRowSpacing = Length(cost.CostRowSpacing, toMetric);
+    cost.AdvancePerShift = Length(cost.AdvancePerShift, toMetric);
+    // A mass per length: per foot into per metre is a factor of feet per metre.
+    cost.AdvanceRate = ToFloat(toMetric ? cost.AdvanceRate * conv::FeetPerMeter : cost.AdvanceRate / conv::FeetPerMeter);
+}
+
 bool ConvertProject(Project& project, int16_t target, Messenger& messenger)
 {
     const bool toMetric = target == Metric;
@@ -55,6 +63,7 @@ bool ConvertProject(Project& project, int16_t target, Messenger& messenger)
     s1.BoltGrade = Grade(s1.BoltGrade, toMetric);
     s1.CableBoltCapacity = CableCapacity(s1.CableBoltCapacity, toMetric);
     s0.UnitWeight = UnitWeight(s0.UnitWeight, toMetric);
+    ConvertCost(project.Cost, toMetric);
 
     const char* prefix = toMetric ? "Metric_" : "English_";
     project.ProjectFilePath = prefix + FileNamePart(messenger, project.ProjectFilePath, false);

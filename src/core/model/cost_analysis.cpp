@@ -12,11 +12,16 @@ enum Row { Consumables, Labor, Maintenance, Transportation, Ownership, Total };
 
 }  // namespace
 
+float CalculatedAdvance(float boltsPerShift, float boltsPerRow, float rowSpacing)
+{
+    if (!(boltsPerRow > 0) || !(rowSpacing > 0))
+        return 0;
+    return ToFloat(double(boltsPerShift) / boltsPerRow * rowSpacing);
+}
+
 float CalculatedAdvance(const CostRecord& c)
 {
-    if (!(c.CostRowSpacing > 0))
-        return 0;
-    return ToFloat(double(c.CostBoltsPerRow) / c.CostRowSpacing * c.BoltsPerShift);
+    return CalculatedAdvance(c.BoltsPerShift, c.CostBoltsPerRow, c.CostRowSpacing);
 }
 
 float CalculatedProduction(const CostRecord& c, float advance)
@@ -61,14 +66,14 @@ CostTable ComputeCostTable(const CostRecord& c)
     return t;
 }
 
-std::string CostReportText(const CostTable& t)
+std::string CostReportText(const CostTable& t, int16_t unitSystem)
 {
     static constexpr const char* kLabels[6] = {
         "Consumables Cost:      ", "Operating Labor Cost:  ", "Maintenance Cost:      ",
         "Transportation Cost:   ", "Machine Ownership Cost:", "TOTAL COST:            "};
     std::string out = "[VELB COST CALCULATIONS]\r\n\r\n";
     out += "OUTPUT TABLE           ";
-    for (const char* title : {"$/Bolt", "$/ft", "$/shift", "$/ton"})
+    for (const char* title : {"$/Bolt", unitSystem == Metric ? "$/m" : "$/ft", "$/shift", "$/ton"})
         out += AlignRight(title, 10);
     out += "\r\n";
     for (std::size_t r = 0; r < t.size(); ++r) {

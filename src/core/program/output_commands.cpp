@@ -19,7 +19,7 @@ ReportPages BuildReport(const Project& project, const std::array<SupportRecord, 
         return {SupportListing(project, support, withHeader),
                 DesignReportText(ComputeDesign(support, project.UnitSystem), project.UnitSystem)};
     case ReportType::Cost:
-        return {CostListing(project, cost, withHeader), CostReportText(ComputeCostTable(cost))};
+        return {CostListing(project, cost, withHeader), CostReportText(ComputeCostTable(cost), project.UnitSystem)};
     case ReportType::Listing:
     default:
         return {FullListing(project, withHeader), {}};

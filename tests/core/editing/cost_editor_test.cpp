@@ -50,11 +50,25 @@ TEST_F(CostEditing, ValidationFollowsTheTableOrder)
 TEST(CalculatedProduction, AdvanceAndCleanProduction)
 {
     EXPECT_EQ(CalculatedAdvanceText("300", "4", "4"), "300");
-    EXPECT_EQ(CalculatedAdvanceText("300", "4", "1.2"), "1000");
-    EXPECT_EQ(CalculatedProductionText("1000", "4"), "4000");
+    EXPECT_EQ(CalculatedAdvanceText("300", "4", "5"), "375");
+    EXPECT_EQ(CalculatedAdvanceText("300", "4", "1.2"), "90");
+    EXPECT_EQ(CalculatedProductionText("90", "12"), "1080");
+    EXPECT_EQ(CalculatedProductionText("375", "4"), "1500");
+    EXPECT_EQ(CalculatedAdvanceText("300", "0", "4"), "0");
+    // 100 / 3 x 1 rounded to float, shown with a float's seven digits.
+    EXPECT_EQ(CalculatedAdvanceText("100", "3", "1"), "33.33333");
+    EXPECT_EQ(CalculatedAdvanceText("3e38", "1e-30", "3e38"), std::nullopt);
     EXPECT_FALSE(CalculatedAdvanceText("300", "4", "").has_value());
     EXPECT_FALSE(CalculatedAdvanceText("300", "4", "-2").has_value());
     EXPECT_EQ(CalculatedProductionText("", "4"), "0");
+}
+
+TEST(CostFieldLabels, AdvanceRateIsAMassPerLength)
+{
+    const CostFieldInfo& rate = CostFieldTable()[CostFieldIndex("txtAdvanceRate")];
+    EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, English)),
+              "Advance: Clean tons per (tons/ft)");
+    EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, Metric)), "Advance: Clean tons per (tn/m)");
 }
 
 TEST_F(CostEditing, SwitchesAndValuesCommitted)

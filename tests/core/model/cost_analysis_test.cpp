@@ -36,17 +36,57 @@ TEST_F(Cost, EnglishDefaults)
                                                            {"9.22", "9.22", "2766.17", "2.31"}}));
 }
 
-TEST_F(Cost, CalculatedAdvanceAndProduction)
+TEST_F(Cost, CalculatedAdvanceIsRowsPerShiftTimesRowSpacing)
 {
+    // 300 bolts at 4 a row are 75 rows a shift.
     EXPECT_EQ(CalculatedAdvance(state.Cost), 300);
     EXPECT_EQ(CalculatedProduction(state.Cost, 300), 1200);
+    state.Cost.CostRowSpacing = 5;
+    EXPECT_EQ(CalculatedAdvance(state.Cost), 375);
+    EXPECT_EQ(CalculatedProduction(state.Cost, 375), 1500);
+    // Metric defaults: 75 rows at 1.2 m; 1.2 is not exact as a float, but
+    // 75 x 1.2f rounds back to 90 in float.
     state.Cost.CostRowSpacing = 1.2f;
     state.Cost.AdvanceRate = 12;
     const float advance = CalculatedAdvance(state.Cost);
-    EXPECT_EQ(GeneralNumber(advance), "999.9999");
-    EXPECT_EQ(GeneralNumber(CalculatedProduction(state.Cost, advance)), "12000");
-    state.Cost.CostRowSpacing = 0;
-    EXPECT_EQ(CalculatedAdvance(state.Cost), 0);
+    EXPECT_EQ(GeneralNumber(advance), "90");
+    EXPECT_EQ(GeneralNumber(CalculatedProduction(state.Cost, advance)), "1080");
+    EXPECT_EQ(CalculatedAdvance(300, 4, 1.2f), advance);
+}
+
+TEST_F(Cost, CalculatedAdvanceNeedsBoltsPerRowAndRowSpacing)
+{
+    EXPECT_EQ(CalculatedAdvance(300, 4, 0), 0);
+    EXPECT_EQ(CalculatedAdvance(300, 0, 4), 0);
+    EXPECT_EQ(CalculatedAdvance(300, -4, 4), 0);
+    EXPECT_EQ(CalculatedAdvance(300, 4, -4), 0);
+    EXPECT_EQ(CalculatedAdvance(0, 4, 4), 0);
+    // Evaluated as 3 / 7 x 7 in double, then rounded to float.
+    EXPECT_EQ(CalculatedAdvance(3, 7, 7), 3.0f);
+}
+
+TEST_F(Cost, WiderRowSpacingRaisesTheProductionAndLowersThePerTonCost)
+{
+    // 4 bolts per row at 5 ft, 300 a shift: 375 ft and 1500 tons a shift.
+    state.Cost.CostRowSpacing = 5;
+    EXPECT_EQ(Printed(ComputeCostTable(state.Cost)), (Rows{{"5.72", "4.58", "1717.00", "1.14"},
+                                                           {"1.87", "1.49", "560.00", "0.37"},
+                                                           {"0.19", "0.15", "55.83", "0.04"},
+                                                           {"0.33", "0.27", "100.00", "0.07"},
+                                                           {"1.11", "0.89", "333.33", "0.22"},
+                                                           {"9.22", "7.38", "2766.17", "1.84"}}));
+}
+
+TEST_F(Cost, MetricDefaultsPerTonOfTheCalculatedProduction)
+{
+    // 1080 tonnes a shift: 1717 / 1080 = 1.5898, 560 / 1080 = 0.5185, ...
+    state.Cost.CostRowSpacing = 1.2f;
+    state.Cost.AdvanceRate = 12;
+    const Rows rows = Printed(ComputeCostTable(state.Cost));
+    std::vector<std::string> perTon;
+    for (const auto& row : rows)
+        perTon.push_back(row[3]);
+    EXPECT_EQ(perTon, (std::vector<std::string>{"1.59", "0.52", "0.05", "0.09", "0.31", "2.56"}));
 }
 
 TEST_F(Cost, NoBoltsPerShiftEmptiesEveryEntry)
@@ -109,12 +149,20 @@ TEST_F(Cost, OverflowIsARunTimeError)
 
 TEST_F(Cost, TableLayout)
 {
-    const std::string text = CostReportText(ComputeCostTable(state.Cost));
+    const std::string text = CostReportText(ComputeCostTable(state.Cost), state.UnitSystem);
     const std::string head =
         "[VELB COST CALCULATIONS]\r\n\r\nOUTPUT TABLE               $/Bolt      $/ft   $/shift     $/ton\r\n"
         "Consumables Cost:            5.72      5.72   1717.00      1.43\r\n";
     EXPECT_EQ(text.substr(0, head.size()), head);
     EXPECT_EQ(text.substr(text.size() - 65), "TOTAL COST:                  9.22      9.22   2766.17      2.31\r\n");
+}
+
+TEST_F(Cost, MetricTableIsPerMetre)
+{
+    EXPECT_EQ(CostReportText(ComputeCostTable(state.Cost), Metric).substr(28, 65),
+              "OUTPUT TABLE               $/Bolt       $/m   $/shift     $/ton\r\n");
+    EXPECT_EQ(CostReportText(ComputeCostTable(state.Cost), English).substr(28, 65),
+              "OUTPUT TABLE               $/Bolt      $/ft   $/shift     $/ton\r\n");
 }
 
 }  // namespace
