@@ -17,6 +17,7 @@
 #include "text/runtime_error.h"
 #include "text/text_format.h"
 #include "editing/validation.h"
+#include "search_command.h"
 #include "tools/unit_calculator.h"
 
 namespace castovin {
@@ -33,6 +34,8 @@ constexpr const char* kUsage =
     "       castovin-cli convert FILE [-o OUT]\n"
     "       castovin-cli curve FILE GRAPH [-o OUT]\n"
     "       castovin-cli units VALUE UNIT\n"
+    "       castovin-cli search FILE --prices PRICES.csv [--bolts-per-row MIN:MAX]\n"
+    "                    [--spacing MIN:MAX:STEP] [--top N] [--json] [--write-best OUT.vlb]\n"
     "       castovin-cli --help | --version\n";
 
 constexpr const char* kHelp =
@@ -50,6 +53,11 @@ constexpr const char* kHelp =
     "  units VALUE UNIT   VALUE in every unit of UNIT's kind: in ft cm m,\n"
     "                     lbsF tonsF kN MN kips, lbsF/in lbsF/ft kN/m MN/m,\n"
     "                     psi ksi psf Pa MPa, psi/in psi/ft Pa/m MPa/m\n"
+    "  search FILE        the bolt patterns of a price list (CSV: length,diameter,\n"
+    "                     grade,price[,name] in the project's units) that pass the\n"
+    "                     design check, cheapest per foot (metre) of advance first;\n"
+    "                     bolts per row 3:6 and spacing 3:6:0.5 ft (1:2:0.1 m)\n"
+    "                     unless given; exit status 3 when none passes\n"
     "\n"
     "  --no-header        leave out the module version and project-file lines\n"
     "  --metric           (new) use the metric unit system\n"
@@ -217,6 +225,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << kProgram << " " << VersionText() << "\n";
         return CliOk;
     }
+    if (!args.empty() && args[0] == "search")
+        return RunSearchCommand(args, out, err, kUsage);
     Command c;
     try {
         c = ParseCommand(args);

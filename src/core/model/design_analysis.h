@@ -37,6 +37,10 @@ struct DesignResults {
 // length; the message names 1 foot or 30 cm by unit system.
 std::string CheckBoltLength(float dL, int16_t unitSystem);
 
+// The numbers of the design check without its verdict texts, which are left
+// empty: a caller that checks many patterns needs no text per pattern.
+DesignResults ComputeDesignValues(const std::array<SupportRecord, 2>& work, int16_t unitSystem);
+
 // Runs the design check on two support records in the given unit system.
 DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t unitSystem);
 
