@@ -181,19 +181,10 @@ std::string AdvanceUnit(int16_t unitSystem)
 // right-aligned to its widest cell.
 std::string CandidateTable(const SearchOutcome& outcome, int16_t u)
 {
-    std::vector<std::vector<std::string>> rows = {
-        {"Rank", "Length (" + UnitName(UnitKind::Length, u) + ")", "Diameter (" + UnitName(UnitKind::Diameter, u) + ")",
-         "Grade (" + UnitName(UnitKind::Grade, u) + ")", "Bolts/row", "Spacing (" + UnitName(UnitKind::Length, u) + ")",
-         "Actual VELB", "Suggested VELB", "Bolt length", "$/bolt", "$/" + AdvanceUnit(u), "$/shift", "$/ton"}};
-    for (std::size_t i = 0; i < outcome.ranked.size(); ++i) {
-        const SearchCandidate& c = outcome.ranked[i];
-        rows.push_back({std::to_string(i + 1), GeneralNumber(c.length), GeneralNumber(c.diameter),
-                        GeneralNumber(c.grade), std::to_string(c.boltsPerRow), GeneralNumber(c.rowSpacing),
-                        FormatNumber(c.actualVELB, "0.0"), FormatNumber(c.suggestedVELB, "0.0"), BoltLengthWord(c),
-                        FormatNumber(c.costPerBolt, "0.00"), FormatNumber(c.costPerAdvance, "0.00"),
-                        FormatNumber(c.costPerShift, "0.00"), FormatNumber(c.costPerTon, "0.00")});
-    }
-    std::vector<std::size_t> widths(rows[0].size(), 0);
+    std::vector<SearchRowTexts> rows = {SearchColumnHeadings(u)};
+    for (std::size_t i = 0; i < outcome.ranked.size(); ++i)
+        rows.push_back(SearchRowCells(outcome.ranked[i], i + 1));
+    std::array<std::size_t, SearchColumnCount> widths{};
     for (const auto& row : rows)
         for (std::size_t k = 0; k < row.size(); ++k)
             widths[k] = std::max(widths[k], CharCount(row[k]));
@@ -227,6 +218,7 @@ nlohmann::json CandidateJson(const SearchCandidate& c, std::size_t rank, const s
             {"length", JsonNumber(c.length)},
             {"diameter", JsonNumber(c.diameter)},
             {"grade", JsonNumber(c.grade)},
+            {"price", JsonNumber(c.price)},
             {"boltsPerRow", c.boltsPerRow},
             {"spacing", JsonNumber(c.rowSpacing)},
             {"actualVELB", JsonNumber(c.actualVELB)},

@@ -1,5 +1,6 @@
 #include "model/price_list.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -125,15 +126,21 @@ std::optional<std::string> ParseRow(std::string_view line, std::size_t columns, 
     return std::nullopt;
 }
 
+// A name as a CSV field: in quotes when it holds a comma, a quote, a control
+// character (a CR at its end would be lost as a line end) or blanks at either
+// end. A line break cannot be kept in a line-based file and becomes a blank.
 std::string QuotedName(const std::string& name)
 {
-    if (name.find_first_of(",\"") == std::string::npos && TrimSpace(name) == name)
+    const bool plain = std::none_of(name.begin(), name.end(),
+                                    [](char c) { return c == ',' || c == '"' || static_cast<unsigned char>(c) < 0x20; }) &&
+                       TrimSpace(name) == name;
+    if (plain)
         return name;
     std::string out = "\"";
     for (char c : name) {
         if (c == '"')
             out += '"';
-        out += c;
+        out += c == '\n' ? ' ' : c;
     }
     return out + "\"";
 }

@@ -42,7 +42,8 @@ struct PriceListRead {
 PriceListRead ParsePriceList(std::string_view text);
 
 // The CSV text of a price list, with the name column when any row has a
-// name. Numbers are written so that reading them back gives the same floats.
+// name. Numbers are written so that reading them back gives the same floats;
+// names are quoted where needed, and a line break in a name becomes a blank.
 std::string PriceListText(const std::vector<PriceRow>& rows);
 
 // The file forms of the two above. Reading reports an unreadable file as a

@@ -5,6 +5,7 @@
 
 #include "editing/parameter_editor.h"
 #include "model/cost_analysis.h"
+#include "text/number_format.h"
 #include "text/runtime_error.h"
 
 namespace castovin {
@@ -187,6 +188,25 @@ SearchProject WithCandidate(const SearchProject& project, const SearchCandidate&
     out.cost.CostBoltsPerRow = static_cast<float>(c.boltsPerRow);
     out.cost.CostRowSpacing = c.rowSpacing;
     return out;
+}
+
+SearchRowTexts SearchColumnHeadings(int16_t u)
+{
+    // The unit labels of the reports, " (ft)" and so on.
+    const std::string length(UnitLabel(UnitKind::Length, u));
+    return {"Rank", "Length" + length, "Diameter" + std::string(UnitLabel(UnitKind::Diameter, u)),
+            "Grade" + std::string(UnitLabel(UnitKind::Grade, u)), "Bolts/row", "Spacing" + length,
+            "Actual VELB", "Suggested VELB", "Bolt length", "$/bolt", u != English ? "$/m" : "$/ft", "$/shift",
+            "$/ton"};
+}
+
+SearchRowTexts SearchRowCells(const SearchCandidate& c, std::size_t rank)
+{
+    return {std::to_string(rank), GeneralNumber(c.length), GeneralNumber(c.diameter), GeneralNumber(c.grade),
+            std::to_string(c.boltsPerRow), GeneralNumber(c.rowSpacing), FormatNumber(c.actualVELB, "0.0"),
+            FormatNumber(c.suggestedVELB, "0.0"), BoltLengthWord(c), FormatNumber(c.costPerBolt, "0.00"),
+            FormatNumber(c.costPerAdvance, "0.00"), FormatNumber(c.costPerShift, "0.00"),
+            FormatNumber(c.costPerTon, "0.00")};
 }
 
 const char* BoltLengthWord(const SearchCandidate& c)

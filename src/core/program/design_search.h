@@ -89,6 +89,15 @@ SearchProject WithCandidate(const SearchProject& project, const SearchCandidate&
 // word (a candidate shorter by more than 1 ft does not pass).
 const char* BoltLengthWord(const SearchCandidate& candidate);
 
+// The columns a list of candidates shows, the same on the command line and
+// in the window: rank, length, diameter, grade, bolts per row, spacing,
+// actual and suggested VELB ("0.0"), the bolt-length word, and the TOTAL
+// $/bolt, $/ft (or $/m), $/shift and $/ton ("0.00").
+inline constexpr std::size_t SearchColumnCount = 13;
+using SearchRowTexts = std::array<std::string, SearchColumnCount>;
+SearchRowTexts SearchColumnHeadings(int16_t unitSystem);
+SearchRowTexts SearchRowCells(const SearchCandidate& candidate, std::size_t rank);
+
 // The passing rule on a design check of the pattern: the method applies, the
 // first system's actual VELB is at least the suggested VELB, and its bolt is
 // not shorter than the suggested length by more than 1 ft.

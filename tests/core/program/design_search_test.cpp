@@ -320,5 +320,33 @@ TEST(DesignSearch, CandidateGoesIntoTheSupportAndCostFieldsOnly)
     EXPECT_EQ(with.unitSystem, English);
 }
 
+TEST(DesignSearch, ColumnsInTheProjectsUnits)
+{
+    const SearchRowTexts english = SearchColumnHeadings(English);
+    EXPECT_EQ(english[1], "Length (ft)");
+    EXPECT_EQ(english[2], "Diameter (in)");
+    EXPECT_EQ(english[3], "Grade (ksi)");
+    EXPECT_EQ(english[5], "Spacing (ft)");
+    EXPECT_EQ(english[10], "$/ft");
+    const SearchRowTexts metric = SearchColumnHeadings(Metric);
+    EXPECT_EQ(metric[1], "Length (m)");
+    EXPECT_EQ(metric[2], "Diameter (mm)");
+    EXPECT_EQ(metric[3], "Grade (MPa)");
+    EXPECT_EQ(metric[5], "Spacing (m)");
+    EXPECT_EQ(metric[10], "$/m");
+
+    SearchCandidate c;
+    std::tie(c.length, c.diameter, c.grade, c.boltsPerRow, c.rowSpacing) = std::make_tuple(2.1f, 20.0f, 520.0f, 3, 1.7f);
+    std::tie(c.actualVELB, c.suggestedVELB, c.boltLengthDifference) = std::make_tuple(6.66f, 6.5317f, 0.25f);
+    std::tie(c.costPerBolt, c.costPerAdvance, c.costPerShift, c.costPerTon) = std::make_tuple(10.125f, 17.8598f, 3036.1667f, 1.375f);
+    // 10.125 and 1.375 are exact as floats; their halves round away from
+    // zero, as in the reports.
+    const SearchRowTexts cells = SearchRowCells(c, 4);
+    EXPECT_EQ(cells, (SearchRowTexts{"4", "2.1", "20", "520", "3", "1.7", "6.7", "6.5", "OK", "10.13",
+                                     "17.86", "3036.17", "1.38"}));
+    c.boltLengthDifference = 1.01f;
+    EXPECT_EQ(SearchRowCells(c, 4)[8], "longer");
+}
+
 }  // namespace
 }  // namespace castovin
