@@ -1,6 +1,7 @@
 #include "search_command.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -207,7 +208,9 @@ std::string CountsLine(const SearchOutcome& outcome)
 // 4.6 is written 4.6 and not 4.599999904632568.
 nlohmann::json JsonNumber(float value)
 {
-    return *ParseStrictNumber(GeneralNumber(value));
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return *ParseStrictNumber(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 }
 
 nlohmann::json CandidateJson(const SearchCandidate& c, std::size_t rank, const std::vector<PriceRow>& prices)

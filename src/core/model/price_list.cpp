@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -97,11 +98,16 @@ std::optional<float> ColumnNumber(std::string_view text, std::string_view column
         message = "the " + std::string(column) + " \"" + std::string(trimmed) + "\" is not a number";
         return std::nullopt;
     }
-    if (!(std::fabs(*value) <= std::numeric_limits<float>::max())) {
+    // Values up to half a unit in the last place above the largest float
+    // still round to it, as "3.4028235e+38" does.
+    constexpr double kRoundsToInfinity = 0x1.ffffffp127;
+    if (!(std::fabs(*value) < kRoundsToInfinity)) {
         message = "the " + std::string(column) + " " + std::string(trimmed) + " is too large";
         return std::nullopt;
     }
-    return TextToFloatAsRead(*value);
+    constexpr double kFloatMax = std::numeric_limits<float>::max();
+    return std::fabs(*value) > kFloatMax ? static_cast<float>(std::copysign(kFloatMax, *value))
+                                         : TextToFloatAsRead(*value);
 }
 
 // A data line into `row`; the problem message when it is not a price row.
@@ -129,6 +135,15 @@ std::optional<std::string> ParseRow(std::string_view line, std::size_t columns, 
 // A name as a CSV field: in quotes when it holds a comma, a quote, a control
 // character (a CR at its end would be lost as a line end) or blanks at either
 // end. A line break cannot be kept in a line-based file and becomes a blank.
+// The shortest text that reads back as exactly this float: typed values
+// such as 4.25 come back as typed, and no float needs more than 9 digits.
+std::string ExactText(float value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 std::string QuotedName(const std::string& name)
 {
     const bool plain = std::none_of(name.begin(), name.end(),
@@ -192,8 +207,8 @@ std::string PriceListText(const std::vector<PriceRow>& rows)
     std::string out(kHeader);
     out += named ? ",name\n" : "\n";
     for (const PriceRow& row : rows) {
-        out += GeneralNumber(row.length) + "," + GeneralNumber(row.diameter) + "," + GeneralNumber(row.grade) + "," +
-               GeneralNumber(row.price);
+        out += ExactText(row.length) + "," + ExactText(row.diameter) + "," + ExactText(row.grade) + "," +
+               ExactText(row.price);
         out += named ? "," + QuotedName(row.name) + "\n" : "\n";
     }
     return out;

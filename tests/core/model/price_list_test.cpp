@@ -1,6 +1,8 @@
 // Price lists: reading the CSV with its comments and errors, and writing it
 // back so that the same floats come out.
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "model/price_list.h"
@@ -100,6 +102,12 @@ TEST(PriceList, WrittenTextReadsBackToTheSameRows)
     const PriceListRead read = ParsePriceList(text);
     ASSERT_FALSE(read.problem);
     EXPECT_EQ(read.rows, rows);
+
+    // Floats that need 8 or 9 digits to be told from their neighbours.
+    const std::vector<PriceRow> fine = {{4.2777777f, std::nextafter(0.1f, 1.0f), 16777217.0f, 3.4028235e38f, ""}};
+    const PriceListRead fineRead = ParsePriceList(PriceListText(fine));
+    ASSERT_FALSE(fineRead.problem);
+    EXPECT_EQ(fineRead.rows, fine);
 
     const std::vector<PriceRow> unnamed = {{6, 0.75f, 75, 4.25f, ""}};
     EXPECT_EQ(PriceListText(unnamed), "length,diameter,grade,price\n6,0.75,75,4.25\n");
