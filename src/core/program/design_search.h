@@ -27,8 +27,9 @@ struct SearchProject {
     CostRecord cost{};
 };
 
-// Bolts per row from boltsMin to boltsMax; row spacings boltsMin + i x step
-// for i = 0, 1, ... while not above spacingMax (in the project's units).
+// Bolts per row from boltsMin to boltsMax; row spacings spacingMin + i x
+// spacingStep for i = 0, 1, ... while not above spacingMax (in the project's
+// units).
 struct SearchRanges {
     int boltsMin = 3;
     int boltsMax = 6;
@@ -74,6 +75,7 @@ struct SearchOutcome {
 };
 
 // Runs the search. `keep` limits `ranked` to the best so many (0 keeps all).
+// Ranges with a problem (RangesProblem) give an empty outcome.
 // Ranking: TOTAL $/ft (or $/m), then $/shift, then price-list order, then
 // fewer bolts per row, then wider spacing. A pattern whose numbers overflow
 // counts as skipped.
