@@ -1,5 +1,5 @@
 // Throughput of the calculation core: one design check with its report, one
-// cost check, one project-file read.
+// cost check, one project-file read, the wrapping of a very long description line.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +8,7 @@
 #include "program/program_state.h"
 #include "model/report_assembly.h"
 #include "text/atomic_file.h"
+#include "text/description.h"
 #include "files/lifecycle.h"
 #include "files/project_file.h"
 #include "text/unicode.h"
@@ -73,6 +74,21 @@ void ProjectFileOpenFromDisk(benchmark::State& bench)
     }
 }
 BENCHMARK(ProjectFileOpenFromDisk);
+
+// A 10 MB description line (one paste of a whole document) is wrapped when
+// the project is saved or listed; it must take well under a second.
+void WrapTenMegabyteDescriptionLine(benchmark::State& bench)
+{
+    std::string line;
+    for (int i = 0; i < 1000000; ++i)
+        line += "abcdefghi ";
+    for (auto _ : bench) {
+        std::string description = line;
+        NormaliseDescription(description);
+        benchmark::DoNotOptimize(description.data());
+    }
+}
+BENCHMARK(WrapTenMegabyteDescriptionLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace castovin

@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include <new>
 #include <ostream>
 
 #include "model/conversion.h"
@@ -263,6 +264,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out.flush();
     } catch (const RuntimeError& e) {
         err << kProgram << ": " << subject << ": " << e.description() << "\n";
+        return CliFailed;
+    } catch (const std::bad_alloc&) {
+        err << kProgram << ": " << subject << ": " << StandardDescription(err::OutOfMemory) << "\n";
         return CliFailed;
     }
     return CliOk;

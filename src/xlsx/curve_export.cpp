@@ -1,16 +1,13 @@
 #include "xlsx/curve_export.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
-#include <random>
+#include <cstdlib>
+#include <filesystem>
 #include <xlsxwriter.h>
 
+#include "text/atomic_file.h"
 #include "text/io_errors.h"
 #include "text/number_format.h"
-#include "text/paths.h"
-#include "text/runtime_error.h"
 
 namespace castovin {
 
@@ -24,30 +21,49 @@ std::string CurveCsv(const std::vector<CurvePoint>& points)
 
 namespace {
 
-std::string TemporaryName(const std::string& path)
-{
-    std::random_device seed;
-    std::mt19937 random(seed());
-    const std::string folder = FolderPart(path);
-    return folder + "." + BaseName(path) + "." + std::to_string(random() % 1000000) + ".tmp.xlsx";
-}
-
-}  // namespace
-
-void WriteCurveWorkbook(const std::string& path, const std::vector<CurvePoint>& points)
-{
-    const std::string temp = TemporaryName(path);
-    // Claim the temporary file first, so that a folder we cannot write to is
-    // reported here rather than by the library on its own.
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        ThrowFileError(errno, true, path);
-    ::close(fd);
-    lxw_workbook* workbook = workbook_new(temp.c_str());
-    if (workbook == nullptr) {
-        std::remove(temp.c_str());
-        ThrowFileError(ENOMEM, true, path);
+// A folder of our own under the system's temporary folder, removed with what
+// it holds. The workbook library writes its file there, where no other user
+// can interfere and nothing about the target can make it fail.
+class PrivateFolder {
+public:
+    PrivateFolder()
+    {
+        std::error_code ec;
+        std::string pattern = (std::filesystem::temp_directory_path(ec) / "castovin-XXXXXX").string();
+        if (ec)
+            pattern = "/tmp/castovin-XXXXXX";
+        if (::mkdtemp(pattern.data()) == nullptr)
+            m_error = errno;
+        else
+            m_path = pattern;
     }
+    ~PrivateFolder()
+    {
+        std::error_code ec;
+        if (!m_path.empty())
+            std::filesystem::remove_all(m_path, ec);
+    }
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+
+    const std::string& path() const { return m_path; }
+    int error() const { return m_error; }
+
+private:
+    std::string m_path;
+    int m_error = 0;
+};
+
+// The workbook's bytes, made by the library in a private folder.
+std::string WorkbookBytes(const std::vector<CurvePoint>& points, const std::string& path)
+{
+    const PrivateFolder folder;
+    if (folder.path().empty())
+        ThrowFileError(folder.error(), true, path);
+    const std::string file = folder.path() + "/curve.xlsx";
+    lxw_workbook* workbook = workbook_new(file.c_str());
+    if (workbook == nullptr)
+        ThrowFileError(ENOMEM, true, path);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
     for (std::size_t j = 0; j < points.size(); ++j) {
         const auto row = static_cast<lxw_row_t>(j + 1);
@@ -56,16 +72,18 @@ void WriteCurveWorkbook(const std::string& path, const std::vector<CurvePoint>& 
     }
     worksheet_write_string(sheet, 0, 0, "X-coord", nullptr);
     worksheet_write_string(sheet, 0, 1, "Sug.VELB", nullptr);
-    const lxw_error result = workbook_close(workbook);
-    if (result != LXW_NO_ERROR) {
-        std::remove(temp.c_str());
-        ThrowFileError(result == LXW_ERROR_CREATING_XLSX_FILE ? EACCES : EIO, true, path);
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        std::remove(temp.c_str());
-        ThrowFileError(error, true, path);
-    }
+    if (workbook_close(workbook) != LXW_NO_ERROR)
+        ThrowFileError(EIO, true, path);
+    return ReadWholeFile(file);
+}
+
+}  // namespace
+
+void WriteCurveWorkbook(const std::string& path, const std::vector<CurvePoint>& points)
+{
+    // The target is written as projects are: through a temporary file beside
+    // it, with the same refusals (read-only file, foreign link, ...).
+    WriteFileAtomically(path, WorkbookBytes(points, path));
 }
 
 }  // namespace castovin

@@ -14,9 +14,9 @@ namespace castovin {
 std::string CurveCsv(const std::vector<CurvePoint>& points);
 
 // An .xlsx workbook: A1 "X-coord", B1 "Sug.VELB", the x values from A2 down
-// and the y values from B2 down, stored as numbers. Written beside the target
-// and renamed over it when complete; a run-time error naming the path when it
-// cannot be written.
+// and the y values from B2 down, stored as numbers. Saved as projects are
+// (WriteFileAtomically): the target has its new contents or stays as it was;
+// a run-time error naming the path when it cannot be written.
 void WriteCurveWorkbook(const std::string& path, const std::vector<CurvePoint>& points);
 
 }  // namespace castovin

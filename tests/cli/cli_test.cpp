@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -158,9 +159,12 @@ TEST(CliConvert, WritesThePrefixedFileBesideTheProject)
     EXPECT_EQ(result.out, dir.File("Metric_mine.vlb") + "\n");
     EXPECT_EQ(ReadFile(dir.File("mine.vlb")), original);
     const std::string metric = ReadFile(dir.File("Metric_mine.vlb"));
-    // Unit system 1, depth 400 ft as 121.92 m, the cost row spacing unchanged.
+    // Unit system 1, depth 400 ft as 121.92 m; of the cost inputs the row
+    // spacing, the input advance and the advance rate are converted.
     EXPECT_TRUE(test::Contains(metric, "VELB_212\r\n 1 \r\nPanel 3 North mains"));
     EXPECT_TRUE(test::Contains(metric, "##EndDesc##\r\n45\r\n121.92\r\n"));
+    EXPECT_TRUE(test::Contains(metric, "\r\n300\r\n4\r\n1.2192\r\n2\r\n35\r\n"));
+    EXPECT_TRUE(test::Contains(metric, "\r\n5\r\n91.44\r\n13.12336\r\n1200\r\n12\r\n50\r\n"));
 
     // And back, under a name of our own, from the folder of the file.
     result = RunProcess(CASTOVIN_CLI, {"convert", "Metric_mine.vlb", "-o", "back.vlb"}, dir.Path().string());
@@ -234,6 +238,75 @@ TEST(CliCurve, UnwritableOutput)
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "castovin-cli: " + std::string(CASTOVIN_EXAMPLES) +
                               "/default-english.vlb: Path not found (" + dir.File("missing/c.xlsx") + ")\n");
+}
+
+TEST(CliCurve, WorkbookIsSavedAsProjectsAre)
+{
+    TempDir dir;
+    const std::string project = std::string(CASTOVIN_EXAMPLES) + "/default-english.vlb";
+    const std::string prefix = "castovin-cli: " + project + ": ";
+    // A read-only file stays as it is, with one line and no library messages.
+    std::ofstream(dir.File("locked.xlsx")) << "keep";
+    fs::permissions(dir.File("locked.xlsx"), fs::perms::owner_read | fs::perms::group_read);
+    auto result = RunProcess(CASTOVIN_CLI, {"curve", project, "sf", "-o", dir.File("locked.xlsx")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, prefix + "Path/File access error (" + dir.File("locked.xlsx") + ")\n");
+    EXPECT_EQ(ReadFile(dir.File("locked.xlsx")), "keep");
+
+    // Through a link the linked file is replaced and the link stays a link.
+    std::ofstream(dir.File("real.xlsx")) << "old";
+    fs::create_symlink("real.xlsx", dir.File("link.xlsx"));
+    result = RunProcess(CASTOVIN_CLI, {"curve", project, "sf", "-o", dir.File("link.xlsx")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.xlsx")));
+    EXPECT_EQ(ReadFile(dir.File("real.xlsx")).substr(0, 2), "PK");
+
+    // A link that points at nothing creates nothing.
+    fs::create_symlink("gone/new.xlsx", dir.File("dangling.xlsx"));
+    result = RunProcess(CASTOVIN_CLI, {"curve", project, "sf", "-o", dir.File("dangling.xlsx")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, prefix + "Path/File access error (" + dir.File("dangling.xlsx") + ": the link points to nothing)\n");
+    EXPECT_FALSE(fs::exists(dir.File("gone")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 4);
+}
+
+TEST(Cli, WhatIsNotAProjectFileIsRefusedWithOneLine)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("fifo.vlb").c_str(), 0600), 0);  // would block a plain open
+    fs::create_directory(dir.File("folder.vlb"));
+    std::ofstream(dir.File("huge.vlb")) << "VELB_212\r\n";
+    fs::resize_file(dir.File("huge.vlb"), 17 * 1024 * 1024);
+    const std::pair<std::string, std::string> cases[] = {
+        {"fifo.vlb", "Path/File access error (fifo.vlb: not a regular file)"},
+        {"/dev/zero", "Path/File access error (/dev/zero: not a regular file)"},
+        {"folder.vlb", "Path/File access error (folder.vlb)"},
+        {"huge.vlb", "Path/File access error (huge.vlb: larger than 16 MiB)"},
+    };
+    for (const auto& [file, message] : cases) {
+        const auto result = RunProcess(CASTOVIN_CLI, {"design", file}, dir.Path().string());
+        EXPECT_EQ(result.status, 1) << file;
+        EXPECT_EQ(result.out, "") << file;
+        EXPECT_EQ(result.err, "castovin-cli: " + file + ": " + message + "\n");
+    }
+}
+
+TEST(Cli, OutOfMemoryIsOneLine)
+{
+    // A 14 MB description line of two-byte characters with 80 MB of address
+    // space: the wrapping runs out of memory.
+    TempDir dir;
+    std::string text = ReadFile(std::string(CASTOVIN_EXAMPLES) + "/default-english.vlb");
+    const std::size_t start = text.find("##StartDesc##\r\n") + 15;
+    std::string line;
+    for (int i = 0; i < 7000000; ++i)
+        line += "\u00e9";
+    text.replace(start, text.find("##EndDesc##") - start, line + "\r\n");
+    std::ofstream(dir.File("big.vlb"), std::ios::binary) << text;
+    const auto result = RunProcess("/bin/sh", {"-c", "ulimit -v 80000; exec \"$0\" design big.vlb", CASTOVIN_CLI},
+                                   dir.Path().string());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "castovin-cli: big.vlb: Out of memory\n");
 }
 
 TEST(CliUnits, OneLinePerUnitOfTheKind)

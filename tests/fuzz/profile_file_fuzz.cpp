@@ -20,14 +20,24 @@ void Check(bool condition)
         std::abort();
 }
 
+// One program state for the whole run: building a fresh one for every input
+// cost more than the parsing itself. Each input starts from fresh settings.
+struct Fixture {
+    RecordingMessageBox box;
+    ProgramState state{box};
+    Fixture() { state.DataFolder = "/nonexistent-castovin-fuzz/"; }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
+    static Fixture fixture;
+    ProgramState& state = fixture.state;
+    const RecordingMessageBox& box = fixture.box;
+    // Parsed from memory: no file is written or read per input.
     ProfileFile ini(DecodeFileText(std::string_view(reinterpret_cast<const char*>(bytes), size)));
-    RecordingMessageBox box;
-    ProgramState state(box);
-    state.DataFolder = "/nonexistent-castovin-fuzz/";
+    state.Settings = SettingsRecord{};
     state.Settings.DisplayHistoryWin = 0;
     LoadSettingsFrom(state, ini);
     const SettingsRecord& s = state.Settings;

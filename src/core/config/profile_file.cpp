@@ -67,9 +67,20 @@ std::string CutToCharacters(std::string_view text, std::size_t count)
 ProfileFile ProfileFile::Load(const std::string& path)
 {
     try {
-        return ProfileFile(DecodeFileText(ReadWholeFile(path)));
+        return ProfileFile(DecodeFileText(ReadWholeFile(path, MaxFileBytes)));
     } catch (const RuntimeError&) {
         return ProfileFile();
+    }
+}
+
+std::optional<ProfileFile> ProfileFile::LoadForUpdate(const std::string& path)
+{
+    try {
+        return ProfileFile(DecodeFileText(ReadWholeFile(path, MaxFileBytes)));
+    } catch (const RuntimeError& e) {
+        if (e.number() == err::FileNotFound || e.number() == err::PathNotFound)
+            return ProfileFile();
+        return std::nullopt;
     }
 }
 

@@ -15,9 +15,16 @@ namespace castovin {
 class ProfileFile {
 public:
     static constexpr std::size_t MaxValueLength = 254;
+    // A settings file holds a few kilobytes; anything above this is not one,
+    // and every line of it would cost memory.
+    static constexpr std::size_t MaxFileBytes = 1024 * 1024;
 
     // The file's text; a missing or unreadable file gives an empty profile.
     static ProfileFile Load(const std::string& path);
+    // The file's text for changing it: empty when the file does not exist,
+    // nullopt when it exists but cannot be read (it must then be neither
+    // replaced nor deleted, or what it holds would be lost).
+    static std::optional<ProfileFile> LoadForUpdate(const std::string& path);
     explicit ProfileFile(std::string_view text = {});
 
     // The value of a key, or nullopt when the section or key is absent.

@@ -328,9 +328,11 @@ std::string ReadIniString(const std::string& file, std::string_view section, std
 
 bool WriteIniString(const std::string& file, std::string_view section, std::string_view key, std::string_view value)
 {
-    ProfileFile ini = ProfileFile::Load(file);
-    ini.Write(section, key, value);
-    return ini.Save(file);
+    std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(file);
+    if (!ini)
+        return false;
+    ini->Write(section, key, value);
+    return ini->Save(file);
 }
 
 void ReadIniFileVersion(ProgramState& state)
@@ -346,13 +348,24 @@ void WriteIniFileVersion(ProgramState& state)
 void CheckSettingsFile(ProgramState& state)
 {
     state.SettingsFilePath = state.DataFolder + SettingsFileName;
+    if (!ProfileFile::LoadForUpdate(state.SettingsFilePath)) {
+        // The file is there but cannot be read (permissions, not a plain
+        // file, too large): the user's settings may all be in it, so it is
+        // left alone, and every later save skips it too.
+        ShowMessage(state,
+                    "The settings file " + state.SettingsFilePath +
+                        " cannot be read. The built-in settings are used this time; the file is left as it is.",
+                    MsgStyle::Exclamation);
+        LoadSettingsFrom(state, ProfileFile());
+        return;
+    }
     bool current = false;
     if (FileExists(state.SettingsFilePath)) {
         ReadIniFileVersion(state);
         current = state.Settings.INIFileVersion == SettingsFileVersionTag;
-        if (!current)
-            ::unlink(state.SettingsFilePath.c_str());
     }
+    // An outdated file is replaced whole by the rename of the new one, so
+    // that a failed write still leaves the old file.
     if (!current)
         DefaultSettingsFile(state).Save(state.SettingsFilePath);
     LoadSettings(state);
@@ -373,24 +386,28 @@ void LoadSettingsFrom(ProgramState& state, const ProfileFile& ini)
 void SaveSettings(ProgramState& state, SettingsGroup group)
 {
     AppendHistory(state, "Saving default settings to file: " + state.SettingsFilePath);
-    ProfileFile ini = ProfileFile::Load(state.SettingsFilePath);
+    std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(state.SettingsFilePath);
+    if (!ini)
+        return;  // an unreadable file is never overwritten
     for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
                             SettingsGroup::Graph, SettingsGroup::VELBOptions})
         if (group == SettingsGroup::All || group == g)
-            WriteGroup(state, ini, g);
-    ini.Save(state.SettingsFilePath);
+            WriteGroup(state, *ini, g);
+    ini->Save(state.SettingsFilePath);
 }
 
 void SaveDefaultInputs(ProgramState& state, SettingsGroup group)
 {
-    ProfileFile ini = ProfileFile::Load(state.SettingsFilePath);
+    std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(state.SettingsFilePath);
+    if (!ini)
+        return;  // an unreadable file is never overwritten
     if (group == SettingsGroup::VELBDefaults)
-        WriteDefaultInputs(state, ini);
+        WriteDefaultInputs(state, *ini);
     else if (group == SettingsGroup::VELBBoltGrade)
-        WriteBoltGrades(state, ini);
+        WriteBoltGrades(state, *ini);
     else
         return;
-    ini.Save(state.SettingsFilePath);
+    ini->Save(state.SettingsFilePath);
 }
 
 }  // namespace castovin

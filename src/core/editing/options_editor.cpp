@@ -94,7 +94,8 @@ OptionsValidation CheckOptions(ProgramState& state, const OptionsFields& f)
 {
     const DefaultInputFields& e = f.page[0];
     const DefaultInputFields& m = f.page[1];
-    const double CMRR = Read(e.CMRR);
+    // Judged as the whole number (half to even) that will be stored.
+    const double CMRR = std::nearbyint(Read(e.CMRR));
     const double SF = Read(e.StabilityFactor);
     struct Check {
         bool failed;

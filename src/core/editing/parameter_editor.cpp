@@ -180,7 +180,9 @@ ParmValidation ValidateParms(ProgramState& state, const ParameterFields& f)
 {
     const int16_t u = state.UnitSystem;
     Validation v(state);
-    const double CMRR = Lenient(f.CMRR);
+    // CMRR is stored as a whole number (half to even), so the checks judge
+    // that number: 99.5 would be stored as 100.
+    const double CMRR = std::nearbyint(Lenient(f.CMRR));
     const double unitWeight = Lenient(f.UnitWeight);
     const double depth = Lenient(f.DepthofCover);
     const double span = Lenient(f.ActualSpan);

@@ -78,29 +78,23 @@ std::string NumberLine(Number value, Form form)
 // past the end or meets a bad value.
 class LineReader {
 public:
-    LineReader(std::string_view text, std::string_view fileName) : m_fileName(fileName)
-    {
-        std::size_t start = 0;
-        while (start < text.size()) {
-            std::size_t end = text.find('\n', start);
-            const bool last = end == std::string_view::npos;
-            if (last)
-                end = text.size();
-            std::string_view line = text.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-            m_lines.push_back(line);
-            start = last ? text.size() : end + 1;
-        }
-    }
+    // Lines are found one at a time as they are read, so a file that is not
+    // a project is refused at its first line without splitting the rest.
+    LineReader(std::string_view text, std::string_view fileName) : m_text(text), m_fileName(fileName) {}
 
     std::string_view Next()
     {
-        if (m_next >= m_lines.size()) {
-            ++m_next;
+        ++m_next;
+        if (m_start >= m_text.size())
             throw RuntimeError(err::InputPastEndOfFile, StandardDescription(err::InputPastEndOfFile) + Where());
-        }
-        return m_lines[m_next++];
+        std::size_t end = m_text.find('\n', m_start);
+        if (end == std::string_view::npos)
+            end = m_text.size();
+        std::string_view line = m_text.substr(m_start, end - m_start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        m_start = end + 1;
+        return line;
     }
 
     // The next line as one number.
@@ -112,7 +106,7 @@ public:
         if (!value)
             throw RuntimeError(err::TypeMismatch, StandardDescription(err::TypeMismatch) + " (line " +
                                                       std::to_string(m_next) + " of " + m_fileName + ": '" +
-                                                      std::string(trimmed) + "' is not a number)");
+                                                      MessageExcerpt(trimmed) + "' is not a number)");
         return *value;
     }
 
@@ -146,8 +140,9 @@ private:
         throw RuntimeError(err::Overflow, StandardDescription(err::Overflow) + Where());
     }
 
-    std::vector<std::string_view> m_lines;
-    std::size_t m_next = 0;
+    std::string_view m_text;
+    std::size_t m_start = 0;  // where the next line begins
+    std::size_t m_next = 0;   // number of the line last read
     std::string m_fileName;
 };
 

@@ -36,6 +36,14 @@ float UnitWeight(float value, bool toMetric)
 
 }  // namespace
 
+void ConvertCost(CostRecord& cost, bool toMetric)
+{
+    cost.CostRowSpacing = Length(cost.CostRowSpacing, toMetric);
+    cost.AdvancePerShift = Length(cost.AdvancePerShift, toMetric);
+    // A mass per length: per foot into per metre is a factor of feet per metre.
+    cost.AdvanceRate = ToFloat(toMetric ? cost.AdvanceRate * conv::FeetPerMeter : cost.AdvanceRate / conv::FeetPerMeter);
+}
+
 bool ConvertProject(ProgramState& state)
 {
     const bool toMetric = state.ConvertTarget == Metric;
@@ -54,6 +62,7 @@ bool ConvertProject(ProgramState& state)
     s1.BoltGrade = Grade(s1.BoltGrade, toMetric);
     s1.CableBoltCapacity = CableCapacity(s1.CableBoltCapacity, toMetric);
     s0.UnitWeight = UnitWeight(s0.UnitWeight, toMetric);
+    ConvertCost(state.Cost, toMetric);
 
     const char* prefix = toMetric ? "Metric_" : "English_";
     state.ProjectFilePath = prefix + FileNamePart(state, state.ProjectFilePath, false);

@@ -26,7 +26,9 @@ float CalculatedProduction(const CostRecord& cost, float advance);
 using CostTable = std::array<std::array<float, 4>, 6>;
 
 CostTable ComputeCostTable(const CostRecord& cost);
-std::string CostReportText(const CostTable& table);
+// The second column is the cost per length of the project's unit system:
+// "$/ft" in English, "$/m" in metric.
+std::string CostReportText(const CostTable& table, int16_t unitSystem);
 
 // Writes the cost table of WorkCost into OutputBuffer[1]; returns true.
 bool CostAnalysis(ProgramState& state);

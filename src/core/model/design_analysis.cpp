@@ -230,10 +230,12 @@ std::string DesignReportText(const DesignResults& r, int16_t u)
         return out;
 
     out += "[INTESECTION SPAN INFORMATION]\r\n\r\n";
-    out += ValueLine("Suggested Intersection Span", FormatNumber(r.suggestedSpan, "#.0"), UnitLabel(UnitKind::Length, u)) + "\r\n\r\n";
+    // One decimal with the zero kept before the point: after a dot leader
+    // ".8" would read as 8.
+    out += ValueLine("Suggested Intersection Span", FormatNumber(r.suggestedSpan, "0.0"), UnitLabel(UnitKind::Length, u)) + "\r\n\r\n";
     out += r.spanVerdict + "\r\n\r\n";
     out += "[BOLT INFORMATION]\r\n\r\n";
-    out += ValueLine("Suggested Bolt Length", FormatNumber(r.suggestedBoltLength, "#.0"), UnitLabel(UnitKind::Length, u)) + "\r\n\r\n";
+    out += ValueLine("Suggested Bolt Length", FormatNumber(r.suggestedBoltLength, "0.0"), UnitLabel(UnitKind::Length, u)) + "\r\n\r\n";
     if (one) {
         out += r.boltLengthVerdict[0] + "\r\n\r\n";
     } else {

@@ -17,7 +17,7 @@ constexpr std::array<std::array<std::string_view, 2>, 15> kUnitLabels = {{
     {" (ft)", " (cm)"},
     {" (ksi)", " (MPa)"},
     {" (tons)", " (MN)"},
-    {" (tons/ft)", " (MN/m)"},
+    {" (tons/ft)", " (tn/m)"},  // clean production rate: a mass per length
     {" (in)", " (mm)"},
     {" (tons)", " (kN)"},
     {" (tons/ft)", " (kN/m)"},

@@ -1,5 +1,7 @@
 #include "text/description.h"
 
+#include <algorithm>
+
 #include "text/text_format.h"
 #include "text/unicode.h"
 
@@ -12,29 +14,45 @@ constexpr std::size_t kLowestCut = 40;
 
 // Characters in the first piece of `rest`: the highest position from 60 down
 // to 40 that holds a blank, or 60 when none does.
-std::size_t CutLength(std::u32string_view rest)
+template <typename View>
+std::size_t CutLength(View rest)
 {
     for (std::size_t k = kDescriptionWidth; k >= kLowestCut; --k)
-        if (k <= rest.size() && rest[k - 1] == U' ')
+        if (k <= rest.size() && rest[k - 1] == ' ')
             return k;
     return kDescriptionWidth;
+}
+
+// A view moves along the line, so a long line is wrapped in one pass
+// (erasing each piece from the front would copy the rest every time).
+template <typename Text, typename View>
+Text Wrap(View rest)
+{
+    Text out;
+    out.reserve(rest.size() + rest.size() / kLowestCut * 2 + 2);
+    while (!rest.empty()) {
+        const std::size_t k = CutLength(rest);
+        out += rest.substr(0, k);
+        if (rest.size() <= k)
+            break;
+        rest.remove_prefix(k);
+        out += '\r';
+        out += '\n';
+    }
+    return out;
 }
 
 }  // namespace
 
 std::string WrapDescriptionLine(std::string_view line)
 {
-    std::u32string rest = ToU32(line);
-    std::u32string out;
-    while (!rest.empty()) {
-        const std::size_t k = CutLength(rest);
-        out += rest.substr(0, k);
-        if (rest.size() <= k)
-            break;
-        rest.erase(0, k);
-        out += U"\r\n";
-    }
-    return ToUtf8(out);
+    // Plain ASCII has one byte per character and is cut as it is; other text
+    // is cut by characters.
+    const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii)
+        return Wrap<std::string>(line);
+    const std::u32string whole = ToU32(line);
+    return ToUtf8(Wrap<std::u32string>(std::u32string_view(whole)));
 }
 
 std::vector<std::string> SplitLines(std::string_view text)

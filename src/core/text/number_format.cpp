@@ -273,13 +273,14 @@ std::optional<double> ParseStrictNumber(std::string_view text)
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
     const std::size_t mantissaStart = i;
-    if (!digitsAt(i))
-        return std::nullopt;
+    // Other programs write ".75" and "75."; a point needs a digit on one side.
+    bool digits = digitsAt(i);
     if (i < text.size() && text[i] == '.') {
         ++i;
-        if (!digitsAt(i))
-            return std::nullopt;
+        digits = digitsAt(i) || digits;
     }
+    if (!digits)
+        return std::nullopt;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -294,6 +295,8 @@ std::optional<double> ParseStrictNumber(std::string_view text)
     std::string clean;
     if (text[0] == '-')
         clean += '-';
+    if (text[mantissaStart] == '.')
+        clean += '0';
     for (std::size_t k = mantissaStart; k < text.size(); ++k)
         if (text[k] != '+')
             clean += text[k];

@@ -31,8 +31,9 @@ std::string FormatNumber(double value, std::string_view pattern);
 // reproduces a float.
 float TextToFloatAsRead(double parsed);
 
-// Parses a plain decimal number (optional sign, digits, optional point and
-// digits, optional exponent) with no other characters; nullopt otherwise.
+// Parses a plain decimal number (optional sign, digits with an optional
+// point that may stand first or last but not alone, optional exponent) with no
+// other characters; nullopt otherwise.
 std::optional<double> ParseStrictNumber(std::string_view text);
 
 struct DateTime {

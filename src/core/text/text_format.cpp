@@ -100,4 +100,25 @@ std::string VersionText()
            FormatNumber(CASTOVIN_VERSION_REVISION, "00");
 }
 
+std::string MessageExcerpt(std::string_view text, std::size_t maxChars)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool starts = (c & 0xC0) != 0x80;  // not a UTF-8 continuation byte
+        if (starts && chars++ == maxChars)
+            return out + "\u2026";
+        if (c < 0x20 || c == 0x7F) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
 }  // namespace castovin

@@ -35,4 +35,9 @@ std::string VersionText();
 // Text without the blanks (spaces only) at either end.
 std::string TrimBlanks(std::string_view text);
 
+// A piece of a file as an error message quotes it: control characters
+// (ESC, BEL, ...) written as "\xHH" so they reach no terminal raw, and text
+// longer than `maxChars` characters cut there and ended by "…".
+std::string MessageExcerpt(std::string_view text, std::size_t maxChars = 40);
+
 }  // namespace castovin

@@ -6,6 +6,7 @@
 
 #include "text/atomic_file.h"
 #include "text/runtime_error.h"
+#include "text/text_format.h"
 
 namespace castovin {
 
@@ -34,33 +35,69 @@ std::string XmlEscaped(const std::string& text)
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
+        case '\'': out += "&apos;"; break;
         default: out += c;
         }
     }
     return out;
 }
 
+bool HasControlCharacter(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 || u == 0x7F;
+    });
+}
+
+// A value of a desktop-entry string key: a backslash is written twice.
+std::string DesktopString(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
 // A program path as an argument of an Exec line: quoted, with the characters
-// the desktop-entry format reserves inside quotes escaped, when it needs it.
+// the desktop-entry format reserves inside quotes escaped, when it needs it;
+// a literal "%" is doubled so that it is not taken for a field code.
 std::string ExecArgument(const std::string& path)
 {
-    if (path.find_first_of(" \t\n\"'\\><~|&;$*?#()`=%") == std::string::npos)
-        return path;
-    std::string quoted = "\"";
-    for (char c : path) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\')
-            quoted += '\\';
-        quoted += c;
+    std::string argument;
+    if (path.find_first_of(" \t\n\"'\\><~|&;$*?#()`=%") == std::string::npos) {
+        argument = path;
+    } else {
+        argument = "\"";
+        for (char c : path) {
+            if (c == '"' || c == '`' || c == '$' || c == '\\')
+                argument += '\\';
+            argument += c;
+        }
+        argument += '"';
     }
-    quoted += '"';
-    // Inside a desktop file, a backslash itself is written twice.
-    std::string escaped;
-    for (char c : quoted) {
-        if (c == '\\')
-            escaped += '\\';
-        escaped += c;
+    std::string percent;
+    for (char c : argument) {
+        if (c == '%')
+            percent += '%';
+        percent += c;
     }
-    return escaped;
+    return DesktopString(percent);
+}
+
+// A list value (MimeType=): string escapes, and ";" separates entries.
+std::string DesktopListItem(std::string_view text)
+{
+    std::string out;
+    for (char c : DesktopString(text)) {
+        if (c == ';')
+            out += '\\';
+        out += c;
+    }
+    return out;
 }
 
 bool MakeFolders(const std::string& path)
@@ -101,6 +138,13 @@ FileAssociation RegisterFileType(const std::string& dataHome, const std::string&
     FileAssociation a;
     a.mimeType = "application/x-" + Lower(exeName) + ".document";
     a.comment = exeName + " Document";
+    // A line break in the path would end the Exec line and start a line of
+    // its own (a second command); no escape of the format can carry it.
+    if (HasControlCharacter(appFolder + exeName)) {
+        a.refusal = "The file association cannot be made: the program path " +
+                    MessageExcerpt(appFolder + exeName, 200) + " holds a line break or another control character.";
+        return a;
+    }
     a.command = ExecArgument(appFolder + exeName) + " %f";
     if (dataHome.empty())
         return a;
@@ -121,9 +165,9 @@ FileAssociation RegisterFileType(const std::string& dataHome, const std::string&
         "[Desktop Entry]\n"
         "Type=Application\n"
         "Name=Castovin\n"
-        "Comment=" + a.comment + "\n"
+        "Comment=" + DesktopString(a.comment) + "\n"
         "Exec=" + a.command + "\n"
-        "MimeType=" + a.mimeType + ";\n"
+        "MimeType=" + DesktopListItem(a.mimeType) + ";\n"
         "Terminal=false\n"
         "Categories=Science;Engineering;\n";
     a.written = MakeFolders(dataHome + "/mime/packages") && MakeFolders(dataHome + "/applications") &&

@@ -15,6 +15,8 @@ struct FileAssociation {
     std::string mimePackage;  // path of the shared-mime-info package written
     std::string desktopEntry; // path of the desktop entry written
     bool written = false;     // false when a file could not be written
+    std::string refusal;      // why nothing was written: a program path that
+                              // no desktop entry can hold; empty otherwise
 };
 
 // The folder the registration goes into: $XDG_DATA_HOME, else

@@ -338,6 +338,10 @@ void OptionsEditorWindow::MakeFileAssociation()
     const std::string dataHome = UserDataHome(S(env.value("XDG_DATA_HOME")), S(env.value("HOME")));
     const std::string& program = state.ProgramFile;
     const FileAssociation association = RegisterFileType(dataHome, state.AppFolder, program, extension);
+    if (!association.refusal.empty()) {
+        ShowMessage(state, association.refusal, MsgStyle::Exclamation);
+        return;
+    }
     // Let the desktop see the new type and entry, when its tools are there.
     PlatformServices& platform = m_main.Platform();
     const QString mimeTool = QStandardPaths::findExecutable("update-mime-database");

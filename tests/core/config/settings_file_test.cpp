@@ -245,6 +245,36 @@ TEST_F(Settings, UnwritableDataFolderStillStarts)
     EXPECT_EQ(state.SettingsFilePath, options.appFolder + "VELB.INI");
 }
 
+TEST_F(Settings, UnreadableFileIsNeverDeletedOrOverwritten)
+{
+    // Too large to be read (sparse, so cheap): the program runs on built-in
+    // values, says so once, and no save touches the file.
+    WriteIni("[Settings]\r\nDisplayHistoryWin=1\r\n");
+    fs::resize_file(IniPath(), 17 * 1024 * 1024);
+    const std::string head = ReadFile(IniPath()).substr(0, 64);
+    box.Answer(MsgResult::OK);
+    Start();
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "The settings file " + IniPath() +
+                                   " cannot be read. The built-in settings are used this time; the file is left as it is.");
+    EXPECT_EQ(state.Settings.DisplayHistoryWin, 0);
+    SaveSettings(state, SettingsGroup::All);
+    SaveDefaultInputs(state, SettingsGroup::VELBDefaults);
+    EXPECT_FALSE(WriteIniString(IniPath(), "Settings", "DisplayHistoryWin", "0"));
+    EXPECT_EQ(fs::file_size(IniPath()), 17u * 1024 * 1024);
+    EXPECT_EQ(ReadFile(IniPath()).substr(0, 64), head);
+    EXPECT_EQ(box.Count(), 1u);
+}
+
+TEST_F(Settings, SettingsFileThatIsAFolderIsLeftAlone)
+{
+    fs::create_directories(IniPath());
+    box.Answer(MsgResult::OK);
+    Start();
+    EXPECT_EQ(box.Count(), 1u);
+    EXPECT_TRUE(fs::is_directory(IniPath()));
+}
+
 TEST(DefaultFont, FirstPreferredInstalledFont)
 {
     EXPECT_EQ(DefaultFontName({"DejaVu Sans", "courier new", "Terminal"}), "courier new");

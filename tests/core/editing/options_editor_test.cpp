@@ -58,6 +58,25 @@ TEST_F(ProgramOptions, CmrrWarningNoGoesToTheEnglishPage)
     EXPECT_EQ(box.Last().text, "WARNING:  Stability Factor is less than 1.0 VELB is probably not valid.");
 }
 
+TEST_F(ProgramOptions, CmrrJudgedAsTheStoredWholeNumber)
+{
+    for (const char* refused : {"99.5", "99.9"}) {
+        fields.page[0].CMRR = refused;
+        box.Answer(MsgResult::OK);
+        const OptionsValidation v = CheckOptions(state, fields);
+        EXPECT_FALSE(v.valid) << refused;
+        EXPECT_EQ(v.focus, "txtCMRR_1");
+        EXPECT_EQ(box.Last().text, "Invalid CMRR");
+    }
+    fields.page[0].CMRR = "99.4";
+    EXPECT_TRUE(CheckOptions(state, fields).valid);
+    CommitOptions(state, fields);
+    EXPECT_EQ(state.DefaultInputs.DefaultCMRR, 99);
+    fields.page[0].CMRR = "34.5";  // stored as 34: the warning is asked
+    box.Answer(MsgResult::No);
+    EXPECT_EQ(CheckOptions(state, fields).focus, "txtCMRR_0");
+}
+
 TEST_F(ProgramOptions, AddRules)
 {
     std::vector<std::string> list = {"60"};

@@ -50,9 +50,20 @@ TEST_F(Parameters, CmrrLimits)
     EXPECT_EQ(box.Last().style, 16);
     EXPECT_EQ(box.Last().title, "Project Parameters: Range Error");
 
-    fields.CMRR = "99.9";
+    // Judged as the whole number that is stored: 99.5 and 99.9 would be 100.
+    for (const char* refused : {"99.5", "99.9", "0.4"}) {
+        fields.CMRR = refused;
+        box.Answer(MsgResult::OK);
+        v = Validate();
+        EXPECT_FALSE(v.valid) << refused;
+        EXPECT_EQ(box.Last().text, "Invalid CMRR") << refused;
+    }
+    fields.CMRR = "99.4";
     EXPECT_TRUE(Validate().valid);
-    EXPECT_EQ(SupportFromFields(fields, state.Support)[0].CMRR, 100);
+    EXPECT_EQ(SupportFromFields(fields, state.Support)[0].CMRR, 99);
+    fields.CMRR = "98.5";  // half to even: stored as 98
+    EXPECT_TRUE(Validate().valid);
+    EXPECT_EQ(SupportFromFields(fields, state.Support)[0].CMRR, 98);
 
     fields.CMRR = "30";
     box.Answer(MsgResult::Yes);
@@ -64,9 +75,16 @@ TEST_F(Parameters, CmrrLimits)
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.focus, ParmField::CMRR);
 
-    const std::size_t asked = box.Count();
-    fields.CMRR = "35";
+    fields.CMRR = "34.5";  // stored as 34: below the case histories
+    box.Answer(MsgResult::Yes);
     EXPECT_TRUE(Validate().valid);
+    EXPECT_EQ(box.Last().text, kCmrrWarning);
+
+    const std::size_t asked = box.Count();
+    for (const char* inRange : {"35", "34.6"}) {
+        fields.CMRR = inRange;
+        EXPECT_TRUE(Validate().valid) << inRange;
+    }
     EXPECT_EQ(box.Count(), asked);
 }
 

@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -229,9 +230,56 @@ TEST_F(ProjectFile, TextWhereANumberBelongs)
     ExpectEmptyUntitledProject();
 }
 
+TEST_F(ProjectFile, BadValueIsQuotedEscapedAndShort)
+{
+    std::string content = DefaultFile(" 0 ", "", {""});
+    content.replace(content.find("\r\n162\r\n"), 7, "\r\n\x1B[2J\a" + std::string(50, 'x') + "\r\n");
+    EXPECT_EQ(OpenFailing(content).description(),
+              "Type mismatch (line 9 of mine.vlb: '\\x1B[2J\\x07" + std::string(35, 'x') + "\u2026' is not a number)");
+}
+
+TEST_F(ProjectFile, ManyEmptyLinesAreRefusedAtTheTag)
+{
+    // 10 MB of line ends: refused at the first line, without a line table.
+    box.Answer(MsgResult::OK);
+    EXPECT_FALSE(Open(std::string(10 * 1000 * 1000, '\n')));
+    EXPECT_EQ(box.Last().text, "Invalid file format");
+    ExpectEmptyUntitledProject();
+}
+
+TEST_F(ProjectFile, FifoIsRefusedWithoutWaiting)
+{
+    state.ProjectFilePath = dir.File("fifo.vlb");
+    ASSERT_EQ(::mkfifo(state.ProjectFilePath.c_str(), 0600), 0);
+    try {
+        FileOpen(state);
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.description(), "Path/File access error (" + dir.File("fifo.vlb") + ": not a regular file)");
+    }
+    ExpectEmptyUntitledProject();
+}
+
 TEST_F(ProjectFile, ValueLinesHoldExactlyOneNumber)
 {
     for (const char* bad : {"1,5", "1.5 2", "&H10", "1D3", ""}) {
+        std::string content = DefaultFile(" 0 ", "", {""});
+        content.replace(content.find("\r\n1.2\r\n"), 7, std::string("\r\n") + bad + "\r\n");
+        EXPECT_EQ(OpenFailing(content).number(), err::TypeMismatch) << bad;
+    }
+}
+
+TEST_F(ProjectFile, PointWithDigitsOnOneSideIsANumber)
+{
+    // Stability factor 1.2 written as others write numbers.
+    const std::pair<const char*, float> forms[] = {{".75", 0.75f}, {"75.", 75.0f}, {"-.5", -0.5f}, {"+.5E1", 5.0f}};
+    for (const auto& [text, value] : forms) {
+        std::string content = DefaultFile(" 0 ", "", {""});
+        content.replace(content.find("\r\n1.2\r\n"), 7, std::string("\r\n") + text + "\r\n");
+        ASSERT_TRUE(Open(content)) << text;
+        EXPECT_EQ(state.Support[0].StabilityFactor, value) << text;
+    }
+    for (const char* bad : {".", "E5", "1.2.3", "1,5", ""}) {
         std::string content = DefaultFile(" 0 ", "", {""});
         content.replace(content.find("\r\n1.2\r\n"), 7, std::string("\r\n") + bad + "\r\n");
         EXPECT_EQ(OpenFailing(content).number(), err::TypeMismatch) << bad;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/conversion.h"
+#include "model/cost_analysis.h"
 #include "test_state.h"
 
 namespace castovin {
@@ -39,7 +40,48 @@ TEST_F(Conversion, EnglishDefaultsToMetric)
     EXPECT_EQ(s0.CMRR, 45);
     EXPECT_EQ(s0.BoltsPerRow, 4);
     EXPECT_EQ(state.Support[1].BoltsPerIntersection, 12);
-    EXPECT_EQ(state.Cost.CostRowSpacing, 4);
+}
+
+TEST_F(Conversion, CostInputsThatCarryALength)
+{
+    // English defaults: rows 4 ft apart, 300 ft a shift, 4 tons per foot.
+    const CostRecord before = state.Cost;
+    Convert(Metric);
+    const CostRecord& c = state.Cost;
+    EXPECT_FLOAT_EQ(c.CostRowSpacing, 1.2192f);
+    EXPECT_FLOAT_EQ(c.AdvancePerShift, 91.44f);
+    EXPECT_FLOAT_EQ(c.AdvanceRate, 13.123360f);  // tons per metre
+    // Money, counts, hours, years and the input production keep their numbers.
+    EXPECT_EQ(c.BoltCost, before.BoltCost);
+    EXPECT_EQ(c.BoltsPerShift, 300);
+    EXPECT_EQ(c.CostBoltsPerRow, 4);
+    EXPECT_EQ(c.LaborCost, 35);
+    EXPECT_EQ(c.HoursPerShift, 8);
+    EXPECT_EQ(c.MaintenanceHours, 2);
+    EXPECT_EQ(c.CapitalCost, 1000000);
+    EXPECT_EQ(c.YearsToDepreciate, 5);
+    EXPECT_EQ(c.CleanProduction, 1200);
+    EXPECT_EQ(c.ShiftsPerWeek, 12);
+    EXPECT_EQ(c.WeeksPerYear, 50);
+    // The calculated advance follows the row spacing: 75 rows of 1.2192 m.
+    EXPECT_FLOAT_EQ(CalculatedAdvance(c), 91.44f);
+}
+
+TEST_F(Conversion, MetricCostInputsIntoEnglish)
+{
+    state.UnitSystem = Metric;
+    state.Cost.CostRowSpacing = 1.2f;
+    state.Cost.AdvancePerShift = 100;
+    state.Cost.AdvanceRate = 12;  // per metre
+    Convert(English);
+    EXPECT_NEAR(state.Cost.CostRowSpacing, 3.93701, 1e-5);
+    EXPECT_NEAR(state.Cost.AdvancePerShift, 328.0840, 1e-3);
+    EXPECT_NEAR(state.Cost.AdvanceRate, 3.6576, 1e-5);  // per foot
+    EXPECT_EQ(state.Cost.BoltsPerShift, 300);
+    Convert(Metric);
+    EXPECT_NEAR(state.Cost.CostRowSpacing, 1.2, 1e-6);
+    EXPECT_NEAR(state.Cost.AdvancePerShift, 100, 1e-4);
+    EXPECT_NEAR(state.Cost.AdvanceRate, 12, 1e-5);
 }
 
 TEST_F(Conversion, ThereAndBack)

@@ -159,5 +159,14 @@ TEST_F(Cost, TableLayout)
     EXPECT_EQ(text.substr(text.size() - 65), "TOTAL COST:                  9.22      9.22   2766.17      2.31\r\n");
 }
 
+TEST_F(Cost, MetricTableIsPerMetre)
+{
+    state.UnitSystem = Metric;
+    state.WorkCost = state.Cost;
+    ASSERT_TRUE(CostAnalysis(state));
+    EXPECT_EQ(state.OutputBuffer[1].substr(28, 65),
+              "OUTPUT TABLE               $/Bolt       $/m   $/shift     $/ton\r\n");
+}
+
 }  // namespace
 }  // namespace castovin

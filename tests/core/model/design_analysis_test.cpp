@@ -59,6 +59,28 @@ TEST_F(Design, EnglishDefaults)
     EXPECT_EQ(r.designVerdict, "VELB Design: OK.");
 }
 
+TEST(DesignReport, OneDecimalKeepsTheZeroBeforeThePoint)
+{
+    // After a dot leader ".8" would read as 8; values of 1 and above print as before.
+    DesignResults r;
+    r.suitable = true;
+    r.numberOfSystems = 1;
+    const auto lines = [&r](float span, float length) {
+        r.suggestedSpan = span;
+        r.suggestedBoltLength = length;
+        const std::string text = DesignReportText(r, Metric);
+        const std::size_t a = text.find("Suggested Intersection Span");
+        const std::size_t b = text.find("Suggested Bolt Length");
+        return text.substr(a, text.find("\r\n", a) - a) + "|" + text.substr(b, text.find("\r\n", b) - b);
+    };
+    EXPECT_EQ(lines(0.04f, 0.8f), "Suggested Intersection Span.......................0.0 (m)|"
+                                  "Suggested Bolt Length.............................0.8 (m)");
+    EXPECT_EQ(lines(0.96f, 1.04f), "Suggested Intersection Span.......................1.0 (m)|"
+                                   "Suggested Bolt Length.............................1.0 (m)");
+    EXPECT_EQ(lines(12.34f, 0.25f), "Suggested Intersection Span.......................12.3 (m)|"
+                                    "Suggested Bolt Length.............................0.3 (m)");
+}
+
 TEST_F(Design, StrongRoofEndsAfterTheSuitabilitySection)
 {
     s0().CMRR = 52;  // the limit at 400 ft is 51.52

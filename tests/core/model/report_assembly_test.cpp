@@ -99,6 +99,7 @@ TEST_F(Listing, CalculatedAdvanceAndProductionLines)
 {
     EXPECT_TRUE(Contains(CostOnly(), "Calculated: Advance per shift.....................300 (ft)\r\n"));
     EXPECT_TRUE(Contains(CostOnly(), "Calc: Clean production per shift..................1200 (tons)\r\n"));
+    EXPECT_TRUE(Contains(CostOnly(), "Clean production rate.............................4 (tons/ft)\r\n"));
     state.Cost.CostRowSpacing = 5;
     EXPECT_TRUE(Contains(CostOnly(), "Calculated: Advance per shift.....................375 (ft)\r\n"));
     EXPECT_TRUE(Contains(CostOnly(), "Calc: Clean production per shift..................1500 (tons)\r\n"));
@@ -106,6 +107,7 @@ TEST_F(Listing, CalculatedAdvanceAndProductionLines)
     state.Cost.CostRowSpacing = 1.2f;
     state.Cost.AdvanceRate = 12;
     EXPECT_TRUE(Contains(CostOnly(), "Calculated: Advance per shift.....................90 (m)\r\n"));
+    EXPECT_TRUE(Contains(CostOnly(), "Clean production rate.............................12 (tn/m)\r\n"));
     EXPECT_TRUE(Contains(CostOnly(), "Calc: Clean production per shift..................1080 (tn)\r\n"));
 }
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "text/description.h"
@@ -25,6 +27,24 @@ TEST(WrapDescriptionLine, ShortRemainderIsCutOnceMore)
     // A 50-character remainder with a blank at its position 42 is cut there.
     const std::string remainder = std::string(41, 'd') + " " + std::string(8, 'e');
     EXPECT_EQ(WrapDescriptionLine(first + remainder), first + "\r\n" + std::string(41, 'd') + " \r\n" + std::string(8, 'e'));
+}
+
+TEST(WrapDescriptionLine, TenMegabyteLine)
+{
+    // One million ten-character words: six words to a 60-character line,
+    // and four words (40 characters) left for the last line. The time this
+    // takes is measured in bench/, not here.
+    std::string line;
+    for (int i = 0; i < 1000000; ++i)
+        line += "abcdefghi ";
+    std::string description = line;
+    NormaliseDescription(description);
+    const std::vector<std::string> lines = SplitLines(description);
+    ASSERT_EQ(lines.size(), 166667u);
+    const std::string six = "abcdefghi abcdefghi abcdefghi abcdefghi abcdefghi abcdefghi ";
+    EXPECT_TRUE(std::all_of(lines.begin(), lines.end() - 1, [&](const std::string& l) { return l == six; }));
+    EXPECT_EQ(lines.back(), six.substr(0, 40));
+    EXPECT_EQ(description.size(), line.size() + 2 * 166666);
 }
 
 TEST(NormaliseDescription, DropsBlankLinesAndTheFinalLineEnd)

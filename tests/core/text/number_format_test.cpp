@@ -100,7 +100,19 @@ TEST(StrictNumber, AcceptsOnlyOneDecimalNumber)
     EXPECT_EQ(ParseStrictNumber("+2"), 2.0);
     EXPECT_EQ(ParseStrictNumber("1.5E+07"), 1.5e7);
     EXPECT_EQ(ParseStrictNumber("2.5e-6"), 2.5e-6);
-    for (const char* bad : {"", " 1", "1,5", "1.", ".5", "1D5", "&H10", "abc", "1e", "1e+", "--1", "1 2", "nan", "inf"})
+    for (const char* bad : {"", " 1", "1,5", "1D5", "&H10", "abc", "1e", "1e+", "--1", "1 2", "nan", "inf"})
+        EXPECT_FALSE(ParseStrictNumber(bad).has_value()) << bad;
+}
+
+TEST(StrictNumber, PointWithDigitsOnOneSideOnly)
+{
+    // As other programs write numbers.
+    EXPECT_EQ(ParseStrictNumber(".75"), 0.75);
+    EXPECT_EQ(ParseStrictNumber("75."), 75.0);
+    EXPECT_EQ(ParseStrictNumber("-.5"), -0.5);
+    EXPECT_EQ(ParseStrictNumber("+.5E1"), 5.0);
+    EXPECT_EQ(ParseStrictNumber("1.e2"), 100.0);
+    for (const char* bad : {".", "-.", "+.", "E5", ".E5", "1.2.3", "1,5", "..5", "5..", ""})
         EXPECT_FALSE(ParseStrictNumber(bad).has_value()) << bad;
 }
 

@@ -66,5 +66,16 @@ TEST(VersionText, RevisionHasTwoDigits)
     EXPECT_EQ(VersionText(), "2.5.02");
 }
 
+TEST(MessageExcerpt, EscapesControlsAndCutsLongText)
+{
+    EXPECT_EQ(MessageExcerpt("abc"), "abc");
+    EXPECT_EQ(MessageExcerpt("a\x1B[31mb\a\x7F"), "a\\x1B[31mb\\x07\\x7F");
+    EXPECT_EQ(MessageExcerpt("a\tb\rc"), "a\\x09b\\x0Dc");
+    EXPECT_EQ(MessageExcerpt(std::string(40, 'x')), std::string(40, 'x'));
+    EXPECT_EQ(MessageExcerpt(std::string(41, 'x')), std::string(40, 'x') + "\u2026");
+    // Characters, not bytes, are counted: "é" is two bytes.
+    EXPECT_EQ(MessageExcerpt("\u00e9\u00e9\u00e9", 2), "\u00e9\u00e9\u2026");
+}
+
 }  // namespace
 }  // namespace castovin
