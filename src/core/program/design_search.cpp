@@ -46,9 +46,29 @@ struct RowSearch {
     std::array<SupportRecord, 2> support;
     CostRecord cost;
     std::vector<SearchCandidate>& found;
+    std::size_t keep = 0;
     std::size_t skipped = 0;
+    std::size_t passed = 0;
 
-    // Checks one pattern; adds it to `found` when it passes.
+    // Keeps a passing pattern: all of them, or with a limit the best `keep`
+    // as a heap whose front is the worst kept, so that a long search never
+    // holds more than it will list.
+    void Keep(const SearchCandidate& c)
+    {
+        ++passed;
+        if (keep == 0) {
+            found.push_back(c);
+        } else if (found.size() < keep) {
+            found.push_back(c);
+            std::push_heap(found.begin(), found.end(), RanksBefore);
+        } else if (RanksBefore(c, found.front())) {
+            std::pop_heap(found.begin(), found.end(), RanksBefore);
+            found.back() = c;
+            std::push_heap(found.begin(), found.end(), RanksBefore);
+        }
+    }
+
+    // Checks one pattern; keeps it when it passes.
     void Try(const SearchCandidate& bolt, int64_t boltsPerRow, float spacing)
     {
         support[0].BoltsPerRow = static_cast<float>(boltsPerRow);
@@ -70,7 +90,7 @@ struct RowSearch {
             c.costPerAdvance = table[5][1];
             c.costPerShift = table[5][2];
             c.costPerTon = table[5][3];
-            found.push_back(c);
+            Keep(c);
         } catch (const RuntimeError&) {
             ++skipped;  // numbers beyond the float range: the design cannot be checked
         }
@@ -158,20 +178,17 @@ SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<Pric
     const std::vector<float> spacings = SpacingValues(ranges);
     if (spacings.empty())
         return outcome;
-    RowSearch search{project, spacings, project.support, project.cost, outcome.ranked};
+    RowSearch search{project, spacings, project.support, project.cost, outcome.ranked, keep};
     for (std::size_t i = 0; i < prices.size(); ++i)
         search.Run(i, prices[i], ranges);
     const auto bolts = static_cast<std::size_t>(int64_t(ranges.boltsMax) - ranges.boltsMin + 1);
     outcome.tried = prices.size() * bolts * spacings.size();
     outcome.skipped = search.skipped;
-    outcome.passed = outcome.ranked.size();
-    auto& ranked = outcome.ranked;
-    if (keep > 0 && keep < ranked.size()) {
-        std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(keep), ranked.end(), RanksBefore);
-        ranked.resize(keep);
-    } else {
-        std::sort(ranked.begin(), ranked.end(), RanksBefore);
-    }
+    outcome.passed = search.passed;
+    if (keep > 0)
+        std::sort_heap(outcome.ranked.begin(), outcome.ranked.end(), RanksBefore);
+    else
+        std::sort(outcome.ranked.begin(), outcome.ranked.end(), RanksBefore);
     return outcome;
 }
 
