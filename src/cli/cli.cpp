@@ -20,6 +20,7 @@
 #include "text/runtime_error.h"
 #include "text/text_format.h"
 #include "text/unicode.h"
+#include "search_command.h"
 #include "tools/unit_calculator.h"
 #include "xlsx/curve_export.h"
 
@@ -278,6 +279,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
 {
     if (const std::optional<int> status = InformationRequest(args, out))
         return *status;
+    if (!args.empty() && args[0] == "search")
+        return RunSearchCommand(args, out, err, CliUsageText());
     Command c;
     try {
         c = ParseCommand(args);

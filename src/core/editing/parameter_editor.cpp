@@ -43,6 +43,23 @@ struct Check {
     ParmField focus;
 };
 
+}  // namespace
+
+bool BoltFieldInRange(BoltField field, double v, int16_t u)
+{
+    const std::size_t system = u != English ? 1 : 0;
+    switch (field) {
+    case BoltField::ActualBoltLength:
+        return Positive(v) && static_cast<float>(v) <= MaxBoltLength[system];
+    case BoltField::BoltDiameter:
+        return Positive(v) && static_cast<float>(v) <= MaxBoltDiameter[system];
+    default:
+        return Positive(v);  // grade, bolts per row and row spacing: any usable positive value
+    }
+}
+
+namespace {
+
 class Validation {
 public:
     explicit Validation(Messenger& messenger) : m_messenger(messenger) {}
@@ -69,12 +86,12 @@ private:
 
 bool BoltLengthValid(double v, int16_t u)
 {
-    return v > 0 && v <= kFloatMax && static_cast<float>(v) <= MaxBoltLength[static_cast<std::size_t>(u != English)];
+    return BoltFieldInRange(BoltField::ActualBoltLength, v, u);
 }
 
 bool DiameterValid(double v, int16_t u)
 {
-    return v > 0 && v <= kFloatMax && static_cast<float>(v) <= MaxBoltDiameter[static_cast<std::size_t>(u != English)];
+    return BoltFieldInRange(BoltField::BoltDiameter, v, u);
 }
 
 bool GradeValid(const std::string& text)

@@ -64,6 +64,13 @@ ParmValidation ValidateParms(Messenger& messenger, int16_t unitSystem, const Par
 // number. Call after a successful validation.
 std::array<SupportRecord, 2> SupportFromFields(const ParameterFields& fields, const std::array<SupportRecord, 2>& base);
 
+// The first system's bolt fields whose values a pattern of bolts is made of.
+enum class BoltField { ActualBoltLength, BoltDiameter, BoltGrade, BoltsPerRow, RowSpacing };
+
+// True when `value` lies in the range the editor accepts for the field in the
+// unit system; the validation applies the same rule to what the user typed.
+bool BoltFieldInRange(BoltField field, double value, int16_t unitSystem);
+
 // A number by the strict conversion: the whole text (blanks around it
 // allowed) must be a number.
 std::optional<double> StrictNumber(const std::string& text);

@@ -165,7 +165,7 @@ std::string CheckBoltLength(float dL, int16_t unitSystem)
     return "Bolt Length: OK.";
 }
 
-DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t unitSystem)
+DesignResults ComputeDesignValues(const std::array<SupportRecord, 2>& work, int16_t unitSystem)
 {
     const bool metric = unitSystem != English;
     const WorkingValues v = LoadWorkingValues(work, unitSystem);
@@ -204,14 +204,22 @@ DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t un
         if (v.n == 2)
             r.boltCapacity[1] = TonsToKiloNewtons(r.boltCapacity[1]);
     }
-    r.boltLengthVerdict[0] = CheckBoltLength(r.boltLengthDifference[0], unitSystem);
-    r.boltLengthVerdict[1] = CheckBoltLength(r.boltLengthDifference[1], unitSystem);
-    r.spanVerdict = r.actualSpan > r.suggestedSpan ? "WARNING: Actual intersection span exceeds suggested intersection span."
-                                                   : "Intersection Span: OK.";
     if (v.n == 2) {
         const float IaFeet = metric ? ToFloat(r.actualSpan * conv::FeetPerMeter) : r.actualSpan;
         ComputeSecondSystemLoad(v, r, metric, IaFeet);
     }
+    return r;
+}
+
+DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t unitSystem)
+{
+    DesignResults r = ComputeDesignValues(work, unitSystem);
+    if (!r.suitable)
+        return r;
+    r.boltLengthVerdict[0] = CheckBoltLength(r.boltLengthDifference[0], unitSystem);
+    r.boltLengthVerdict[1] = CheckBoltLength(r.boltLengthDifference[1], unitSystem);
+    r.spanVerdict = r.actualSpan > r.suggestedSpan ? "WARNING: Actual intersection span exceeds suggested intersection span."
+                                                   : "Intersection Span: OK.";
     r.designVerdict = DesignVerdict(r);
     return r;
 }

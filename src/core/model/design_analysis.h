@@ -38,6 +38,10 @@ std::string CheckBoltLength(float dL, int16_t unitSystem);
 // The suitability sentence of the report: beam building, or a roof too strong.
 std::string SuitabilityText(bool suitable);
 
+// The numbers of the design check without its verdict texts, which are left
+// empty: a caller that checks many patterns needs no text per pattern.
+DesignResults ComputeDesignValues(const std::array<SupportRecord, 2>& work, int16_t unitSystem);
+
 // Runs the design check on two support records in the given unit system.
 DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t unitSystem);
 

@@ -1,0 +1,301 @@
+#include "search_command.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <ostream>
+
+#include <nlohmann/json.hpp>
+
+#include "cli.h"
+#include "files/project_file.h"
+#include "model/price_list.h"
+#include "program/design_search.h"
+#include "text/atomic_file.h"
+#include "text/description.h"
+#include "text/number_format.h"
+#include "text/paths.h"
+#include "text/runtime_error.h"
+#include "text/text_format.h"
+#include "text/unicode.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr const char* kProgram = "castovin-cli";
+constexpr std::size_t kDefaultTop = 10;
+
+// A usage problem; `detail` names it when the usage text alone would not.
+struct SearchUsageError {
+    std::string detail;
+};
+
+// A failure naming its subject (a file), reported as one line with status 1.
+struct SearchFailure {
+    std::string subject;
+    std::string description;
+};
+
+struct SearchOptions {
+    std::string project;
+    std::string prices;
+    std::optional<std::string> bolts;    // MIN:MAX as typed
+    std::optional<std::string> spacing;  // MIN:MAX:STEP as typed
+    std::size_t top = kDefaultTop;
+    bool json = false;
+    std::string writeBest;
+};
+
+std::vector<std::string> SplitColons(const std::string& text)
+{
+    std::vector<std::string> parts(1);
+    for (char c : text) {
+        if (c == ':')
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    return parts;
+}
+
+double RangeNumber(const std::string& text)
+{
+    const std::optional<double> value = ParseStrictNumber(text);
+    if (!value || !std::isfinite(*value))
+        throw SearchUsageError{"\"" + text + "\" is not a number"};
+    return *value;
+}
+
+int WholeRangeNumber(const std::string& text)
+{
+    const double value = RangeNumber(text);
+    if (value != std::floor(value) || std::fabs(value) > std::numeric_limits<int>::max())
+        throw SearchUsageError{"\"" + text + "\" is not a whole number"};
+    return static_cast<int>(value);
+}
+
+// The ranges as typed, over the project's defaults.
+SearchRanges ResolveRanges(const SearchOptions& o, int16_t unitSystem)
+{
+    SearchRanges r = DefaultSearchRanges(unitSystem);
+    if (o.bolts) {
+        const std::vector<std::string> parts = SplitColons(*o.bolts);
+        if (parts.size() != 2)
+            throw SearchUsageError{"--bolts-per-row takes MIN:MAX"};
+        r.boltsMin = WholeRangeNumber(parts[0]);
+        r.boltsMax = WholeRangeNumber(parts[1]);
+    }
+    if (o.spacing) {
+        const std::vector<std::string> parts = SplitColons(*o.spacing);
+        if (parts.size() != 3)
+            throw SearchUsageError{"--spacing takes MIN:MAX:STEP"};
+        r.spacingMin = RangeNumber(parts[0]);
+        r.spacingMax = RangeNumber(parts[1]);
+        r.spacingStep = RangeNumber(parts[2]);
+    }
+    if (const std::optional<std::string> problem = RangesProblem(r))
+        throw SearchUsageError{*problem};
+    return r;
+}
+
+const std::string& OptionValue(const std::vector<std::string>& args, std::size_t& i)
+{
+    if (i + 1 >= args.size())
+        throw SearchUsageError{args[i] + " needs a value"};
+    return args[++i];
+}
+
+SearchOptions ParseSearchOptions(const std::vector<std::string>& args)
+{
+    SearchOptions o;
+    std::vector<std::string> positional;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--prices") {
+            o.prices = OptionValue(args, i);
+        } else if (a == "--bolts-per-row") {
+            o.bolts = OptionValue(args, i);
+        } else if (a == "--spacing") {
+            o.spacing = OptionValue(args, i);
+        } else if (a == "--top") {
+            const int top = WholeRangeNumber(OptionValue(args, i));
+            if (top < 1)
+                throw SearchUsageError{"--top takes a number of at least 1"};
+            o.top = static_cast<std::size_t>(top);
+        } else if (a == "--json") {
+            o.json = true;
+        } else if (a == "--write-best") {
+            o.writeBest = OptionValue(args, i);
+        } else if (a.size() > 1 && a[0] == '-') {
+            throw SearchUsageError{"unknown option " + a};
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.size() != 1 || o.prices.empty())
+        throw SearchUsageError{};
+    o.project = positional[0];
+    return o;
+}
+
+Project ReadProject(const std::string& path)
+{
+    Project data;
+    try {
+        const std::string text = DecodeFileText(ReadWholeFile(path));
+        if (ParseProjectFile(text, BaseName(path), data) == ParseOutcome::InvalidFormat)
+            throw SearchFailure{path, "Invalid file format"};
+    } catch (const RuntimeError& e) {
+        throw SearchFailure{path, e.description()};
+    }
+    return data;
+}
+
+void WriteBest(const std::string& path, Project data, const SearchProject& best)
+{
+    data.Support = best.support;
+    data.Cost = best.cost;
+    NormaliseDescription(data.ProjectDescription);
+    try {
+        WriteFileAtomically(path, ProjectFileText(data));
+    } catch (const RuntimeError& e) {
+        throw SearchFailure{path, e.description()};
+    }
+}
+
+// A unit label such as " (ft)" without its blank and parentheses.
+std::string UnitName(int kind, int16_t unitSystem)
+{
+    const std::string_view label = UnitLabel(kind, unitSystem);
+    return label.size() > 3 ? std::string(label.substr(2, label.size() - 3)) : std::string();
+}
+
+std::string AdvanceUnit(int16_t unitSystem)
+{
+    return unitSystem != English ? "m" : "ft";
+}
+
+// The table: one row of cells per candidate under a heading row, each column
+// right-aligned to its widest cell.
+std::string CandidateTable(const SearchOutcome& outcome, int16_t u)
+{
+    std::vector<SearchRowTexts> rows = {SearchColumnHeadings(u)};
+    for (std::size_t i = 0; i < outcome.ranked.size(); ++i)
+        rows.push_back(SearchRowCells(outcome.ranked[i], i + 1));
+    std::array<std::size_t, SearchColumnCount> widths{};
+    for (const auto& row : rows)
+        for (std::size_t k = 0; k < row.size(); ++k)
+            widths[k] = std::max(widths[k], CharCount(row[k]));
+    std::string text;
+    for (const auto& row : rows) {
+        for (std::size_t k = 0; k < row.size(); ++k)
+            text += (k == 0 ? "" : "  ") + AlignRight(row[k], static_cast<int>(widths[k]));
+        text += "\n";
+    }
+    return text;
+}
+
+std::string CountsLine(const SearchOutcome& outcome)
+{
+    return std::to_string(outcome.tried) + " candidates tried, " + std::to_string(outcome.skipped) +
+           " skipped (outside the parameters editor's ranges), " + std::to_string(outcome.passed) + " passed\n";
+}
+
+// A float as the shortest decimal that reads back as the same float, so that
+// 4.6 is written 4.6 and not 4.599999904632568.
+nlohmann::json JsonNumber(float value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return *ParseStrictNumber(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+}
+
+nlohmann::json CandidateJson(const SearchCandidate& c, std::size_t rank, const std::vector<PriceRow>& prices)
+{
+    return {{"rank", rank},
+            {"priceRow", c.priceRow + 1},
+            {"name", prices[c.priceRow].name},
+            {"length", JsonNumber(c.length)},
+            {"diameter", JsonNumber(c.diameter)},
+            {"grade", JsonNumber(c.grade)},
+            {"price", JsonNumber(c.price)},
+            {"boltsPerRow", c.boltsPerRow},
+            {"spacing", JsonNumber(c.rowSpacing)},
+            {"actualVELB", JsonNumber(c.actualVELB)},
+            {"suggestedVELB", JsonNumber(c.suggestedVELB)},
+            {"boltLengthDifference", JsonNumber(c.boltLengthDifference)},
+            {"boltLength", BoltLengthWord(c)},
+            {"costPerBolt", JsonNumber(c.costPerBolt)},
+            {"costPerAdvance", JsonNumber(c.costPerAdvance)},
+            {"costPerShift", JsonNumber(c.costPerShift)},
+            {"costPerTon", JsonNumber(c.costPerTon)}};
+}
+
+std::string OutcomeJson(const SearchOptions& o, int16_t u, const SearchRanges& r, const SearchOutcome& outcome,
+                        const std::vector<PriceRow>& prices)
+{
+    nlohmann::json candidates = nlohmann::json::array();
+    for (std::size_t i = 0; i < outcome.ranked.size(); ++i)
+        candidates.push_back(CandidateJson(outcome.ranked[i], i + 1, prices));
+    const nlohmann::json doc = {
+        {"project", o.project},
+        {"prices", o.prices},
+        {"unitSystem", u != English ? "metric" : "english"},
+        {"units", {{"length", UnitName(UnitKind::Length, u)}, {"diameter", UnitName(UnitKind::Diameter, u)},
+                   {"grade", UnitName(UnitKind::Grade, u)}, {"advance", AdvanceUnit(u)}}},
+        {"boltsPerRow", {{"min", r.boltsMin}, {"max", r.boltsMax}}},
+        {"spacing", {{"min", r.spacingMin}, {"max", r.spacingMax}, {"step", r.spacingStep}}},
+        {"top", o.top},
+        {"tried", outcome.tried},
+        {"skipped", outcome.skipped},
+        {"passed", outcome.passed},
+        {"candidates", candidates}};
+    return doc.dump(2) + "\n";
+}
+
+int Search(const SearchOptions& o, std::ostream& out)
+{
+    const Project data = ReadProject(o.project);
+    const SearchRanges ranges = ResolveRanges(o, data.UnitSystem);
+    const PriceListRead prices = ReadPriceListFile(o.prices);
+    if (prices.problem)
+        throw SearchFailure{o.prices, ProblemText(*prices.problem)};
+    const SearchProject project{data.UnitSystem, data.Support, data.Cost};
+    const SearchOutcome outcome = SearchDesigns(project, prices.rows, ranges, o.top);
+    if (!outcome.ranked.empty() && !o.writeBest.empty())
+        WriteBest(o.writeBest, data, WithCandidate(project, outcome.ranked.front()));
+    if (o.json)
+        out << OutcomeJson(o, data.UnitSystem, ranges, outcome, prices.rows);
+    else if (outcome.ranked.empty())
+        out << "No bolt pattern passes the design check (" << outcome.tried << " tried, " << outcome.skipped
+            << " skipped)\n";
+    else
+        out << CandidateTable(outcome, data.UnitSystem) << CountsLine(outcome);
+    out.flush();
+    return outcome.ranked.empty() ? CliNothingPasses : CliOk;
+}
+
+}  // namespace
+
+int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const std::string& usage)
+{
+    try {
+        const SearchOptions options = ParseSearchOptions(args);
+        ResolveRanges(options, English);  // a range typed wrong is a usage error before any file is read
+        return Search(options, out);
+    } catch (const SearchUsageError& e) {
+        if (!e.detail.empty())
+            err << kProgram << ": search: " << e.detail << "\n";
+        err << usage;
+        return CliUsage;
+    } catch (const SearchFailure& e) {
+        err << kProgram << ": " << e.subject << ": " << e.description << "\n";
+        return CliFailed;
+    }
+}
+
+}  // namespace castovin

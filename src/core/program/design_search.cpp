@@ -1,0 +1,234 @@
+#include "program/design_search.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "editing/parameter_editor.h"
+#include "model/cost_analysis.h"
+#include "text/number_format.h"
+#include "text/runtime_error.h"
+
+namespace castovin {
+
+namespace {
+
+// More values than this in one range is a typing mistake, not a search.
+constexpr double kMaxRangeValues = 100000;
+
+// Lets 1:2:0.1 reach 2 although (2 - 1) / 0.1 is a hair below 10 in doubles.
+constexpr double kStepSlack = 1e-9;
+
+bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b)
+{
+    if (a.costPerAdvance != b.costPerAdvance)
+        return a.costPerAdvance < b.costPerAdvance;
+    if (a.costPerShift != b.costPerShift)
+        return a.costPerShift < b.costPerShift;
+    if (a.priceRow != b.priceRow)
+        return a.priceRow < b.priceRow;
+    if (a.boltsPerRow != b.boltsPerRow)
+        return a.boltsPerRow < b.boltsPerRow;
+    return a.rowSpacing > b.rowSpacing;
+}
+
+bool BoltInRange(const PriceRow& row, int16_t u)
+{
+    return BoltFieldInRange(BoltField::ActualBoltLength, row.length, u) &&
+           BoltFieldInRange(BoltField::BoltDiameter, row.diameter, u) &&
+           BoltFieldInRange(BoltField::BoltGrade, row.grade, u);
+}
+
+// The working copies one price row is searched with: the project with the
+// row's bolt put in.
+struct RowSearch {
+    const SearchProject& project;
+    const std::vector<float>& spacings;
+    std::array<SupportRecord, 2> support;
+    CostRecord cost;
+    std::vector<SearchCandidate>& found;
+    std::size_t keep = 0;
+    std::size_t skipped = 0;
+    std::size_t passed = 0;
+
+    // Keeps a passing pattern: all of them, or with a limit the best `keep`
+    // as a heap whose front is the worst kept, so that a long search never
+    // holds more than it will list.
+    void Keep(const SearchCandidate& c)
+    {
+        ++passed;
+        if (keep == 0) {
+            found.push_back(c);
+        } else if (found.size() < keep) {
+            found.push_back(c);
+            std::push_heap(found.begin(), found.end(), RanksBefore);
+        } else if (RanksBefore(c, found.front())) {
+            std::pop_heap(found.begin(), found.end(), RanksBefore);
+            found.back() = c;
+            std::push_heap(found.begin(), found.end(), RanksBefore);
+        }
+    }
+
+    // Checks one pattern; keeps it when it passes.
+    void Try(const SearchCandidate& bolt, int64_t boltsPerRow, float spacing)
+    {
+        support[0].BoltsPerRow = static_cast<float>(boltsPerRow);
+        support[0].RowSpacing = spacing;
+        cost.CostBoltsPerRow = static_cast<float>(boltsPerRow);
+        cost.CostRowSpacing = spacing;
+        try {
+            const DesignResults design = ComputeDesignValues(support, project.unitSystem);
+            if (!DesignPasses(design))
+                return;
+            const CostTable table = ComputeCostTable(cost);
+            SearchCandidate c = bolt;
+            c.boltsPerRow = static_cast<int>(boltsPerRow);
+            c.rowSpacing = spacing;
+            c.actualVELB = design.actualVELB[0];
+            c.suggestedVELB = design.suggestedVELB;
+            c.boltLengthDifference = design.boltLengthDifference[0];
+            c.costPerBolt = table[5][0];
+            c.costPerAdvance = table[5][1];
+            c.costPerShift = table[5][2];
+            c.costPerTon = table[5][3];
+            Keep(c);
+        } catch (const RuntimeError&) {
+            ++skipped;  // numbers beyond the float range: the design cannot be checked
+        }
+    }
+
+    void Run(std::size_t index, const PriceRow& row, const SearchRanges& ranges)
+    {
+        support[0].ActualBoltLength = row.length;
+        support[0].BoltDiameter = row.diameter;
+        support[0].BoltGrade = row.grade;
+        cost.BoltCost = row.price;
+        SearchCandidate bolt;
+        bolt.priceRow = index;
+        bolt.length = row.length;
+        bolt.diameter = row.diameter;
+        bolt.grade = row.grade;
+        bolt.price = row.price;
+        const int16_t u = project.unitSystem;
+        const bool boltValid = BoltInRange(row, u);
+        // 64-bit so that a range ending at the largest int still ends.
+        for (int64_t n = ranges.boltsMin; n <= ranges.boltsMax; ++n) {
+            const bool rowValid = boltValid && BoltFieldInRange(BoltField::BoltsPerRow, static_cast<double>(n), u);
+            for (float spacing : spacings) {
+                if (rowValid && BoltFieldInRange(BoltField::RowSpacing, spacing, u))
+                    Try(bolt, n, spacing);
+                else
+                    ++skipped;
+            }
+        }
+    }
+};
+
+}  // namespace
+
+SearchRanges DefaultSearchRanges(int16_t unitSystem)
+{
+    SearchRanges r;
+    if (unitSystem != English) {
+        r.spacingMin = 1;
+        r.spacingMax = 2;
+        r.spacingStep = 0.1;
+    }
+    return r;
+}
+
+std::optional<std::string> RangesProblem(const SearchRanges& r)
+{
+    if (r.boltsMin > r.boltsMax)
+        return "bolts per row: MIN is above MAX";
+    if (double(r.boltsMax) - r.boltsMin + 1 > kMaxRangeValues)
+        return "bolts per row: too many values";
+    if (!std::isfinite(r.spacingMin) || !std::isfinite(r.spacingMax) || !std::isfinite(r.spacingStep))
+        return "spacing: not a number";
+    if (r.spacingMin > r.spacingMax)
+        return "spacing: MIN is above MAX";
+    if (!(r.spacingStep > 0))
+        return "spacing: STEP must be above 0";
+    if ((r.spacingMax - r.spacingMin) / r.spacingStep + 1 > kMaxRangeValues)
+        return "spacing: too many values";
+    return std::nullopt;
+}
+
+std::vector<float> SpacingValues(const SearchRanges& r)
+{
+    std::vector<float> values;
+    if (RangesProblem(r))
+        return values;
+    const auto count = static_cast<std::size_t>(std::floor((r.spacingMax - r.spacingMin) / r.spacingStep + kStepSlack)) + 1;
+    values.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        values.push_back(static_cast<float>(r.spacingMin + double(i) * r.spacingStep));
+    return values;
+}
+
+bool DesignPasses(const DesignResults& r)
+{
+    // The bolt-length test is the one of the "probably not valid" warning.
+    return r.suitable && r.actualVELB[0] >= r.suggestedVELB && !(r.boltLengthDifference[0] < -1);
+}
+
+SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<PriceRow>& prices,
+                            const SearchRanges& ranges, std::size_t keep)
+{
+    SearchOutcome outcome;
+    const std::vector<float> spacings = SpacingValues(ranges);
+    if (spacings.empty())
+        return outcome;
+    RowSearch search{project, spacings, project.support, project.cost, outcome.ranked, keep};
+    for (std::size_t i = 0; i < prices.size(); ++i)
+        search.Run(i, prices[i], ranges);
+    const auto bolts = static_cast<std::size_t>(int64_t(ranges.boltsMax) - ranges.boltsMin + 1);
+    outcome.tried = prices.size() * bolts * spacings.size();
+    outcome.skipped = search.skipped;
+    outcome.passed = search.passed;
+    if (keep > 0)
+        std::sort_heap(outcome.ranked.begin(), outcome.ranked.end(), RanksBefore);
+    else
+        std::sort(outcome.ranked.begin(), outcome.ranked.end(), RanksBefore);
+    return outcome;
+}
+
+SearchProject WithCandidate(const SearchProject& project, const SearchCandidate& c)
+{
+    SearchProject out = project;
+    SupportRecord& s = out.support[0];
+    s.ActualBoltLength = c.length;
+    s.BoltDiameter = c.diameter;
+    s.BoltGrade = c.grade;
+    s.BoltsPerRow = static_cast<float>(c.boltsPerRow);
+    s.RowSpacing = c.rowSpacing;
+    out.cost.BoltCost = c.price;
+    out.cost.CostBoltsPerRow = static_cast<float>(c.boltsPerRow);
+    out.cost.CostRowSpacing = c.rowSpacing;
+    return out;
+}
+
+SearchRowTexts SearchColumnHeadings(int16_t u)
+{
+    // The unit labels of the reports, " (ft)" and so on.
+    const std::string length(UnitLabel(UnitKind::Length, u));
+    return {"Rank", "Length" + length, "Diameter" + std::string(UnitLabel(UnitKind::Diameter, u)),
+            "Grade" + std::string(UnitLabel(UnitKind::Grade, u)), "Bolts/row", "Spacing" + length,
+            "Actual VELB", "Suggested VELB", "Bolt length", "$/bolt", u != English ? "$/m" : "$/ft", "$/shift",
+            "$/ton"};
+}
+
+SearchRowTexts SearchRowCells(const SearchCandidate& c, std::size_t rank)
+{
+    return {std::to_string(rank), GeneralNumber(c.length), GeneralNumber(c.diameter), GeneralNumber(c.grade),
+            std::to_string(c.boltsPerRow), GeneralNumber(c.rowSpacing), FormatNumber(c.actualVELB, "0.0"),
+            FormatNumber(c.suggestedVELB, "0.0"), BoltLengthWord(c), FormatNumber(c.costPerBolt, "0.00"),
+            FormatNumber(c.costPerAdvance, "0.00"), FormatNumber(c.costPerShift, "0.00"),
+            FormatNumber(c.costPerTon, "0.00")};
+}
+
+const char* BoltLengthWord(const SearchCandidate& c)
+{
+    return c.boltLengthDifference > 1 ? "longer" : "OK";
+}
+
+}  // namespace castovin

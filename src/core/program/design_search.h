@@ -1,0 +1,108 @@
+#pragma once
+// The design search: every bolt of a price list with every number of bolts
+// per row and row spacing of two ranges, checked by the design check and
+// priced by the cost model, the passing patterns ranked by cost per unit of
+// advance. Nothing here prints or reads files; the command line and the
+// window show the outcome their own way.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/design_analysis.h"
+#include "model/price_list.h"
+#include "model/project.h"
+
+namespace castovin {
+
+// The project values a search holds fixed; the first system's bolt and
+// pattern and the cost record's bolt cost and pattern are replaced per
+// candidate.
+struct SearchProject {
+    int16_t unitSystem = English;
+    std::array<SupportRecord, 2> support{};
+    CostRecord cost{};
+};
+
+// Bolts per row from boltsMin to boltsMax; row spacings spacingMin + i x
+// spacingStep for i = 0, 1, ... while not above spacingMax (in the project's
+// units).
+struct SearchRanges {
+    int boltsMin = 3;
+    int boltsMax = 6;
+    double spacingMin = 3;
+    double spacingMax = 6;
+    double spacingStep = 0.5;
+};
+
+// 3:6 bolts per row; 3:6:0.5 ft or 1:2:0.1 m.
+SearchRanges DefaultSearchRanges(int16_t unitSystem);
+
+// Why the ranges cannot be searched (a minimum above its maximum, a step
+// not above 0, too many values), or nullopt when they can.
+std::optional<std::string> RangesProblem(const SearchRanges& ranges);
+
+// The row spacings of the ranges, each MIN + i x STEP rounded to float once,
+// so that 1:2:0.1 gives exactly the floats of 1.1, 1.2, ... as typed.
+std::vector<float> SpacingValues(const SearchRanges& ranges);
+
+// One passing pattern with the numbers the design and cost reports show.
+struct SearchCandidate {
+    std::size_t priceRow = 0;  // index into the price list, which holds the name
+    float length = 0;          // ft | m
+    float diameter = 0;        // in | mm
+    float grade = 0;           // ksi | MPa
+    float price = 0;           // $ per bolt
+    int boltsPerRow = 0;
+    float rowSpacing = 0;
+    float actualVELB = 0;
+    float suggestedVELB = 0;
+    float boltLengthDifference = 0;  // ft, actual minus suggested length
+    float costPerBolt = 0;           // TOTAL row of the cost table
+    float costPerAdvance = 0;        // $/ft, or $/m in a metric project
+    float costPerShift = 0;
+    float costPerTon = 0;
+};
+
+struct SearchOutcome {
+    std::vector<SearchCandidate> ranked;  // best first
+    std::size_t tried = 0;    // price rows x bolts per row x spacings
+    std::size_t skipped = 0;  // a value outside the parameters editor's range
+    std::size_t passed = 0;   // passed the design check (all of them, even when `ranked` is cut)
+};
+
+// Runs the search. `keep` limits `ranked` to the best so many (0 keeps all).
+// Ranges with a problem (RangesProblem) give an empty outcome.
+// Ranking: TOTAL $/ft (or $/m), then $/shift, then price-list order, then
+// fewer bolts per row, then wider spacing. A pattern whose numbers overflow
+// counts as skipped.
+SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<PriceRow>& prices,
+                            const SearchRanges& ranges, std::size_t keep = 0);
+
+// The project with a candidate put in: the first system's bolt length,
+// diameter, grade, bolts per row and row spacing, and the cost record's bolt
+// cost, bolts per row and row spacing.
+SearchProject WithCandidate(const SearchProject& project, const SearchCandidate& candidate);
+
+// "OK" or "longer": the bolt-length verdict of a passing candidate in one
+// word (a candidate shorter by more than 1 ft does not pass).
+const char* BoltLengthWord(const SearchCandidate& candidate);
+
+// The columns a list of candidates shows, the same on the command line and
+// in the window: rank, length, diameter, grade, bolts per row, spacing,
+// actual and suggested VELB ("0.0"), the bolt-length word, and the TOTAL
+// $/bolt, $/ft (or $/m), $/shift and $/ton ("0.00").
+inline constexpr std::size_t SearchColumnCount = 13;
+using SearchRowTexts = std::array<std::string, SearchColumnCount>;
+SearchRowTexts SearchColumnHeadings(int16_t unitSystem);
+SearchRowTexts SearchRowCells(const SearchCandidate& candidate, std::size_t rank);
+
+// The passing rule on a design check of the pattern: the method applies, the
+// first system's actual VELB is at least the suggested VELB, and its bolt is
+// not shorter than the suggested length by more than 1 ft.
+bool DesignPasses(const DesignResults& results);
+
+}  // namespace castovin
