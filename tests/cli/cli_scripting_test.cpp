@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "json_schema_check.h"
 #include "process.h"
 #include "test_state.h"
 #include "test_text.h"
@@ -101,6 +102,30 @@ TEST(CostJson, TotalsAgreeWithTheCostTable)
         EXPECT_EQ(Fixed(total.at("perShift"), 2), m[3].str()) << name;
         EXPECT_EQ(Fixed(total.at("perTon"), 2), m[4].str()) << name;
     }
+}
+
+json Schema(const std::string& name)
+{
+    return json::parse(ReadFile(std::string(CASTOVIN_SCHEMAS) + "/" + name));
+}
+
+TEST(JsonSchemas, EveryExampleFitsTheDocumentedShape)
+{
+    const json design = Schema("design.schema.json");
+    const json cost = Schema("cost.schema.json");
+    for (const std::string& name : kExamples) {
+        const auto d = RunProcess(CASTOVIN_CLI, {"design", "--json", Example(name)});
+        const auto c = RunProcess(CASTOVIN_CLI, {"cost", "--json", Example(name)});
+        EXPECT_THAT(test::JsonSchemaProblems(json::parse(d.out), design), ::testing::IsEmpty()) << name;
+        EXPECT_THAT(test::JsonSchemaProblems(json::parse(c.out), cost), ::testing::IsEmpty()) << name;
+    }
+    const auto u = RunProcess(CASTOVIN_CLI, {"units", "--json", "144", "psf"});
+    EXPECT_THAT(test::JsonSchemaProblems(json::parse(u.out), Schema("units.schema.json")), ::testing::IsEmpty());
+    // The check itself catches a missing field and a wrong type.
+    json broken = json::parse(RunProcess(CASTOVIN_CLI, {"design", "--json", Example(kExamples[0])}).out);
+    broken.erase("applicable");
+    broken["inputs"]["cmrr"] = "45";
+    EXPECT_EQ(test::JsonSchemaProblems(broken, design).size(), 2u);
 }
 
 TEST(UnitsJson, EveryUnitOfTheKind)

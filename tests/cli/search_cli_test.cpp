@@ -150,7 +150,7 @@ TEST(SearchCli, SchemaCheckerFindsMissingAndMistypedKeys)
     const nlohmann::json schema = nlohmann::json::parse(ReadFile(CASTOVIN_SCHEMAS "/search.schema.json"));
     nlohmann::json doc = {{"project", "a.vlb"}, {"prices", 3}};
     const std::vector<std::string> problems = test::JsonSchemaProblems(doc, schema);
-    EXPECT_TRUE(std::find(problems.begin(), problems.end(), "$.prices: not of type string") != problems.end());
+    EXPECT_TRUE(std::find(problems.begin(), problems.end(), "$.prices: not of type \"string\"") != problems.end());
     EXPECT_TRUE(std::find(problems.begin(), problems.end(), "$: missing candidates") != problems.end());
 }
 
