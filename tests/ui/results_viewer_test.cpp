@@ -231,7 +231,7 @@ private slots:
 
         f.platform->AnswerPrint(std::nullopt);  // a cancelled dialog prints nothing
         f.Trigger("mnuFileItem_6");
-        QVERIFY(f.Main().CancelFlag);
+        QCOMPARE(f.Main().LastResult(), CommandResult::Cancelled);
         CHECK_SCRIPT(f);
     }
 

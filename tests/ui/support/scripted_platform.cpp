@@ -83,9 +83,9 @@ std::optional<QString> ScriptedPlatform::FileDialog(QWidget*, const FileDialogRe
     return answer ? answer->path : std::nullopt;
 }
 
-bool ScriptedPlatform::PrintDialog(QWidget*, QPrinter& printer, bool)
+bool ScriptedPlatform::PrintDialog(QWidget*, QPrinter& printer, bool, const QString& suggestedPdf)
 {
-    m_calls.push_back({Kind::Print, "print", 0, {}, {}});
+    m_calls.push_back({Kind::Print, "print", 0, suggestedPdf, {}});
     const auto answer = Next(Kind::Print, "print");
     if (!answer || !answer->path)
         return false;
