@@ -45,7 +45,7 @@ int main(int argc, char** argv)
 
     // The four editors, each on its own.
     const struct {
-        const char* item;
+        QString item;
         const char* window;
         const char* file;
     } editors[] = {{names::Indexed(names::EditItem, 1), names::ParametersEditor, "parameters-editor.png"},
@@ -61,7 +61,7 @@ int main(int argc, char** argv)
             continue;
         }
         if (QString(editor.window) == names::ParametersEditor)
-            if (auto* tabs = window->findChild<QTabWidget*>("SSTab1"))
+            if (auto* tabs = window->findChild<QTabWidget*>(names::ParmTabs))
                 tabs->setCurrentIndex(1);
         QApplication::processEvents();
         ok = window->grab().save(out + "/" + editor.file) && ok;

@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QAction>
 #include <QFile>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -274,6 +277,77 @@ private slots:
             f.Trigger(names::Indexed(names::FileItem, 2));
             QCOMPARE(ReadBytes(saved), before);
         }
+        CHECK_SCRIPT(f);
+    }
+
+    void smallPointsAUserNoticed()
+    {
+        UiFixture f;
+        // Menu separators are plain separators, with no text of their own.
+        for (const QString& name : {names::Indexed(names::FileItem, 4), names::Indexed(names::FileItem, 8),
+                                    names::Indexed(names::FileItem, 10), names::Indexed(names::UtilItem, 4),
+                                    names::Indexed(names::CalcItem, 2), names::Indexed(names::FileArray, 0)}) {
+            QAction* separator = f.Action(name);
+            QVERIFY2(separator != nullptr, qPrintable(name));
+            QVERIFY2(separator->isSeparator(), qPrintable(name));
+            QVERIFY2(separator->text().isEmpty(), qPrintable(name + ": " + separator->text()));
+        }
+        // The cost editor's caption; its calculated fields are read-only,
+        // look it (the window's colour behind them) and Tab passes them by.
+        QWidget* cost = OpenWindow(f, names::Indexed(names::EditItem, 2), names::CostEditor);
+        QVERIFY(cost != nullptr);
+        QCOMPARE(cost->windowTitle(), QString("Cost Parameters"));
+        for (const char* name : {names::CostAdvanceCalc, names::CostProductionCalc}) {
+            REQUIRE_CHILD(QLineEdit, calculated, cost, name);
+            QVERIFY(calculated->isReadOnly());
+            QCOMPARE(calculated->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(calculated->palette().color(QPalette::Base), calculated->palette().color(QPalette::Window));
+        }
+        cost->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(cost));
+        REQUIRE_CHILD(QLineEdit, first, cost, "txtBoltCost");
+        first->setFocus();
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const QString focused = QApplication::focusWidget()->objectName();
+            QVERIFY2(focused != names::CostAdvanceCalc && focused != names::CostProductionCalc, qPrintable(focused));
+        }
+        cost->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void historyPaneFallsBackToTheFixedPitchFont()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryShown + "DisplayFontName=No Such Font Family\r\n"));
+        REQUIRE_CHILD(QPlainTextEdit, pane, &f.Main(), names::HistoryPane);
+        QCOMPARE(f.platform->BoxTexts().front(), QString("Invalid font selection:No Such Font Family"));
+        QCOMPARE(pane->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+        // Five lines fit in the pane at the default window size.
+        const int lines = pane->viewport()->height() / QFontMetrics(pane->font()).lineSpacing();
+        QVERIFY2(lines >= 5, qPrintable(QString::number(lines)));
+    }
+
+    void editorsKeepTheirShapeWhenResized()
+    {
+        UiFixture f;
+        QWidget* editor = OpenWindow(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        QVERIFY(editor != nullptr);
+        REQUIRE_CHILD(QLineEdit, cmrr, editor, names::ParmCMRR);
+        REQUIRE_CHILD(QLineEdit, span, editor, names::ParmSpan);
+        REQUIRE_CHILD(QLineEdit, depth, editor, names::ParmDepth);
+        QCoreApplication::processEvents();
+        const int width = depth->width();
+        // Neighbouring frames: the fields stand in one column.
+        QCOMPARE(cmrr->mapTo(editor, QPoint()).x(), span->mapTo(editor, QPoint()).x());
+        // Smaller than its layout allows: no field shrinks below its text.
+        editor->resize(100, 100);
+        QCoreApplication::processEvents();
+        QVERIFY(depth->width() >= depth->fontMetrics().horizontalAdvance(depth->text()));
+        // Larger: the fields keep their width, the margins take the space.
+        editor->resize(editor->sizeHint().width() + 400, editor->sizeHint().height() + 300);
+        QCoreApplication::processEvents();
+        QCOMPARE(depth->width(), width);
+        editor->close();
         CHECK_SCRIPT(f);
     }
 
