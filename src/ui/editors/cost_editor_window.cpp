@@ -94,7 +94,6 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
         }
     }
 
-
     auto* left = new QVBoxLayout;
     for (const char* name : {"Consumables", "Operating Labor", "Maintenance", "Transportation"})
         left->addWidget(frames[name]);
@@ -107,9 +106,22 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
     auto* layout = new QVBoxLayout;
     layout->addLayout(columns);
     layout->addLayout(EditorButtonRow(this, m_context, [this] { Ok(); }, [this] { Results(); }));
+    LoadFields();
+    std::vector<QGridLayout*> leftGrids;
+    for (const char* name : {"Consumables", "Operating Labor", "Maintenance", "Transportation"})
+        leftGrids.push_back(grids[name]);
+    AlignFieldColumns(leftGrids);
+    AlignFieldColumns({grids["Production"], grids["Machine Ownership"]});
+    CentreContent(this, layout);
+    adjustSize();
+    CenterOnScreen(this);
+    ClosingRules::Install(this, [this] { Unload(); });
+}
 
-
+void CostEditorWindow::LoadFields()
+{
     // Form_Load.
+    ProgramState& state = m_context.state;
     state.EditorOpen = SwitchTrue;
     state.ReportKind = 2;
     SetMsgCategory(state.MsgCategory, 2);
@@ -126,15 +138,6 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
         connect(m_fields[CostFieldIndex(name)], &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateProduction);
     connect(m_advanceCalc, &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateProduction);
     AppendHistory(state, "Editing Project Parameters");
-    std::vector<QGridLayout*> leftGrids;
-    for (const char* name : {"Consumables", "Operating Labor", "Maintenance", "Transportation"})
-        leftGrids.push_back(grids[name]);
-    AlignFieldColumns(leftGrids);
-    AlignFieldColumns({grids["Production"], grids["Machine Ownership"]});
-    CentreContent(this, layout);
-    adjustSize();
-    CenterOnScreen(this);
-    ClosingRules::Install(this, [this] { Unload(); });
 }
 
 CostFields CostEditorWindow::Fields() const

@@ -30,6 +30,7 @@ public:
 private:
     // Form_Unload: commits when OK was pressed, logs, gives the main window back.
     void Unload();
+    void LoadFields();
     QLineEdit* CalculatedField(QWidget* parent, const char* name);
 
     WindowContext m_context;
