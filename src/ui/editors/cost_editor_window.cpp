@@ -100,6 +100,8 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
     auto* right = new QVBoxLayout;
     right->addWidget(frames["Production"]);
     right->addWidget(frames["Machine Ownership"]);
+    left->addStretch(1);
+    right->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);

@@ -98,6 +98,9 @@ void AlignFieldColumns(const std::vector<QGridLayout*>& grids)
         grid->setColumnMinimumWidth(1, fields);
         grid->setColumnStretch(0, 0);
         grid->setColumnStretch(1, 0);
+        // Room a frame has beyond its fields (and a check box beside them)
+        // stays empty at the right.
+        grid->setColumnStretch(3, 1);
         for (int row = 0; row < grid->rowCount(); ++row)
             if (QLayoutItem* field = grid->itemAtPosition(row, 1); field != nullptr && field->widget() != nullptr)
                 field->widget()->setMinimumWidth(fields);
