@@ -49,14 +49,14 @@ private slots:
         UiFixture f;
         QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
         QVERIFY(editor != nullptr);
-        REQUIRE_CHILD(QLineEdit, cmrr, editor, "txtCMRR");
+        REQUIRE_CHILD(QLineEdit, cmrr, editor, names::ParmCMRR);
         cmrr->setText("12");
         cmrr->setCursorPosition(2);
         QTest::keyClicks(cmrr, "7");
         QCOMPARE(cmrr->text(), QString("127"));
         QTest::keyClicks(cmrr, "a");
         QCOMPARE(cmrr->text(), QString("127"));
-        REQUIRE_CHILD(QLineEdit, depth, editor, "txtDepthofCover");
+        REQUIRE_CHILD(QLineEdit, depth, editor, names::ParmDepth);
         depth->setText("12.5");
         depth->setCursorPosition(4);
         QTest::keyClicks(depth, ".");  // "." is always let through
@@ -71,13 +71,13 @@ private slots:
         QTest::keyClick(depth, Qt::Key_Backspace);
         QCOMPARE(depth->text(), QString());
         // The fields without the filter take any text.
-        REQUIRE_CHILD(QComboBox, systems, editor, "cmbNoSup");
-        REQUIRE_CHILD(QComboBox, location, editor, "cmbLocation");
-        REQUIRE_CHILD(QTabWidget, tabs, editor, "SSTab1");
+        REQUIRE_CHILD(QComboBox, systems, editor, names::ParmNoSup);
+        REQUIRE_CHILD(QComboBox, location, editor, names::ParmLocation);
+        REQUIRE_CHILD(QTabWidget, tabs, editor, names::ParmTabs);
         systems->setEditText("2");
         location->setCurrentIndex(1);
         tabs->setCurrentIndex(1);
-        REQUIRE_CHILD(QLineEdit, inter, editor, "txtBoltsInter");
+        REQUIRE_CHILD(QLineEdit, inter, editor, names::ParmBoltsInter);
         inter->clear();
         QTest::keyClicks(inter, "ab");
         QCOMPARE(inter->text(), QString("ab"));
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(f.state->EditorOpen, SwitchTrue);
         REQUIRE_CHILD(QLabel, depthLabel, editor, "lblDepthofCover");
         QCOMPARE(depthLabel->text(), QString("Depth of Cover (ft)"));
-        REQUIRE_CHILD(QLineEdit, cmrr, editor, "txtCMRR");
+        REQUIRE_CHILD(QLineEdit, cmrr, editor, names::ParmCMRR);
         // Five characters may be typed; the sixth is refused.
         Retype(cmrr, "123456");
         QCOMPARE(cmrr->text(), QString("12345"));
@@ -153,7 +153,7 @@ private slots:
         UiFixture f(prepare);
         const auto before = f.state->Support;
         QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
-        REQUIRE_CHILD(QLineEdit, depth, editor, "txtDepthofCover");
+        REQUIRE_CHILD(QLineEdit, depth, editor, names::ParmDepth);
         Retype(depth, "750");
         REQUIRE_CHILD(QPushButton, cancel, editor, names::EditorCancel);
         cancel->click();
@@ -168,7 +168,7 @@ private slots:
         UiFixture f;
         QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
         editor->activateWindow();
-        REQUIRE_CHILD(QLineEdit, bolt, editor, "txtActualBoltLength_0");
+        REQUIRE_CHILD(QLineEdit, bolt, editor, names::Indexed(names::ParmBoltLength, 0));
         Retype(bolt, "10.01");
         f.platform->AnswerBox(MsgResult::OK);
         REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
@@ -185,14 +185,14 @@ private slots:
     {
         UiFixture f;
         QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
-        REQUIRE_CHILD(QComboBox, systems, editor, "cmbNoSup");
-        REQUIRE_CHILD(QComboBox, type, editor, "cmbSystem");
-        REQUIRE_CHILD(QComboBox, location, editor, "cmbLocation");
-        REQUIRE_CHILD(QTabWidget, tabs, editor, "SSTab1");
-        REQUIRE_CHILD(QLineEdit, diameter, editor, "txtBoltDiameter_1");
-        REQUIRE_CHILD(QLineEdit, capacity, editor, "txtCableBoltCap");
-        REQUIRE_CHILD(QLineEdit, inter, editor, "txtBoltsInter");
-        REQUIRE_CHILD(QLineEdit, spacing, editor, "txtRowSpacing_1");
+        REQUIRE_CHILD(QComboBox, systems, editor, names::ParmNoSup);
+        REQUIRE_CHILD(QComboBox, type, editor, names::ParmSystem);
+        REQUIRE_CHILD(QComboBox, location, editor, names::ParmLocation);
+        REQUIRE_CHILD(QTabWidget, tabs, editor, names::ParmTabs);
+        REQUIRE_CHILD(QLineEdit, diameter, editor, names::Indexed(names::ParmDiameter, 1));
+        REQUIRE_CHILD(QLineEdit, capacity, editor, names::ParmCableCapacity);
+        REQUIRE_CHILD(QLineEdit, inter, editor, names::ParmBoltsInter);
+        REQUIRE_CHILD(QLineEdit, spacing, editor, names::Indexed(names::ParmRowSpacing, 1));
         REQUIRE_CHILD(QLabel, diameterLabel, editor, "lblBoltDiameter_1");
         REQUIRE_CHILD(QLabel, rowLabel, editor, "lblBoltsperRow_1");
         QVERIFY(!tabs->isTabEnabled(1));
@@ -214,7 +214,7 @@ private slots:
         QVERIFY(capacity->isHidden());
         QCOMPARE(diameterLabel->text(), QString("Bolt Diameter (in)"));
         // Back to one system: the hidden second system is not validated.
-        REQUIRE_CHILD(QLineEdit, grade, editor, "txtRowSpacing_1");
+        REQUIRE_CHILD(QLineEdit, grade, editor, names::Indexed(names::ParmRowSpacing, 1));
         location->setCurrentIndex(0);
         grade->setText("0");
         systems->setEditText("1");
@@ -230,7 +230,7 @@ private slots:
     {
         UiFixture f;
         QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
-        REQUIRE_CHILD(QComboBox, systems, editor, "cmbNoSup");
+        REQUIRE_CHILD(QComboBox, systems, editor, names::ParmNoSup);
         systems->setEditText("");
         f.platform->AnswerBox(MsgResult::OK);
         REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
@@ -247,7 +247,7 @@ private slots:
         Open(f, UiFixture::Example("default-english.vlb"));
         const auto before = f.state->Support;
         QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
-        REQUIRE_CHILD(QLineEdit, spacing, editor, "txtRowSpacing_0");
+        REQUIRE_CHILD(QLineEdit, spacing, editor, names::Indexed(names::ParmRowSpacing, 0));
         Retype(spacing, "5");
         REQUIRE_CHILD(QPushButton, results, editor, names::EditorResults);
         results->click();
@@ -273,8 +273,8 @@ private slots:
         UiFixture f;
         QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
         QVERIFY(editor != nullptr);
-        REQUIRE_CHILD(QLineEdit, advance, editor, "txtAdvanceShiftCalc");
-        REQUIRE_CHILD(QLineEdit, production, editor, "txtCleanProductionCalc");
+        REQUIRE_CHILD(QLineEdit, advance, editor, names::CostAdvanceCalc);
+        REQUIRE_CHILD(QLineEdit, production, editor, names::CostProductionCalc);
         REQUIRE_CHILD(QLineEdit, spacing, editor, "txtRowSpacing");
         QCOMPARE(advance->text(), QString("300"));
         QCOMPARE(production->text(), QString("1200"));
@@ -284,7 +284,7 @@ private slots:
         spacing->clear();
         QCOMPARE(advance->text(), QString("1000"));  // kept: no division by zero
         Retype(spacing, "4");
-        REQUIRE_CHILD(QCheckBox, useAdvance, editor, "chkAdvance");
+        REQUIRE_CHILD(QCheckBox, useAdvance, editor, names::CostUseAdvance);
         useAdvance->setChecked(false);
         QCOMPARE(advance->text(), QString("300"));
         REQUIRE_CHILD(QLabel, advanceLabel, editor, "lblAdvanceShift");
@@ -327,13 +327,13 @@ private slots:
         UiFixture f;
         QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 0), names::DescriptionEditor);
         QVERIFY(editor != nullptr);
-        REQUIRE_CHILD(QRadioButton, metric, editor, "Option1_1");
-        REQUIRE_CHILD(QRadioButton, english, editor, "Option1_0");
+        REQUIRE_CHILD(QRadioButton, metric, editor, names::Indexed(names::DescriptionUnits, 1));
+        REQUIRE_CHILD(QRadioButton, english, editor, names::Indexed(names::DescriptionUnits, 0));
         QVERIFY(metric->isEnabled() && english->isChecked());
         metric->setChecked(true);
-        REQUIRE_CHILD(QLineEdit, title, editor, "Text1");
+        REQUIRE_CHILD(QLineEdit, title, editor, names::DescriptionTitle);
         QTest::keyClicks(title, "Tailgate, panel 7");
-        REQUIRE_CHILD(QPlainTextEdit, description, editor, "Text2");
+        REQUIRE_CHILD(QPlainTextEdit, description, editor, names::DescriptionText);
         QTest::keyClicks(description, "first line");
         QTest::keyClick(description, Qt::Key_Return);
         QTest::keyClicks(description, "second line");
@@ -347,8 +347,8 @@ private slots:
 
         // Reopened: only the current unit system is offered.
         editor = OpenEditor(f, names::Indexed(names::EditItem, 0), names::DescriptionEditor);
-        REQUIRE_CHILD(QRadioButton, english2, editor, "Option1_0");
-        REQUIRE_CHILD(QRadioButton, metric2, editor, "Option1_1");
+        REQUIRE_CHILD(QRadioButton, english2, editor, names::Indexed(names::DescriptionUnits, 0));
+        REQUIRE_CHILD(QRadioButton, metric2, editor, names::Indexed(names::DescriptionUnits, 1));
         QVERIFY(!english2->isEnabled());
         QVERIFY(metric2->isEnabled() && metric2->isChecked());
         REQUIRE_CHILD(QPushButton, cancel, editor, names::EditorCancel);
@@ -361,9 +361,9 @@ private slots:
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
         QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 0), names::DescriptionEditor);
-        REQUIRE_CHILD(QRadioButton, metric, editor, "Option1_1");
+        REQUIRE_CHILD(QRadioButton, metric, editor, names::Indexed(names::DescriptionUnits, 1));
         QVERIFY(!metric->isEnabled());  // a project from a file keeps its units
-        REQUIRE_CHILD(QPlainTextEdit, description, editor, "Text2");
+        REQUIRE_CHILD(QPlainTextEdit, description, editor, names::DescriptionText);
         description->setPlainText(QString(999, 'x'));
         description->moveCursor(QTextCursor::End);
         QTest::keyClicks(description, "yz");
@@ -386,14 +386,14 @@ private slots:
         REQUIRE_CHILD(QLineEdit, cmrrMetric, options, "txtCMRR_1");
         Retype(cmrrEnglish, "50");
         QCOMPARE(cmrrMetric->text(), QString("50"));
-        REQUIRE_CHILD(QCheckBox, office, options, "chkOffice");
+        REQUIRE_CHILD(QCheckBox, office, options, names::OptionsSkipExportQuestion);
         QCOMPARE(office->text(), QString("Do not ask before exporting graph data to a spreadsheet"));
 
         // Add to English set 1, delete it again, then fill it up.
-        REQUIRE_CHILD(QLineEdit, item, options, "txtItem_0");
-        REQUIRE_CHILD(QPushButton, add, options, "cmdAdd_0");
-        REQUIRE_CHILD(QPushButton, remove, options, "cmdDelete_0");
-        REQUIRE_CHILD(QListWidget, set1, options, "lstBoltGrade_0");
+        REQUIRE_CHILD(QLineEdit, item, options, names::Indexed(names::OptionsGradeItem, 0));
+        REQUIRE_CHILD(QPushButton, add, options, names::Indexed(names::OptionsAdd, 0));
+        REQUIRE_CHILD(QPushButton, remove, options, names::Indexed(names::OptionsDelete, 0));
+        REQUIRE_CHILD(QListWidget, set1, options, names::Indexed(names::OptionsGradeList, 0));
         item->setText("60");
         f.platform->AnswerBox(MsgResult::OK);
         add->click();
@@ -408,7 +408,7 @@ private slots:
         // Set Default acts at once on the metric lists; Cancel keeps that.
         const auto englishLists = f.state->BoltGradeList[0];
         f.state->BoltGradeLast[2] = 1;
-        REQUIRE_CHILD(QPushButton, reset, options, "cmdSetDefault_1");
+        REQUIRE_CHILD(QPushButton, reset, options, names::Indexed(names::OptionsSetDefault, 1));
         reset->click();
         QCOMPARE(f.state->BoltGradeLast[2], int16_t{3});
         REQUIRE_CHILD(QPushButton, cancel, options, names::EditorCancel);
@@ -429,7 +429,7 @@ private slots:
         REQUIRE_CHILD(QPushButton, ok, options, names::EditorOk);
         ok->click();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Invalid stability factor"));
-        REQUIRE_CHILD(QTabWidget, tabs, options, "SSTab1");
+        REQUIRE_CHILD(QTabWidget, tabs, options, names::OptionsTabs);
         QCOMPARE(tabs->currentIndex(), 2);
         Retype(sf, "1.5");
         REQUIRE_CHILD(QLineEdit, weight, options, "txtUnitWeight_1");
@@ -447,7 +447,7 @@ private slots:
         const QString data = f.File("data");
         qputenv("XDG_DATA_HOME", data.toUtf8());
         QWidget* options = OpenEditor(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor);
-        REQUIRE_CHILD(QPushButton, associate, options, "cmdFileAssoc");
+        REQUIRE_CHILD(QPushButton, associate, options, names::OptionsFileAssociation);
         f.platform->AnswerBox(MsgResult::No);
         associate->click();
         QVERIFY(!QFile::exists(data + "/applications/castovin.desktop"));

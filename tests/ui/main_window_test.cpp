@@ -321,10 +321,10 @@ private slots:
         f.Trigger(names::Indexed(names::UtilItem, 3));
         QWidget* dialog = FindTopLevel(names::ConvertDialog);
         QVERIFY(dialog != nullptr);
-        REQUIRE_CHILD(QRadioButton, english, dialog, "Option1_0");
-        REQUIRE_CHILD(QRadioButton, metric, dialog, "Option1_1");
-        REQUIRE_CHILD(QRadioButton, load, dialog, "Option2_0");
-        REQUIRE_CHILD(QRadioButton, keep, dialog, "Option2_1");
+        REQUIRE_CHILD(QRadioButton, english, dialog, names::Indexed(names::ConvertUnits, 0));
+        REQUIRE_CHILD(QRadioButton, metric, dialog, names::Indexed(names::ConvertUnits, 1));
+        REQUIRE_CHILD(QRadioButton, load, dialog, names::Indexed(names::ConvertFileOption, 0));
+        REQUIRE_CHILD(QRadioButton, keep, dialog, names::Indexed(names::ConvertFileOption, 1));
         QVERIFY(!english->isEnabled() && !english->isChecked());
         QVERIFY(metric->isEnabled() && metric->isChecked());
         QVERIFY(load->isChecked());
