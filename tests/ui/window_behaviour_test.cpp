@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -224,6 +225,26 @@ private slots:
         QCOMPARE(print->title, f.DataFolder() + "mine.pdf");
 
         const QString pdf = f.File("report.pdf");
+        f.platform->AnswerPrint(pdf);
+        printPage->click();
+        CHECK_CONTAINS(PdfText(pdf), "[VELB SUITABILITY]");
+        CHECK_SCRIPT(f);
+    }
+
+    void printerMissingThenPdfPrintSucceeds()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("this machine has a printer; the test needs one without");
+        UiFixture f;
+        QWidget* viewer = OpenWindow(f, names::Indexed(names::CalcItem, 0), names::ResultsViewer);
+        QVERIFY(viewer != nullptr);
+        REQUIRE_CHILD(QPushButton, printPage, viewer, names::ViewerPrintPage);
+        f.platform->AnswerPrintToSystemPrinter();
+        f.platform->AnswerBox(MsgResult::Cancel);
+        printPage->click();
+        CHECK_CONTAINS(f.platform->BoxTexts().back(), "No printer is installed");
+        // The failed job left nothing behind: a PDF print works at once.
+        const QString pdf = f.File("after-failure.pdf");
         f.platform->AnswerPrint(pdf);
         printPage->click();
         CHECK_CONTAINS(PdfText(pdf), "[VELB SUITABILITY]");

@@ -78,14 +78,15 @@ QString SuggestedPdfName(const std::string& dataFolder, const std::string& proje
 
 std::string PrinterFailureText(const QPrinter& printer)
 {
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QString path = printer.outputFileName();
-        if (path.isEmpty())
-            return "No file name was given for the PDF file";
-        return "The PDF file cannot be written: " + path.toStdString() + " (check the folder and its permissions)";
-    }
+    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+    if (pdf && !printer.outputFileName().isEmpty())
+        return "The PDF file cannot be written: " + printer.outputFileName().toStdString() +
+               " (check the folder and its permissions)";
+    // Without a printer Qt turns the system printer into a PDF file with no name.
     if (QPrinterInfo::availablePrinters().isEmpty())
-        return "No printer is installed; choose Print to File (PDF) in the print dialog";
+        return "No printer is installed; print to a PDF file from the print dialog (File > Print)";
+    if (pdf)
+        return "No file name was given for the PDF file";
     const QString name = printer.printerName().isEmpty() ? QStringLiteral("the default printer") : printer.printerName();
     return "The printer cannot start the job: " + name.toStdString();
 }

@@ -38,6 +38,9 @@ public:
     // The next call must be a print dialog; a path prints to that PDF file,
     // nullopt cancels.
     void AnswerPrint(std::optional<QString> pdfPath);
+    // The next call must be a print dialog; the user picks the system's
+    // default printer (none on a machine without printers).
+    void AnswerPrintToSystemPrinter();
     void AnswerPrinterSetup(bool accept);
     void AnswerFont(std::optional<QFont> font);
 
