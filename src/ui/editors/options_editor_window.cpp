@@ -18,6 +18,7 @@
 #include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
+#include "editors/editor_support.h"
 #include "editors/numeric_field.h"
 #include "program/program_state.h"
 #include "platform/platform_services.h"
@@ -125,9 +126,11 @@ QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
     auto* columns = new QHBoxLayout(page);
     auto* fieldsColumn = new QVBoxLayout;
     const QString index = QString("_%1").arg(tab);
+    std::vector<QGridLayout*> frameGrids;
     for (const auto& [frameName, members] : kFrames) {
         auto* frame = new QGroupBox(frameName, page);
         auto* grid = new QGridLayout(frame);
+        frameGrids.push_back(grid);
         for (int input : members) {
             if (input < 0)
                 continue;
@@ -146,6 +149,7 @@ QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
         fieldsColumn->addWidget(frame);
     }
     fieldsColumn->addStretch(1);
+    AlignFieldColumns(frameGrids);
 
     auto* grades = new QGroupBox("Bolt grade definitions", page);
     auto* g = new QGridLayout(grades);
