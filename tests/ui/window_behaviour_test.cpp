@@ -141,6 +141,24 @@ private slots:
         CHECK_SCRIPT(f);
     }
 
+    void enterOnTheDefaultButtonCommitsOnce()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
+        QWidget* editor = OpenWindow(f, names::Indexed(names::EditItem, 0), names::DescriptionEditor);
+        QVERIFY(editor != nullptr);
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        REQUIRE_CHILD(QLineEdit, title, editor, names::DescriptionTitle);
+        title->setFocus();
+        QTest::keyClick(title, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(FindTopLevel(names::DescriptionEditor) == nullptr);
+        QVERIFY(f.Main().isEnabled());
+        QCOMPARE(Occurrences(f.state->History.Text(), "Project Description Modified"), 1);
+        QCOMPARE(Occurrences(f.state->History.Text(), "Project Description Not Modified"), 0);
+        CHECK_SCRIPT(f);
+    }
+
     void conversionRemembersTheFileOptionHoweverItCloses()
     {
         UiFixture f;
