@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "program/program_state.h"
+#include "app/names.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -39,23 +40,23 @@ private:
     static void Open(UiFixture& f, const QString& path)
     {
         f.platform->AnswerFile(path);
-        f.Trigger("mnuFileItem_1");
+        f.Trigger(names::Indexed(names::FileItem, 1));
     }
 
 private slots:
     void numericFieldsFilterKeystrokes()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
         QVERIFY(editor != nullptr);
-        REQUIRE_CHILD(QLineEdit, cmrr, editor, "txtCMRR");
+        REQUIRE_CHILD(QLineEdit, cmrr, editor, names::ParmCMRR);
         cmrr->setText("12");
         cmrr->setCursorPosition(2);
         QTest::keyClicks(cmrr, "7");
         QCOMPARE(cmrr->text(), QString("127"));
         QTest::keyClicks(cmrr, "a");
         QCOMPARE(cmrr->text(), QString("127"));
-        REQUIRE_CHILD(QLineEdit, depth, editor, "txtDepthofCover");
+        REQUIRE_CHILD(QLineEdit, depth, editor, names::ParmDepth);
         depth->setText("12.5");
         depth->setCursorPosition(4);
         QTest::keyClicks(depth, ".");  // "." is always let through
@@ -70,13 +71,13 @@ private slots:
         QTest::keyClick(depth, Qt::Key_Backspace);
         QCOMPARE(depth->text(), QString());
         // The fields without the filter take any text.
-        REQUIRE_CHILD(QComboBox, systems, editor, "cmbNoSup");
-        REQUIRE_CHILD(QComboBox, location, editor, "cmbLocation");
-        REQUIRE_CHILD(QTabWidget, tabs, editor, "SSTab1");
+        REQUIRE_CHILD(QComboBox, systems, editor, names::ParmNoSup);
+        REQUIRE_CHILD(QComboBox, location, editor, names::ParmLocation);
+        REQUIRE_CHILD(QTabWidget, tabs, editor, names::ParmTabs);
         systems->setEditText("2");
         location->setCurrentIndex(1);
         tabs->setCurrentIndex(1);
-        REQUIRE_CHILD(QLineEdit, inter, editor, "txtBoltsInter");
+        REQUIRE_CHILD(QLineEdit, inter, editor, names::ParmBoltsInter);
         inter->clear();
         QTest::keyClicks(inter, "ab");
         QCOMPARE(inter->text(), QString("ab"));
@@ -88,20 +89,22 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        QWidget* editor = OpenEditor(f, "Toolbar1_5", "frmVELBParm");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::Toolbar, 5), names::ParametersEditor);
         QVERIFY(editor != nullptr);
         QCOMPARE(editor->windowTitle(), QString("Parameters"));
         QVERIFY(!f.Main().isEnabled());
         QCOMPARE(f.state->EditorOpen, SwitchTrue);
         REQUIRE_CHILD(QLabel, depthLabel, editor, "lblDepthofCover");
         QCOMPARE(depthLabel->text(), QString("Depth of Cover (ft)"));
-        REQUIRE_CHILD(QLineEdit, cmrr, editor, "txtCMRR");
-        QCOMPARE(cmrr->maxLength(), 5);
+        REQUIRE_CHILD(QLineEdit, cmrr, editor, names::ParmCMRR);
+        // Five characters may be typed; the sixth is refused.
+        Retype(cmrr, "123456");
+        QCOMPARE(cmrr->text(), QString("12345"));
         Retype(cmrr, "99.4");  // 99.5 and above would be stored as 100 and are refused
-        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
         ok->click();
         QCoreApplication::processEvents();
-        QVERIFY(FindTopLevel("frmVELBParm") == nullptr);
+        QVERIFY(FindTopLevel(names::ParametersEditor) == nullptr);
         QCOMPARE(f.state->Support[0].CMRR, int16_t{99});
         QCOMPARE(f.state->ProjectSaved, FlagFalse);
         QCOMPARE(f.state->InputsEntered, FlagTrue);
@@ -114,9 +117,9 @@ private slots:
     void mainWindowStaysWhileAnEditorIsOpen()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
         QVERIFY(!f.Main().close());
-        QVERIFY(FindTopLevel("frmVELBParm") == editor);
+        QVERIFY(FindTopLevel(names::ParametersEditor) == editor);
         editor->close();
         QVERIFY(f.Main().close());
         CHECK_SCRIPT(f);
@@ -125,21 +128,21 @@ private slots:
     void enterCommitsAndEscapeCancels()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_2", "frmVELBCost");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
         editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor));
         REQUIRE_CHILD(QLineEdit, boltCost, editor, "txtBoltCost");
         Retype(boltCost, "3.5");
         QTest::keyClick(boltCost, Qt::Key_Escape);
-        QVERIFY(FindTopLevel("frmVELBCost") == nullptr);
+        QVERIFY(FindTopLevel(names::CostEditor) == nullptr);
         QCOMPARE(f.state->Cost.BoltCost, 3.0f);
-        editor = OpenEditor(f, "mnuEditItem_2", "frmVELBCost");
+        editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
         editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor));
         REQUIRE_CHILD(QLineEdit, again, editor, "txtBoltCost");
         Retype(again, "3.5");
         QTest::keyClick(again, Qt::Key_Return);
-        QVERIFY(FindTopLevel("frmVELBCost") == nullptr);
+        QVERIFY(FindTopLevel(names::CostEditor) == nullptr);
         QCOMPARE(f.state->Cost.BoltCost, 3.5f);
         CHECK_SCRIPT(f);
     }
@@ -149,13 +152,13 @@ private slots:
         const auto prepare = UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");
         UiFixture f(prepare);
         const auto before = f.state->Support;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
-        REQUIRE_CHILD(QLineEdit, depth, editor, "txtDepthofCover");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        REQUIRE_CHILD(QLineEdit, depth, editor, names::ParmDepth);
         Retype(depth, "750");
-        REQUIRE_CHILD(QPushButton, cancel, editor, "Command1");
+        REQUIRE_CHILD(QPushButton, cancel, editor, names::EditorCancel);
         cancel->click();
         QCOMPARE(f.state->Support, before);
-        QVERIFY(QString::fromStdString(f.state->History.Text()).contains(". Project Parameters Not Modified\r\n"));
+        CHECK_CONTAINS(QString::fromStdString(f.state->History.Text()), ". Project Parameters Not Modified\r\n");
         QVERIFY(f.Main().isEnabled());
         CHECK_SCRIPT(f);
     }
@@ -163,15 +166,15 @@ private slots:
     void invalidFieldKeepsTheEditorOpenWithFocus()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
         editor->activateWindow();
-        REQUIRE_CHILD(QLineEdit, bolt, editor, "txtActualBoltLength_0");
+        REQUIRE_CHILD(QLineEdit, bolt, editor, names::Indexed(names::ParmBoltLength, 0));
         Retype(bolt, "10.01");
         f.platform->AnswerBox(MsgResult::OK);
-        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
         ok->click();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Invalid actual bolt length. Maximum length allowed is 10 (ft)"));
-        QVERIFY(FindTopLevel("frmVELBParm") != nullptr);
+        QVERIFY(FindTopLevel(names::ParametersEditor) != nullptr);
         QCOMPARE(editor->focusWidget(), static_cast<QWidget*>(bolt));
         QCOMPARE(f.state->Support[0].ActualBoltLength, 6.0f);
         editor->close();
@@ -181,15 +184,15 @@ private slots:
     void secondSystemLayout()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
-        REQUIRE_CHILD(QComboBox, systems, editor, "cmbNoSup");
-        REQUIRE_CHILD(QComboBox, type, editor, "cmbSystem");
-        REQUIRE_CHILD(QComboBox, location, editor, "cmbLocation");
-        REQUIRE_CHILD(QTabWidget, tabs, editor, "SSTab1");
-        REQUIRE_CHILD(QLineEdit, diameter, editor, "txtBoltDiameter_1");
-        REQUIRE_CHILD(QLineEdit, capacity, editor, "txtCableBoltCap");
-        REQUIRE_CHILD(QLineEdit, inter, editor, "txtBoltsInter");
-        REQUIRE_CHILD(QLineEdit, spacing, editor, "txtRowSpacing_1");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        REQUIRE_CHILD(QComboBox, systems, editor, names::ParmNoSup);
+        REQUIRE_CHILD(QComboBox, type, editor, names::ParmSystem);
+        REQUIRE_CHILD(QComboBox, location, editor, names::ParmLocation);
+        REQUIRE_CHILD(QTabWidget, tabs, editor, names::ParmTabs);
+        REQUIRE_CHILD(QLineEdit, diameter, editor, names::Indexed(names::ParmDiameter, 1));
+        REQUIRE_CHILD(QLineEdit, capacity, editor, names::ParmCableCapacity);
+        REQUIRE_CHILD(QLineEdit, inter, editor, names::ParmBoltsInter);
+        REQUIRE_CHILD(QLineEdit, spacing, editor, names::Indexed(names::ParmRowSpacing, 1));
         REQUIRE_CHILD(QLabel, diameterLabel, editor, "lblBoltDiameter_1");
         REQUIRE_CHILD(QLabel, rowLabel, editor, "lblBoltsperRow_1");
         QVERIFY(!tabs->isTabEnabled(1));
@@ -211,14 +214,14 @@ private slots:
         QVERIFY(capacity->isHidden());
         QCOMPARE(diameterLabel->text(), QString("Bolt Diameter (in)"));
         // Back to one system: the hidden second system is not validated.
-        REQUIRE_CHILD(QLineEdit, grade, editor, "txtRowSpacing_1");
+        REQUIRE_CHILD(QLineEdit, grade, editor, names::Indexed(names::ParmRowSpacing, 1));
         location->setCurrentIndex(0);
         grade->setText("0");
         systems->setEditText("1");
         QVERIFY(!tabs->isTabEnabled(1));
-        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
         ok->click();
-        QVERIFY(FindTopLevel("frmVELBParm") == nullptr);
+        QVERIFY(FindTopLevel(names::ParametersEditor) == nullptr);
         QCOMPARE(f.state->Support[0].NumberOfSystems, int16_t{1});
         CHECK_SCRIPT(f);
     }
@@ -226,14 +229,14 @@ private slots:
     void emptyNumberOfSystemsIsNamed()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
-        REQUIRE_CHILD(QComboBox, systems, editor, "cmbNoSup");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        REQUIRE_CHILD(QComboBox, systems, editor, names::ParmNoSup);
         systems->setEditText("");
         f.platform->AnswerBox(MsgResult::OK);
-        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
         ok->click();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Invalid number of support systems"));
-        QVERIFY(FindTopLevel("frmVELBParm") != nullptr);
+        QVERIFY(FindTopLevel(names::ParametersEditor) != nullptr);
         editor->close();
         CHECK_SCRIPT(f);
     }
@@ -243,22 +246,22 @@ private slots:
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
         const auto before = f.state->Support;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_1", "frmVELBParm");
-        REQUIRE_CHILD(QLineEdit, spacing, editor, "txtRowSpacing_0");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        REQUIRE_CHILD(QLineEdit, spacing, editor, names::Indexed(names::ParmRowSpacing, 0));
         Retype(spacing, "5");
-        REQUIRE_CHILD(QPushButton, results, editor, "cmdresults");
+        REQUIRE_CHILD(QPushButton, results, editor, names::EditorResults);
         results->click();
-        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
         QCOMPARE(f.state->Support, before);
-        QVERIFY(QString::fromStdString(f.state->OutputBuffer[0]).contains("Row Spacing.......................................5 (ft)"));
+        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[0]), "Row Spacing.......................................5 (ft)");
         // 9.94 x 4 / 5 = 7.95
-        QVERIFY(QString::fromStdString(f.state->OutputBuffer[1]).contains("Actual VELB for this design.......................8.0"));
+        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[1]), "Actual VELB for this design.......................8.0");
         viewer->close();
         QCoreApplication::processEvents();
-        QVERIFY(FindTopLevel("frmVELBParm") != nullptr);
+        QVERIFY(FindTopLevel(names::ParametersEditor) != nullptr);
         QVERIFY(!f.Main().isEnabled());
-        REQUIRE_CHILD(QPushButton, cancel, editor, "Command1");
+        REQUIRE_CHILD(QPushButton, cancel, editor, names::EditorCancel);
         cancel->click();  // the report showed the edit; the project keeps its value
         QCOMPARE(f.state->Support[0].RowSpacing, 4.0f);
         QVERIFY(f.Main().isEnabled());
@@ -268,10 +271,10 @@ private slots:
     void costEditorLiveFiguresAndValidation()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_2", "frmVELBCost");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
         QVERIFY(editor != nullptr);
-        REQUIRE_CHILD(QLineEdit, advance, editor, "txtAdvanceShiftCalc");
-        REQUIRE_CHILD(QLineEdit, production, editor, "txtCleanProductionCalc");
+        REQUIRE_CHILD(QLineEdit, advance, editor, names::CostAdvanceCalc);
+        REQUIRE_CHILD(QLineEdit, production, editor, names::CostProductionCalc);
         REQUIRE_CHILD(QLineEdit, spacing, editor, "txtRowSpacing");
         QCOMPARE(advance->text(), QString("300"));
         QCOMPARE(production->text(), QString("1200"));
@@ -281,7 +284,7 @@ private slots:
         spacing->clear();
         QCOMPARE(advance->text(), QString("90"));  // kept: no division by zero
         Retype(spacing, "4");
-        REQUIRE_CHILD(QCheckBox, useAdvance, editor, "chkAdvance");
+        REQUIRE_CHILD(QCheckBox, useAdvance, editor, names::CostUseAdvance);
         useAdvance->setChecked(false);
         QCOMPARE(advance->text(), QString("300"));
         REQUIRE_CHILD(QLabel, advanceLabel, editor, "lblAdvanceShift");
@@ -290,13 +293,13 @@ private slots:
         REQUIRE_CHILD(QLineEdit, bit, editor, "txtBitCost");
         bit->setText("-1");
         f.platform->AnswerBox(MsgResult::OK);
-        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
         ok->click();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Invalid cost per bit"));
         QCOMPARE(f.platform->LastCall().title, QString("Castovin"));
         Retype(bit, "70");
         ok->click();
-        QVERIFY(FindTopLevel("frmVELBCost") == nullptr);
+        QVERIFY(FindTopLevel(names::CostEditor) == nullptr);
         QCOMPARE(f.state->Cost.BitCost, 70.0f);
         QCOMPARE(f.state->Cost.UseCalculatedAdvance, int16_t{0});
         QVERIFY(f.Main().isEnabled());
@@ -307,34 +310,34 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        QWidget* editor = OpenEditor(f, "mnuEditItem_2", "frmVELBCost");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
         REQUIRE_CHILD(QLineEdit, boltCost, editor, "txtBoltCost");
         Retype(boltCost, "4");
-        REQUIRE_CHILD(QPushButton, results, editor, "cmdresults");
+        REQUIRE_CHILD(QPushButton, results, editor, names::EditorResults);
         results->click();
-        QVERIFY(FindTopLevel("frmResTxtPlt") != nullptr);
+        QVERIFY(FindTopLevel(names::ResultsViewer) != nullptr);
         QCOMPARE(f.state->Cost.BoltCost, 3.0f);
-        QVERIFY(QString::fromStdString(f.state->OutputBuffer[0]).contains("Bolt cost ($/bolt)................................4\r\n"));
-        QVERIFY(QString::fromStdString(f.state->OutputBuffer[1]).contains("Consumables Cost:            6.72"));
+        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[0]), "Bolt cost ($/bolt)................................4\r\n");
+        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[1]), "Consumables Cost:            6.72");
         CHECK_SCRIPT(f);
     }
 
     void descriptionOfANewProjectChoosesTheUnits()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_0", "frmVELBDesc");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 0), names::DescriptionEditor);
         QVERIFY(editor != nullptr);
-        REQUIRE_CHILD(QRadioButton, metric, editor, "Option1_1");
-        REQUIRE_CHILD(QRadioButton, english, editor, "Option1_0");
+        REQUIRE_CHILD(QRadioButton, metric, editor, names::Indexed(names::DescriptionUnits, 1));
+        REQUIRE_CHILD(QRadioButton, english, editor, names::Indexed(names::DescriptionUnits, 0));
         QVERIFY(metric->isEnabled() && english->isChecked());
         metric->setChecked(true);
-        REQUIRE_CHILD(QLineEdit, title, editor, "Text1");
+        REQUIRE_CHILD(QLineEdit, title, editor, names::DescriptionTitle);
         QTest::keyClicks(title, "Tailgate, panel 7");
-        REQUIRE_CHILD(QPlainTextEdit, description, editor, "Text2");
+        REQUIRE_CHILD(QPlainTextEdit, description, editor, names::DescriptionText);
         QTest::keyClicks(description, "first line");
         QTest::keyClick(description, Qt::Key_Return);
         QTest::keyClicks(description, "second line");
-        REQUIRE_CHILD(QPushButton, ok, editor, "Command2");
+        REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
         ok->click();
         QCOMPARE(f.state->UnitSystem, Metric);
         QCOMPARE(f.state->Support[0].DepthofCover, 150.0f);
@@ -343,12 +346,12 @@ private slots:
         QCOMPARE(f.state->InputsEntered, FlagTrue);
 
         // Reopened: only the current unit system is offered.
-        editor = OpenEditor(f, "mnuEditItem_0", "frmVELBDesc");
-        REQUIRE_CHILD(QRadioButton, english2, editor, "Option1_0");
-        REQUIRE_CHILD(QRadioButton, metric2, editor, "Option1_1");
+        editor = OpenEditor(f, names::Indexed(names::EditItem, 0), names::DescriptionEditor);
+        REQUIRE_CHILD(QRadioButton, english2, editor, names::Indexed(names::DescriptionUnits, 0));
+        REQUIRE_CHILD(QRadioButton, metric2, editor, names::Indexed(names::DescriptionUnits, 1));
         QVERIFY(!english2->isEnabled());
         QVERIFY(metric2->isEnabled() && metric2->isChecked());
-        REQUIRE_CHILD(QPushButton, cancel, editor, "Command1");
+        REQUIRE_CHILD(QPushButton, cancel, editor, names::EditorCancel);
         cancel->click();
         CHECK_SCRIPT(f);
     }
@@ -357,40 +360,40 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        QWidget* editor = OpenEditor(f, "mnuEditItem_0", "frmVELBDesc");
-        REQUIRE_CHILD(QRadioButton, metric, editor, "Option1_1");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 0), names::DescriptionEditor);
+        REQUIRE_CHILD(QRadioButton, metric, editor, names::Indexed(names::DescriptionUnits, 1));
         QVERIFY(!metric->isEnabled());  // a project from a file keeps its units
-        REQUIRE_CHILD(QPlainTextEdit, description, editor, "Text2");
+        REQUIRE_CHILD(QPlainTextEdit, description, editor, names::DescriptionText);
         description->setPlainText(QString(999, 'x'));
         description->moveCursor(QTextCursor::End);
         QTest::keyClicks(description, "yz");
         QCOMPARE(description->toPlainText().size(), 1000);
-        REQUIRE_CHILD(QPushButton, next, editor, "Command4");
+        REQUIRE_CHILD(QPushButton, next, editor, names::DescriptionNextForm);
         next->click();
-        QVERIFY(FindTopLevel("frmVELBDesc") == nullptr);
-        QVERIFY(FindTopLevel("frmVELBParm") != nullptr);
+        QVERIFY(FindTopLevel(names::DescriptionEditor) == nullptr);
+        QVERIFY(FindTopLevel(names::ParametersEditor) != nullptr);
         QCOMPARE(f.state->ProjectDescription.size(), std::size_t{1000});
-        FindTopLevel("frmVELBParm")->close();
+        FindTopLevel(names::ParametersEditor)->close();
         CHECK_SCRIPT(f);
     }
 
     void optionsMirrorListsAndSetDefaultThenCancel()
     {
         UiFixture f;
-        QWidget* options = OpenEditor(f, "mnuUtilItem_1", "frmVELBOpts");
+        QWidget* options = OpenEditor(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor);
         QVERIFY(options != nullptr);
         REQUIRE_CHILD(QLineEdit, cmrrEnglish, options, "txtCMRR_0");
         REQUIRE_CHILD(QLineEdit, cmrrMetric, options, "txtCMRR_1");
         Retype(cmrrEnglish, "50");
         QCOMPARE(cmrrMetric->text(), QString("50"));
-        REQUIRE_CHILD(QCheckBox, office, options, "chkOffice");
+        REQUIRE_CHILD(QCheckBox, office, options, names::OptionsSkipExportQuestion);
         QCOMPARE(office->text(), QString("Do not ask before exporting graph data to a spreadsheet"));
 
         // Add to English set 1, delete it again, then fill it up.
-        REQUIRE_CHILD(QLineEdit, item, options, "txtItem_0");
-        REQUIRE_CHILD(QPushButton, add, options, "cmdAdd_0");
-        REQUIRE_CHILD(QPushButton, remove, options, "cmdDelete_0");
-        REQUIRE_CHILD(QListWidget, set1, options, "lstBoltGrade_0");
+        REQUIRE_CHILD(QLineEdit, item, options, names::Indexed(names::OptionsGradeItem, 0));
+        REQUIRE_CHILD(QPushButton, add, options, names::Indexed(names::OptionsAdd, 0));
+        REQUIRE_CHILD(QPushButton, remove, options, names::Indexed(names::OptionsDelete, 0));
+        REQUIRE_CHILD(QListWidget, set1, options, names::Indexed(names::OptionsGradeList, 0));
         item->setText("60");
         f.platform->AnswerBox(MsgResult::OK);
         add->click();
@@ -405,10 +408,10 @@ private slots:
         // Set Default acts at once on the metric lists; Cancel keeps that.
         const auto englishLists = f.state->BoltGradeList[0];
         f.state->BoltGradeLast[2] = 1;
-        REQUIRE_CHILD(QPushButton, reset, options, "cmdSetDefault_1");
+        REQUIRE_CHILD(QPushButton, reset, options, names::Indexed(names::OptionsSetDefault, 1));
         reset->click();
         QCOMPARE(f.state->BoltGradeLast[2], int16_t{3});
-        REQUIRE_CHILD(QPushButton, cancel, options, "Command1");
+        REQUIRE_CHILD(QPushButton, cancel, options, names::EditorCancel);
         cancel->click();
         QCOMPARE(f.state->BoltGradeLast[2], int16_t{3});
         QCOMPARE(f.state->BoltGradeList[0], englishLists);
@@ -419,20 +422,20 @@ private slots:
     void optionsValidationBringsThePageToTheFront()
     {
         UiFixture f;
-        QWidget* options = OpenEditor(f, "mnuUtilItem_1", "frmVELBOpts");
+        QWidget* options = OpenEditor(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor);
         REQUIRE_CHILD(QLineEdit, sf, options, "txtStabilityFactor_0");
         Retype(sf, "0");
         f.platform->AnswerBox(MsgResult::OK);
-        REQUIRE_CHILD(QPushButton, ok, options, "Command2");
+        REQUIRE_CHILD(QPushButton, ok, options, names::EditorOk);
         ok->click();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Invalid stability factor"));
-        REQUIRE_CHILD(QTabWidget, tabs, options, "SSTab1");
+        REQUIRE_CHILD(QTabWidget, tabs, options, names::OptionsTabs);
         QCOMPARE(tabs->currentIndex(), 2);
         Retype(sf, "1.5");
         REQUIRE_CHILD(QLineEdit, weight, options, "txtUnitWeight_1");
         weight->setText("26");
         ok->click();
-        QVERIFY(FindTopLevel("frmVELBOpts") == nullptr);
+        QVERIFY(FindTopLevel(names::OptionsEditor) == nullptr);
         QCOMPARE(f.state->DefaultInputs.DefaultStabilityFactor, 1.5f);
         QCOMPARE(f.state->DefaultInputs.DefaultMETUnitWeight, 26.0f);
         CHECK_SCRIPT(f);
@@ -443,8 +446,8 @@ private slots:
         UiFixture f;
         const QString data = f.File("data");
         qputenv("XDG_DATA_HOME", data.toUtf8());
-        QWidget* options = OpenEditor(f, "mnuUtilItem_1", "frmVELBOpts");
-        REQUIRE_CHILD(QPushButton, associate, options, "cmdFileAssoc");
+        QWidget* options = OpenEditor(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor);
+        REQUIRE_CHILD(QPushButton, associate, options, names::OptionsFileAssociation);
         f.platform->AnswerBox(MsgResult::No);
         associate->click();
         QVERIFY(!QFile::exists(data + "/applications/castovin.desktop"));
@@ -458,8 +461,8 @@ private slots:
                          "on this computer. Proceed?"));
         const QString command = f.Home() + "/app/castovin %f";
         QCOMPARE(texts.back(), "The file association for VLB has been made to " + command);
-        QVERIFY(ReadBytes(data + "/applications/castovin.desktop").contains(("Exec=" + command).toUtf8()));
-        QVERIFY(ReadBytes(data + "/mime/packages/castovin.xml").contains("*.vlb"));
+        CHECK_CONTAINS(ReadBytes(data + "/applications/castovin.desktop"), "Exec=" + command);
+        CHECK_CONTAINS(ReadBytes(data + "/mime/packages/castovin.xml"), "*.vlb");
         options->close();
         CHECK_SCRIPT(f);
     }
@@ -467,8 +470,8 @@ private slots:
     void copyClipPutsThePictureOnTheClipboard()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, "mnuEditItem_2", "frmVELBCost");
-        REQUIRE_CHILD(QPushButton, copy, editor, "Command5");
+        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
+        REQUIRE_CHILD(QPushButton, copy, editor, names::EditorCopyClip);
         f.platform->AnswerBox(MsgResult::OK);
         copy->click();
         QVERIFY(!f.platform->ClipboardImage().isNull());
@@ -482,8 +485,8 @@ private slots:
     {
         UiFixture f({}, {}, true);
         Open(f, UiFixture::Example("default-english.vlb"));
-        QVERIFY(FindTopLevel("frmVELBParm") != nullptr);
-        FindTopLevel("frmVELBParm")->close();
+        QVERIFY(FindTopLevel(names::ParametersEditor) != nullptr);
+        FindTopLevel(names::ParametersEditor)->close();
         CHECK_SCRIPT(f);
     }
 };

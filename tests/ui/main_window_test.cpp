@@ -13,6 +13,7 @@
 #include "app/icons.h"
 #include "config/profile_file.h"
 #include "files/lifecycle.h"
+#include "app/names.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -26,7 +27,7 @@ private:
     static void OpenThroughMenu(UiFixture& f, const QString& path)
     {
         f.platform->AnswerFile(path);
-        f.Trigger("mnuFileItem_1");
+        f.Trigger(names::Indexed(names::FileItem, 1));
     }
 
 private slots:
@@ -38,13 +39,13 @@ private slots:
         const ProfileFile settings(QString::fromUtf8(ReadBytes(ini)).toStdString());
         QCOMPARE(settings.Read("Settings", "DisplayHistoryWin").value_or("?"), std::string("0"));
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
-        REQUIRE_CHILD(QPlainTextEdit, pane, &f.Main(), "txtMain");
+        REQUIRE_CHILD(QPlainTextEdit, pane, &f.Main(), names::HistoryPane);
         QVERIFY(pane->isHidden());
-        for (const char* item : {"mnuUtilItem_5", "mnuUtilItem_6", "mnuUtilItem_7"})
-            QVERIFY(!f.Action(item)->isEnabled());
-        REQUIRE_CHILD(QLabel, version, &f.Main(), "lblver");
+        for (int item : {5, 6, 7})
+            QVERIFY(!f.Action(names::Indexed(names::UtilItem, item))->isEnabled());
+        REQUIRE_CHILD(QLabel, version, &f.Main(), names::VersionLabel);
         QCOMPARE(version->text(), QString(" 2.5.02"));
-        QVERIFY(f.Action("mnuFileArray_0")->isVisible() == false);
+        QVERIFY(f.Action(names::Indexed(names::FileArray, 0))->isVisible() == false);
         CHECK_SCRIPT(f);
     }
 
@@ -64,8 +65,8 @@ private slots:
         QVERIFY(f.Main().windowTitle().startsWith("VELB: "));
         QCOMPARE(f.state->ProjectTitle, std::string("Panel 3 North mains, default English design"));
         QCOMPARE(f.state->ProjectEmpty, FlagFalse);
-        QVERIFY(f.Action("mnuFileArray_0")->isVisible());
-        QCOMPARE(f.Action("mnuFileArray_1")->text(), example);
+        QVERIFY(f.Action(names::Indexed(names::FileArray, 0))->isVisible());
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), example);
         // The first Open dialog starts in the data folder and offers project files.
         const FileDialogRequest& asked = f.platform->Calls().front().file;
         QCOMPARE(asked.folder + "/", f.DataFolder());
@@ -85,15 +86,15 @@ private slots:
         }
         for (int i = 0; i < 4; ++i)
             OpenThroughMenu(f, paths[i]);  // list A, B, C, D
-        f.Trigger("mnuFileArray_3");       // C: changes places with A
-        QCOMPARE(f.Action("mnuFileArray_1")->text(), f.File("C.vlb"));
-        QCOMPARE(f.Action("mnuFileArray_2")->text(), f.File("B.vlb"));
-        QCOMPARE(f.Action("mnuFileArray_3")->text(), f.File("A.vlb"));
-        QCOMPARE(f.Action("mnuFileArray_4")->text(), f.File("D.vlb"));
+        f.Trigger(names::Indexed(names::FileArray, 3));       // C: changes places with A
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), f.File("C.vlb"));
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 2))->text(), f.File("B.vlb"));
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 3))->text(), f.File("A.vlb"));
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 4))->text(), f.File("D.vlb"));
         OpenThroughMenu(f, paths[4]);      // E goes on top, the fourth (D) is dropped
-        QCOMPARE(f.Action("mnuFileArray_1")->text(), f.File("E.vlb"));
-        QCOMPARE(f.Action("mnuFileArray_2")->text(), f.File("C.vlb"));
-        QCOMPARE(f.Action("mnuFileArray_4")->text(), f.File("A.vlb"));
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), f.File("E.vlb"));
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 2))->text(), f.File("C.vlb"));
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 4))->text(), f.File("A.vlb"));
         CHECK_SCRIPT(f);
     }
 
@@ -104,7 +105,7 @@ private slots:
         OpenThroughMenu(f, example);
         const QString copy = f.File("copy.vlb");
         f.platform->AnswerFile(copy);
-        f.Trigger("mnuFileItem_3");
+        f.Trigger(names::Indexed(names::FileItem, 3));
         QCOMPARE(ReadBytes(copy), ReadBytes(example));
         QCOMPARE(f.Main().windowTitle(), QString("VELB: ") + copy);
         // The Save As dialog starts in the data folder with the file's name.
@@ -120,7 +121,7 @@ private slots:
         OpenThroughMenu(f, UiFixture::Example("default-english.vlb"));
         const std::string before = f.state->ProjectFilePath;
         f.platform->AnswerFile(std::nullopt);
-        f.Trigger("mnuFileItem_3");
+        f.Trigger(names::Indexed(names::FileItem, 3));
         QCOMPARE(f.state->ProjectFilePath, before);
         CHECK_SCRIPT(f);
     }
@@ -130,7 +131,7 @@ private slots:
         UiFixture f;
         f.state->ProjectSaved = FlagFalse;
         f.platform->AnswerFile(std::nullopt);
-        f.Trigger("mnuFileItem_2");
+        f.Trigger(names::Indexed(names::FileItem, 2));
         QCOMPARE(f.state->ProjectSaved, FlagFalse);
         QCOMPARE(f.state->Settings.MaxLastFiles, int16_t{0});
         QCOMPARE(f.platform->LastCall().kind, ScriptedPlatform::Kind::File);
@@ -171,7 +172,7 @@ private slots:
             f.state->ProjectSaved = FlagFalse;
             f.platform->AnswerBox(MsgResult::Yes);
             QVERIFY(f.Main().close());
-            QVERIFY(ReadBytes(path).contains("\r\nchanged title\r\n"));
+            CHECK_CONTAINS(ReadBytes(path), "\r\nchanged title\r\n");
             CHECK_SCRIPT(f);
         }
         {
@@ -194,10 +195,10 @@ private slots:
         f.state->ProjectSaved = FlagFalse;
         f.platform->AnswerFile(UiFixture::Example("default-metric.vlb"));
         f.platform->AnswerBox(MsgResult::Yes);
-        f.Trigger("mnuFileItem_1");
+        f.Trigger(names::Indexed(names::FileItem, 1));
         QCOMPARE(f.platform->BoxTexts().back(), "Save changes to: " + path + "?");
         QCOMPARE(f.platform->LastCall().style, 292);
-        QVERIFY(ReadBytes(path).contains("\r\nedited\r\n"));
+        CHECK_CONTAINS(ReadBytes(path), "\r\nedited\r\n");
         QCOMPARE(f.state->UnitSystem, Metric);
         // The question is not logged.
         QVERIFY(!QString::fromStdString(f.state->History.Text()).contains("Save changes"));
@@ -214,7 +215,7 @@ private slots:
         file.close();
         f.platform->AnswerFile(bad);
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger("mnuFileItem_1");
+        f.Trigger(names::Indexed(names::FileItem, 1));
         QCOMPARE(f.platform->BoxTexts(), std::vector<QString>{"Invalid file format"});
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
         QCOMPARE(f.state->Settings.MaxLastFiles, int16_t{0});
@@ -229,17 +230,17 @@ private slots:
         UiFixture f(UiFixture::WithSettingsFile(
             QString("[Settings]\r\nKeepFileNames=1\r\n[FileMenu]\r\nMaxLastFiles=1\r\nLastFile1=gone.vlb\r\n"
                     "LastFileMode1=1\r\nLastFileLong1=%1\r\n").arg(gone).toUtf8()));
-        QCOMPARE(f.Action("mnuFileArray_1")->text(), gone);
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), gone);
         f.platform->AnswerBox(MsgResult::Retry);
         f.platform->AnswerBox(MsgResult::Cancel);
-        f.Trigger("mnuFileArray_1");
+        f.Trigger(names::Indexed(names::FileArray, 1));
         const auto texts = f.platform->BoxTexts();
         QCOMPARE(texts.size(), std::size_t{2});
         QCOMPARE(texts[0], "Error occurred: File not found (" + gone + ") (53)");
         QCOMPARE(texts[1], texts[0]);  // the retry read the same file again
         QCOMPARE(f.platform->Calls()[0].style, 5);
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
-        QCOMPARE(f.Action("mnuFileArray_1")->text(), gone);  // the entry stays
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), gone);  // the entry stays
         CHECK_SCRIPT(f);
     }
 
@@ -265,8 +266,8 @@ private slots:
         }
         UiFixture f(UiFixture::WithSettingsFile(settings), UiFixture::Example("strong-roof.vlb"));
         QCOMPARE(f.state->ProjectTitle, std::string("Sandstone roof at 500 ft, method check"));
-        QCOMPARE(f.Action("mnuFileArray_1")->text(), UiFixture::Example("strong-roof.vlb"));
-        QCOMPARE(f.Action("mnuFileArray_2")->text(), last);
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), UiFixture::Example("strong-roof.vlb"));
+        QCOMPARE(f.Action(names::Indexed(names::FileArray, 2))->text(), last);
         CHECK_SCRIPT(f);
     }
 
@@ -281,20 +282,20 @@ private slots:
     void historyPaneCommands()
     {
         UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=8192\r\n"));
-        REQUIRE_CHILD(QPlainTextEdit, pane, &f.Main(), "txtMain");
+        REQUIRE_CHILD(QPlainTextEdit, pane, &f.Main(), names::HistoryPane);
         QVERIFY(!pane->isHidden());
-        QVERIFY(pane->toPlainText().contains("File initialized. Use Edit-Project Parameters to enter data"));
-        f.Trigger("mnuUtilItem_7");
+        CHECK_CONTAINS(pane->toPlainText(), "File initialized. Use Edit-Project Parameters to enter data");
+        f.Trigger(names::Indexed(names::UtilItem, 7));
         QCOMPARE(f.platform->Clipboard(), QString::fromStdString(f.state->History.Text()));
         QVERIFY(f.platform->Clipboard().startsWith("1. "));
-        f.Trigger("mnuUtilItem_6");
+        f.Trigger(names::Indexed(names::UtilItem, 6));
         QVERIFY(pane->isHidden());
-        QCOMPARE(f.Action("mnuUtilItem_6")->text(), QString("Restore History &Window"));
-        QVERIFY(!f.Action("mnuUtilItem_7")->isEnabled());
-        f.Trigger("mnuUtilItem_6");
-        QCOMPARE(f.Action("mnuUtilItem_6")->text(), QString("Close History &Window"));
+        QCOMPARE(f.Action(names::Indexed(names::UtilItem, 6))->text(), QString("Restore History &Window"));
+        QVERIFY(!f.Action(names::Indexed(names::UtilItem, 7))->isEnabled());
+        f.Trigger(names::Indexed(names::UtilItem, 6));
+        QCOMPARE(f.Action(names::Indexed(names::UtilItem, 6))->text(), QString("Close History &Window"));
         const int16_t counter = f.state->History.LineCounter();
-        f.Trigger("mnuUtilItem_5");
+        f.Trigger(names::Indexed(names::UtilItem, 5));
         QCOMPARE(pane->toPlainText(), QString());
         QCOMPARE(f.state->History.LineCounter(), counter);
         CHECK_SCRIPT(f);
@@ -304,7 +305,7 @@ private slots:
     {
         UiFixture f;
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger("mnuUtilItem_3");
+        f.Trigger(names::Indexed(names::UtilItem, 3));
         QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
         QCOMPARE(f.platform->LastCall().style, 256);
 
@@ -313,31 +314,31 @@ private slots:
         OpenThroughMenu(f, path);
         f.state->ProjectSaved = FlagFalse;
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger("mnuUtilItem_3");
+        f.Trigger(names::Indexed(names::UtilItem, 3));
         QCOMPARE(f.platform->BoxTexts().back(), QString("Save Current File before accessing this option"));
 
         f.state->ProjectSaved = FlagTrue;
-        f.Trigger("mnuUtilItem_3");
-        QWidget* dialog = FindTopLevel("frmConvert");
+        f.Trigger(names::Indexed(names::UtilItem, 3));
+        QWidget* dialog = FindTopLevel(names::ConvertDialog);
         QVERIFY(dialog != nullptr);
-        REQUIRE_CHILD(QRadioButton, english, dialog, "Option1_0");
-        REQUIRE_CHILD(QRadioButton, metric, dialog, "Option1_1");
-        REQUIRE_CHILD(QRadioButton, load, dialog, "Option2_0");
-        REQUIRE_CHILD(QRadioButton, keep, dialog, "Option2_1");
+        REQUIRE_CHILD(QRadioButton, english, dialog, names::Indexed(names::ConvertUnits, 0));
+        REQUIRE_CHILD(QRadioButton, metric, dialog, names::Indexed(names::ConvertUnits, 1));
+        REQUIRE_CHILD(QRadioButton, load, dialog, names::Indexed(names::ConvertFileOption, 0));
+        REQUIRE_CHILD(QRadioButton, keep, dialog, names::Indexed(names::ConvertFileOption, 1));
         QVERIFY(!english->isEnabled() && !english->isChecked());
         QVERIFY(metric->isEnabled() && metric->isChecked());
         QVERIFY(load->isChecked());
         QVERIFY(!keep->isEnabled());
         QCOMPARE(dialog->windowTitle(), QString("File Conversion Utility"));
-        REQUIRE_CHILD(QPushButton, convert, dialog, "Command2");
+        REQUIRE_CHILD(QPushButton, convert, dialog, names::ConvertRun);
         f.platform->AnswerBox(MsgResult::OK);
         convert->click();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Conversion Completed: The conversion form will be closed"));
         QCOMPARE(f.state->UnitSystem, Metric);
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Metric_mine.vlb*"));
-        QVERIFY(FindTopLevel("frmConvert") == nullptr);
+        QVERIFY(FindTopLevel(names::ConvertDialog) == nullptr);
         // The original stays; the first save goes to the data folder.
-        f.Trigger("mnuFileItem_2");
+        f.Trigger(names::Indexed(names::FileItem, 2));
         QVERIFY(QFile::exists(f.DataFolder() + "Metric_mine.vlb"));
         QCOMPARE(QString::fromStdString(f.state->ProjectFilePath), f.DataFolder() + "Metric_mine.vlb");
         QCOMPARE(f.Main().windowTitle(), QString::fromStdString(WindowCaption(*f.state)));
@@ -345,23 +346,62 @@ private slots:
         CHECK_SCRIPT(f);
     }
 
-    void newDiscardsWithoutAsking()
+    void newAsksAboutUnsavedChanges()
     {
-        UiFixture f;
-        OpenThroughMenu(f, UiFixture::Example("default-metric.vlb"));
-        f.state->ProjectSaved = FlagFalse;
-        f.Trigger("mnuFileItem_0");
-        QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
-        QCOMPARE(f.state->UnitSystem, English);
-        CHECK_SCRIPT(f);
+        // No: the changes are dropped and the project is new.
+        {
+            UiFixture f;
+            OpenThroughMenu(f, UiFixture::Example("default-metric.vlb"));
+            f.state->ProjectSaved = FlagFalse;
+            f.platform->AnswerBox(MsgResult::No);
+            f.Trigger(names::Indexed(names::FileItem, 0));
+            QCOMPARE(f.platform->BoxTexts().back(),
+                     "Save changes to: " + UiFixture::Example("default-metric.vlb") + "?");
+            QCOMPARE(f.platform->LastCall().style, 292);
+            QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
+            QCOMPARE(f.state->UnitSystem, English);
+            CHECK_SCRIPT(f);
+        }
+        // Yes: the project is saved first, then replaced (Ctrl+N's toolbar
+        // twin is the same command).
+        {
+            UiFixture f;
+            const QString copy = f.File("mine.vlb");
+            QFile::copy(UiFixture::Example("default-metric.vlb"), copy);
+            OpenThroughMenu(f, copy);
+            f.state->ProjectTitle = "Changed before New";
+            f.state->ProjectSaved = FlagFalse;
+            f.platform->AnswerBox(MsgResult::Yes);
+            f.Trigger(names::Indexed(names::FileItem, 0));
+            CHECK_CONTAINS(ReadBytes(copy), "Changed before New");
+            QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
+            QCOMPARE(f.Main().LastResult(), CommandResult::Done);
+            CHECK_SCRIPT(f);
+        }
+        // Yes on a project without a name, then Cancel in the Save As
+        // dialog: nothing is lost, the project stays as it was.
+        {
+            UiFixture f;
+            f.state->ProjectTitle = "Typed, never saved";
+            f.state->ProjectSaved = FlagFalse;
+            f.state->ProjectEmpty = FlagFalse;
+            f.platform->AnswerBox(MsgResult::Yes);
+            f.platform->AnswerFile(std::nullopt);
+            f.Trigger(names::Indexed(names::FileItem, 0));
+            QCOMPARE(f.Main().LastResult(), CommandResult::Cancelled);
+            QCOMPARE(f.state->ProjectTitle, std::string("Typed, never saved"));
+            QCOMPARE(f.state->ProjectSaved, FlagFalse);
+            QVERIFY(f.Main().windowTitle().endsWith('*'));
+            CHECK_SCRIPT(f);
+        }
     }
 
     void printerSetupCancelIsQuiet()
     {
         UiFixture f;
         f.platform->AnswerPrinterSetup(false);
-        f.Trigger("mnuFileItem_5");
-        QVERIFY(f.Main().CancelFlag);
+        f.Trigger(names::Indexed(names::FileItem, 5));
+        QCOMPARE(f.Main().LastResult(), CommandResult::Cancelled);
         CHECK_SCRIPT(f);
     }
 

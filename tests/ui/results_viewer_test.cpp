@@ -11,6 +11,7 @@
 
 #include "program/program_state.h"
 #include "process.h"
+#include "app/names.h"
 #include "ui_fixture.h"
 #include "viewer/report_printer.h"
 #include "viewer/results_viewer.h"
@@ -30,7 +31,7 @@ private:
     static void Open(UiFixture& f, const QString& path)
     {
         f.platform->AnswerFile(path);
-        f.Trigger("mnuFileItem_1");
+        f.Trigger(names::Indexed(names::FileItem, 1));
     }
 
 private slots:
@@ -38,27 +39,27 @@ private slots:
     {
         UiFixture f;
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger("mnuCalcItem_0");
+        f.Trigger(names::Indexed(names::CalcItem, 0));
         QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
         QCOMPARE(f.platform->LastCall().style, 256);
         QCOMPARE(f.platform->LastCall().title, QString("Castovin"));
-        QVERIFY(FindTopLevel("frmResTxtPlt") == nullptr);
+        QVERIFY(FindTopLevel(names::ResultsViewer) == nullptr);
         CHECK_SCRIPT(f);
     }
 
     void designOutputOpensOnTheResultsPage()
     {
-        UiFixture f;
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
         const QString example = UiFixture::Example("default-english.vlb");
         Open(f, example);
-        f.Trigger("mnuCalcItem_0");
-        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        f.Trigger(names::Indexed(names::CalcItem, 0));
+        QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
         QCOMPARE(viewer->windowTitle(), QString("Calculation Results"));
         QVERIFY(!f.Main().isEnabled());
-        REQUIRE_CHILD(QPlainTextEdit, pane, viewer, "RichTextBox1");
-        REQUIRE_CHILD(QPushButton, next, viewer, "Command4");
-        REQUIRE_CHILD(QPushButton, previous, viewer, "Command5");
+        REQUIRE_CHILD(QPlainTextEdit, pane, viewer, names::ReportPane);
+        REQUIRE_CHILD(QPushButton, next, viewer, names::ViewerNext);
+        REQUIRE_CHILD(QPushButton, previous, viewer, names::ViewerPrevious);
         QVERIFY(pane->toPlainText().startsWith("[VELB SUITABILITY]\n"));
         QVERIFY(!next->isEnabled());
         QVERIFY(previous->isEnabled());
@@ -69,20 +70,20 @@ private slots:
         QCOMPARE(f.state->ReportKind, int16_t{1});
 
         // Copy All is the design report of castovin-cli, byte for byte.
-        REQUIRE_CHILD(QPushButton, copyAll, viewer, "Command7");
+        REQUIRE_CHILD(QPushButton, copyAll, viewer, names::ViewerCopyAll);
         copyAll->click();
         const ProcessResult cli = RunProcess(CASTOVIN_CLI, {"design", example.toStdString()});
         QCOMPARE(f.platform->Clipboard().toStdString(), cli.out);
-        REQUIRE_CHILD(QPushButton, copyPage, viewer, "Command2");
+        REQUIRE_CHILD(QPushButton, copyPage, viewer, names::ViewerCopyPage);
         copyPage->click();
         QCOMPARE(f.platform->Clipboard().toStdString(), f.state->OutputBuffer[0]);
         const QString log = QString::fromStdString(f.state->History.Text());
-        QVERIFY(log.isEmpty() || log.contains("Output page # 0copied to clipboard"));
+        CHECK_CONTAINS(log, ". Output page # 0copied to clipboard\r\n");
 
-        REQUIRE_CHILD(QPushButton, ok, viewer, "Command1");
+        REQUIRE_CHILD(QPushButton, ok, viewer, names::ViewerOk);
         ok->click();
         QCoreApplication::processEvents();
-        QVERIFY(FindTopLevel("frmResTxtPlt") == nullptr);
+        QVERIFY(FindTopLevel(names::ResultsViewer) == nullptr);
         QVERIFY(f.Main().isEnabled());
         CHECK_SCRIPT(f);
     }
@@ -91,19 +92,19 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
         Open(f, UiFixture::Example("default-metric.vlb"));
-        f.Trigger("mnuCalcItem_1");
-        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        f.Trigger(names::Indexed(names::CalcItem, 1));
+        QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
         QCOMPARE(f.state->ReportKind, int16_t{2});
         QCOMPARE(f.state->LastOutputPage, int16_t{1});
-        REQUIRE_CHILD(QPlainTextEdit, pane, viewer, "RichTextBox1");
-        QVERIFY(pane->toPlainText().contains("TOTAL COST:                  9.22     30.74   2766.17      2.56"));
-        REQUIRE_CHILD(QPushButton, copyPage, viewer, "Command2");
+        REQUIRE_CHILD(QPlainTextEdit, pane, viewer, names::ReportPane);
+        CHECK_CONTAINS(pane->toPlainText(), "TOTAL COST:                  9.22     30.74   2766.17      2.56");
+        REQUIRE_CHILD(QPushButton, copyPage, viewer, names::ViewerCopyPage);
         copyPage->click();
         const QString log = QString::fromStdString(f.state->History.Text());
-        QVERIFY(log.contains(". Results displayed\r\n"));
-        QVERIFY(log.contains(". Output page # 1copied to clipboard\r\n"));
-        REQUIRE_CHILD(QPushButton, plots, viewer, "Command9");
+        CHECK_CONTAINS(log, ". Results displayed\r\n");
+        CHECK_CONTAINS(log, ". Output page # 1copied to clipboard\r\n");
+        REQUIRE_CHILD(QPushButton, plots, viewer, names::ViewerPlots);
         f.platform->AnswerBox(MsgResult::OK);
         plots->click();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Option not active yet"));
@@ -114,12 +115,12 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("cable-bolts-intersections.vlb"));
-        f.Trigger("mnuCalcItem_0");
-        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        f.Trigger(names::Indexed(names::CalcItem, 0));
+        QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
         const QString pdf = f.File("report.pdf");
         f.platform->AnswerPrint(pdf);
-        REQUIRE_CHILD(QPushButton, printAll, viewer, "Command6");
+        REQUIRE_CHILD(QPushButton, printAll, viewer, names::ViewerPrintAll);
         printAll->click();
         const QString text = PdfText(pdf);
         QVERIFY2(!text.isEmpty(), "pdftotext gave nothing");
@@ -177,10 +178,10 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
         Open(f, UiFixture::Example("default-english.vlb"));
-        f.Trigger("mnuCalcItem_0");
-        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        f.Trigger(names::Indexed(names::CalcItem, 0));
+        QWidget* viewer = FindTopLevel(names::ResultsViewer);
         f.platform->AnswerPrint(std::nullopt);
-        REQUIRE_CHILD(QPushButton, printPage, viewer, "Command3");
+        REQUIRE_CHILD(QPushButton, printPage, viewer, names::ViewerPrintPage);
         printPage->click();
         const QString log = QString::fromStdString(f.state->History.Text());
         const int printed = log.indexOf(". Current page printed\r\n");
@@ -194,16 +195,16 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        f.Trigger("mnuCalcItem_0");
-        QWidget* viewer = FindTopLevel("frmResTxtPlt");
+        f.Trigger(names::Indexed(names::CalcItem, 0));
+        QWidget* viewer = FindTopLevel(names::ResultsViewer);
         const QString pdf = f.File("page.pdf");
         f.platform->AnswerPrint(pdf);
-        REQUIRE_CHILD(QPushButton, printPage, viewer, "Command3");
+        REQUIRE_CHILD(QPushButton, printPage, viewer, names::ViewerPrintPage);
         printPage->click();
         const QString text = PdfText(pdf);
-        QVERIFY(text.contains("Page: 1"));
+        CHECK_CONTAINS(text, "Page: 1");
         QVERIFY(!text.contains("Page: 2"));
-        QVERIFY(text.contains("[VELB SUITABILITY]"));
+        CHECK_CONTAINS(text, "[VELB SUITABILITY]");
         QVERIFY(!text.contains("[PROJECT TITLE]"));
         CHECK_SCRIPT(f);
     }
@@ -213,25 +214,25 @@ private slots:
         UiFixture f;
         // An empty project asks first; No prints nothing.
         f.platform->AnswerBox(MsgResult::No);
-        f.Trigger("Toolbar1_3");
+        f.Trigger(names::Indexed(names::Toolbar, 3));
         QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty. Continue?"));
         QCOMPARE(f.platform->LastCall().style, 292);
         QVERIFY(!QFile::exists(f.File("default-printer.pdf")));
 
         Open(f, UiFixture::Example("default-english.vlb"));
-        f.Trigger("Toolbar1_3");  // straight to the current printer
+        f.Trigger(names::Indexed(names::Toolbar, 3));  // straight to the current printer
         const QString direct = PdfText(f.File("default-printer.pdf"));
-        QVERIFY(direct.contains("[SUPPORT PARAMETERS]"));
-        QVERIFY(direct.contains("[COST PARAMETERS]"));
+        CHECK_CONTAINS(direct, "[SUPPORT PARAMETERS]");
+        CHECK_CONTAINS(direct, "[COST PARAMETERS]");
 
         const QString pdf = f.File("menu.pdf");
         f.platform->AnswerPrint(pdf);
-        f.Trigger("mnuFileItem_6");
-        QVERIFY(PdfText(pdf).contains("[PRODUCTION]"));
+        f.Trigger(names::Indexed(names::FileItem, 6));
+        CHECK_CONTAINS(PdfText(pdf), "[PRODUCTION]");
 
         f.platform->AnswerPrint(std::nullopt);  // a cancelled dialog prints nothing
-        f.Trigger("mnuFileItem_6");
-        QVERIFY(f.Main().CancelFlag);
+        f.Trigger(names::Indexed(names::FileItem, 6));
+        QCOMPARE(f.Main().LastResult(), CommandResult::Cancelled);
         CHECK_SCRIPT(f);
     }
 
@@ -239,20 +240,20 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        f.Trigger("mnuFileItem_7");
-        QWidget* preview = FindTopLevel("frmPreview");
+        f.Trigger(names::Indexed(names::FileItem, 7));
+        QWidget* preview = FindTopLevel(names::Preview);
         QVERIFY(preview != nullptr);
         QCOMPARE(preview->windowTitle(), QString("Print Preview"));
-        REQUIRE_CHILD(QPlainTextEdit, pane, preview, "RichTextBox1");
-        QVERIFY(pane->toPlainText().contains("[SUPPORT PARAMETERS]"));
-        QVERIFY(pane->toPlainText().contains("[COST PARAMETERS]"));
-        REQUIRE_CHILD(QPushButton, copy, preview, "Command2");
+        REQUIRE_CHILD(QPlainTextEdit, pane, preview, names::ReportPane);
+        CHECK_CONTAINS(pane->toPlainText(), "[SUPPORT PARAMETERS]");
+        CHECK_CONTAINS(pane->toPlainText(), "[COST PARAMETERS]");
+        REQUIRE_CHILD(QPushButton, copy, preview, names::ViewerCopyPage);
         copy->click();
         const ProcessResult cli = RunProcess(CASTOVIN_CLI, {"listing", UiFixture::Example("default-english.vlb").toStdString()});
         QCOMPARE(f.platform->Clipboard().toStdString(), cli.out);
-        REQUIRE_CHILD(QPushButton, print, preview, "Command3");
+        REQUIRE_CHILD(QPushButton, print, preview, names::ViewerPrintPage);
         print->click();  // no dialog: the current printer
-        QVERIFY(PdfText(f.File("default-printer.pdf")).contains("[COST PARAMETERS]"));
+        CHECK_CONTAINS(PdfText(f.File("default-printer.pdf")), "[COST PARAMETERS]");
         CHECK_SCRIPT(f);
     }
 
@@ -260,26 +261,26 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        f.Trigger("mnuCalcItem_1");
-        QWidget* viewer = FindTopLevel("frmResTxtPlt");
-        REQUIRE_CHILD(QPushButton, change, viewer, "cmdChangeInput");
+        f.Trigger(names::Indexed(names::CalcItem, 1));
+        QWidget* viewer = FindTopLevel(names::ResultsViewer);
+        REQUIRE_CHILD(QPushButton, change, viewer, names::ViewerChangeInput);
         change->click();
         QCoreApplication::processEvents();
-        QVERIFY(FindTopLevel("frmResTxtPlt") == nullptr);
-        QWidget* editor = FindTopLevel("frmVELBCost");
+        QVERIFY(FindTopLevel(names::ResultsViewer) == nullptr);
+        QWidget* editor = FindTopLevel(names::CostEditor);
         QVERIFY(editor != nullptr);
         QVERIFY(!f.Main().isEnabled());
         QCOMPARE(f.state->EditorOpen, SwitchTrue);
 
         // From the editor's own Results, Change Input only closes the viewer.
-        REQUIRE_CHILD(QPushButton, results, editor, "cmdresults");
+        REQUIRE_CHILD(QPushButton, results, editor, names::EditorResults);
         results->click();
-        viewer = FindTopLevel("frmResTxtPlt");
-        REQUIRE_CHILD(QPushButton, change2, viewer, "cmdChangeInput");
+        viewer = FindTopLevel(names::ResultsViewer);
+        REQUIRE_CHILD(QPushButton, change2, viewer, names::ViewerChangeInput);
         change2->click();
         QCoreApplication::processEvents();
-        QVERIFY(FindTopLevel("frmResTxtPlt") == nullptr);
-        QVERIFY(FindTopLevel("frmVELBCost") == editor);
+        QVERIFY(FindTopLevel(names::ResultsViewer) == nullptr);
+        QVERIFY(FindTopLevel(names::CostEditor) == editor);
         QVERIFY(!f.Main().isEnabled());  // the editor still holds the main window
         editor->close();
         QVERIFY(f.Main().isEnabled());

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTabWidget>
 
+#include "app/names.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -29,28 +30,28 @@ int main(int argc, char** argv)
     f.Main().resize(960, 640);
     QApplication::processEvents();
     bool ok = f.Main().grab().save(out + "/main-window.png");
-    f.Trigger("mnuCalcItem_0");
+    f.Trigger(names::Indexed(names::CalcItem, 0));
     QApplication::processEvents();
-    if (QWidget* viewer = FindTopLevel("frmResTxtPlt")) {
+    if (QWidget* viewer = FindTopLevel(names::ResultsViewer)) {
         viewer->resize(760, 620);
         QApplication::processEvents();
         ok = viewer->grab().save(out + "/results-viewer.png") && ok;
     } else {
         ok = false;
     }
-    if (QWidget* viewer = FindTopLevel("frmResTxtPlt"))
+    if (QWidget* viewer = FindTopLevel(names::ResultsViewer))
         viewer->close();
     QApplication::processEvents();
 
     // The four editors, each on its own.
     const struct {
-        const char* item;
+        QString item;
         const char* window;
         const char* file;
-    } editors[] = {{"mnuEditItem_1", "frmVELBParm", "parameters-editor.png"},
-                   {"mnuEditItem_2", "frmVELBCost", "cost-editor.png"},
-                   {"mnuEditItem_0", "frmVELBDesc", "description-editor.png"},
-                   {"mnuUtilItem_1", "frmVELBOpts", "options-editor.png"}};
+    } editors[] = {{names::Indexed(names::EditItem, 1), names::ParametersEditor, "parameters-editor.png"},
+                   {names::Indexed(names::EditItem, 2), names::CostEditor, "cost-editor.png"},
+                   {names::Indexed(names::EditItem, 0), names::DescriptionEditor, "description-editor.png"},
+                   {names::Indexed(names::UtilItem, 1), names::OptionsEditor, "options-editor.png"}};
     for (const auto& editor : editors) {
         f.Trigger(editor.item);
         QApplication::processEvents();
@@ -59,8 +60,8 @@ int main(int argc, char** argv)
             ok = false;
             continue;
         }
-        if (QString(editor.window) == "frmVELBParm")
-            if (auto* tabs = window->findChild<QTabWidget*>("SSTab1"))
+        if (QString(editor.window) == names::ParametersEditor)
+            if (auto* tabs = window->findChild<QTabWidget*>(names::ParmTabs))
                 tabs->setCurrentIndex(1);
         QApplication::processEvents();
         ok = window->grab().save(out + "/" + editor.file) && ok;

@@ -38,6 +38,40 @@ void MakeFolder(const std::string& path)
     ::mkdir(path.c_str(), 0755);
 }
 
+// Creates a folder with every missing parent; true when it exists after.
+bool MakeFolders(const std::string& path)
+{
+    for (std::size_t slash = path.find(PathSeparator, 1); slash != std::string::npos;
+         slash = path.find(PathSeparator, slash + 1))
+        MakeFolder(path.substr(0, slash));
+    MakeFolder(path);
+    return IsFolder(path);
+}
+
+std::string DataHome(const UserEnvironment& env)
+{
+    if (!env.xdgDataHome.empty() && env.xdgDataHome.front() == '/')
+        return env.xdgDataHome;
+    return env.home.empty() ? std::string() : env.home + "/.local/share";
+}
+
+// The per-user fall-back: "castovin/" and "castovin/Temp/" under the data
+// home. False (and nothing set) when it cannot be created.
+bool UseDataHomeFolders(Environment& state, const UserEnvironment& user)
+{
+    const std::string home = DataHome(user);
+    if (home.empty())
+        return false;
+    const std::string folder = WithSeparator(home) + UserDataFolderName + PathSeparator;
+    if (!MakeFolders(folder))
+        return false;
+    state.DataFolder = folder;
+    const std::string temp = folder + "Temp" + PathSeparator;
+    MakeFolder(temp);
+    state.TempFolder = IsFolder(temp) ? temp : folder;
+    return true;
+}
+
 }  // namespace
 
 bool IsFolder(const std::string& path)
@@ -48,7 +82,7 @@ bool IsFolder(const std::string& path)
 
 UserEnvironment EnvironmentFromProcess()
 {
-    return {Getenv("HOME"), Getenv("XDG_CONFIG_HOME")};
+    return {Getenv("HOME"), Getenv("XDG_CONFIG_HOME"), Getenv("XDG_DATA_HOME")};
 }
 
 std::string ExecutableFolder()
@@ -135,20 +169,23 @@ std::string FindDataFolder(const std::string& appFolder)
 void CreateUserFolders(Environment& state, const UserEnvironment& user)
 {
     const std::optional<std::string> documents = DocumentsFolder(user);
-    if (!documents) {
-        state.DataFolder = state.AppFolder;
-        state.TempFolder = state.AppFolder;
-        return;
+    if (documents) {
+        const std::string base = WithSeparator(*documents);
+        const std::string data = base + UserFolderName + PathSeparator;
+        MakeFolder(data);
+        if (IsFolder(data)) {
+            state.DataFolder = data;
+            state.TempFolder = data + "Temp" + PathSeparator;
+            MakeFolder(state.TempFolder);
+            if (!IsFolder(state.TempFolder))
+                state.TempFolder = state.AppFolder;
+            return;
+        }
     }
-    const std::string base = WithSeparator(*documents);
-    state.DataFolder = base + UserFolderName + PathSeparator;
-    MakeFolder(state.DataFolder);
-    if (!IsFolder(state.DataFolder))
-        state.DataFolder = state.AppFolder;
-    state.TempFolder = base + UserFolderName + PathSeparator + "Temp" + PathSeparator;
-    MakeFolder(state.TempFolder);
-    if (!IsFolder(state.TempFolder))
-        state.TempFolder = state.AppFolder;
+    if (UseDataHomeFolders(state, user))
+        return;
+    state.DataFolder = state.AppFolder;
+    state.TempFolder = state.AppFolder;
 }
 
 }  // namespace castovin

@@ -18,7 +18,13 @@ inline constexpr const char* UserFolderName = "MyTELVOR";
 struct UserEnvironment {
     std::string home;           // $HOME
     std::string xdgConfigHome;  // $XDG_CONFIG_HOME, empty when unset
+    std::string xdgDataHome;    // $XDG_DATA_HOME, empty when unset
 };
+
+// The program's per-user data folder when the user has no documents folder:
+// "castovin/" under $XDG_DATA_HOME (default ~/.local/share); empty when
+// there is no home to put it in.
+inline constexpr const char* UserDataFolderName = "castovin";
 
 UserEnvironment EnvironmentFromProcess();
 
@@ -33,8 +39,11 @@ std::optional<std::string> XdgUserDir(const UserEnvironment& env, std::string_vi
 // $HOME/Documents, else the XDG desktop folder; nullopt when none exists.
 std::optional<std::string> DocumentsFolder(const UserEnvironment& env);
 
-// Sets DataFolder and TempFolder, creating them when needed; a folder that
-// cannot be had falls back to AppFolder. Needs AppFolder.
+// Sets DataFolder and TempFolder, creating them when needed: "MyTELVOR"
+// under the documents folder; without one (or when it cannot be created)
+// the program's folder under the user's data home; AppFolder only when even
+// that cannot be had, so that an installed program never writes into its
+// own, shared folder while a per-user folder exists. Needs AppFolder.
 void CreateUserFolders(Environment& state, const UserEnvironment& user);
 
 bool IsFolder(const std::string& path);

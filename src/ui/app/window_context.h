@@ -1,8 +1,11 @@
 #pragma once
 // What a window receives instead of the main window: the program state, the
-// platform services and a narrow interface to the main window.
+// platform services and a narrow interface to the main window. No window but
+// the main window includes main/main_window.h.
 
 #include <functional>
+
+#include "app/commands.h"
 
 class QWidget;
 
@@ -21,11 +24,14 @@ public:
     virtual QWidget* HostWindow() = 0;
     // Caption "VELB: <path>" with "*" for unsaved changes.
     virtual void UpdateCaption() = 0;
-    // Opens the results viewer on the pages built, over `owner`.
+    // Opens the results viewer on the pages built, over `owner` (the window
+    // that gets the focus back when the viewer closes).
     virtual void ShowResultsViewer(QWidget* owner) = 0;
     // Runs `step` under the run-time error trap; false when the command must
     // be left.
     virtual bool Trapped(const std::function<void()>& step) = 0;
+    // Runs a menu command (opening an editor, an output, ...).
+    virtual CommandResult Run(Command command) = 0;
 };
 
 struct WindowContext {

@@ -7,6 +7,8 @@
 #include <QWindow>
 
 #include "editing/validation.h"
+#include "text/messages.h"
+#include "text/runtime_error.h"
 
 namespace castovin {
 
@@ -40,6 +42,37 @@ void ShowOwnedWindow(QWidget* window, QWidget* owner, bool modal)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+BusyCursor::BusyCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void ReturnFocusTo(QWidget* owner)
+{
+    if (owner == nullptr || !owner->isVisible() || !owner->isEnabled())
+        return;
+    owner->raise();
+    owner->activateWindow();
+    // The offscreen and some X window managers do not move the keyboard
+    // focus with activateWindow alone.
+    QWidget* focus = owner->focusWidget();
+    if (focus != nullptr && focus->isEnabled())
+        focus->setFocus(Qt::ActiveWindowFocusReason);
+    else
+        owner->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+CommandResult DialogCancelled(Messenger& messenger)
+{
+    AppendHistory(messenger, StandardDescription(err::DialogCancelled));
+    return CommandResult::Cancelled;
 }
 
 void RestoreNormalCursor()

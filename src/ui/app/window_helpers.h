@@ -4,10 +4,14 @@
 #include <QString>
 #include <string>
 
+#include "app/commands.h"
+
 class QPushButton;
 class QWidget;
 
 namespace castovin {
+
+struct Messenger;
 
 inline QString Q(const std::string& text)
 {
@@ -30,6 +34,24 @@ void CenterOnScreen(QWidget* window);
 // Shows a window of its own (not a child of `owner`, so that disabling the
 // owner leaves it usable) above its owner. Application-modal when `modal`.
 void ShowOwnedWindow(QWidget* window, QWidget* owner, bool modal);
+
+// The hourglass while a step runs; the error trap restores the normal
+// pointer too.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// Gives the focus back to the window that opened a closed one (when it is
+// still there and enabled), so that keys work without a click.
+void ReturnFocusTo(QWidget* owner);
+
+// A dialog the user cancelled: logs "Cancel was selected." as the error
+// trap logs every cancelled dialog, and names the result.
+CommandResult DialogCancelled(Messenger& messenger);
 
 // Takes back every busy pointer (the run-time error trap does this first).
 void RestoreNormalCursor();

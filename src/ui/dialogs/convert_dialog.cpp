@@ -4,12 +4,14 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "model/conversion.h"
 #include "program/program_state.h"
-#include "main/main_window.h"
 #include "text/messages.h"
 #include "editing/validation.h"
 
@@ -33,32 +35,32 @@ void SetGroup(const std::array<QRadioButton*, 2>& buttons, const OptionGroup& gr
 
 }  // namespace
 
-ConvertDialog::ConvertDialog(MainWindow& main) : m_main(main)
+ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
 {
-    setObjectName("frmConvert");
+    setObjectName(names::ConvertDialog);
     setWindowTitle("File Conversion Utility");
-    ProgramState& state = m_main.State();
+    ProgramState& state = m_context.state;
 
     auto* units = new QGroupBox("Units", this);
-    units->setObjectName("Frame1");
+    units->setObjectName(names::ConvertUnitsFrame);
     auto* unitsLayout = new QVBoxLayout(units);
     const char* unitTexts[2] = {"feet, psi, pcf", "meters, MPa, kN/m3"};
     auto* files = new QGroupBox("File options", this);
-    files->setObjectName("Frame3");
+    files->setObjectName(names::ConvertFileFrame);
     auto* filesLayout = new QVBoxLayout(files);
     const char* fileTexts[2] = {"Load converted project ", "Keep original project"};
     for (int i = 0; i < 2; ++i) {
         m_units[static_cast<std::size_t>(i)] = new QRadioButton(unitTexts[i], units);
-        m_units[static_cast<std::size_t>(i)]->setObjectName(QString("Option1_%1").arg(i));
+        m_units[static_cast<std::size_t>(i)]->setObjectName(names::Indexed(names::ConvertUnits, i));
         unitsLayout->addWidget(m_units[static_cast<std::size_t>(i)]);
         m_fileOptions[static_cast<std::size_t>(i)] = new QRadioButton(fileTexts[i], files);
-        m_fileOptions[static_cast<std::size_t>(i)]->setObjectName(QString("Option2_%1").arg(i));
+        m_fileOptions[static_cast<std::size_t>(i)]->setObjectName(names::Indexed(names::ConvertFileOption, i));
         filesLayout->addWidget(m_fileOptions[static_cast<std::size_t>(i)]);
     }
-    QPushButton* convert = MakeButton(this, "Command2", "Convert");
+    QPushButton* convert = MakeButton(this, names::ConvertRun, "Convert");
     convert->setDefault(true);
-    QPushButton* cancel = MakeButton(this, "Command1", "Cancel");
-    QPushButton* help = MakeButton(this, "Command3", "Help");
+    QPushButton* cancel = MakeButton(this, names::ConvertCancel, "Cancel");
+    QPushButton* help = MakeButton(this, names::ConvertHelp, "Help");
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(convert);
     buttons->addWidget(cancel);
@@ -72,7 +74,7 @@ ConvertDialog::ConvertDialog(MainWindow& main) : m_main(main)
     layout->addLayout(buttons);
     connect(convert, &QPushButton::clicked, this, &ConvertDialog::Convert);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
 
     // Form_Load: only the other unit system can be chosen.
     SetMsgCategory(state.MsgCategory, 13);
@@ -91,20 +93,23 @@ ConvertDialog::ConvertDialog(MainWindow& main) : m_main(main)
     m_fileOptions[1]->setEnabled(false);
     adjustSize();
     CenterOnScreen(this);
+    ClosingRules::Install(this, [this] { Unload(); });
 }
 
-ConvertDialog::~ConvertDialog()
+void ConvertDialog::Unload()
 {
-    m_main.State().ConvertFileOption = static_cast<int16_t>(GetArrayIndex(GroupOf(m_fileOptions)));
+    m_context.state.ConvertFileOption = static_cast<int16_t>(GetArrayIndex(GroupOf(m_fileOptions)));
+    QWidget* host = m_context.host.HostWindow();
+    QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); });
 }
 
 void ConvertDialog::Convert()
 {
-    ProgramState& state = m_main.State();
+    ProgramState& state = m_context.state;
     state.ConvertTarget = static_cast<int16_t>(GetArrayIndex(GroupOf(m_units)));
-    if (!m_main.Trapped([&] { ConvertProject(state, state.ConvertTarget, state); }))
+    if (!m_context.host.Trapped([&] { ConvertProject(state, state.ConvertTarget, state); }))
         return;
-    m_main.UpdateCaption();
+    m_context.host.UpdateCaption();
     ShowMessage(state, "Conversion Completed: The conversion form will be closed", MsgStyle::OK);
     close();
 }

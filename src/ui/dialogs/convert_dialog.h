@@ -6,23 +6,25 @@
 
 #include <QDialog>
 
+#include "app/window_context.h"
+
 class QRadioButton;
 
 namespace castovin {
-
-class MainWindow;
 
 class ConvertDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ConvertDialog(MainWindow& main);
-    ~ConvertDialog() override;
+    explicit ConvertDialog(const WindowContext& context);
 
     void Convert();
 
 private:
-    MainWindow& m_main;
+    // Remembers the file option for the next time and gives the focus back.
+    void Unload();
+
+    WindowContext m_context;
     std::array<QRadioButton*, 2> m_units{};
     std::array<QRadioButton*, 2> m_fileOptions{};
 };

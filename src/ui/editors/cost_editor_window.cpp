@@ -3,7 +3,6 @@
 #include <map>
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,22 +10,38 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "editors/editor_support.h"
 #include "editors/numeric_field.h"
 #include "program/output_commands.h"
 #include "program/program_state.h"
-#include "main/main_window.h"
 #include "text/messages.h"
 
 namespace castovin {
 
-CostEditorWindow::CostEditorWindow(MainWindow& main) : m_main(main)
+QLineEdit* CostEditorWindow::CalculatedField(QWidget* parent, const char* name)
 {
-    setObjectName("frmVELBCost");
-    setWindowTitle("Cost");
+    // A calculated value: it looks read-only (the window's colour behind it)
+    // and Tab passes it by.
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    field->setPalette(palette);
+    field->setMinimumWidth(90);
+    return field;
+}
+
+CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(context)
+{
+    setObjectName(names::CostEditor);
+    setWindowTitle("Cost Parameters");
     setWindowFlag(Qt::Dialog);
-    ProgramState& state = m_main.State();
+    ProgramState& state = m_context.state;
     const int16_t unit = state.UnitSystem != English ? Metric : English;
 
     // One frame per group, the fields in the order of the table.
@@ -58,11 +73,8 @@ CostEditorWindow::CostEditorWindow(MainWindow& main) : m_main(main)
         m_fields[i] = field;
         if (info.control == std::string("txtAdvanceShift")) {
             m_useAdvance = new QCheckBox("Use calculated value", frames[info.frame]);
-            m_useAdvance->setObjectName("chkAdvance");
-            m_advanceCalc = new QLineEdit(frames[info.frame]);
-            m_advanceCalc->setObjectName("txtAdvanceShiftCalc");
-            m_advanceCalc->setReadOnly(true);
-            m_advanceCalc->setMinimumWidth(90);
+            m_useAdvance->setObjectName(names::CostUseAdvance);
+            m_advanceCalc = CalculatedField(frames[info.frame], names::CostAdvanceCalc);
             grid->addWidget(m_useAdvance, row, 2);
             grid->addWidget(new QLabel("Calculated advance per shift" + Q(std::string(UnitLabel(UnitKind::Length, unit))),
                                        frames[info.frame]),
@@ -71,11 +83,8 @@ CostEditorWindow::CostEditorWindow(MainWindow& main) : m_main(main)
         }
         if (info.control == std::string("txtCleanProduction")) {
             m_useProduction = new QCheckBox("Use calculated value", frames[info.frame]);
-            m_useProduction->setObjectName("chkProduction");
-            m_productionCalc = new QLineEdit(frames[info.frame]);
-            m_productionCalc->setObjectName("txtCleanProductionCalc");
-            m_productionCalc->setReadOnly(true);
-            m_productionCalc->setMinimumWidth(90);
+            m_useProduction->setObjectName(names::CostUseProduction);
+            m_productionCalc = CalculatedField(frames[info.frame], names::CostProductionCalc);
             grid->addWidget(m_useProduction, row, 2);
             grid->addWidget(new QLabel("Calculated clean production per shift" +
                                            Q(std::string(UnitLabel(UnitKind::ShortTons, unit))),
@@ -85,22 +94,36 @@ CostEditorWindow::CostEditorWindow(MainWindow& main) : m_main(main)
         }
     }
 
-
     auto* left = new QVBoxLayout;
     for (const char* name : {"Consumables", "Operating Labor", "Maintenance", "Transportation"})
         left->addWidget(frames[name]);
     auto* right = new QVBoxLayout;
     right->addWidget(frames["Production"]);
     right->addWidget(frames["Machine Ownership"]);
+    left->addStretch(1);
+    right->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout;
     layout->addLayout(columns);
-    layout->addLayout(EditorButtonRow(this, m_main, [this] { Ok(); }, [this] { Results(); }));
+    layout->addLayout(EditorButtonRow(this, m_context, [this] { Ok(); }, [this] { Results(); }));
+    LoadFields();
+    std::vector<QGridLayout*> leftGrids;
+    for (const char* name : {"Consumables", "Operating Labor", "Maintenance", "Transportation"})
+        leftGrids.push_back(grids[name]);
+    AlignFieldColumns(leftGrids);
+    AlignFieldColumns({grids["Production"], grids["Machine Ownership"]});
+    CentreContent(this, layout);
+    adjustSize();
+    CenterOnScreen(this);
+    ClosingRules::Install(this, [this] { Unload(); });
+}
 
-
+void CostEditorWindow::LoadFields()
+{
     // Form_Load.
+    ProgramState& state = m_context.state;
     state.EditorOpen = SwitchTrue;
     state.ReportKind = 2;
     SetMsgCategory(state.MsgCategory, 2);
@@ -117,8 +140,6 @@ CostEditorWindow::CostEditorWindow(MainWindow& main) : m_main(main)
         connect(m_fields[CostFieldIndex(name)], &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateProduction);
     connect(m_advanceCalc, &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateProduction);
     AppendHistory(state, "Editing Project Parameters");
-    adjustSize();
-    CenterOnScreen(this);
 }
 
 CostFields CostEditorWindow::Fields() const
@@ -151,13 +172,13 @@ void CostEditorWindow::RecalculateProduction()
 
 void CostEditorWindow::SaveWorkParms()
 {
-    ProgramState& state = m_main.State();
+    ProgramState& state = m_context.state;
     state.WorkCost = CostFromFields(Fields(), state.Cost);
 }
 
 void CostEditorWindow::Ok()
 {
-    if (const std::optional<std::size_t> failed = ValidateCost(m_main.State(), Fields())) {
+    if (const std::optional<std::size_t> failed = ValidateCost(m_context.state, Fields())) {
         m_fields[*failed]->setFocus();
         return;
     }
@@ -167,23 +188,19 @@ void CostEditorWindow::Ok()
 
 void CostEditorWindow::Results()
 {
-    if (const std::optional<std::size_t> failed = ValidateCost(m_main.State(), Fields())) {
+    if (const std::optional<std::size_t> failed = ValidateCost(m_context.state, Fields())) {
         m_fields[*failed]->setFocus();
         return;
     }
-    ShowEditorResults(m_main, ReportType::Cost, [this] { SaveWorkParms(); });
+    ShowEditorResults(m_context, this, ReportType::Cost, [this] { SaveWorkParms(); });
 }
 
-void CostEditorWindow::closeEvent(QCloseEvent* event)
+void CostEditorWindow::Unload()
 {
-    if (!m_unloaded) {
-        m_unloaded = true;
-        ProgramState& state = m_main.State();
-        if (m_ok)
-            state.Cost = CostFromFields(Fields(), state.Cost);
-        FinishProjectEditor(m_main, m_ok);
-    }
-    event->accept();
+    ProgramState& state = m_context.state;
+    if (m_ok)
+        state.Cost = CostFromFields(Fields(), state.Cost);
+    FinishProjectEditor(m_context, m_ok);
 }
 
 }  // namespace castovin

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include "app/window_context.h"
 #include "editing/cost_editor.h"
 
 class QCheckBox;
@@ -13,13 +14,11 @@ class QLineEdit;
 
 namespace castovin {
 
-class MainWindow;
-
 class CostEditorWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CostEditorWindow(MainWindow& main);
+    explicit CostEditorWindow(const WindowContext& context);
 
     CostFields Fields() const;
     void SaveWorkParms();
@@ -28,13 +27,14 @@ public:
     void Ok();
     void Results();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    MainWindow& m_main;
+    // Form_Unload: commits when OK was pressed, logs, gives the main window back.
+    void Unload();
+    void LoadFields();
+    QLineEdit* CalculatedField(QWidget* parent, const char* name);
+
+    WindowContext m_context;
     bool m_ok = false;
-    bool m_unloaded = false;
     std::array<QLineEdit*, CostFieldCount> m_fields{};
     QLineEdit* m_advanceCalc = nullptr;
     QLineEdit* m_productionCalc = nullptr;

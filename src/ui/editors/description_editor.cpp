@@ -1,6 +1,6 @@
 #include "editors/description_editor.h"
 
-#include <QCloseEvent>
+#include <QTimer>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,28 +10,28 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "program/program_state.h"
 #include "program/project_commands.h"
 #include "files/lifecycle.h"
-#include "main/main_window.h"
 #include "text/messages.h"
 #include "editing/validation.h"
 
 namespace castovin {
 
-DescriptionEditor::DescriptionEditor(MainWindow& main) : m_main(main)
+DescriptionEditor::DescriptionEditor(const WindowContext& context) : m_context(context)
 {
-    setObjectName("frmVELBDesc");
+    setObjectName(names::DescriptionEditor);
     setWindowTitle("Project Description");
-    ProgramState& state = m_main.State();
 
     auto* texts = new QGroupBox("Title and description", this);
     auto* textsLayout = new QVBoxLayout(texts);
     m_title = new QLineEdit(texts);
-    m_title->setObjectName("Text1");
+    m_title->setObjectName(names::DescriptionTitle);
     m_description = new QPlainTextEdit(texts);
-    m_description->setObjectName("Text2");
+    m_description->setObjectName(names::DescriptionText);
     m_description->setLineWrapMode(QPlainTextEdit::NoWrap);
     textsLayout->addWidget(new QLabel("Title", texts));
     textsLayout->addWidget(m_title);
@@ -40,17 +40,17 @@ DescriptionEditor::DescriptionEditor(MainWindow& main) : m_main(main)
     auto* units = new QGroupBox("Current units", this);
     auto* unitsLayout = new QHBoxLayout(units);
     m_units[0] = new QRadioButton("feet, lbs", units);
-    m_units[0]->setObjectName("Option1_0");
+    m_units[0]->setObjectName(names::Indexed(names::DescriptionUnits, 0));
     m_units[1] = new QRadioButton("meters, kN", units);
-    m_units[1]->setObjectName("Option1_1");
+    m_units[1]->setObjectName(names::Indexed(names::DescriptionUnits, 1));
     unitsLayout->addWidget(m_units[0]);
     unitsLayout->addWidget(m_units[1]);
 
-    QPushButton* ok = MakeButton(this, "Command2", "OK");
+    QPushButton* ok = MakeButton(this, names::EditorOk, "OK");
     ok->setDefault(true);
-    QPushButton* cancel = MakeButton(this, "Command1", "Cancel");
-    QPushButton* help = MakeButton(this, "Command3", "Help");
-    QPushButton* next = MakeButton(this, "Command4", "Next Form");
+    QPushButton* cancel = MakeButton(this, names::EditorCancel, "Cancel");
+    QPushButton* help = MakeButton(this, names::EditorHelp, "Help");
+    QPushButton* next = MakeButton(this, names::DescriptionNextForm, "Next Form");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(next);
     buttons->addStretch(1);
@@ -65,11 +65,17 @@ DescriptionEditor::DescriptionEditor(MainWindow& main) : m_main(main)
 
     connect(ok, &QPushButton::clicked, this, &DescriptionEditor::Ok);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
     connect(next, &QPushButton::clicked, this, &DescriptionEditor::NextForm);
     connect(m_description, &QPlainTextEdit::textChanged, this, &DescriptionEditor::LimitDescription);
+    LoadFields();
+    ClosingRules::Install(this, [this] { Unload(); });
+}
 
+void DescriptionEditor::LoadFields()
+{
     // Form_Load: the unit system can change only while nothing is entered.
+    ProgramState& state = m_context.state;
     SetMsgCategory(state.MsgCategory, 1);
     AppendHistory(state, "Editing Project Description");
     m_title->setText(Q(state.ProjectTitle));
@@ -112,32 +118,30 @@ void DescriptionEditor::NextForm()
 {
     m_ok = true;
     close();
-    m_main.mnuEditItem_Click(1);
+    m_context.host.Run(Command::EditParameters);
 }
 
-void DescriptionEditor::closeEvent(QCloseEvent* event)
+void DescriptionEditor::Unload()
 {
-    if (!m_unloaded) {
-        m_unloaded = true;
-        ProgramState& state = m_main.State();
-        if (m_ok) {
-            const int chosen = GetArrayIndex(OptionGroup{0, {m_units[0]->isChecked(), m_units[1]->isChecked()}});
-            if (chosen != state.UnitSystem) {
-                state.UnitSystem = static_cast<int16_t>(chosen);
-                NewProject(state, true, false);
-            }
-            state.ProjectTitle = S(m_title->text());
-            QString description = m_description->toPlainText();
-            description.replace("\n", "\r\n");
-            state.ProjectDescription = S(description);
-            AppendHistory(state, "Project Description Modified");
-            MarkProjectEdited(state);
-            m_main.UpdateCaption();
-        } else {
-            AppendHistory(state, "Project Description Not Modified");
+    ProgramState& state = m_context.state;
+    if (m_ok) {
+        const int chosen = GetArrayIndex(OptionGroup{0, {m_units[0]->isChecked(), m_units[1]->isChecked()}});
+        if (chosen != state.UnitSystem) {
+            state.UnitSystem = static_cast<int16_t>(chosen);
+            NewProject(state, true, false);
         }
+        state.ProjectTitle = S(m_title->text());
+        QString description = m_description->toPlainText();
+        description.replace("\n", "\r\n");
+        state.ProjectDescription = S(description);
+        AppendHistory(state, "Project Description Modified");
+        MarkProjectEdited(state);
+        m_context.host.UpdateCaption();
+    } else {
+        AppendHistory(state, "Project Description Not Modified");
     }
-    event->accept();
+    QWidget* host = m_context.host.HostWindow();
+    QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); });
 }
 
 }  // namespace castovin

@@ -6,13 +6,13 @@
 
 #include <QDialog>
 
+#include "app/window_context.h"
+
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 
 namespace castovin {
-
-class MainWindow;
 
 class DescriptionEditor : public QDialog {
     Q_OBJECT
@@ -20,20 +20,19 @@ class DescriptionEditor : public QDialog {
 public:
     static constexpr int MaxDescriptionLength = 1000;
 
-    explicit DescriptionEditor(MainWindow& main);
+    explicit DescriptionEditor(const WindowContext& context);
 
     void Ok();
     void NextForm();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void LimitDescription();
+    void LoadFields();
+    // Form_Unload: commits when OK (or Next Form) was pressed, logs either way.
+    void Unload();
 
-    MainWindow& m_main;
+    WindowContext m_context;
     bool m_ok = false;
-    bool m_unloaded = false;
     QLineEdit* m_title = nullptr;
     QPlainTextEdit* m_description = nullptr;
     std::array<QRadioButton*, 2> m_units{};

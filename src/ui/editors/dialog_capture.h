@@ -2,12 +2,12 @@
 // "&Copy Clip": a picture of the dialog on the clipboard, then the note that
 // it is there.
 
+#include "app/window_context.h"
+
 class QWidget;
 
 namespace castovin {
 
-class MainWindow;
-
-void CopyDialogImage(MainWindow& main, QWidget* dialog);
+void CopyDialogImage(const WindowContext& context, QWidget* dialog);
 
 }  // namespace castovin

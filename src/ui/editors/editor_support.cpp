@@ -1,27 +1,31 @@
 #include "editors/editor_support.h"
 
+#include <algorithm>
+
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "editors/dialog_capture.h"
-
-#include "program/program_state.h"
 #include "files/lifecycle.h"
-#include "main/main_window.h"
+#include "program/program_state.h"
 #include "text/messages.h"
 
 namespace castovin {
 
-QHBoxLayout* EditorButtonRow(QWidget* editor, MainWindow& main, const std::function<void()>& ok,
+QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, const std::function<void()>& ok,
                              const std::function<void()>& results)
 {
-    QPushButton* okButton = MakeButton(editor, "Command2", "OK");
-    QPushButton* cancel = MakeButton(editor, "Command1", "Cancel");
-    QPushButton* help = MakeButton(editor, "Command3", "Help");
-    QPushButton* copy = MakeButton(editor, "Command5", "&Copy Clip");
-    QPushButton* resultsButton = MakeButton(editor, "cmdresults", "Results");
+    QPushButton* okButton = MakeButton(editor, names::EditorOk, "OK");
+    QPushButton* cancel = MakeButton(editor, names::EditorCancel, "Cancel");
+    QPushButton* help = MakeButton(editor, names::EditorHelp, "Help");
+    QPushButton* copy = MakeButton(editor, names::EditorCopyClip, "&Copy Clip");
+    QPushButton* resultsButton = MakeButton(editor, names::EditorResults, "Results");
     // The editors are windows of their own, not dialogs: Enter and Esc are
     // wired here.
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
@@ -30,8 +34,9 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, MainWindow& main, const std::funct
                      &QPushButton::click);
     QObject::connect(okButton, &QPushButton::clicked, editor, ok);
     QObject::connect(cancel, &QPushButton::clicked, editor, &QWidget::close);
-    QObject::connect(help, &QPushButton::clicked, editor, [&main] { ShowHelpHint(main.State()); });
-    QObject::connect(copy, &QPushButton::clicked, editor, [&main, editor] { CopyDialogImage(main, editor); });
+    ProgramState& state = context.state;
+    QObject::connect(help, &QPushButton::clicked, editor, [&state] { ShowHelpHint(state); });
+    QObject::connect(copy, &QPushButton::clicked, editor, [context, editor] { CopyDialogImage(context, editor); });
     QObject::connect(resultsButton, &QPushButton::clicked, editor, results);
     auto* row = new QHBoxLayout;
     row->addWidget(resultsButton);
@@ -43,30 +48,75 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, MainWindow& main, const std::funct
     return row;
 }
 
-void ShowEditorResults(MainWindow& main, ReportType type, const std::function<void()>& saveWorkParms)
+void ShowEditorResults(const WindowContext& context, QWidget* editor, ReportType type,
+                       const std::function<void()>& saveWorkParms)
 {
     bool done = false;
-    main.Trapped([&] {
+    ProgramState& state = context.state;
+    context.host.Trapped([&] {
         saveWorkParms();
-        done = RunEditorResults(main.State(), main.State(), main.State().Settings.PrintModuleHeader == 1, type);
+        done = RunEditorResults(state, state, state.Settings.PrintModuleHeader == 1, type);
     });
     if (done)
-        main.ShowResultsViewer();
+        context.host.ShowResultsViewer(editor);
 }
 
-void FinishProjectEditor(MainWindow& main, bool modified)
+void FinishProjectEditor(const WindowContext& context, bool modified)
 {
-    ProgramState& state = main.State();
+    ProgramState& state = context.state;
     if (modified) {
         MarkProjectEdited(state);
         AppendHistory(state, "Project Parameters Modified");
-        main.UpdateCaption();
+        context.host.UpdateCaption();
     } else {
         AppendHistory(state, "Project Parameters Not Modified");
     }
     state.EditorOpen = 0;
-    main.setEnabled(true);
-    main.activateWindow();
+    QWidget* host = context.host.HostWindow();
+    host->setEnabled(true);
+    QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); });
+}
+
+void AlignFieldColumns(const std::vector<QGridLayout*>& grids)
+{
+    int labels = 0;
+    int fields = 0;
+    for (QGridLayout* grid : grids)
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            if (QLayoutItem* label = grid->itemAtPosition(row, 0); label != nullptr && label->widget() != nullptr)
+                labels = std::max(labels, label->widget()->sizeHint().width());
+            if (QLayoutItem* field = grid->itemAtPosition(row, 1); field != nullptr && field->widget() != nullptr) {
+                QWidget* w = field->widget();
+                int width = w->sizeHint().width();
+                if (auto* edit = qobject_cast<QLineEdit*>(w))
+                    width = std::max(width, edit->fontMetrics().horizontalAdvance(edit->text() + "00"));
+                fields = std::max(fields, width);
+            }
+        }
+    for (QGridLayout* grid : grids) {
+        grid->setColumnMinimumWidth(0, labels);
+        grid->setColumnMinimumWidth(1, fields);
+        grid->setColumnStretch(0, 0);
+        grid->setColumnStretch(1, 0);
+        // Room a frame has beyond its fields (and a check box beside them)
+        // stays empty at the right.
+        grid->setColumnStretch(3, 1);
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (QLayoutItem* field = grid->itemAtPosition(row, 1); field != nullptr && field->widget() != nullptr)
+                field->widget()->setMinimumWidth(fields);
+    }
+}
+
+void CentreContent(QWidget* editor, QBoxLayout* content)
+{
+    auto* across = new QHBoxLayout;
+    across->addStretch(1);
+    across->addLayout(content);
+    across->addStretch(1);
+    auto* outer = new QVBoxLayout(editor);
+    outer->addStretch(1);
+    outer->addLayout(across);
+    outer->addStretch(1);
 }
 
 }  // namespace castovin

@@ -1,31 +1,43 @@
 #pragma once
-// What the parameters and cost editors share: the "Results" sequence over the
-// open editor, and the closing that commits or not and gives the main window
-// back.
+// What the parameters and cost editors share: the button row, the "Results"
+// sequence over the open editor, the closing that commits or not and gives
+// the main window back, and a layout that keeps its shape when resized.
 
 #include <functional>
+#include <vector>
 
+class QBoxLayout;
+class QGridLayout;
 class QHBoxLayout;
 class QWidget;
 
+#include "app/window_context.h"
 #include "program/output_commands.h"
 
 namespace castovin {
 
-class MainWindow;
-
 // The button row of the parameters and cost editors: "Results" and
 // "&Copy Clip" on the left, "Help", "OK" (Enter) and "Cancel" (Esc) on the
 // right. OK and Results run the editor's own handlers; Cancel closes it.
-QHBoxLayout* EditorButtonRow(QWidget* editor, MainWindow& main, const std::function<void()>& ok,
+QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, const std::function<void()>& ok,
                              const std::function<void()>& results);
 
 // Fills the work copy (`saveWorkParms`), runs the analysis on it and opens
-// the results viewer over the editor.
-void ShowEditorResults(MainWindow& main, ReportType type, const std::function<void()>& saveWorkParms);
+// the results viewer over `editor`.
+void ShowEditorResults(const WindowContext& context, QWidget* editor, ReportType type,
+                       const std::function<void()>& saveWorkParms);
 
 // Logs whether the project was modified, marks it edited when it was, and
-// enables the main window again.
-void FinishProjectEditor(MainWindow& main, bool modified);
+// gives the main window back (enabled, with the focus).
+void FinishProjectEditor(const WindowContext& context, bool modified);
+
+// Lines up the label and field columns of neighbouring frames: every grid
+// gets the widest label and the widest field of them all as its column
+// minimums, so no field shrinks below its text.
+void AlignFieldColumns(const std::vector<QGridLayout*>& grids);
+
+// Puts `content` in the middle of `editor`: extra space when the window is
+// made larger goes to the margins, not into the fields.
+void CentreContent(QWidget* editor, QBoxLayout* content);
 
 }  // namespace castovin

@@ -1,6 +1,8 @@
 #include "editors/numeric_field.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -47,6 +49,30 @@ bool SelectAllFilter::eventFilter(QObject* watched, QEvent* event)
         if (auto* field = qobject_cast<QLineEdit*>(watched))
             QTimer::singleShot(0, field, [field] { field->selectAll(); });
     return false;
+}
+
+bool TypedLengthFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (field == nullptr)
+        return false;
+    QString typed;
+    if (key->matches(QKeySequence::Paste))
+        typed = QGuiApplication::clipboard()->text();
+    else if (!key->text().isEmpty() && key->text().front().isPrint())
+        typed = key->text();
+    if (typed.isEmpty())
+        return false;
+    const int kept = static_cast<int>(field->text().size() - field->selectedText().size());
+    return kept + typed.size() > m_maxLength;
+}
+
+void LimitTypedLength(QLineEdit* field, int maxLength)
+{
+    field->installEventFilter(new TypedLengthFilter(field, maxLength));
 }
 
 void SelectAllOn(QLineEdit* field, SelectOn select)

@@ -18,6 +18,25 @@ void MakeNumericField(QLineEdit* field, SelectOn select = SelectOn::Focus);
 // Selects the whole text of a field when it gets the focus (or a click).
 void SelectAllOn(QLineEdit* field, SelectOn select);
 
+// Limits what the user types into a field to `maxLength` characters. Unlike
+// QLineEdit's own maximum length it never cuts the text the program fills
+// in (a converted value such as 3.937008 is longer than the field allows
+// to type) and it refuses a paste that would pass the limit.
+void LimitTypedLength(QLineEdit* field, int maxLength);
+
+class TypedLengthFilter : public QObject {
+    Q_OBJECT
+
+public:
+    TypedLengthFilter(QObject* parent, int maxLength) : QObject(parent), m_maxLength(maxLength) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int m_maxLength;
+};
+
 class NumericKeyFilter : public QObject {
     Q_OBJECT
 

@@ -1,7 +1,7 @@
 #include "editors/options_editor_window.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
+#include <QTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,10 +15,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
+#include "editors/editor_support.h"
 #include "editors/numeric_field.h"
 #include "program/program_state.h"
-#include "main/main_window.h"
 #include "platform/platform_services.h"
 #include "text/messages.h"
 #include "text/paths.h"
@@ -94,7 +96,7 @@ QWidget* OptionsEditorWindow::BuildSwitchesPage()
     editLayout->addWidget(m_switches[1]);
     auto* association = new QGroupBox("Create a file association", page);
     auto* associationLayout = new QVBoxLayout(association);
-    QPushButton* associate = MakeButton(association, "cmdFileAssoc", "Create File Association");
+    QPushButton* associate = MakeButton(association, names::OptionsFileAssociation, "Create File Association");
     associationLayout->addWidget(associate);
     connect(associate, &QPushButton::clicked, this, &OptionsEditorWindow::MakeFileAssociation);
     auto* print = new QGroupBox("Print options", page);
@@ -124,9 +126,11 @@ QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
     auto* columns = new QHBoxLayout(page);
     auto* fieldsColumn = new QVBoxLayout;
     const QString index = QString("_%1").arg(tab);
+    std::vector<QGridLayout*> frameGrids;
     for (const auto& [frameName, members] : kFrames) {
         auto* frame = new QGroupBox(frameName, page);
         auto* grid = new QGridLayout(frame);
+        frameGrids.push_back(grid);
         for (int input : members) {
             if (input < 0)
                 continue;
@@ -145,6 +149,7 @@ QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
         fieldsColumn->addWidget(frame);
     }
     fieldsColumn->addStretch(1);
+    AlignFieldColumns(frameGrids);
 
     auto* grades = new QGroupBox("Bolt grade definitions", page);
     auto* g = new QGridLayout(grades);
@@ -182,11 +187,10 @@ QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
     return page;
 }
 
-OptionsEditorWindow::OptionsEditorWindow(MainWindow& main) : m_main(main)
+OptionsEditorWindow::OptionsEditorWindow(const WindowContext& context) : m_context(context)
 {
-    setObjectName("frmVELBOpts");
+    setObjectName(names::OptionsEditor);
     setWindowTitle("Options");
-    ProgramState& state = m_main.State();
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("SSTab1");
@@ -195,10 +199,10 @@ OptionsEditorWindow::OptionsEditorWindow(MainWindow& main) : m_main(main)
     m_tabs->addTab(BuildDefaultsPage(0), "Default Parameters (English)");
     m_tabs->addTab(BuildDefaultsPage(1), "Default Parameters (Metric)");
 
-    QPushButton* ok = MakeButton(this, "Command2", "OK");
+    QPushButton* ok = MakeButton(this, names::EditorOk, "OK");
     ok->setDefault(true);
-    QPushButton* cancel = MakeButton(this, "Command1", "Cancel");
-    QPushButton* help = MakeButton(this, "Command3", "Help");
+    QPushButton* cancel = MakeButton(this, names::EditorCancel, "Cancel");
+    QPushButton* help = MakeButton(this, names::EditorHelp, "Help");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(help);
@@ -209,9 +213,15 @@ OptionsEditorWindow::OptionsEditorWindow(MainWindow& main) : m_main(main)
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &OptionsEditorWindow::Ok);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
+    LoadFields();
+    ClosingRules::Install(this, [this] { Unload(); });
+}
 
+void OptionsEditorWindow::LoadFields()
+{
     // Form_Load.
+    ProgramState& state = m_context.state;
     SetMsgCategory(state.MsgCategory, 7);
     AppendHistory(state, "Editing VELB Options");
     const OptionsFields f = OptionsFieldsFromState(state);
@@ -289,7 +299,7 @@ void OptionsEditorWindow::Add(int tab)
 {
     const std::size_t list = TargetList(tab);
     std::vector<std::string> entries = Entries(list);
-    if (AddBoltGrade(m_main.State(), entries, S(m_items[static_cast<std::size_t>(tab)]->text())))
+    if (AddBoltGrade(m_context.state, entries, S(m_items[static_cast<std::size_t>(tab)]->text())))
         ShowEntries(list, entries);
 }
 
@@ -300,13 +310,13 @@ void OptionsEditorWindow::Delete(int tab)
     std::vector<bool> selected;
     for (int i = 0; i < m_lists[list]->count(); ++i)
         selected.push_back(m_lists[list]->item(i)->isSelected());
-    DeleteBoltGrades(m_main.State(), entries, selected);
+    DeleteBoltGrades(m_context.state, entries, selected);
     ShowEntries(list, entries);
 }
 
 void OptionsEditorWindow::SetDefault(int tab)
 {
-    const auto lists = SetDefaultBoltGrades(m_main.State(), tab == 0 ? English : Metric);
+    const auto lists = SetDefaultBoltGrades(m_context.state, tab == 0 ? English : Metric);
     const auto first = static_cast<std::size_t>(tab) * 2;
     ShowEntries(first, lists[0]);
     ShowEntries(first + 1, lists[1]);
@@ -314,7 +324,7 @@ void OptionsEditorWindow::SetDefault(int tab)
 
 void OptionsEditorWindow::Ok()
 {
-    const OptionsValidation result = CheckOptions(m_main.State(), Fields());
+    const OptionsValidation result = CheckOptions(m_context.state, Fields());
     if (!result.valid) {
         m_tabs->setCurrentIndex(result.page);
         if (auto* field = findChild<QLineEdit*>(Q(result.focus)))
@@ -327,7 +337,7 @@ void OptionsEditorWindow::Ok()
 
 void OptionsEditorWindow::MakeFileAssociation()
 {
-    ProgramState& state = m_main.State();
+    ProgramState& state = m_context.state;
     const std::string extension = state.Settings.FileExtension;
     if (ShowMessage(state,
                     "This operation may break an existing association of file extension " + extension +
@@ -343,7 +353,7 @@ void OptionsEditorWindow::MakeFileAssociation()
         return;
     }
     // Let the desktop see the new type and entry, when its tools are there.
-    PlatformServices& platform = m_main.Platform();
+    PlatformServices& platform = m_context.platform;
     const QString mimeTool = QStandardPaths::findExecutable("update-mime-database");
     if (association.written && !mimeTool.isEmpty())
         platform.StartProgram(mimeTool, {Q(dataHome + "/mime")});
@@ -354,16 +364,14 @@ void OptionsEditorWindow::MakeFileAssociation()
     AppendHistory(state, state.AppFolder + " " + program + " " + extension);
 }
 
-void OptionsEditorWindow::closeEvent(QCloseEvent* event)
+void OptionsEditorWindow::Unload()
 {
-    if (!m_unloaded) {
-        m_unloaded = true;
-        if (m_ok)
-            CommitOptions(m_main.State(), m_main.State(), Fields());
-        else
-            AppendHistory(m_main.State(), "Options Not Modified");
-    }
-    event->accept();
+    if (m_ok)
+        CommitOptions(m_context.state, m_context.state, Fields());
+    else
+        AppendHistory(m_context.state, "Options Not Modified");
+    QWidget* host = m_context.host.HostWindow();
+    QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); });
 }
 
 }  // namespace castovin

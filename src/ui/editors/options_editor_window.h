@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "app/window_context.h"
 #include "editing/options_editor.h"
 
 class QCheckBox;
@@ -16,13 +17,11 @@ class QTabWidget;
 
 namespace castovin {
 
-class MainWindow;
-
 class OptionsEditorWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OptionsEditorWindow(MainWindow& main);
+    explicit OptionsEditorWindow(const WindowContext& context);
 
     OptionsFields Fields() const;
     void Add(int tab);
@@ -31,10 +30,10 @@ public:
     void Ok();
     void MakeFileAssociation();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
+    void LoadFields();
+    // Form_Unload: takes and writes the options when OK was pressed.
+    void Unload();
     QWidget* BuildSwitchesPage();
     QWidget* BuildDefaultsPage(int tab);
     QLineEdit* Field(QWidget* parent, const QString& name, bool numeric);
@@ -44,9 +43,8 @@ private:
     std::vector<std::string> Entries(std::size_t list) const;
     void ShowEntries(std::size_t list, const std::vector<std::string>& entries);
 
-    MainWindow& m_main;
+    WindowContext m_context;
     bool m_ok = false;
-    bool m_unloaded = false;
     QTabWidget* m_tabs = nullptr;
     std::array<QCheckBox*, 4> m_switches{};
     std::array<std::array<QLineEdit*, 11>, 2> m_inputs{};  // in the order of DefaultInputFields

@@ -1,6 +1,5 @@
 #include "editors/parameters_editor.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,13 +9,14 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "editors/editor_support.h"
 #include "editors/numeric_field.h"
 #include "program/output_commands.h"
 #include "editing/parameter_editor.h"
 #include "program/program_state.h"
-#include "main/main_window.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 
@@ -39,7 +39,7 @@ QLineEdit* ParametersEditor::Field(QWidget* parent, const QString& name, int max
     field->setObjectName(name);
     field->setProperty("helpContext", kHelpContext);
     if (maxLength > 0)
-        field->setMaxLength(maxLength);
+        LimitTypedLength(field, maxLength);
     return field;
 }
 
@@ -50,20 +50,19 @@ QLabel* ParametersEditor::Label(QWidget* parent, const QString& name, const QStr
     return label;
 }
 
-ParametersEditor::ParametersEditor(MainWindow& main) : m_main(main)
+ParametersEditor::ParametersEditor(const WindowContext& context) : m_context(context)
 {
-    setObjectName("frmVELBParm");
+    setObjectName(names::ParametersEditor);
     setWindowTitle("Parameters");
     setWindowFlag(Qt::Dialog);
-    ProgramState& state = m_main.State();
-    const int16_t u = state.UnitSystem;
+    const int16_t u = m_context.state.UnitSystem;
 
     // Geology, mining factors and design factors.
     auto* geology = new QGroupBox("Geology", this);
     auto* g = new QGridLayout(geology);
-    m_CMRR = Field(geology, "txtCMRR", 5);
-    m_depth = Field(geology, "txtDepthofCover", 7);
-    m_unitWeight = Field(geology, "txtUnitWeight", 7);
+    m_CMRR = Field(geology, names::ParmCMRR, 5);
+    m_depth = Field(geology, names::ParmDepth, 7);
+    m_unitWeight = Field(geology, names::ParmUnitWeight, 7);
     g->addWidget(Label(geology, "lblCMRR", "Coal Mine Roof Rating"), 0, 0);
     g->addWidget(m_CMRR, 0, 1);
     g->addWidget(Label(geology, "lblDepthofCover", "Depth of Cover" + Unit(UnitKind::Length, u)), 1, 0);
@@ -73,8 +72,8 @@ ParametersEditor::ParametersEditor(MainWindow& main) : m_main(main)
 
     auto* mining = new QGroupBox("Mining factors", this);
     auto* m = new QGridLayout(mining);
-    m_span = Field(mining, "txtActualSpan", 7);
-    m_width = Field(mining, "txtEntryWidth", 7);
+    m_span = Field(mining, names::ParmSpan, 7);
+    m_width = Field(mining, names::ParmEntryWidth, 7);
     m->addWidget(Label(mining, "lblActualSpan", "Actual Intersection Span" + Unit(UnitKind::Length, u)), 0, 0);
     m->addWidget(m_span, 0, 1);
     m->addWidget(Label(mining, "lblEntryWidth", "Entry Width" + Unit(UnitKind::Length, u)), 1, 0);
@@ -82,15 +81,15 @@ ParametersEditor::ParametersEditor(MainWindow& main) : m_main(main)
 
     auto* design = new QGroupBox("Design factors", this);
     auto* d = new QGridLayout(design);
-    m_SF = Field(design, "txtStabilityFactor", 7);
+    m_SF = Field(design, names::ParmStabilityFactor, 7);
     m_noSup = new QComboBox(design);
-    m_noSup->setObjectName("cmbNoSup");
+    m_noSup->setObjectName(names::ParmNoSup);
     m_noSup->setEditable(true);
     m_noSup->setInsertPolicy(QComboBox::NoInsert);
     m_system = new QComboBox(design);
-    m_system->setObjectName("cmbSystem");
+    m_system->setObjectName(names::ParmSystem);
     m_location = new QComboBox(design);
-    m_location->setObjectName("cmbLocation");
+    m_location->setObjectName(names::ParmLocation);
     m_systemLabel = Label(design, "lblSecondSystem", "Second System Type");
     m_locationLabel = Label(design, "lblSecondLocation", "Second System Location");
     d->addWidget(Label(design, "lblStabilityFactor", "Stability Factor"), 0, 0);
@@ -101,10 +100,24 @@ ParametersEditor::ParametersEditor(MainWindow& main) : m_main(main)
     d->addWidget(m_system, 2, 1);
     d->addWidget(m_locationLabel, 3, 0);
     d->addWidget(m_location, 3, 1);
+    m_leftGrids = {g, m, d};
 
+    BuildSystemPages();
+    for (QLineEdit* field : {m_CMRR, m_depth, m_unitWeight, m_span, m_width, m_SF, m_boltLength[0], m_boltLength[1],
+                             m_diameter[0], m_diameter[1], m_boltsPerRow[0], m_boltsPerRow[1], m_rowSpacing[0],
+                             m_rowSpacing[1]})
+        MakeNumericField(field);
+    BuildLayout(geology, mining, design);
+    LoadFields();
+    ClosingRules::Install(this, [this] { Unload(); });
+}
+
+void ParametersEditor::BuildSystemPages()
+{
     // The two support systems on the pages of the tab control.
+    const int16_t u = m_context.state.UnitSystem;
     m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName("SSTab1");
+    m_tabs->setObjectName(names::ParmTabs);
     m_tabs->setUsesScrollButtons(false);
     for (int i = 0; i < 2; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -112,35 +125,35 @@ ParametersEditor::ParametersEditor(MainWindow& main) : m_main(main)
         page->setObjectName(QString("SSTab1_page%1").arg(i));
         auto* frame = new QGroupBox("Support parameters", page);
         auto* grid = new QGridLayout(frame);
-        const QString n = QString("_%1").arg(i);
-        m_boltLength[k] = Field(frame, "txtActualBoltLength" + n, 7);
-        m_diameter[k] = Field(frame, "txtBoltDiameter" + n, i == 1 ? 0 : 7);
+        m_systemGrids[k] = grid;
+        m_boltLength[k] = Field(frame, names::Indexed(names::ParmBoltLength, i), 7);
+        m_diameter[k] = Field(frame, names::Indexed(names::ParmDiameter, i), i == 1 ? 0 : 7);
         m_grade[k] = new QComboBox(frame);
-        m_grade[k]->setObjectName("cmbBoltGrade" + n);
+        m_grade[k]->setObjectName(names::Indexed(names::ParmGrade, i));
         m_grade[k]->setEditable(true);
         m_grade[k]->setInsertPolicy(QComboBox::NoInsert);
-        m_boltsPerRow[k] = Field(frame, "txtBoltsperRow" + n, i == 0 ? 3 : 0);
-        m_rowSpacing[k] = Field(frame, "txtRowSpacing" + n, 7);
+        m_boltsPerRow[k] = Field(frame, names::Indexed(names::ParmBoltsPerRow, i), i == 0 ? 3 : 0);
+        m_rowSpacing[k] = Field(frame, names::Indexed(names::ParmRowSpacing, i), 7);
+        const QString n = QString("_%1").arg(i);
         m_boltLengthLabel[k] = Label(frame, "lblActualBoltLength" + n, "Actual Bolt Length" + Unit(UnitKind::Length, u));
         m_diameterLabel[k] = Label(frame, "lblBoltDiameter" + n, "Bolt Diameter" + Unit(UnitKind::Diameter, u));
         m_gradeLabel[k] = Label(frame, "lblBoltGrade" + n, "Bolt Grade" + Unit(UnitKind::Grade, u));
         m_boltsPerRowLabel[k] = Label(frame, "lblBoltsperRow" + n, "Number of Bolts per Row");
         m_rowSpacingLabel[k] = Label(frame, "lblRowSpacing" + n, "Row Spacing" + Unit(UnitKind::Length, u));
-        grid->addWidget(m_boltLengthLabel[k], 0, 0);
-        grid->addWidget(m_boltLength[k], 0, 1);
-        grid->addWidget(m_diameterLabel[k], 1, 0);
-        grid->addWidget(m_diameter[k], 1, 1);
-        grid->addWidget(m_gradeLabel[k], 2, 0);
-        grid->addWidget(m_grade[k], 2, 1);
-        grid->addWidget(m_boltsPerRowLabel[k], 3, 0);
-        grid->addWidget(m_boltsPerRow[k], 3, 1);
-        grid->addWidget(m_rowSpacingLabel[k], 4, 0);
-        grid->addWidget(m_rowSpacing[k], 4, 1);
+        const std::array<std::pair<QWidget*, QWidget*>, 5> rows = {{{m_boltLengthLabel[k], m_boltLength[k]},
+                                                                     {m_diameterLabel[k], m_diameter[k]},
+                                                                     {m_gradeLabel[k], m_grade[k]},
+                                                                     {m_boltsPerRowLabel[k], m_boltsPerRow[k]},
+                                                                     {m_rowSpacingLabel[k], m_rowSpacing[k]}}};
+        for (int row = 0; row < 5; ++row) {
+            grid->addWidget(rows[static_cast<std::size_t>(row)].first, row, 0);
+            grid->addWidget(rows[static_cast<std::size_t>(row)].second, row, 1);
+        }
         grid->setColumnMinimumWidth(1, 110);
         if (i == 1) {
             // These two lie in front of the fields whose places they share.
-            m_cableCapacity = Field(frame, "txtCableBoltCap", 7);
-            m_boltsInter = Field(frame, "txtBoltsInter", 3);
+            m_cableCapacity = Field(frame, names::ParmCableCapacity, 7);
+            m_boltsInter = Field(frame, names::ParmBoltsInter, 3);
             grid->addWidget(m_cableCapacity, 1, 1);
             grid->addWidget(m_boltsInter, 3, 1);
             m_cableCapacity->raise();
@@ -151,26 +164,28 @@ ParametersEditor::ParametersEditor(MainWindow& main) : m_main(main)
         pageLayout->addStretch(1);
         m_tabs->addTab(page, i == 0 ? "First Support System" : "Second Support System");
     }
+}
 
-    for (QLineEdit* field : {m_CMRR, m_depth, m_unitWeight, m_span, m_width, m_SF, m_boltLength[0], m_boltLength[1],
-                             m_diameter[0], m_diameter[1], m_boltsPerRow[0], m_boltsPerRow[1], m_rowSpacing[0],
-                             m_rowSpacing[1]})
-        MakeNumericField(field);
-
-
+void ParametersEditor::BuildLayout(QWidget* geology, QWidget* mining, QWidget* design)
+{
     auto* left = new QVBoxLayout;
     left->addWidget(geology);
     left->addWidget(mining);
     left->addWidget(design);
+    left->addStretch(1);
     auto* top = new QHBoxLayout;
     top->addLayout(left);
-    top->addWidget(m_tabs, 1);
-    auto* layout = new QVBoxLayout(this);
+    top->addWidget(m_tabs);
+    auto* layout = new QVBoxLayout;
     layout->addLayout(top);
-    layout->addLayout(EditorButtonRow(this, m_main, [this] { Ok(); }, [this] { Results(); }));
+    layout->addLayout(EditorButtonRow(this, m_context, [this] { Ok(); }, [this] { Results(); }));
+    CentreContent(this, layout);
+}
 
-
+void ParametersEditor::LoadFields()
+{
     // Form_Load.
+    ProgramState& state = m_context.state;
     state.EditorOpen = SwitchTrue;
     state.ReportKind = 1;
     SetMsgCategory(state.MsgCategory, 2);
@@ -206,6 +221,9 @@ ParametersEditor::ParametersEditor(MainWindow& main) : m_main(main)
     connect(m_location, &QComboBox::currentIndexChanged, this, &ParametersEditor::ApplyLayout);
     ApplyLayout();
     m_tabs->setCurrentIndex(0);
+    // With the texts in, the columns can be sized to them.
+    AlignFieldColumns(m_leftGrids);
+    AlignFieldColumns({m_systemGrids[0], m_systemGrids[1]});
     adjustSize();
     CenterOnScreen(this);
 }
@@ -214,7 +232,7 @@ ParametersEditor::~ParametersEditor() = default;
 
 void ParametersEditor::FillGradeLists()
 {
-    const ProgramState& state = m_main.State();
+    const ProgramState& state = m_context.state;
     const std::size_t first = state.UnitSystem != English ? 2 : 0;
     for (std::size_t i = 0; i < 2; ++i) {
         const std::size_t list = first + i;
@@ -251,7 +269,7 @@ ParameterFields ParametersEditor::Fields() const
 void ParametersEditor::ApplyLayout()
 {
     const SupportLayout layout = ApplySupportLayout(S(m_noSup->currentText()), m_system->currentIndex(),
-                                                    m_location->currentIndex(), m_main.State().UnitSystem);
+                                                    m_location->currentIndex(), m_context.state.UnitSystem);
     m_tabs->setTabEnabled(1, layout.secondPageSelectable);
     if (!layout.secondPageSelectable)
         m_tabs->setCurrentIndex(0);
@@ -321,13 +339,13 @@ void ParametersEditor::Focus(ParmField field)
 
 void ParametersEditor::SaveWorkParms()
 {
-    ProgramState& state = m_main.State();
+    ProgramState& state = m_context.state;
     state.WorkSupport = SupportFromFields(Fields(), state.Support);
 }
 
 void ParametersEditor::Ok()
 {
-    const ParmValidation result = ValidateParms(m_main.State(), m_main.State().UnitSystem, Fields());
+    const ParmValidation result = ValidateParms(m_context.state, m_context.state.UnitSystem, Fields());
     Focus(result.focus);
     if (!result.valid)
         return;
@@ -337,23 +355,19 @@ void ParametersEditor::Ok()
 
 void ParametersEditor::Results()
 {
-    const ParmValidation result = ValidateParms(m_main.State(), m_main.State().UnitSystem, Fields());
+    const ParmValidation result = ValidateParms(m_context.state, m_context.state.UnitSystem, Fields());
     Focus(result.focus);
     if (!result.valid)
         return;
-    ShowEditorResults(m_main, ReportType::Design, [this] { SaveWorkParms(); });
+    ShowEditorResults(m_context, this, ReportType::Design, [this] { SaveWorkParms(); });
 }
 
-void ParametersEditor::closeEvent(QCloseEvent* event)
+void ParametersEditor::Unload()
 {
-    if (!m_unloaded) {
-        m_unloaded = true;
-        ProgramState& state = m_main.State();
-        if (m_ok)
-            state.Support = SupportFromFields(Fields(), state.Support);
-        FinishProjectEditor(m_main, m_ok);
-    }
-    event->accept();
+    ProgramState& state = m_context.state;
+    if (m_ok)
+        state.Support = SupportFromFields(Fields(), state.Support);
+    FinishProjectEditor(m_context, m_ok);
 }
 
 }  // namespace castovin

@@ -3,17 +3,20 @@
 // mining factors, design factors and one or two support systems.
 
 #include <array>
+#include <vector>
 
 #include <QWidget>
 
+#include "app/window_context.h"
+
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
 
 namespace castovin {
 
-class MainWindow;
 struct ParameterFields;
 enum class ParmField;
 
@@ -21,7 +24,7 @@ class ParametersEditor : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ParametersEditor(MainWindow& main);
+    explicit ParametersEditor(const WindowContext& context);
     ~ParametersEditor() override;
 
     // The fields as they stand.
@@ -34,19 +37,22 @@ public:
     void Ok();
     void Results();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
+    // Form_Unload: commits when OK was pressed, logs, gives the main window back.
+    void Unload();
+    void BuildSystemPages();
+    void BuildLayout(QWidget* geology, QWidget* mining, QWidget* design);
+    void LoadFields();
     QLineEdit* Field(QWidget* parent, const QString& name, int maxLength);
     QLabel* Label(QWidget* parent, const QString& name, const QString& text);
     QWidget* FieldWidget(ParmField field) const;
     void Focus(ParmField field);
     void FillGradeLists();
 
-    MainWindow& m_main;
+    WindowContext m_context;
     bool m_ok = false;
-    bool m_unloaded = false;
+    std::vector<QGridLayout*> m_leftGrids;
+    std::array<QGridLayout*, 2> m_systemGrids{};
 
     QLineEdit* m_CMRR = nullptr;
     QLineEdit* m_depth = nullptr;

@@ -5,36 +5,26 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QToolBar>
-#include <QVBoxLayout>
 
+#include "app/closing_rules.h"
 #include "app/icons.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
-#include "config/settings_file.h"
 #include "dialogs/convert_dialog.h"
 #include "editors/cost_editor_window.h"
 #include "editors/description_editor.h"
 #include "editors/options_editor_window.h"
 #include "editors/parameters_editor.h"
+#include "files/lifecycle.h"
+#include "platform/platform_services.h"
 #include "program/output_commands.h"
 #include "program/program_state.h"
-#include "program/project_commands.h"
-#include "model/report_assembly.h"
-#include "files/lifecycle.h"
-#include "files/project_file.h"
-#include "platform/platform_services.h"
 #include "text/error_trap.h"
 #include "text/messages.h"
-#include "text/paths.h"
-#include "text/runtime_error.h"
 #include "text/text_format.h"
-#include "tools/decimal_separator.h"
-#include "viewer/preview_window.h"
 #include "viewer/report_printer.h"
 #include "viewer/results_viewer.h"
 
@@ -43,22 +33,7 @@ namespace castovin {
 namespace {
 
 constexpr int kHistoryHeightTwips = 1200;
-
-// The hourglass while a step runs; the trap restores the normal pointer too.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-QString WithoutFinalSeparator(const std::string& folder)
-{
-    if (folder.empty() || folder.back() != PathSeparator)
-        return {};
-    return Q(folder.substr(0, folder.size() - 1));
-}
+constexpr int kHistoryLines = 5;  // the pane shows at least this many lines
 
 QString DisplayText(const std::string& log)
 {
@@ -73,7 +48,7 @@ QString DisplayText(const std::string& log)
 
 MainWindow::MainWindow(ProgramState& state, PlatformServices& platform) : m_state(state), m_platform(platform)
 {
-    setObjectName("frmMain");
+    setObjectName(names::MainWindow);
     setWindowTitle("VELB");
     BuildMenus();
     BuildToolbar();
@@ -88,157 +63,26 @@ MainWindow::~MainWindow()
     m_state.History.SetChangedHandler({});
 }
 
-QAction* MainWindow::MenuAction(QMenu* menu, const QString& name, const QString& text, int helpContext,
-                                const QKeySequence& shortcut)
-{
-    QAction* action = menu->addAction(text);
-    action->setObjectName(name);
-    if (text == "-")
-        action->setSeparator(true);
-    if (helpContext != 0)
-        action->setProperty("helpContext", helpContext);
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    return action;
-}
-
-void MainWindow::BuildMenus()
-{
-    m_fileMenu = menuBar()->addMenu("&File");
-    m_fileMenu->setObjectName("mnuFile");
-    struct Item {
-        const char* text;
-        int help;
-        QKeySequence key;
-    };
-    const Item fileItems[12] = {{"&New", 1100, QKeySequence("Ctrl+N")},
-                                {"&Open...", 1200, QKeySequence("Ctrl+O")},
-                                {"&Save ", 1300, QKeySequence("Ctrl+S")},
-                                {"Save &As...", 1400, {}},
-                                {"-", 0, {}},
-                                {"Printer Set&up...", 1500, {}},
-                                {"&Print", 1550, QKeySequence("Ctrl+P")},
-                                {"Print Pre&view...", 1600, {}},
-                                {"-", 0, {}},
-                                {"&View Source Files...", 1700, QKeySequence("Ctrl+B")},
-                                {"-", 0, {}},
-                                {"E&xit", 1800, {}}};
-    for (int i = 0; i < 12; ++i) {
-        m_fileItems[i] = MenuAction(m_fileMenu, QString("mnuFileItem_%1").arg(i), fileItems[i].text, fileItems[i].help,
-                                    fileItems[i].key);
-        connect(m_fileItems[i], &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
-    }
-    m_fileItems[9]->setEnabled(false);  // the text file browser comes later
-    m_fileArray[0] = MenuAction(m_fileMenu, "mnuFileArray_0", "-", 0);
-    m_fileArray[0]->setVisible(false);
-
-    QMenu* edit = menuBar()->addMenu("&Input");
-    edit->setObjectName("mnuEdit");
-    const Item editItems[3] = {{"Project &Description...", 2000, {}},
-                               {"Project &Parameters...", 2000, QKeySequence("Ctrl+E")},
-                               {"&Cost...", 2000, QKeySequence("Ctrl+T")}};
-    for (int i = 0; i < 3; ++i) {
-        m_editItems[i] = MenuAction(edit, QString("mnuEditItem_%1").arg(i), editItems[i].text, editItems[i].help,
-                                    editItems[i].key);
-        connect(m_editItems[i], &QAction::triggered, this, [this, i] { mnuEditItem_Click(i); });
-    }
-
-    QMenu* calc = menuBar()->addMenu("&Output");
-    calc->setObjectName("mnuCalc");
-    m_calcItems[0] = MenuAction(calc, "mnuCalcItem_0", "&VELB Output...", 3100);
-    m_calcItems[1] = MenuAction(calc, "mnuCalcItem_1", "&Cost Output...", 3200);
-    m_calcItems[2] = MenuAction(calc, "mnuCalcItem_2", "-", 0);
-    QMenu* graphs = calc->addMenu("Graph ");
-    graphs->setObjectName("mnuCalcItem_3");
-    m_calcItems[3] = graphs->menuAction();
-    m_calcItems[3]->setProperty("helpContext", 3500);
-    const char* graphTexts[4] = {"Sug VELB vs CMRR", "Sug VELB vs Depth", "Sug VELB vs Stability Factor",
-                                 "Sug VELB vs Intersection Span"};
-    for (int i = 0; i < 4; ++i) {
-        m_graphItems[i] = MenuAction(graphs, QString("mnuCalcGrafItem_%1").arg(i), graphTexts[i], 3500);
-        m_graphItems[i]->setEnabled(false);  // the graph window comes later
-    }
-    for (int i = 0; i < 2; ++i)
-        connect(m_calcItems[i], &QAction::triggered, this, [this, i] { mnuCalcItem_Click(i); });
-
-    QMenu* util = menuBar()->addMenu("&Utilities");
-    util->setObjectName("mnuUtil");
-    const Item utilItems[8] = {{"&Settings...", 4100, {}},          {"&Options...", 4200, {}},
-                               {"&Unit Conversion...", 4300, {}},   {"&File Conversion...", 4400, {}},
-                               {"-", 0, {}},                        {"&Clear History Window", 4000, {}},
-                               {"Close History &Window", 4000, {}}, {"Co&py History &Window", 4000, {}}};
-    for (int i = 0; i < 8; ++i) {
-        m_utilItems[i] = MenuAction(util, QString("mnuUtilItem_%1").arg(i), utilItems[i].text, utilItems[i].help);
-        connect(m_utilItems[i], &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
-    }
-    for (int i : {0, 2})
-        m_utilItems[i]->setEnabled(false);  // the settings dialog and the unit calculator come later
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    const Item helpItems[11] = {{"Help &Contents...", 5000, QKeySequence("F1")},
-                                {"Help &Index...", 5000, {}},
-                                {"Help in &PDF format...", 0, {}},
-                                {"-", 0, {}},
-                                {"&Resource Files...", 0, {}},
-                                {"-", 0, {}},
-                                {"&Disclaimer...", 5000, {}},
-                                {"-", 0, {}},
-                                {"Program Updates...", 0, {}},
-                                {"-", 0, {}},
-                                {"&About the Program...", 5000, {}}};
-    for (int i = 0; i < 11; ++i) {
-        m_helpItems[i] = MenuAction(help, QString("mnuHelpItem_%1").arg(i), helpItems[i].text, helpItems[i].help,
-                                    helpItems[i].key);
-        m_helpItems[i]->setEnabled(false);  // help and notices come later
-    }
-}
-
-void MainWindow::BuildToolbar()
-{
-    m_toolbar = addToolBar("Toolbar");
-    m_toolbar->setObjectName("Toolbar1");
-    m_toolbar->setMovable(false);
-    m_toolbar->setIconSize(QSize(24, 24));
-    struct Button {
-        ToolIcon icon;
-        const char* tip;
-    };
-    const Button buttons[6] = {{ToolIcon::Open, "Open Data File"},
-                               {ToolIcon::Save, "Save Data File"},
-                               {ToolIcon::Print, "Print Data File"},
-                               {ToolIcon::Description, "Edit Description"},
-                               {ToolIcon::BoltSystem, "Edit Roof Bolt System Data"},
-                               {ToolIcon::Cost, "Edit Cost Data"}};
-    for (int i = 1; i <= 6; ++i) {
-        QAction* action = m_toolbar->addAction(ToolbarIcon(buttons[i - 1].icon), buttons[i - 1].tip);
-        action->setObjectName(QString("Toolbar1_%1").arg(i));
-        action->setToolTip(buttons[i - 1].tip);
-        connect(action, &QAction::triggered, this, [this, i] { Toolbar1_ButtonClick(i); });
-        m_toolButtons[static_cast<std::size_t>(i)] = action;
-    }
-}
-
 void MainWindow::BuildCentralArea()
 {
     auto* central = new QWidget(this);
-    central->setObjectName("centralArea");
+    central->setObjectName(names::CentralArea);
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
 
     m_version = new QLabel(" " + Q(VersionText()), central);
-    m_version->setObjectName("lblver");
+    m_version->setObjectName(names::VersionLabel);
     m_version->setAlignment(Qt::AlignRight | Qt::AlignTop);
     m_version->setContentsMargins(0, 2, 6, 0);
 
     m_logo = new QLabel(central);
-    m_logo->setObjectName("Picture1");
+    m_logo->setObjectName(names::Logo);
     m_logo->setAlignment(Qt::AlignCenter);
     m_logo->setPixmap(LogoPixmap(320, devicePixelRatioF()));
 
     m_history = new QPlainTextEdit(central);
-    m_history->setObjectName("txtMain");
+    m_history->setObjectName(names::HistoryPane);
     m_history->setReadOnly(true);
     m_history->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_history->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -246,6 +90,7 @@ void MainWindow::BuildCentralArea()
     QPalette palette = m_history->palette();
     palette.setColor(QPalette::Base, QColor(192, 192, 192));
     m_history->setPalette(palette);
+    m_history->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_history->setFixedHeight(TwipsToPixels(this, kHistoryHeightTwips));
 
     // The logo sits centred, a little above the middle of the free area; the
@@ -265,27 +110,6 @@ void MainWindow::FormLoad()
     CenterOnScreen(this);
 }
 
-void MainWindow::RebuildRecentFileMenu()
-{
-    const bool any = BuildRecentFileMenu(m_state);
-    for (int n = 1; n <= 4; ++n) {
-        QAction*& action = m_fileArray[static_cast<std::size_t>(n)];
-        const std::string& caption = m_state.RecentFileCaptions[static_cast<std::size_t>(n)];
-        if (caption.empty()) {
-            if (action != nullptr)
-                action->setVisible(false);
-            continue;
-        }
-        if (action == nullptr) {
-            action = MenuAction(m_fileMenu, QString("mnuFileArray_%1").arg(n), {}, 0);
-            connect(action, &QAction::triggered, this, [this, n] { mnuFileArray_Click(n); });
-        }
-        action->setText(Q(caption));
-        action->setVisible(true);
-    }
-    m_fileArray[0]->setVisible(any);
-}
-
 void MainWindow::UpdateCaption()
 {
     setWindowTitle(Q(WindowCaption(m_state)));
@@ -296,7 +120,7 @@ void MainWindow::ApplyDisplaySettings()
     const bool shown = m_state.Settings.DisplayHistoryWin == 1;
     m_history->setVisible(shown);
     for (int i : {5, 6, 7})
-        m_utilItems[i]->setEnabled(shown);
+        m_utilItems[static_cast<std::size_t>(i)]->setEnabled(shown);
     m_utilItems[6]->setText(shown ? "Close History &Window" : "Restore History &Window");
     if (m_state.Settings.MaxMainMenu == 1)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -309,15 +133,24 @@ void MainWindow::ApplyHistoryFont()
 {
     const SettingsRecord& s = m_state.Settings;
     const QString family = Q(s.DisplayFontName);
-    if (!FontFamilyAvailable(family)) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (FontFamilyAvailable(family)) {
+        font = QFont(family);
+    } else {
+        // A family the system lacks: the message, then the system's
+        // fixed-pitch font rather than whatever face Qt would substitute.
         ShowMessage(m_state, "Invalid font selection:" + s.DisplayFontName, MsgStyle::OK, m_state.MsgCategory.Error);
-        return;
     }
-    QFont font(family);
-    font.setPointSizeF(s.DisplayFontSize);
+    if (s.DisplayFontSize > 0)
+        font.setPointSizeF(s.DisplayFontSize);
     font.setBold(s.DisplayFontBold != 0);
     font.setItalic(s.DisplayFontItalic != 0);
     m_history->setFont(font);
+    // At least five lines of the chosen font fit in the pane.
+    const int lines = QFontMetrics(font).lineSpacing() * kHistoryLines;
+    const int frame = 2 * m_history->frameWidth() + m_history->horizontalScrollBar()->sizeHint().height() +
+                      static_cast<int>(2 * m_history->document()->documentMargin());
+    m_history->setFixedHeight(std::max(TwipsToPixels(this, kHistoryHeightTwips), lines + frame));
 }
 
 void MainWindow::ShowHistory()
@@ -336,297 +169,123 @@ void MainWindow::SetHistoryVisible(bool visible)
 
 bool MainWindow::Trapped(const std::function<void()>& step)
 {
-    CommandTrap trap(m_state, CancelFlag, RestoreNormalCursor);
+    CommandTrap trap(m_state, m_cancelFlag, RestoreNormalCursor);
     return trap.Step(step) && trap.Completed();
 }
 
-std::optional<QString> MainWindow::AskForFile(bool open)
+CommandResult MainWindow::Run(Command command)
 {
-    CancelFlag = false;
-    const std::string before = m_state.ProjectFilePath;
-    FileDialogRequest request;
-    request.mode = open ? FileDialogRequest::Mode::Open : FileDialogRequest::Mode::SaveAs;
-    request.title = open ? "Open" : "Save As";
-    if (!TrimBlanks(m_state.ProjectFilePath).empty())
-        request.fileName = Q(FileNamePart(m_state, m_state.ProjectFilePath, false));
-    const QString remembered = open ? m_rememberedFolder : QString();
-    request.folder = remembered.isEmpty() ? WithoutFinalSeparator(m_state.Settings.DataPath) : remembered;
-    const QString extension = Q(m_state.Settings.FileExtension);
-    request.filters = {"All Files (*.*)", Q(m_state.ProgramName) + " Files (*." + extension + ")"};
-    request.selectedFilter = request.filters[1];
-    request.defaultSuffix = extension;
-    const std::optional<QString> chosen = m_platform.FileDialog(this, request);
-    if (!chosen) {
-        // Cancelled: the project keeps the path it had.
-        m_state.ProjectFilePath = before;
-        return std::nullopt;
-    }
-    m_state.ProjectFilePath = S(*chosen);
-    m_rememberedFolder = Q(FolderPart(S(*chosen)));
-    return chosen;
-}
-
-bool MainWindow::LoadProjFile(const QString& previousPath)
-{
-    if (m_state.ProjectSaved == FlagFalse) {
-        const int answer = m_platform.Show("Save changes to: " + S(previousPath) + "?",
-                                           MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
-                                           m_state.ProgramTitle);
-        if (answer == MsgResult::Yes) {
-            const std::string opening = m_state.ProjectFilePath;
-            m_state.ProjectFilePath = S(previousPath);
-            FileMenuSave(false);
-            m_state.ProjectFilePath = opening;
-        }
-    }
-    // A failed open leaves the project "Untitled"; a retry reads the file
-    // it was asked for again.
-    const std::string target = m_state.ProjectFilePath;
-    bool opened = false;
-    Trapped([&] {
-        BusyCursor busy;
-        m_state.ProjectFilePath = target;
-        opened = OpenProject(m_state);
-    });
-    if (opened) {
-        RecentFileUpdate(m_state, m_state, m_state.ProjectFilePath);
-        RebuildRecentFileMenu();
-    }
-    UpdateCaption();
-    if (opened && m_state.Settings.ShowInputScreenOnLoad == 1)
-        mnuEditItem_Click(1);
-    return opened;
-}
-
-void MainWindow::mnuFileArray_Click(int number)
-{
-    const QString previous = Q(m_state.ProjectFilePath);
-    m_state.ProjectFilePath = m_state.Settings.LastFiles[static_cast<std::size_t>(number)].LastFileLong;
-    LoadProjFile(previous);
-}
-
-bool MainWindow::FileMenuSave(bool force)
-{
-    if (force || ProjectNeedsName(m_state)) {
-        bool chosen = false;
-        if (!Trapped([&] {
-                chosen = AskForFile(false).has_value();
-                if (!chosen)
-                    throw RuntimeError(err::DialogCancelled);
-            }) ||
-            !chosen)
-            return false;
-    }
-    // A project named without a folder (after a conversion) goes to the
-    // data folder, not to wherever the program happens to run.
-    if (FolderPart(m_state.ProjectFilePath).empty())
-        m_state.ProjectFilePath = m_state.Settings.DataPath + m_state.ProjectFilePath;
-    return Trapped([&] {
-        BusyCursor busy;
-        FileSave(m_state, m_state);
-    });
-}
-
-bool MainWindow::AskCurrentFileEmpty()
-{
-    return ShowMessage(m_state, "Current file is empty. Continue?",
-                       MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2) == MsgResult::Yes;
-}
-
-void MainWindow::BuildInputListing()
-{
-    m_state.OutputBuffer[0] = FullListing(m_state, m_state.Settings.PrintModuleHeader == 1);
-}
-
-void MainWindow::PrintTexts(const std::vector<std::string>& texts)
-{
-    BusyCursor busy;
-    ReportPrinter printer(m_platform.Printer(), Q(m_state.ProgramName));
-    printer.Start();
-    for (const std::string& text : texts)
-        printer.PrintText(text);
-    printer.End();
-}
-
-void MainWindow::PrintProjectReport(bool withDialog)
-{
-    if (m_state.ProjectEmpty == FlagTrue && !AskCurrentFileEmpty())
-        return;
-    if (withDialog) {
-        Trapped([&] {
-            if (!m_platform.PrintDialog(this, m_platform.Printer(), false))
-                throw RuntimeError(err::DialogCancelled);
-        });
-        if (CancelFlag)
-            return;
-    }
-    Trapped([&] {
-        BuildInputListing();
-        PrintTexts({m_state.OutputBuffer[0], m_state.OutputBuffer[1]});
-    });
-}
-
-void MainWindow::mnuFileItem_Click(int index)
-{
-    CancelFlag = false;
-    switch (index) {
-    case 0:
-        NewProject(m_state, true, true);
-        UpdateCaption();
-        if (m_state.Settings.ShowInputScreenOnLoad == 1)
-            mnuEditItem_Click(1);
+    m_cancelFlag = false;
+    switch (command) {
+    case Command::DesignOutput:
+    case Command::CostOutput:
+        m_lastResult = RunOutput(command);
         break;
-    case 1: {
-        const QString previous = Q(m_state.ProjectFilePath);
-        bool chosen = false;
-        Trapped([&] {
-            chosen = AskForFile(true).has_value();
-            if (!chosen)
-                throw RuntimeError(err::DialogCancelled);
-        });
-        if (chosen && !CancelFlag)
-            LoadProjFile(previous);
+    case Command::EditDescription:
+    case Command::EditParameters:
+    case Command::EditCost:
+        m_lastResult = RunEditor(command);
         break;
-    }
-    case 2:
-    case 3:
-        if (FileMenuSave(index == 3)) {
-            RecentFileUpdate(m_state, m_state, m_state.ProjectFilePath);
-            RebuildRecentFileMenu();
-            UpdateCaption();
-        }
-        break;
-    case 5:
-        Trapped([&] {
-            if (!m_platform.PrinterSetupDialog(this, m_platform.Printer()))
-                throw RuntimeError(err::DialogCancelled);
-        });
-        break;
-    case 6:
-        PrintProjectReport(true);
-        break;
-    case 7:
-        if (m_state.ProjectEmpty == FlagTrue && !AskCurrentFileEmpty())
-            return;
-        if (Trapped([&] { BuildInputListing(); }))
-            ShowOwnedWindow(new PreviewWindow(*this), this, true);
-        break;
-    case 11:
-        close();
+    case Command::Options:
+    case Command::FileConversion:
+    case Command::ClearHistory:
+    case Command::ToggleHistory:
+    case Command::CopyHistory:
+        m_lastResult = RunUtility(command);
         break;
     default:
+        m_lastResult = RunFileCommand(command);
         break;
     }
+    return m_lastResult;
 }
 
-void MainWindow::mnuEditItem_Click(int index)
+CommandResult MainWindow::RunOutput(Command command)
 {
-    Trapped([&] {
-        if (index == 0) {
-            ShowOwnedWindow(new DescriptionEditor(*this), this, true);
+    bool done = false;
+    const ReportType type = command == Command::DesignOutput ? ReportType::Design : ReportType::Cost;
+    if (!Trapped([&] { done = RunOutputCommand(m_state, type); }))
+        return CommandResult::Failed;
+    if (!done)
+        return CommandResult::NotAvailable;
+    ShowResultsViewer(this);
+    return CommandResult::Done;
+}
+
+void MainWindow::ShowResultsViewer(QWidget* owner)
+{
+    ShowOwnedWindow(new ResultsViewer(Context(), owner), owner != nullptr ? owner : this, true);
+}
+
+CommandResult MainWindow::RunEditor(Command command)
+{
+    const bool ok = Trapped([&] {
+        if (command == Command::EditDescription) {
+            ShowOwnedWindow(new DescriptionEditor(Context()), this, true);
             return;
         }
-        if (index != 1 && index != 2)
-            return;
         QWidget* editor = nullptr;
         {
             BusyCursor busy;
-            editor = index == 1 ? static_cast<QWidget*>(new ParametersEditor(*this))
-                                : static_cast<QWidget*>(new CostEditorWindow(*this));
+            editor = command == Command::EditParameters ? static_cast<QWidget*>(new ParametersEditor(Context()))
+                                                        : static_cast<QWidget*>(new CostEditorWindow(Context()));
         }
         setEnabled(false);
         ShowOwnedWindow(editor, this, false);
     });
+    return ok ? CommandResult::Done : CommandResult::Failed;
 }
 
-void MainWindow::mnuCalcItem_Click(int index)
-{
-    if (index != 0 && index != 1)
-        return;
-    bool done = false;
-    Trapped([&] { done = RunOutputCommand(m_state, index == 0 ? ReportType::Design : ReportType::Cost); });
-    if (done)
-        ShowResultsViewer();
-}
-
-void MainWindow::ShowResultsViewer()
-{
-    ShowOwnedWindow(new ResultsViewer(*this), this, true);
-}
-
-void MainWindow::OpenConversion()
+CommandResult MainWindow::OpenConversion()
 {
     if (m_state.ProjectEmpty != FlagFalse) {
         ShowMessage(m_state, "Current file is empty", MsgStyle::DefaultButton2);
-        return;
+        return CommandResult::NotAvailable;
     }
     if (m_state.ProjectSaved == FlagFalse) {
         ShowMessage(m_state, "Save Current File before accessing this option", MsgStyle::OK);
-        return;
+        return CommandResult::NotAvailable;
     }
-    ShowOwnedWindow(new ConvertDialog(*this), this, true);
+    ShowOwnedWindow(new ConvertDialog(Context()), this, true);
+    return CommandResult::Done;
 }
 
-void MainWindow::mnuUtilItem_Click(int index)
+CommandResult MainWindow::RunUtility(Command command)
 {
-    switch (index) {
-    case 1:
-        ShowOwnedWindow(new OptionsEditorWindow(*this), this, true);
-        break;
-    case 3:
-        OpenConversion();
-        break;
-    case 5:
+    switch (command) {
+    case Command::Options:
+        ShowOwnedWindow(new OptionsEditorWindow(Context()), this, true);
+        return CommandResult::Done;
+    case Command::FileConversion:
+        return OpenConversion();
+    case Command::ClearHistory:
         m_state.History.Clear();
-        break;
-    case 6:
+        return CommandResult::Done;
+    case Command::ToggleHistory:
         SetHistoryVisible(m_history->isHidden());
-        break;
-    case 7:
-        if (!m_history->isHidden())
-            m_platform.SetClipboardText(Q(m_state.History.Text()));
-        break;
+        return CommandResult::Done;
+    case Command::CopyHistory:
+        if (m_history->isHidden())
+            return CommandResult::NotAvailable;
+        m_platform.SetClipboardText(Q(m_state.History.Text()));
+        return CommandResult::Done;
     default:
-        break;
+        return CommandResult::NotAvailable;
     }
 }
 
-void MainWindow::Toolbar1_ButtonClick(int button)
+void MainWindow::RunClosingRulesOfOwnedWindows()
 {
-    switch (button) {
-    case 1: mnuFileItem_Click(1); break;
-    case 2: mnuFileItem_Click(2); break;
-    case 3: CancelFlag = false; PrintProjectReport(false); break;
-    case 4: mnuEditItem_Click(0); break;
-    case 5: mnuEditItem_Click(1); break;
-    case 6: mnuEditItem_Click(2); break;
-    default: break;
+    // Windows opened from here are top-level windows of their own; their
+    // closing rules run before the program ends, once each.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window == this || !window->isVisible())
+            continue;
+        if (auto* rules = window->findChild<ClosingRules*>(QString(), Qt::FindDirectChildrenOnly)) {
+            rules->RunOnce();
+            window->close();
+        }
     }
-}
-
-bool MainWindow::QueryUnload()
-{
-    if (m_state.ProjectSaved != FlagFalse)
-        return true;
-    const int answer = m_platform.Show("Save changes to: " + m_state.ProjectFilePath + "?",
-                                       MsgStyle::YesNoCancel + MsgStyle::Question, m_state.ProgramTitle);
-    if (answer == MsgResult::No)
-        return true;
-    if (answer != MsgResult::Yes)
-        return false;
-    if (!FileMenuSave(false))
-        return false;
-    RecentFileUpdate(m_state, m_state, m_state.ProjectFilePath);
-    return true;
-}
-
-void MainWindow::FormUnload()
-{
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
-    SaveSettings(m_state, m_state, SettingsGroup::FileMenu);
-    RestoreDecimalSeparator(m_state);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -637,6 +296,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    RunClosingRulesOfOwnedWindows();
     FormUnload();
     event->accept();
 }

@@ -1,13 +1,20 @@
 #pragma once
 // frmMain: the program's only top-level window. Menus, toolbar, logo,
 // version label and the history pane; every command routes to the core or
-// to the window that does the work.
+// to the window that does the work. The other windows see it only as a
+// ProgramHost (app/window_context.h).
+//
+// The class is written in three files: main_window.cpp (the window, the
+// command runner and the windows it opens), main_menus.cpp (the menu and
+// toolbar tables) and file_commands.cpp (New, Open, Save, Print, closing).
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include <QMainWindow>
-#include <QPointer>
+
+#include "app/window_context.h"
 
 class QAction;
 class QLabel;
@@ -20,7 +27,7 @@ namespace castovin {
 struct ProgramState;
 class PlatformServices;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ProgramHost {
     Q_OBJECT
 
 public:
@@ -29,15 +36,24 @@ public:
 
     ProgramState& State() { return m_state; }
     PlatformServices& Platform() { return m_platform; }
+    // What the windows opened from here receive.
+    WindowContext Context() { return {m_state, m_platform, *this}; }
 
     // Form_Load: recent-file menu, display settings, placement.
     void FormLoad();
-    // Caption "VELB: <path>" with "*" for unsaved changes.
-    void UpdateCaption();
     // Display settings: history pane, maximised start, toolbar.
     void ApplyDisplaySettings();
     // The four display-font settings on the history pane.
     void ApplyHistoryFont();
+
+    // ProgramHost.
+    QWidget* HostWindow() override { return this; }
+    void UpdateCaption() override;
+    void ShowResultsViewer(QWidget* owner) override;
+    bool Trapped(const std::function<void()>& step) override;
+    CommandResult Run(Command command) override;
+    // How the last command run ended.
+    CommandResult LastResult() const { return m_lastResult; }
 
     // Opens the file named by ProjectFilePath; on success updates the
     // recent-file list and the caption. The previous path is asked about
@@ -49,50 +65,56 @@ public:
     // true when it was written.
     bool FileMenuSave(bool force);
 
+    // The menus and the toolbar by position, as thin mappings onto Run.
     void mnuFileItem_Click(int index);
     void mnuEditItem_Click(int index);
     void mnuCalcItem_Click(int index);
     void mnuUtilItem_Click(int index);
     void Toolbar1_ButtonClick(int button);
 
-    // The window's cancel flag: set when a file or printer dialog was cancelled.
-    bool CancelFlag = false;
-
-    // Runs `step` under the run-time error trap; false when the command must
-    // be left.
-    bool Trapped(const std::function<void()>& step);
-
-    // Prints report text with the page layout of the program on the current
-    // printer (modes start, text..., end).
-    void PrintTexts(const std::vector<std::string>& texts);
-
-    // Opens the results viewer on the pages built (modal).
-    void ShowResultsViewer();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // main_menus.cpp
     void BuildMenus();
     void BuildToolbar();
-    void BuildCentralArea();
+    void AddMenuItems(QMenu* menu, const char* stem, int first, int count, QAction** actions);
     void RebuildRecentFileMenu();
+
+    // main_window.cpp
+    void BuildCentralArea();
     void ShowHistory();
     void SetHistoryVisible(bool visible);
+    CommandResult RunOutput(Command command);
+    CommandResult RunEditor(Command command);
+    CommandResult RunUtility(Command command);
+    CommandResult OpenConversion();
+    void RunClosingRulesOfOwnedWindows();
+
+    // file_commands.cpp
+    CommandResult RunFileCommand(Command command);
+    CommandResult NewFile();
+    CommandResult OpenFile();
+    CommandResult SaveFile(bool force);
+    CommandResult PrinterSetup();
+    CommandResult PrintProjectReport(bool withDialog);
+    CommandResult PrintPreview();
     std::optional<QString> AskForFile(bool open);
     bool AskCurrentFileEmpty();
+    // The unsaved-changes question before the project is replaced: true
+    // when the command may go on.
+    bool AskToSaveChanges(const QString& previousPath, bool stopWhenNotSaved);
     void BuildInputListing();
-    void PrintProjectReport(bool withDialog);
-    void OpenConversion();
     void FormUnload();
     bool QueryUnload();
-    QAction* MenuAction(QMenu* menu, const QString& name, const QString& text, int helpContext,
-                        const QKeySequence& shortcut = {});
 
     ProgramState& m_state;
     PlatformServices& m_platform;
     QString m_rememberedFolder;
     bool m_unloaded = false;
+    bool m_cancelFlag = false;  // the window's cancel flag for the error trap
+    CommandResult m_lastResult = CommandResult::Done;
 
     QMenu* m_fileMenu = nullptr;
     std::array<QAction*, 12> m_fileItems{};
@@ -102,7 +124,6 @@ private:
     std::array<QAction*, 4> m_graphItems{};
     std::array<QAction*, 8> m_utilItems{};
     std::array<QAction*, 11> m_helpItems{};
-    std::array<QAction*, 7> m_toolButtons{};
     QToolBar* m_toolbar = nullptr;
     QLabel* m_logo = nullptr;
     QLabel* m_version = nullptr;

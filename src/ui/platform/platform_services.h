@@ -36,8 +36,10 @@ public:
     // The chosen file's full path, or nullopt when the dialog was cancelled.
     virtual std::optional<QString> FileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
 
-    // The print dialog for `printer`; false when cancelled.
-    virtual bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange) = 0;
+    // The print dialog for `printer`; false when cancelled. `suggestedPdf`
+    // is the file the dialog offers when the user prints to a PDF file.
+    virtual bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange,
+                             const QString& suggestedPdf = {}) = 0;
     // The printer set-up dialog; false when cancelled.
     virtual bool PrinterSetupDialog(QWidget* parent, QPrinter& printer) = 0;
     // The font dialog; nullopt when cancelled.

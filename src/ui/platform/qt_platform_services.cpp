@@ -6,12 +6,17 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QUrl>
+
+#include "viewer/report_printer.h"
 
 namespace castovin {
 
@@ -56,7 +61,13 @@ int ResultOf(QMessageBox::StandardButton button)
 
 }  // namespace
 
-QtPlatformServices::QtPlatformServices() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+QtPlatformServices::QtPlatformServices() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    // Without a printer to say otherwise, the paper is the locale's usual one
+    // (Letter in the United States, A4 elsewhere).
+    if (QPrinterInfo::defaultPrinter().isNull())
+        m_printer->setPageSize(QPageSize(DefaultPaperSize(QLocale::system())));
+}
 
 QtPlatformServices::~QtPlatformServices() = default;
 
@@ -102,9 +113,16 @@ std::optional<QString> QtPlatformServices::FileDialog(QWidget* parent, const Fil
     return dialog.selectedFiles().front();
 }
 
-bool QtPlatformServices::PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange)
+bool QtPlatformServices::PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange,
+                                     const QString& suggestedPdf)
 {
     QPrintDialog dialog(&printer, parent);
+    // Qt's own dialog offers "print.pdf" in the current folder; the program
+    // offers the project's name in the data folder instead (the dialog's
+    // file field is the line edit named "filename").
+    if (!suggestedPdf.isEmpty() && printer.outputFileName().isEmpty())
+        if (auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+            field->setText(suggestedPdf);
     if (!allowPageRange) {
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

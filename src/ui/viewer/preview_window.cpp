@@ -3,27 +3,31 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "program/program_state.h"
-#include "main/main_window.h"
 #include "platform/platform_services.h"
 #include "text/messages.h"
+#include "viewer/report_printer.h"
 #include "viewer/results_viewer.h"
 
 namespace castovin {
 
-PreviewWindow::PreviewWindow(MainWindow& main) : m_main(main), m_text(main.State().OutputBuffer[0])
+PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context), m_text(context.state.OutputBuffer[0])
 {
-    setObjectName("frmPreview");
+    setObjectName(names::Preview);
     setWindowTitle("Print Preview");
     QPlainTextEdit* pane = MakeReportPane(this);
     pane->setPlainText(PaneText(m_text));
-    QPushButton* ok = MakeButton(this, "Command1", "OK");
-    QPushButton* copy = MakeButton(this, "Command2", "&Copy to Clipboard");
-    QPushButton* print = MakeButton(this, "Command3", "&Print");
-    QPushButton* help = MakeButton(this, "Command8", "Help");
+    QPushButton* ok = MakeButton(this, names::PreviewOk, "OK");
+    ok->setDefault(true);
+    QPushButton* copy = MakeButton(this, names::PreviewCopy, "&Copy to Clipboard");
+    QPushButton* print = MakeButton(this, names::PreviewPrint, "&Print");
+    QPushButton* help = MakeButton(this, names::PreviewHelp, "Help");
     auto* row = new QHBoxLayout;
     row->addWidget(copy);
     row->addWidget(print);
@@ -36,27 +40,34 @@ PreviewWindow::PreviewWindow(MainWindow& main) : m_main(main), m_text(main.State
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
     connect(copy, &QPushButton::clicked, this, &PreviewWindow::CopyToClipboard);
     connect(print, &QPushButton::clicked, this, &PreviewWindow::Print);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
 
-    AppendHistory(m_main.State(), "Preview displayed");
+    AppendHistory(m_context.state, "Preview displayed");
     adjustSize();
     CenterOnScreen(this);
+    // The preview keeps no state; closing gives the main window the focus.
+    ClosingRules::Install(this, [host = m_context.host.HostWindow()] {
+        QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); });
+    });
 }
 
 void PreviewWindow::CopyToClipboard()
 {
-    m_main.Platform().ClearClipboard();
-    m_main.Platform().SetClipboardText(Q(m_main.State().OutputBuffer[0]));
-    AppendHistory(m_main.State(), "Output copied to clipboard");
+    m_context.platform.ClearClipboard();
+    m_context.platform.SetClipboardText(Q(m_context.state.OutputBuffer[0]));
+    AppendHistory(m_context.state, "Output copied to clipboard");
 }
 
 void PreviewWindow::Print()
 {
     if (m_cancel) {
-        AppendHistory(m_main.State(), "Printing aborted");
+        AppendHistory(m_context.state, "Printing aborted");
         return;
     }
-    m_main.Trapped([&] { m_main.PrintTexts({m_text}); });
+    m_context.host.Trapped([&] {
+        BusyCursor busy;
+        PrintReport(m_context.platform.Printer(), Q(m_context.state.ProgramName), {m_text});
+    });
 }
 
 }  // namespace castovin

@@ -5,21 +5,21 @@
 
 #include <QDialog>
 
-namespace castovin {
+#include "app/window_context.h"
 
-class MainWindow;
+namespace castovin {
 
 class PreviewWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PreviewWindow(MainWindow& main);
+    explicit PreviewWindow(const WindowContext& context);
 
     void CopyToClipboard();
     void Print();
 
 private:
-    MainWindow& m_main;
+    WindowContext m_context;
     std::string m_text;
     bool m_cancel = false;
 };

@@ -1,9 +1,11 @@
 #include "viewer/report_printer.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "text/runtime_error.h"
 
@@ -41,6 +43,65 @@ QString PrintFontFamily()
     return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
 }
 
+std::unique_ptr<QPrinter> JobPrinter(const QPrinter& settings)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(settings.outputFormat());
+    if (settings.outputFormat() == QPrinter::NativeFormat)
+        printer->setPrinterName(settings.printerName());
+    else
+        printer->setOutputFileName(settings.outputFileName());
+    printer->setPageLayout(settings.pageLayout());
+    printer->setCopyCount(settings.copyCount());
+    printer->setCollateCopies(settings.collateCopies());
+    printer->setColorMode(settings.colorMode());
+    printer->setDuplex(settings.duplex());
+    printer->setDocName(settings.docName());
+    return printer;
+}
+
+QPageSize::PageSizeId DefaultPaperSize(const QLocale& locale)
+{
+    return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+QString SuggestedPdfName(const std::string& dataFolder, const std::string& projectPath)
+{
+    QString base = QFileInfo(QString::fromStdString(projectPath)).completeBaseName();
+    if (base.trimmed().isEmpty())
+        base = QStringLiteral("Untitled");
+    QString folder = QString::fromStdString(dataFolder);
+    if (!folder.isEmpty() && !folder.endsWith('/'))
+        folder += '/';
+    return folder + base + ".pdf";
+}
+
+std::string PrinterFailureText(const QPrinter& printer)
+{
+    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+    if (pdf && !printer.outputFileName().isEmpty())
+        return "The PDF file cannot be written: " + printer.outputFileName().toStdString() +
+               " (check the folder and its permissions)";
+    // Without a printer Qt turns the system printer into a PDF file with no name.
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        return "No printer is installed; print to a PDF file from the print dialog (File > Print)";
+    if (pdf)
+        return "No file name was given for the PDF file";
+    const QString name = printer.printerName().isEmpty() ? QStringLiteral("the default printer") : printer.printerName();
+    return "The printer cannot start the job: " + name.toStdString();
+}
+
+void PrintReport(const QPrinter& settings, const QString& programName, const std::vector<std::string>& texts,
+                 std::optional<DateTime> now)
+{
+    const std::unique_ptr<QPrinter> printer = JobPrinter(settings);
+    ReportPrinter job(*printer, programName, now);
+    job.Start();
+    for (const std::string& text : texts)
+        job.PrintText(text);
+    job.End();
+}
+
 ReportPrinter::ReportPrinter(QPrinter& printer, QString programName, std::optional<DateTime> now)
     : m_printer(printer), m_programName(std::move(programName)), m_now(now)
 {
@@ -55,7 +116,7 @@ void ReportPrinter::Start()
 {
     m_printer.setFullPage(true);
     if (!m_painter.begin(&m_printer))
-        throw RuntimeError(err::PrinterError);
+        throw RuntimeError(err::PrinterError, PrinterFailureText(m_printer));
     const DateTime now = m_now.value_or(LocalNow());
     m_date = QString::fromStdString(FormatDateMdy(now));
     m_time = QString::fromStdString(FormatTime(now));

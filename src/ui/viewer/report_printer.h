@@ -4,10 +4,14 @@
 // a new page once a line has passed the bottom limit. Positions are in twips
 // (1440 to the inch) from the paper's edges.
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QFont>
+#include <QLocale>
+#include <QPageSize>
 #include <QPainter>
 #include <QString>
 
@@ -25,6 +29,28 @@ QString PrintFontFamily();
 // True when the system offers the family itself or a metric-compatible clone
 // of it ("Liberation Mono" for "Courier New").
 bool FontFamilyAvailable(const QString& family);
+
+// A printer for one job: a new printer object set up from `settings` (the
+// choices the user made in the print and set-up dialogs). A job that fails
+// leaves the settings object as it was, so the next job starts clean.
+std::unique_ptr<QPrinter> JobPrinter(const QPrinter& settings);
+
+// Prints report texts (CR LF lines each) as one job with the program's page
+// layout. A printer that cannot start is a run-time error that says why
+// (no printer installed, the PDF file cannot be written).
+void PrintReport(const QPrinter& settings, const QString& programName, const std::vector<std::string>& texts,
+                 std::optional<DateTime> now = std::nullopt);
+
+// The paper a locale uses: Letter where the locale measures in US units,
+// else A4.
+QPageSize::PageSizeId DefaultPaperSize(const QLocale& locale);
+
+// The PDF file the print dialog offers: the project's name with ".pdf" in
+// the data folder ("Untitled.pdf" for a project without a name).
+QString SuggestedPdfName(const std::string& dataFolder, const std::string& projectPath);
+
+// What went wrong when a printer cannot start a job, in the user's words.
+std::string PrinterFailureText(const QPrinter& printer);
 
 class ReportPrinter {
 public:

@@ -1,22 +1,19 @@
 #include "viewer/results_viewer.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "program/program_state.h"
-#include "main/main_window.h"
 #include "platform/platform_services.h"
-#include "text/error_trap.h"
 #include "text/messages.h"
-#include "text/runtime_error.h"
 #include "viewer/report_printer.h"
-
-#include <QPrinter>
 
 namespace castovin {
 
@@ -40,21 +37,22 @@ QString PaneText(const std::string& text)
     return shown;
 }
 
-ResultsViewer::ResultsViewer(MainWindow& main) : m_main(main)
+ResultsViewer::ResultsViewer(const WindowContext& context, QWidget* owner) : m_context(context), m_owner(owner)
 {
-    setObjectName("frmResTxtPlt");
+    setObjectName(names::ResultsViewer);
     setWindowTitle("Calculation Results");
     m_pane = MakeReportPane(this);
-    m_ok = MakeButton(this, "Command1", "OK");
-    m_copyPage = MakeButton(this, "Command2", "&Copy Page");
-    m_printPage = MakeButton(this, "Command3", "&Print Page");
-    m_next = MakeButton(this, "Command4", "&Next Page");
-    m_previous = MakeButton(this, "Command5", "P&revious Page");
-    m_printAll = MakeButton(this, "Command6", "Print &All");
-    m_copyAll = MakeButton(this, "Command7", "Cop&y All");
-    m_help = MakeButton(this, "Command8", "Help");
-    m_changeInput = MakeButton(this, "cmdChangeInput", "Change &Input");
-    m_viewPlots = MakeButton(this, "Command9", "&View Plots");
+    m_ok = MakeButton(this, names::ViewerOk, "OK");
+    m_ok->setDefault(true);  // Enter closes the viewer, as OK
+    m_copyPage = MakeButton(this, names::ViewerCopyPage, "&Copy Page");
+    m_printPage = MakeButton(this, names::ViewerPrintPage, "&Print Page");
+    m_next = MakeButton(this, names::ViewerNext, "&Next Page");
+    m_previous = MakeButton(this, names::ViewerPrevious, "P&revious Page");
+    m_printAll = MakeButton(this, names::ViewerPrintAll, "Print &All");
+    m_copyAll = MakeButton(this, names::ViewerCopyAll, "Cop&y All");
+    m_help = MakeButton(this, names::ViewerHelp, "Help");
+    m_changeInput = MakeButton(this, names::ViewerChangeInput, "Change &Input");
+    m_viewPlots = MakeButton(this, names::ViewerPlots, "&View Plots");
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(m_previous, 0, 0);
@@ -78,31 +76,33 @@ ResultsViewer::ResultsViewer(MainWindow& main) : m_main(main)
     connect(m_previous, &QPushButton::clicked, this, &ResultsViewer::PreviousPage);
     connect(m_printAll, &QPushButton::clicked, this, &ResultsViewer::PrintAll);
     connect(m_copyAll, &QPushButton::clicked, this, &ResultsViewer::CopyAll);
-    connect(m_help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_main.State()); });
+    connect(m_help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
     connect(m_changeInput, &QPushButton::clicked, this, &ResultsViewer::ChangeInput);
     connect(m_viewPlots, &QPushButton::clicked, this, &ResultsViewer::ViewPlots);
 
     // Form_Load. The main window is disabled while the viewer is open and
     // gets back the state it had (an editor may hold it disabled).
-    m_mainWasEnabled = m_main.isEnabled();
-    m_main.setEnabled(false);
+    QWidget* host = m_context.host.HostWindow();
+    m_mainWasEnabled = host->isEnabled();
+    host->setEnabled(false);
     m_page = 0;
     NextPage();
-    AppendHistory(m_main.State(), "Results displayed");
+    AppendHistory(m_context.state, "Results displayed");
     adjustSize();
     CenterOnScreen(this);
+    ClosingRules::Install(this, [this] { Unload(); });
 }
 
 ResultsViewer::~ResultsViewer() = default;
 
-void ResultsViewer::closeEvent(QCloseEvent* event)
+void ResultsViewer::Unload()
 {
-    // Form_Unload, at once: an editor opened next may disable the main window again.
-    if (!m_unloaded) {
-        m_unloaded = true;
-        m_main.setEnabled(m_mainWasEnabled);
-    }
-    QDialog::closeEvent(event);
+    // Form_Unload, at once: an editor opened next may disable the main
+    // window again. The focus goes back to the window under the viewer once
+    // the viewer is gone.
+    m_context.host.HostWindow()->setEnabled(m_mainWasEnabled);
+    QWidget* owner = m_owner ? m_owner.data() : m_context.host.HostWindow();
+    QTimer::singleShot(0, owner, [owner] { ReturnFocusTo(owner); });
 }
 
 void ResultsViewer::showEvent(QShowEvent* event)
@@ -114,14 +114,14 @@ void ResultsViewer::showEvent(QShowEvent* event)
 
 void ResultsViewer::Loadbuffer()
 {
-    m_pane->setPlainText(PaneText(m_main.State().OutputBuffer[static_cast<std::size_t>(m_page)]));
+    m_pane->setPlainText(PaneText(m_context.state.OutputBuffer[static_cast<std::size_t>(m_page)]));
     m_pane->setEnabled(true);
     m_pane->setReadOnly(true);
 }
 
 void ResultsViewer::NextPage()
 {
-    const int last = m_main.State().LastOutputPage;
+    const int last = m_context.state.LastOutputPage;
     if (m_page < last) {
         ++m_page;
         Loadbuffer();
@@ -142,19 +142,19 @@ void ResultsViewer::PreviousPage()
 
 void ResultsViewer::CopyPage()
 {
-    PlatformServices& platform = m_main.Platform();
+    PlatformServices& platform = m_context.platform;
     platform.ClearClipboard();
-    platform.SetClipboardText(Q(m_main.State().OutputBuffer[static_cast<std::size_t>(m_page)]));
-    AppendHistory(m_main.State(), "Output page # " + std::to_string(m_page) + "copied to clipboard");
+    platform.SetClipboardText(Q(m_context.state.OutputBuffer[static_cast<std::size_t>(m_page)]));
+    AppendHistory(m_context.state, "Output page # " + std::to_string(m_page) + "copied to clipboard");
 }
 
 void ResultsViewer::CopyAll()
 {
-    ProgramState& state = m_main.State();
+    ProgramState& state = m_context.state;
     std::string all;
     for (int i = 0; i <= state.LastOutputPage; ++i)
         all += state.OutputBuffer[static_cast<std::size_t>(i)];
-    PlatformServices& platform = m_main.Platform();
+    PlatformServices& platform = m_context.platform;
     platform.ClearClipboard();
     platform.SetClipboardText(Q(all));
     AppendHistory(state, "Output copied to clipboard");
@@ -162,50 +162,52 @@ void ResultsViewer::CopyAll()
 
 void ResultsViewer::PrintPages(int first, int last)
 {
-    ProgramState& state = m_main.State();
+    ProgramState& state = m_context.state;
     m_cancel = false;
-    CommandTrap dialogTrap(state, m_cancel, RestoreNormalCursor);
-    dialogTrap.Step([&] {
-        if (!m_main.Platform().PrintDialog(this, m_main.Platform().Printer(), false))
-            throw RuntimeError(err::DialogCancelled);
-    });
-    if (m_cancel) {
+    PlatformServices& platform = m_context.platform;
+    const QString pdf = SuggestedPdfName(state.Settings.DataPath, state.ProjectFilePath);
+    if (!platform.PrintDialog(this, platform.Printer(), false, pdf)) {
+        m_cancel = true;
+        DialogCancelled(state);
         AppendHistory(state, "Printing aborted");
         return;
     }
     std::string joined;
     for (int i = first; i <= last; ++i)
         joined += state.OutputBuffer[static_cast<std::size_t>(i)];
-    m_main.Trapped([&] { m_main.PrintTexts({joined}); });
+    m_context.host.Trapped([&] {
+        BusyCursor busy;
+        PrintReport(platform.Printer(), Q(state.ProgramName), {joined});
+    });
 }
 
 void ResultsViewer::PrintPage()
 {
-    AppendHistory(m_main.State(), "Current page printed");
+    AppendHistory(m_context.state, "Current page printed");
     PrintPages(m_page, m_page);
     Loadbuffer();
 }
 
 void ResultsViewer::PrintAll()
 {
-    AppendHistory(m_main.State(), "All pages printed");
-    PrintPages(0, m_main.State().LastOutputPage);
+    AppendHistory(m_context.state, "All pages printed");
+    PrintPages(0, m_context.state.LastOutputPage);
     Loadbuffer();
 }
 
 void ResultsViewer::ChangeInput()
 {
-    ProgramState& state = m_main.State();
+    ProgramState& state = m_context.state;
     const bool editorOpen = state.EditorOpen != 0;
     const int kind = state.ReportKind;
     close();
     if (!editorOpen)
-        m_main.mnuEditItem_Click(kind == 2 ? 2 : 1);
+        m_context.host.Run(kind == 2 ? Command::EditCost : Command::EditParameters);
 }
 
 void ResultsViewer::ViewPlots()
 {
-    ShowMessage(m_main.State(), "Option not active yet", MsgStyle::OK);
+    ShowMessage(m_context.state, "Option not active yet", MsgStyle::OK);
 }
 
 }  // namespace castovin

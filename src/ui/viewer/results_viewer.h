@@ -3,19 +3,22 @@
 // paging, copying and printing.
 
 #include <QDialog>
+#include <QPointer>
+
+#include "app/window_context.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
 namespace castovin {
 
-class MainWindow;
-
 class ResultsViewer : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ResultsViewer(MainWindow& main);
+    // `owner` is the window the viewer was opened over (the main window or
+    // an editor); it gets the focus back when the viewer closes.
+    ResultsViewer(const WindowContext& context, QWidget* owner);
     ~ResultsViewer() override;
 
     int CurrentPage() const { return m_page; }
@@ -33,16 +36,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void PrintPages(int first, int last);
+    void Unload();
 
-    MainWindow& m_main;
+    WindowContext m_context;
+    QPointer<QWidget> m_owner;
     int m_page = 0;
     bool m_cancel = false;
     bool m_mainWasEnabled = true;
-    bool m_unloaded = false;
     QPlainTextEdit* m_pane = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_copyPage = nullptr;

@@ -58,11 +58,39 @@ TEST_F(Folders, MissingDocumentsFallsBackToHomeDocumentsThenDesktop)
     EXPECT_EQ(DocumentsFolder(env), home.File("Documents"));
 }
 
-TEST_F(Folders, NoFolderAtAllUsesTheProgramFolder)
+TEST_F(Folders, NoDocumentsFolderUsesTheUsersDataHome)
 {
+    // Neither ~/.local nor ~/.local/share exists yet: both are made.
+    CreateUserFolders(state, env);
+    EXPECT_EQ(state.DataFolder, home.File(".local/share/castovin") + "/");
+    EXPECT_EQ(state.TempFolder, home.File(".local/share/castovin/Temp") + "/");
+    EXPECT_TRUE(fs::is_directory(state.TempFolder));
+    EXPECT_FALSE(fs::exists(state.AppFolder));
+}
+
+TEST_F(Folders, XdgDataHomeIsHonoured)
+{
+    env.xdgDataHome = home.File("data");
+    CreateUserFolders(state, env);
+    EXPECT_EQ(state.DataFolder, home.File("data/castovin") + "/");
+    EXPECT_EQ(state.TempFolder, home.File("data/castovin/Temp") + "/");
+    // A relative value is not a data home: the default is used.
+    env.xdgDataHome = "relative/data";
+    CreateUserFolders(state, env);
+    EXPECT_EQ(state.DataFolder, home.File(".local/share/castovin") + "/");
+}
+
+TEST_F(Folders, ProgramFolderOnlyWhenNoPerUserFolderCanBeMade)
+{
+    // The data home is taken by a file, so nothing can be created under it.
+    std::ofstream(home.Path() / "blocked") << "a file";
+    env.xdgDataHome = home.File("blocked");
     CreateUserFolders(state, env);
     EXPECT_EQ(state.DataFolder, state.AppFolder);
     EXPECT_EQ(state.TempFolder, state.AppFolder);
+    UserEnvironment nobody;
+    CreateUserFolders(state, nobody);
+    EXPECT_EQ(state.DataFolder, state.AppFolder);
 }
 
 TEST_F(Folders, UserFolderNameTakenByAFile)
@@ -70,8 +98,8 @@ TEST_F(Folders, UserFolderNameTakenByAFile)
     fs::create_directories(home.Path() / "Documents");
     std::ofstream(home.Path() / "Documents" / "MyTELVOR") << "a file";
     CreateUserFolders(state, env);
-    EXPECT_EQ(state.DataFolder, state.AppFolder);
-    EXPECT_EQ(state.TempFolder, state.AppFolder);
+    EXPECT_EQ(state.DataFolder, home.File(".local/share/castovin") + "/");
+    EXPECT_EQ(state.TempFolder, home.File(".local/share/castovin/Temp") + "/");
 }
 
 TEST_F(Folders, RootDocumentsFolderGetsNoDoubledSeparator)

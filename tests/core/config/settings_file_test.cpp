@@ -236,9 +236,12 @@ TEST_F(Settings, RecentFileCountIsLimitedWhenWritten)
 
 TEST_F(Settings, UnwritableDataFolderStillStarts)
 {
-    // "MyTELVOR" is a file: both folders fall back to the program folder,
+    // "MyTELVOR" is a file and the user's data home is a file too: no
+    // per-user folder can be had, so both fall back to the program folder,
     // where the settings file is written.
     std::ofstream(home.Path() / "Documents" / "MyTELVOR") << "not a folder";
+    std::ofstream(home.Path() / "data-home") << "not a folder";
+    options.environment.xdgDataHome = (home.Path() / "data-home").string();
     Start();
     EXPECT_EQ(state.DataFolder, options.appFolder);
     EXPECT_EQ(state.TempFolder, options.appFolder);
@@ -273,6 +276,18 @@ TEST_F(Settings, SettingsFileThatIsAFolderIsLeftAlone)
     Start();
     EXPECT_EQ(box.Count(), 1u);
     EXPECT_TRUE(fs::is_directory(IniPath()));
+}
+
+TEST_F(Settings, BlockedDocumentsFolderKeepsTheSettingsPerUser)
+{
+    // The settings file goes to the user's data home, never the program folder.
+    std::ofstream(home.Path() / "Documents" / "MyTELVOR") << "not a folder";
+    Start();
+    const std::string perUser = (home.Path() / ".local/share/castovin").string() + "/";
+    EXPECT_EQ(state.DataFolder, perUser);
+    EXPECT_EQ(state.SettingsFilePath, perUser + "VELB.INI");
+    EXPECT_TRUE(fs::exists(perUser + "VELB.INI"));
+    EXPECT_FALSE(fs::exists(options.appFolder + "VELB.INI"));
 }
 
 TEST(DefaultFont, FirstPreferredInstalledFont)

@@ -39,6 +39,11 @@ void ScriptedPlatform::AnswerPrint(std::optional<QString> pdfPath)
     m_script.push_back({Kind::Print, 0, std::move(pdfPath), std::nullopt});
 }
 
+void ScriptedPlatform::AnswerPrintToSystemPrinter()
+{
+    m_script.push_back({Kind::Print, 1, std::nullopt, std::nullopt});
+}
+
 void ScriptedPlatform::AnswerPrinterSetup(bool accept)
 {
     m_script.push_back({Kind::PrinterSetup, accept ? 1 : 0, std::nullopt, std::nullopt});
@@ -83,10 +88,15 @@ std::optional<QString> ScriptedPlatform::FileDialog(QWidget*, const FileDialogRe
     return answer ? answer->path : std::nullopt;
 }
 
-bool ScriptedPlatform::PrintDialog(QWidget*, QPrinter& printer, bool)
+bool ScriptedPlatform::PrintDialog(QWidget*, QPrinter& printer, bool, const QString& suggestedPdf)
 {
-    m_calls.push_back({Kind::Print, "print", 0, {}, {}});
+    m_calls.push_back({Kind::Print, "print", 0, suggestedPdf, {}});
     const auto answer = Next(Kind::Print, "print");
+    if (answer && answer->result == 1) {
+        printer.setOutputFileName({});
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        return true;
+    }
     if (!answer || !answer->path)
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);

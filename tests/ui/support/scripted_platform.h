@@ -38,6 +38,9 @@ public:
     // The next call must be a print dialog; a path prints to that PDF file,
     // nullopt cancels.
     void AnswerPrint(std::optional<QString> pdfPath);
+    // The next call must be a print dialog; the user picks the system's
+    // default printer (none on a machine without printers).
+    void AnswerPrintToSystemPrinter();
     void AnswerPrinterSetup(bool accept);
     void AnswerFont(std::optional<QFont> font);
 
@@ -52,7 +55,8 @@ public:
 
     int Show(const std::string& text, int style, const std::string& title) override;
     std::optional<QString> FileDialog(QWidget* parent, const FileDialogRequest& request) override;
-    bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange) override;
+    // Records the suggested PDF file as the call's title.
+    bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange, const QString& suggestedPdf = {}) override;
     bool PrinterSetupDialog(QWidget* parent, QPrinter& printer) override;
     std::optional<QFont> FontDialog(QWidget* parent, const QFont& initial) override;
     void ClearClipboard() override;

@@ -44,11 +44,16 @@ std::function<void(const QString&)> UiFixture::WithSettingsFile(const QByteArray
 
 UiFixture::~UiFixture()
 {
-    // Owned windows first: they report back to the main window when they go.
+    // Owned windows first, closed as a user closes them: their closing
+    // rules report back to the main window, which is still there.
     QList<QPointer<QWidget>> owned;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != m_window.get() && w->objectName().startsWith("frm"))
             owned << w;
+    for (const QPointer<QWidget>& w : owned)
+        if (w)
+            w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (const QPointer<QWidget>& w : owned)
         delete w.data();
     m_window.reset();

@@ -68,6 +68,15 @@ QString PdfText(const QString& path);
         QVERIFY2((fixture).platform->ScriptUsedUp(), "scripted answers left over");                    \
     } while (false)
 
+// `text` holds `part`; a failure shows both, not only the expression.
+#define CHECK_CONTAINS(text, part)                                                                     \
+    do {                                                                                               \
+        const QString checkedText_ = (text);                                                           \
+        const QString checkedPart_ = (part);                                                           \
+        QVERIFY2(checkedText_.contains(checkedPart_),                                                  \
+                 qPrintable(QString("\"%1\" not found in:\n%2").arg(checkedPart_, checkedText_)));      \
+    } while (false)
+
 // A child of a window by objectName; fails the test when it is missing.
 #define REQUIRE_CHILD(type, var, parent, name)                                                         \
     type* var = (parent) ? (parent)->findChild<type*>(name) : nullptr;                                 \
