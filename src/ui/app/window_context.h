@@ -26,6 +26,12 @@ public:
     // Runs `step` under the run-time error trap; false when the command must
     // be left.
     virtual bool Trapped(const std::function<void()>& step) = 0;
+    // The display settings at once: history pane and its menu items,
+    // maximised or normal window, toolbar.
+    virtual void ApplyDisplaySettings() = 0;
+    // The history font of the settings on the history pane (a font the
+    // system does not have is reported).
+    virtual void ApplyHistoryFont() = 0;
 };
 
 struct WindowContext {

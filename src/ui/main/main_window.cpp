@@ -15,6 +15,7 @@
 
 #include "app/icons.h"
 #include "app/window_helpers.h"
+#include "browser/text_browser.h"
 #include "config/settings_file.h"
 #include "dialogs/convert_dialog.h"
 #include "editors/cost_editor_window.h"
@@ -28,6 +29,7 @@
 #include "files/lifecycle.h"
 #include "files/project_file.h"
 #include "platform/platform_services.h"
+#include "settings/settings_dialog.h"
 #include "text/error_trap.h"
 #include "text/messages.h"
 #include "text/paths.h"
@@ -128,7 +130,6 @@ void MainWindow::BuildMenus()
                                     fileItems[i].key);
         connect(m_fileItems[i], &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
     }
-    m_fileItems[9]->setEnabled(false);  // the text file browser comes later
     m_fileArray[0] = MenuAction(m_fileMenu, "mnuFileArray_0", "-", 0);
     m_fileArray[0]->setVisible(false);
 
@@ -171,8 +172,7 @@ void MainWindow::BuildMenus()
         m_utilItems[i] = MenuAction(util, QString("mnuUtilItem_%1").arg(i), utilItems[i].text, utilItems[i].help);
         connect(m_utilItems[i], &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
     }
-    for (int i : {0, 2})
-        m_utilItems[i]->setEnabled(false);  // the settings dialog and the unit calculator come later
+    m_utilItems[2]->setEnabled(false);  // the unit calculator comes later
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -511,6 +511,9 @@ void MainWindow::mnuFileItem_Click(int index)
         if (Trapped([&] { BuildInputListing(); }))
             ShowOwnedWindow(new PreviewWindow(*this), this, true);
         break;
+    case 9:
+        OpenTextBrowser(Context());
+        break;
     case 11:
         close();
         break;
@@ -551,7 +554,12 @@ void MainWindow::mnuCalcItem_Click(int index)
 
 void MainWindow::ShowResultsViewer()
 {
-    ShowOwnedWindow(new ResultsViewer(*this), this, true);
+    ShowResultsViewer(this);
+}
+
+void MainWindow::ShowResultsViewer(QWidget* owner)
+{
+    ShowOwnedWindow(new ResultsViewer(*this), owner, true);
 }
 
 void MainWindow::OpenConversion()
@@ -570,6 +578,9 @@ void MainWindow::OpenConversion()
 void MainWindow::mnuUtilItem_Click(int index)
 {
     switch (index) {
+    case 0:
+        OpenSettingsDialog(Context());
+        break;
     case 1:
         ShowOwnedWindow(new OptionsEditorWindow(*this), this, true);
         break;

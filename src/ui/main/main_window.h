@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "app/window_context.h"
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -20,7 +22,7 @@ namespace castovin {
 struct ProgramState;
 class PlatformServices;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ProgramHost {
     Q_OBJECT
 
 public:
@@ -33,11 +35,14 @@ public:
     // Form_Load: recent-file menu, display settings, placement.
     void FormLoad();
     // Caption "VELB: <path>" with "*" for unsaved changes.
-    void UpdateCaption();
+    void UpdateCaption() override;
     // Display settings: history pane, maximised start, toolbar.
-    void ApplyDisplaySettings();
+    void ApplyDisplaySettings() override;
     // The four display-font settings on the history pane.
-    void ApplyHistoryFont();
+    void ApplyHistoryFont() override;
+    QWidget* HostWindow() override { return this; }
+    // What the windows that take a context receive.
+    WindowContext Context() { return {m_state, m_platform, *this}; }
 
     // Opens the file named by ProjectFilePath; on success updates the
     // recent-file list and the caption. The previous path is asked about
@@ -60,7 +65,7 @@ public:
 
     // Runs `step` under the run-time error trap; false when the command must
     // be left.
-    bool Trapped(const std::function<void()>& step);
+    bool Trapped(const std::function<void()>& step) override;
 
     // Prints report text with the page layout of the program on the current
     // printer (modes start, text..., end).
@@ -68,6 +73,7 @@ public:
 
     // Opens the results viewer on the pages built (modal).
     void ShowResultsViewer();
+    void ShowResultsViewer(QWidget* owner) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
