@@ -102,6 +102,13 @@ private slots:
         REQUIRE_CHILD(QLabel, current, browser, "Label1");
         QCOMPARE(current->text(), f.DataFolder() + "one.vlb");
         QCOMPARE(pane->toPlainText(), QString("VELB_212\nFirst project\n"));
+        // Enter on the file list chooses the current file.
+        REQUIRE_CHILD(QListWidget, files, browser, "File1");
+        files->setCurrentRow(1);
+        QTest::keyClick(files, Qt::Key_Return);
+        QCOMPARE(current->text(), f.DataFolder() + "TWO.VLB");
+        QCOMPARE(pane->toPlainText(), QString("VELB_212\nSecond\n"));
+        QVERIFY(FindTopLevel("frmTextBrow") == browser);  // Enter did not press OK
         browser->close();
         CHECK_SCRIPT(f);
     }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -119,7 +120,9 @@ TextBrowser::TextBrowser(const WindowContext& context) : m_context(context)
             });
     connect(m_pattern, &QLineEdit::textChanged, this, &TextBrowser::PatternEdited);
     connect(m_files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ChooseFile(item->text()); });
-    connect(m_files, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { ChooseFile(item->text()); });
+    // Enter chooses too; not itemActivated, which a double-click also sends
+    // after its clicks and which would start the viewer twice.
+    m_files->installEventFilter(this);
     connect(m_useViewer, &QCheckBox::toggled, this, [this](bool on) { m_setFont->setEnabled(!on); });
     connect(m_setFont, &QPushButton::clicked, this, &TextBrowser::ChooseFont);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -178,12 +181,16 @@ void TextBrowser::FillFiles()
             m_files->addItem(name);
 }
 
-QStringList TextBrowser::ListedFiles() const
+bool TextBrowser::eventFilter(QObject* watched, QEvent* event)
 {
-    QStringList names;
-    for (int i = 0; i < m_files->count(); ++i)
-        names << m_files->item(i)->text();
-    return names;
+    if (watched == m_files && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_files->currentItem() != nullptr) {
+            ChooseFile(m_files->currentItem()->text());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TextBrowser::ChooseFile(const QString& name)

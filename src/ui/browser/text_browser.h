@@ -45,11 +45,12 @@ public:
     // Moves the place list, the folder tree and the file list to `folder`;
     // false when it is not a folder that can be listed.
     bool ShowFolder(const QString& folder);
-    // The file list's names, as filtered by the pattern.
-    QStringList ListedFiles() const;
     // A file chosen in the file list (a click, or Enter on it).
     void ChooseFile(const QString& name);
     void ChooseFont();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* BuildListsColumn();
