@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -20,7 +22,11 @@ namespace {
 
 bool Grab(const char* window, const QString& file)
 {
-    QApplication::processEvents();
+    // The folder trees fill in the background; give them a moment.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     QWidget* w = FindTopLevel(window);
     return w != nullptr && w->grab().save(file);
 }
@@ -47,6 +53,8 @@ bool SettingsAndBrowser(UiFixture& f, const QString& out)
     if (browser == nullptr)
         return false;
     browser->resize(900, 560);
+    if (auto* files = browser->findChild<QListWidget*>("File1"))
+        files->setCurrentRow(0);
     browser->ChooseFile("cable-bolts-intersections.vlb");
     ok = Grab("frmTextBrow", out + "/text-browser.png") && ok;
     browser->close();
@@ -68,7 +76,8 @@ int main(int argc, char** argv)
     QDir().mkpath(out);
     const auto prepare = UiFixture::WithSettingsFile(
         "[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\nDisplayFontName=DejaVu Sans Mono\r\n"
-        "DisplayFontSize=9\r\nEnableMainMenuToolbar=1\r\nKeepFileNames=1\r\n");
+        "DisplayFontSize=9\r\nEnableMainMenuToolbar=1\r\nKeepFileNames=1\r\nFileExtension=VLB\r\n"
+        "ExternalEditor=xdg-open\r\nCopyExampleFiles=1\r\n");
     UiFixture f(prepare, UiFixture::Example("cable-bolts-intersections.vlb"));
     f.Main().resize(960, 640);
     QApplication::processEvents();

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -113,6 +114,14 @@ TextBrowser::TextBrowser(const WindowContext& context) : m_context(context)
     m_setFont->setEnabled(!m_useViewer->isChecked());
 
     connect(m_places, &QComboBox::activated, this, &TextBrowser::ChoosePlace);
+    // The tree fills in the background: show the current folder again once
+    // one of its parents has been read (not when the user opens others).
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if ((m_folder + '/').startsWith(loaded))
+            QTimer::singleShot(0, this, [this] {
+                m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
+            });
+    });
     connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) {
                 if (index.isValid() && m_model->filePath(index) != m_folder)
@@ -270,6 +279,15 @@ void TextBrowser::FormUnload()
 void OpenTextBrowser(const WindowContext& context)
 {
     ShowOwnedWindow(new TextBrowser(context), context.host.HostWindow(), true);
+}
+
+void TextBrowser::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Scrolling before the window has its size leaves the tree at its top.
+    QTimer::singleShot(0, this, [this] {
+        m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
 }
 
 }  // namespace castovin

@@ -50,6 +50,7 @@ public:
     void ChooseFont();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTimer>
 #include <QRadioButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -60,6 +61,14 @@ PathDialog::PathDialog(const WindowContext& context) : m_context(context)
 
     FillPlaces(m_places);
     connect(m_places, &QComboBox::activated, this, &PathDialog::ChoosePlace);
+    // The tree fills in the background: show the current folder again once
+    // one of its parents has been read (not when the user opens others).
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if ((m_current + '/').startsWith(loaded))
+            QTimer::singleShot(0, this, [this] {
+                m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
+            });
+    });
     connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) {
                 if (index.isValid())
@@ -123,6 +132,15 @@ void OpenPathDialogOver(const WindowContext& context, QWidget* owner, std::funct
     auto* dialog = new PathDialog(context);
     ClosingRules::Install(dialog, std::move(closed));
     ShowOwnedWindow(dialog, owner, true);
+}
+
+void PathDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Scrolling before the window has its size leaves the tree at its top.
+    QTimer::singleShot(0, this, [this] {
+        m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
 }
 
 }  // namespace castovin

@@ -44,6 +44,9 @@ public:
     void ChoosePlace(int index);
     void Ok();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
 
     WindowContext m_context;
