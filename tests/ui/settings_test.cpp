@@ -363,6 +363,23 @@ private slots:
         QCOMPARE(path->text(), f.File("projects/2026") + "/");
         QCOMPARE(QString::fromStdString(f.state->EditedPath), f.File("projects/2026") + "/");
 
+        // A place that cannot be read is reported and nothing moves.
+        Press(settings, "cmdSetPath");
+        dialog = FindTopLevel("frmPath");
+        places = dialog->findChild<QComboBox*>("Drive1");
+        tree = dialog->findChild<QTreeView*>("Dir1");
+        model = qobject_cast<QFileSystemModel*>(tree->model());
+        const int before = places->currentIndex();
+        places->addItem("Removed volume", f.File("unmounted"));
+        places->setCurrentIndex(places->count() - 1);
+        f.platform->AnswerBox(MsgResult::OK);
+        emit places->activated(places->count() - 1);
+        QCOMPARE(f.platform->LastCall().text, QString("Unable to read selected volume. Make sure it is mounted, that "
+                                                      "you may read it, and that it is free of errors"));
+        QCOMPARE(places->currentIndex(), before);
+        QCOMPARE(model->filePath(tree->currentIndex()) + "/", f.File("projects/2026") + "/");
+        Press(dialog, "Command1");
+
         // "User temporary" jumps to the temporary folder.
         Press(settings, "cmdSetPath");
         dialog = FindTopLevel("frmPath");
