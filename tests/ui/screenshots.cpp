@@ -1,17 +1,69 @@
-// Renders the main window with a project open and the results viewer to PNG
-// files, for the README: castovin_screenshots OUTPUT_FOLDER
+// Renders the main window with a project open, the results viewer, the
+// editors, the settings and path dialogs and the text file browser to PNG
+// files, for the README and the manual: castovin_screenshots OUTPUT_FOLDER
 
 #include <cstdio>
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "app/names.h"
+#include "browser/text_browser.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
 using namespace castovin::test;
+
+namespace {
+
+bool Grab(const char* window, const QString& file)
+{
+    // The folder trees fill in the background; give them a moment.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QWidget* w = FindTopLevel(window);
+    return w != nullptr && w->grab().save(file);
+}
+
+// The settings dialog, the path dialog over it, and the text file browser
+// showing an example project.
+bool SettingsAndBrowser(UiFixture& f, const QString& out)
+{
+    f.Trigger("mnuUtilItem_0");
+    bool ok = Grab("frmSet", out + "/settings-dialog.png");
+    if (QWidget* settings = FindTopLevel("frmSet")) {
+        if (auto* setPath = settings->findChild<QPushButton*>("cmdSetPath"))
+            setPath->click();
+        ok = Grab("frmPath", out + "/path-dialog.png") && ok;
+        if (QWidget* path = FindTopLevel("frmPath"))
+            path->close();
+        settings->close();
+    }
+    for (const char* name : {"default-english.vlb", "cable-bolts-intersections.vlb", "strong-roof.vlb"})
+        QFile::copy(UiFixture::Example(name), f.DataFolder() + name);
+    f.Trigger("mnuFileItem_9");
+    QApplication::processEvents();
+    auto* browser = qobject_cast<TextBrowser*>(FindTopLevel("frmTextBrow"));
+    if (browser == nullptr)
+        return false;
+    browser->resize(900, 560);
+    if (auto* files = browser->findChild<QListWidget*>("File1"))
+        files->setCurrentRow(0);
+    browser->ChooseFile("cable-bolts-intersections.vlb");
+    ok = Grab("frmTextBrow", out + "/text-browser.png") && ok;
+    browser->close();
+    QApplication::processEvents();
+    return ok;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -25,7 +77,8 @@ int main(int argc, char** argv)
     QDir().mkpath(out);
     const auto prepare = UiFixture::WithSettingsFile(
         "[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\nDisplayFontName=DejaVu Sans Mono\r\n"
-        "DisplayFontSize=9\r\nEnableMainMenuToolbar=1\r\nKeepFileNames=1\r\n");
+        "DisplayFontSize=9\r\nEnableMainMenuToolbar=1\r\nKeepFileNames=1\r\nFileExtension=VLB\r\n"
+        "ExternalEditor=xdg-open\r\nCopyExampleFiles=1\r\n");
     UiFixture f(prepare, UiFixture::Example("cable-bolts-intersections.vlb"));
     f.Main().resize(960, 640);
     QApplication::processEvents();
@@ -68,6 +121,7 @@ int main(int argc, char** argv)
         window->close();
         QApplication::processEvents();
     }
+    ok = SettingsAndBrowser(f, out) && ok;
     std::printf("%s\n", ok ? "screenshots written" : "screenshots failed");
     return ok ? 0 : 1;
 }

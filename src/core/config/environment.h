@@ -29,6 +29,8 @@ struct Environment {
     std::string DataFolder;
     std::string TempFolder;
     std::string EditedPath;
+    // The text browser's folder when it last closed; kept for the run only.
+    std::string LastBrowsedFolder;
     std::string TempDescriptionFile;
     std::string DefaultFont = "Arial";
 

@@ -1,6 +1,9 @@
 #include "config/folders.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -186,6 +189,30 @@ void CreateUserFolders(Environment& state, const UserEnvironment& user)
         return;
     state.DataFolder = state.AppFolder;
     state.TempFolder = state.AppFolder;
+}
+
+std::vector<std::string> CopyMissingExamples(const std::string& exampleFolder, const std::string& dataFolder)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> copied;
+    std::error_code error;
+    fs::directory_iterator entries(exampleFolder, error);
+    if (error || !IsFolder(dataFolder))
+        return copied;
+    for (const fs::directory_entry& entry : entries) {
+        std::string name = entry.path().filename().string();
+        std::string ending = name.size() > 4 ? name.substr(name.size() - 4) : std::string();
+        std::transform(ending.begin(), ending.end(), ending.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (ending != ".vlb" || !entry.is_regular_file(error))
+            continue;
+        // copy_file with skip_existing never touches a file the user has.
+        const fs::path target = fs::path(dataFolder) / name;
+        if (fs::copy_file(entry.path(), target, fs::copy_options::skip_existing, error) && !error)
+            copied.push_back(name);
+    }
+    std::sort(copied.begin(), copied.end());
+    return copied;
 }
 
 }  // namespace castovin

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace castovin {
 
@@ -56,5 +57,11 @@ std::string FindDataFolder(const std::string& appFolder, const std::string& buil
 
 // The same, with the build tree this program was built in.
 std::string FindDataFolder(const std::string& appFolder);
+
+// Copies the example projects (files ending in ".vlb", any letter case) of
+// `exampleFolder` that `dataFolder` lacks into it; a file already there,
+// changed or not, is never replaced. Returns the names copied; a folder
+// that cannot be read or written copies nothing and raises nothing.
+std::vector<std::string> CopyMissingExamples(const std::string& exampleFolder, const std::string& dataFolder);
 
 }  // namespace castovin

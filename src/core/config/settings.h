@@ -49,7 +49,7 @@ struct SettingsRecord {
     int16_t LoadLastInputFile = 0;
     int16_t RemindAnnualUpdates = 1;
     int16_t CopyExampleFiles = 1;
-    std::string ExternalEditor = "Notepad.exe";
+    std::string ExternalEditor = "xdg-open";  // the desktop's opener
     std::string DataPath;
     std::string FileExtension = "VLB";
 

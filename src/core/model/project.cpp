@@ -116,6 +116,17 @@ std::string_view UnitLabel(int kind, int unitSystem)
     return kUnitLabels[static_cast<std::size_t>(kind)][static_cast<std::size_t>(unitSystem)];
 }
 
+std::string_view UnitSystemText(int unitSystem)
+{
+    if (unitSystem < 0 || unitSystem > 3)
+        throw RuntimeError(err::SubscriptOutOfRange);
+    if (unitSystem == English)
+        return "ft, in, lbs, psi, pcf";
+    if (unitSystem == Metric)
+        return "m, cm, kN, MPa, kN/m3";
+    return {};
+}
+
 std::string_view SystemTypeName(int index)
 {
     if (index == 0)

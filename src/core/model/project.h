@@ -120,6 +120,10 @@ inline constexpr int SystemCapacity = 13;
 // is a subscript error; slots 2 and 3 are empty.
 std::string_view UnitLabel(int kind, int unitSystem);
 
+// "ft, in, lbs, psi, pcf" or "m, cm, kN, MPa, kN/m3": the unit choices of the
+// settings dialog.
+std::string_view UnitSystemText(int unitSystem);
+
 // Display names of the second system's type and location (index 0..1).
 std::string_view SystemTypeName(int index);
 std::string_view SystemLocationName(int index);

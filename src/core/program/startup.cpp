@@ -14,6 +14,9 @@ StartupOptions StartupOptionsFromProcess(const std::string& executablePath)
     options.executablePath = executablePath;
     options.appFolder = ExecutableFolder();
     options.environment = EnvironmentFromProcess();
+    const std::string shipped = FindDataFolder(options.appFolder);
+    if (!shipped.empty())
+        options.exampleFolder = shipped + "examples/";
     return options;
 }
 
@@ -62,6 +65,9 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
     state.TempDescriptionFile = state.TempFolder + "~tmpdesc.tmp";
 
     CheckSettingsFile(state.environment(), state.messenger());
+
+    if (state.Settings.CopyExampleFiles == 1 && !options.exampleFolder.empty())
+        CopyMissingExamples(options.exampleFolder, state.DataFolder);
 }
 
 }  // namespace castovin

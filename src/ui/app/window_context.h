@@ -32,6 +32,12 @@ public:
     virtual bool Trapped(const std::function<void()>& step) = 0;
     // Runs a menu command (opening an editor, an output, ...).
     virtual CommandResult Run(Command command) = 0;
+    // The display settings at once: history pane and its menu items,
+    // maximised or normal window, toolbar.
+    virtual void ApplyDisplaySettings() = 0;
+    // The history font of the settings on the history pane (a font the
+    // system does not have is reported).
+    virtual void ApplyHistoryFont() = 0;
 };
 
 struct WindowContext {

@@ -4,6 +4,7 @@
 #include <QPrinter>
 
 #include "app/window_helpers.h"
+#include "browser/text_browser.h"
 #include "config/settings_file.h"
 #include "files/lifecycle.h"
 #include "files/project_file.h"
@@ -43,6 +44,7 @@ CommandResult MainWindow::RunFileCommand(Command command)
     case Command::Print: return PrintProjectReport(true);
     case Command::PrintDirect: return PrintProjectReport(false);
     case Command::PrintPreview: return PrintPreview();
+    case Command::ViewSourceFiles: OpenTextBrowser(Context()); return CommandResult::Done;
     case Command::Exit: close(); return CommandResult::Done;
     default: return CommandResult::NotAvailable;
     }

@@ -134,7 +134,6 @@ void MainWindow::BuildMenus()
     m_fileMenu = menuBar()->addMenu("&File");
     m_fileMenu->setObjectName(names::FileMenu);
     AddMenu(m_fileMenu, kFileMenu, names::FileItem, m_fileItems, this);
-    m_fileItems[9]->setEnabled(false);  // the text file browser comes later
     m_fileArray[0] = m_fileMenu->addSeparator();
     m_fileArray[0]->setObjectName(names::Indexed(names::FileArray, 0));
     m_fileArray[0]->setVisible(false);
@@ -159,8 +158,7 @@ void MainWindow::BuildMenus()
     QMenu* util = menuBar()->addMenu("&Utilities");
     util->setObjectName(names::UtilMenu);
     AddMenu(util, kUtilMenu, names::UtilItem, m_utilItems, this);
-    for (int i : {0, 2})
-        m_utilItems[static_cast<std::size_t>(i)]->setEnabled(false);  // settings, unit calculator: later
+    m_utilItems[2]->setEnabled(false);  // the unit calculator comes later
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName(names::HelpMenu);

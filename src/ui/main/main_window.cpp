@@ -18,6 +18,7 @@
 #include "editors/description_editor.h"
 #include "editors/options_editor_window.h"
 #include "editors/parameters_editor.h"
+#include "settings/settings_dialog.h"
 #include "files/lifecycle.h"
 #include "platform/platform_services.h"
 #include "program/output_commands.h"
@@ -186,6 +187,7 @@ CommandResult MainWindow::Run(Command command)
     case Command::EditCost:
         m_lastResult = RunEditor(command);
         break;
+    case Command::Settings:
     case Command::Options:
     case Command::FileConversion:
     case Command::ClearHistory:
@@ -253,6 +255,9 @@ CommandResult MainWindow::OpenConversion()
 CommandResult MainWindow::RunUtility(Command command)
 {
     switch (command) {
+    case Command::Settings:
+        OpenSettingsDialog(Context());
+        return CommandResult::Done;
     case Command::Options:
         ShowOwnedWindow(new OptionsEditorWindow(Context()), this, true);
         return CommandResult::Done;

@@ -42,9 +42,9 @@ public:
     // Form_Load: recent-file menu, display settings, placement.
     void FormLoad();
     // Display settings: history pane, maximised start, toolbar.
-    void ApplyDisplaySettings();
+    void ApplyDisplaySettings() override;
     // The four display-font settings on the history pane.
-    void ApplyHistoryFont();
+    void ApplyHistoryFont() override;
 
     // ProgramHost.
     QWidget* HostWindow() override { return this; }

@@ -29,6 +29,8 @@ struct FileDialogRequest {
     QStringList filters;       // "All Files (*.*)", ...
     QString selectedFilter;
     QString defaultSuffix;     // appended when the user types a name without one
+    QString executablesFilter; // the filter (one of `filters`) that lists only
+                               // files with the execute permission; empty: none
 };
 
 class PlatformServices : public MessageBoxService {

@@ -1,10 +1,13 @@
 #include "platform/qt_platform_services.h"
 
+#include <functional>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QLocale>
@@ -14,6 +17,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QSortFilterProxyModel>
 #include <QUrl>
 
 #include "viewer/report_printer.h"
@@ -58,6 +62,32 @@ int ResultOf(QMessageBox::StandardButton button)
     default: return MsgResult::Cancel;
     }
 }
+
+// Hides the files without the execute permission while `active` says so;
+// folders always stay, so that the user can walk to a program.
+class ExecutablesOnly : public QSortFilterProxyModel {
+public:
+    ExecutablesOnly(QObject* parent, std::function<bool()> active)
+        : QSortFilterProxyModel(parent), m_active(std::move(active))
+    {
+    }
+    void Refresh() { invalidateFilter(); }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    {
+        if (!m_active())
+            return true;
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (files == nullptr)
+            return true;
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isExecutable();
+    }
+
+private:
+    std::function<bool()> m_active;
+};
 
 }  // namespace
 
@@ -108,6 +138,13 @@ std::optional<QString> QtPlatformServices::FileDialog(QWidget* parent, const Fil
     }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+    if (!request.executablesFilter.isEmpty()) {
+        auto* proxy = new ExecutablesOnly(&dialog, [&dialog, &request] {
+            return dialog.selectedNameFilter() == request.executablesFilter;
+        });
+        dialog.setProxyModel(proxy);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, proxy, [proxy] { proxy->Refresh(); });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front();

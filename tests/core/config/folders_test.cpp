@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "config/folders.h"
+#include "program/startup.h"
 #include "test_state.h"
 
 namespace castovin {
@@ -173,6 +174,49 @@ TEST(DataFolderOfThisBuild, HoldsTheExamples)
     const std::string folder = FindDataFolder(ExecutableFolder());
     ASSERT_FALSE(folder.empty());
     EXPECT_TRUE(fs::exists(folder + "examples/default-english.vlb"));
+}
+
+TEST_F(Folders, MissingExamplesAreCopiedChangedOnesKept)
+{
+    const fs::path examples = home.Path() / "examples";
+    const fs::path data = home.Path() / "data";
+    fs::create_directories(examples);
+    fs::create_directories(data);
+    std::ofstream(examples / "a.vlb") << "example a";
+    std::ofstream(examples / "B.VLB") << "example b";
+    std::ofstream(examples / "prices.csv") << "not a project";
+    std::ofstream(data / "a.vlb") << "changed by the user";
+
+    EXPECT_EQ(CopyMissingExamples(examples.string() + "/", data.string() + "/"), std::vector<std::string>{"B.VLB"});
+    std::ifstream a(data / "a.vlb");
+    std::string kept((std::istreambuf_iterator<char>(a)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(kept, "changed by the user");
+    EXPECT_TRUE(fs::exists(data / "B.VLB"));
+    EXPECT_FALSE(fs::exists(data / "prices.csv"));
+    // A second start has nothing left to copy.
+    EXPECT_TRUE(CopyMissingExamples(examples.string() + "/", data.string() + "/").empty());
+    EXPECT_TRUE(CopyMissingExamples(home.File("none") + "/", data.string() + "/").empty());
+}
+
+TEST(CopyExampleFilesAtStart, OnlyWhileTheSettingIsOne)
+{
+    for (const bool wanted : {true, false}) {
+        TempDir home;
+        fs::create_directories(home.Path() / "Documents/MyTELVOR");
+        fs::create_directories(home.Path() / "shipped");
+        std::ofstream(home.Path() / "shipped/demo.vlb") << "VELB_212";
+        std::ofstream(home.Path() / "Documents/MyTELVOR/VELB.INI")
+            << "[Version]\r\nINIFileVersion=050817\r\n[Settings]\r\nCopyExampleFiles=" << (wanted ? 1 : 0) << "\r\n";
+        test::ScriptedMessageBox box;
+        ProgramState state(box);
+        StartupOptions options;
+        options.executablePath = home.File("app/castovin");
+        options.appFolder = home.File("app") + "/";
+        options.environment.home = home.Path().string();
+        options.exampleFolder = home.File("shipped") + "/";
+        StartProgram(state, options);
+        EXPECT_EQ(fs::exists(home.Path() / "Documents/MyTELVOR/demo.vlb"), wanted);
+    }
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ TEST_F(Settings, FirstRunCreatesTheFileWithTheFirstFileValues)
     EXPECT_EQ(ini.Read("Settings", "DisplayHistoryWin"), "0");
     EXPECT_EQ(ini.Read("Settings", "MaxDisplaySize"), "2048");
     EXPECT_EQ(ini.Read("Settings", "DisplayFontSize"), "10");
-    EXPECT_EQ(ini.Read("Settings", "ExternalEditor"), "Notepad.exe");
+    EXPECT_EQ(ini.Read("Settings", "ExternalEditor"), "xdg-open");
     EXPECT_EQ(ini.Read("Settings", "DataPath"), DataFolder());
     EXPECT_EQ(ini.Read("FileMenu", "MaxLastFiles"), "0");
     EXPECT_EQ(ini.Read("Graph", "GraphStyle"), "3");

@@ -144,7 +144,8 @@ bool ScriptedPlatform::OpenDocument(const QString& path)
 bool ScriptedPlatform::StartProgram(const QString& program, const QStringList& arguments)
 {
     m_opened << program + " " + arguments.join(' ');
-    return true;
+    m_started.push_back({program, arguments});
+    return !m_failStarts;
 }
 
 }  // namespace castovin::test

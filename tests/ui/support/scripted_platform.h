@@ -69,6 +69,15 @@ public:
     QImage ClipboardImage() const { return m_image; }
     QStringList Opened() const { return m_opened; }
 
+    // A program started through StartProgram, with its arguments one by one.
+    struct Started {
+        QString program;
+        QStringList arguments;
+    };
+    const std::vector<Started>& StartedPrograms() const { return m_started; }
+    // Makes the next starts fail (a program that is not there).
+    void FailStarts(bool fail) { m_failStarts = fail; }
+
 private:
     struct Answer {
         Kind kind;
@@ -86,6 +95,8 @@ private:
     QImage m_image;
     int m_clears = 0;
     QStringList m_opened;
+    std::vector<Started> m_started;
+    bool m_failStarts = false;
     std::unique_ptr<QPrinter> m_printer;
 };
 

@@ -1,0 +1,294 @@
+#include "tools/text_browse.h"
+
+#include <cerrno>
+#include <fstream>
+#include <sys/stat.h>
+
+#include "config/environment.h"
+#include "text/io_errors.h"
+#include "text/atomic_file.h"
+#include "text/messages.h"
+#include "text/paths.h"
+#include "text/text_format.h"
+#include "text/unicode.h"
+
+namespace castovin {
+
+namespace {
+
+char Lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// One "[...]" set at the start of `pattern` (just after the "["): whether
+// `c` is in it, and where the set ends (npos when it has no "]").
+std::size_t MatchSet(std::string_view pattern, std::size_t start, char c, bool& matched)
+{
+    std::size_t i = start;
+    const bool negated = i < pattern.size() && (pattern[i] == '!' || pattern[i] == '^');
+    if (negated)
+        ++i;
+    bool found = false;
+    bool first = true;
+    for (; i < pattern.size() && (first || pattern[i] != ']'); ++i, first = false) {
+        const char low = Lower(pattern[i]);
+        if (i + 2 < pattern.size() && pattern[i + 1] == '-' && pattern[i + 2] != ']') {
+            found = found || (Lower(c) >= low && Lower(c) <= Lower(pattern[i + 2]));
+            i += 2;
+        } else {
+            found = found || Lower(c) == low;
+        }
+    }
+    if (i >= pattern.size())
+        return std::string_view::npos;
+    matched = found != negated;
+    return i;
+}
+
+bool Match(std::string_view name, std::string_view pattern)
+{
+    // Backtracking over the last "*" keeps this linear in practice.
+    std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        bool step = false;
+        std::size_t next = p + 1;
+        if (p < pattern.size()) {
+            if (pattern[p] == '*') {
+                starP = p++;
+                starN = n;
+                continue;
+            }
+            if (pattern[p] == '?') {
+                step = true;
+            } else if (pattern[p] == '[') {
+                bool inSet = false;
+                const std::size_t end = MatchSet(pattern, p + 1, name[n], inSet);
+                step = end != std::string_view::npos && inSet;
+                next = end + 1;
+            } else {
+                step = Lower(pattern[p]) == Lower(name[n]);
+            }
+        }
+        if (step) {
+            p = next;
+            ++n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+bool UsablePattern(std::string_view pattern)
+{
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const auto c = static_cast<unsigned char>(pattern[i]);
+        if (c < 32 || c == 127 || c == '/')
+            return false;
+        if (c == '[' && pattern.find(']', i + 2) == std::string_view::npos)
+            return false;
+    }
+    return true;
+}
+
+// The lines of a text: they end at CR LF, LF or a lone CR.
+std::vector<std::string_view> Lines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::string JoinLines(std::string_view text, const char* ending)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 32);
+    for (const std::string_view line : Lines(text)) {
+        out += line;
+        out += ending;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string InitialBrowsePattern(const Environment& env)
+{
+    const std::string& kept = env.Settings.BrowseDefaultFilter;
+    return TrimBlanks(kept).empty() ? "*." + env.Settings.FileExtension : kept;
+}
+
+std::string InitialBrowseFolder(const Environment& env)
+{
+    return env.LastBrowsedFolder.empty() ? env.Settings.DataPath : env.LastBrowsedFolder;
+}
+
+std::optional<std::vector<std::string>> SplitPatterns(std::string_view text)
+{
+    std::vector<std::string> patterns;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find(';', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string piece = TrimBlanks(text.substr(start, end - start));
+        if (!piece.empty()) {
+            if (!UsablePattern(piece))
+                return std::nullopt;
+            patterns.push_back(piece);
+        }
+        start = end + 1;
+    }
+    if (patterns.empty())
+        return std::nullopt;
+    return patterns;
+}
+
+bool MatchesPattern(std::string_view name, std::string_view pattern)
+{
+    return Match(name, pattern);
+}
+
+bool MatchesAnyPattern(std::string_view name, const std::vector<std::string>& patterns)
+{
+    for (const std::string& pattern : patterns)
+        if (Match(name, pattern))
+            return true;
+    return false;
+}
+
+std::string PathInFolder(std::string_view folder, std::string_view name)
+{
+    std::string path(folder);
+    if (path.empty() || path.back() != PathSeparator)
+        path += PathSeparator;
+    path += name;
+    return path;
+}
+
+bool CopyTextFile(Messenger& messenger, const std::string& source, const std::string& target)
+{
+    if (!FileExists(source)) {
+        ShowMessage(messenger, "Requested File not found: " + source, MsgStyle::OK, messenger.MsgCategory.Error);
+        return false;
+    }
+    bool copied = false;
+    try {
+        const std::string text = JoinLines(ReadWholeFile(source), "\r\n");
+        std::ofstream out(target, std::ios::binary | std::ios::trunc);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+        copied = !out.fail();
+    } catch (const std::exception&) {
+        copied = false;
+    }
+    if (!copied)
+        ShowMessage(messenger, "File I/O problem with TMP file: " + target, MsgStyle::OK, messenger.MsgCategory.Error);
+    return copied;
+}
+
+std::vector<std::string> SplitCommandWords(std::string_view text)
+{
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t') {
+            if (inWord)
+                words.push_back(std::move(word));
+            word.clear();
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (c == '\\' && i + 1 < text.size()) {
+            word += text[++i];
+        } else if (c == '\'' || c == '"') {
+            // The quoted run up to the matching quote (or the end); inside
+            // double quotes a backslash keeps a quote or a backslash.
+            for (++i; i < text.size() && text[i] != c; ++i) {
+                if (c == '"' && text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == '"' || text[i + 1] == '\\'))
+                    ++i;
+                word += text[i];
+            }
+        } else {
+            word += c;
+        }
+    }
+    if (inWord)
+        words.push_back(std::move(word));
+    return words;
+}
+
+ViewerCommand ViewerCommandFor(std::string_view viewerSetting, const std::string& file)
+{
+    const std::string name = LowerCase(TrimBlanks(viewerSetting));
+    std::vector<std::string> words;
+    if (!(name.empty() || name == "notepad.exe"))
+        words = SplitCommandWords(viewerSetting);
+    if (words.empty())
+        words = {"xdg-open"};
+    ViewerCommand command;
+    command.program = words.front();
+    command.arguments.assign(words.begin() + 1, words.end());
+    command.arguments.push_back(file);
+    return command;
+}
+
+PaneText PaneTextOf(std::string_view bytes, std::size_t totalSize, std::size_t limit)
+{
+    PaneText pane;
+    if (bytes.substr(0, limit).find('\0') != std::string_view::npos) {
+        pane.kind = PaneText::Kind::Binary;
+        pane.text = "This file is not a text file and is not shown.\n";
+        return pane;
+    }
+    std::string_view shown = bytes;
+    if (totalSize > limit || bytes.size() > limit) {
+        // Cut at the last line end inside the limit, so that no character
+        // is split in two.
+        shown = bytes.substr(0, limit);
+        const std::size_t lineEnd = shown.find_last_of('\n');
+        if (lineEnd != std::string_view::npos)
+            shown = shown.substr(0, lineEnd + 1);
+        pane.kind = PaneText::Kind::Shortened;
+    }
+    pane.text = JoinLines(DecodeFileText(shown), "\n");
+    if (pane.kind == PaneText::Kind::Shortened)
+        pane.text += "\n[The file holds " + std::to_string(totalSize) + " bytes; only its first " +
+                     std::to_string(shown.size()) + " bytes are shown here.]\n";
+    return pane;
+}
+
+PaneText ReadPaneText(const std::string& path, std::size_t limit)
+{
+    std::ifstream in(path, std::ios::binary);
+    struct stat st {};
+    if (!in || ::stat(path.c_str(), &st) != 0)
+        ThrowFileError(errno != 0 ? errno : ENOENT, false, path);
+    if (S_ISDIR(st.st_mode))
+        ThrowFileError(EISDIR, false, path);
+    std::string bytes(limit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(limit));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return PaneTextOf(bytes, static_cast<std::size_t>(st.st_size), limit);
+}
+
+}  // namespace castovin

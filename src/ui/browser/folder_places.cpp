@@ -1,0 +1,67 @@
+#include "browser/folder_places.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QStorageInfo>
+#include <QTreeView>
+
+namespace castovin {
+
+void FillPlaces(QComboBox* places)
+{
+    QStringList roots = {"/", QDir::homePath()};
+    QStringList names = {"/", "Home (" + QDir::homePath() + ")"};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (!volume.isValid() || roots.contains(root) || !QFileInfo(root).isDir())
+            continue;
+        roots << root;
+        const QString name = volume.displayName();
+        names << (name == root ? root : name + " (" + root + ")");
+    }
+    for (int i = 0; i < roots.size(); ++i)
+        places->addItem(names[i], roots[i]);
+}
+
+int PlaceOf(const QComboBox* places, const QString& folder)
+{
+    int best = 0;
+    qsizetype bestLength = 0;
+    for (int i = 0; i < places->count(); ++i) {
+        QString root = places->itemData(i).toString();
+        if (!root.endsWith('/'))
+            root += '/';
+        if ((folder + '/').startsWith(root) && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    return best;
+}
+
+QString ReadableFolder(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable())
+        return {};
+    return QDir::cleanPath(info.absoluteFilePath());
+}
+
+QTreeView* MakeFolderTree(QWidget* parent, const QString& objectName, QFileSystemModel*& model)
+{
+    model = new QFileSystemModel(parent);
+    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    model->setRootPath("/");
+    auto* tree = new QTreeView(parent);
+    tree->setObjectName(objectName);
+    tree->setModel(model);
+    for (int column = 1; column < model->columnCount(); ++column)
+        tree->hideColumn(column);
+    tree->header()->hide();
+    return tree;
+}
+
+}  // namespace castovin

@@ -1,0 +1,293 @@
+#include "browser/text_browser.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/closing_rules.h"
+#include "app/window_helpers.h"
+#include "browser/folder_places.h"
+#include "config/settings_file.h"
+#include "platform/platform_services.h"
+#include "program/program_state.h"
+#include "text/messages.h"
+#include "tools/text_browse.h"
+#include "viewer/report_printer.h"
+
+namespace castovin {
+
+namespace n = browser_names;
+
+namespace {
+
+QLabel* Caption(QWidget* parent, const QString& text)
+{
+    return new QLabel(text, parent);
+}
+
+}  // namespace
+
+QWidget* TextBrowser::BuildListsColumn()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_places = new QComboBox(column);
+    m_places->setObjectName(n::Places);
+    m_folders = MakeFolderTree(column, n::Folders, m_model);
+    m_pattern = new QLineEdit(column);
+    m_pattern->setObjectName(n::Pattern);
+    m_files = new QListWidget(column);
+    m_files->setObjectName(n::Files);
+    m_useViewer = new QCheckBox("Use external viewer", column);
+    m_useViewer->setObjectName(n::UseViewer);
+    m_setFont = MakeButton(column, n::SetFont, "Set &Font");
+    layout->addWidget(Caption(column, "Select Drive:"));
+    layout->addWidget(m_places);
+    layout->addWidget(Caption(column, "Select Folder:"));
+    layout->addWidget(m_folders, 2);
+    layout->addWidget(Caption(column, "Pattern:"));
+    layout->addWidget(m_pattern);
+    layout->addWidget(Caption(column, "Select File:"));
+    layout->addWidget(m_files, 1);
+    layout->addWidget(m_useViewer);
+    layout->addWidget(m_setFont);
+    return column;
+}
+
+QWidget* TextBrowser::BuildPaneColumn()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* currentRow = new QHBoxLayout;
+    currentRow->addWidget(Caption(column, "Current file:"));
+    m_current = new QLabel(column);
+    m_current->setObjectName(n::CurrentFile);
+    m_current->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    currentRow->addWidget(m_current, 1);
+    m_pane = new QPlainTextEdit(column);
+    m_pane->setObjectName(n::Pane);
+    m_pane->setReadOnly(true);
+    m_pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_pane->setMinimumSize(480, 360);
+    m_ok = MakeButton(column, n::Ok, "OK");
+    m_ok->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    layout->addLayout(currentRow);
+    layout->addWidget(Caption(column, "View of Selected File"));
+    layout->addWidget(m_pane, 1);
+    layout->addLayout(buttons);
+    return column;
+}
+
+TextBrowser::TextBrowser(const WindowContext& context) : m_context(context)
+{
+    setObjectName(n::Window);
+    setWindowTitle("View Source Files");
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(BuildListsColumn());
+    layout->addWidget(BuildPaneColumn(), 1);
+
+    ProgramState& state = m_context.state;
+    FillPlaces(m_places);
+    const QString pattern = Q(InitialBrowsePattern(state));
+    m_patterns = SplitPatterns(S(pattern)).value_or(std::vector<std::string>{AllFilesPattern});
+    if (!ShowFolder(Q(InitialBrowseFolder(state))))
+        ShowFolder(QDir::homePath());
+    m_pattern->setText(pattern);
+    ApplyPaneFont();
+    m_useViewer->setChecked(state.Settings.BrowseUseNotepad == 1);
+    m_setFont->setEnabled(!m_useViewer->isChecked());
+
+    connect(m_places, &QComboBox::activated, this, &TextBrowser::ChoosePlace);
+    // The tree fills in the background: show the current folder again once
+    // one of its parents has been read (not when the user opens others).
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if ((m_folder + '/').startsWith(loaded))
+            QTimer::singleShot(0, this, [this] {
+                m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
+            });
+    });
+    connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (index.isValid() && m_model->filePath(index) != m_folder)
+                    ShowFolder(m_model->filePath(index));
+            });
+    connect(m_pattern, &QLineEdit::textChanged, this, &TextBrowser::PatternEdited);
+    connect(m_files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ChooseFile(item->text()); });
+    // Enter chooses too; not itemActivated, which a double-click also sends
+    // after its clicks and which would start the viewer twice.
+    m_files->installEventFilter(this);
+    connect(m_useViewer, &QCheckBox::toggled, this, [this](bool on) { m_setFont->setEnabled(!on); });
+    connect(m_setFont, &QPushButton::clicked, this, &TextBrowser::ChooseFont);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    ClosingRules::Install(this, [this] { FormUnload(); });
+    adjustSize();
+    CenterOnScreen(this);
+    m_ok->setFocus();
+}
+
+bool TextBrowser::ShowFolder(const QString& folder)
+{
+    const QString readable = ReadableFolder(folder);
+    if (readable.isEmpty())
+        return false;
+    m_folder = readable;
+    m_place = PlaceOf(m_places, readable);
+    m_places->setCurrentIndex(m_place);
+    const QModelIndex index = m_model->index(readable);
+    if (index.isValid() && m_folders->currentIndex() != index) {
+        m_folders->setCurrentIndex(index);
+        m_folders->scrollTo(index);
+    }
+    FillFiles();
+    return true;
+}
+
+void TextBrowser::ChoosePlace(int index)
+{
+    const QString root = m_places->itemData(index).toString();
+    if (ReadableFolder(root).isEmpty()) {
+        ShowMessage(m_context.state, UnreadablePlaceMessage, MsgStyle::OK, m_context.state.MsgCategory.Error);
+        m_places->setCurrentIndex(m_place);
+        return;
+    }
+    ShowFolder(root);
+}
+
+void TextBrowser::PatternEdited(const QString& text)
+{
+    if (const auto patterns = SplitPatterns(S(text))) {
+        m_patterns = *patterns;
+        FillFiles();
+        return;
+    }
+    // A pattern the list cannot use: both go back to all files.
+    RestoreNormalCursor();
+    m_pattern->setText(AllFilesPattern);
+}
+
+void TextBrowser::FillFiles()
+{
+    m_files->clear();
+    const QStringList names = QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names)
+        if (MatchesAnyPattern(S(name), m_patterns))
+            m_files->addItem(name);
+}
+
+bool TextBrowser::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_files && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_files->currentItem() != nullptr) {
+            ChooseFile(m_files->currentItem()->text());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TextBrowser::ChooseFile(const QString& name)
+{
+    const std::string path = PathInFolder(S(m_folder), S(name));
+    m_current->setText(Q(path));
+    if (m_useViewer->isChecked())
+        ShowInViewer(path);
+    else
+        ShowInPane(path);
+}
+
+void TextBrowser::ShowInViewer(const std::string& path)
+{
+    ProgramState& state = m_context.state;
+    const std::string copy = state.TempFolder + BrowseCopyName;
+    // A viewer started on a stale or missing copy would show the wrong file.
+    if (!CopyTextFile(state, path, copy))
+        return;
+    const ViewerCommand command = ViewerCommandFor(state.Settings.ExternalEditor, copy);
+    QStringList arguments;
+    for (const std::string& argument : command.arguments)
+        arguments << Q(argument);
+    if (!m_context.platform.StartProgram(Q(command.program), arguments))
+        ShowMessage(state, "Shell operation failed. Check status of External Viewer: " + state.Settings.ExternalEditor,
+                    MsgStyle::OK, state.MsgCategory.Error);
+}
+
+void TextBrowser::ShowInPane(const std::string& path)
+{
+    PaneText pane;
+    if (m_context.host.Trapped([&] { pane = ReadPaneText(path); }))
+        m_pane->setPlainText(Q(pane.text));
+}
+
+void TextBrowser::ApplyPaneFont()
+{
+    const SettingsRecord& s = m_context.state.Settings;
+    const QString family = Q(s.BrowseFontName);
+    if (!FontFamilyAvailable(family)) {
+        ShowMessage(m_context.state, "Invalid font selection", MsgStyle::OK, m_context.state.MsgCategory.Error);
+        return;
+    }
+    QFont font(family);
+    font.setPointSizeF(s.BrowseFontSize);
+    font.setBold(s.BrowseFontBold != 0);
+    font.setItalic(s.BrowseFontItalic != 0);
+    m_pane->setFont(font);
+}
+
+void TextBrowser::ChooseFont()
+{
+    SettingsRecord& s = m_context.state.Settings;
+    QFont preset(Q(s.BrowseFontName));
+    preset.setPointSizeF(s.BrowseFontSize);
+    preset.setBold(s.BrowseFontBold != 0);
+    preset.setItalic(s.BrowseFontItalic != 0);
+    if (const std::optional<QFont> font = m_context.platform.FontDialog(this, preset)) {
+        s.BrowseFontName = S(font->family());
+        if (font->pointSizeF() > 0)
+            s.BrowseFontSize = static_cast<float>(font->pointSizeF());
+        s.BrowseFontBold = font->bold() ? -1 : 0;
+        s.BrowseFontItalic = font->italic() ? -1 : 0;
+    }
+    ApplyPaneFont();
+}
+
+void TextBrowser::FormUnload()
+{
+    ProgramState& state = m_context.state;
+    state.Settings.BrowseDefaultFilter = S(m_pattern->text());
+    state.LastBrowsedFolder = S(m_folder);
+    state.Settings.BrowseUseNotepad = m_useViewer->isChecked() ? 1 : 0;
+    SaveSettings(state, state, SettingsGroup::TextBrowse);
+}
+
+void OpenTextBrowser(const WindowContext& context)
+{
+    ShowOwnedWindow(new TextBrowser(context), context.host.HostWindow(), true);
+}
+
+void TextBrowser::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Scrolling before the window has its size leaves the tree at its top.
+    QTimer::singleShot(0, this, [this] {
+        m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
+}
+
+}  // namespace castovin

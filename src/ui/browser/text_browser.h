@@ -1,0 +1,87 @@
+#pragma once
+// frmTextBrow, "View Source Files": a list of places, a folder tree, a file
+// list filtered by a pattern, and a read-only pane that shows the chosen
+// file, or an external viewer that shows a temporary copy of it.
+
+#include <vector>
+
+#include <QDialog>
+
+#include "app/window_context.h"
+
+class QCheckBox;
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeView;
+
+namespace castovin {
+
+namespace browser_names {
+inline constexpr const char* Window = "frmTextBrow";
+inline constexpr const char* Places = "Drive1";
+inline constexpr const char* Folders = "Dir1";
+inline constexpr const char* Files = "File1";
+inline constexpr const char* Pattern = "Text2";
+inline constexpr const char* CurrentFile = "Label1";
+inline constexpr const char* Pane = "RichTextBox1";
+inline constexpr const char* UseViewer = "Check1";
+inline constexpr const char* SetFont = "cmdSetFont";
+inline constexpr const char* Ok = "Command1";
+}  // namespace browser_names
+
+class TextBrowser : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TextBrowser(const WindowContext& context);
+
+    // The folder the file list shows.
+    QString Folder() const { return m_folder; }
+    // Moves the place list, the folder tree and the file list to `folder`;
+    // false when it is not a folder that can be listed.
+    bool ShowFolder(const QString& folder);
+    // A file chosen in the file list (a click, or Enter on it).
+    void ChooseFile(const QString& name);
+    void ChooseFont();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* BuildListsColumn();
+    QWidget* BuildPaneColumn();
+    void PatternEdited(const QString& text);
+    void FillFiles();
+    void ChoosePlace(int index);
+    void ApplyPaneFont();
+    void ShowInViewer(const std::string& path);
+    void ShowInPane(const std::string& path);
+    void FormUnload();
+
+    WindowContext m_context;
+    QString m_folder;
+    std::vector<std::string> m_patterns;
+    int m_place = -1;
+
+    QComboBox* m_places = nullptr;
+    QTreeView* m_folders = nullptr;
+    QFileSystemModel* m_model = nullptr;
+    QLineEdit* m_pattern = nullptr;
+    QListWidget* m_files = nullptr;
+    QLabel* m_current = nullptr;
+    QPlainTextEdit* m_pane = nullptr;
+    QCheckBox* m_useViewer = nullptr;
+    QPushButton* m_setFont = nullptr;
+    QPushButton* m_ok = nullptr;
+};
+
+// File > "View Source Files...": the browser, modal over the main window.
+void OpenTextBrowser(const WindowContext& context);
+
+}  // namespace castovin

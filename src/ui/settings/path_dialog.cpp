@@ -1,0 +1,146 @@
+#include "settings/path_dialog.h"
+
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTimer>
+#include <QRadioButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/closing_rules.h"
+#include "app/window_helpers.h"
+#include "browser/folder_places.h"
+#include "editing/settings_editor.h"
+#include "editing/validation.h"
+#include "program/program_state.h"
+#include "text/messages.h"
+
+namespace castovin {
+
+namespace n = path_names;
+
+PathDialog::PathDialog(const WindowContext& context) : m_context(context)
+{
+    setObjectName(n::Window);
+    setWindowTitle("Select Path");
+    auto* frame = new QGroupBox("Set Path", this);
+    auto* options = new QHBoxLayout(frame);
+    const char* captions[4] = {"User home", "Application ", "Current", "User temporary"};
+    for (int i = 0; i < 4; ++i) {
+        auto* option = new QRadioButton(captions[i], frame);
+        option->setObjectName(QString(n::Options).arg(i));
+        m_options[static_cast<std::size_t>(i)] = option;
+        options->addWidget(option);
+        connect(option, &QRadioButton::clicked, this, [this, i] { ChooseOption(i); });
+    }
+    m_places = new QComboBox(this);
+    m_places->setObjectName(n::Places);
+    m_folders = MakeFolderTree(this, n::Folders, m_model);
+    m_folders->setMinimumSize(320, 260);
+
+    QPushButton* ok = MakeButton(this, n::Ok, "OK");
+    ok->setDefault(true);
+    QPushButton* cancel = MakeButton(this, n::Cancel, "Cancel");
+    QPushButton* help = MakeButton(this, n::Help, "Help");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(m_places);
+    layout->addWidget(m_folders, 1);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &PathDialog::Ok);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
+
+    FillPlaces(m_places);
+    connect(m_places, &QComboBox::activated, this, &PathDialog::ChoosePlace);
+    // The tree fills in the background: show the current folder again once
+    // one of its parents has been read (not when the user opens others).
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if ((m_current + '/').startsWith(loaded))
+            QTimer::singleShot(0, this, [this] {
+                m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
+            });
+    });
+    connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (index.isValid())
+                    m_current = m_model->filePath(index);
+            });
+
+    // Form_Load: option "Current" moves the lists to the edited path.
+    OptionGroup group{0, std::vector<bool>(4, false)};
+    SetArrayIndex(m_context.state, group, 2);
+    m_options[2]->setChecked(true);
+    ChooseOption(2);
+    adjustSize();
+    CenterOnScreen(this);
+}
+
+bool PathDialog::ShowFolder(const QString& folder)
+{
+    const QString readable = ReadableFolder(folder);
+    if (readable.isEmpty())
+        return false;
+    m_place = PlaceOf(m_places, readable);
+    m_places->setCurrentIndex(m_place);
+    const QModelIndex index = m_model->index(readable);
+    if (!index.isValid())
+        return false;
+    m_folders->setCurrentIndex(index);
+    m_folders->scrollTo(index);
+    m_current = readable;
+    return true;
+}
+
+void PathDialog::ChooseOption(int option)
+{
+    const Environment& env = m_context.state;
+    const std::string* folders[4] = {&env.DataFolder, &env.AppFolder, &env.EditedPath, &env.TempFolder};
+    if (option < 0 || option > 3)
+        return;
+    // A folder that cannot be shown leaves the lists where they are.
+    ShowFolder(Q(*folders[option]));
+}
+
+void PathDialog::ChoosePlace(int index)
+{
+    const QString root = m_places->itemData(index).toString();
+    if (ReadableFolder(root).isEmpty()) {
+        ShowMessage(m_context.state, UnreadablePlaceMessage, MsgStyle::OK, m_context.state.MsgCategory.Error);
+        m_places->setCurrentIndex(m_place);
+        return;
+    }
+    ShowFolder(root);
+}
+
+void PathDialog::Ok()
+{
+    m_context.state.EditedPath = CompletedFolderPath(S(m_current));
+    accept();
+}
+
+void OpenPathDialogOver(const WindowContext& context, QWidget* owner, std::function<void()> closed)
+{
+    auto* dialog = new PathDialog(context);
+    ClosingRules::Install(dialog, std::move(closed));
+    ShowOwnedWindow(dialog, owner, true);
+}
+
+void PathDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Scrolling before the window has its size leaves the tree at its top.
+    QTimer::singleShot(0, this, [this] {
+        m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
+}
+
+}  // namespace castovin

@@ -1,0 +1,65 @@
+#pragma once
+// frmPath, "Select Path": picks the data folder for the settings dialog. The
+// options jump to the data, program, edited and temporary folders; the list
+// of places (the root folder, the home folder and each mounted volume the
+// user can read) and the folder tree choose any other; "OK" writes the
+// folder, with a final separator, into EditedPath.
+
+#include <array>
+#include <functional>
+
+#include <QDialog>
+
+#include "app/window_context.h"
+
+class QComboBox;
+class QFileSystemModel;
+class QRadioButton;
+class QTreeView;
+
+namespace castovin {
+
+namespace path_names {
+inline constexpr const char* Window = "frmPath";
+inline constexpr const char* Options = "Option1_%1";  // 0 data, 1 program, 2 edited, 3 temporary
+inline constexpr const char* Places = "Drive1";
+inline constexpr const char* Folders = "Dir1";
+inline constexpr const char* Ok = "Command2";
+inline constexpr const char* Cancel = "Command1";
+inline constexpr const char* Help = "Command3";
+}  // namespace path_names
+
+class PathDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit PathDialog(const WindowContext& context);
+
+    // The folder the folder tree is at.
+    QString CurrentFolder() const { return m_current; }
+    // Moves the place list and the folder tree to `folder`; false (and
+    // nothing moves) when it is not a readable folder.
+    bool ShowFolder(const QString& folder);
+    void ChooseOption(int option);
+    void ChoosePlace(int index);
+    void Ok();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+
+    WindowContext m_context;
+    std::array<QRadioButton*, 4> m_options{};
+    QComboBox* m_places = nullptr;
+    QTreeView* m_folders = nullptr;
+    QFileSystemModel* m_model = nullptr;
+    QString m_current;
+    int m_place = -1;
+};
+
+// Opens the path dialog modal over `owner`; `closed` runs when it has gone
+// (after "OK", "Cancel" or the close box).
+void OpenPathDialogOver(const WindowContext& context, QWidget* owner, std::function<void()> closed);
+
+}  // namespace castovin

@@ -1,0 +1,96 @@
+#pragma once
+// frmSet, "Settings": the default unit system, the history pane and its
+// font, the recent-file list, the start-up switches, the data path, the
+// project-file extension and the external text viewer.
+
+#include <array>
+
+#include <QDialog>
+
+#include "app/window_context.h"
+#include "editing/settings_editor.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QVBoxLayout;
+
+namespace castovin {
+
+// The window's and its controls' objectNames.
+namespace settings_names {
+inline constexpr const char* Window = "frmSet";
+inline constexpr const char* Units = "optUnits_%1";  // 0 English, 1 metric
+inline constexpr const char* DataPath = "Text2";
+inline constexpr const char* SetPath = "cmdSetPath";
+inline constexpr const char* Extension = "Text1";
+inline constexpr const char* Viewer = "Text4";
+inline constexpr const char* SelectViewer = "cmdSelect";
+inline constexpr const char* DefaultViewer = "cmdSetDefault";
+inline constexpr const char* DisplayHistory = "chkDispHist";
+inline constexpr const char* HistorySize = "Text3";
+inline constexpr const char* HistoryFont = "Command5";
+inline constexpr const char* KeepRecent = "chkKeepRecentFL";
+inline constexpr const char* ShortNames = "chkShortNames";
+inline constexpr const char* ShowDisclaimer = "chkShowDiscl";
+inline constexpr const char* MaxMenu = "chkMaxMenu";
+inline constexpr const char* EnableToolbar = "chkEnableTB";
+inline constexpr const char* LoadLast = "chkLoadLastInputFile";
+inline constexpr const char* Update = "chkUpdate";
+inline constexpr const char* CopyExamples = "chkCopyExamples";
+inline constexpr const char* Ok = "cmdOK";
+inline constexpr const char* Cancel = "cmdCancel";
+inline constexpr const char* Help = "cmdHelp";
+}  // namespace settings_names
+
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SettingsDialog(const WindowContext& context);
+
+    SettingsFields Fields() const;
+    // "OK": the checks in order; closes when they pass.
+    void Ok();
+    void SelectViewer();
+    void ChooseHistoryFont();
+    void OpenPathDialog();
+
+private:
+    void BuildUnitsFrame(QWidget* parent, QVBoxLayout* column);
+    void BuildDataFrame(QWidget* parent, QVBoxLayout* column);
+    void BuildViewerFrame(QWidget* parent, QVBoxLayout* column);
+    void BuildMiscFrame(QWidget* parent, QVBoxLayout* column);
+    QCheckBox* Check(QWidget* parent, const char* name, const QString& text);
+    QLineEdit* Box(QWidget* parent, const char* name);
+    void FormLoad();
+    void ConnectReactions();
+
+    WindowContext m_context;
+    bool m_loading = false;
+    bool m_accepted = false;
+    bool m_pathDialogOpen = false;
+    SettingsFields m_acceptedFields;
+
+    std::array<QRadioButton*, 2> m_units{};
+    QLineEdit* m_dataPath = nullptr;
+    QLineEdit* m_extension = nullptr;
+    QLineEdit* m_viewer = nullptr;
+    QLineEdit* m_historySize = nullptr;
+    QPushButton* m_historyFont = nullptr;
+    QCheckBox* m_displayHistory = nullptr;
+    QCheckBox* m_keepRecent = nullptr;
+    QCheckBox* m_shortNames = nullptr;
+    QCheckBox* m_showDisclaimer = nullptr;
+    QCheckBox* m_maxMenu = nullptr;
+    QCheckBox* m_enableToolbar = nullptr;
+    QCheckBox* m_loadLast = nullptr;
+    QCheckBox* m_update = nullptr;
+    QCheckBox* m_copyExamples = nullptr;
+};
+
+// Utilities > "Settings...": the dialog, modal over the main window.
+void OpenSettingsDialog(const WindowContext& context);
+
+}  // namespace castovin

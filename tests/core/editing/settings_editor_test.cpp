@@ -1,0 +1,179 @@
+// The settings dialog's rules: the "OK" checks in their order, the extension
+// and path rules, what closing stores and logs, the viewer default.
+
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "config/profile_file.h"
+#include "editing/settings_editor.h"
+#include "test_state.h"
+
+namespace castovin {
+namespace {
+
+using test::StateTest;
+using test::TempDir;
+
+class SettingsDialogRules : public StateTest {
+protected:
+    SettingsDialogRules()
+    {
+        SetMsgCategory(state.MsgCategory, SettingsFormNumber);
+        state.SettingsFilePath = dir.File("VELB.INI");
+        state.Settings.DataPath = dir.Path().string() + "/";
+        state.Settings.MaxDisplaySize = 4096;
+        fields = SettingsFieldsFromState(state);
+    }
+    std::string History() const { return state.History.Text(); }
+
+    TempDir dir;
+    SettingsFields fields;
+};
+
+TEST_F(SettingsDialogRules, ExtensionRule)
+{
+    EXPECT_TRUE(ValidFileExtension(""));
+    EXPECT_TRUE(ValidFileExtension("VLB"));
+    EXPECT_TRUE(ValidFileExtension("A1"));
+    EXPECT_TRUE(ValidFileExtension("VL "));  // trailing blanks are not looked at
+    EXPECT_FALSE(ValidFileExtension("V_B"));
+    EXPECT_FALSE(ValidFileExtension("V B"));
+    EXPECT_FALSE(ValidFileExtension(" VB"));
+    EXPECT_FALSE(ValidFileExtension("vlb"));  // the box upper-cases what is typed
+    EXPECT_FALSE(ValidFileExtension("V.B"));
+}
+
+TEST_F(SettingsDialogRules, PathGainsOneFinalSeparator)
+{
+    EXPECT_EQ(CompletedFolderPath("  /home/u/data  "), "/home/u/data/");
+    EXPECT_EQ(CompletedFolderPath("/home/u/data/"), "/home/u/data/");
+    EXPECT_EQ(CompletedFolderPath("/"), "/");
+}
+
+TEST_F(SettingsDialogRules, UnchangedFieldsPass)
+{
+    EXPECT_TRUE(CheckSettings(state, fields).valid);
+    EXPECT_EQ(box.Count(), 0u);
+}
+
+TEST_F(SettingsDialogRules, MissingPathFailsFirstAndFocusesThePath)
+{
+    fields.dataPath = dir.File("missing");
+    fields.historySize = "20000";  // would fail too, but the path comes first
+    box.Answer(MsgResult::OK);
+    const SettingsValidation v = CheckSettings(state, fields);
+    EXPECT_FALSE(v.valid);
+    EXPECT_EQ(v.focus, "Text2");
+    EXPECT_EQ(fields.dataPath, dir.File("missing") + "/");
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "Invalid Path for Data Files");
+    EXPECT_EQ(box.Last().style, MsgStyle::Critical);
+    EXPECT_EQ(box.Last().title, "Settings: Error");
+}
+
+TEST_F(SettingsDialogRules, PathWithoutSeparatorIsCompleted)
+{
+    fields.dataPath = dir.Path().string();
+    EXPECT_TRUE(CheckSettings(state, fields).valid);
+    EXPECT_EQ(fields.dataPath, dir.Path().string() + "/");
+}
+
+TEST_F(SettingsDialogRules, HistorySizeBounds)
+{
+    for (const char* accepted : {"4096", "16384", "8192"}) {
+        fields.historySize = accepted;
+        EXPECT_TRUE(CheckSettings(state, fields).valid) << accepted;
+    }
+    for (const char* refused : {"4095", "20000"}) {
+        fields.historySize = refused;
+        box.Answer(MsgResult::OK);
+        const SettingsValidation v = CheckSettings(state, fields);
+        EXPECT_FALSE(v.valid) << refused;
+        EXPECT_EQ(v.focus, "") << "the size check leaves the focus where it is";
+        EXPECT_EQ(box.Last().title, "Settings: Range Error");
+    }
+    EXPECT_EQ(box.Last().text, "Size of Command History Window: Value '20000' is outside input range\r\n"
+                               "Valid range is: 4096-16384");
+}
+
+TEST_F(SettingsDialogRules, BadExtensionFocusesTheExtension)
+{
+    fields.fileExtension = "V_B";
+    box.Answer(MsgResult::OK);
+    const SettingsValidation v = CheckSettings(state, fields);
+    EXPECT_FALSE(v.valid);
+    EXPECT_EQ(v.focus, "Text1");
+    EXPECT_EQ(box.Last().text, "Invalid character in file extension");
+    EXPECT_EQ(box.Last().title, "Settings: Invalid Character");
+    EXPECT_EQ(box.Last().style, MsgStyle::Critical);
+}
+
+TEST_F(SettingsDialogRules, AcceptedCloseStoresAppliesLogsAndWrites)
+{
+    fields.defaultUnits = 1;
+    fields.displayHistory = true;
+    fields.historySize = "8192.4";
+    fields.keepFileNames = false;
+    fields.copyExamples = false;
+    fields.fileExtension = "";
+    fields.externalEditor = "less -N";
+    bool applied = false;
+    CloseSettings(state, state, fields, true, [&] {
+        applied = true;
+        // The main window sees the new values when it applies them.
+        EXPECT_EQ(state.Settings.DisplayHistoryWin, 1);
+    });
+    EXPECT_TRUE(applied);
+    EXPECT_EQ(state.Settings.DefaultUnits, 1);
+    EXPECT_EQ(state.Settings.MaxDisplaySize, 8192);
+    EXPECT_EQ(state.Settings.KeepFileNames, 0);
+    EXPECT_EQ(state.Settings.CopyExampleFiles, 0);
+    EXPECT_EQ(state.Settings.FileExtension, "");
+    EXPECT_EQ(state.Settings.ExternalEditor, "less -N");
+    const std::string history = History();
+    const std::size_t modified = history.find("Settings Modified");
+    ASSERT_NE(modified, std::string::npos);
+    EXPECT_NE(history.find("Saving default settings to file: " + dir.File("VELB.INI")), std::string::npos);
+    EXPECT_LT(modified, history.find("Saving default settings"));
+    const ProfileFile ini = ProfileFile::Load(dir.File("VELB.INI"));
+    EXPECT_EQ(ini.Read("Settings", "DefaultUnits"), "1");
+    EXPECT_EQ(ini.Read("Settings", "MaxDisplaySize"), "8192");
+    EXPECT_EQ(ini.Read("Settings", "FileExtension"), "");
+    EXPECT_EQ(ini.Read("FileMenu", "MaxLastFiles"), std::nullopt) << "only [Settings] is written";
+}
+
+TEST_F(SettingsDialogRules, CancelledCloseChangesNothing)
+{
+    fields.defaultUnits = 1;
+    fields.fileExtension = "XYZ";
+    bool applied = false;
+    CloseSettings(state, state, fields, false, [&] { applied = true; });
+    EXPECT_FALSE(applied);
+    EXPECT_EQ(state.Settings.DefaultUnits, 0);
+    EXPECT_EQ(state.Settings.FileExtension, "VLB");
+    EXPECT_NE(History().find("Settings Not Modified"), std::string::npos);
+    EXPECT_FALSE(std::ifstream(dir.File("VELB.INI")).good());
+}
+
+TEST(SettingsViewer, DefaultViewerAndSelectFolder)
+{
+    EXPECT_TRUE(IsDefaultViewer(""));
+    EXPECT_TRUE(IsDefaultViewer("xdg-open"));
+    EXPECT_TRUE(IsDefaultViewer("Notepad.exe"));
+    EXPECT_TRUE(IsDefaultViewer(" NOTEPAD.EXE "));
+    EXPECT_FALSE(IsDefaultViewer("gedit"));
+    EXPECT_EQ(ViewerDialogFolder("gedit"), "/usr/bin/");
+    EXPECT_EQ(ViewerDialogFolder("/opt/editor/bin/ed"), "/opt/editor/bin/");
+}
+
+TEST(SettingsViewer, CopyExamplesMessageNamesTheDataFolder)
+{
+    EXPECT_EQ(CopyExamplesMessage("/home/u/Documents/MyTELVOR/"),
+              "When this option is enabled, every time the program runs, it will try to copy the example files "
+              "from the install directory to the /home/u/Documents/MyTELVOR/ directory. The modified files will "
+              "not be overridden, but missing files will be replaced. ");
+}
+
+}  // namespace
+}  // namespace castovin

@@ -1,0 +1,395 @@
+// The settings dialog and the path dialog driven through their widgets: the
+// controls as loaded, the reactions while editing, the checks of "OK" with
+// their focus, what accepted and cancelled closes keep, the history font,
+// the main window's history pane switched on, and the path dialog's OK and
+// Cancel.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeView>
+
+#include "config/profile_file.h"
+#include "program/program_state.h"
+#include "ui_fixture.h"
+
+using namespace castovin;
+using namespace castovin::test;
+
+namespace {
+
+// History kept, so that the dialog's log lines can be seen.
+const QByteArray kHistoryOn = "[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\nKeepFileNames=1\r\n"
+                              "EnableMainMenuToolbar=1\r\nFileExtension=VLB\r\n";
+
+QString History(UiFixture& f)
+{
+    return QString::fromStdString(f.state->History.Text());
+}
+
+void Retype(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+QString IniValue(UiFixture& f, const char* section, const char* key)
+{
+    const ProfileFile ini = ProfileFile::Load(f.DataFolder().toStdString() + "VELB.INI");
+    return QString::fromStdString(ini.Read(section, key).value_or("<missing>"));
+}
+
+}  // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QWidget* Open(UiFixture& f)
+    {
+        f.Trigger("mnuUtilItem_0");
+        return FindTopLevel("frmSet");
+    }
+    static void Press(QWidget* window, const char* button)
+    {
+        auto* b = window->findChild<QPushButton*>(button);
+        QVERIFY2(b != nullptr, button);
+        b->click();
+        QCoreApplication::processEvents();
+    }
+
+private slots:
+    void loadsTheSettingsRecord()
+    {
+        UiFixture f;  // a first start: the settings file's first values
+        QVERIFY(f.Action("mnuUtilItem_0")->isEnabled());
+        QCOMPARE(f.Action("mnuUtilItem_0")->text(), QString("&Settings..."));
+        QWidget* dialog = Open(f);
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->windowTitle(), QString("Settings"));
+        REQUIRE_CHILD(QRadioButton, english, dialog, "optUnits_0");
+        REQUIRE_CHILD(QRadioButton, metric, dialog, "optUnits_1");
+        QCOMPARE(english->text(), QString("ft, in, lbs, psi, pcf"));
+        QCOMPARE(metric->text(), QString("m, cm, kN, MPa, kN/m3"));
+        QVERIFY(english->isChecked());
+        REQUIRE_CHILD(QCheckBox, history, dialog, "chkDispHist");
+        REQUIRE_CHILD(QLineEdit, size, dialog, "Text3");
+        QVERIFY(!history->isChecked());
+        QVERIFY(!size->isEnabled());
+        QCOMPARE(size->text(), QString("4096"));  // 2048 in a first file reads as 4096
+        REQUIRE_CHILD(QLineEdit, path, dialog, "Text2");
+        REQUIRE_CHILD(QLineEdit, extension, dialog, "Text1");
+        REQUIRE_CHILD(QLineEdit, viewer, dialog, "Text4");
+        QCOMPARE(path->text(), f.DataFolder());
+        QCOMPARE(extension->text(), QString("VLB"));
+        QCOMPARE(viewer->text(), QString("xdg-open"));
+        REQUIRE_CHILD(QCheckBox, shortNames, dialog, "chkShortNames");
+        QCOMPARE(shortNames->text(), QString("Short names in  file list"));
+        REQUIRE_CHILD(QCheckBox, keep, dialog, "chkKeepRecentFL");
+        QVERIFY(keep->isChecked());
+        QVERIFY(shortNames->isEnabled());
+        REQUIRE_CHILD(QPushButton, select, dialog, "cmdSelect");
+        QCOMPARE(select->text(), QString("&Select"));
+        REQUIRE_CHILD(QPushButton, font, dialog, "Command5");
+        QCOMPARE(font->text(), QString("&History Font"));
+        dialog->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void extensionIsUpperCasedAndChecked()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
+        QWidget* dialog = Open(f);
+        REQUIRE_CHILD(QLineEdit, extension, dialog, "Text1");
+        Retype(extension, "vlb");
+        QCOMPARE(extension->text(), QString("VLB"));
+        for (const QString& bad : {QString("V_B"), QString("V B")}) {
+            Retype(extension, bad);
+            f.platform->AnswerBox(MsgResult::OK);
+            Press(dialog, "cmdOK");
+            QCOMPARE(f.platform->LastCall().text, QString("Invalid character in file extension"));
+            QCOMPARE(f.platform->LastCall().title, QString("Settings: Invalid Character"));
+            QCOMPARE(f.platform->LastCall().style, MsgStyle::Critical);
+            QVERIFY(FindTopLevel("frmSet") == dialog);
+            QCOMPARE(dialog->focusWidget(), static_cast<QWidget*>(extension));
+        }
+        // An empty extension is accepted and stored empty.
+        Retype(extension, "");
+        Press(dialog, "cmdOK");
+        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        QCOMPARE(f.state->Settings.FileExtension, std::string());
+        QCOMPARE(IniValue(f, "Settings", "FileExtension"), QString());
+        CHECK_SCRIPT(f);
+    }
+
+    void pathGainsItsSeparatorAndMustExist()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
+        QDir(f.Home()).mkpath("projects");
+        QWidget* dialog = Open(f);
+        REQUIRE_CHILD(QLineEdit, path, dialog, "Text2");
+        Retype(path, f.File("nowhere"));
+        f.platform->AnswerBox(MsgResult::OK);
+        Press(dialog, "cmdOK");
+        QCOMPARE(f.platform->LastCall().text, QString("Invalid Path for Data Files"));
+        QCOMPARE(f.platform->LastCall().title, QString("Settings: Error"));
+        QCOMPARE(path->text(), f.File("nowhere") + "/");
+        QCOMPARE(dialog->focusWidget(), static_cast<QWidget*>(path));
+        Retype(path, f.File("projects"));
+        Press(dialog, "cmdOK");
+        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        QCOMPARE(QString::fromStdString(f.state->Settings.DataPath), f.File("projects") + "/");
+        CHECK_SCRIPT(f);
+    }
+
+    void historySizeBounds()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
+        QWidget* dialog = Open(f);
+        REQUIRE_CHILD(QLineEdit, size, dialog, "Text3");
+        REQUIRE_CHILD(QLineEdit, viewer, dialog, "Text4");
+        viewer->setFocus();
+        for (const QString& refused : {QString("4095"), QString("20000")}) {
+            Retype(size, refused);
+            viewer->setFocus();
+            f.platform->AnswerBox(MsgResult::OK);
+            Press(dialog, "cmdOK");
+            QCOMPARE(f.platform->LastCall().text, "Size of Command History Window: Value '" + refused +
+                                                      "' is outside input range\r\nValid range is: 4096-16384");
+            QVERIFY(FindTopLevel("frmSet") == dialog);
+            QCOMPARE(dialog->focusWidget(), static_cast<QWidget*>(viewer));  // the focus stays
+        }
+        Retype(size, "4096");
+        Press(dialog, "cmdOK");
+        QCOMPARE(f.state->Settings.MaxDisplaySize, int16_t{4096});
+        dialog = Open(f);
+        REQUIRE_CHILD(QLineEdit, size2, dialog, "Text3");
+        Retype(size2, "16384");
+        Press(dialog, "cmdOK");
+        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        QCOMPARE(f.state->Settings.MaxDisplaySize, int16_t{16384});
+        CHECK_SCRIPT(f);
+    }
+
+    void reactionsWhileEditing()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryOn + "CopyExampleFiles=0\r\nShortRecentFiles=0\r\n"));
+        QWidget* dialog = Open(f);
+        REQUIRE_CHILD(QCheckBox, keep, dialog, "chkKeepRecentFL");
+        REQUIRE_CHILD(QCheckBox, shortNames, dialog, "chkShortNames");
+        QVERIFY(shortNames->isEnabled());
+        keep->click();
+        QVERIFY(!shortNames->isEnabled());
+        keep->click();
+        QVERIFY(shortNames->isEnabled());
+        f.platform->AnswerBox(MsgResult::OK);
+        shortNames->click();
+        QCOMPARE(f.platform->LastCall().text, QString("Option will take effect upon restarting this program"));
+        QCOMPARE(f.platform->LastCall().title, QString("Message"));
+
+        REQUIRE_CHILD(QCheckBox, examples, dialog, "chkCopyExamples");
+        f.platform->AnswerBox(MsgResult::OK);
+        examples->click();
+        QCOMPARE(f.platform->LastCall().text,
+                 "When this option is enabled, every time the program runs, it will try to copy the example files "
+                 "from the install directory to the " + f.DataFolder() +
+                     " directory. The modified files will not be overridden, but missing files will be replaced. ");
+        examples->click();  // unticking tells nothing
+
+        REQUIRE_CHILD(QCheckBox, history, dialog, "chkDispHist");
+        REQUIRE_CHILD(QLineEdit, size, dialog, "Text3");
+        REQUIRE_CHILD(QPushButton, font, dialog, "Command5");
+        history->click();
+        QVERIFY(!size->isEnabled());
+        QVERIFY(!font->isEnabled());
+        history->click();
+        QVERIFY(size->isEnabled());
+        QVERIFY(font->isEnabled());
+
+        REQUIRE_CHILD(QLineEdit, viewer, dialog, "Text4");
+        Retype(viewer, "gedit");
+        Press(dialog, "cmdSetDefault");
+        QCOMPARE(viewer->text(), QString("xdg-open"));
+        dialog->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void selectThenCancelKeepsViewerAndExtension()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryOn + "ExternalEditor=gvim -R\r\n"));
+        QWidget* dialog = Open(f);
+        REQUIRE_CHILD(QLineEdit, viewer, dialog, "Text4");
+        f.platform->AnswerFile(QString("/bin/sh"));
+        Press(dialog, "cmdSelect");
+        const FileDialogRequest& request = f.platform->LastCall().file;
+        QCOMPARE(request.title, QString("Select External Editor"));
+        QCOMPARE(request.folder, QString("/usr/bin/"));  // "gvim -R" names no folder
+        QCOMPARE(request.filters, (QStringList{"All Files (*)", "Programs (*)"}));
+        QCOMPARE(request.selectedFilter, QString("Programs (*)"));
+        QCOMPARE(request.executablesFilter, QString("Programs (*)"));
+        QCOMPARE(viewer->text(), QString("/bin/sh"));
+        f.platform->AnswerFile(std::nullopt);
+        Press(dialog, "cmdSelect");
+        QCOMPARE(f.platform->LastCall().file.folder, QString("/bin/"));
+        QCOMPARE(viewer->text(), QString("/bin/sh"));
+        Press(dialog, "cmdCancel");
+        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        QCOMPARE(f.state->Settings.ExternalEditor, std::string("gvim -R"));
+        QCOMPARE(f.state->Settings.FileExtension, std::string("VLB"));
+        QVERIFY(History(f).contains(". Settings Not Modified\r\n"));
+        QVERIFY(!History(f).contains(". Settings Modified"));
+        CHECK_SCRIPT(f);
+    }
+
+    void historyFontStaysAfterCancel()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
+        QWidget* dialog = Open(f);
+        QFont chosen("DejaVu Sans Mono");
+        chosen.setPointSize(13);
+        chosen.setBold(true);
+        f.platform->AnswerFont(chosen);
+        Press(dialog, "Command5");
+        auto* pane = f.Main().findChild<QPlainTextEdit*>("txtMain");
+        QVERIFY(pane != nullptr);
+        QCOMPARE(pane->font().family(), QString("DejaVu Sans Mono"));
+        QCOMPARE(pane->font().pointSize(), 13);
+        QVERIFY(pane->font().bold());
+        // A cancelled font dialog gives the preset back.
+        f.platform->AnswerFont(std::nullopt);
+        Press(dialog, "Command5");
+        QCOMPARE(f.state->Settings.DisplayFontName, std::string("DejaVu Sans Mono"));
+        Press(dialog, "cmdCancel");
+        QCOMPARE(f.state->Settings.DisplayFontName, std::string("DejaVu Sans Mono"));
+        QCOMPARE(f.state->Settings.DisplayFontSize, 13.0f);
+        QCOMPARE(f.state->Settings.DisplayFontBold, int16_t{-1});
+        QCOMPARE(pane->font().pointSize(), 13);
+        QVERIFY(History(f).contains(". Settings Not Modified\r\n"));
+        CHECK_SCRIPT(f);
+    }
+
+    void okWithoutChangesWritesAndLogs()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
+        QFile::remove(f.DataFolder() + "VELB.INI");
+        QWidget* dialog = Open(f);
+        QVERIFY(History(f).contains(". Editing Settings\r\n"));
+        Press(dialog, "cmdOK");
+        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        const QString history = History(f);
+        QVERIFY(history.contains(". Settings Modified\r\n"));
+        QVERIFY(history.contains(". Saving default settings to file: " + f.DataFolder() + "VELB.INI\r\n"));
+        QVERIFY(history.indexOf("Settings Modified") < history.indexOf("Saving default settings"));
+        QCOMPARE(IniValue(f, "Settings", "MaxDisplaySize"), QString("16384"));
+        QCOMPARE(IniValue(f, "Settings", "DataPath"), f.DataFolder());
+        QCOMPARE(IniValue(f, "TextBrowse", "BrowseUseNotepad"), QString("<missing>"));
+        CHECK_SCRIPT(f);
+    }
+
+    void historyPaneSwitchedOnFromTheDialog()
+    {
+        UiFixture f;  // the first file hides the history pane
+        auto* pane = f.Main().findChild<QPlainTextEdit*>("txtMain");
+        QVERIFY(pane != nullptr);
+        QVERIFY(pane->isHidden());
+        QVERIFY(!f.Action("mnuUtilItem_5")->isEnabled());
+        QWidget* dialog = Open(f);
+        REQUIRE_CHILD(QCheckBox, history, dialog, "chkDispHist");
+        REQUIRE_CHILD(QCheckBox, toolbar, dialog, "chkEnableTB");
+        REQUIRE_CHILD(QRadioButton, metric, dialog, "optUnits_1");
+        history->click();
+        toolbar->click();
+        metric->click();
+        Press(dialog, "cmdOK");
+        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        QVERIFY(!pane->isHidden());
+        QVERIFY(f.Action("mnuUtilItem_5")->isEnabled());
+        QVERIFY(f.Main().findChild<QToolBar*>("Toolbar1")->isHidden());
+        QCOMPARE(f.state->Settings.DefaultUnits, int16_t{1});
+        QCOMPARE(IniValue(f, "Settings", "DisplayHistoryWin"), QString("1"));
+        QCOMPARE(IniValue(f, "Settings", "EnableMainMenuToolbar"), QString("0"));
+        // The log records from now on.
+        QVERIFY(History(f).contains(". Settings Modified\r\n"));
+        CHECK_SCRIPT(f);
+    }
+
+    void pathDialogOkAndCancel()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
+        QDir(f.Home()).mkpath("projects/2026");
+        QWidget* settings = Open(f);
+        REQUIRE_CHILD(QLineEdit, path, settings, "Text2");
+        Press(settings, "cmdSetPath");
+        QWidget* dialog = FindTopLevel("frmPath");
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->windowTitle(), QString("Select Path"));
+        REQUIRE_CHILD(QRadioButton, current, dialog, "Option1_2");
+        QVERIFY(current->isChecked());
+        REQUIRE_CHILD(QRadioButton, application, dialog, "Option1_1");
+        QCOMPARE(application->text(), QString("Application "));
+        REQUIRE_CHILD(QTreeView, tree, dialog, "Dir1");
+        auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+        QVERIFY(model != nullptr);
+        // Loaded at the edited path (the data folder, without its final "/").
+        QCOMPARE(model->filePath(tree->currentIndex()) + "/", f.DataFolder());
+        REQUIRE_CHILD(QComboBox, places, dialog, "Drive1");
+        QVERIFY(places->count() >= 2);
+        QCOMPARE(places->itemData(0).toString(), QString("/"));
+
+        // Cancel after browsing elsewhere leaves the path as it was.
+        tree->setCurrentIndex(model->index(f.File("projects")));
+        Press(dialog, "Command1");
+        QVERIFY(FindTopLevel("frmPath") == nullptr);
+        QCOMPARE(path->text(), f.DataFolder());
+
+        // OK returns the folder with a final "/".
+        Press(settings, "cmdSetPath");
+        dialog = FindTopLevel("frmPath");
+        QVERIFY(dialog != nullptr);
+        tree = dialog->findChild<QTreeView*>("Dir1");
+        model = qobject_cast<QFileSystemModel*>(tree->model());
+        tree->setCurrentIndex(model->index(f.File("projects/2026")));
+        Press(dialog, "Command2");
+        QVERIFY(FindTopLevel("frmPath") == nullptr);
+        QCOMPARE(path->text(), f.File("projects/2026") + "/");
+        QCOMPARE(QString::fromStdString(f.state->EditedPath), f.File("projects/2026") + "/");
+
+        // A place that cannot be read is reported and nothing moves.
+        Press(settings, "cmdSetPath");
+        dialog = FindTopLevel("frmPath");
+        places = dialog->findChild<QComboBox*>("Drive1");
+        tree = dialog->findChild<QTreeView*>("Dir1");
+        model = qobject_cast<QFileSystemModel*>(tree->model());
+        const int before = places->currentIndex();
+        places->addItem("Removed volume", f.File("unmounted"));
+        places->setCurrentIndex(places->count() - 1);
+        f.platform->AnswerBox(MsgResult::OK);
+        emit places->activated(places->count() - 1);
+        QCOMPARE(f.platform->LastCall().text, QString("Unable to read selected volume. Make sure it is mounted, that "
+                                                      "you may read it, and that it is free of errors"));
+        QCOMPARE(places->currentIndex(), before);
+        QCOMPARE(model->filePath(tree->currentIndex()) + "/", f.File("projects/2026") + "/");
+        Press(dialog, "Command1");
+
+        // "User temporary" jumps to the temporary folder.
+        Press(settings, "cmdSetPath");
+        dialog = FindTopLevel("frmPath");
+        dialog->findChild<QRadioButton*>("Option1_3")->click();
+        Press(dialog, "Command2");
+        QCOMPARE(path->text(), f.DataFolder() + "Temp/");
+        Press(settings, "cmdCancel");
+        CHECK_SCRIPT(f);
+    }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "settings_test.moc"
