@@ -24,6 +24,9 @@ struct StartupOptions {
     std::string appFolder;                  // the program's folder, ending with the separator
     UserEnvironment environment;            // where the user folders are
     std::vector<std::string> installedFonts;  // for the default font names
+    // The disclaimer and the update reminder when the main window loads
+    // (the window tests that are not about them leave them out).
+    bool startupNotices = true;
 };
 
 // The options of the running process.

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -27,6 +28,9 @@
 #include "model/report_assembly.h"
 #include "files/lifecycle.h"
 #include "files/project_file.h"
+#include "help/help_menu.h"
+#include "help/help_window.h"
+#include "help/notice_dialogs.h"
 #include "platform/platform_services.h"
 #include "text/error_trap.h"
 #include "text/messages.h"
@@ -34,6 +38,7 @@
 #include "text/runtime_error.h"
 #include "text/text_format.h"
 #include "tools/decimal_separator.h"
+#include "tools/unit_calculator_window.h"
 #include "viewer/preview_window.h"
 #include "viewer/report_printer.h"
 #include "viewer/results_viewer.h"
@@ -171,8 +176,7 @@ void MainWindow::BuildMenus()
         m_utilItems[i] = MenuAction(util, QString("mnuUtilItem_%1").arg(i), utilItems[i].text, utilItems[i].help);
         connect(m_utilItems[i], &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
     }
-    for (int i : {0, 2})
-        m_utilItems[i]->setEnabled(false);  // the settings dialog and the unit calculator come later
+    m_utilItems[0]->setEnabled(false);  // the settings dialog comes later
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -190,7 +194,8 @@ void MainWindow::BuildMenus()
     for (int i = 0; i < 11; ++i) {
         m_helpItems[i] = MenuAction(help, QString("mnuHelpItem_%1").arg(i), helpItems[i].text, helpItems[i].help,
                                     helpItems[i].key);
-        m_helpItems[i]->setEnabled(false);  // help and notices come later
+        connect(m_helpItems[i], &QAction::triggered, this,
+                [this, i] { HelpMenuCommand(i, m_state, m_platform, this); });
     }
 }
 
@@ -258,11 +263,14 @@ void MainWindow::BuildCentralArea()
     setCentralWidget(central);
 }
 
-void MainWindow::FormLoad()
+void MainWindow::FormLoad(bool startupNotices)
 {
     RebuildRecentFileMenu();
     ApplyDisplaySettings();
     CenterOnScreen(this);
+    // The disclaimer, then the update reminder, over the laid-out window.
+    if (startupNotices)
+        QTimer::singleShot(0, this, [this] { ShowStartupNotices(m_state, m_platform, this); });
 }
 
 void MainWindow::RebuildRecentFileMenu()
@@ -573,6 +581,9 @@ void MainWindow::mnuUtilItem_Click(int index)
     case 1:
         ShowOwnedWindow(new OptionsEditorWindow(*this), this, true);
         break;
+    case 2:
+        OpenUnitCalculator(m_state, this);
+        break;
     case 3:
         OpenConversion();
         break;
@@ -627,6 +638,7 @@ void MainWindow::FormUnload()
     m_unloaded = true;
     SaveSettings(m_state, m_state, SettingsGroup::FileMenu);
     RestoreDecimalSeparator(m_state);
+    CloseHelpWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

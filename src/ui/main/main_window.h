@@ -30,8 +30,9 @@ public:
     ProgramState& State() { return m_state; }
     PlatformServices& Platform() { return m_platform; }
 
-    // Form_Load: recent-file menu, display settings, placement.
-    void FormLoad();
+    // Form_Load: recent-file menu, display settings, placement, then (as
+    // soon as the window is shown) the start-up notices when asked for.
+    void FormLoad(bool startupNotices = true);
     // Caption "VELB: <path>" with "*" for unsaved changes.
     void UpdateCaption();
     // Display settings: history pane, maximised start, toolbar.

@@ -62,6 +62,9 @@ public:
     bool OpenDocument(const QString& path) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
 
+    // OpenDocument reports failure from now on (the desktop has no viewer).
+    void FailOpening(bool fail) { m_failOpening = fail; }
+
     QImage ClipboardImage() const { return m_image; }
     QStringList Opened() const { return m_opened; }
 
@@ -82,6 +85,7 @@ private:
     QImage m_image;
     int m_clears = 0;
     QStringList m_opened;
+    bool m_failOpening = false;
     std::unique_ptr<QPrinter> m_printer;
 };
 
