@@ -37,6 +37,16 @@ std::string SettingsValue(UiFixture& f, const char* key)
     return ini.Read("Settings", key).value_or("<absent>");
 }
 
+// A history that is kept, so that what is logged and what is not shows.
+const auto kHistoryKept = UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\n");
+
+// The same, beside an installed data folder that lacks the manual and the sheets.
+void EmptyInstalledData(const QString& home)
+{
+    kHistoryKept(home);
+    QDir(home).mkpath("share/castovin");
+}
+
 // Every help context number set on a window's controls and menu items.
 void CollectContexts(QObject* root, QSet<int>& numbers)
 {
@@ -150,7 +160,7 @@ private slots:
 
     void pdfManualOpensWithTheDesktopAndHoldsEveryChapter()
     {
-        UiFixture f;
+        UiFixture f(kHistoryKept);
         f.Trigger("mnuHelpItem_2");
         QCOMPARE(f.platform->Opened().size(), 1);
         const QString pdf = f.platform->Opened().first();
@@ -180,7 +190,7 @@ private slots:
     void missingPdfManualIsNamed()
     {
         // An installed layout beside the program's folder, without the manual.
-        UiFixture f([](const QString& home) { QDir(home).mkpath("share/castovin"); });
+        UiFixture f(EmptyInstalledData);
         f.platform->AnswerBox(MsgResult::OK);
         f.Trigger("mnuHelpItem_2");
         QVERIFY(f.platform->Opened().isEmpty());
@@ -222,8 +232,9 @@ private slots:
 
     void missingReferenceSheetIsNamedInAPlainBox()
     {
-        UiFixture f([](const QString& home) { QDir(home).mkpath("share/castovin"); });
+        UiFixture f(EmptyInstalledData);
         const std::string historyBefore = f.state->History.Text();
+        QVERIFY(!historyBefore.empty());
         f.Trigger("mnuHelpItem_4");
         QWidget* dialog = FindTopLevel(names::ResourceDialog);
         QVERIFY(dialog != nullptr);
@@ -238,8 +249,9 @@ private slots:
 
     void aboutBoxNamesVersionAndReleaseDate()
     {
-        UiFixture f;
+        UiFixture f(kHistoryKept);
         const std::string historyBefore = f.state->History.Text();
+        QVERIFY(!historyBefore.empty());
         f.platform->AnswerBox(MsgResult::OK);
         f.Trigger("mnuHelpItem_10");
         const auto& box = f.platform->LastCall();
