@@ -54,6 +54,7 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(names::UnitTabs);
+    m_tabs->setUsesScrollButtons(false);  // all five tabs in sight
     for (std::size_t i = 0; i < kTabs.size(); ++i)
         m_tabs->addTab(BuildTab(i), kTabs[i].caption);
     m_tab[2].input->setProperty("helpContext", 4300);
