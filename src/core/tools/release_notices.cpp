@@ -81,9 +81,9 @@ std::string DisclaimerText(std::string_view questionsAddress)
     text += kNewLine;
     // Four lines naming where questions go.
     text += "Questions, comments and reports of errors are welcome. ";
-    text += "Please direct them to the Castovin developers through the project's issue tracker: ";
-    text += std::string(questionsAddress) + " ";
-    text += "Please include the program version and, if possible, the project file.";
+    text += "Please direct them to the Castovin developers through the project's issue tracker, ";
+    text += std::string(questionsAddress) + ", ";
+    text += "and include the program version and, if possible, the project file.";
     return text;
 }
 
