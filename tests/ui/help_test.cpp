@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -134,6 +135,22 @@ private slots:
         units->findChild<QTabWidget*>(names::UnitTabs)->setCurrentIndex(2);
         QTest::keyClick(units->findChild<QLineEdit*>("txtLoadGrad"), Qt::Key_F1);
         QCOMPARE(help->CurrentPage().toString(), kManual + "unit-calculator.html#load-gradient");
+        CHECK_SCRIPT(f);
+    }
+
+    void f1InAnOpenMenuOpensTheHighlightedItemsPage()
+    {
+        UiFixture f;
+        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state));
+        REQUIRE_CHILD(QMenu, file, &f.Main(), "mnuFile");
+        file->popup(f.Main().mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(QApplication::activePopupWidget() == file);
+        file->setActiveAction(f.Action("mnuFileItem_3"));  // "Save &As...", 1400
+        QTest::keyClick(file, Qt::Key_F1);
+        auto* help = static_cast<HelpWindow*>(FindTopLevel(names::HelpWindow));
+        QVERIFY(help != nullptr);
+        QCOMPARE(help->CurrentPage().toString(), kManual + "main-window.html#file-save-as");
+        file->close();
         CHECK_SCRIPT(f);
     }
 
