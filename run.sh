@@ -7,7 +7,7 @@ root="$(cd "$(dirname "$0")" && pwd)"
 
 "$root/scripts/install-deps"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2
-cmake --build "$root/build" --target castovin castovin-cli >&2
+cmake --build "$root/build" --target castovin castovin-cli castovin_docs >&2
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "run.sh: no display available (neither DISPLAY nor WAYLAND_DISPLAY is set); printing the design report with castovin-cli instead." >&2

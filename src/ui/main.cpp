@@ -10,6 +10,7 @@
 #include "app/icons.h"
 #include "app/startup_window.h"
 #include "program/program_state.h"
+#include "help/help_window.h"
 #include "main/main_window.h"
 #include "platform/qt_platform_services.h"
 #include "text/text_format.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
     StartupOptions options = StartupOptionsFromProcess(argv[0]);
     for (const QString& family : QFontDatabase::families())
         options.installedFonts.push_back(family.toStdString());
+    InstallContextHelp(app, state);
     const auto window = StartMainWindow(state, platform, options, line.project);
     return QApplication::exec();
 }

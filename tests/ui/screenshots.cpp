@@ -1,19 +1,25 @@
 // Renders the main window with a project open, the results viewer, the
-// editors, the settings and path dialogs and the text file browser to PNG
+// editors, the settings and path dialogs, the text file browser, the unit
+// calculator, the help window and the update dialog to PNG
 // files, for the README and the manual: castovin_screenshots OUTPUT_FOLDER
 
 #include <cstdio>
 
 #include <QApplication>
 #include <QDir>
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTreeView>
 
 #include "app/names.h"
 #include "browser/text_browser.h"
+#include "help/help_names.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -59,6 +65,62 @@ bool SettingsAndBrowser(UiFixture& f, const QString& out)
     browser->ChooseFile("cable-bolts-intersections.vlb");
     ok = Grab("frmTextBrow", out + "/text-browser.png") && ok;
     browser->close();
+    return ok;
+}
+
+// Waits (up to ten seconds) for the help panes, which fill in the background.
+void WaitForHelpPanes(QWidget* help)
+{
+    auto* panes = help->findChild<QTabWidget*>(names::HelpPanes);
+    QElapsedTimer clock;
+    clock.start();
+    while (panes != nullptr && clock.elapsed() < 10000) {
+        auto* contents = qobject_cast<QAbstractItemView*>(panes->widget(0));
+        if (contents != nullptr && contents->model()->rowCount() > 0)
+            break;
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    if (panes == nullptr)
+        return;
+    if (auto* contents = qobject_cast<QTreeView*>(panes->widget(0)))
+        contents->expandAll();
+}
+
+// The unit calculator, the help window and the update dialog.
+bool ToolScreenshots(UiFixture& f, const QString& out)
+{
+    bool ok = true;
+    f.Trigger("mnuUtilItem_2");
+    QApplication::processEvents();
+    if (QWidget* units = FindTopLevel(names::UnitCalculator)) {
+        units->findChild<QRadioButton*>("Option2_1")->click();
+        units->findChild<QLineEdit*>("txtLength")->setText("6.5");
+        QApplication::processEvents();
+        ok = units->grab().save(out + "/unit-calculator.png") && ok;
+        units->close();
+    } else {
+        ok = false;
+    }
+    QApplication::processEvents();
+
+    f.Trigger("mnuHelpItem_0");
+    if (QWidget* help = FindTopLevel(names::HelpWindow)) {
+        WaitForHelpPanes(help);
+        ok = help->grab().save(out + "/help-window.png") && ok;
+        help->close();
+    } else {
+        ok = false;
+    }
+
+    f.state->Today = [] { return DateTime{2014, 8, 16}; };
+    f.Trigger("mnuHelpItem_8");
+    QApplication::processEvents();
+    if (QWidget* update = FindTopLevel(names::UpdateDialog)) {
+        ok = update->grab().save(out + "/update-dialog.png") && ok;
+        update->close();
+    } else {
+        ok = false;
+    }
     QApplication::processEvents();
     return ok;
 }
@@ -122,6 +184,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();
     }
     ok = SettingsAndBrowser(f, out) && ok;
+    ok = ToolScreenshots(f, out) && ok;
     std::printf("%s\n", ok ? "screenshots written" : "screenshots failed");
     return ok ? 0 : 1;
 }

@@ -5,10 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "config/default_inputs.h"
 #include "config/settings.h"
+#include "text/number_format.h"
 
 namespace castovin {
 
@@ -45,6 +47,10 @@ struct Environment {
     // What the switch to the "." decimal point saved for the end of the run.
     std::string SavedDecimalSeparator = ".";
     std::string SavedNumericLocale;
+
+    // Today's date for the rules that depend on it (the annual update
+    // reminder); the tests set it.
+    std::function<DateTime()> Today = LocalNow;
 };
 
 }  // namespace castovin

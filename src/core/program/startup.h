@@ -27,6 +27,9 @@ struct StartupOptions {
     // The shipped example projects, copied into the data folder at each
     // start while "CopyExampleFiles" is 1; empty: none to copy.
     std::string exampleFolder;
+    // The disclaimer and the update reminder when the main window loads
+    // (the window tests that are not about them leave them out).
+    bool startupNotices = true;
 };
 
 // The options of the running process.

@@ -36,7 +36,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(ProgramState& state, PlatformServic
 {
     StartProgram(state, options);
     auto window = std::make_unique<MainWindow>(state, platform);
-    window->FormLoad();
+    window->FormLoad(options.startupNotices);
     NewProject(state, true, true);
     window->UpdateCaption();
     window->show();

@@ -5,6 +5,7 @@
 
 #include "app/window_helpers.h"
 #include "browser/text_browser.h"
+#include "help/help_window.h"
 #include "config/settings_file.h"
 #include "files/lifecycle.h"
 #include "files/project_file.h"
@@ -234,6 +235,7 @@ void MainWindow::FormUnload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    CloseHelpWindow();
     SaveSettings(m_state, m_state, SettingsGroup::FileMenu);
     RestoreDecimalSeparator(m_state);
 }

@@ -158,13 +158,10 @@ void MainWindow::BuildMenus()
     QMenu* util = menuBar()->addMenu("&Utilities");
     util->setObjectName(names::UtilMenu);
     AddMenu(util, kUtilMenu, names::UtilItem, m_utilItems, this);
-    m_utilItems[2]->setEnabled(false);  // the unit calculator comes later
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName(names::HelpMenu);
     AddMenu(help, kHelpMenu, names::HelpItem, m_helpItems, this);
-    for (QAction* item : m_helpItems)
-        item->setEnabled(false);  // help and notices come later
 }
 
 void MainWindow::BuildToolbar()

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/closing_rules.h"
@@ -18,6 +19,9 @@
 #include "editors/description_editor.h"
 #include "editors/options_editor_window.h"
 #include "editors/parameters_editor.h"
+#include "help/help_menu.h"
+#include "help/help_window.h"
+#include "help/notice_dialogs.h"
 #include "settings/settings_dialog.h"
 #include "files/lifecycle.h"
 #include "platform/platform_services.h"
@@ -26,6 +30,7 @@
 #include "text/error_trap.h"
 #include "text/messages.h"
 #include "text/text_format.h"
+#include "tools/unit_calculator_window.h"
 #include "viewer/report_printer.h"
 #include "viewer/results_viewer.h"
 
@@ -104,11 +109,14 @@ void MainWindow::BuildCentralArea()
     setCentralWidget(central);
 }
 
-void MainWindow::FormLoad()
+void MainWindow::FormLoad(bool startupNotices)
 {
     RebuildRecentFileMenu();
     ApplyDisplaySettings();
     CenterOnScreen(this);
+    // The disclaimer, then the update reminder, over the laid-out window.
+    if (startupNotices)
+        QTimer::singleShot(0, this, [this] { ShowStartupNotices(m_state, m_platform, this); });
 }
 
 void MainWindow::UpdateCaption()
@@ -188,6 +196,7 @@ CommandResult MainWindow::Run(Command command)
         m_lastResult = RunEditor(command);
         break;
     case Command::Settings:
+    case Command::UnitConversion:
     case Command::Options:
     case Command::FileConversion:
     case Command::ClearHistory:
@@ -195,11 +204,32 @@ CommandResult MainWindow::Run(Command command)
     case Command::CopyHistory:
         m_lastResult = RunUtility(command);
         break;
+    case Command::HelpContents:
+    case Command::HelpIndex:
+    case Command::HelpPdf:
+    case Command::ResourceFiles:
+    case Command::Disclaimer:
+    case Command::ProgramUpdates:
+    case Command::About:
+        m_lastResult = RunHelp(command);
+        break;
     default:
         m_lastResult = RunFileCommand(command);
         break;
     }
     return m_lastResult;
+}
+
+CommandResult MainWindow::RunHelp(Command command)
+{
+    // The help menu's item index of each command, as the help module numbers them.
+    static constexpr std::pair<Command, int> kItems[] = {
+        {Command::HelpContents, 0}, {Command::HelpIndex, 1},      {Command::HelpPdf, 2}, {Command::ResourceFiles, 4},
+        {Command::Disclaimer, 6},   {Command::ProgramUpdates, 8}, {Command::About, 10}};
+    for (const auto& [item, index] : kItems)
+        if (item == command)
+            HelpMenuCommand(index, m_state, m_platform, this);
+    return CommandResult::Done;
 }
 
 CommandResult MainWindow::RunOutput(Command command)
@@ -257,6 +287,9 @@ CommandResult MainWindow::RunUtility(Command command)
     switch (command) {
     case Command::Settings:
         OpenSettingsDialog(Context());
+        return CommandResult::Done;
+    case Command::UnitConversion:
+        OpenUnitCalculator(m_state, this);
         return CommandResult::Done;
     case Command::Options:
         ShowOwnedWindow(new OptionsEditorWindow(Context()), this, true);

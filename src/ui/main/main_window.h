@@ -40,7 +40,9 @@ public:
     WindowContext Context() { return {m_state, m_platform, *this}; }
 
     // Form_Load: recent-file menu, display settings, placement.
-    void FormLoad();
+    // Form_Load: recent-file menu, display settings, placement, then (as
+    // soon as the window is shown) the start-up notices when asked for.
+    void FormLoad(bool startupNotices = true);
     // Display settings: history pane, maximised start, toolbar.
     void ApplyDisplaySettings() override;
     // The four display-font settings on the history pane.
@@ -87,6 +89,7 @@ private:
     void ShowHistory();
     void SetHistoryVisible(bool visible);
     CommandResult RunOutput(Command command);
+    CommandResult RunHelp(Command command);
     CommandResult RunEditor(Command command);
     CommandResult RunUtility(Command command);
     CommandResult OpenConversion();

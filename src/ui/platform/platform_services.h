@@ -54,7 +54,8 @@ public:
     // The printer the program prints on (chosen with the set-up dialog).
     virtual QPrinter& Printer() = 0;
 
-    // Opens a document with the desktop's application for it.
+    // Opens a document (a file path, or an address such as https://... or
+    // file:///...) with the desktop's application for it.
     virtual bool OpenDocument(const QString& path) = 0;
     // Starts a program with arguments (no shell), without waiting.
     virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;

@@ -202,6 +202,10 @@ QPrinter& QtPlatformServices::Printer()
 
 bool QtPlatformServices::OpenDocument(const QString& path)
 {
+    // A web address (the program's web page) goes as it is, a path as a file.
+    const QUrl url(path);
+    if (url.isValid() && url.scheme().size() > 1)
+        return QDesktopServices::openUrl(url);
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 

@@ -138,7 +138,7 @@ void ScriptedPlatform::SetClipboardImage(const QImage& image)
 bool ScriptedPlatform::OpenDocument(const QString& path)
 {
     m_opened << path;
-    return true;
+    return !m_failOpening;
 }
 
 bool ScriptedPlatform::StartProgram(const QString& program, const QStringList& arguments)

@@ -66,6 +66,9 @@ public:
     bool OpenDocument(const QString& path) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
 
+    // OpenDocument reports failure from now on (the desktop has no viewer).
+    void FailOpening(bool fail) { m_failOpening = fail; }
+
     QImage ClipboardImage() const { return m_image; }
     QStringList Opened() const { return m_opened; }
 
@@ -97,6 +100,7 @@ private:
     QStringList m_opened;
     std::vector<Started> m_started;
     bool m_failStarts = false;
+    bool m_failOpening = false;
     std::unique_ptr<QPrinter> m_printer;
 };
 

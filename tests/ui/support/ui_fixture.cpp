@@ -9,7 +9,7 @@
 namespace castovin::test {
 
 UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, const QString& project,
-                     bool showInputForm)
+                     bool showInputForm, bool startupNotices)
 {
     // CASTOVIN_KEEP_TEST_FILES keeps the home folder for a look afterwards.
     if (qEnvironmentVariableIsSet("CASTOVIN_KEEP_TEST_FILES"))
@@ -24,6 +24,7 @@ UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, co
     options.executablePath = m_home.filePath("app/castovin").toStdString();
     options.appFolder = m_home.filePath("app/").toStdString();
     options.environment.home = m_home.path().toStdString();
+    options.startupNotices = startupNotices;
     for (const QString& family : QFontDatabase::families())
         options.installedFonts.push_back(family.toStdString());
     m_window = CreateMainWindow(*state, *platform, options);

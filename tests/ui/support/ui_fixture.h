@@ -23,8 +23,11 @@ public:
     // (a settings file, projects) before the start-up reads them.
     // The parameters editor that opens after a project is opened stays shut
     // unless `showInputForm` asks for it (the settings keep their value).
+    // The disclaimer and the update reminder stay away unless
+    // `startupNotices` asks for them; they come with the first events after
+    // the start-up, so a test may set state->Today before.
     explicit UiFixture(const std::function<void(const QString& home)>& prepare = {}, const QString& project = {},
-                       bool showInputForm = false);
+                       bool showInputForm = false, bool startupNotices = false);
     ~UiFixture();
     UiFixture(const UiFixture&) = delete;
     UiFixture& operator=(const UiFixture&) = delete;

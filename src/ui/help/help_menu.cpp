@@ -1,0 +1,97 @@
+#include "help/help_menu.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/window_helpers.h"
+#include "config/folders.h"
+#include "help/help_names.h"
+#include "help/help_window.h"
+#include "help/notice_dialogs.h"
+#include "platform/platform_services.h"
+#include "program/program_state.h"
+#include "text/messages.h"
+#include "tools/release_notices.h"
+
+namespace castovin {
+
+QString HelpFolder(const ProgramState& state)
+{
+    return Q(FindDataFolder(state.AppFolder));
+}
+
+ResourceDialog::ResourceDialog(ProgramState& state, PlatformServices& platform)
+    : m_state(state), m_platform(platform)
+{
+    setObjectName(names::ResourceDialog);
+    setWindowTitle("Resource Files");
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < static_cast<int>(ResourceDocuments.size()); ++i) {
+        QPushButton* view = MakeButton(this, QString(names::ResourceButton).arg(i),
+                                       ResourceDocuments[static_cast<std::size_t>(i)].title);
+        grid->addWidget(view, i % 3, i / 3);
+        connect(view, &QPushButton::clicked, this, [this, i] { ViewDocument(i); });
+    }
+    QPushButton* ok = MakeButton(this, names::OkButton, "OK");
+    ok->setProperty("helpContext", 2201);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::close);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(row);
+    adjustSize();
+    CenterOnScreen(this);
+}
+
+void ResourceDialog::ViewDocument(int index)
+{
+    const QString path = HelpFolder(m_state) + ResourceDocuments[static_cast<std::size_t>(index)].file;
+    // Plain boxes with the program's title; they are not logged.
+    if (!QFileInfo::exists(path)) {
+        m_platform.Show("Resource file (" + S(path) + ") not available", MsgStyle::OK, m_state.ProgramTitle);
+        return;
+    }
+    if (!m_platform.OpenDocument(path))
+        m_platform.Show("Operation Failed", MsgStyle::OK, m_state.ProgramTitle);
+}
+
+void OpenPdfManual(ProgramState& state, PlatformServices& platform)
+{
+    const QString path = HelpFolder(state) + PdfManualName;
+    if (!QFileInfo::exists(path)) {
+        ShowMessage(state, std::string("Help file (") + PdfManualName + ") not available", MsgStyle::OK);
+        return;
+    }
+    if (!platform.OpenDocument(path))
+        ShowMessage(state, "Operation Failed", MsgStyle::OK);
+}
+
+void ShowAboutBox(ProgramState& state, PlatformServices& platform)
+{
+    // Straight to the box: the about text is not logged in the history.
+    const std::string date = S(ReleaseDateShown());
+    platform.Show(AboutText(state.ProgramName, date), MsgStyle::OK + MsgStyle::Information,
+                  AboutTitle(state.ProgramName));
+}
+
+void HelpMenuCommand(int index, ProgramState& state, PlatformServices& platform, QWidget* owner)
+{
+    switch (index) {
+    case 0: ShowHelpContents(state); break;
+    case 1: ShowHelpIndex(state); break;
+    case 2: OpenPdfManual(state, platform); break;
+    case 4: ShowOwnedWindow(new ResourceDialog(state, platform), owner, true); break;
+    case 6: ShowDisclaimer(state, owner); break;
+    case 8: ShowUpdateDialog(state, platform, owner); break;
+    case 10: ShowAboutBox(state, platform); break;
+    default: break;
+    }
+}
+
+}  // namespace castovin

@@ -1,0 +1,213 @@
+#include "help/notice_dialogs.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/closing_rules.h"
+#include "app/window_helpers.h"
+#include "config/settings_file.h"
+#include "help/help_names.h"
+#include "platform/platform_services.h"
+#include "program/program_state.h"
+#include "tools/release_notices.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr int kLinkCheckMs = 100;
+
+// CR LF line ends of the core's texts as a label shows them.
+QString LabelText(const std::string& text)
+{
+    QString shown = Q(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+QLabel* WrappedLabel(QWidget* parent, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+// The check box and "OK" row both notices end with.
+QPushButton* AddClosingRow(QDialog* dialog, QVBoxLayout* layout, QCheckBox* check)
+{
+    check->setObjectName(names::DontShowAgain);
+    QPushButton* ok = MakeButton(dialog, names::OkButton, "OK");
+    ok->setDefault(true);
+    auto* row = new QHBoxLayout;
+    row->addWidget(check, 1);
+    row->addWidget(ok);
+    layout->addLayout(row);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::close);
+    return ok;
+}
+
+}  // namespace
+
+QString ProgramWebPage()
+{
+    return QStringLiteral(CASTOVIN_WEB_PAGE);
+}
+
+QString QuestionsAddress()
+{
+    return QStringLiteral(CASTOVIN_ISSUES_URL);
+}
+
+QString ReleaseDateShown()
+{
+    const QString month = QLocale::system().monthName(ReleaseMonth, QLocale::ShortFormat);
+    return Q(ReleaseDateText(S(month)));
+}
+
+DisclaimerDialog::DisclaimerDialog(ProgramState& state) : m_state(state)
+{
+    setObjectName(names::DisclaimerDialog);
+    setWindowTitle(Q(DisclaimerCaption(state.ProgramName)));
+    auto* layout = new QVBoxLayout(this);
+    QLabel* text = WrappedLabel(this, names::DisclaimerLabel, LabelText(DisclaimerText(S(QuestionsAddress()))));
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->setMinimumWidth(460);
+    layout->addWidget(text);
+    m_dontShow = new QCheckBox("Do not show this disclaimer again", this);
+    AddClosingRow(this, layout, m_dontShow);
+    ClosingRules::Install(this, [this] {
+        if (m_dontShow->isChecked())
+            m_state.Settings.ShowDisclaim = 0;
+        SaveSettings(m_state, m_state, SettingsGroup::Settings);
+    });
+    adjustSize();
+    CenterOnScreen(this);
+}
+
+LinkLabel::LinkLabel(const QString& url, QWidget* box, PlatformServices& platform)
+    : QLabel(url, box), m_url(url), m_box(box), m_platform(platform)
+{
+    setObjectName(names::UpdateUrl);
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+    m_timer = new QTimer(this);
+    m_timer->setInterval(kLinkCheckMs);
+    connect(m_timer, &QTimer::timeout, this, &LinkLabel::CheckPointer);
+    SetLook(Look::Rest);
+}
+
+void LinkLabel::SetLook(Look look)
+{
+    m_look = look;
+    QPalette p = palette();
+    const QColor colour = look == Look::Rest ? QColor(0, 0, 0) : look == Look::Hover ? QColor(0, 0, 255)
+                                                                                      : QColor(255, 0, 0);
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+    QFont f = font();
+    f.setUnderline(look != Look::Rest);
+    setFont(f);
+}
+
+void LinkLabel::CheckPointer()
+{
+    if (m_box->rect().contains(m_box->mapFromGlobal(QCursor::pos())))
+        return;
+    SetLook(Look::Rest);
+    m_timer->stop();
+}
+
+void LinkLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_look == Look::Rest) {
+        SetLook(Look::Hover);
+        m_timer->start();
+    }
+    QLabel::mouseMoveEvent(event);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (m_look == Look::Hover)
+        SetLook(Look::Pressed);
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_look == Look::Pressed)
+        SetLook(Look::Hover);
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        m_platform.OpenDocument(m_url);
+}
+
+UpdateDialog::UpdateDialog(ProgramState& state, PlatformServices& platform) : m_state(state)
+{
+    setObjectName(names::UpdateDialog);
+    setWindowTitle(Q(UpdateCaption(state.ProgramName)));
+    const int days = DaysSinceRelease(state.Today());
+    auto* layout = new QVBoxLayout(this);
+    QLabel* update = WrappedLabel(this, names::UpdateLabel, LabelText(UpdateText(days)));
+    update->setMinimumWidth(440);
+    layout->addWidget(update);
+    layout->addWidget(WrappedLabel(this, names::UpdateUrlCaption, "URL to program web page:"));
+    auto* box = new QFrame(this);
+    box->setObjectName(names::UpdateUrlBox);
+    box->setFrameShape(QFrame::StyledPanel);
+    auto* boxLayout = new QHBoxLayout(box);
+    boxLayout->addWidget(new LinkLabel(ProgramWebPage(), box, platform));
+    layout->addWidget(box);
+    layout->addWidget(WrappedLabel(this, names::UpdateInfo, LabelText(UpdateInfoText(S(ReleaseDateShown())))));
+    m_disable = new QCheckBox("Disable reminder for annual program updates", this);
+    AddClosingRow(this, layout, m_disable);
+    ClosingRules::Install(this, [this] {
+        if (m_disable->isChecked())
+            m_state.Settings.RemindAnnualUpdates = 0;
+        SaveSettings(m_state, m_state, SettingsGroup::Settings);
+    });
+    adjustSize();
+    CenterOnScreen(this);
+}
+
+QDialog* ShowDisclaimer(ProgramState& state, QWidget* owner)
+{
+    auto* dialog = new DisclaimerDialog(state);
+    ShowOwnedWindow(dialog, owner, true);
+    return dialog;
+}
+
+QDialog* ShowUpdateDialog(ProgramState& state, PlatformServices& platform, QWidget* owner)
+{
+    auto* dialog = new UpdateDialog(state, platform);
+    ShowOwnedWindow(dialog, owner, true);
+    return dialog;
+}
+
+void CheckAnnualUpdate(ProgramState& state, PlatformServices& platform, QWidget* owner)
+{
+    if (AnnualUpdateDue(state.Settings, state.Today()))
+        ShowUpdateDialog(state, platform, owner);
+}
+
+void ShowStartupNotices(ProgramState& state, PlatformServices& platform, QWidget* owner)
+{
+    if (state.Settings.ShowDisclaim != 1) {
+        CheckAnnualUpdate(state, platform, owner);
+        return;
+    }
+    // The dialogs do not block, so the reminder waits for the disclaimer to
+    // be closed (not merely deleted when the program ends).
+    QDialog* disclaimer = ShowDisclaimer(state, owner);
+    QObject::connect(disclaimer, &QDialog::finished, owner,
+                     [&state, &platform, owner] { CheckAnnualUpdate(state, platform, owner); });
+}
+
+}  // namespace castovin

@@ -1,0 +1,89 @@
+#pragma once
+// The two notices around start-up: frmDisclaimer (no warranty, where to send
+// questions) and frmUpdate (this release may be outdated, with a link to the
+// program's web page). Each changes one setting and writes [Settings] when
+// it closes.
+
+#include <QDialog>
+#include <QLabel>
+#include <QString>
+
+class QCheckBox;
+class QFrame;
+class QTimer;
+
+namespace castovin {
+
+struct ProgramState;
+class PlatformServices;
+
+// The address of the program's web page and of the issue tracker, as the
+// build was configured.
+QString ProgramWebPage();
+QString QuestionsAddress();
+
+// The release date as the user's locale writes the month ("20-Aug-2013").
+QString ReleaseDateShown();
+
+class DisclaimerDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit DisclaimerDialog(ProgramState& state);
+
+private:
+    ProgramState& m_state;
+    QCheckBox* m_dontShow = nullptr;
+};
+
+// The web page link: black at rest; blue and underlined under the pointer
+// until a 100 ms check finds the pointer outside the box that holds it; red
+// while a button is held on it. A click opens the page with the desktop.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    enum class Look { Rest, Hover, Pressed };
+
+    LinkLabel(const QString& url, QWidget* box, PlatformServices& platform);
+    Look CurrentLook() const { return m_look; }
+    // The timer's tick: back to rest when the pointer left the box.
+    void CheckPointer();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void SetLook(Look look);
+
+    QString m_url;
+    QWidget* m_box;
+    PlatformServices& m_platform;
+    QTimer* m_timer = nullptr;
+    Look m_look = Look::Rest;
+};
+
+class UpdateDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    UpdateDialog(ProgramState& state, PlatformServices& platform);
+
+private:
+    ProgramState& m_state;
+    QCheckBox* m_disable = nullptr;
+};
+
+// Help > "&Disclaimer..." and the start-up: the disclaimer, modal.
+QDialog* ShowDisclaimer(ProgramState& state, QWidget* owner);
+// Help > "Program Updates...": the update dialog, modal.
+QDialog* ShowUpdateDialog(ProgramState& state, PlatformServices& platform, QWidget* owner);
+// The start-up reminder: the update dialog when it is due.
+void CheckAnnualUpdate(ProgramState& state, PlatformServices& platform, QWidget* owner);
+// The end of the main window's loading: the disclaimer when "ShowDisclaim"
+// is 1, then (once it is closed) the annual reminder.
+void ShowStartupNotices(ProgramState& state, PlatformServices& platform, QWidget* owner);
+
+}  // namespace castovin

@@ -1,0 +1,182 @@
+#include "tools/unit_calculator_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/window_helpers.h"
+#include "editors/numeric_field.h"
+#include "help/help_names.h"
+#include "program/program_state.h"
+#include "text/messages.h"
+#include "text/number_format.h"
+#include "text/number_reading.h"
+#include "text/runtime_error.h"
+
+namespace castovin {
+
+namespace {
+
+// Every control of the calculator leads to the calculator's page, the load
+// gradient box to its own section.
+constexpr int kHelpContext = 4500;
+
+struct TabLayout {
+    QuantityKind kind;
+    const char* caption;
+    const char* frame;
+    const char* input;
+    const char* options;
+    std::array<int, 5> results;  // result box numbers, 0 past the last unit
+};
+
+constexpr std::array<TabLayout, 5> kTabs = {{
+    {QuantityKind::Length, "Length", "Length units", "txtLength", "Option2", {7, 8, 9, 10, 0}},
+    {QuantityKind::Load, "Load", "Load units", "txtLoad", "Option5", {21, 22, 23, 24, 25}},
+    {QuantityKind::LoadGradient, "Load Grad", "Load gradient units", "txtLoadGrad", "Option4", {17, 18, 19, 20, 0}},
+    {QuantityKind::Stress, "Stress", "Pressure/stress units", "txtStress", "Option1", {2, 3, 4, 5, 6}},
+    {QuantityKind::StressGradient, "Stress Grad", "Pressure/stress gradient units", "txtStressGrad", "Option3",
+     {12, 13, 14, 15, 0}},
+}};
+
+}  // namespace
+
+UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
+{
+    setObjectName(names::UnitCalculator);
+    setWindowTitle("Unit Conversions");
+    setProperty("helpContext", kHelpContext);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(names::UnitTabs);
+    m_tabs->setUsesScrollButtons(false);  // all five tabs in sight
+    for (std::size_t i = 0; i < kTabs.size(); ++i)
+        m_tabs->addTab(BuildTab(i), kTabs[i].caption);
+    m_tab[2].input->setProperty("helpContext", 4300);
+
+    QPushButton* ok = MakeButton(this, names::OkButton, "OK");
+    QPushButton* help = MakeButton(this, names::HelpButton, "Help");
+    help->setProperty("helpContext", 5001);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &QDialog::close);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_state); });
+    connect(m_tabs, &QTabWidget::currentChanged, this, &UnitCalculatorWindow::TabSelected);
+
+    // Form_Load: the calculator's message category, the history line, the
+    // first unit of every group, and the results of the starting "0".
+    SetMsgCategory(m_state.MsgCategory, 12);
+    AppendHistory(m_state, "Loading Unit Conversion Form");
+    for (std::size_t i = 0; i < m_tab.size(); ++i) {
+        m_tab[i].units[0]->setChecked(true);
+        Recalculate(static_cast<int>(i));
+    }
+    adjustSize();
+    CenterOnScreen(this);
+}
+
+QWidget* UnitCalculatorWindow::BuildTab(std::size_t index)
+{
+    const TabLayout& layout = kTabs[index];
+    Tab& tab = m_tab[index];
+    tab.kind = layout.kind;
+    tab.page = new QWidget;
+    tab.input = new QLineEdit("0", tab.page);
+    tab.input->setObjectName(layout.input);
+    SelectAllOn(tab.input, SelectOn::Click);
+    auto* frame = new QGroupBox(layout.frame, tab.page);
+    frame->setObjectName(QString("Frame%1").arg(index + 1));
+    auto* grid = new QGridLayout(frame);
+    const std::vector<std::string>& captions = UnitCaptions(layout.kind);
+    for (std::size_t u = 0; u < captions.size(); ++u) {
+        auto* option = new QRadioButton(Q(captions[u]), frame);
+        option->setObjectName(QString("%1_%2").arg(layout.options).arg(u));
+        auto* result = new QLineEdit(frame);
+        result->setObjectName(QString("Text%1").arg(layout.results[u]));
+        result->setReadOnly(true);
+        grid->addWidget(option, static_cast<int>(u), 0);
+        grid->addWidget(result, static_cast<int>(u), 1);
+        tab.units.push_back(option);
+        tab.results.push_back(result);
+        connect(option, &QRadioButton::clicked, this, [this, index] { Recalculate(static_cast<int>(index)); });
+    }
+    connect(tab.input, &QLineEdit::textChanged, this, [this, index] { Recalculate(static_cast<int>(index)); });
+    auto* column = new QVBoxLayout(tab.page);
+    column->addWidget(tab.input);
+    column->addWidget(frame);
+    column->addStretch(1);
+    return tab.page;
+}
+
+int UnitCalculatorWindow::SelectedUnit(const Tab& tab) const
+{
+    for (int u = static_cast<int>(tab.units.size()) - 1; u >= 0; --u)
+        if (tab.units[static_cast<std::size_t>(u)]->isChecked())
+            return u;
+    return 0;
+}
+
+void UnitCalculatorWindow::Recalculate(int index)
+{
+    Tab& tab = m_tab[static_cast<std::size_t>(index)];
+    const int from = SelectedUnit(tab);
+    try {
+        const double value = LeadingNumber(S(tab.input->text()));
+        for (std::size_t to = 0; to < tab.results.size(); ++to)
+            tab.results[to]->setText(Q(GeneralNumber(ConvertUnits(tab.kind, from, static_cast<int>(to), value))));
+    } catch (const RuntimeError&) {
+        // A number beyond the range of a double: nothing sensible to show,
+        // and the calculator never shows a message.
+        for (QLineEdit* result : tab.results)
+            result->clear();
+    }
+}
+
+void UnitCalculatorWindow::UpdateTabStops()
+{
+    const int front = m_tabs->currentIndex();
+    for (std::size_t i = 0; i < m_tab.size(); ++i) {
+        const Qt::FocusPolicy policy = static_cast<int>(i) == front ? Qt::StrongFocus : Qt::NoFocus;
+        for (QWidget* control : m_tab[i].page->findChildren<QWidget*>())
+            if (qobject_cast<QLineEdit*>(control) != nullptr || qobject_cast<QRadioButton*>(control) != nullptr)
+                control->setFocusPolicy(policy);
+    }
+}
+
+void UnitCalculatorWindow::TabSelected(int index)
+{
+    UpdateTabStops();
+    if (index < 0 || index >= static_cast<int>(m_tab.size()))
+        return;
+    QLineEdit* input = m_tab[static_cast<std::size_t>(index)].input;
+    input->setFocus();
+    input->selectAll();
+}
+
+void UnitCalculatorWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_activated)
+        return;
+    // The calculator always opens on the length tab.
+    m_activated = true;
+    m_tabs->setCurrentIndex(0);
+    TabSelected(0);
+}
+
+void OpenUnitCalculator(ProgramState& state, QWidget* owner)
+{
+    ShowOwnedWindow(new UnitCalculatorWindow(state), owner, true);
+}
+
+}  // namespace castovin

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "config/settings.h"
+#include "tools/release_notices.h"
+
+namespace castovin {
+namespace {
+
+DateTime Day(int year, int month, int day)
+{
+    return DateTime{year, month, day, 12, 0, 0};
+}
+
+TEST(ReleaseNotices, DaysCountCalendarDaysAcrossMonthsAndLeapYears)
+{
+    EXPECT_EQ(DaysSinceRelease(Day(2013, 8, 20)), 0);
+    EXPECT_EQ(DaysSinceRelease(Day(2013, 8, 21)), 1);
+    EXPECT_EQ(DaysSinceRelease(Day(2013, 9, 1)), 12);
+    EXPECT_EQ(DaysSinceRelease(Day(2013, 8, 19)), -1);
+    // 20 Aug 2013 to 20 Aug 2014 is 365 days; to 20 Aug 2016 crosses 29 Feb 2016.
+    EXPECT_EQ(DaysSinceRelease(Day(2014, 8, 20)), 365);
+    EXPECT_EQ(DaysSinceRelease(Day(2016, 8, 20)), 365 * 3 + 1);
+}
+
+TEST(ReleaseNotices, ReminderStartsOnTheThreeHundredSixtyFirstDay)
+{
+    SettingsRecord settings;
+    settings.RemindAnnualUpdates = 1;
+    EXPECT_EQ(DaysSinceRelease(Day(2014, 8, 15)), 360);
+    EXPECT_FALSE(AnnualUpdateDue(settings, Day(2014, 8, 15)));
+    EXPECT_TRUE(AnnualUpdateDue(settings, Day(2014, 8, 16)));
+    EXPECT_TRUE(AnnualUpdateDue(settings, Day(2026, 1, 1)));
+    // Switched off, or any value other than 1: never.
+    for (int16_t off : {0, 2, -1}) {
+        settings.RemindAnnualUpdates = off;
+        EXPECT_FALSE(AnnualUpdateDue(settings, Day(2026, 1, 1))) << off;
+    }
+}
+
+TEST(ReleaseNotices, UpdateTextWithinAndAfterTheFirstYear)
+{
+    const std::string tail = "\r\n\r\nYou may manually update the program by downloading and installing the new setup file.";
+    EXPECT_EQ(UpdateText(360),
+              "Clicking on the URL below will connect you directly with the program website. " + tail);
+    EXPECT_EQ(UpdateText(0),
+              "Clicking on the URL below will connect you directly with the program website. " + tail);
+    EXPECT_EQ(UpdateText(361),
+              "This version was released over a year ago. Although major updates may not be scheduled, interim "
+              "updates may be released with bug fixes. Check for an updated version by visiting the program web "
+              "page below.  " + tail);
+    EXPECT_EQ(UpdateInfoText("20-Aug-2013"), "Current Program Version: 2.5.02\r\nCurrent Revision Date: 20-Aug-2013");
+    EXPECT_EQ(UpdateCaption("CASTOVIN"), "Program Update for CASTOVIN");
+}
+
+TEST(ReleaseNotices, AboutTextLeadsWithNameVersionAndDate)
+{
+    EXPECT_EQ(ReleaseDateText("Aug"), "20-Aug-2013");
+    EXPECT_EQ(ReleaseDateText("août"), "20-août-2013");
+    EXPECT_EQ(AboutTitle("CASTOVIN"), "About the CASTOVIN Program");
+    const std::string text = AboutText("CASTOVIN", "20-Aug-2013");
+    const std::string head = "CASTOVIN\r\n\nVersion: 2.5.02\r\n\nRevision Date: 20-Aug-2013\r\n\n";
+    ASSERT_EQ(text.substr(0, head.size()), head);
+    // Five credit lines, each ending CR LF, the third with an extra LF.
+    const std::string credits = text.substr(head.size());
+    std::size_t lines = 0;
+    std::size_t blankAfter = 0;
+    for (std::size_t at = credits.find("\r\n"); at != std::string::npos; at = credits.find("\r\n", at + 2)) {
+        ++lines;
+        if (at + 2 < credits.size() && credits[at + 2] == '\n')
+            blankAfter = lines;
+    }
+    EXPECT_EQ(lines, 5u);
+    EXPECT_EQ(blankAfter, 3u);
+    EXPECT_EQ(credits.substr(credits.size() - 2), "\r\n");
+    EXPECT_NE(credits.find("Castovin developers"), std::string::npos);
+    EXPECT_NE(credits.find("MIT"), std::string::npos);
+}
+
+TEST(ReleaseNotices, DisclaimerNamesWhereQuestionsGo)
+{
+    EXPECT_EQ(DisclaimerCaption("CASTOVIN"), "Disclaimer for CASTOVIN");
+    const std::string text = DisclaimerText("https://tracker.example/issues");
+    EXPECT_EQ(text.substr(0, 14), "DISCLAIMER\r\n\r\n");
+    EXPECT_NE(text.find("without warranty"), std::string::npos);
+    EXPECT_NE(text.find("https://tracker.example/issues"), std::string::npos);
+    // Heading, warranty paragraph, questions paragraph.
+    EXPECT_NE(text.find("\r\n\r\n", 14), std::string::npos);
+    EXPECT_LT(text.find("liable"), text.find("https://tracker.example/issues"));
+}
+
+}  // namespace
+}  // namespace castovin

@@ -1,0 +1,402 @@
+// The Help menu, F1 and the notices as a user meets them: the help window
+// on the built help collection, the PDF manual and the reference sheets
+// opened through the (scripted) desktop, the about box, the disclaimer and
+// the annual update reminder with a clock the test sets.
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "config/profile_file.h"
+#include "help/help_menu.h"
+#include "help/help_names.h"
+#include "help/help_window.h"
+#include "help/notice_dialogs.h"
+#include "ui_fixture.h"
+
+using namespace castovin;
+using namespace castovin::test;
+
+namespace {
+
+const QString kManual = "qthelp://org.castovin.manual/doc/";
+
+std::string SettingsValue(UiFixture& f, const char* key)
+{
+    const ProfileFile ini(QString::fromUtf8(ReadBytes(f.DataFolder() + "VELB.INI")).toStdString());
+    return ini.Read("Settings", key).value_or("<absent>");
+}
+
+// A history that is kept, so that what is logged and what is not shows.
+const auto kHistoryKept = UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\n");
+
+// The same, beside an installed data folder that lacks the manual and the sheets.
+void EmptyInstalledData(const QString& home)
+{
+    kHistoryKept(home);
+    QDir(home).mkpath("share/castovin");
+}
+
+// Every help context number set on a window's controls and menu items.
+void CollectContexts(QObject* root, QSet<int>& numbers)
+{
+    if (const int n = root->property("helpContext").toInt(); n != 0)
+        numbers << n;
+    for (QObject* child : root->findChildren<QObject*>())
+        if (const int n = child->property("helpContext").toInt(); n != 0)
+            numbers << n;
+}
+
+}  // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Opens a window through a menu item, gathers its numbers and closes it.
+    static void GatherFrom(UiFixture& f, const char* item, const char* window, QSet<int>& numbers)
+    {
+        f.Trigger(item);
+        QApplication::processEvents();
+        QWidget* w = FindTopLevel(window);
+        QVERIFY2(w != nullptr, window);
+        CollectContexts(w, numbers);
+        w->close();
+        QApplication::processEvents();
+    }
+
+    static DateTime Day(int year, int month, int day) { return DateTime{year, month, day, 9, 0, 0}; }
+
+private slots:
+    void cleanup() { CloseHelpWindow(); }
+
+    void everyHelpContextNumberOpensAnExistingPage()
+    {
+        UiFixture f;
+        QSet<int> numbers{1000, 2201, 3510, 3520, 4100, 4300, 4500, 5001};
+        CollectContexts(&f.Main(), numbers);
+        GatherFrom(f, "mnuEditItem_1", "frmVELBParm", numbers);
+        GatherFrom(f, "mnuEditItem_2", "frmVELBCost", numbers);
+        GatherFrom(f, "mnuUtilItem_1", "frmVELBOpts", numbers);
+        GatherFrom(f, "mnuUtilItem_2", names::UnitCalculator, numbers);
+        GatherFrom(f, "mnuHelpItem_4", names::ResourceDialog, numbers);
+        QVERIFY(numbers.contains(2200) && numbers.contains(4200) && numbers.contains(1100));
+
+        HelpWindow* help = ProgramHelpWindow(*f.state);
+        QVERIFY(help != nullptr);
+        auto* browser = help->findChild<QTextBrowser*>(names::HelpBrowser);
+        for (int n : numbers) {
+            const QUrl page = help->ContextPage(n);
+            QVERIFY2(page.toString().startsWith(kManual), qPrintable(QString::number(n)));
+            QVERIFY(help->ShowContext(n));
+            QCOMPARE(help->CurrentPage(), page);
+            QVERIFY2(browser->toPlainText().size() > 40, qPrintable(page.toString()));
+        }
+        QVERIFY(help->ContextPage(9999).isEmpty());
+        QVERIFY(!help->ShowContext(9999));
+        CHECK_SCRIPT(f);
+    }
+
+    void f1OnAParametersFieldOpensItsPage()
+    {
+        UiFixture f;
+        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state));
+        f.Trigger("mnuEditItem_1");
+        QApplication::processEvents();
+        QWidget* editor = FindTopLevel("frmVELBParm");
+        QVERIFY(editor != nullptr);
+        REQUIRE_CHILD(QLineEdit, cmrr, editor, "txtCMRR");
+        cmrr->setFocus();
+        const QString typed = cmrr->text();
+        QTest::keyClick(cmrr, Qt::Key_F1);
+        auto* help = static_cast<HelpWindow*>(FindTopLevel(names::HelpWindow));
+        QVERIFY(help != nullptr);
+        QCOMPARE(help->CurrentPage().toString(), kManual + "project-parameters.html");
+        // F1 is help, not a keystroke for the field.
+        QCOMPARE(cmrr->text(), typed);
+
+        // The calculator's load gradient box has a section of its own.
+        editor->close();
+        QApplication::processEvents();
+        f.Trigger("mnuUtilItem_2");
+        QWidget* units = FindTopLevel(names::UnitCalculator);
+        QVERIFY(units != nullptr);
+        units->findChild<QTabWidget*>(names::UnitTabs)->setCurrentIndex(2);
+        QTest::keyClick(units->findChild<QLineEdit*>("txtLoadGrad"), Qt::Key_F1);
+        QCOMPARE(help->CurrentPage().toString(), kManual + "unit-calculator.html#load-gradient");
+        CHECK_SCRIPT(f);
+    }
+
+    void f1InAnOpenMenuOpensTheHighlightedItemsPage()
+    {
+        UiFixture f;
+        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state));
+        REQUIRE_CHILD(QMenu, file, &f.Main(), "mnuFile");
+        file->popup(f.Main().mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(QApplication::activePopupWidget() == file);
+        file->setActiveAction(f.Action("mnuFileItem_3"));  // "Save &As...", 1400
+        QTest::keyClick(file, Qt::Key_F1);
+        auto* help = static_cast<HelpWindow*>(FindTopLevel(names::HelpWindow));
+        QVERIFY(help != nullptr);
+        QCOMPARE(help->CurrentPage().toString(), kManual + "main-window.html#file-save-as");
+        file->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void helpMenuShowsContentsAndIndex()
+    {
+        UiFixture f;
+        f.Trigger("mnuHelpItem_1");
+        auto* help = static_cast<HelpWindow*>(FindTopLevel(names::HelpWindow));
+        QVERIFY(help != nullptr);
+        REQUIRE_CHILD(QTabWidget, panes, help, names::HelpPanes);
+        QCOMPARE(panes->currentWidget()->objectName(), QString(names::HelpIndex));
+        f.Trigger("mnuHelpItem_0");
+        QCOMPARE(FindTopLevel(names::HelpWindow), help);  // one help window
+        QCOMPARE(panes->currentWidget()->objectName(), QString(names::HelpContents));
+        QCOMPARE(help->CurrentPage().toString(), kManual + "index.html");
+        // The panes fill from the collection in the background.
+        auto* contents = qobject_cast<QAbstractItemView*>(panes->widget(0));
+        auto* index = qobject_cast<QAbstractItemView*>(panes->widget(1));
+        QVERIFY(contents != nullptr && index != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(contents->model()->rowCount() > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(index->model()->rowCount() > 20, 10000);
+        CHECK_SCRIPT(f);
+    }
+
+    void pdfManualOpensWithTheDesktopAndHoldsEveryChapter()
+    {
+        UiFixture f(kHistoryKept);
+        f.Trigger("mnuHelpItem_2");
+        QCOMPARE(f.platform->Opened().size(), 1);
+        const QString pdf = f.platform->Opened().first();
+        QVERIFY(pdf.endsWith("/VELB.PDF"));
+        QVERIFY(QFile::exists(pdf));
+        const QString text = PdfText(pdf).simplified();
+        const QDir pages(CASTOVIN_MANUAL_PAGES);
+        int chapters = 0;
+        for (const QString& page : pages.entryList({"*.html"})) {
+            const QString html = QString::fromUtf8(ReadBytes(pages.filePath(page)));
+            const QRegularExpressionMatch title = QRegularExpression("<title>([^<]*)</title>").match(html);
+            QVERIFY2(title.hasMatch(), qPrintable(page));
+            QVERIFY2(text.contains(title.captured(1).simplified()), qPrintable(title.captured(1)));
+            ++chapters;
+        }
+        QVERIFY(chapters >= 20);
+
+        // The desktop cannot open it: a logged message.
+        f.platform->FailOpening(true);
+        f.platform->AnswerBox(MsgResult::OK);
+        f.Trigger("mnuHelpItem_2");
+        QCOMPARE(f.platform->LastCall().text, QString("Operation Failed"));
+        QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Operation Failed"));
+        CHECK_SCRIPT(f);
+    }
+
+    void missingPdfManualIsNamed()
+    {
+        // An installed layout beside the program's folder, without the manual.
+        UiFixture f(EmptyInstalledData);
+        f.platform->AnswerBox(MsgResult::OK);
+        f.Trigger("mnuHelpItem_2");
+        QVERIFY(f.platform->Opened().isEmpty());
+        QCOMPARE(f.platform->LastCall().text, QString("Help file (VELB.PDF) not available"));
+        QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Help file (VELB.PDF) not available"));
+        CHECK_SCRIPT(f);
+    }
+
+    void sixReferenceSheetsOpenFromTheirButtons()
+    {
+        UiFixture f;
+        // The buttons' table is the one the build prints the sheets from.
+        QFile tsv(CASTOVIN_SHEETS_TSV);
+        QVERIFY(tsv.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(tsv.readAll()).trimmed().split('\n');
+        QCOMPARE(lines.size(), 6);
+        f.Trigger("mnuHelpItem_4");
+        QWidget* dialog = FindTopLevel(names::ResourceDialog);
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->windowTitle(), QString("Resource Files"));
+        for (int i = 0; i < 6; ++i) {
+            const QStringList fields = lines[i].split('\t');
+            REQUIRE_CHILD(QPushButton, view, dialog, QString(names::ResourceButton).arg(i));
+            QCOMPARE(view->text(), fields[1]);
+            QTest::mouseClick(view, Qt::LeftButton);
+            QCOMPARE(f.platform->Opened().size(), i + 1);
+            QVERIFY(f.platform->Opened().last().endsWith("/" + fields[0]));
+            QVERIFY(QFile::exists(f.platform->Opened().last()));
+            QVERIFY2(PdfText(f.platform->Opened().last()).simplified().contains(fields[1]), qPrintable(fields[1]));
+        }
+        // Two columns of three.
+        auto* first = dialog->findChild<QPushButton*>("cmdView_0");
+        QCOMPARE(dialog->findChild<QPushButton*>("cmdView_2")->x(), first->x());
+        QVERIFY(dialog->findChild<QPushButton*>("cmdView_3")->x() > first->x());
+        QCOMPARE(dialog->findChild<QPushButton*>("cmdView_3")->y(), first->y());
+        QVERIFY(f.platform->Calls().empty());
+        CHECK_SCRIPT(f);
+    }
+
+    void missingReferenceSheetIsNamedInAPlainBox()
+    {
+        UiFixture f(EmptyInstalledData);
+        const std::string historyBefore = f.state->History.Text();
+        QVERIFY(!historyBefore.empty());
+        f.Trigger("mnuHelpItem_4");
+        QWidget* dialog = FindTopLevel(names::ResourceDialog);
+        QVERIFY(dialog != nullptr);
+        f.platform->AnswerBox(MsgResult::OK);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdView_4"), Qt::LeftButton);
+        const QString path = QDir(f.Home()).filePath("share/castovin/unit-factors.pdf");
+        QCOMPARE(f.platform->LastCall().text, "Resource file (" + path + ") not available");
+        QCOMPARE(f.platform->LastCall().title, QString::fromStdString(f.state->ProgramTitle));
+        QCOMPARE(f.state->History.Text(), historyBefore);  // not logged
+        CHECK_SCRIPT(f);
+    }
+
+    void aboutBoxNamesVersionAndReleaseDate()
+    {
+        UiFixture f(kHistoryKept);
+        const std::string historyBefore = f.state->History.Text();
+        QVERIFY(!historyBefore.empty());
+        f.platform->AnswerBox(MsgResult::OK);
+        f.Trigger("mnuHelpItem_10");
+        const auto& box = f.platform->LastCall();
+        QCOMPARE(box.title, QString("About the CASTOVIN Program"));
+        const QString month = QLocale::system().monthName(8, QLocale::ShortFormat);
+        QVERIFY2(box.text.startsWith("CASTOVIN\r\n\nVersion: 2.5.02\r\n\nRevision Date: 20-" + month + "-2013\r\n\n"),
+                 qPrintable(box.text));
+        QVERIFY(box.text.contains("Castovin developers"));
+        QVERIFY(box.text.contains("MIT"));
+        QCOMPARE(box.style & MsgStyle::Information, MsgStyle::Information);
+        QCOMPARE(f.state->History.Text(), historyBefore);
+        CHECK_SCRIPT(f);
+    }
+
+    void reminderWaitsThreeHundredSixtyDays()
+    {
+        const auto prepare = UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=0\r\nRemindAnnualUpdates=1\r\n");
+        {
+            UiFixture f(prepare, {}, false, true);
+            f.state->Today = [] { return Day(2014, 8, 15); };
+            QApplication::processEvents();
+            QVERIFY(FindTopLevel(names::UpdateDialog) == nullptr);
+            QVERIFY(FindTopLevel(names::DisclaimerDialog) == nullptr);
+        }
+        UiFixture f(prepare, {}, false, true);
+        f.state->Today = [] { return Day(2014, 8, 16); };
+        QApplication::processEvents();
+        QWidget* update = FindTopLevel(names::UpdateDialog);
+        QVERIFY(update != nullptr);
+        QCOMPARE(update->windowTitle(), QString("Program Update for CASTOVIN"));
+        REQUIRE_CHILD(QLabel, text, update, names::UpdateLabel);
+        QVERIFY(text->text().startsWith("This version was released over a year ago. Although major updates"));
+        QVERIFY(text->text().endsWith("\n\nYou may manually update the program by downloading and installing the "
+                                      "new setup file."));
+        REQUIRE_CHILD(QLabel, info, update, names::UpdateInfo);
+        QCOMPARE(info->text(), "Current Program Version: 2.5.02\nCurrent Revision Date: " + ReleaseDateShown());
+        REQUIRE_CHILD(QLabel, caption, update, names::UpdateUrlCaption);
+        QCOMPARE(caption->text(), QString("URL to program web page:"));
+
+        // Ticking the box switches the reminder off in the settings file.
+        REQUIRE_CHILD(QCheckBox, disable, update, names::DontShowAgain);
+        QCOMPARE(disable->text(), QString("Disable reminder for annual program updates"));
+        disable->setChecked(true);
+        QTest::mouseClick(update->findChild<QPushButton*>(names::OkButton), Qt::LeftButton);
+        QApplication::processEvents();
+        QVERIFY(FindTopLevel(names::UpdateDialog) == nullptr);
+        QCOMPARE(SettingsValue(f, "RemindAnnualUpdates"), std::string("0"));
+        QCOMPARE(f.state->Settings.RemindAnnualUpdates, int16_t(0));
+        CHECK_SCRIPT(f);
+    }
+
+    void updatesFromTheMenuWithinTheFirstYearAndTheLink()
+    {
+        // [Settings] without the reminder key: closing rewrites the section.
+        UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=0\r\n"));
+        QCOMPARE(SettingsValue(f, "RemindAnnualUpdates"), std::string("<absent>"));
+        f.state->Settings.RemindAnnualUpdates = 1;
+        f.state->Today = [] { return Day(2013, 9, 1); };
+        f.Trigger("mnuHelpItem_8");
+        QWidget* update = FindTopLevel(names::UpdateDialog);
+        QVERIFY(update != nullptr);
+        QVERIFY(update->findChild<QLabel*>(names::UpdateLabel)
+                    ->text()
+                    .startsWith("Clicking on the URL below will connect you directly with the program website. \n\n"));
+
+        auto* link = update->findChild<LinkLabel*>(names::UpdateUrl);
+        QVERIFY(link != nullptr);
+        QCOMPARE(link->text(), ProgramWebPage());
+        QVERIFY(ProgramWebPage().startsWith("file:///") && ProgramWebPage().endsWith("/manual/index.html"));
+        const auto colour = [&] { return link->palette().color(QPalette::WindowText); };
+        QCOMPARE(colour(), QColor(0, 0, 0));
+        QVERIFY(!link->font().underline());
+        const QPointF inside(3, 3);
+        QMouseEvent move(QEvent::MouseMove, inside, link->mapToGlobal(inside), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(link, &move);
+        QCOMPARE(colour(), QColor(0, 0, 255));
+        QVERIFY(link->font().underline());
+        QMouseEvent press(QEvent::MouseButtonPress, inside, link->mapToGlobal(inside), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(link, &press);
+        QCOMPARE(colour(), QColor(255, 0, 0));
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, link->mapToGlobal(inside), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(link, &release);
+        QCOMPARE(colour(), QColor(0, 0, 255));
+        QCOMPARE(f.platform->Opened(), QStringList{ProgramWebPage()});
+        // The pointer leaves the box: the next check puts the link at rest.
+        QCursor::setPos(update->mapToGlobal(QPoint(-50, -50)));
+        link->CheckPointer();
+        QCOMPARE(colour(), QColor(0, 0, 0));
+        QVERIFY(!link->font().underline());
+
+        // Closed without ticking: [Settings] is written all the same.
+        update->close();
+        QApplication::processEvents();
+        QCOMPARE(SettingsValue(f, "RemindAnnualUpdates"), std::string("1"));
+        CHECK_SCRIPT(f);
+    }
+
+    void disclaimerComesFirstThenTheReminder()
+    {
+        UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=1\r\nRemindAnnualUpdates=1\r\n"), {},
+                    false, true);
+        f.state->Today = [] { return Day(2014, 8, 16); };
+        QApplication::processEvents();
+        QWidget* disclaimer = FindTopLevel(names::DisclaimerDialog);
+        QVERIFY(disclaimer != nullptr);
+        QVERIFY(FindTopLevel(names::UpdateDialog) == nullptr);
+        QCOMPARE(disclaimer->windowTitle(), QString("Disclaimer for CASTOVIN"));
+        REQUIRE_CHILD(QLabel, text, disclaimer, names::DisclaimerLabel);
+        QVERIFY(text->text().contains(QuestionsAddress()));
+        REQUIRE_CHILD(QCheckBox, dontShow, disclaimer, names::DontShowAgain);
+        QCOMPARE(dontShow->text(), QString("Do not show this disclaimer again"));
+        dontShow->setChecked(true);
+        QTest::mouseClick(disclaimer->findChild<QPushButton*>(names::OkButton), Qt::LeftButton);
+        QApplication::processEvents();
+        QCOMPARE(SettingsValue(f, "ShowDisclaim"), std::string("0"));
+        QVERIFY(FindTopLevel(names::UpdateDialog) != nullptr);
+        FindTopLevel(names::UpdateDialog)->close();
+        QApplication::processEvents();
+
+        // Still available from the Help menu.
+        f.Trigger("mnuHelpItem_6");
+        QVERIFY(FindTopLevel(names::DisclaimerDialog) != nullptr);
+        CHECK_SCRIPT(f);
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "help_test.moc"
