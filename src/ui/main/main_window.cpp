@@ -27,6 +27,7 @@
 #include "model/report_assembly.h"
 #include "files/lifecycle.h"
 #include "files/project_file.h"
+#include "graphs/graph_window.h"
 #include "platform/platform_services.h"
 #include "text/error_trap.h"
 #include "text/messages.h"
@@ -156,7 +157,10 @@ void MainWindow::BuildMenus()
                                  "Sug VELB vs Intersection Span"};
     for (int i = 0; i < 4; ++i) {
         m_graphItems[i] = MenuAction(graphs, QString("mnuCalcGrafItem_%1").arg(i), graphTexts[i], 3500);
-        m_graphItems[i]->setEnabled(false);  // the graph window comes later
+        connect(m_graphItems[i], &QAction::triggered, this, [this, i] {
+            WindowContext context{m_state, m_platform, *this};
+            OpenGraphWindow(context, static_cast<int16_t>(i));
+        });
     }
     for (int i = 0; i < 2; ++i)
         connect(m_calcItems[i], &QAction::triggered, this, [this, i] { mnuCalcItem_Click(i); });

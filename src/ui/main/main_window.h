@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "app/window_context.h"
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -20,7 +22,7 @@ namespace castovin {
 struct ProgramState;
 class PlatformServices;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ProgramHost {
     Q_OBJECT
 
 public:
@@ -33,7 +35,9 @@ public:
     // Form_Load: recent-file menu, display settings, placement.
     void FormLoad();
     // Caption "VELB: <path>" with "*" for unsaved changes.
-    void UpdateCaption();
+    void UpdateCaption() override;
+    QWidget* HostWindow() override { return this; }
+    void ShowResultsViewer(QWidget*) override { ShowResultsViewer(); }
     // Display settings: history pane, maximised start, toolbar.
     void ApplyDisplaySettings();
     // The four display-font settings on the history pane.
@@ -60,7 +64,7 @@ public:
 
     // Runs `step` under the run-time error trap; false when the command must
     // be left.
-    bool Trapped(const std::function<void()>& step);
+    bool Trapped(const std::function<void()>& step) override;
 
     // Prints report text with the page layout of the program on the current
     // printer (modes start, text..., end).
