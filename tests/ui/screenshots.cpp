@@ -1,8 +1,10 @@
-// Renders the main window with a project open and the results viewer to PNG
-// files, for the README: castovin_screenshots OUTPUT_FOLDER
+// Renders the main window with a project open, the results viewer, the
+// editors and the graph window with its options dialog to PNG files, for the
+// README: castovin_screenshots OUTPUT_FOLDER
 
 #include <cstdio>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -66,6 +68,30 @@ int main(int argc, char** argv)
         ok = window->grab().save(out + "/" + editor.file) && ok;
         window->close();
         QApplication::processEvents();
+    }
+
+    // The depth curve of the project, and its options dialog.
+    f.Trigger("mnuCalcGrafItem_1");
+    QApplication::processEvents();
+    if (QWidget* graph = FindTopLevel("frmGraph")) {
+        graph->resize(760, 560);
+        QApplication::processEvents();
+        ok = graph->grab().save(out + "/graph-window.png") && ok;
+        graph->findChild<QAction*>("GraphOptionsItem_1")->trigger();
+        QApplication::processEvents();
+        if (QWidget* options = FindTopLevel("frmGraphOpt")) {
+            if (auto* lastUsed = options->findChild<QAbstractButton*>("Option1_1"))
+                lastUsed->click();
+            QApplication::processEvents();
+            ok = options->grab().save(out + "/graph-options.png") && ok;
+            options->close();
+        } else {
+            ok = false;
+        }
+        graph->close();
+        QApplication::processEvents();
+    } else {
+        ok = false;
     }
     std::printf("%s\n", ok ? "screenshots written" : "screenshots failed");
     return ok ? 0 : 1;

@@ -55,6 +55,11 @@ QFont PointFont(const QFont& base, int points)
     return font;
 }
 
+qreal Margin(qreal low, qreal high)
+{
+    return high > low ? (high - low) * 0.05 : qMax(qAbs(low) * 0.05, qreal(1));
+}
+
 }  // namespace
 
 // The chart view reports pointer movement inside it to the window.
@@ -239,8 +244,11 @@ void GraphWindow::DrawCurve(const std::vector<CurvePoint>& points)
                                                 [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
         auto [yMin, yMax] = std::minmax_element(data.begin(), data.end(),
                                                 [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
-        m_x->setRange(xMin->x(), xMax->x());
-        m_y->setRange(yMin->y(), yMax->y());
+        // A little room around the points, so that none sits on an axis.
+        const qreal dx = Margin(xMin->x(), xMax->x());
+        const qreal dy = Margin(yMin->y(), yMax->y());
+        m_x->setRange(xMin->x() - dx, xMax->x() + dx);
+        m_y->setRange(yMin->y() - dy, yMax->y() + dy);
         m_x->applyNiceNumbers();
         m_y->applyNiceNumbers();
     }
