@@ -462,6 +462,24 @@ private slots:
         CHECK_SCRIPT(f);
     }
 
+    void anExportThatCannotBeWrittenIsReportedAndOpensNothing()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("default-english.vlb"));
+        GraphWindow* window = Graph(f, 1);
+        const QString book = f.File("no such folder/depth.xlsx");
+        f.platform->AnswerFile(book);
+        f.platform->AnswerBox(MsgResult::Cancel);
+        window->Export();
+        QVERIFY2(f.platform->BoxTexts().back().contains("Path not found"), qPrintable(f.platform->BoxTexts().back()));
+        for (const QString& text : f.platform->BoxTexts())
+            QVERIFY(!text.startsWith("Exported"));
+        QVERIFY(f.platform->Opened().isEmpty());
+        QVERIFY(!QFile::exists(book));
+        window->close();
+        CHECK_SCRIPT(f);
+    }
+
     void theDefaultsOptionAndCancel()
     {
         UiFixture f(UiFixture::WithSettingsFile(GraphSettings("GraphSetParams=0\r\nGraphTitle=Mine 4\r\nGridStyle=3\r\n")));

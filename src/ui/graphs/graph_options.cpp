@@ -120,6 +120,7 @@ void GraphOptionsDialog::BuildControls()
     ok->setDefault(true);
     QPushButton* cancel = MakeButton(this, "Command1", "Cancel");
     QPushButton* help = MakeButton(this, "Command3", "Help");
+    help->setProperty("helpContext", 5001);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(help);
