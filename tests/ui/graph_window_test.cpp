@@ -1,123 +1,22 @@
-// The graph window and its options dialog: the curves as the command-line
-// tool computes them, the format rules, point identification, printing,
-// copying and the export to a workbook.
+// The graph window: the curves as the command-line tool computes them, the
+// format on the chart, point identification, printing, copying and the export
+// to a workbook.
 
-#include <QChart>
-#include <QChartView>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLegend>
-#include <QLineEdit>
-#include <QLineSeries>
-#include <QMouseEvent>
-#include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScatterSeries>
-#include <QScrollBar>
 #include <QTest>
-#include <QValueAxis>
 
 #include "app/window_helpers.h"
-#include "graphs/graph_window.h"
-#include "process.h"
-#include "program/program_state.h"
-#include "ui_fixture.h"
+#include "graph_test_support.h"
 
 using namespace castovin;
 using namespace castovin::test;
-
-namespace {
-
-// A [Graph] section with every key (English titles, lines and symbols, the
-// last-used option) with `changes` in place of the same keys, and a kept
-// history log.
-QByteArray GraphSettings(const QByteArray& changes)
-{
-    QList<QByteArray> keys = {"GraphSetParams=1", "GridStyle=0", "GraphStyle=3", "CurveLegend=1", "SymbolSize=5",
-                              "GraphUnits=0", "GraphTitle=Castovin", "XAxisTitle0=CMRR",
-                              "XAxisTitle1=Depth of Cover (ft)", "XAxisTitle2=Stability Factor",
-                              "XAxisTitle3=Intersection Span (ft)", "YAxisTitle0=Suggested VELB"};
-    for (const QByteArray& change : changes.split('\n')) {
-        const QByteArray line = change.trimmed();
-        for (QByteArray& key : keys)
-            if (!line.isEmpty() && key.startsWith(line.left(line.indexOf('=') + 1)))
-                key = line;
-    }
-    return "[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n[Graph]\r\n" + keys.join("\r\n") + "\r\n";
-}
-
-QList<QPointF> CliCurve(const QString& project, const QString& graph)
-{
-    const ProcessResult cli = RunProcess(CASTOVIN_CLI, {"curve", project.toStdString(), graph.toStdString()});
-    QList<QPointF> points;
-    const QStringList lines = QString::fromStdString(cli.out).split('\n', Qt::SkipEmptyParts);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QStringList xy = lines[i].split(',');
-        points.append(QPointF(xy[0].toDouble(), xy[1].toDouble()));
-    }
-    return points;
-}
-
-// The pixel of point j of curve 0 in the chart view.
-QPoint PointPixel(GraphWindow* window, int j)
-{
-    QLineSeries* line = window->Lines(0);
-    QChart* chart = window->Chart();
-    return window->View()->mapFromScene(chart->mapToScene(chart->mapToPosition(line->at(j), line)));
-}
-
-void MovePointer(GraphWindow* window, const QPoint& at)
-{
-    QWidget* pane = window->View()->viewport();
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), pane->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(pane, &move);
-}
-
-QValueAxis* Axis(GraphWindow* window, Qt::Orientation orientation)
-{
-    return qobject_cast<QValueAxis*>(window->Chart()->axes(orientation).front());
-}
-
-QString Unzipped(const QString& archive, const QString& member)
-{
-    QProcess unzip;
-    unzip.start("unzip", {"-p", archive, member});
-    unzip.waitForFinished(30000);
-    return QString::fromUtf8(unzip.readAllStandardOutput());
-}
-
-}  // namespace
 
 class GraphWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    static void Open(UiFixture& f, const QString& path)
-    {
-        f.platform->AnswerFile(path);
-        f.Trigger("mnuFileItem_1");
-    }
-
-    static GraphWindow* Graph(UiFixture& f, int index)
-    {
-        f.Trigger(QString("mnuCalcGrafItem_%1").arg(index));
-        auto* window = qobject_cast<GraphWindow*>(FindTopLevel(graph_names::Window));
-        if (window != nullptr)
-            QApplication::processEvents();
-        return window;
-    }
-
-    static QWidget* Options(GraphWindow* window)
-    {
-        window->findChild<QAction*>(QString(graph_names::OptionsItem).arg(1))->trigger();
-        return FindTopLevel(graph_names::Options);
-    }
-
-    static QString Log(UiFixture& f) { return QString::fromStdString(f.state->History.Text()); }
-
     // A copy of the English example with a 5 ft intersection span: its span
     // curve runs from 3 ft (the raised lower limit) to 15 ft by 0.5 ft.
     static QString ShortSpanProject(UiFixture& f)
@@ -235,36 +134,6 @@ private slots:
         QCOMPARE(Axis(window, Qt::Horizontal)->titleText(), QString("Depth of Cover (m)"));
         QCOMPARE(f.state->Settings.XAxisTitle[3], std::string("Intersection Span (m)"));
         QCOMPARE(f.state->Settings.GraphUnits, int16_t{1});
-        window->close();
-        CHECK_SCRIPT(f);
-    }
-
-    void aTypedXTitleStaysWithItsOwnGraph()
-    {
-        UiFixture f(UiFixture::WithSettingsFile(GraphSettings({})));
-        Open(f, UiFixture::Example("default-english.vlb"));
-        GraphWindow* window = Graph(f, 2);
-        QWidget* dialog = Options(window);
-        QVERIFY(dialog != nullptr);
-        QCOMPARE(dialog->windowTitle(), QString("Graph Parameters and Options"));
-        REQUIRE_CHILD(QRadioButton, lastUsed, dialog, "Option1_1");
-        QVERIFY(lastUsed->isChecked());
-        for (int i = 0; i < 4; ++i) {
-            REQUIRE_CHILD(QLineEdit, title, dialog, QString("Text2_%1").arg(i));
-            QCOMPARE(title->isEnabled(), i == 2);
-        }
-        REQUIRE_CHILD(QLineEdit, sfTitle, dialog, "Text2_2");
-        sfTitle->setText("Safety factor");
-        REQUIRE_CHILD(QPushButton, ok, dialog, "Command2");
-        ok->click();
-        QCOMPARE(Axis(window, Qt::Horizontal)->titleText(), QString("Safety factor"));
-        window->close();
-
-        window = Graph(f, 0);
-        QCOMPARE(Axis(window, Qt::Horizontal)->titleText(), QString("CMRR"));
-        window->close();
-        window = Graph(f, 2);
-        QCOMPARE(Axis(window, Qt::Horizontal)->titleText(), QString("Safety factor"));
         window->close();
         CHECK_SCRIPT(f);
     }
@@ -480,127 +349,6 @@ private slots:
         CHECK_SCRIPT(f);
     }
 
-    void theDefaultsOptionAndCancel()
-    {
-        UiFixture f(UiFixture::WithSettingsFile(GraphSettings("GraphSetParams=0\r\nGraphTitle=Mine 4\r\nGridStyle=3\r\n")));
-        Open(f, UiFixture::Example("default-english.vlb"));
-        GraphWindow* window = Graph(f, 1);
-        QCOMPARE(window->Chart()->title(), QString("Mine 4"));
-        const QByteArray before = ReadBytes(f.DataFolder() + "VELB.INI");
-
-        QWidget* dialog = Options(window);
-        QVERIFY(dialog != nullptr);
-        REQUIRE_CHILD(QRadioButton, defaults, dialog, "Option1_0");
-        REQUIRE_CHILD(QLineEdit, title, dialog, "Text1");
-        REQUIRE_CHILD(QComboBox, grid, dialog, "Combo1");
-        QVERIFY(defaults->isChecked());
-        QCOMPARE(title->text(), QString("Castovin"));
-        QCOMPARE(grid->currentIndex(), 0);
-        for (const char* name : {"Text1", "Text3", "Combo1", "Combo2", "Check1", "HScroll1", "txtSS", "Label1",
-                                 "Text2_0", "Text2_1", "Text2_2", "Text2_3"}) {
-            REQUIRE_CHILD(QWidget, control, dialog, name);
-            QVERIFY2(!control->isEnabled(), name);
-        }
-        // The last-used option opens the defaults for editing.
-        REQUIRE_CHILD(QRadioButton, lastUsed, dialog, "Option1_1");
-        lastUsed->click();
-        QVERIFY(title->isEnabled());
-        QCOMPARE(title->text(), QString("Castovin"));
-        REQUIRE_CHILD(QLineEdit, depthTitle, dialog, "Text2_1");
-        QVERIFY(depthTitle->isEnabled());
-
-        REQUIRE_CHILD(QPushButton, cancel, dialog, "Command1");
-        cancel->click();
-        QVERIFY(FindTopLevel(graph_names::Options) == nullptr);
-        QCOMPARE(f.state->Settings.GraphTitle, std::string("Castovin"));
-        QCOMPARE(window->Chart()->title(), QString("Castovin"));
-        QVERIFY(!Axis(window, Qt::Vertical)->isGridLineVisible());
-        QCOMPARE(ReadBytes(f.DataFolder() + "VELB.INI"), before);
-        window->close();
-        CHECK_SCRIPT(f);
-    }
-
-    void symbolSizeFollowsTheGraphStyle()
-    {
-        UiFixture f(UiFixture::WithSettingsFile(GraphSettings({})));
-        Open(f, UiFixture::Example("default-english.vlb"));
-        GraphWindow* window = Graph(f, 0);
-        QWidget* dialog = Options(window);
-        REQUIRE_CHILD(QComboBox, style, dialog, "Combo2");
-        REQUIRE_CHILD(QScrollBar, size, dialog, "HScroll1");
-        REQUIRE_CHILD(QLabel, label, dialog, "Label1");
-        REQUIRE_CHILD(QLineEdit, sizeText, dialog, "txtSS");
-        QCOMPARE(style->currentText(), QString("Lines & Symbols"));
-        QVERIFY(size->isVisible() && label->isVisible());
-        QCOMPARE(sizeText->text(), QString("5"));
-        style->setCurrentIndex(0);
-        QVERIFY(!size->isVisible() && !label->isVisible());
-        style->setCurrentIndex(1);
-        QVERIFY(size->isVisible() && label->isVisible());
-        size->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(sizeText->text(), QString("20"));
-
-        // A typed text that names no entry goes back to the first.
-        REQUIRE_CHILD(QComboBox, grid, dialog, "Combo1");
-        grid->setCurrentIndex(2);
-        grid->lineEdit()->setText("Diagonal");
-        f.platform->AnswerBox(MsgResult::OK);
-        emit grid->lineEdit()->editingFinished();
-        QCOMPARE(f.platform->BoxTexts().back(), QString("Please select a valid entry"));
-        QCOMPARE(grid->currentIndex(), 0);
-        QCOMPARE(grid->currentText(), QString("None"));
-
-        // Help shows the hint and leaves the curve where it is.
-        f.platform->AnswerBox(MsgResult::OK);
-        REQUIRE_CHILD(QPushButton, help, dialog, "Command3");
-        help->click();
-        QCOMPARE(f.platform->LastCall().title, QString("Help"));
-        dialog->close();
-        QCOMPARE(window->CurveCount(), 1);
-        QCOMPARE(window->Lines(0)->count(), 4);
-        window->close();
-        CHECK_SCRIPT(f);
-    }
-
-    void okWritesTheGraphSettingsAndRestylesTheChart()
-    {
-        UiFixture f(UiFixture::WithSettingsFile(GraphSettings({})));
-        Open(f, UiFixture::Example("default-english.vlb"));
-        GraphWindow* window = Graph(f, 0);
-        QWidget* dialog = Options(window);
-        REQUIRE_CHILD(QCheckBox, legend, dialog, "Check1");
-        REQUIRE_CHILD(QComboBox, style, dialog, "Combo2");
-        REQUIRE_CHILD(QScrollBar, size, dialog, "HScroll1");
-        legend->setChecked(false);
-        style->setCurrentIndex(1);
-        size->setValue(11);
-        REQUIRE_CHILD(QPushButton, ok, dialog, "Command2");
-        ok->click();
-        QCOMPARE(window->CurveLabelCount(), 0);
-        QCOMPARE(window->Lines(0)->pen().style(), Qt::NoPen);
-        QVERIFY(window->Symbols(0)->isVisible());
-        window->ReadFormatBack();
-        QCOMPARE(f.state->Settings.SymbolSize, int16_t{11});
-
-        const QString ini = QString::fromUtf8(ReadBytes(f.DataFolder() + "VELB.INI"));
-        QVERIFY(ini.contains("GraphSetParams=1\r\n"));
-        QVERIFY(ini.contains("GraphStyle=2\r\n"));
-        QVERIFY(ini.contains("CurveLegend=0\r\n"));
-        QVERIFY(ini.contains("SymbolSize=11\r\n"));
-        QVERIFY(Log(f).contains("Saving default settings to file: " + f.DataFolder() + "VELB.INI"));
-        window->close();
-
-        // The defaults option with OK writes its index.
-        window = Graph(f, 0);
-        dialog = Options(window);
-        REQUIRE_CHILD(QRadioButton, defaults, dialog, "Option1_0");
-        defaults->click();
-        REQUIRE_CHILD(QPushButton, ok2, dialog, "Command2");
-        ok2->click();
-        QVERIFY(QString::fromUtf8(ReadBytes(f.DataFolder() + "VELB.INI")).contains("GraphSetParams=0\r\n"));
-        window->close();
-        CHECK_SCRIPT(f);
-    }
 };
 
 QTEST_MAIN(GraphWindowTest)
