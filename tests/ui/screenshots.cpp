@@ -1,10 +1,12 @@
 // Renders the main window with a project open, the results viewer, the
 // editors, the settings and path dialogs, the text file browser, the unit
-// calculator, the help window and the update dialog to PNG
-// files, for the README and the manual: castovin_screenshots OUTPUT_FOLDER
+// calculator, the help window, the update dialog and the graph window with its
+// options dialog to PNG files, for the README and the manual:
+// castovin_screenshots OUTPUT_FOLDER
 
 #include <cstdio>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QAbstractItemView>
@@ -185,6 +187,30 @@ int main(int argc, char** argv)
     }
     ok = SettingsAndBrowser(f, out) && ok;
     ok = ToolScreenshots(f, out) && ok;
+
+    // The depth curve of the project, and its options dialog.
+    f.Trigger("mnuCalcGrafItem_1");
+    QApplication::processEvents();
+    if (QWidget* graph = FindTopLevel("frmGraph")) {
+        graph->resize(760, 560);
+        QApplication::processEvents();
+        ok = graph->grab().save(out + "/graph-window.png") && ok;
+        graph->findChild<QAction*>("GraphOptionsItem_1")->trigger();
+        QApplication::processEvents();
+        if (QWidget* options = FindTopLevel("frmGraphOpt")) {
+            if (auto* lastUsed = options->findChild<QAbstractButton*>("Option1_1"))
+                lastUsed->click();
+            QApplication::processEvents();
+            ok = options->grab().save(out + "/graph-options.png") && ok;
+            options->close();
+        } else {
+            ok = false;
+        }
+        graph->close();
+        QApplication::processEvents();
+    } else {
+        ok = false;
+    }
     std::printf("%s\n", ok ? "screenshots written" : "screenshots failed");
     return ok ? 0 : 1;
 }

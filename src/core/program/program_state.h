@@ -13,22 +13,12 @@
 #include <string_view>
 
 #include "config/environment.h"
+#include "editing/graph_options.h"
 #include "model/project.h"
 #include "model/report_session.h"
 #include "text/messages.h"
 
 namespace castovin {
-
-// The built-in format of the graphs, set at start-up and never changed.
-struct GraphFormat {
-    std::string GraphTitle = "Castovin";
-    std::array<std::string, 4> XAxisTitle = {"CMRR", "Depth of Cover", "Stability Factor", "Intersection Span"};
-    std::string YAxisTitle = "Suggested VELB";
-    int16_t GridStyle = 0;
-    int16_t GraphStyle = 3;
-    int16_t CurveLegend = 1;
-    int16_t SymbolSize = 5;
-};
 
 struct ProgramState : Project, ReportSession, Messenger, Environment {
     explicit ProgramState(MessageBoxService& messageBox);

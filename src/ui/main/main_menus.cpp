@@ -152,8 +152,6 @@ void MainWindow::BuildMenus()
     m_calcItems[3] = graphs->menuAction();
     m_calcItems[3]->setProperty("helpContext", 3500);
     AddMenu(graphs, kGraphMenu, names::GraphItem, m_graphItems, this);
-    for (QAction* item : m_graphItems)
-        item->setEnabled(false);  // the graph window comes later
 
     QMenu* util = menuBar()->addMenu("&Utilities");
     util->setObjectName(names::UtilMenu);

@@ -19,6 +19,7 @@
 #include "editors/description_editor.h"
 #include "editors/options_editor_window.h"
 #include "editors/parameters_editor.h"
+#include "graphs/graph_window.h"
 #include "help/help_menu.h"
 #include "help/help_window.h"
 #include "help/notice_dialogs.h"
@@ -204,6 +205,15 @@ CommandResult MainWindow::Run(Command command)
     case Command::CopyHistory:
         m_lastResult = RunUtility(command);
         break;
+    case Command::GraphCMRR:
+    case Command::GraphDepth:
+    case Command::GraphStabilityFactor:
+    case Command::GraphSpan: {
+        const int16_t graph = static_cast<int16_t>(static_cast<int>(command) - static_cast<int>(Command::GraphCMRR));
+        WindowContext context = Context();
+        m_lastResult = Trapped([&] { OpenGraphWindow(context, graph); }) ? CommandResult::Done : CommandResult::Failed;
+        break;
+    }
     case Command::HelpContents:
     case Command::HelpIndex:
     case Command::HelpPdf:

@@ -1,0 +1,223 @@
+#include "graphs/graph_options.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "app/closing_rules.h"
+#include "app/window_helpers.h"
+#include "config/settings_file.h"
+#include "editing/graph_options.h"
+#include "editors/numeric_field.h"
+#include "graphs/graph_window.h"
+#include "program/program_state.h"
+#include "text/messages.h"
+
+namespace castovin {
+
+namespace {
+
+template <typename Widget>
+Widget* Named(Widget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLineEdit* TitleBox(QWidget* parent, const QString& name)
+{
+    auto* box = Named(new QLineEdit(parent), name);
+    SelectAllOn(box, SelectOn::Focus);
+    return box;
+}
+
+// A list the user may also type into; a typed text that names no entry is
+// refused when the list loses the focus or Enter is pressed.
+QComboBox* ListBox(QWidget* parent, const QString& name, const QStringList& entries)
+{
+    auto* list = Named(new QComboBox(parent), name);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(entries);
+    return list;
+}
+
+}  // namespace
+
+GraphOptionsDialog::GraphOptionsDialog(GraphWindow& graph) : m_graph(graph)
+{
+    setObjectName(graph_names::Options);
+    setWindowTitle("Graph Parameters and Options");
+    BuildControls();
+
+    // Form_Load: the lists at the record's positions, then the option (which
+    // may put the defaults into the record), then the controls.
+    const SettingsRecord& s = m_graph.Context().state.Settings;
+    m_grid->setCurrentIndex(s.GridStyle);
+    m_style->setCurrentIndex(s.GraphStyle - 1);
+    const int option = s.GraphSetParams == 1 ? 1 : 0;
+    m_options[static_cast<std::size_t>(option)]->setChecked(true);
+    ChooseOption(option);
+    InitForm();
+    m_accepted = false;
+    adjustSize();
+    CenterOnScreen(this);
+    ClosingRules::Install(this, [this] { Unload(); });
+}
+
+void GraphOptionsDialog::BuildControls()
+{
+    auto* basic = Named(new QGroupBox("Basic Formatting Parameters", this), "Frame1");
+    auto* form = new QFormLayout(basic);
+    m_title = TitleBox(basic, "Text1");
+    form->addRow("Graph Title", m_title);
+    auto* titles = new QVBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        m_xTitles[static_cast<std::size_t>(i)] = TitleBox(basic, QString("Text2_%1").arg(i));
+        titles->addWidget(m_xTitles[static_cast<std::size_t>(i)]);
+    }
+    form->addRow("X-axis Title", titles);
+    m_yTitle = TitleBox(basic, "Text3");
+    form->addRow("Y-axis Title", m_yTitle);
+    m_grid = ListBox(basic, "Combo1", {"None", "Horizontal", "Vertical", "Horizontal & Vertical"});
+    form->addRow("Grid Style", m_grid);
+    m_style = ListBox(basic, "Combo2", {"Lines Only", "Symbols Only", "Lines & Symbols"});
+    form->addRow("Graph Style", m_style);
+    m_legend = Named(new QCheckBox("Curve Legend", basic), "Check1");
+    form->addRow(m_legend);
+    m_sizeLabel = Named(new QLabel("Symbol Size", basic), "Label1");
+    m_size = Named(new QScrollBar(Qt::Horizontal, basic), "HScroll1");
+    m_size->setRange(MinSymbolSize, MaxSymbolSize);
+    m_size->setPageStep(1);
+    m_size->setMinimumWidth(120);
+    m_sizeText = Named(new QLineEdit(basic), "txtSS");
+    m_sizeText->setReadOnly(true);
+    m_sizeText->setMaximumWidth(40);
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(m_size, 1);
+    sizeRow->addWidget(m_sizeText);
+    form->addRow(m_sizeLabel, sizeRow);
+
+    auto* options = Named(new QGroupBox("Options", this), "Frame2");
+    auto* optionRows = new QVBoxLayout(options);
+    const char* optionTexts[2] = {"Set default format parameters", "Set format parameters to last used"};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = Named(new QRadioButton(optionTexts[i], options), QString("Option1_%1").arg(i));
+        optionRows->addWidget(button);
+        connect(button, &QRadioButton::clicked, this, [this, i] { ChooseOption(i); });
+        m_options[static_cast<std::size_t>(i)] = button;
+    }
+
+    QPushButton* ok = MakeButton(this, "Command2", "OK");
+    ok->setDefault(true);
+    QPushButton* cancel = MakeButton(this, "Command1", "Cancel");
+    QPushButton* help = MakeButton(this, "Command3", "Help");
+    help->setProperty("helpContext", 5001);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(help);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(basic);
+    layout->addWidget(options);
+    layout->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &GraphOptionsDialog::Accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_graph.Context().state); });
+    connect(m_size, &QScrollBar::valueChanged, this, [this](int value) { m_sizeText->setText(QString::number(value)); });
+    connect(m_style, &QComboBox::currentIndexChanged, this, &GraphOptionsDialog::UpdateSymbolSize);
+    for (QComboBox* list : {m_grid, m_style})
+        connect(list->lineEdit(), &QLineEdit::editingFinished, this, [this, list] { CheckListEntry(list); });
+}
+
+void GraphOptionsDialog::InitForm()
+{
+    const GraphOptionsFields f = GraphOptionsFromRecord(m_graph.Context().state.Settings);
+    m_title->setText(Q(f.title));
+    for (std::size_t i = 0; i < 4; ++i)
+        m_xTitles[i]->setText(Q(f.xTitles[i]));
+    m_yTitle->setText(Q(f.yTitle));
+    m_legend->setChecked(f.legend);
+    m_grid->setCurrentIndex(f.gridPosition);
+    m_style->setCurrentIndex(f.stylePosition);
+    UpdateSymbolSize();
+    m_size->setValue(f.symbolSize);
+    m_sizeText->setText(QString::number(m_size->value()));
+}
+
+void GraphOptionsDialog::ChooseOption(int index)
+{
+    ProgramState& state = m_graph.Context().state;
+    if (index == 0) {
+        ChooseGraphOption(state.Settings, 0, state.DefaultGraphFormat, state.UnitSystem);
+        InitForm();
+    }
+    const bool editable = GraphOptionsEditable(index);
+    for (QWidget* control : std::initializer_list<QWidget*>{m_title, m_yTitle, m_grid, m_style, m_legend, m_sizeText,
+                                                            m_sizeLabel, m_size})
+        control->setEnabled(editable);
+    for (int i = 0; i < 4; ++i)
+        m_xTitles[static_cast<std::size_t>(i)]->setEnabled(XTitleEditable(i, m_graph.CurrentGraph(), index));
+}
+
+void GraphOptionsDialog::UpdateSymbolSize()
+{
+    const bool shown = SymbolSizeShown(m_style->currentIndex());
+    m_sizeLabel->setVisible(shown);
+    m_size->setVisible(shown);
+}
+
+void GraphOptionsDialog::CheckListEntry(QComboBox* list)
+{
+    const int position = list->findText(list->currentText(), Qt::MatchExactly);
+    if (position >= 0) {
+        list->setCurrentIndex(position);
+        return;
+    }
+    ShowMessage(m_graph.Context().state, "Please select a valid entry", MsgStyle::OK);
+    list->setCurrentIndex(0);
+    list->setEditText(list->itemText(0));
+}
+
+GraphOptionsFields GraphOptionsDialog::Fields() const
+{
+    GraphOptionsFields f;
+    f.title = S(m_title->text());
+    for (std::size_t i = 0; i < 4; ++i)
+        f.xTitles[i] = S(m_xTitles[i]->text());
+    f.yTitle = S(m_yTitle->text());
+    f.gridPosition = m_grid->currentIndex();
+    f.stylePosition = m_style->currentIndex();
+    f.legend = m_legend->isChecked();
+    f.symbolSize = m_size->value();
+    f.option = m_options[1]->isChecked() ? 1 : 0;
+    return f;
+}
+
+void GraphOptionsDialog::Accept()
+{
+    m_accepted = true;
+    close();
+}
+
+void GraphOptionsDialog::Unload()
+{
+    ProgramState& state = m_graph.Context().state;
+    if (m_accepted) {
+        CommitGraphOptions(state.Settings, Fields());
+        SaveSettings(state, state, SettingsGroup::Graph);
+    }
+    m_graph.ApplyFormatToChart();
+}
+
+}  // namespace castovin

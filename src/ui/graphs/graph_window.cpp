@@ -1,0 +1,423 @@
+#include "graphs/graph_window.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include "app/closing_rules.h"
+#include "app/window_helpers.h"
+#include "editing/graph_options.h"
+#include "graphs/graph_options.h"
+#include "platform/platform_services.h"
+#include "program/program_state.h"
+#include "text/error_trap.h"
+#include "text/messages.h"
+#include "text/number_format.h"
+#include "text/runtime_error.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr int kMinimumTwips = 4000;
+constexpr int kTitlePoints = 15;
+constexpr int kAxisLabelPoints = 10;
+constexpr int kAxisLineWidth = 2;
+constexpr int kCurveLineWidth = 3;
+// Screen pixels per unit of symbol size: size 3 is still a visible dot.
+constexpr qreal kSymbolPixels = 2;
+// The chart's mark of a missing value: such a point is never identified.
+constexpr double kMissingValue = 1e308;
+
+QColor CurveColour(int c)
+{
+    const Rgb rgb = CurveColours.at(static_cast<std::size_t>(c));
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+QFont PointFont(const QFont& base, int points)
+{
+    QFont font(base);
+    font.setPointSize(points);
+    return font;
+}
+
+qreal Margin(qreal low, qreal high)
+{
+    return high > low ? (high - low) * 0.05 : qMax(qAbs(low) * 0.05, qreal(1));
+}
+
+}  // namespace
+
+// The chart view reports pointer movement inside it to the window.
+class GraphView : public QChartView {
+public:
+    GraphView(QChart* chart, GraphWindow& window) : QChartView(chart), m_window(window)
+    {
+        setMouseTracking(true);
+        setRenderHint(QPainter::Antialiasing);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        m_window.PointerAt(event->position().toPoint());
+        QChartView::mouseMoveEvent(event);
+    }
+
+private:
+    GraphWindow& m_window;
+};
+
+GraphWindow::GraphWindow(const WindowContext& context) : m_context(context)
+{
+    setObjectName(graph_names::Window);
+    setWindowTitle("Graph");
+    m_chart = new QChart;
+    m_chart->setTitleFont(PointFont(m_chart->titleFont(), kTitlePoints));
+    m_x = new QValueAxis;
+    m_y = new QValueAxis;
+    for (QValueAxis* axis : {m_x, m_y}) {
+        axis->setLabelsFont(PointFont(axis->labelsFont(), kAxisLabelPoints));
+        QPen pen = axis->linePen();
+        pen.setWidth(kAxisLineWidth);
+        axis->setLinePen(pen);
+        axis->setMinorGridLineVisible(false);
+    }
+    m_chart->addAxis(m_x, Qt::AlignBottom);
+    m_chart->addAxis(m_y, Qt::AlignLeft);
+    m_view = new GraphView(m_chart, *this);
+    m_view->setObjectName(graph_names::Chart);
+
+    BuildMenus();
+    BuildPointFrame();
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(m_frame);
+    layout->addWidget(m_view, 1);
+    setCentralWidget(central);
+
+    // The window never gets smaller than 4000 twips either way; the chart
+    // fills what the point frame leaves.
+    const int minimum = TwipsToPixels(this, kMinimumTwips);
+    setMinimumSize(minimum, minimum);
+    resize(minimum * 2, minimum * 3 / 2);
+
+    ClosingRules::Install(this, [this] { m_context.host.HostWindow()->setEnabled(true); });
+}
+
+GraphWindow::~GraphWindow() = default;
+
+void GraphWindow::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("GraphFile");
+    const char* fileTexts[5] = {"&Print", "-", "Export", "-", "E&xit"};
+    for (int i = 0; i < 5; ++i) {
+        QAction* item = fileTexts[i][0] == '-' ? file->addSeparator() : file->addAction(fileTexts[i]);
+        item->setObjectName(QString(graph_names::FileItem).arg(i));
+    }
+    connect(file->actions()[0], &QAction::triggered, this, &GraphWindow::Print);
+    connect(file->actions()[2], &QAction::triggered, this, &GraphWindow::Export);
+    connect(file->actions()[4], &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("GraphEdit");
+    QAction* copy = edit->addAction("Copy ");
+    copy->setObjectName(graph_names::EditItem);
+    connect(copy, &QAction::triggered, this, &GraphWindow::Copy);
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    options->setObjectName("GraphOptions");
+    m_pointId = options->addAction("Point ID");
+    m_pointId->setObjectName(QString(graph_names::OptionsItem).arg(0));
+    m_pointId->setCheckable(true);
+    m_pointId->setChecked(true);
+    QAction* basic = options->addAction("Basic &Options");
+    basic->setObjectName(QString(graph_names::OptionsItem).arg(1));
+    connect(m_pointId, &QAction::triggered, this, &GraphWindow::TogglePointId);
+    connect(basic, &QAction::triggered, this, &GraphWindow::OpenOptions);
+}
+
+void GraphWindow::BuildPointFrame()
+{
+    m_frame = new QGroupBox("Point ID", this);
+    m_frame->setObjectName(graph_names::PointFrame);
+    auto makeLabel = [this](const char* name, const QString& text) {
+        auto* label = new QLabel(text, m_frame);
+        label->setObjectName(name);
+        return label;
+    };
+    m_lblX = makeLabel(graph_names::XValue, {});
+    m_lblSF = makeLabel(graph_names::YValue, {});
+    m_lblCurve = makeLabel(graph_names::Curve, {});
+    for (QLabel* value : {m_lblX, m_lblSF, m_lblCurve})
+        value->setMinimumWidth(60);
+    auto* row = new QHBoxLayout(m_frame);
+    row->addWidget(makeLabel("Label1", "X-coord:"));
+    row->addWidget(m_lblX);
+    row->addWidget(makeLabel("Label3", "Stability Fact:"));
+    row->addWidget(m_lblSF);
+    row->addWidget(makeLabel("Label5", "Curve:"));
+    row->addWidget(m_lblCurve);
+    row->addStretch(1);
+}
+
+QChartView* GraphWindow::View() const
+{
+    return m_view;
+}
+
+QLineSeries* GraphWindow::Lines(int c) const
+{
+    return m_lines.at(static_cast<std::size_t>(c));
+}
+
+QScatterSeries* GraphWindow::Symbols(int c) const
+{
+    return m_symbols.at(static_cast<std::size_t>(c));
+}
+
+void GraphWindow::GraphInit(int16_t index)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ProgramState& state = m_context.state;
+    SettingsRecord& s = state.Settings;
+    m_currentGraph = index;
+    if (NeedsDefaultFormat(s, index, state.UnitSystem))
+        SetDefaultGraphFormat(s, state.DefaultGraphFormat, state.UnitSystem);
+    m_x->setTitleText(Q(s.XAxisTitle.at(static_cast<std::size_t>(index))));
+    m_y->setTitleText(Q(s.YAxisTitle0));
+    ApplyGrid();
+    m_chart->setTitle(Q(s.GraphTitle));
+    m_curveCount = 1;
+    // The busy pointer stays until DrawCurve has drawn.
+}
+
+void GraphWindow::ApplyGrid()
+{
+    const int16_t grid = m_context.state.Settings.GridStyle;
+    m_y->setGridLineVisible(HorizontalGrid(grid));
+    m_x->setGridLineVisible(VerticalGrid(grid));
+}
+
+void GraphWindow::DrawCurve(const std::vector<CurvePoint>& points)
+{
+    for (QAbstractSeries* series : m_chart->series())
+        m_chart->removeSeries(series);
+    qDeleteAll(m_lines);
+    qDeleteAll(m_symbols);
+    m_lines.clear();
+    m_symbols.clear();
+    QList<QPointF> data;
+    for (const CurvePoint& p : points)
+        data.append(QPointF(p.x, p.y));
+    for (int c = 0; c < m_curveCount; ++c) {
+        auto* line = new QLineSeries;
+        auto* symbols = new QScatterSeries;
+        line->replace(data);
+        symbols->replace(data);
+        for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(line), static_cast<QAbstractSeries*>(symbols)}) {
+            m_chart->addSeries(series);
+            series->attachAxis(m_x);
+            series->attachAxis(m_y);
+        }
+        m_lines.push_back(line);
+        m_symbols.push_back(symbols);
+        StyleCurve(c);
+    }
+    if (!data.isEmpty()) {
+        auto [xMin, xMax] = std::minmax_element(data.begin(), data.end(),
+                                                [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+        auto [yMin, yMax] = std::minmax_element(data.begin(), data.end(),
+                                                [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+        // A little room around the points, so that none sits on an axis.
+        const qreal dx = Margin(xMin->x(), xMax->x());
+        const qreal dy = Margin(yMin->y(), yMax->y());
+        m_x->setRange(xMin->x() - dx, xMax->x() + dx);
+        m_y->setRange(yMin->y() - dy, yMax->y() + dy);
+        m_x->applyNiceNumbers();
+        m_y->applyNiceNumbers();
+    }
+    ApplyLegend();
+    QApplication::restoreOverrideCursor();
+}
+
+void GraphWindow::StyleCurve(int c)
+{
+    const SettingsRecord& s = m_context.state.Settings;
+    const QColor colour = CurveColour(c);
+    QScatterSeries* symbols = Symbols(c);
+    symbols->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    symbols->setMarkerSize(s.SymbolSize * kSymbolPixels);
+    symbols->setColor(colour);
+    symbols->setBorderColor(colour);
+    symbols->setVisible(DrawsSymbols(s.GraphStyle));
+    QPen pen(colour);
+    pen.setWidth(kCurveLineWidth);
+    if (!DrawsLines(s.GraphStyle))
+        pen.setStyle(Qt::NoPen);
+    Lines(c)->setPen(pen);
+}
+
+void GraphWindow::ApplyLegend()
+{
+    // A curve's label is its line's legend entry; the symbols never have one.
+    const bool shown = m_context.state.Settings.CurveLegend == 1;
+    for (int c = 0; c < m_curveCount; ++c) {
+        Lines(c)->setName(shown ? CurveLabel : "");
+        for (QLegendMarker* marker : m_chart->legend()->markers(Lines(c))) {
+            marker->setVisible(shown);
+            marker->setBrush(CurveColour(c));
+        }
+        for (QLegendMarker* marker : m_chart->legend()->markers(Symbols(c)))
+            marker->setVisible(false);
+    }
+    m_chart->legend()->setVisible(shown);
+    m_chart->legend()->setAlignment(Qt::AlignRight);
+}
+
+int GraphWindow::CurveLabelCount() const
+{
+    if (!m_chart->legend()->isVisible())
+        return 0;
+    int count = 0;
+    for (QLegendMarker* marker : m_chart->legend()->markers())
+        if (marker->isVisible() && !marker->label().isEmpty())
+            ++count;
+    return count;
+}
+
+std::vector<CurvePoint> GraphWindow::CurveData(int c) const
+{
+    std::vector<CurvePoint> points;
+    for (const QPointF& p : Lines(c)->points())
+        points.push_back({static_cast<float>(p.x()), static_cast<float>(p.y())});
+    return points;
+}
+
+void GraphWindow::ApplyFormatToChart()
+{
+    const SettingsRecord& s = m_context.state.Settings;
+    m_chart->setTitle(Q(s.GraphTitle));
+    m_x->setTitleText(Q(s.XAxisTitle.at(static_cast<std::size_t>(m_currentGraph))));
+    m_y->setTitleText(Q(s.YAxisTitle0));
+    ApplyGrid();
+    for (int c = 0; c < m_curveCount; ++c)
+        StyleCurve(c);
+    ApplyLegend();
+}
+
+void GraphWindow::ReadFormatBack()
+{
+    if (m_curveCount == 0)
+        return;
+    ChartReading chart;
+    chart.symbolSize = static_cast<int16_t>(qRound(Symbols(0)->markerSize() / kSymbolPixels));
+    chart.curveLabels = CurveLabelCount();
+    chart.title = S(m_chart->title());
+    chart.xTitle = S(m_x->titleText());
+    chart.yTitle = S(m_y->titleText());
+    chart.horizontalGrid = m_y->isGridLineVisible();
+    chart.verticalGrid = m_x->isGridLineVisible();
+    ReadChartBack(m_context.state.Settings, m_currentGraph, chart);
+}
+
+void GraphWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        ReadFormatBack();
+}
+
+void GraphWindow::PointerAt(const QPoint& position)
+{
+    QWidget* pane = m_view->viewport();
+    const QPointF inChart = m_chart->mapFromScene(m_view->mapToScene(position));
+    if (!m_chart->plotArea().contains(inChart)) {
+        pane->unsetCursor();
+        return;
+    }
+    std::vector<std::vector<PixelPoint>> curves;
+    for (int c = 0; c < m_curveCount; ++c) {
+        std::vector<PixelPoint>& pixels = curves.emplace_back();
+        for (const QPointF& p : Lines(c)->points()) {
+            const QPoint at = m_view->mapFromScene(m_chart->mapToScene(m_chart->mapToPosition(p, Lines(c))));
+            pixels.push_back({at.x(), at.y()});
+        }
+    }
+    const std::optional<PointHit> hit = NearestPoint(curves, position.x(), position.y());
+    if (!hit) {
+        pane->unsetCursor();
+        return;
+    }
+    const QPointF point = Lines(hit->curve)->at(hit->point);
+    if (hit->distance > PointIdDistance || point.y() == kMissingValue) {
+        pane->unsetCursor();
+        return;
+    }
+    m_lblSF->setText(Q(FormatNumber(point.y(), "##0.00")));
+    m_lblX->setText(Q(FormatNumber(point.x(), "##0.00")));
+    m_lblCurve->setText(CurveLabel);
+    pane->setCursor(Qt::CrossCursor);
+}
+
+void GraphWindow::TogglePointId()
+{
+    m_frame->setVisible(m_pointId->isChecked());
+}
+
+void GraphWindow::Copy()
+{
+    PlatformServices& platform = m_context.platform;
+    platform.ClearClipboard();
+    platform.SetClipboardImage(m_view->grab().toImage());
+}
+
+void GraphWindow::Print()
+{
+    ProgramState& state = m_context.state;
+    QPrinter& printer = m_context.platform.Printer();
+    bool cancelled = false;
+    CommandTrap trap(state, cancelled, RestoreNormalCursor);
+    if (!trap.Step([&] {
+            if (!m_context.platform.PrintDialog(this, printer, false))
+                throw RuntimeError(err::DialogCancelled);
+        }) ||
+        cancelled)
+        return;
+    AppendHistory(state, "Printing Graph");
+    m_context.host.Trapped([&] {
+        QPainter painter;
+        if (!painter.begin(&printer))
+            throw RuntimeError(err::PrinterError);
+        // The chart fills the printable page as far as its proportions allow.
+        const QRect page = painter.viewport();
+        QSize size = m_view->size();
+        size.scale(page.size(), Qt::KeepAspectRatio);
+        const QRect target(page.topLeft(), size);
+        m_view->render(&painter, target, m_view->rect(), Qt::KeepAspectRatio);
+        painter.end();
+    });
+}
+
+void GraphWindow::OpenOptions()
+{
+    ReadFormatBack();
+    ShowOwnedWindow(new GraphOptionsDialog(*this), this, true);
+}
+
+}  // namespace castovin
