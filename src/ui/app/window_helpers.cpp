@@ -1,6 +1,7 @@
 #include "app/window_helpers.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -18,6 +19,29 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& tex
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
+}
+
+QPushButton* MakeHelpButton(QWidget* parent, const QString& name)
+{
+    QPushButton* button = MakeButton(parent, name, "Help");
+    button->setProperty("helpContext", 5001);
+    return button;
+}
+
+DialogButtons MakeOkCancelHelpRow(QWidget* parent, const QString& okName, const QString& cancelName,
+                                  const QString& helpName)
+{
+    DialogButtons b;
+    b.ok = MakeButton(parent, okName, "OK");
+    b.ok->setDefault(true);
+    b.cancel = MakeButton(parent, cancelName, "Cancel");
+    b.help = MakeHelpButton(parent, helpName);
+    b.row = new QHBoxLayout;
+    b.row->addStretch(1);
+    b.row->addWidget(b.ok);
+    b.row->addWidget(b.cancel);
+    b.row->addWidget(b.help);
+    return b;
 }
 
 void CenterOnScreen(QWidget* window)

@@ -6,6 +6,7 @@
 
 #include "app/commands.h"
 
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -26,6 +27,21 @@ inline std::string S(const QString& text)
 // A push button with its objectName; Enter does not press it unless it is
 // made the default.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text);
+
+// Every dialog's "Help" button: F1 on it opens the help page of the Help
+// buttons (context 5001); a click shows the help hint (the caller connects it).
+QPushButton* MakeHelpButton(QWidget* parent, const QString& name);
+
+// The button row of the small dialogs: "OK" (the default, Enter), "Cancel"
+// and "Help" at the right.
+struct DialogButtons {
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+    QPushButton* help = nullptr;
+    QHBoxLayout* row = nullptr;
+};
+DialogButtons MakeOkCancelHelpRow(QWidget* parent, const QString& okName, const QString& cancelName,
+                                  const QString& helpName);
 
 // Places a window centred on its screen (a window larger than the screen
 // goes to its top or left edge).

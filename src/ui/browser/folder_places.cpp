@@ -1,5 +1,7 @@
 #include "browser/folder_places.h"
 
+#include <QTimer>
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -62,6 +64,15 @@ QTreeView* MakeFolderTree(QWidget* parent, const QString& objectName, QFileSyste
         tree->hideColumn(column);
     tree->header()->hide();
     return tree;
+}
+
+void KeepCurrentFolderInView(QTreeView* tree, QFileSystemModel* model, std::function<QString()> current)
+{
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, tree, [tree, current](const QString& loaded) {
+        if ((current() + '/').startsWith(loaded))
+            QTimer::singleShot(0, tree,
+                               [tree] { tree->scrollTo(tree->currentIndex(), QAbstractItemView::PositionAtCenter); });
+    });
 }
 
 }  // namespace castovin

@@ -1,4 +1,6 @@
 #pragma once
+
+#include <functional>
 // The list of places that takes the role of a drive list: the root folder,
 // the home folder and each mounted volume, and the folder-tree model that
 // goes with it. Shared by the path dialog and the text file browser.
@@ -25,6 +27,10 @@ QString ReadableFolder(const QString& folder);
 
 // A folder tree over the whole file system, folders only, one column.
 QTreeView* MakeFolderTree(QWidget* parent, const QString& objectName, QFileSystemModel*& model);
+
+// The tree fills in the background: shows the current folder (`current()`)
+// again once one of its parents has been read, not when the user opens others.
+void KeepCurrentFolderInView(QTreeView* tree, QFileSystemModel* model, std::function<QString()> current);
 
 // The message for a place that cannot be read.
 inline constexpr const char* UnreadablePlaceMessage =

@@ -114,14 +114,7 @@ TextBrowser::TextBrowser(const WindowContext& context) : m_context(context)
     m_setFont->setEnabled(!m_useViewer->isChecked());
 
     connect(m_places, &QComboBox::activated, this, &TextBrowser::ChoosePlace);
-    // The tree fills in the background: show the current folder again once
-    // one of its parents has been read (not when the user opens others).
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        if ((m_folder + '/').startsWith(loaded))
-            QTimer::singleShot(0, this, [this] {
-                m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
-            });
-    });
+    KeepCurrentFolderInView(m_folders, m_model, [this] { return m_folder; });
     connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) {
                 if (index.isValid() && m_model->filePath(index) != m_folder)

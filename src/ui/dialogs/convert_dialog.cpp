@@ -60,7 +60,7 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
     QPushButton* convert = MakeButton(this, names::ConvertRun, "Convert");
     convert->setDefault(true);
     QPushButton* cancel = MakeButton(this, names::ConvertCancel, "Cancel");
-    QPushButton* help = MakeButton(this, names::ConvertHelp, "Help");
+    QPushButton* help = MakeHelpButton(this, names::ConvertHelp);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(convert);
     buttons->addWidget(cancel);

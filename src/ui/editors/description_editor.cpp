@@ -49,7 +49,7 @@ DescriptionEditor::DescriptionEditor(const WindowContext& context) : m_context(c
     QPushButton* ok = MakeButton(this, names::EditorOk, "OK");
     ok->setDefault(true);
     QPushButton* cancel = MakeButton(this, names::EditorCancel, "Cancel");
-    QPushButton* help = MakeButton(this, names::EditorHelp, "Help");
+    QPushButton* help = MakeHelpButton(this, names::EditorHelp);
     QPushButton* next = MakeButton(this, names::DescriptionNextForm, "Next Form");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(next);

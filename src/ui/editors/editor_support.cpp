@@ -23,7 +23,7 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, cons
 {
     QPushButton* okButton = MakeButton(editor, names::EditorOk, "OK");
     QPushButton* cancel = MakeButton(editor, names::EditorCancel, "Cancel");
-    QPushButton* help = MakeButton(editor, names::EditorHelp, "Help");
+    QPushButton* help = MakeHelpButton(editor, names::EditorHelp);
     QPushButton* copy = MakeButton(editor, names::EditorCopyClip, "&Copy Clip");
     QPushButton* resultsButton = MakeButton(editor, names::EditorResults, "Results");
     // The editors are windows of their own, not dialogs: Enter and Esc are

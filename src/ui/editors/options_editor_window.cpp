@@ -202,7 +202,7 @@ OptionsEditorWindow::OptionsEditorWindow(const WindowContext& context) : m_conte
     QPushButton* ok = MakeButton(this, names::EditorOk, "OK");
     ok->setDefault(true);
     QPushButton* cancel = MakeButton(this, names::EditorCancel, "Cancel");
-    QPushButton* help = MakeButton(this, names::EditorHelp, "Help");
+    QPushButton* help = MakeHelpButton(this, names::EditorHelp);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(help);

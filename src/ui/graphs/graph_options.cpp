@@ -119,8 +119,7 @@ void GraphOptionsDialog::BuildControls()
     QPushButton* ok = MakeButton(this, "Command2", "OK");
     ok->setDefault(true);
     QPushButton* cancel = MakeButton(this, "Command1", "Cancel");
-    QPushButton* help = MakeButton(this, "Command3", "Help");
-    help->setProperty("helpContext", 5001);
+    QPushButton* help = MakeHelpButton(this, "Command3");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(help);

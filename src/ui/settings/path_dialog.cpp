@@ -41,15 +41,11 @@ PathDialog::PathDialog(const WindowContext& context) : m_context(context)
     m_folders = MakeFolderTree(this, n::Folders, m_model);
     m_folders->setMinimumSize(320, 260);
 
-    QPushButton* ok = MakeButton(this, n::Ok, "OK");
-    ok->setDefault(true);
-    QPushButton* cancel = MakeButton(this, n::Cancel, "Cancel");
-    QPushButton* help = MakeButton(this, n::Help, "Help");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    const DialogButtons row = MakeOkCancelHelpRow(this, n::Ok, n::Cancel, n::Help);
+    QPushButton* ok = row.ok;
+    QPushButton* cancel = row.cancel;
+    QPushButton* help = row.help;
+    QHBoxLayout* buttons = row.row;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addWidget(m_places);
@@ -61,14 +57,7 @@ PathDialog::PathDialog(const WindowContext& context) : m_context(context)
 
     FillPlaces(m_places);
     connect(m_places, &QComboBox::activated, this, &PathDialog::ChoosePlace);
-    // The tree fills in the background: show the current folder again once
-    // one of its parents has been read (not when the user opens others).
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        if ((m_current + '/').startsWith(loaded))
-            QTimer::singleShot(0, this, [this] {
-                m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
-            });
-    });
+    KeepCurrentFolderInView(m_folders, m_model, [this] { return m_current; });
     connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) {
                 if (index.isValid())

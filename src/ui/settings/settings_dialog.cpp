@@ -141,15 +141,11 @@ SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context
     columns->addLayout(left, 1);
     columns->addLayout(right);
 
-    QPushButton* ok = MakeButton(this, n::Ok, "OK");
-    ok->setDefault(true);
-    QPushButton* cancel = MakeButton(this, n::Cancel, "Cancel");
-    QPushButton* help = MakeButton(this, n::Help, "Help");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    const DialogButtons row = MakeOkCancelHelpRow(this, n::Ok, n::Cancel, n::Help);
+    QPushButton* ok = row.ok;
+    QPushButton* cancel = row.cancel;
+    QPushButton* help = row.help;
+    QHBoxLayout* buttons = row.row;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);

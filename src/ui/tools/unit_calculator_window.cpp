@@ -60,8 +60,7 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
     m_tab[2].input->setProperty("helpContext", 4300);
 
     QPushButton* ok = MakeButton(this, names::OkButton, "OK");
-    QPushButton* help = MakeButton(this, names::HelpButton, "Help");
-    help->setProperty("helpContext", 5001);
+    QPushButton* help = MakeHelpButton(this, names::HelpButton);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);

@@ -27,7 +27,7 @@ PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context),
     ok->setDefault(true);
     QPushButton* copy = MakeButton(this, names::PreviewCopy, "&Copy to Clipboard");
     QPushButton* print = MakeButton(this, names::PreviewPrint, "&Print");
-    QPushButton* help = MakeButton(this, names::PreviewHelp, "Help");
+    QPushButton* help = MakeHelpButton(this, names::PreviewHelp);
     auto* row = new QHBoxLayout;
     row->addWidget(copy);
     row->addWidget(print);

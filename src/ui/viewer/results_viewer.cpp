@@ -50,7 +50,7 @@ ResultsViewer::ResultsViewer(const WindowContext& context, QWidget* owner) : m_c
     m_previous = MakeButton(this, names::ViewerPrevious, "P&revious Page");
     m_printAll = MakeButton(this, names::ViewerPrintAll, "Print &All");
     m_copyAll = MakeButton(this, names::ViewerCopyAll, "Cop&y All");
-    m_help = MakeButton(this, names::ViewerHelp, "Help");
+    m_help = MakeHelpButton(this, names::ViewerHelp);
     m_changeInput = MakeButton(this, names::ViewerChangeInput, "Change &Input");
     m_viewPlots = MakeButton(this, names::ViewerPlots, "&View Plots");
 
