@@ -284,7 +284,7 @@ void DesignSearchWindow::FillPriceTable(const std::vector<PriceRow>& rows)
         const int r = m_prices->rowCount();
         m_prices->insertRow(r);
         const QString cells[kPriceColumns] = {Q(GeneralNumber(p.length)), Q(GeneralNumber(p.diameter)),
-                                              Q(GeneralNumber(p.grade)), Q(FormatNumber(p.price, "0.00")),
+                                              Q(GeneralNumber(p.grade)), Q(GeneralNumber(p.price)),
                                               Q(p.name)};
         for (int c = 0; c < kPriceColumns; ++c)
             m_prices->setItem(r, c, new QTableWidgetItem(cells[c]));
