@@ -16,10 +16,10 @@
 
 #include "app/closing_rules.h"
 #include "app/window_helpers.h"
+#include "model/project.h"
 #include "platform/platform_services.h"
 #include "program/output_commands.h"
 #include "program/program_state.h"
-#include "model/project.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 
@@ -85,19 +85,32 @@ QVariant SearchResultModel::SortValue(int row, int column) const
 {
     const SearchCandidate& c = Candidate(row);
     switch (column) {
-    case 0: return row + 1;
-    case 1: return c.length;
-    case 2: return c.diameter;
-    case 3: return c.grade;
-    case 4: return c.boltsPerRow;
-    case 5: return c.rowSpacing;
-    case 6: return c.actualVELB;
-    case 7: return c.suggestedVELB;
-    case 8: return QString(BoltLengthWord(c));
-    case 9: return c.costPerBolt;
-    case 10: return c.costPerAdvance;
-    case 11: return c.costPerShift;
-    default: return c.costPerTon;
+    case 0:
+        return row + 1;
+    case 1:
+        return c.length;
+    case 2:
+        return c.diameter;
+    case 3:
+        return c.grade;
+    case 4:
+        return c.boltsPerRow;
+    case 5:
+        return c.rowSpacing;
+    case 6:
+        return c.actualVELB;
+    case 7:
+        return c.suggestedVELB;
+    case 8:
+        return QString(BoltLengthWord(c));
+    case 9:
+        return c.costPerBolt;
+    case 10:
+        return c.costPerAdvance;
+    case 11:
+        return c.costPerShift;
+    default:
+        return c.costPerTon;
     }
 }
 
@@ -284,8 +297,7 @@ void DesignSearchWindow::FillPriceTable(const std::vector<PriceRow>& rows)
         const int r = m_prices->rowCount();
         m_prices->insertRow(r);
         const QString cells[kPriceColumns] = {Q(GeneralNumber(p.length)), Q(GeneralNumber(p.diameter)),
-                                              Q(GeneralNumber(p.grade)), Q(GeneralNumber(p.price)),
-                                              Q(p.name)};
+                                              Q(GeneralNumber(p.grade)), Q(GeneralNumber(p.price)), Q(p.name)};
         for (int c = 0; c < kPriceColumns; ++c)
             m_prices->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
@@ -306,7 +318,8 @@ void DesignSearchWindow::LoadPrices()
     }
     const PriceListRead read = ReadPriceListFile(S(*path));
     if (read.problem) {
-        ShowMessage(m_context.state, S(*path) + ": " + ProblemText(*read.problem), MsgStyle::OK + MsgStyle::Exclamation);
+        ShowMessage(m_context.state, S(*path) + ": " + ProblemText(*read.problem),
+                    MsgStyle::OK + MsgStyle::Exclamation);
         return;
     }
     FillPriceTable(read.rows);
