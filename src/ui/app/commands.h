@@ -36,6 +36,7 @@ enum class Command {
     ClearHistory,
     ToggleHistory,
     CopyHistory,
+    DesignSearch,
     // Help
     HelpContents,
     HelpIndex,

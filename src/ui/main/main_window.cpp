@@ -31,6 +31,7 @@
 #include "text/error_trap.h"
 #include "text/messages.h"
 #include "text/text_format.h"
+#include "search/design_search_window.h"
 #include "tools/unit_calculator_window.h"
 #include "viewer/report_printer.h"
 #include "viewer/results_viewer.h"
@@ -203,6 +204,7 @@ CommandResult MainWindow::Run(Command command)
     case Command::ClearHistory:
     case Command::ToggleHistory:
     case Command::CopyHistory:
+    case Command::DesignSearch:
         m_lastResult = RunUtility(command);
         break;
     case Command::GraphCMRR:
@@ -317,6 +319,8 @@ CommandResult MainWindow::RunUtility(Command command)
             return CommandResult::NotAvailable;
         m_platform.SetClipboardText(Q(m_state.History.Text()));
         return CommandResult::Done;
+    case Command::DesignSearch:
+        return OpenDesignSearch(Context());
     default:
         return CommandResult::NotAvailable;
     }

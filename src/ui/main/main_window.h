@@ -125,7 +125,7 @@ private:
     std::array<QAction*, 3> m_editItems{};
     std::array<QAction*, 4> m_calcItems{};
     std::array<QAction*, 4> m_graphItems{};
-    std::array<QAction*, 8> m_utilItems{};
+    std::array<QAction*, 9> m_utilItems{};
     std::array<QAction*, 11> m_helpItems{};
     QToolBar* m_toolbar = nullptr;
     QLabel* m_logo = nullptr;

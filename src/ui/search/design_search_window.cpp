@@ -1,0 +1,460 @@
+#include "search/design_search_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/closing_rules.h"
+#include "app/window_helpers.h"
+#include "model/project.h"
+#include "platform/platform_services.h"
+#include "program/output_commands.h"
+#include "program/program_state.h"
+#include "text/messages.h"
+#include "text/number_format.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr int kHelpContext = 4600;
+constexpr int kPriceColumns = 5;  // length, diameter, grade, price, name
+
+// The CSV field of a table cell: a name with a comma or quote is quoted, so
+// that the table reads back exactly as the price-list reader reads a file.
+std::string CsvField(const QTableWidgetItem* item)
+{
+    const std::string text = item != nullptr ? S(item->text().trimmed()) : std::string();
+    if (text.find_first_of(",\"") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// " (ft)" as "ft".
+QString UnitName(int kind, int16_t unitSystem)
+{
+    return Q(std::string(UnitLabel(kind, unitSystem))).trimmed().remove('(').remove(')');
+}
+
+// "6 ft, 0.75 in, grade 60 ksi, 4 bolts per row, 4 ft row spacing"
+QString PatternText(const SearchCandidate& c, int16_t u)
+{
+    const QString length = UnitName(UnitKind::Length, u);
+    return QString("%1 %2, %3 %4, grade %5 %6, %7 bolts per row, %8 %9 row spacing")
+        .arg(Q(GeneralNumber(c.length)), length, Q(GeneralNumber(c.diameter)), UnitName(UnitKind::Diameter, u),
+             Q(GeneralNumber(c.grade)), UnitName(UnitKind::Grade, u), QString::number(c.boltsPerRow),
+             Q(GeneralNumber(c.rowSpacing)), length);
+}
+
+}  // namespace
+
+// ---- the result model ----
+
+void SearchResultModel::SetCandidates(int16_t unitSystem, std::vector<SearchCandidate> candidates)
+{
+    beginResetModel();
+    m_unitSystem = unitSystem;
+    m_candidates = std::move(candidates);
+    endResetModel();
+}
+
+int SearchResultModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_candidates.size());
+}
+
+int SearchResultModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(SearchColumnCount);
+}
+
+QVariant SearchResultModel::SortValue(int row, int column) const
+{
+    const SearchCandidate& c = Candidate(row);
+    switch (column) {
+    case 0:
+        return row + 1;
+    case 1:
+        return c.length;
+    case 2:
+        return c.diameter;
+    case 3:
+        return c.grade;
+    case 4:
+        return c.boltsPerRow;
+    case 5:
+        return c.rowSpacing;
+    case 6:
+        return c.actualVELB;
+    case 7:
+        return c.suggestedVELB;
+    case 8:
+        return QString(BoltLengthWord(c));
+    case 9:
+        return c.costPerBolt;
+    case 10:
+        return c.costPerAdvance;
+    case 11:
+        return c.costPerShift;
+    default:
+        return c.costPerTon;
+    }
+}
+
+QVariant SearchResultModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::DisplayRole) {
+        const auto rank = static_cast<std::size_t>(index.row()) + 1;
+        return Q(SearchRowCells(Candidate(index.row()), rank)[static_cast<std::size_t>(index.column())]);
+    }
+    if (role == Qt::UserRole)
+        return SortValue(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() != 8)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+        section >= static_cast<int>(SearchColumnCount))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return Q(SearchColumnHeadings(m_unitSystem)[static_cast<std::size_t>(section)]);
+}
+
+// ---- the window ----
+
+DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context(context)
+{
+    setObjectName(search_names::Window);
+    setWindowTitle("Design Search");
+    setProperty("helpContext", kHelpContext);
+
+    QPushButton* results = MakeButton(this, search_names::Results, "Results");
+    QPushButton* apply = MakeButton(this, search_names::Apply, "Apply");
+    QPushButton* close = MakeButton(this, search_names::Close, "Close");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(results);
+    buttons->addWidget(apply);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuildPriceFrame(), 1);
+    top->addWidget(BuildRangeFrame());
+    layout->addLayout(top);
+    layout->addWidget(BuildResultFrame(), 1);
+    layout->addLayout(buttons);
+    connect(results, &QPushButton::clicked, this, &DesignSearchWindow::ShowResults);
+    connect(apply, &QPushButton::clicked, this, &DesignSearchWindow::Apply);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    AppendHistory(m_context.state, "Loading Design Search Form");
+    // The main window waits while the search is open, as it does for an editor.
+    ClosingRules::Install(this, [host = &m_context.host] { host->HostWindow()->setEnabled(true); });
+    resize(960, 640);
+    CenterOnScreen(this);
+}
+
+QWidget* DesignSearchWindow::BuildPriceFrame()
+{
+    auto* frame = new QGroupBox("Price list ($ per bolt)", this);
+    m_prices = new QTableWidget(0, kPriceColumns, frame);
+    m_prices->setObjectName(search_names::PriceTable);
+    const SearchRowTexts head = SearchColumnHeadings(m_context.state.UnitSystem);
+    m_prices->setHorizontalHeaderLabels({Q(head[1]), Q(head[2]), Q(head[3]), "$/bolt", "Name"});
+    m_prices->horizontalHeader()->setStretchLastSection(true);
+    QPushButton* add = MakeButton(frame, search_names::AddRow, "Add Row");
+    QPushButton* remove = MakeButton(frame, search_names::DeleteRow, "Delete Row");
+    QPushButton* load = MakeButton(frame, search_names::LoadPrices, "Load...");
+    QPushButton* save = MakeButton(frame, search_names::SavePrices, "Save...");
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : {add, remove, load, save})
+        row->addWidget(b);
+    row->addStretch(1);
+    auto* column = new QVBoxLayout(frame);
+    column->addWidget(m_prices);
+    column->addLayout(row);
+    connect(add, &QPushButton::clicked, this, [this] { m_prices->insertRow(m_prices->rowCount()); });
+    connect(remove, &QPushButton::clicked, this, [this] {
+        if (m_prices->currentRow() >= 0)
+            m_prices->removeRow(m_prices->currentRow());
+    });
+    connect(load, &QPushButton::clicked, this, &DesignSearchWindow::LoadPrices);
+    connect(save, &QPushButton::clicked, this, &DesignSearchWindow::SavePrices);
+    return frame;
+}
+
+QWidget* DesignSearchWindow::BuildRangeFrame()
+{
+    const SearchRanges ranges = DefaultSearchRanges(m_context.state.UnitSystem);
+    auto* frame = new QGroupBox("Ranges", this);
+    auto* grid = new QGridLayout(frame);
+    auto spin = [frame](const char* name, int value) {
+        auto* box = new QSpinBox(frame);
+        box->setObjectName(name);
+        box->setRange(1, 99);
+        box->setValue(value);
+        return box;
+    };
+    auto edit = [frame](const char* name, double value) {
+        auto* box = new QLineEdit(Q(GeneralNumber(value)), frame);
+        box->setObjectName(name);
+        return box;
+    };
+    m_boltsMin = spin(search_names::BoltsMin, ranges.boltsMin);
+    m_boltsMax = spin(search_names::BoltsMax, ranges.boltsMax);
+    m_spacingMin = edit(search_names::SpacingMin, ranges.spacingMin);
+    m_spacingMax = edit(search_names::SpacingMax, ranges.spacingMax);
+    m_spacingStep = edit(search_names::SpacingStep, ranges.spacingStep);
+    const QString length = Q(SearchColumnHeadings(m_context.state.UnitSystem)[5]).remove("Spacing");
+    grid->addWidget(new QLabel("Bolts per row from", frame), 0, 0);
+    grid->addWidget(m_boltsMin, 0, 1);
+    grid->addWidget(new QLabel("to", frame), 1, 0);
+    grid->addWidget(m_boltsMax, 1, 1);
+    grid->addWidget(new QLabel("Row spacing" + length + " from", frame), 2, 0);
+    grid->addWidget(m_spacingMin, 2, 1);
+    grid->addWidget(new QLabel("to", frame), 3, 0);
+    grid->addWidget(m_spacingMax, 3, 1);
+    grid->addWidget(new QLabel("step", frame), 4, 0);
+    grid->addWidget(m_spacingStep, 4, 1);
+    QPushButton* search = MakeButton(frame, search_names::Search, "Search");
+    grid->addWidget(search, 5, 0, 1, 2);
+    grid->setRowStretch(6, 1);
+    connect(search, &QPushButton::clicked, this, &DesignSearchWindow::Search);
+    return frame;
+}
+
+QWidget* DesignSearchWindow::BuildResultFrame()
+{
+    auto* frame = new QGroupBox("Passing bolt patterns, least cost first", this);
+    m_model = new SearchResultModel(this);
+    m_model->SetCandidates(m_context.state.UnitSystem, {});
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(Qt::UserRole);
+    m_results = new QTableView(frame);
+    m_results->setObjectName(search_names::ResultTable);
+    m_results->setModel(m_sorted);
+    m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_results->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_results->setSortingEnabled(true);
+    m_results->sortByColumn(0, Qt::AscendingOrder);
+    m_results->verticalHeader()->hide();
+    m_summary = new QLabel(frame);
+    m_summary->setObjectName(search_names::Summary);
+    auto* column = new QVBoxLayout(frame);
+    column->addWidget(m_results);
+    column->addWidget(m_summary);
+    return frame;
+}
+
+std::optional<std::vector<PriceRow>> DesignSearchWindow::TablePrices()
+{
+    // Through the CSV reader, so that the table accepts exactly what a file
+    // does; an empty table row stays a blank line and keeps the numbering.
+    std::string text = "length,diameter,grade,price,name\n";
+    for (int r = 0; r < m_prices->rowCount(); ++r) {
+        std::string line;
+        bool blank = true;
+        for (int c = 0; c < kPriceColumns; ++c) {
+            const std::string field = CsvField(m_prices->item(r, c));
+            blank = blank && field.empty();
+            line += (c > 0 ? "," : "") + field;
+        }
+        text += (blank ? std::string() : line) + "\n";
+    }
+    PriceListRead read = ParsePriceList(text);
+    if (read.problem) {
+        const int row = read.problem->line - 1;  // line 1 is the header
+        ShowMessage(m_context.state, "Price list row " + std::to_string(row) + ": " + read.problem->message,
+                    MsgStyle::OK + MsgStyle::Exclamation);
+        return std::nullopt;
+    }
+    return read.rows;
+}
+
+void DesignSearchWindow::FillPriceTable(const std::vector<PriceRow>& rows)
+{
+    m_prices->setRowCount(0);
+    for (const PriceRow& p : rows) {
+        const int r = m_prices->rowCount();
+        m_prices->insertRow(r);
+        const QString cells[kPriceColumns] = {Q(GeneralNumber(p.length)), Q(GeneralNumber(p.diameter)),
+                                              Q(GeneralNumber(p.grade)), Q(GeneralNumber(p.price)), Q(p.name)};
+        for (int c = 0; c < kPriceColumns; ++c)
+            m_prices->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+}
+
+void DesignSearchWindow::LoadPrices()
+{
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Open;
+    request.title = "Load Price List";
+    request.folder = Q(m_context.state.Settings.DataPath);
+    request.filters = {"Price Lists (*.csv)", "All Files (*.*)"};
+    request.selectedFilter = request.filters[0];
+    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
+    if (!path) {
+        DialogCancelled(m_context.state);
+        return;
+    }
+    const PriceListRead read = ReadPriceListFile(S(*path));
+    if (read.problem) {
+        ShowMessage(m_context.state, S(*path) + ": " + ProblemText(*read.problem),
+                    MsgStyle::OK + MsgStyle::Exclamation);
+        return;
+    }
+    FillPriceTable(read.rows);
+    AppendHistory(m_context.state, "Price list loaded: " + S(*path));
+}
+
+void DesignSearchWindow::SavePrices()
+{
+    const std::optional<std::vector<PriceRow>> rows = TablePrices();
+    if (!rows)
+        return;
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::SaveAs;
+    request.title = "Save Price List";
+    request.folder = Q(m_context.state.Settings.DataPath);
+    request.filters = {"Price Lists (*.csv)", "All Files (*.*)"};
+    request.selectedFilter = request.filters[0];
+    request.defaultSuffix = "csv";
+    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
+    if (!path) {
+        DialogCancelled(m_context.state);
+        return;
+    }
+    if (const std::optional<std::string> problem = WritePriceListFile(S(*path), *rows)) {
+        ShowMessage(m_context.state, *problem, MsgStyle::OK + MsgStyle::Exclamation);
+        return;
+    }
+    AppendHistory(m_context.state, "Price list saved: " + S(*path));
+}
+
+std::optional<SearchRanges> DesignSearchWindow::ReadRanges()
+{
+    SearchRanges ranges;
+    ranges.boltsMin = m_boltsMin->value();
+    ranges.boltsMax = m_boltsMax->value();
+    bool ok[3] = {false, false, false};
+    // Plain decimals with ".", as in the price list and on the command line.
+    ranges.spacingMin = QLocale::c().toDouble(m_spacingMin->text().trimmed(), &ok[0]);
+    ranges.spacingMax = QLocale::c().toDouble(m_spacingMax->text().trimmed(), &ok[1]);
+    ranges.spacingStep = QLocale::c().toDouble(m_spacingStep->text().trimmed(), &ok[2]);
+    std::optional<std::string> problem;
+    if (!ok[0] || !ok[1] || !ok[2])
+        problem = "The row spacings must be numbers";
+    else
+        problem = RangesProblem(ranges);
+    if (problem) {
+        ShowMessage(m_context.state, *problem, MsgStyle::OK + MsgStyle::Exclamation);
+        return std::nullopt;
+    }
+    return ranges;
+}
+
+SearchProject DesignSearchWindow::CurrentProject() const
+{
+    const ProgramState& state = m_context.state;
+    return SearchProject{state.UnitSystem, state.Support, state.Cost};
+}
+
+void DesignSearchWindow::Search()
+{
+    const std::optional<std::vector<PriceRow>> prices = TablePrices();
+    if (!prices)
+        return;
+    const std::optional<SearchRanges> ranges = ReadRanges();
+    if (!ranges)
+        return;
+    SearchOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = SearchDesigns(CurrentProject(), *prices, *ranges);
+    }
+    m_model->SetCandidates(m_context.state.UnitSystem, std::move(outcome.ranked));
+    m_results->sortByColumn(0, Qt::AscendingOrder);
+    m_summary->setText(QString("%1 candidates tried, %2 skipped (outside the parameters editor's ranges), %3 passed")
+                           .arg(outcome.tried)
+                           .arg(outcome.skipped)
+                           .arg(outcome.passed));
+    if (outcome.passed == 0)
+        ShowMessage(m_context.state, "No bolt pattern passes the design check", MsgStyle::OK + MsgStyle::Information);
+    else
+        m_results->selectRow(0);
+}
+
+const SearchCandidate* DesignSearchWindow::SelectedCandidate()
+{
+    const QModelIndexList rows = m_results->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        ShowMessage(m_context.state, "Select a bolt pattern in the results first", MsgStyle::OK);
+        return nullptr;
+    }
+    return &m_model->Candidate(m_sorted->mapToSource(rows.first()).row());
+}
+
+void DesignSearchWindow::ShowResults()
+{
+    const SearchCandidate* candidate = SelectedCandidate();
+    if (candidate == nullptr)
+        return;
+    ProgramState& state = m_context.state;
+    bool done = false;
+    m_context.host.Trapped([&] {
+        // The report reads the work copies; the project keeps its values.
+        const SearchProject trial = WithCandidate(CurrentProject(), *candidate);
+        state.WorkSupport = trial.support;
+        state.WorkCost = trial.cost;
+        done = RunEditorResults(state, state, state.Settings.PrintModuleHeader == 1, ReportType::Design);
+    });
+    if (done)
+        m_context.host.ShowResultsViewer(this);
+}
+
+void DesignSearchWindow::Apply()
+{
+    const SearchCandidate* candidate = SelectedCandidate();
+    if (candidate == nullptr)
+        return;
+    ProgramState& state = m_context.state;
+    const SearchProject applied = WithCandidate(CurrentProject(), *candidate);
+    state.Support = applied.support;
+    state.Cost = applied.cost;
+    MarkProjectEdited(state);
+    AppendHistory(state, "Design search applied: " + S(PatternText(*candidate, state.UnitSystem)));
+    m_context.host.UpdateCaption();
+}
+
+CommandResult OpenDesignSearch(const WindowContext& context)
+{
+    if (context.state.ProjectEmpty != FlagFalse) {
+        ShowMessage(context.state, "Current file is empty", MsgStyle::DefaultButton2);
+        return CommandResult::NotAvailable;
+    }
+    QWidget* host = context.host.HostWindow();
+    host->setEnabled(false);
+    ShowOwnedWindow(new DesignSearchWindow(context), host, false);
+    return CommandResult::Done;
+}
+
+}  // namespace castovin

@@ -1,0 +1,115 @@
+#pragma once
+// Utilities > "Design Search...": a price list the user edits, loads and
+// saves, the ranges of bolts per row and row spacing, and the passing bolt
+// patterns ranked by cost per unit of advance. "Results" shows the design
+// report of the selected pattern without touching the project; "Apply" puts
+// the pattern into the project as an editor's OK does.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QAbstractTableModel>
+#include <QWidget>
+
+#include "app/window_context.h"
+#include "program/design_search.h"
+
+class QLabel;
+class QLineEdit;
+class QSortFilterProxyModel;
+class QSpinBox;
+class QTableView;
+class QTableWidget;
+
+namespace castovin {
+
+namespace search_names {
+inline constexpr char Window[] = "frmDesignSearch";
+inline constexpr char PriceTable[] = "tblPrices";
+inline constexpr char AddRow[] = "cmdAddRow";
+inline constexpr char DeleteRow[] = "cmdDeleteRow";
+inline constexpr char LoadPrices[] = "cmdLoadPrices";
+inline constexpr char SavePrices[] = "cmdSavePrices";
+inline constexpr char BoltsMin[] = "txtBoltsMin";
+inline constexpr char BoltsMax[] = "txtBoltsMax";
+inline constexpr char SpacingMin[] = "txtSpacingMin";
+inline constexpr char SpacingMax[] = "txtSpacingMax";
+inline constexpr char SpacingStep[] = "txtSpacingStep";
+inline constexpr char Search[] = "cmdSearch";
+inline constexpr char ResultTable[] = "tblResults";
+inline constexpr char Summary[] = "lblSummary";
+inline constexpr char Results[] = "cmdResults";
+inline constexpr char Apply[] = "cmdApply";
+inline constexpr char Close[] = "cmdClose";
+}  // namespace search_names
+
+// The ranked candidates as a table of the command line's columns. The
+// display role is the text the command line prints; the sort role
+// (Qt::UserRole) is the number behind it, so that "10.00" sorts above "9.50".
+class SearchResultModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit SearchResultModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    void SetCandidates(int16_t unitSystem, std::vector<SearchCandidate> candidates);
+    const SearchCandidate& Candidate(int row) const { return m_candidates.at(static_cast<std::size_t>(row)); }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QVariant SortValue(int row, int column) const;
+
+    int16_t m_unitSystem = English;
+    std::vector<SearchCandidate> m_candidates;
+};
+
+class DesignSearchWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DesignSearchWindow(const WindowContext& context);
+
+    // The price table as rows, or the problem of its first bad row (shown).
+    std::optional<std::vector<PriceRow>> TablePrices();
+    void FillPriceTable(const std::vector<PriceRow>& rows);
+    void LoadPrices();
+    void SavePrices();
+    void Search();
+    // The design report of the selected candidate, the project unchanged.
+    void ShowResults();
+    // The selected candidate put into the project as an editor commit.
+    void Apply();
+
+    QSortFilterProxyModel* SortedResults() const { return m_sorted; }
+
+private:
+    QWidget* BuildPriceFrame();
+    QWidget* BuildRangeFrame();
+    QWidget* BuildResultFrame();
+    std::optional<SearchRanges> ReadRanges();
+    const SearchCandidate* SelectedCandidate();
+    SearchProject CurrentProject() const;
+
+    WindowContext m_context;
+    QTableWidget* m_prices = nullptr;
+    QSpinBox* m_boltsMin = nullptr;
+    QSpinBox* m_boltsMax = nullptr;
+    QLineEdit* m_spacingMin = nullptr;
+    QLineEdit* m_spacingMax = nullptr;
+    QLineEdit* m_spacingStep = nullptr;
+    QTableView* m_results = nullptr;
+    SearchResultModel* m_model = nullptr;
+    QSortFilterProxyModel* m_sorted = nullptr;
+    QLabel* m_summary = nullptr;
+};
+
+// Opens the window over the disabled main window; an empty project has
+// nothing to search.
+CommandResult OpenDesignSearch(const WindowContext& context);
+
+}  // namespace castovin

@@ -1,0 +1,218 @@
+// The design search window driven as a user drives it: the example price
+// list loaded, a search, the results sorted by cost per foot, the design
+// report of one pattern, and the pattern applied to the project.
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/names.h"
+#include "search/design_search_window.h"
+#include "ui_fixture.h"
+
+using namespace castovin;
+using namespace castovin::test;
+namespace sn = castovin::search_names;
+
+namespace {
+// The history is kept only while its pane is shown.
+const QByteArray kHistoryShown = "[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n";
+}  // namespace
+
+class DesignSearchTest : public QObject {
+    Q_OBJECT
+
+private:
+    static void Open(UiFixture& f, const QString& path)
+    {
+        f.platform->AnswerFile(path);
+        f.Trigger("mnuFileItem_1");
+    }
+
+    static DesignSearchWindow* OpenSearch(UiFixture& f)
+    {
+        f.Trigger(names::Indexed(names::UtilItem, 8));
+        QApplication::processEvents();
+        return qobject_cast<DesignSearchWindow*>(FindTopLevel(sn::Window));
+    }
+
+    // The window with the English example project and its price list, searched.
+    static DesignSearchWindow* Searched(UiFixture& f)
+    {
+        Open(f, UiFixture::Example("default-english.vlb"));
+        DesignSearchWindow* window = OpenSearch(f);
+        if (window == nullptr)
+            return nullptr;
+        f.platform->AnswerFile(UiFixture::Example("prices-english.csv"));
+        window->findChild<QPushButton*>(sn::LoadPrices)->click();
+        window->findChild<QPushButton*>(sn::Search)->click();
+        return window;
+    }
+
+    static double Number(QAbstractItemModel* model, int row, int column)
+    {
+        return model->index(row, column).data().toString().toDouble();
+    }
+
+    static void Click(QWidget* window, const char* name)
+    {
+        auto* button = window->findChild<QPushButton*>(name);
+        QVERIFY2(button != nullptr, name);
+        button->click();
+    }
+
+private slots:
+    void menuItemFollowsFileConversionAndKeepsTheOtherNames()
+    {
+        UiFixture f;
+        QAction* item = f.Action(names::Indexed(names::UtilItem, 8));
+        QVERIFY(item != nullptr);
+        QCOMPARE(item->text(), QString("&Design Search..."));
+        QCOMPARE(item->property("helpContext").toInt(), 4600);
+        const QList<QAction*> shown = f.Main().findChild<QMenu*>(names::UtilMenu)->actions();
+        const int at = static_cast<int>(shown.indexOf(item));
+        QCOMPARE(shown.at(at - 1)->text(), QString("&File Conversion..."));
+        QCOMPARE(f.Action(names::Indexed(names::UtilItem, 5))->text(), QString("&Clear History Window"));
+
+        // An empty project has nothing to search.
+        f.platform->AnswerBox(MsgResult::OK);
+        f.Trigger(names::Indexed(names::UtilItem, 8));
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
+        QVERIFY(FindTopLevel(sn::Window) == nullptr);
+        CHECK_SCRIPT(f);
+    }
+
+    void searchRanksLoadedPricesAndSortsByNumber()
+    {
+        UiFixture f;
+        DesignSearchWindow* window = Searched(f);
+        QVERIFY(window != nullptr);
+        QVERIFY(!f.Main().isEnabled());
+        REQUIRE_CHILD(QTableWidget, prices, window, sn::PriceTable);
+        QCOMPARE(prices->rowCount(), 10);  // the data lines of the example file
+        QCOMPARE(prices->item(9, 4)->text(), QString("8 ft No. 8 grade 75"));
+
+        REQUIRE_CHILD(QTableView, table, window, sn::ResultTable);
+        QAbstractItemModel* model = table->model();
+        QCOMPARE(model->columnCount(), 13);
+        QCOMPARE(model->headerData(10, Qt::Horizontal).toString(), QString("$/ft"));
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QString("Length (ft)"));
+        const int rows = model->rowCount();
+        QVERIFY(rows > 1);
+        // 10 bolts x 4 bolt counts x 7 spacings; the summary counts them all.
+        REQUIRE_CHILD(QLabel, summary, window, sn::Summary);
+        QVERIFY2(summary->text().startsWith(QString("280 candidates tried, ")), qPrintable(summary->text()));
+        QVERIFY(summary->text().endsWith(QString(" %1 passed").arg(rows)));
+
+        // As searched: ranks 1, 2, ... with $/ft never falling.
+        for (int r = 0; r < rows; ++r) {
+            QCOMPARE(model->index(r, 0).data().toString(), QString::number(r + 1));
+            if (r > 0)
+                QVERIFY(Number(model, r, 10) >= Number(model, r - 1, 10));
+            QVERIFY(Number(model, r, 6) >= Number(model, r, 7));  // actual VELB at least the suggested
+        }
+
+        // Sorted by $/ft, highest first: numbers, not texts.
+        table->horizontalHeader()->setSortIndicator(10, Qt::DescendingOrder);
+        QVERIFY(Number(model, 0, 10) > Number(model, rows - 1, 10));
+        for (int r = 1; r < rows; ++r)
+            QVERIFY2(Number(model, r, 10) <= Number(model, r - 1, 10),
+                     qPrintable(model->index(r, 10).data().toString()));
+        // Rows move whole: the last-ranked pattern costs as much per foot as
+        // the dearest one now on top.
+        int last = -1;
+        for (int r = 0; r < rows; ++r)
+            if (model->index(r, 0).data().toInt() == rows)
+                last = r;
+        QVERIFY(last >= 0);
+        QCOMPARE(model->index(last, 10).data().toString(), model->index(0, 10).data().toString());
+        window->close();
+        QApplication::processEvents();
+        QVERIFY(f.Main().isEnabled());
+        CHECK_SCRIPT(f);
+    }
+
+    void resultsShowTheSelectedPatternWithoutChangingTheProject()
+    {
+        UiFixture f;
+        DesignSearchWindow* window = Searched(f);
+        QVERIFY(window != nullptr);
+        const auto support = f.state->Support;
+        const auto cost = f.state->Cost;
+        const uint8_t saved = f.state->ProjectSaved;
+        REQUIRE_CHILD(QTableView, table, window, sn::ResultTable);
+        table->horizontalHeader()->setSortIndicator(10, Qt::DescendingOrder);
+        table->selectRow(0);  // the dearest passing pattern
+        const QString actual = table->model()->index(0, 6).data().toString();
+        const QString suggested = table->model()->index(0, 7).data().toString();
+        Click(window, sn::Results);
+        QWidget* viewer = FindTopLevel(names::ResultsViewer);
+        QVERIFY(viewer != nullptr);
+        REQUIRE_CHILD(QPlainTextEdit, pane, viewer, names::ReportPane);
+        const QString report = pane->toPlainText();
+        CHECK_CONTAINS(report, actual);
+        CHECK_CONTAINS(report, suggested);
+        Click(viewer, names::ViewerOk);
+        QApplication::processEvents();
+        QVERIFY(FindTopLevel(names::ResultsViewer) == nullptr);
+        QVERIFY(f.state->Support == support);
+        QVERIFY(f.state->Cost == cost);
+        QCOMPARE(f.state->ProjectSaved, saved);
+        QVERIFY(!f.Main().windowTitle().endsWith('*'));
+        CHECK_SCRIPT(f);
+    }
+
+    void applyPutsThePatternIntoTheProjectUnsaved()
+    {
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
+        DesignSearchWindow* window = Searched(f);
+        QVERIFY(window != nullptr);
+        QCOMPARE(f.state->ProjectSaved, FlagTrue);
+        const auto second = f.state->Support[1];
+        REQUIRE_CHILD(QTableView, table, window, sn::ResultTable);
+        table->horizontalHeader()->setSortIndicator(10, Qt::DescendingOrder);
+        table->selectRow(0);
+        QAbstractItemModel* model = table->model();
+        const double length = Number(model, 0, 1);
+        const double diameter = Number(model, 0, 2);
+        const int bolts = model->index(0, 4).data().toInt();
+        const double spacing = Number(model, 0, 5);
+        const double grade = Number(model, 0, 3);
+        // The bolt's price is the one of its price-list row ($/bolt in the
+        // results is the total cost per bolt).
+        REQUIRE_CHILD(QTableWidget, prices, window, sn::PriceTable);
+        double price = -1;
+        for (int r = 0; r < prices->rowCount(); ++r)
+            if (prices->item(r, 0)->text().toDouble() == length && prices->item(r, 1)->text().toDouble() == diameter &&
+                prices->item(r, 2)->text().toDouble() == grade)
+                price = prices->item(r, 3)->text().toDouble();
+        QVERIFY(price > 0);
+        Click(window, sn::Apply);
+
+        const SupportRecord& first = f.state->Support[0];
+        QCOMPARE(static_cast<double>(first.ActualBoltLength), length);
+        QCOMPARE(static_cast<double>(first.BoltDiameter), diameter);
+        QCOMPARE(static_cast<int>(first.BoltsPerRow), bolts);
+        QCOMPARE(static_cast<double>(first.RowSpacing), spacing);
+        QCOMPARE(static_cast<double>(first.BoltGrade), grade);
+        QCOMPARE(f.state->Cost.BoltCost, static_cast<float>(price));
+        QCOMPARE(static_cast<int>(f.state->Cost.CostBoltsPerRow), bolts);
+        QCOMPARE(static_cast<double>(f.state->Cost.CostRowSpacing), spacing);
+        QVERIFY(f.state->Support[1] == second);
+        QCOMPARE(f.state->ProjectSaved, FlagFalse);
+        QVERIFY(f.Main().windowTitle().endsWith('*'));
+        const QString log = QString::fromStdString(f.state->History.Text());
+        CHECK_CONTAINS(log, QString("Design search applied: %1 ft, %2 in, grade").arg(length).arg(diameter));
+        CHECK_CONTAINS(log, QString("%1 bolts per row, %2 ft row spacing").arg(bolts).arg(spacing));
+        CHECK_SCRIPT(f);
+    }
+};
+
+QTEST_MAIN(DesignSearchTest)
+#include "design_search_test.moc"
