@@ -2,12 +2,16 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <dlfcn.h>
 #include <filesystem>
-#include <xlsxwriter.h>
+#include <unistd.h>
 
+#include "config/folders.h"
 #include "text/atomic_file.h"
 #include "text/io_errors.h"
 #include "text/number_format.h"
+#include "text/runtime_error.h"
+#include "xlsx/workbook_module.h"
 
 namespace castovin {
 
@@ -54,26 +58,81 @@ private:
     int m_error = 0;
 };
 
-// The workbook's bytes, made by the library in a private folder.
+// The folders where the workbook writer module may be, in order: beside the
+// installed program (<bin>/../lib/castovin), then the build tree's module
+// folder, but only for a program that runs from inside the build tree, so
+// that a program copied or installed elsewhere never picks up a build's
+// module.
+std::vector<std::string> ModuleFolders()
+{
+    const std::filesystem::path program = ExecutableFolder();
+    std::vector<std::string> folders{
+        (program / CASTOVIN_XLSX_INSTALL_RELDIR).lexically_normal().string()};
+    const std::string buildRoot = std::string(CASTOVIN_BUILD_ROOT) + "/";
+    if (program.string().starts_with(buildRoot))
+        folders.emplace_back(CASTOVIN_XLSX_BUILD_DIR);
+    return folders;
+}
+
+// The loaded module, unloaded when done with.
+class WorkbookModule {
+public:
+    WorkbookModule()
+    {
+        const std::vector<std::string> folders = ModuleFolders();
+        for (const std::string& folder : folders) {
+            const std::string file = folder + "/" CASTOVIN_XLSX_MODULE_FILE;
+            if (::access(file.c_str(), F_OK) != 0)
+                continue;
+            m_handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+            if (m_handle == nullptr)
+                throw RuntimeError(err::FileNotFound, "The workbook writer " + file +
+                                                          " cannot be loaded: " + ::dlerror());
+            m_write = reinterpret_cast<CastovinXlsxWriteCurve>(::dlsym(m_handle, CASTOVIN_XLSX_ENTRY_NAME));
+            if (m_write == nullptr)
+                throw RuntimeError(err::FileNotFound, "The workbook writer " + file +
+                                                          " has no entry " CASTOVIN_XLSX_ENTRY_NAME);
+            return;
+        }
+        throw RuntimeError(err::FileNotFound, "The workbook writer " CASTOVIN_XLSX_MODULE_FILE
+                                              " is not installed (looked in " + folders.front() + ")");
+    }
+    ~WorkbookModule()
+    {
+        if (m_handle != nullptr)
+            ::dlclose(m_handle);
+    }
+    WorkbookModule(const WorkbookModule&) = delete;
+    WorkbookModule& operator=(const WorkbookModule&) = delete;
+
+    int write(const std::string& file, const std::vector<CurvePoint>& points) const
+    {
+        std::vector<double> xs, ys;
+        xs.reserve(points.size());
+        ys.reserve(points.size());
+        for (const CurvePoint& p : points) {
+            xs.push_back(static_cast<double>(p.x));
+            ys.push_back(static_cast<double>(p.y));
+        }
+        return m_write(file.c_str(), xs.data(), ys.data(), points.size());
+    }
+
+private:
+    void* m_handle = nullptr;
+    CastovinXlsxWriteCurve m_write = nullptr;
+};
+
+// The workbook's bytes, made by the module in a private folder. The module is
+// loaded first, so that a missing module is reported before anything else.
 std::string WorkbookBytes(const std::vector<CurvePoint>& points, const std::string& path)
 {
+    const WorkbookModule module;
     const PrivateFolder folder;
     if (folder.path().empty())
         ThrowFileError(folder.error(), true, path);
     const std::string file = folder.path() + "/curve.xlsx";
-    lxw_workbook* workbook = workbook_new(file.c_str());
-    if (workbook == nullptr)
-        ThrowFileError(ENOMEM, true, path);
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-    for (std::size_t j = 0; j < points.size(); ++j) {
-        const auto row = static_cast<lxw_row_t>(j + 1);
-        worksheet_write_number(sheet, row, 0, static_cast<double>(points[j].x), nullptr);
-        worksheet_write_number(sheet, row, 1, static_cast<double>(points[j].y), nullptr);
-    }
-    worksheet_write_string(sheet, 0, 0, "X-coord", nullptr);
-    worksheet_write_string(sheet, 0, 1, "Sug.VELB", nullptr);
-    if (workbook_close(workbook) != LXW_NO_ERROR)
-        ThrowFileError(EIO, true, path);
+    if (const int error = module.write(file, points); error != 0)
+        ThrowFileError(error, true, path);
     return ReadWholeFile(file);
 }
 

@@ -240,6 +240,35 @@ TEST(CliCurve, UnwritableOutput)
                               "/default-english.vlb: Path not found (" + dir.File("missing/c.xlsx") + ")\n");
 }
 
+// The workbook writer is a module loaded only for a workbook: an installed
+// program finds it in ../lib/castovin beside its own folder, and a program
+// without it says so in one line and writes nothing.
+TEST(CliCurve, WorkbookWriterModuleBesideTheProgram)
+{
+    TempDir dir;
+    const fs::path root = fs::canonical(dir.Path());
+    fs::create_directories(root / "bin");
+    fs::copy_file(CASTOVIN_CLI, root / "bin/castovin-cli");
+    const std::string cli = (root / "bin/castovin-cli").string();
+    const std::string project = std::string(CASTOVIN_EXAMPLES) + "/default-english.vlb";
+    const std::string target = (root / "c.xlsx").string();
+
+    auto result = RunProcess(cli, {"curve", project, "sf", "-o", target});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "castovin-cli: " + project + ": The workbook writer castovin-xlsx.so is not installed (looked in " +
+                              (root / "lib/castovin").string() + ")\n");
+    EXPECT_FALSE(fs::exists(target));
+    // Commands that write no workbook do not need it.
+    result = RunProcess(cli, {"curve", project, "sf", "-o", (root / "c.csv").string()});
+    EXPECT_EQ(result.status, 0) << result.err;
+
+    fs::create_directories(root / "lib/castovin");
+    fs::copy_file(CASTOVIN_XLSX_MODULE, root / "lib/castovin/castovin-xlsx.so");
+    result = RunProcess(cli, {"curve", project, "sf", "-o", target});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadFile(target).substr(0, 2), "PK");
+}
+
 TEST(CliCurve, WorkbookIsSavedAsProjectsAre)
 {
     TempDir dir;

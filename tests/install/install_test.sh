@@ -3,11 +3,12 @@
 # user, and checks what lands there: the tree, the two validators on the
 # desktop entry and the metainfo, the MIME package, the icons, the shell
 # completion, and the installed programs on an installed example.
-# usage: install_test.sh BUILD_DIR SOURCE_DIR WITH_DESKTOP(0|1)
+# usage: install_test.sh BUILD_DIR SOURCE_DIR WITH_DESKTOP(0|1) LIBDIR
 set -uo pipefail
 build=$1
 source=$2
 with_desktop=$3
+libdir=$4
 
 failures=0
 fail() {
@@ -29,6 +30,7 @@ rm -f "$prefix.log"
 # The tree.
 expected=(
   bin/castovin-cli
+  "$libdir/castovin/castovin-xlsx.so"
   share/man/man1/castovin-cli.1
   share/bash-completion/completions/castovin-cli
   share/doc/castovin/copyright
@@ -72,6 +74,15 @@ actual_report=$(cd "$examples" && "$prefix/bin/castovin-cli" design default-engl
 [ "$actual_report" = "$expected_report" ] || fail "installed castovin-cli design report differs"
 version=$("$prefix/bin/castovin-cli" --version) || fail "castovin-cli --version failed"
 [ "$version" = "castovin-cli 2.5.02" ] || fail "castovin-cli --version: $version"
+# A workbook, through the installed workbook writer module.
+workbook="$prefix/curve.xlsx"
+"$prefix/bin/castovin-cli" curve "$examples/default-english.vlb" sf -o "$workbook" ||
+  fail "installed castovin-cli wrote no workbook"
+[ "$(head -c 2 "$workbook" 2>/dev/null)" = PK ] || fail "installed castovin-cli: $workbook is no workbook"
+# Nothing of the workbook writer's libraries is loaded at every start.
+if ldd "$prefix/bin/castovin-cli" | grep -E 'xlsxwriter|crypto|minizip|libz\.' >&2; then
+  fail "castovin-cli links the workbook writer's libraries"
+fi
 
 if [ "$with_desktop" = 1 ]; then
   desktop="$prefix/share/applications/castovin.desktop"
