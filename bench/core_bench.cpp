@@ -3,12 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "text/description.h"
 #include "files/project_file.h"
 #include "program/output_commands.h"
 #include "program/program_state.h"
 #include "program/startup.h"
 #include "text/atomic_file.h"
+#include "text/description.h"
 #include "text/unicode.h"
 
 namespace castovin {

@@ -13,6 +13,7 @@
 #include "program/output_commands.h"
 #include "program/program_state.h"
 #include "program/startup.h"
+#include "search_command.h"
 #include "text/atomic_file.h"
 #include "text/number_format.h"
 #include "text/number_reading.h"
@@ -20,7 +21,6 @@
 #include "text/runtime_error.h"
 #include "text/text_format.h"
 #include "text/unicode.h"
-#include "search_command.h"
 #include "tools/unit_calculator.h"
 #include "xlsx/curve_export.h"
 
@@ -221,8 +221,8 @@ void Units(const Command& c, std::ostream& out)
     const auto& captions = UnitCaptions(unit->kind);
     std::string text;
     for (std::size_t to = 0; to < captions.size(); ++to)
-        text += GeneralNumber(ConvertUnits(unit->kind, unit->index, static_cast<int>(to), value)) + " " +
-                captions[to] + "\n";
+        text += GeneralNumber(ConvertUnits(unit->kind, unit->index, static_cast<int>(to), value)) + " " + captions[to] +
+                "\n";
     out << text;
 }
 

@@ -38,23 +38,23 @@ constexpr std::array<Help, 8> kHelps = {{
      "VALUE in every unit of UNIT's kind: in ft cm m, lbsF tonsF kN MN kips,\n"
      "lbsF/in lbsF/ft kN/m MN/m, psi ksi psf Pa MPa, psi/in psi/ft Pa/m MPa/m.\n"
      "With --json, one JSON object (docs/schema/units.schema.json).\n"},
-    {"search", "castovin-cli search FILE --prices PRICES.csv [--bolts-per-row MIN:MAX]\n"
-               "                    [--spacing MIN:MAX:STEP] [--top N] [--json] [--write-best OUT.vlb]",
+    {"search",
+     "castovin-cli search FILE --prices PRICES.csv [--bolts-per-row MIN:MAX]\n"
+     "                    [--spacing MIN:MAX:STEP] [--top N] [--json] [--write-best OUT.vlb]",
      "The bolt patterns of a price list (CSV: length,diameter,grade,price[,name]\n"
      "in the project's units) that pass the design check, cheapest per foot\n"
      "(metre) of advance first; bolts per row 3:6 and spacing 3:6:0.5 ft\n"
      "(1:2:0.1 m) unless given; exit status 3 when none passes.\n"},
 }};
 
-constexpr std::string_view kCommon =
-    "Options:\n"
-    "  --no-header   leave out the module version, project file and units lines\n"
-    "  --json        JSON instead of the text report\n"
-    "  --help        this help\n"
-    "\n"
-    "Reports are written byte for byte with CR LF line ends. An error is one line\n"
-    "on standard error naming the file, with exit status 1 (the other files are\n"
-    "still processed); a usage error exits with status 2.\n";
+constexpr std::string_view kCommon = "Options:\n"
+                                     "  --no-header   leave out the module version, project file and units lines\n"
+                                     "  --json        JSON instead of the text report\n"
+                                     "  --help        this help\n"
+                                     "\n"
+                                     "Reports are written byte for byte with CR LF line ends. An error is one line\n"
+                                     "on standard error naming the file, with exit status 1 (the other files are\n"
+                                     "still processed); a usage error exits with status 2.\n";
 
 }  // namespace
 

@@ -100,13 +100,13 @@ json SecondSystemResults(const DesignResults& r, int16_t u)
 json DesignResultsJson(const DesignResults& r, int16_t u)
 {
     const std::size_t systems = r.numberOfSystems == 2 ? 2 : 1;
-    json out = {{"suggestedSpan", Quantity(r.suggestedSpan, UnitKind::Length, u)},
-                {"actualSpan", Quantity(r.actualSpan, UnitKind::Length, u)},
-                {"spanVerdict", Verdict(r.actualSpan > r.suggestedSpan ? "span-exceeds-suggested" : "ok",
-                                        r.spanVerdict)},
-                {"suggestedBoltLength", Quantity(r.suggestedBoltLength, UnitKind::Length, u)},
-                {"suggestedVELB", Number(r.suggestedVELB)},
-                {"designVerdict", Verdict(DesignCode(r), r.designVerdict)}};
+    json out = {
+        {"suggestedSpan", Quantity(r.suggestedSpan, UnitKind::Length, u)},
+        {"actualSpan", Quantity(r.actualSpan, UnitKind::Length, u)},
+        {"spanVerdict", Verdict(r.actualSpan > r.suggestedSpan ? "span-exceeds-suggested" : "ok", r.spanVerdict)},
+        {"suggestedBoltLength", Quantity(r.suggestedBoltLength, UnitKind::Length, u)},
+        {"suggestedVELB", Number(r.suggestedVELB)},
+        {"designVerdict", Verdict(DesignCode(r), r.designVerdict)}};
     json actual = json::array(), capacity = json::array(), lengths = json::array();
     for (std::size_t i = 0; i < systems; ++i) {
         actual.push_back(Number(r.actualVELB[i]));
@@ -177,8 +177,8 @@ json DesignJson(const Project& project, const std::string& file)
 
 json CostJson(const Project& project, const std::string& file)
 {
-    static constexpr const char* kRows[6] = {"consumables", "operatingLabor", "maintenance", "transportation",
-                                             "machineOwnership", "total"};
+    static constexpr const char* kRows[6] = {"consumables",    "operatingLabor",   "maintenance",
+                                             "transportation", "machineOwnership", "total"};
     const CostTable table = ComputeCostTable(project.Cost);
     const bool metric = project.UnitSystem == Metric;
     json out = Header(project, file, "cost");

@@ -240,19 +240,21 @@ std::string OutcomeJson(const SearchOptions& o, int16_t u, const SearchRanges& r
     nlohmann::json candidates = nlohmann::json::array();
     for (std::size_t i = 0; i < outcome.ranked.size(); ++i)
         candidates.push_back(CandidateJson(outcome.ranked[i], i + 1, prices));
-    const nlohmann::json doc = {
-        {"project", o.project},
-        {"prices", o.prices},
-        {"unitSystem", u != English ? "metric" : "english"},
-        {"units", {{"length", UnitName(UnitKind::Length, u)}, {"diameter", UnitName(UnitKind::Diameter, u)},
-                   {"grade", UnitName(UnitKind::Grade, u)}, {"advance", AdvanceUnit(u)}}},
-        {"boltsPerRow", {{"min", r.boltsMin}, {"max", r.boltsMax}}},
-        {"spacing", {{"min", r.spacingMin}, {"max", r.spacingMax}, {"step", r.spacingStep}}},
-        {"top", o.top},
-        {"tried", outcome.tried},
-        {"skipped", outcome.skipped},
-        {"passed", outcome.passed},
-        {"candidates", candidates}};
+    const nlohmann::json doc = {{"project", o.project},
+                                {"prices", o.prices},
+                                {"unitSystem", u != English ? "metric" : "english"},
+                                {"units",
+                                 {{"length", UnitName(UnitKind::Length, u)},
+                                  {"diameter", UnitName(UnitKind::Diameter, u)},
+                                  {"grade", UnitName(UnitKind::Grade, u)},
+                                  {"advance", AdvanceUnit(u)}}},
+                                {"boltsPerRow", {{"min", r.boltsMin}, {"max", r.boltsMax}}},
+                                {"spacing", {{"min", r.spacingMin}, {"max", r.spacingMax}, {"step", r.spacingStep}}},
+                                {"top", o.top},
+                                {"tried", outcome.tried},
+                                {"skipped", outcome.skipped},
+                                {"passed", outcome.passed},
+                                {"candidates", candidates}};
     return doc.dump(2) + "\n";
 }
 

@@ -9,10 +9,10 @@
 
 #include "app/icons.h"
 #include "app/startup_window.h"
-#include "program/program_state.h"
 #include "help/help_window.h"
 #include "main/main_window.h"
 #include "platform/qt_platform_services.h"
+#include "program/program_state.h"
 #include "text/text_format.h"
 
 int main(int argc, char** argv)

@@ -66,8 +66,7 @@ private:
 std::vector<std::string> ModuleFolders()
 {
     const std::filesystem::path program = ExecutableFolder();
-    std::vector<std::string> folders{
-        (program / CASTOVIN_XLSX_INSTALL_RELDIR).lexically_normal().string()};
+    std::vector<std::string> folders{(program / CASTOVIN_XLSX_INSTALL_RELDIR).lexically_normal().string()};
     const std::string buildRoot = std::string(CASTOVIN_BUILD_ROOT) + "/";
     if (program.string().starts_with(buildRoot))
         folders.emplace_back(CASTOVIN_XLSX_BUILD_DIR);
@@ -86,16 +85,17 @@ public:
                 continue;
             m_handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
             if (m_handle == nullptr)
-                throw RuntimeError(err::FileNotFound, "The workbook writer " + file +
-                                                          " cannot be loaded: " + ::dlerror());
+                throw RuntimeError(err::FileNotFound,
+                                   "The workbook writer " + file + " cannot be loaded: " + ::dlerror());
             m_write = reinterpret_cast<CastovinXlsxWriteCurve>(::dlsym(m_handle, CASTOVIN_XLSX_ENTRY_NAME));
             if (m_write == nullptr)
-                throw RuntimeError(err::FileNotFound, "The workbook writer " + file +
-                                                          " has no entry " CASTOVIN_XLSX_ENTRY_NAME);
+                throw RuntimeError(err::FileNotFound,
+                                   "The workbook writer " + file + " has no entry " CASTOVIN_XLSX_ENTRY_NAME);
             return;
         }
         throw RuntimeError(err::FileNotFound, "The workbook writer " CASTOVIN_XLSX_MODULE_FILE
-                                              " is not installed (looked in " + folders.front() + ")");
+                                              " is not installed (looked in " +
+                                                  folders.front() + ")");
     }
     ~WorkbookModule()
     {

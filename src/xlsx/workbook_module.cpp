@@ -4,8 +4,7 @@
 #include <cerrno>
 #include <xlsxwriter.h>
 
-extern "C" int castovin_xlsx_write_curve(const char* file, const double* xs, const double* ys,
-                                         size_t count)
+extern "C" int castovin_xlsx_write_curve(const char* file, const double* xs, const double* ys, size_t count)
 {
     lxw_workbook* workbook = workbook_new(file);
     if (workbook == nullptr)

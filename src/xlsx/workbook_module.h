@@ -16,11 +16,8 @@ extern "C" {
 // Writes a workbook to `file` (a new file in a folder of the caller's own):
 // A1 "X-coord", B1 "Sug.VELB", then xs[j] in column A and ys[j] in column B
 // from row 2 down. Returns 0, or an errno value when it could not be written.
-typedef int (*CastovinXlsxWriteCurve)(const char* file, const double* xs, const double* ys,
-                                      size_t count);
+typedef int (*CastovinXlsxWriteCurve)(const char* file, const double* xs, const double* ys, size_t count);
 
-__attribute__((visibility("default"))) int castovin_xlsx_write_curve(const char* file,
-                                                                     const double* xs,
-                                                                     const double* ys,
-                                                                     size_t count);
+__attribute__((visibility("default"))) int castovin_xlsx_write_curve(const char* file, const double* xs,
+                                                                     const double* ys, size_t count);
 }

@@ -145,8 +145,8 @@ TEST(SeveralFiles, ABadFileInTheMiddleIsReportedAndTheOthersStillRun)
     std::ofstream(dir.File("bad.vlb")) << "VELB_212\r\n 0 \r\ntitle\r\n";
     const auto first = RunProcess(CASTOVIN_CLI, {"design", Example("default-english.vlb")});
     const auto last = RunProcess(CASTOVIN_CLI, {"design", Example("strong-roof.vlb")});
-    const auto all = RunProcess(CASTOVIN_CLI, {"design", Example("default-english.vlb"), dir.File("bad.vlb"),
-                                               Example("strong-roof.vlb")});
+    const auto all = RunProcess(
+        CASTOVIN_CLI, {"design", Example("default-english.vlb"), dir.File("bad.vlb"), Example("strong-roof.vlb")});
     EXPECT_EQ(all.status, 1);
     EXPECT_EQ(all.out, first.out + last.out);
     EXPECT_THAT(all.err, HasSubstr("castovin-cli: " + dir.File("bad.vlb") + ": "));
@@ -155,8 +155,8 @@ TEST(SeveralFiles, ABadFileInTheMiddleIsReportedAndTheOthersStillRun)
 
 TEST(SeveralFiles, JsonGivesOneObjectPerLine)
 {
-    const auto result = RunProcess(CASTOVIN_CLI, {"cost", "--json", Example("default-english.vlb"),
-                                                  Example("default-metric.vlb")});
+    const auto result =
+        RunProcess(CASTOVIN_CLI, {"cost", "--json", Example("default-english.vlb"), Example("default-metric.vlb")});
     ASSERT_EQ(result.status, 0) << result.err;
     std::istringstream lines(result.out);
     std::vector<std::string> units;

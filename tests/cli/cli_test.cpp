@@ -19,8 +19,8 @@ namespace {
 using test::ReadFile;
 
 namespace fs = std::filesystem;
-using test::RunProcess;
 using test::Head;
+using test::RunProcess;
 using test::TempDir;
 
 std::vector<std::string> Words(const std::string& line)
@@ -77,7 +77,8 @@ TEST(Cli, NewProjectFilesInBothUnitSystems)
     result = RunProcess(CASTOVIN_CLI, {"new", dir.File("metric.vlb"), "--metric"});
     EXPECT_EQ(result.status, 0);
     const std::string metric = ReadFile(dir.File("metric.vlb"));
-    const std::string metricHead = "VELB_212\r\n 1 \r\n\r\n##StartDesc##\r\n\r\n##EndDesc##\r\n45\r\n150\r\n25\r\n1.2\r\n2\r\n";
+    const std::string metricHead =
+        "VELB_212\r\n 1 \r\n\r\n##StartDesc##\r\n\r\n##EndDesc##\r\n45\r\n150\r\n25\r\n1.2\r\n2\r\n";
     EXPECT_EQ(Head(metric, metricHead), metricHead);
     // The new metric project reports like the metric example without title.
     result = RunProcess(CASTOVIN_CLI, {"design", dir.File("metric.vlb"), "--no-header"});
@@ -132,8 +133,12 @@ TEST(Cli, AnalysisErrorIsReported)
 TEST(Cli, UsageErrors)
 {
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{}, {"design"}, {"print", "a.vlb"}, {"convert", "a.vlb", "b.vlb"},
-                                               {"design", "a.vlb", "--metric"}, {"new", "a.vlb", "--no-header"}}) {
+         std::vector<std::vector<std::string>>{{},
+                                               {"design"},
+                                               {"print", "a.vlb"},
+                                               {"convert", "a.vlb", "b.vlb"},
+                                               {"design", "a.vlb", "--metric"},
+                                               {"new", "a.vlb", "--no-header"}}) {
         const auto result = RunProcess(CASTOVIN_CLI, args);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "");
@@ -177,7 +182,8 @@ TEST(CliConvert, WritesThePrefixedFileBesideTheProject)
 
 TEST(CliCurve, CsvOnStandardOutput)
 {
-    const auto result = RunProcess(CASTOVIN_CLI, {"curve", std::string(CASTOVIN_EXAMPLES) + "/default-english.vlb", "span"});
+    const auto result =
+        RunProcess(CASTOVIN_CLI, {"curve", std::string(CASTOVIN_EXAMPLES) + "/default-english.vlb", "span"});
     EXPECT_EQ(result.status, 0) << result.err;
     // Span curve at 30 ft: 20, 23, ..., 38; the suggested span stays 31.7.
     std::vector<std::string> lines;
@@ -236,8 +242,8 @@ TEST(CliCurve, UnwritableOutput)
     const auto result = RunProcess(CASTOVIN_CLI, {"curve", std::string(CASTOVIN_EXAMPLES) + "/default-english.vlb",
                                                   "sf", "-o", dir.File("missing/c.xlsx")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "castovin-cli: " + std::string(CASTOVIN_EXAMPLES) +
-                              "/default-english.vlb: Path not found (" + dir.File("missing/c.xlsx") + ")\n");
+    EXPECT_EQ(result.err, "castovin-cli: " + std::string(CASTOVIN_EXAMPLES) + "/default-english.vlb: Path not found (" +
+                              dir.File("missing/c.xlsx") + ")\n");
 }
 
 // The workbook writer is a module loaded only for a workbook: an installed
@@ -255,7 +261,8 @@ TEST(CliCurve, WorkbookWriterModuleBesideTheProgram)
 
     auto result = RunProcess(cli, {"curve", project, "sf", "-o", target});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "castovin-cli: " + project + ": The workbook writer castovin-xlsx.so is not installed (looked in " +
+    EXPECT_EQ(result.err, "castovin-cli: " + project +
+                              ": The workbook writer castovin-xlsx.so is not installed (looked in " +
                               (root / "lib/castovin").string() + ")\n");
     EXPECT_FALSE(fs::exists(target));
     // Commands that write no workbook do not need it.
@@ -294,7 +301,8 @@ TEST(CliCurve, WorkbookIsSavedAsProjectsAre)
     fs::create_symlink("gone/new.xlsx", dir.File("dangling.xlsx"));
     result = RunProcess(CASTOVIN_CLI, {"curve", project, "sf", "-o", dir.File("dangling.xlsx")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, prefix + "Path/File access error (" + dir.File("dangling.xlsx") + ": the link points to nothing)\n");
+    EXPECT_EQ(result.err,
+              prefix + "Path/File access error (" + dir.File("dangling.xlsx") + ": the link points to nothing)\n");
     EXPECT_FALSE(fs::exists(dir.File("gone")));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 4);
 }
@@ -336,8 +344,8 @@ TEST(Cli, OutOfMemoryIsOneLine)
         line += "\u00e9";
     text.replace(start, text.find("##EndDesc##") - start, line + "\r\n");
     std::ofstream(dir.File("big.vlb"), std::ios::binary) << text;
-    const auto result = RunProcess("/bin/sh", {"-c", "ulimit -v 80000; exec \"$0\" design big.vlb", CASTOVIN_CLI},
-                                   dir.Path().string());
+    const auto result =
+        RunProcess("/bin/sh", {"-c", "ulimit -v 80000; exec \"$0\" design big.vlb", CASTOVIN_CLI}, dir.Path().string());
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "castovin-cli: big.vlb: Out of memory\n");
 }

@@ -44,7 +44,8 @@ inline void CheckJson(const nlohmann::json& value, const nlohmann::json& schema,
     if (schema.contains("$ref")) {
         const std::string ref = schema["$ref"].get<std::string>();
         const std::string prefix = "#/$defs/";
-        if (ref.rfind(prefix, 0) != 0 || !root.contains("$defs") || !root["$defs"].contains(ref.substr(prefix.size()))) {
+        if (ref.rfind(prefix, 0) != 0 || !root.contains("$defs") ||
+            !root["$defs"].contains(ref.substr(prefix.size()))) {
             problems.push_back(where + ": unresolved " + ref);
             return;
         }
@@ -55,7 +56,8 @@ inline void CheckJson(const nlohmann::json& value, const nlohmann::json& schema,
         problems.push_back(where + ": not of type " + schema["type"].dump());
         return;
     }
-    if (schema.contains("enum") && std::find(schema["enum"].begin(), schema["enum"].end(), value) == schema["enum"].end())
+    if (schema.contains("enum") &&
+        std::find(schema["enum"].begin(), schema["enum"].end(), value) == schema["enum"].end())
         problems.push_back(where + ": " + value.dump() + " is not one of " + schema["enum"].dump());
     if (schema.contains("minimum") && value.is_number() && value.get<double>() < schema["minimum"].get<double>())
         problems.push_back(where + ": below the minimum");

@@ -55,22 +55,23 @@ std::string ReportValue(const std::string& report, const std::string& label)
 
 TEST(SearchCli, EnglishExampleTable)
 {
-    const auto result = RunProcess(CASTOVIN_CLI, {"search", kExamples + "/default-english.vlb", "--prices",
-                                                  kExamples + "/prices-english.csv"});
+    const auto result = RunProcess(
+        CASTOVIN_CLI, {"search", kExamples + "/default-english.vlb", "--prices", kExamples + "/prices-english.csv"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     const std::vector<std::string> lines = Lines(result.out);
     ASSERT_EQ(lines.size(), 12u);  // heading, the best 10, counts
-    EXPECT_EQ(Words(lines[0]), (std::vector<std::string>{"Rank", "Length", "(ft)", "Diameter", "(in)", "Grade", "(ksi)",
-                                                          "Bolts/row", "Spacing", "(ft)", "Actual", "VELB", "Suggested",
-                                                          "VELB", "Bolt", "length", "$/bolt", "$/ft", "$/shift", "$/ton"}));
+    EXPECT_EQ(Words(lines[0]),
+              (std::vector<std::string>{"Rank",      "Length",  "(ft)",   "Diameter", "(in)",    "Grade",     "(ksi)",
+                                        "Bolts/row", "Spacing", "(ft)",   "Actual",   "VELB",    "Suggested", "VELB",
+                                        "Bolt",      "length",  "$/bolt", "$/ft",     "$/shift", "$/ton"}));
     // Worked out in the core's test: 6 ft, 0.75 in, grade 75, 3 per row at
     // 4.5 ft; (4.25 + 6.22056) $ a bolt, x 3 / 4.5 a foot, x 300 a shift,
     // / 1800 tons a shift.
     EXPECT_EQ(Words(lines[1]), (std::vector<std::string>{"1", "6", "0.75", "75", "3", "4.5", "6.6", "6.1", "longer",
-                                                          "10.47", "6.98", "3141.17", "1.75"}));
+                                                         "10.47", "6.98", "3141.17", "1.75"}));
     EXPECT_EQ(Words(lines[2]), (std::vector<std::string>{"2", "6", "0.75", "75", "4", "6", "6.6", "6.1", "longer",
-                                                          "10.47", "6.98", "3141.17", "1.75"}));
+                                                         "10.47", "6.98", "3141.17", "1.75"}));
     const std::string counts = "280 candidates tried, 0 skipped (outside the parameters editor's ranges), ";
     EXPECT_EQ(lines[11].substr(0, counts.size()), counts);
     EXPECT_EQ(lines[11].substr(lines[11].size() - 7), " passed");
@@ -85,9 +86,9 @@ TEST(SearchCli, WrittenBestPatternShowsTheSameVelbInTheDesignReport)
     const std::string out = dir.File("best.vlb");
     for (const std::string unit : {"english", "metric"}) {
         SCOPED_TRACE(unit);
-        const auto search = RunProcess(CASTOVIN_CLI, {"search", kExamples + "/default-" + unit + ".vlb", "--prices",
-                                                      kExamples + "/prices-" + unit + ".csv", "--top", "1",
-                                                      "--write-best", out});
+        const auto search =
+            RunProcess(CASTOVIN_CLI, {"search", kExamples + "/default-" + unit + ".vlb", "--prices",
+                                      kExamples + "/prices-" + unit + ".csv", "--top", "1", "--write-best", out});
         ASSERT_EQ(search.status, 0) << search.err;
         const std::vector<std::string> best = Words(Lines(search.out).at(1));
         ASSERT_EQ(best.size(), 13u);
@@ -157,8 +158,9 @@ TEST(SearchCli, SchemaCheckerFindsMissingAndMistypedKeys)
 TEST(SearchCli, NothingPassesExitsWithThree)
 {
     TempDir dir;
-    const auto result = RunProcess(CASTOVIN_CLI, {"search", kExamples + "/strong-roof.vlb", "--prices",
-                                                  kExamples + "/prices-english.csv", "--write-best", dir.File("best.vlb")});
+    const auto result =
+        RunProcess(CASTOVIN_CLI, {"search", kExamples + "/strong-roof.vlb", "--prices",
+                                  kExamples + "/prices-english.csv", "--write-best", dir.File("best.vlb")});
     EXPECT_EQ(result.status, 3);
     EXPECT_EQ(result.out, "No bolt pattern passes the design check (280 tried, 0 skipped)\n");
     EXPECT_EQ(result.err, "");
@@ -197,14 +199,18 @@ TEST(SearchCli, UsageErrors)
     } cases[] = {
         {{"search", project, "--prices", prices, "--bolts-per-row", "6:3"},
          "castovin-cli: search: bolts per row: MIN is above MAX\n"},
-        {{"search", project, "--prices", prices, "--spacing", "6:3:0.5"}, "castovin-cli: search: spacing: MIN is above MAX\n"},
+        {{"search", project, "--prices", prices, "--spacing", "6:3:0.5"},
+         "castovin-cli: search: spacing: MIN is above MAX\n"},
         {{"search", "missing.vlb", "--prices", prices, "--spacing", "6:3:0.5"},
          "castovin-cli: search: spacing: MIN is above MAX\n"},  // before any file is read
-        {{"search", project, "--prices", prices, "--spacing", "3:6"}, "castovin-cli: search: --spacing takes MIN:MAX:STEP\n"},
-        {{"search", project, "--prices", prices, "--spacing", "3:6:0"}, "castovin-cli: search: spacing: STEP must be above 0\n"},
+        {{"search", project, "--prices", prices, "--spacing", "3:6"},
+         "castovin-cli: search: --spacing takes MIN:MAX:STEP\n"},
+        {{"search", project, "--prices", prices, "--spacing", "3:6:0"},
+         "castovin-cli: search: spacing: STEP must be above 0\n"},
         {{"search", project, "--prices", prices, "--bolts-per-row", "3.5:6"},
          "castovin-cli: search: \"3.5\" is not a whole number\n"},
-        {{"search", project, "--prices", prices, "--top", "0"}, "castovin-cli: search: --top takes a number of at least 1\n"},
+        {{"search", project, "--prices", prices, "--top", "0"},
+         "castovin-cli: search: --top takes a number of at least 1\n"},
         {{"search", project, "--prices", prices, "--fast"}, "castovin-cli: search: unknown option --fast\n"},
         {{"search", project, "--prices"}, "castovin-cli: search: --prices needs a value\n"},
         {{"search", project}, ""},

@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "editing/validation.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
-#include "editing/validation.h"
 
 using namespace castovin;
 

@@ -15,8 +15,8 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "program/program_state.h"
 #include "app/names.h"
+#include "program/program_state.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -149,7 +149,8 @@ private slots:
 
     void parametersCancelLeavesSupport()
     {
-        const auto prepare = UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");
+        const auto prepare =
+            UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");
         UiFixture f(prepare);
         const auto before = f.state->Support;
         QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
@@ -173,7 +174,8 @@ private slots:
         f.platform->AnswerBox(MsgResult::OK);
         REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
         ok->click();
-        QCOMPARE(f.platform->BoxTexts().back(), QString("Invalid actual bolt length. Maximum length allowed is 10 (ft)"));
+        QCOMPARE(f.platform->BoxTexts().back(),
+                 QString("Invalid actual bolt length. Maximum length allowed is 10 (ft)"));
         QVERIFY(FindTopLevel(names::ParametersEditor) != nullptr);
         QCOMPARE(editor->focusWidget(), static_cast<QWidget*>(bolt));
         QCOMPARE(f.state->Support[0].ActualBoltLength, 6.0f);
@@ -254,9 +256,11 @@ private slots:
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
         QCOMPARE(f.state->Support, before);
-        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[0]), "Row Spacing.......................................5 (ft)");
+        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[0]),
+                       "Row Spacing.......................................5 (ft)");
         // 9.94 x 4 / 5 = 7.95
-        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[1]), "Actual VELB for this design.......................8.0");
+        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[1]),
+                       "Actual VELB for this design.......................8.0");
         viewer->close();
         QCoreApplication::processEvents();
         QVERIFY(FindTopLevel(names::ParametersEditor) != nullptr);
@@ -317,7 +321,8 @@ private slots:
         results->click();
         QVERIFY(FindTopLevel(names::ResultsViewer) != nullptr);
         QCOMPARE(f.state->Cost.BoltCost, 3.0f);
-        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[0]), "Bolt cost ($/bolt)................................4\r\n");
+        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[0]),
+                       "Bolt cost ($/bolt)................................4\r\n");
         CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[1]), "Consumables Cost:            6.72");
         CHECK_SCRIPT(f);
     }

@@ -53,7 +53,8 @@ private slots:
 
     void theDefaultsOptionAndCancel()
     {
-        UiFixture f(UiFixture::WithSettingsFile(GraphSettings("GraphSetParams=0\r\nGraphTitle=Mine 4\r\nGridStyle=3\r\n")));
+        UiFixture f(
+            UiFixture::WithSettingsFile(GraphSettings("GraphSetParams=0\r\nGraphTitle=Mine 4\r\nGridStyle=3\r\n")));
         Open(f, UiFixture::Example("default-english.vlb"));
         GraphWindow* window = Graph(f, 1);
         QCOMPARE(window->Chart()->title(), QString("Mine 4"));

@@ -348,7 +348,6 @@ private slots:
         window->close();
         CHECK_SCRIPT(f);
     }
-
 };
 
 QTEST_MAIN(GraphWindowTest)

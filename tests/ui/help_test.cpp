@@ -347,12 +347,12 @@ private slots:
         QApplication::sendEvent(link, &move);
         QCOMPARE(colour(), QColor(0, 0, 255));
         QVERIFY(link->font().underline());
-        QMouseEvent press(QEvent::MouseButtonPress, inside, link->mapToGlobal(inside), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, inside, link->mapToGlobal(inside), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(link, &press);
         QCOMPARE(colour(), QColor(255, 0, 0));
-        QMouseEvent release(QEvent::MouseButtonRelease, inside, link->mapToGlobal(inside), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, link->mapToGlobal(inside), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(link, &release);
         QCOMPARE(colour(), QColor(0, 0, 255));
         QCOMPARE(f.platform->Opened(), QStringList{ProgramWebPage()});
@@ -371,8 +371,8 @@ private slots:
 
     void disclaimerComesFirstThenTheReminder()
     {
-        UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=1\r\nRemindAnnualUpdates=1\r\n"), {},
-                    false, true);
+        UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=1\r\nRemindAnnualUpdates=1\r\n"), {}, false,
+                    true);
         f.state->Today = [] { return Day(2014, 8, 16); };
         QApplication::processEvents();
         QWidget* disclaimer = FindTopLevel(names::DisclaimerDialog);

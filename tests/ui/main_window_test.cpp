@@ -5,15 +5,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
 
 #include "app/icons.h"
+#include "app/names.h"
 #include "config/profile_file.h"
 #include "files/lifecycle.h"
-#include "app/names.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -85,13 +85,13 @@ private slots:
             QFile::copy(UiFixture::Example("default-english.vlb"), paths.back());
         }
         for (int i = 0; i < 4; ++i)
-            OpenThroughMenu(f, paths[i]);  // list A, B, C, D
-        f.Trigger(names::Indexed(names::FileArray, 3));       // C: changes places with A
+            OpenThroughMenu(f, paths[i]);                // list A, B, C, D
+        f.Trigger(names::Indexed(names::FileArray, 3));  // C: changes places with A
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), f.File("C.vlb"));
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 2))->text(), f.File("B.vlb"));
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 3))->text(), f.File("A.vlb"));
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 4))->text(), f.File("D.vlb"));
-        OpenThroughMenu(f, paths[4]);      // E goes on top, the fourth (D) is dropped
+        OpenThroughMenu(f, paths[4]);  // E goes on top, the fourth (D) is dropped
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), f.File("E.vlb"));
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 2))->text(), f.File("C.vlb"));
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 4))->text(), f.File("A.vlb"));
@@ -229,7 +229,9 @@ private slots:
         const QString gone = home.filePath("gone.vlb");
         UiFixture f(UiFixture::WithSettingsFile(
             QString("[Settings]\r\nKeepFileNames=1\r\n[FileMenu]\r\nMaxLastFiles=1\r\nLastFile1=gone.vlb\r\n"
-                    "LastFileMode1=1\r\nLastFileLong1=%1\r\n").arg(gone).toUtf8()));
+                    "LastFileMode1=1\r\nLastFileLong1=%1\r\n")
+                .arg(gone)
+                .toUtf8()));
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), gone);
         f.platform->AnswerBox(MsgResult::Retry);
         f.platform->AnswerBox(MsgResult::Cancel);
@@ -257,7 +259,9 @@ private slots:
         const QString last = UiFixture::Example("default-metric.vlb");
         const QByteArray settings = QString("[Settings]\r\nKeepFileNames=1\r\nLoadLastInputFile=1\r\n[FileMenu]\r\n"
                                             "MaxLastFiles=1\r\nLastFile1=default-metric.vlb\r\nLastFileMode1=1\r\n"
-                                            "LastFileLong1=%1\r\n").arg(last).toUtf8();
+                                            "LastFileLong1=%1\r\n")
+                                        .arg(last)
+                                        .toUtf8();
         {
             UiFixture f(UiFixture::WithSettingsFile(settings));
             QCOMPARE(f.state->UnitSystem, Metric);

@@ -3,15 +3,15 @@
 
 #include <QFile>
 #include <QFontMetricsF>
-#include <QPrinter>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
-#include "program/program_state.h"
-#include "process.h"
 #include "app/names.h"
+#include "process.h"
+#include "program/program_state.h"
 #include "ui_fixture.h"
 #include "viewer/report_printer.h"
 #include "viewer/results_viewer.h"
@@ -249,7 +249,8 @@ private slots:
         CHECK_CONTAINS(pane->toPlainText(), "[COST PARAMETERS]");
         REQUIRE_CHILD(QPushButton, copy, preview, names::ViewerCopyPage);
         copy->click();
-        const ProcessResult cli = RunProcess(CASTOVIN_CLI, {"listing", UiFixture::Example("default-english.vlb").toStdString()});
+        const ProcessResult cli =
+            RunProcess(CASTOVIN_CLI, {"listing", UiFixture::Example("default-english.vlb").toStdString()});
         QCOMPARE(f.platform->Clipboard().toStdString(), cli.out);
         REQUIRE_CHILD(QPushButton, print, preview, names::ViewerPrintPage);
         print->click();  // no dialog: the current printer

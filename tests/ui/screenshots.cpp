@@ -7,9 +7,9 @@
 #include <cstdio>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
-#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>

@@ -201,7 +201,8 @@ private slots:
         examples->click();
         QCOMPARE(f.platform->LastCall().text,
                  "When this option is enabled, every time the program runs, it will try to copy the example files "
-                 "from the install directory to the " + f.DataFolder() +
+                 "from the install directory to the " +
+                     f.DataFolder() +
                      " directory. The modified files will not be overridden, but missing files will be replaced. ");
         examples->click();  // unticking tells nothing
 

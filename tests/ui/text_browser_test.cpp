@@ -6,12 +6,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QFileSystemModel>
 #include <QTest>
 #include <QTreeView>
 
@@ -67,7 +67,8 @@ private:
             const QString data = home + "/Documents/MyTELVOR/";
             WriteFile(data + "one.vlb", "VELB_212\r\nFirst project\r\n");
             WriteFile(data + "TWO.VLB", "VELB_212\r\nSecond\r\n");
-            WriteFile(data + "notes.txt", "Gr\xF6\xDF" "e\n");
+            WriteFile(data + "notes.txt", "Gr\xF6\xDF"
+                                          "e\n");
             WriteFile(data + "table.csv", "a;b\n");
             QDir(data).mkpath("sub");
             WriteFile(data + "sub/inner.txt", "inside\n");

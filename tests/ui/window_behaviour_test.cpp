@@ -4,13 +4,13 @@
 // opening an editor and pressing OK changes nothing; and the per-user folder
 // when there is no documents folder.
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QAction>
 #include <QFile>
 #include <QFontDatabase>
-#include <QPlainTextEdit>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
@@ -58,8 +58,8 @@ private slots:
     {
         QTest::addColumn<QString>("menuItem");
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("button");     // the window's own closing button
-        QTest::addColumn<QString>("closingLine"); // what its closing rules log; empty for none
+        QTest::addColumn<QString>("button");       // the window's own closing button
+        QTest::addColumn<QString>("closingLine");  // what its closing rules log; empty for none
         QTest::addColumn<int>("way");
         struct Window {
             const char* label;
@@ -237,8 +237,9 @@ private slots:
         CHECK_CONTAINS(box, "(482)");
         // The dialog offered the project's name in the data folder.
         const auto& calls = f.platform->Calls();
-        const auto print = std::find_if(calls.rbegin(), calls.rend(),
-                                        [](const ScriptedPlatform::Call& c) { return c.kind == ScriptedPlatform::Kind::Print; });
+        const auto print = std::find_if(calls.rbegin(), calls.rend(), [](const ScriptedPlatform::Call& c) {
+            return c.kind == ScriptedPlatform::Kind::Print;
+        });
         QVERIFY(print != calls.rend());
         QCOMPARE(print->title, f.DataFolder() + "mine.pdf");
 

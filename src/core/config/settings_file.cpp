@@ -7,15 +7,14 @@
 #include <unistd.h>
 #include <variant>
 
-#include "config/profile_file.h"
 #include "config/environment.h"
-#include "text/messages.h"
+#include "config/profile_file.h"
 #include "text/messages.h"
 #include "text/number_format.h"
+#include "text/number_reading.h"
 #include "text/paths.h"
 #include "text/runtime_error.h"
 #include "text/text_format.h"
-#include "text/number_reading.h"
 
 namespace castovin {
 
@@ -56,14 +55,22 @@ SettingsKey Text(std::string key, std::string SettingsRecord::*member)
 const char* SectionOf(SettingsGroup group)
 {
     switch (group) {
-    case SettingsGroup::Settings: return "Settings";
-    case SettingsGroup::FileMenu: return "FileMenu";
-    case SettingsGroup::TextBrowse: return "TextBrowse";
-    case SettingsGroup::Graph: return "Graph";
-    case SettingsGroup::VELBOptions: return "VELBOptions";
-    case SettingsGroup::VELBDefaults: return "VELBDefaults";
-    case SettingsGroup::VELBBoltGrade: return "VELBBoltGrade";
-    default: return "";
+    case SettingsGroup::Settings:
+        return "Settings";
+    case SettingsGroup::FileMenu:
+        return "FileMenu";
+    case SettingsGroup::TextBrowse:
+        return "TextBrowse";
+    case SettingsGroup::Graph:
+        return "Graph";
+    case SettingsGroup::VELBOptions:
+        return "VELBOptions";
+    case SettingsGroup::VELBDefaults:
+        return "VELBDefaults";
+    case SettingsGroup::VELBBoltGrade:
+        return "VELBBoltGrade";
+    default:
+        return "";
     }
 }
 
@@ -91,20 +98,18 @@ std::vector<SettingsKey> Keys(SettingsGroup group)
                 Text("DataPath", &S::DataPath),
                 Text("FileExtension", &S::FileExtension)};
     case SettingsGroup::TextBrowse:
-        return {Text("BrowseFontName", &S::BrowseFontName),
-                Size("BrowseFontSize", &S::BrowseFontSize),
-                Int("BrowseFontBold", -1, 0, &S::BrowseFontBold),
-                Int("BrowseFontItalic", -1, 0, &S::BrowseFontItalic),
-                Text("BrowseDefaultFilter", &S::BrowseDefaultFilter),
-                Int("BrowseUseNotepad", 0, 1, &S::BrowseUseNotepad)};
+        return {
+            Text("BrowseFontName", &S::BrowseFontName),           Size("BrowseFontSize", &S::BrowseFontSize),
+            Int("BrowseFontBold", -1, 0, &S::BrowseFontBold),     Int("BrowseFontItalic", -1, 0, &S::BrowseFontItalic),
+            Text("BrowseDefaultFilter", &S::BrowseDefaultFilter), Int("BrowseUseNotepad", 0, 1, &S::BrowseUseNotepad)};
     case SettingsGroup::Graph: {
         std::vector<SettingsKey> keys = {Int("GraphSetParams", 0, 1, &S::GraphSetParams),
-                                     Int("GridStyle", 0, 3, &S::GridStyle),
-                                     Int("GraphStyle", 1, 3, &S::GraphStyle),
-                                     Int("CurveLegend", 0, 1, &S::CurveLegend),
-                                     Int("SymbolSize", 3, 20, &S::SymbolSize),
-                                     Int("GraphUnits", 0, 1, &S::GraphUnits),
-                                     Text("GraphTitle", &S::GraphTitle)};
+                                         Int("GridStyle", 0, 3, &S::GridStyle),
+                                         Int("GraphStyle", 1, 3, &S::GraphStyle),
+                                         Int("CurveLegend", 0, 1, &S::CurveLegend),
+                                         Int("SymbolSize", 3, 20, &S::SymbolSize),
+                                         Int("GraphUnits", 0, 1, &S::GraphUnits),
+                                         Text("GraphTitle", &S::GraphTitle)};
         for (std::size_t i = 0; i < 4; ++i)
             keys.push_back({"XAxisTitle" + std::to_string(i), false, 0, 0, nullptr,
                             [i](S& s) { return FieldRef(&s.XAxisTitle[i]); }});
@@ -164,11 +169,11 @@ std::string DataPathFromText(Environment& env, Messenger& messenger, const std::
     return ValidPath(messenger, path, true) ? path : env.DataFolder;
 }
 
-void ReadKey(Environment& env, Messenger& messenger, const ProfileFile& ini, std::string_view section, const SettingsKey& entry)
+void ReadKey(Environment& env, Messenger& messenger, const ProfileFile& ini, std::string_view section,
+             const SettingsKey& entry)
 {
-    const std::string text = ValueOrDefault(ini, section, entry.key,
-                                            entry.readDefault ? std::optional<std::string_view>(entry.readDefault)
-                                                             : std::nullopt);
+    const std::string text = ValueOrDefault(
+        ini, section, entry.key, entry.readDefault ? std::optional<std::string_view>(entry.readDefault) : std::nullopt);
     const FieldRef field = entry.field(env.Settings);
     if (int16_t* const* whole = std::get_if<int16_t*>(&field)) {
         **whole = ReadRanged(text, entry.low, entry.high);
@@ -204,7 +209,8 @@ void ReadFileMenu(Environment& env, const ProfileFile& ini)
         RecentFile& entry = s.LastFiles[static_cast<std::size_t>(n)];
         const std::string number = std::to_string(n);
         entry.LastFile = ValueOrDefault(ini, "FileMenu", "LastFile" + number, std::nullopt);
-        entry.LastFileMode = ReadWhole(ValueOrDefault(ini, "FileMenu", "LastFileMode" + number, std::nullopt)).value_or(0);
+        entry.LastFileMode =
+            ReadWhole(ValueOrDefault(ini, "FileMenu", "LastFileMode" + number, std::nullopt)).value_or(0);
         entry.LastFileLong = ValueOrDefault(ini, "FileMenu", "LastFileLong" + number, std::nullopt);
     }
 }

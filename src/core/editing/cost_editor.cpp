@@ -3,16 +3,15 @@
 #include <cmath>
 #include <limits>
 
+#include "editing/validation.h"
 #include "model/cost_analysis.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
-#include "editing/validation.h"
 
 namespace castovin {
 
 namespace {
-
 
 // A field by the lenient rule; beyond the float range it is not usable.
 std::optional<double> Read(const std::string& text)

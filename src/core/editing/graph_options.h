@@ -42,8 +42,8 @@ struct Rgb {
     int b = 0;
 };
 // Colours of curves 1..6 (index 0..5); curves 5 and 6 are near black.
-inline constexpr std::array<Rgb, MaxCurves> CurveColours = {
-    Rgb{0, 0, 255}, Rgb{205, 92, 92}, Rgb{0, 0, 0}, Rgb{0, 100, 0}, Rgb{4, 0, 0}, Rgb{5, 0, 0}};
+inline constexpr std::array<Rgb, MaxCurves> CurveColours = {Rgb{0, 0, 255}, Rgb{205, 92, 92}, Rgb{0, 0, 0},
+                                                            Rgb{0, 100, 0}, Rgb{4, 0, 0},     Rgb{5, 0, 0}};
 
 // The defaults in the record, the length titles labelled for `unitSystem`.
 void SetDefaultGraphFormat(SettingsRecord& s, const GraphFormat& defaults, int16_t unitSystem);

@@ -3,14 +3,13 @@
 #include <cmath>
 #include <limits>
 
-#include "config/settings_file.h"
 #include "config/environment.h"
-#include "text/messages.h"
+#include "config/settings_file.h"
+#include "editing/validation.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
 #include "text/text_format.h"
-#include "editing/validation.h"
 
 namespace castovin {
 
@@ -127,8 +126,8 @@ OptionsValidation CheckOptions(Messenger& messenger, const OptionsFields& f)
                     MsgStyle::YesNo, messenger.MsgCategory.RangeError) != MsgResult::Yes)
         result = {false, 1, "txtCMRR_0"};
     if (SF > 0 && SF < 1 &&
-        ShowMessage(messenger, "WARNING:  Stability Factor is less than 1.0 VELB is probably not valid.", MsgStyle::YesNo,
-                    messenger.MsgCategory.RangeError) != MsgResult::Yes)
+        ShowMessage(messenger, "WARNING:  Stability Factor is less than 1.0 VELB is probably not valid.",
+                    MsgStyle::YesNo, messenger.MsgCategory.RangeError) != MsgResult::Yes)
         result = {false, 1, "txtStabilityFactor_0"};
     return result;
 }

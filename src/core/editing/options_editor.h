@@ -17,14 +17,14 @@ struct Messenger;
 // The default-input fields of one unit system's page (index 0 English,
 // 1 metric). CMRR, stability factor and bolts per row are mirrored on both.
 struct DefaultInputFields {
-    std::string CMRR, DepthofCover, UnitWeight, StabilityFactor, ActualBoltLength, BoltDiameter, BoltGrade,
-        BoltsperRow, RowSpacing, ActualSpan, EntryWidth;
+    std::string CMRR, DepthofCover, UnitWeight, StabilityFactor, ActualBoltLength, BoltDiameter, BoltGrade, BoltsperRow,
+        RowSpacing, ActualSpan, EntryWidth;
 };
 
 struct OptionsFields {
-    bool loadInputForm = false;     // Check1
-    bool viewChildWindow = false;   // Check2
-    bool printModuleHeader = false; // Check3
+    bool loadInputForm = false;       // Check1
+    bool viewChildWindow = false;     // Check2
+    bool printModuleHeader = false;   // Check3
     bool skipExportQuestion = false;  // chkOffice
     std::array<DefaultInputFields, 2> page;
     std::array<std::vector<std::string>, BoltGradeListCount> gradeLists;  // as the list boxes hold them

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
+#include "editing/validation.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
-#include "editing/validation.h"
 
 namespace castovin {
 
@@ -154,8 +154,9 @@ SupportLayout ApplySupportLayout(const std::string& noSupText, int systemType, i
     if (number == 2) {
         const bool cables = systemType == 1;
         layout.cableCapacityShown = cables;
-        layout.diameterLabel = cables ? (metric ? "Cable Bolt Capacity (MN)" : "Cable Bolt Capacity (tons)")
-                                      : "Bolt Diameter" + std::string(UnitLabel(UnitKind::Diameter, metric ? Metric : English));
+        layout.diameterLabel =
+            cables ? (metric ? "Cable Bolt Capacity (MN)" : "Cable Bolt Capacity (tons)")
+                   : "Bolt Diameter" + std::string(UnitLabel(UnitKind::Diameter, metric ? Metric : English));
         const bool intersections = systemLocation == 1;
         layout.boltsPerIntersectionShown = intersections;
         layout.boltsPerRowLabel = intersections ? "Number of Bolts per Intersection" : "Number of Bolts per Row";
@@ -215,7 +216,8 @@ ParmValidation ValidateParms(Messenger& messenger, int16_t unitSystem, const Par
             {!GradeValid(f.BoltGrade[1]), "Invalid bolt grade", ParmField::BoltGrade1},
             {!Positive(FieldValue(f.BoltsperRow[1])), "Invalid number of bolts per row", ParmField::BoltsperRow1},
             {!Positive(FieldValue(f.RowSpacing[1])), "Invalid row spacing", ParmField::RowSpacing1},
-            {!WholeNumber(StrictNumber(f.BoltsInter)), "Invalid number of bolts per intersection", ParmField::BoltsInter},
+            {!WholeNumber(StrictNumber(f.BoltsInter)), "Invalid number of bolts per intersection",
+             ParmField::BoltsInter},
             {!StrictNumber(f.CableBoltCap) || !(std::fabs(*StrictNumber(f.CableBoltCap)) <= kFloatMax),
              "Invalid cable bolt capacity", ParmField::CableBoltCap},
         };

@@ -27,10 +27,26 @@ struct ParameterFields {
 
 // The field that takes the focus after a validation message or question.
 enum class ParmField {
-    None, CMRR, DepthofCover, UnitWeight, ActualSpan, EntryWidth, StabilityFactor, NoSup,
-    ActualBoltLength0, BoltDiameter0, BoltGrade0, BoltsperRow0, RowSpacing0,
-    ActualBoltLength1, BoltDiameter1, BoltGrade1, BoltsperRow1, RowSpacing1,
-    BoltsInter, CableBoltCap,
+    None,
+    CMRR,
+    DepthofCover,
+    UnitWeight,
+    ActualSpan,
+    EntryWidth,
+    StabilityFactor,
+    NoSup,
+    ActualBoltLength0,
+    BoltDiameter0,
+    BoltGrade0,
+    BoltsperRow0,
+    RowSpacing0,
+    ActualBoltLength1,
+    BoltDiameter1,
+    BoltGrade1,
+    BoltsperRow1,
+    RowSpacing1,
+    BoltsInter,
+    CableBoltCap,
 };
 
 struct ParmValidation {
@@ -42,8 +58,8 @@ struct ParmValidation {
 // and the type and location chosen. The optional parts change only when the
 // number of systems is exactly 2 (they keep their state otherwise).
 struct SupportLayout {
-    bool secondPageSelectable = false;   // and the five second-system fields shown
-    bool secondChoicesShown = false;     // type and location with their labels
+    bool secondPageSelectable = false;       // and the five second-system fields shown
+    bool secondChoicesShown = false;         // type and location with their labels
     std::optional<bool> cableCapacityShown;  // txtCableBoltCap in place of the diameter, grade hidden
     std::optional<std::string> diameterLabel;
     std::optional<bool> boltsPerIntersectionShown;  // txtBoltsInter over bolts per row, row spacing hidden

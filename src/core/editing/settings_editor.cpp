@@ -124,8 +124,7 @@ std::string CopyExamplesMessage(const std::string& dataFolder)
 {
     return "When this option is enabled, every time the program runs, it will try to copy the example files from "
            "the install directory to the " +
-           dataFolder +
-           " directory. The modified files will not be overridden, but missing files will be replaced. ";
+           dataFolder + " directory. The modified files will not be overridden, but missing files will be replaced. ";
 }
 
 bool IsDefaultViewer(std::string_view viewer)

@@ -23,20 +23,20 @@ inline constexpr int SettingsFormNumber = 8;
 // The dialog's controls as values: check boxes as true or false, the boxes
 // as their text.
 struct SettingsFields {
-    int defaultUnits = 0;        // optUnits
-    bool displayHistory = false; // chkDispHist
-    std::string historySize;     // Text3
-    bool keepFileNames = false;  // chkKeepRecentFL
-    bool shortRecentFiles = false;  // chkShortNames
-    bool showDisclaim = false;   // chkShowDiscl
-    bool maxMainMenu = false;    // chkMaxMenu
-    bool enableToolbar = false;  // chkEnableTB
+    int defaultUnits = 0;            // optUnits
+    bool displayHistory = false;     // chkDispHist
+    std::string historySize;         // Text3
+    bool keepFileNames = false;      // chkKeepRecentFL
+    bool shortRecentFiles = false;   // chkShortNames
+    bool showDisclaim = false;       // chkShowDiscl
+    bool maxMainMenu = false;        // chkMaxMenu
+    bool enableToolbar = false;      // chkEnableTB
     bool loadLastInputFile = false;  // chkLoadLastInputFile
-    bool remindUpdates = false;  // chkUpdate
-    bool copyExamples = false;   // chkCopyExamples
-    std::string dataPath;        // Text2
-    std::string fileExtension;   // Text1
-    std::string externalEditor;  // Text4
+    bool remindUpdates = false;      // chkUpdate
+    bool copyExamples = false;       // chkCopyExamples
+    std::string dataPath;            // Text2
+    std::string fileExtension;       // Text1
+    std::string externalEditor;      // Text4
 };
 
 SettingsFields SettingsFieldsFromState(const Environment& env);

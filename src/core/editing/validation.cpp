@@ -22,7 +22,14 @@ bool KeepNumericKey(std::string_view fieldText, char32_t key)
             return true;
     }
     switch (key) {
-    case 8: case 9: case 12: case 37: case 38: case 39: case 40: case 46:
+    case 8:
+    case 9:
+    case 12:
+    case 37:
+    case 38:
+    case 39:
+    case 40:
+    case 46:
         return true;
     default:
         return false;
@@ -36,7 +43,8 @@ bool CheckRange(Messenger& messenger, std::string_view valueText, double lower, 
         prefix += ": ";
     const std::string trimmed = TrimBlanks(valueText);
     if (trimmed.empty()) {
-        ShowMessage(messenger, prefix + "Blank field not allowed", MsgStyle::Critical, messenger.MsgCategory.RangeError);
+        ShowMessage(messenger, prefix + "Blank field not allowed", MsgStyle::Critical,
+                    messenger.MsgCategory.RangeError);
         return false;
     }
     double v = 0;
@@ -47,8 +55,8 @@ bool CheckRange(Messenger& messenger, std::string_view valueText, double lower, 
     }
     if (v > upper || v < lower) {
         ShowMessage(messenger,
-                    prefix + "Value '" + trimmed + "' is outside input range\r\nValid range is: " + GeneralNumber(lower) +
-                        "-" + GeneralNumber(upper),
+                    prefix + "Value '" + trimmed + "' is outside input range\r\nValid range is: " +
+                        GeneralNumber(lower) + "-" + GeneralNumber(upper),
                     MsgStyle::Critical, messenger.MsgCategory.RangeError);
         return false;
     }

@@ -1,7 +1,7 @@
 #include "files/lifecycle.h"
 
-#include "config/settings_file.h"
 #include "config/environment.h"
+#include "config/settings_file.h"
 #include "model/project.h"
 #include "text/messages.h"
 #include "text/paths.h"
@@ -55,7 +55,8 @@ bool BuildRecentFileMenu(Environment& env)
         const RecentFile& entry = env.Settings.LastFiles[static_cast<std::size_t>(n)];
         if (entry.LastFile.empty())
             continue;
-        env.RecentFileCaptions[static_cast<std::size_t>(n)] = RecentFileCaption(env.Settings, entry.LastFile, entry.LastFileLong);
+        env.RecentFileCaptions[static_cast<std::size_t>(n)] =
+            RecentFileCaption(env.Settings, entry.LastFile, entry.LastFileLong);
         any = true;
     }
     return any;

@@ -27,7 +27,8 @@ std::string WindowCaption(const Project& project);
 
 // The menu caption of a recent file: its short name or its full path, as
 // ShortRecentFiles says.
-std::string RecentFileCaption(const SettingsRecord& settings, const std::string& shortName, const std::string& fullPath);
+std::string RecentFileCaption(const SettingsRecord& settings, const std::string& shortName,
+                              const std::string& fullPath);
 
 // Builds the recent-file menu captions from the list read at start-up
 // (entries with an empty short name get none). Returns true when at least

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "config/environment.h"
-#include "text/atomic_file.h"
 #include "files/lifecycle.h"
+#include "text/atomic_file.h"
 #include "text/description.h"
 #include "text/messages.h"
 #include "text/number_format.h"
@@ -28,8 +28,7 @@ constexpr std::string_view kEndDesc = "##EndDesc##";
 enum class Form { FileNumber, Direct };
 
 // Calls visit(field, form) for the 45 values of the file, in file order.
-template <typename Data, typename Visit>
-void VisitValueFields(Data& d, Visit visit)
+template <typename Data, typename Visit> void VisitValueFields(Data& d, Visit visit)
 {
     auto& s0 = d.Support[0];
     auto& s1 = d.Support[1];
@@ -55,18 +54,18 @@ void VisitValueFields(Data& d, Visit visit)
     visit(s1.RowSpacing, Form::FileNumber);
     visit(s1.BoltsPerIntersection, Form::FileNumber);
     visit(s1.CableBoltCapacity, Form::FileNumber);
-    for (auto* field : {&c.BoltCost, &c.PlateCost, &c.ResinCost, &c.BitCost, &c.HeaderCost, &c.StrapCost,
-                        &c.BoltsPerShift, &c.CostBoltsPerRow, &c.CostRowSpacing, &c.OperatorsPerShift,
-                        &c.LaborCost, &c.HoursPerShift, &c.MaintenanceHours, &c.MaintenanceCost,
-                        &c.TransportCost, &c.CapitalCost, &c.YearsToDepreciate, &c.AdvancePerShift,
-                        &c.AdvanceRate, &c.CleanProduction, &c.ShiftsPerWeek, &c.WeeksPerYear})
+    for (auto* field :
+         {&c.BoltCost,      &c.PlateCost,         &c.ResinCost,        &c.BitCost,         &c.HeaderCost,
+          &c.StrapCost,     &c.BoltsPerShift,     &c.CostBoltsPerRow,  &c.CostRowSpacing,  &c.OperatorsPerShift,
+          &c.LaborCost,     &c.HoursPerShift,     &c.MaintenanceHours, &c.MaintenanceCost, &c.TransportCost,
+          &c.CapitalCost,   &c.YearsToDepreciate, &c.AdvancePerShift,  &c.AdvanceRate,     &c.CleanProduction,
+          &c.ShiftsPerWeek, &c.WeeksPerYear})
         visit(*field, Form::FileNumber);
     visit(c.UseCalculatedProduction, Form::Direct);
     visit(c.UseCalculatedAdvance, Form::Direct);
 }
 
-template <typename Number>
-std::string NumberLine(Number value, Form form)
+template <typename Number> std::string NumberLine(Number value, Form form)
 {
     if (form == Form::FileNumber)
         return FileNumberText(value);

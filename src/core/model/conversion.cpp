@@ -9,7 +9,6 @@ namespace castovin {
 
 namespace {
 
-
 float Length(float value, bool toMetric)
 {
     return ToFloat(toMetric ? value / conv::FeetPerMeter : value * conv::FeetPerMeter);
@@ -42,7 +41,8 @@ void ConvertCost(CostRecord& cost, bool toMetric)
     cost.CostRowSpacing = Length(cost.CostRowSpacing, toMetric);
     cost.AdvancePerShift = Length(cost.AdvancePerShift, toMetric);
     // A mass per length: per foot into per metre is a factor of feet per metre.
-    cost.AdvanceRate = ToFloat(toMetric ? cost.AdvanceRate * conv::FeetPerMeter : cost.AdvanceRate / conv::FeetPerMeter);
+    cost.AdvanceRate =
+        ToFloat(toMetric ? cost.AdvanceRate * conv::FeetPerMeter : cost.AdvanceRate / conv::FeetPerMeter);
 }
 
 bool ConvertProject(Project& project, int16_t target, Messenger& messenger)

@@ -40,8 +40,8 @@ CostTable ComputeCostTable(const CostRecord& c)
 
     CostTable t{};
     if (Nb > 0 && Ns > 0) {
-        t[Consumables][0] = ToFloat(double(c.BoltCost) + c.PlateCost + c.ResinCost + c.HeaderCost +
-                                    c.BitCost / Ns + c.StrapCost / Nb);
+        t[Consumables][0] =
+            ToFloat(double(c.BoltCost) + c.PlateCost + c.ResinCost + c.HeaderCost + c.BitCost / Ns + c.StrapCost / Nb);
         t[Labor][0] = ToFloat(double(c.LaborCost) * c.OperatorsPerShift * c.HoursPerShift / Ns);
         if (W > 0)
             t[Maintenance][0] =

@@ -83,10 +83,18 @@ std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, int16_t unitSystem
             throw RuntimeError(err::SubscriptOutOfRange);
         CurvePoint p;
         switch (index) {
-        case GraphCMRR: p.y = SuggestedVELB(SF, Is, Ia, H, v); break;
-        case GraphDepth: p.y = SuggestedVELB(SF, Is, Ia, v, CMRR); break;
-        case GraphStabilityFactor: p.y = SuggestedVELB(v, Is, Ia, H, CMRR); break;
-        default: p.y = SuggestedVELB(SF, Is, v, H, CMRR); break;
+        case GraphCMRR:
+            p.y = SuggestedVELB(SF, Is, Ia, H, v);
+            break;
+        case GraphDepth:
+            p.y = SuggestedVELB(SF, Is, Ia, v, CMRR);
+            break;
+        case GraphStabilityFactor:
+            p.y = SuggestedVELB(v, Is, Ia, H, CMRR);
+            break;
+        default:
+            p.y = SuggestedVELB(SF, Is, v, H, CMRR);
+            break;
         }
         p.x = (metric && (index == GraphDepth || index == GraphSpan)) ? ToFloat(v / conv::FeetPerMeter) : v;
         points.push_back(p);

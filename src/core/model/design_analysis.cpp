@@ -27,8 +27,8 @@ struct WorkingSystem {
 struct WorkingValues {
     std::array<WorkingSystem, 2> system{};
     float CMRR = 0;
-    float H = 0;      // ft
-    float Ia = 0;     // ft
+    float H = 0;   // ft
+    float Ia = 0;  // ft
     float SF = 0;
     float We = 0;     // ft
     float gamma = 0;  // tons/ft3
@@ -136,10 +136,9 @@ void ComputeSecondSystemLoad(const WorkingValues& v, DesignResults& r, bool metr
 
 std::string DesignVerdict(const DesignResults& r)
 {
-    static constexpr const char* kWarning =
-        "WARNING: The actual VELB for this design is less than the suggested\r\n"
-        "         VELB. Try changing the bolt length, bolt diameter, bolt grade\r\n"
-        "         or row spacing.";
+    static constexpr const char* kWarning = "WARNING: The actual VELB for this design is less than the suggested\r\n"
+                                            "         VELB. Try changing the bolt length, bolt diameter, bolt grade\r\n"
+                                            "         or row spacing.";
     if (r.numberOfSystems == 1)
         return r.actualVELB[0] < r.suggestedVELB ? kWarning : "VELB Design: OK.";
     return ToFloat(double(r.actualVELB[0]) + r.actualVELB[1]) < r.suggestedVELB ? kWarning : "";
@@ -218,8 +217,9 @@ DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t un
         return r;
     r.boltLengthVerdict[0] = CheckBoltLength(r.boltLengthDifference[0], unitSystem);
     r.boltLengthVerdict[1] = CheckBoltLength(r.boltLengthDifference[1], unitSystem);
-    r.spanVerdict = r.actualSpan > r.suggestedSpan ? "WARNING: Actual intersection span exceeds suggested intersection span."
-                                                   : "Intersection Span: OK.";
+    r.spanVerdict = r.actualSpan > r.suggestedSpan
+                        ? "WARNING: Actual intersection span exceeds suggested intersection span."
+                        : "Intersection Span: OK.";
     r.designVerdict = DesignVerdict(r);
     return r;
 }
@@ -236,10 +236,14 @@ std::string DesignReportText(const DesignResults& r, int16_t u)
     out += "[INTESECTION SPAN INFORMATION]\r\n\r\n";
     // One decimal with the zero kept before the point: after a dot leader
     // ".8" would read as 8.
-    out += ValueLine("Suggested Intersection Span", FormatNumber(r.suggestedSpan, "0.0"), UnitLabel(UnitKind::Length, u)) + "\r\n\r\n";
+    out +=
+        ValueLine("Suggested Intersection Span", FormatNumber(r.suggestedSpan, "0.0"), UnitLabel(UnitKind::Length, u)) +
+        "\r\n\r\n";
     out += r.spanVerdict + "\r\n\r\n";
     out += "[BOLT INFORMATION]\r\n\r\n";
-    out += ValueLine("Suggested Bolt Length", FormatNumber(r.suggestedBoltLength, "0.0"), UnitLabel(UnitKind::Length, u)) + "\r\n\r\n";
+    out +=
+        ValueLine("Suggested Bolt Length", FormatNumber(r.suggestedBoltLength, "0.0"), UnitLabel(UnitKind::Length, u)) +
+        "\r\n\r\n";
     if (one) {
         out += r.boltLengthVerdict[0] + "\r\n\r\n";
     } else {
@@ -253,9 +257,11 @@ std::string DesignReportText(const DesignResults& r, int16_t u)
         out += ValueLine("Bolt Capacity (Bolt System #1)", FormatNumber(r.boltCapacity[0], "0.0"), boltUnit) + "\r\n";
         if (r.secondType != 0)
             out += ValueLine("Cable Bolt Capacity (Bolt System #2)", FormatNumber(r.cableBoltCapacity, "0.0"),
-                             UnitLabel(UnitKind::ShortTons, u)) + "\r\n\r\n";
+                             UnitLabel(UnitKind::ShortTons, u)) +
+                   "\r\n\r\n";
         else
-            out += ValueLine("Bolt Capacity (Bolt System #2)", FormatNumber(r.boltCapacity[1], "0.0"), boltUnit) + "\r\n\r\n";
+            out += ValueLine("Bolt Capacity (Bolt System #2)", FormatNumber(r.boltCapacity[1], "0.0"), boltUnit) +
+                   "\r\n\r\n";
     }
     out += "[VELB DESIGN]\r\n\r\n";
     out += ValueLine("Suggested VELB", FormatNumber(r.suggestedVELB, "0.0")) + "\r\n";

@@ -27,7 +27,7 @@ struct DesignResults {
     std::array<std::string, 2> boltLengthVerdict;
     std::string spanVerdict;
     std::string designVerdict;
-    std::array<float, 4> systemCapacity{};   // by case: bolts/cables over the entry, at intersections
+    std::array<float, 4> systemCapacity{};  // by case: bolts/cables over the entry, at intersections
     std::array<float, 4> rockLoadHeight{};
 };
 

@@ -20,10 +20,10 @@ inline constexpr double Pi = 3.14159265358979;
 }  // namespace conv
 
 // Checked arithmetic.
-float ToFloat(double value);                  // error 6 outside the float range
+float ToFloat(double value);                     // error 6 outside the float range
 double Divide(double dividend, double divisor);  // error 11 for a zero divisor
-double Power(double base, double exponent);   // error 5 for a negative base and a fractional exponent
-double Log10(double x);                       // 1 for 0; error 5 below 0
+double Power(double base, double exponent);      // error 5 for a negative base and a fractional exponent
+double Log10(double x);                          // 1 for 0; error 5 below 0
 
 // Suggested intersection span (ft).
 float SuggestedSpan(float CMRR);

@@ -65,7 +65,8 @@ std::optional<std::vector<std::string>> SplitFields(std::string_view line)
             i = comma;
         } else {
             const std::size_t comma = line.find(',', start);
-            field = TrimSpace(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+            field =
+                TrimSpace(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
             i = comma;
         }
         fields.push_back(std::move(field));
@@ -146,9 +147,10 @@ std::string ExactText(float value)
 
 std::string QuotedName(const std::string& name)
 {
-    const bool plain = std::none_of(name.begin(), name.end(),
-                                    [](char c) { return c == ',' || c == '"' || static_cast<unsigned char>(c) < 0x20; }) &&
-                       TrimSpace(name) == name;
+    const bool plain =
+        std::none_of(name.begin(), name.end(),
+                     [](char c) { return c == ',' || c == '"' || static_cast<unsigned char>(c) < 0x20; }) &&
+        TrimSpace(name) == name;
     if (plain)
         return name;
     std::string out = "\"";
@@ -182,7 +184,8 @@ PriceListRead ParsePriceList(std::string_view text)
         if (columns == 0) {
             columns = HeaderColumns(content);
             if (columns == 0) {
-                result.problem = PriceListProblem{lineNumber, "expected the header " + std::string(kHeader) + "[,name]"};
+                result.problem =
+                    PriceListProblem{lineNumber, "expected the header " + std::string(kHeader) + "[,name]"};
                 return result;
             }
             continue;

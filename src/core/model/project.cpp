@@ -24,7 +24,6 @@ constexpr std::array<std::array<std::string_view, 2>, 15> kUnitLabels = {{
     {" (million psi)", " (GPa)"},
 }};
 
-
 CostRecord DefaultCost(int16_t unitSystem)
 {
     const bool metric = unitSystem != English;

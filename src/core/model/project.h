@@ -20,8 +20,8 @@ inline constexpr int16_t Metric = 1;
 // cable bolt capacity.
 struct SupportRecord {
     int16_t CMRR = 0;
-    float DepthofCover = 0;      // ft | m
-    float UnitWeight = 0;        // pcf | kN/m3
+    float DepthofCover = 0;  // ft | m
+    float UnitWeight = 0;    // pcf | kN/m3
     float StabilityFactor = 0;
     float ActualBoltLength = 0;  // ft | m
     float BoltDiameter = 0;      // in | mm

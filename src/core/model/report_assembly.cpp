@@ -21,8 +21,7 @@ public:
         m_text += text;
         End(lineEnds);
     }
-    template <typename Number>
-    void Value(std::string_view label, Number value, int kind = -1, int lineEnds = 1)
+    template <typename Number> void Value(std::string_view label, Number value, int kind = -1, int lineEnds = 1)
     {
         m_text += ValueLine(label, GeneralNumber(value), kind < 0 ? std::string_view() : UnitLabel(kind, m_unitSystem));
         End(lineEnds);
@@ -80,7 +79,8 @@ void SupportInputs(const std::array<SupportRecord, 2>& support, Listing& out)
     out.Value("Row Spacing", s0.RowSpacing, Length, 2);
     if (s0.NumberOfSystems == 2) {
         out.Line("[Second Bolt System Parameters]");
-        out.Line(PadWithDots("Second System Type", ReportLabelWidth) + std::string(SystemTypeName(s0.SecondSystemType)));
+        out.Line(PadWithDots("Second System Type", ReportLabelWidth) +
+                 std::string(SystemTypeName(s0.SecondSystemType)));
         out.Line(PadWithDots("Second System Location", ReportLabelWidth) +
                  std::string(SystemLocationName(s0.SecondSystemLocation)));
         out.Line("[SUPPORT (BOLT) SYSTEM #2]");
@@ -147,13 +147,15 @@ void CostInputs(const CostRecord& c, Listing& out)
     out.Value("Input: Advance per shift", c.AdvancePerShift, Length);
     out.Line(PadWithDots(c.UseCalculatedAdvance == 1 ? "Use Calculated value for advance per shift"
                                                      : "Use Input value for advance per shift",
-                         ReportLabelWidth) + "True");
+                         ReportLabelWidth) +
+             "True");
     out.Value("Clean production rate", c.AdvanceRate, AdvanceRate);
     out.Value("Calc: Clean production per shift", production, ShortTons);
     out.Value("Input: Clean production per shift", c.CleanProduction, ShortTons);
     out.Line(PadWithDots(c.UseCalculatedProduction == 1 ? "Use Calculated value for clean production"
                                                         : "Use Input value for clean production",
-                         ReportLabelWidth) + "True");
+                         ReportLabelWidth) +
+             "True");
     out.Value("Production shifts / week", c.ShiftsPerWeek);
     out.Value("Production weeks / yearr", c.WeeksPerYear);
     out.End(2);

@@ -158,7 +158,8 @@ std::vector<float> SpacingValues(const SearchRanges& r)
     std::vector<float> values;
     if (RangesProblem(r))
         return values;
-    const auto count = static_cast<std::size_t>(std::floor((r.spacingMax - r.spacingMin) / r.spacingStep + kStepSlack)) + 1;
+    const auto count =
+        static_cast<std::size_t>(std::floor((r.spacingMax - r.spacingMin) / r.spacingStep + kStepSlack)) + 1;
     values.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
         values.push_back(static_cast<float>(r.spacingMin + double(i) * r.spacingStep));
@@ -211,18 +212,35 @@ SearchRowTexts SearchColumnHeadings(int16_t u)
 {
     // The unit labels of the reports, " (ft)" and so on.
     const std::string length(UnitLabel(UnitKind::Length, u));
-    return {"Rank", "Length" + length, "Diameter" + std::string(UnitLabel(UnitKind::Diameter, u)),
-            "Grade" + std::string(UnitLabel(UnitKind::Grade, u)), "Bolts/row", "Spacing" + length,
-            "Actual VELB", "Suggested VELB", "Bolt length", "$/bolt", u != English ? "$/m" : "$/ft", "$/shift",
+    return {"Rank",
+            "Length" + length,
+            "Diameter" + std::string(UnitLabel(UnitKind::Diameter, u)),
+            "Grade" + std::string(UnitLabel(UnitKind::Grade, u)),
+            "Bolts/row",
+            "Spacing" + length,
+            "Actual VELB",
+            "Suggested VELB",
+            "Bolt length",
+            "$/bolt",
+            u != English ? "$/m" : "$/ft",
+            "$/shift",
             "$/ton"};
 }
 
 SearchRowTexts SearchRowCells(const SearchCandidate& c, std::size_t rank)
 {
-    return {std::to_string(rank), GeneralNumber(c.length), GeneralNumber(c.diameter), GeneralNumber(c.grade),
-            std::to_string(c.boltsPerRow), GeneralNumber(c.rowSpacing), FormatNumber(c.actualVELB, "0.0"),
-            FormatNumber(c.suggestedVELB, "0.0"), BoltLengthWord(c), FormatNumber(c.costPerBolt, "0.00"),
-            FormatNumber(c.costPerAdvance, "0.00"), FormatNumber(c.costPerShift, "0.00"),
+    return {std::to_string(rank),
+            GeneralNumber(c.length),
+            GeneralNumber(c.diameter),
+            GeneralNumber(c.grade),
+            std::to_string(c.boltsPerRow),
+            GeneralNumber(c.rowSpacing),
+            FormatNumber(c.actualVELB, "0.0"),
+            FormatNumber(c.suggestedVELB, "0.0"),
+            BoltLengthWord(c),
+            FormatNumber(c.costPerBolt, "0.00"),
+            FormatNumber(c.costPerAdvance, "0.00"),
+            FormatNumber(c.costPerShift, "0.00"),
             FormatNumber(c.costPerTon, "0.00")};
 }
 

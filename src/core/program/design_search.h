@@ -69,9 +69,9 @@ struct SearchCandidate {
 
 struct SearchOutcome {
     std::vector<SearchCandidate> ranked;  // best first
-    std::size_t tried = 0;    // price rows x bolts per row x spacings
-    std::size_t skipped = 0;  // a value outside the parameters editor's range
-    std::size_t passed = 0;   // passed the design check (all of them, even when `ranked` is cut)
+    std::size_t tried = 0;                // price rows x bolts per row x spacings
+    std::size_t skipped = 0;              // a value outside the parameters editor's range
+    std::size_t passed = 0;               // passed the design check (all of them, even when `ranked` is cut)
 };
 
 // Runs the search. `keep` limits `ranked` to the best so many (0 keeps all).

@@ -14,8 +14,7 @@ constexpr std::size_t kLowestCut = 40;
 
 // Characters in the first piece of `rest`: the highest position from 60 down
 // to 40 that holds a blank, or 60 when none does.
-template <typename View>
-std::size_t CutLength(View rest)
+template <typename View> std::size_t CutLength(View rest)
 {
     for (std::size_t k = kDescriptionWidth; k >= kLowestCut; --k)
         if (k <= rest.size() && rest[k - 1] == ' ')
@@ -25,8 +24,7 @@ std::size_t CutLength(View rest)
 
 // A view moves along the line, so a long line is wrapped in one pass
 // (erasing each piece from the front would copy the rest every time).
-template <typename Text, typename View>
-Text Wrap(View rest)
+template <typename Text, typename View> Text Wrap(View rest)
 {
     Text out;
     out.reserve(rest.size() + rest.size() / kLowestCut * 2 + 2);
@@ -48,7 +46,8 @@ std::string WrapDescriptionLine(std::string_view line)
 {
     // Plain ASCII has one byte per character and is cut as it is; other text
     // is cut by characters.
-    const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool ascii =
+        std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii)
         return Wrap<std::string>(line);
     const std::u32string whole = ToU32(line);

@@ -9,9 +9,12 @@ int RecordingMessageBox::Show(const std::string& text, int style, const std::str
 {
     m_shown.push_back({text, style, title});
     switch (style & 7) {
-    case MsgStyle::OK: return MsgResult::OK;
-    case MsgStyle::YesNo: return MsgResult::No;
-    default: return MsgResult::Cancel;
+    case MsgStyle::OK:
+        return MsgResult::OK;
+    case MsgStyle::YesNo:
+        return MsgResult::No;
+    default:
+        return MsgResult::Cancel;
     }
 }
 

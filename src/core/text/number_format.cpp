@@ -28,8 +28,8 @@ struct Decimal {
 Decimal ToDecimal(double value, int significant)
 {
     std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::scientific, significant - 1);
+    const auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, significant - 1);
     std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
     Decimal d;
     if (!text.empty() && text.front() == '-') {
@@ -40,8 +40,7 @@ Decimal ToDecimal(double value, int significant)
     for (char c : text.substr(0, epos))
         if (c != '.')
             d.digits += c;
-    std::from_chars(text.data() + epos + 1 + (text[epos + 1] == '+' ? 1 : 0),
-                    text.data() + text.size(), d.exponent);
+    std::from_chars(text.data() + epos + 1 + (text[epos + 1] == '+' ? 1 : 0), text.data() + text.size(), d.exponent);
     return d;
 }
 
@@ -109,8 +108,7 @@ double ParseDecimalText(const Decimal& d)
     return out;
 }
 
-template <typename Reproduces>
-std::string Shortest(double value, int maxDigits, int plainLimit, Reproduces reproduces)
+template <typename Reproduces> std::string Shortest(double value, int maxDigits, int plainLimit, Reproduces reproduces)
 {
     if (value == 0)
         return "0";
@@ -306,9 +304,9 @@ std::optional<double> ParseStrictNumber(std::string_view text)
         // Beyond the double range: an overflow shows as infinity so the
         // caller reports it; an underflow reads as zero.
         const bool negative = clean[0] == '-';
-        return OrderOfMagnitude(clean) > 0 ? (negative ? -std::numeric_limits<double>::infinity()
-                                                       : std::numeric_limits<double>::infinity())
-                                           : (negative ? -0.0 : 0.0);
+        return OrderOfMagnitude(clean) > 0
+                   ? (negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity())
+                   : (negative ? -0.0 : 0.0);
     }
     return out;
 }
@@ -325,8 +323,8 @@ std::string FormatTime(const DateTime& when)
 
 std::string FormatDateDdMmmYyyy(const DateTime& when)
 {
-    static constexpr std::array<const char*, 12> kMonths = {
-        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     const int m = (when.month >= 1 && when.month <= 12) ? when.month - 1 : 0;
     return TwoDigits(when.day) + "-" + kMonths[static_cast<std::size_t>(m)] + "-" + std::to_string(when.year);
 }
@@ -336,8 +334,7 @@ DateTime LocalNow()
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                    local.tm_hour, local.tm_min, local.tm_sec};
+    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 }  // namespace castovin

@@ -17,8 +17,14 @@ namespace castovin {
 std::string GeneralNumber(float value);
 std::string GeneralNumber(double value);
 std::string GeneralNumber(int64_t value);
-inline std::string GeneralNumber(int16_t value) { return GeneralNumber(static_cast<int64_t>(value)); }
-inline std::string GeneralNumber(int32_t value) { return GeneralNumber(static_cast<int64_t>(value)); }
+inline std::string GeneralNumber(int16_t value)
+{
+    return GeneralNumber(static_cast<int64_t>(value));
+}
+inline std::string GeneralNumber(int32_t value)
+{
+    return GeneralNumber(static_cast<int64_t>(value));
+}
 
 // Decimal patterns of the reports: "0.0", "0.00", "#.0", "##0.00" and "00".
 // The value is first reduced to 15 significant digits, then rounded to the

@@ -95,7 +95,8 @@ std::string FileNamePart(Messenger& messenger, std::string_view path, bool strip
     std::string_view rest = path;
     for (std::size_t sep = rest.find(PathSeparator); sep != std::string_view::npos; sep = rest.find(PathSeparator)) {
         if (sep + 1 == rest.size()) {
-            ShowMessage(messenger, "Error in filename: " + std::string(path), MsgStyle::OK, messenger.MsgCategory.Error);
+            ShowMessage(messenger, "Error in filename: " + std::string(path), MsgStyle::OK,
+                        messenger.MsgCategory.Error);
             return std::string(path);
         }
         rest.remove_prefix(sep + 1);

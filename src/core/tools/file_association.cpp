@@ -31,12 +31,23 @@ std::string XmlEscaped(const std::string& text)
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -132,8 +143,8 @@ std::string UserDataHome(const std::string& xdgDataHome, const std::string& home
     return home.empty() ? std::string() : home + "/.local/share";
 }
 
-FileAssociation RegisterFileType(const std::string& dataHome, const std::string& appFolder,
-                                 const std::string& exeName, const std::string& extension)
+FileAssociation RegisterFileType(const std::string& dataHome, const std::string& appFolder, const std::string& exeName,
+                                 const std::string& extension)
 {
     FileAssociation a;
     a.mimeType = "application/x-" + Lower(exeName) + ".document";
@@ -152,24 +163,36 @@ FileAssociation RegisterFileType(const std::string& dataHome, const std::string&
     a.mimePackage = dataHome + "/mime/packages/" + name + ".xml";
     a.desktopEntry = dataHome + "/applications/" + name + ".desktop";
 
-    const std::string mime =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-        "  <mime-type type=\"" + XmlEscaped(a.mimeType) + "\">\n"
-        "    <comment>" + XmlEscaped(a.comment) + "</comment>\n"
-        "    <glob pattern=\"*." + XmlEscaped(Upper(extension)) + "\" case-sensitive=\"true\"/>\n"
-        "    <glob pattern=\"*." + XmlEscaped(Lower(extension)) + "\" case-sensitive=\"true\"/>\n"
-        "  </mime-type>\n"
-        "</mime-info>\n";
-    const std::string desktop =
-        "[Desktop Entry]\n"
-        "Type=Application\n"
-        "Name=Castovin\n"
-        "Comment=" + DesktopString(a.comment) + "\n"
-        "Exec=" + a.command + "\n"
-        "MimeType=" + DesktopListItem(a.mimeType) + ";\n"
-        "Terminal=false\n"
-        "Categories=Science;Engineering;\n";
+    const std::string mime = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                             "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                             "  <mime-type type=\"" +
+                             XmlEscaped(a.mimeType) +
+                             "\">\n"
+                             "    <comment>" +
+                             XmlEscaped(a.comment) +
+                             "</comment>\n"
+                             "    <glob pattern=\"*." +
+                             XmlEscaped(Upper(extension)) +
+                             "\" case-sensitive=\"true\"/>\n"
+                             "    <glob pattern=\"*." +
+                             XmlEscaped(Lower(extension)) +
+                             "\" case-sensitive=\"true\"/>\n"
+                             "  </mime-type>\n"
+                             "</mime-info>\n";
+    const std::string desktop = "[Desktop Entry]\n"
+                                "Type=Application\n"
+                                "Name=Castovin\n"
+                                "Comment=" +
+                                DesktopString(a.comment) +
+                                "\n"
+                                "Exec=" +
+                                a.command +
+                                "\n"
+                                "MimeType=" +
+                                DesktopListItem(a.mimeType) +
+                                ";\n"
+                                "Terminal=false\n"
+                                "Categories=Science;Engineering;\n";
     a.written = MakeFolders(dataHome + "/mime/packages") && MakeFolders(dataHome + "/applications") &&
                 Write(a.mimePackage, mime) && Write(a.desktopEntry, desktop);
     return a;

@@ -9,14 +9,14 @@
 namespace castovin {
 
 struct FileAssociation {
-    std::string mimeType;     // stands for "<program>.Document"
-    std::string comment;      // "<program> Document"
-    std::string command;      // the Exec line: the program file and %f
-    std::string mimePackage;  // path of the shared-mime-info package written
-    std::string desktopEntry; // path of the desktop entry written
-    bool written = false;     // false when a file could not be written
-    std::string refusal;      // why nothing was written: a program path that
-                              // no desktop entry can hold; empty otherwise
+    std::string mimeType;      // stands for "<program>.Document"
+    std::string comment;       // "<program> Document"
+    std::string command;       // the Exec line: the program file and %f
+    std::string mimePackage;   // path of the shared-mime-info package written
+    std::string desktopEntry;  // path of the desktop entry written
+    bool written = false;      // false when a file could not be written
+    std::string refusal;       // why nothing was written: a program path that
+                               // no desktop entry can hold; empty otherwise
 };
 
 // The folder the registration goes into: $XDG_DATA_HOME, else
@@ -25,7 +25,7 @@ std::string UserDataHome(const std::string& xdgDataHome, const std::string& home
 
 // Writes the MIME package and the desktop entry for the program `exeName` in
 // `appFolder` and the extension `extension` (globs in upper and lower case).
-FileAssociation RegisterFileType(const std::string& dataHome, const std::string& appFolder,
-                                 const std::string& exeName, const std::string& extension);
+FileAssociation RegisterFileType(const std::string& dataHome, const std::string& appFolder, const std::string& exeName,
+                                 const std::string& extension);
 
 }  // namespace castovin

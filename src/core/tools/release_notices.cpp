@@ -21,8 +21,8 @@ std::chrono::sys_days CalendarDay(int year, int month, int day)
 
 int DaysSinceRelease(const DateTime& today)
 {
-    const auto days = CalendarDay(today.year, today.month, today.day) -
-                      CalendarDay(ReleaseYear, ReleaseMonth, ReleaseDay);
+    const auto days =
+        CalendarDay(today.year, today.month, today.day) - CalendarDay(ReleaseYear, ReleaseMonth, ReleaseDay);
     return static_cast<int>(days.count());
 }
 

@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 
 #include "config/environment.h"
-#include "text/io_errors.h"
 #include "text/atomic_file.h"
+#include "text/io_errors.h"
 #include "text/messages.h"
 #include "text/paths.h"
 #include "text/text_format.h"

@@ -7,6 +7,7 @@
 // usage: castovin-htmlpdf -o OUT.pdf [--title TEXT] [--paper letter|a4]
 //                         [--contents] PAGE.html...
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -17,7 +18,6 @@
 #include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
-#include <QAbstractTextDocumentLayout>
 
 #include <cstdio>
 #include <memory>
@@ -106,11 +106,12 @@ bool LoadChapter(const QString& path, QPdfWriter& writer, const QSizeF& body, Ch
 
 QString ContentsHtml(const QString& title, const std::vector<Chapter>& chapters)
 {
-    QString html = "<h1>" + title.toHtmlEscaped() + "</h1><h2>Contents</h2>"
+    QString html = "<h1>" + title.toHtmlEscaped() +
+                   "</h1><h2>Contents</h2>"
                    "<table width=\"100%\" cellpadding=\"3\">";
     for (const Chapter& c : chapters)
-        html += "<tr><td>" + c.title.toHtmlEscaped() + "</td><td align=\"right\">" +
-                QString::number(c.firstPage) + "</td></tr>";
+        html += "<tr><td>" + c.title.toHtmlEscaped() + "</td><td align=\"right\">" + QString::number(c.firstPage) +
+                "</td></tr>";
     return html + "</table>";
 }
 
@@ -129,8 +130,8 @@ void DrawFooter(QPainter& painter, const QRectF& footer, const QString& title, i
 
 // Paints every page of one document, numbering from `page`; returns the next
 // page number.
-int PaintDocument(QPainter& painter, QPdfWriter& writer, QTextDocument& doc, const QRectF& footer,
-                  const QString& title, int page, bool& firstSheet)
+int PaintDocument(QPainter& painter, QPdfWriter& writer, QTextDocument& doc, const QRectF& footer, const QString& title,
+                  int page, bool& firstSheet)
 {
     const QSizeF size = doc.pageSize();
     for (int i = 0; i < doc.pageCount(); ++i, ++page) {
@@ -200,9 +201,8 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     Options options;
     if (!ParseOptions(QGuiApplication::arguments(), options)) {
-        std::fprintf(stderr,
-                     "usage: castovin-htmlpdf -o OUT.pdf [--title TEXT] [--paper letter|a4] [--contents] "
-                     "PAGE.html...\n");
+        std::fprintf(stderr, "usage: castovin-htmlpdf -o OUT.pdf [--title TEXT] [--paper letter|a4] [--contents] "
+                             "PAGE.html...\n");
         return 2;
     }
     if (options.title.isEmpty())

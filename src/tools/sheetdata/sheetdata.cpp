@@ -52,7 +52,8 @@ std::string BoltCapacityRows(bool metric)
 {
     const std::vector<float> diameters =
         metric ? std::vector<float>{16, 18, 20, 22, 25} : std::vector<float>{0.5f, 0.625f, 0.75f, 0.875f, 1.0f};
-    const std::vector<float> grades = metric ? std::vector<float>{380, 420, 520, 620} : std::vector<float>{55, 60, 75, 90};
+    const std::vector<float> grades =
+        metric ? std::vector<float>{380, 420, 520, 620} : std::vector<float>{55, 60, 75, 90};
     std::string html = std::string("<tr><th>Diameter ") + (metric ? "(mm)" : "(in)") + "</th>";
     for (float g : grades)
         html += "<th>" + GeneralNumber(g) + (metric ? " MPa" : " ksi") + "</th>";

@@ -5,8 +5,7 @@
 
 namespace castovin {
 
-ClosingRules::ClosingRules(QWidget* window, std::function<void()> rules)
-    : QObject(window), m_rules(std::move(rules))
+ClosingRules::ClosingRules(QWidget* window, std::function<void()> rules) : QObject(window), m_rules(std::move(rules))
 {
     window->installEventFilter(this);
 }

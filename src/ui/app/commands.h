@@ -12,8 +12,8 @@ enum class Command {
     Save,
     SaveAs,
     PrinterSetup,
-    Print,          // with the print dialog
-    PrintDirect,    // the toolbar's button: straight to the current printer
+    Print,        // with the print dialog
+    PrintDirect,  // the toolbar's button: straight to the current printer
     PrintPreview,
     ViewSourceFiles,
     Exit,
@@ -51,9 +51,9 @@ enum class Command {
 // not an error.
 enum class CommandResult {
     Done,
-    Cancelled,   // the user cancelled a dialog or a question
-    Failed,      // a run-time error ended it (already reported)
-    NotAvailable // the command has nothing to do now (disabled, empty project)
+    Cancelled,    // the user cancelled a dialog or a question
+    Failed,       // a run-time error ended it (already reported)
+    NotAvailable  // the command has nothing to do now (disabled, empty project)
 };
 
 }  // namespace castovin

@@ -90,12 +90,24 @@ QPixmap DrawIcon(ToolIcon kind, int size)
     p.scale(size / 24.0, size / 24.0);
     p.setPen(QPen(kInk, 1));
     switch (kind) {
-    case ToolIcon::Open: DrawOpen(p); break;
-    case ToolIcon::Save: DrawSave(p); break;
-    case ToolIcon::Print: DrawPrint(p); break;
-    case ToolIcon::Description: DrawDescription(p); break;
-    case ToolIcon::BoltSystem: DrawBoltSystem(p); break;
-    case ToolIcon::Cost: DrawCost(p); break;
+    case ToolIcon::Open:
+        DrawOpen(p);
+        break;
+    case ToolIcon::Save:
+        DrawSave(p);
+        break;
+    case ToolIcon::Print:
+        DrawPrint(p);
+        break;
+    case ToolIcon::Description:
+        DrawDescription(p);
+        break;
+    case ToolIcon::BoltSystem:
+        DrawBoltSystem(p);
+        break;
+    case ToolIcon::Cost:
+        DrawCost(p);
+        break;
     }
     return pixmap;
 }

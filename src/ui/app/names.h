@@ -114,8 +114,8 @@ inline constexpr char OptionsSetDefault[] = "cmdSetDefault";
 // The conversion dialog.
 inline constexpr char ConvertUnitsFrame[] = "Frame1";
 inline constexpr char ConvertFileFrame[] = "Frame3";
-inline constexpr char ConvertUnits[] = "Option1";        // Indexed(ConvertUnits, 0..1)
-inline constexpr char ConvertFileOption[] = "Option2";   // Indexed(ConvertFileOption, 0..1)
+inline constexpr char ConvertUnits[] = "Option1";       // Indexed(ConvertUnits, 0..1)
+inline constexpr char ConvertFileOption[] = "Option2";  // Indexed(ConvertFileOption, 0..1)
 inline constexpr char ConvertRun[] = "Command2";
 inline constexpr char ConvertCancel[] = "Command1";
 inline constexpr char ConvertHelp[] = "Command3";

@@ -4,11 +4,11 @@
 #include <QFileInfo>
 
 #include "app/window_helpers.h"
-#include "program/program_state.h"
-#include "program/project_commands.h"
 #include "files/lifecycle.h"
 #include "main/main_window.h"
 #include "platform/platform_services.h"
+#include "program/program_state.h"
+#include "program/project_commands.h"
 
 namespace castovin {
 

@@ -115,11 +115,10 @@ TextBrowser::TextBrowser(const WindowContext& context) : m_context(context)
 
     connect(m_places, &QComboBox::activated, this, &TextBrowser::ChoosePlace);
     KeepCurrentFolderInView(m_folders, m_model, [this] { return m_folder; });
-    connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& index) {
-                if (index.isValid() && m_model->filePath(index) != m_folder)
-                    ShowFolder(m_model->filePath(index));
-            });
+    connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
+        if (index.isValid() && m_model->filePath(index) != m_folder)
+            ShowFolder(m_model->filePath(index));
+    });
     connect(m_pattern, &QLineEdit::textChanged, this, &TextBrowser::PatternEdited);
     connect(m_files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ChooseFile(item->text()); });
     // Enter chooses too; not itemActivated, which a double-click also sends
@@ -278,9 +277,8 @@ void TextBrowser::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // Scrolling before the window has its size leaves the tree at its top.
-    QTimer::singleShot(0, this, [this] {
-        m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
-    });
+    QTimer::singleShot(0, this,
+                       [this] { m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter); });
 }
 
 }  // namespace castovin

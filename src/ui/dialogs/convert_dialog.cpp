@@ -10,10 +10,10 @@
 #include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
+#include "editing/validation.h"
 #include "model/conversion.h"
 #include "program/program_state.h"
 #include "text/messages.h"
-#include "editing/validation.h"
 
 namespace castovin {
 

@@ -47,8 +47,8 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
     // One frame per group, the fields in the order of the table.
     std::map<std::string, QGridLayout*> grids;
     std::map<std::string, QGroupBox*> frames;
-    const char* frameOrder[] = {"Consumables", "Production", "Operating Labor", "Maintenance", "Transportation",
-                                "Machine Ownership"};
+    const char* frameOrder[] = {"Consumables", "Production",     "Operating Labor",
+                                "Maintenance", "Transportation", "Machine Ownership"};
     for (const char* name : frameOrder) {
         frames[name] = new QGroupBox(name, this);
         grids[name] = new QGridLayout(frames[name]);
@@ -76,9 +76,10 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
             m_useAdvance->setObjectName(names::CostUseAdvance);
             m_advanceCalc = CalculatedField(frames[info.frame], names::CostAdvanceCalc);
             grid->addWidget(m_useAdvance, row, 2);
-            grid->addWidget(new QLabel("Calculated advance per shift" + Q(std::string(UnitLabel(UnitKind::Length, unit))),
-                                       frames[info.frame]),
-                            row + 1, 0);
+            grid->addWidget(
+                new QLabel("Calculated advance per shift" + Q(std::string(UnitLabel(UnitKind::Length, unit))),
+                           frames[info.frame]),
+                row + 1, 0);
             grid->addWidget(m_advanceCalc, row + 1, 1);
         }
         if (info.control == std::string("txtCleanProduction")) {
@@ -107,7 +108,8 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
     columns->addLayout(right);
     auto* layout = new QVBoxLayout;
     layout->addLayout(columns);
-    layout->addLayout(EditorButtonRow(this, m_context, [this] { Ok(); }, [this] { Results(); }));
+    layout->addLayout(EditorButtonRow(
+        this, m_context, [this] { Ok(); }, [this] { Results(); }));
     LoadFields();
     std::vector<QGridLayout*> leftGrids;
     for (const char* name : {"Consumables", "Operating Labor", "Maintenance", "Transportation"})
@@ -137,7 +139,8 @@ void CostEditorWindow::LoadFields()
     for (const char* name : {"txtnboltsShift", "txtnBoltsRow", "txtRowSpacing"})
         connect(m_fields[CostFieldIndex(name)], &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateAdvance);
     for (const char* name : {"txtAdvanceRate", "txtAdvanceShift"})
-        connect(m_fields[CostFieldIndex(name)], &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateProduction);
+        connect(m_fields[CostFieldIndex(name)], &QLineEdit::textChanged, this,
+                &CostEditorWindow::RecalculateProduction);
     connect(m_advanceCalc, &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateProduction);
     AppendHistory(state, "Editing Project Parameters");
 }

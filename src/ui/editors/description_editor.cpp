@@ -1,6 +1,5 @@
 #include "editors/description_editor.h"
 
-#include <QTimer>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,16 +7,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
+#include "editing/validation.h"
+#include "files/lifecycle.h"
 #include "program/program_state.h"
 #include "program/project_commands.h"
-#include "files/lifecycle.h"
 #include "text/messages.h"
-#include "editing/validation.h"
 
 namespace castovin {
 

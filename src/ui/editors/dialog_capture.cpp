@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "program/program_state.h"
 #include "platform/platform_services.h"
+#include "program/program_state.h"
 #include "text/messages.h"
 
 namespace castovin {

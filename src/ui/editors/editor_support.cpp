@@ -29,7 +29,8 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, cons
     // The editors are windows of their own, not dialogs: Enter and Esc are
     // wired here.
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
-        QObject::connect(new QShortcut(QKeySequence(key), editor), &QShortcut::activated, okButton, &QPushButton::click);
+        QObject::connect(new QShortcut(QKeySequence(key), editor), &QShortcut::activated, okButton,
+                         &QPushButton::click);
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), editor), &QShortcut::activated, cancel,
                      &QPushButton::click);
     QObject::connect(okButton, &QPushButton::clicked, editor, ok);

@@ -43,8 +43,8 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
 
 bool SelectAllFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool trigger = m_select == SelectOn::Focus ? event->type() == QEvent::FocusIn
-                                                     : event->type() == QEvent::MouseButtonRelease;
+    const bool trigger =
+        m_select == SelectOn::Focus ? event->type() == QEvent::FocusIn : event->type() == QEvent::MouseButtonRelease;
     if (trigger)
         if (auto* field = qobject_cast<QLineEdit*>(watched))
             QTimer::singleShot(0, field, [field] { field->selectAll(); });

@@ -1,7 +1,6 @@
 #include "editors/options_editor_window.h"
 
 #include <QCheckBox>
-#include <QTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +12,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
@@ -20,8 +20,8 @@
 #include "app/window_helpers.h"
 #include "editors/editor_support.h"
 #include "editors/numeric_field.h"
-#include "program/program_state.h"
 #include "platform/platform_services.h"
+#include "program/program_state.h"
 #include "text/messages.h"
 #include "text/paths.h"
 #include "tools/file_association.h"
@@ -244,7 +244,8 @@ void OptionsEditorWindow::LoadFields()
             continue;
         for (std::size_t t = 0; t < 2; ++t) {
             QLineEdit* other = m_inputs[1 - t][i];
-            connect(m_inputs[t][i], &QLineEdit::textChanged, other, [other](const QString& text) { other->setText(text); });
+            connect(m_inputs[t][i], &QLineEdit::textChanged, other,
+                    [other](const QString& text) { other->setText(text); });
         }
     }
     m_tabs->setCurrentIndex(0);
@@ -360,7 +361,8 @@ void OptionsEditorWindow::MakeFileAssociation()
     const QString desktopTool = QStandardPaths::findExecutable("update-desktop-database");
     if (association.written && !desktopTool.isEmpty())
         platform.StartProgram(desktopTool, {Q(dataHome + "/applications")});
-    ShowMessage(state, "The file association for " + extension + " has been made to " + association.command, MsgStyle::OK);
+    ShowMessage(state, "The file association for " + extension + " has been made to " + association.command,
+                MsgStyle::OK);
     AppendHistory(state, state.AppFolder + " " + program + " " + extension);
 }
 

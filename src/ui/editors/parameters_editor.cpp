@@ -12,10 +12,10 @@
 #include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
+#include "editing/parameter_editor.h"
 #include "editors/editor_support.h"
 #include "editors/numeric_field.h"
 #include "program/output_commands.h"
-#include "editing/parameter_editor.h"
 #include "program/program_state.h"
 #include "text/messages.h"
 #include "text/number_format.h"
@@ -103,9 +103,9 @@ ParametersEditor::ParametersEditor(const WindowContext& context) : m_context(con
     m_leftGrids = {g, m, d};
 
     BuildSystemPages();
-    for (QLineEdit* field : {m_CMRR, m_depth, m_unitWeight, m_span, m_width, m_SF, m_boltLength[0], m_boltLength[1],
-                             m_diameter[0], m_diameter[1], m_boltsPerRow[0], m_boltsPerRow[1], m_rowSpacing[0],
-                             m_rowSpacing[1]})
+    for (QLineEdit* field :
+         {m_CMRR, m_depth, m_unitWeight, m_span, m_width, m_SF, m_boltLength[0], m_boltLength[1], m_diameter[0],
+          m_diameter[1], m_boltsPerRow[0], m_boltsPerRow[1], m_rowSpacing[0], m_rowSpacing[1]})
         MakeNumericField(field);
     BuildLayout(geology, mining, design);
     LoadFields();
@@ -135,16 +135,17 @@ void ParametersEditor::BuildSystemPages()
         m_boltsPerRow[k] = Field(frame, names::Indexed(names::ParmBoltsPerRow, i), i == 0 ? 3 : 0);
         m_rowSpacing[k] = Field(frame, names::Indexed(names::ParmRowSpacing, i), 7);
         const QString n = QString("_%1").arg(i);
-        m_boltLengthLabel[k] = Label(frame, "lblActualBoltLength" + n, "Actual Bolt Length" + Unit(UnitKind::Length, u));
+        m_boltLengthLabel[k] =
+            Label(frame, "lblActualBoltLength" + n, "Actual Bolt Length" + Unit(UnitKind::Length, u));
         m_diameterLabel[k] = Label(frame, "lblBoltDiameter" + n, "Bolt Diameter" + Unit(UnitKind::Diameter, u));
         m_gradeLabel[k] = Label(frame, "lblBoltGrade" + n, "Bolt Grade" + Unit(UnitKind::Grade, u));
         m_boltsPerRowLabel[k] = Label(frame, "lblBoltsperRow" + n, "Number of Bolts per Row");
         m_rowSpacingLabel[k] = Label(frame, "lblRowSpacing" + n, "Row Spacing" + Unit(UnitKind::Length, u));
         const std::array<std::pair<QWidget*, QWidget*>, 5> rows = {{{m_boltLengthLabel[k], m_boltLength[k]},
-                                                                     {m_diameterLabel[k], m_diameter[k]},
-                                                                     {m_gradeLabel[k], m_grade[k]},
-                                                                     {m_boltsPerRowLabel[k], m_boltsPerRow[k]},
-                                                                     {m_rowSpacingLabel[k], m_rowSpacing[k]}}};
+                                                                    {m_diameterLabel[k], m_diameter[k]},
+                                                                    {m_gradeLabel[k], m_grade[k]},
+                                                                    {m_boltsPerRowLabel[k], m_boltsPerRow[k]},
+                                                                    {m_rowSpacingLabel[k], m_rowSpacing[k]}}};
         for (int row = 0; row < 5; ++row) {
             grid->addWidget(rows[static_cast<std::size_t>(row)].first, row, 0);
             grid->addWidget(rows[static_cast<std::size_t>(row)].second, row, 1);
@@ -178,7 +179,8 @@ void ParametersEditor::BuildLayout(QWidget* geology, QWidget* mining, QWidget* d
     top->addWidget(m_tabs);
     auto* layout = new QVBoxLayout;
     layout->addLayout(top);
-    layout->addLayout(EditorButtonRow(this, m_context, [this] { Ok(); }, [this] { Results(); }));
+    layout->addLayout(EditorButtonRow(
+        this, m_context, [this] { Ok(); }, [this] { Results(); }));
     CentreContent(this, layout);
 }
 
@@ -302,26 +304,46 @@ void ParametersEditor::ApplyLayout()
 QWidget* ParametersEditor::FieldWidget(ParmField field) const
 {
     switch (field) {
-    case ParmField::CMRR: return m_CMRR;
-    case ParmField::DepthofCover: return m_depth;
-    case ParmField::UnitWeight: return m_unitWeight;
-    case ParmField::ActualSpan: return m_span;
-    case ParmField::EntryWidth: return m_width;
-    case ParmField::StabilityFactor: return m_SF;
-    case ParmField::NoSup: return m_noSup;
-    case ParmField::ActualBoltLength0: return m_boltLength[0];
-    case ParmField::BoltDiameter0: return m_diameter[0];
-    case ParmField::BoltGrade0: return m_grade[0];
-    case ParmField::BoltsperRow0: return m_boltsPerRow[0];
-    case ParmField::RowSpacing0: return m_rowSpacing[0];
-    case ParmField::ActualBoltLength1: return m_boltLength[1];
-    case ParmField::BoltDiameter1: return m_diameter[1];
-    case ParmField::BoltGrade1: return m_grade[1];
-    case ParmField::BoltsperRow1: return m_boltsPerRow[1];
-    case ParmField::RowSpacing1: return m_rowSpacing[1];
-    case ParmField::BoltsInter: return m_boltsInter;
-    case ParmField::CableBoltCap: return m_cableCapacity;
-    default: return nullptr;
+    case ParmField::CMRR:
+        return m_CMRR;
+    case ParmField::DepthofCover:
+        return m_depth;
+    case ParmField::UnitWeight:
+        return m_unitWeight;
+    case ParmField::ActualSpan:
+        return m_span;
+    case ParmField::EntryWidth:
+        return m_width;
+    case ParmField::StabilityFactor:
+        return m_SF;
+    case ParmField::NoSup:
+        return m_noSup;
+    case ParmField::ActualBoltLength0:
+        return m_boltLength[0];
+    case ParmField::BoltDiameter0:
+        return m_diameter[0];
+    case ParmField::BoltGrade0:
+        return m_grade[0];
+    case ParmField::BoltsperRow0:
+        return m_boltsPerRow[0];
+    case ParmField::RowSpacing0:
+        return m_rowSpacing[0];
+    case ParmField::ActualBoltLength1:
+        return m_boltLength[1];
+    case ParmField::BoltDiameter1:
+        return m_diameter[1];
+    case ParmField::BoltGrade1:
+        return m_grade[1];
+    case ParmField::BoltsperRow1:
+        return m_boltsPerRow[1];
+    case ParmField::RowSpacing1:
+        return m_rowSpacing[1];
+    case ParmField::BoltsInter:
+        return m_boltsInter;
+    case ParmField::CableBoltCap:
+        return m_cableCapacity;
+    default:
+        return nullptr;
     }
 }
 

@@ -25,8 +25,7 @@ namespace castovin {
 
 namespace {
 
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name)
+template <typename Widget> Widget* Named(Widget* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;
@@ -133,7 +132,8 @@ void GraphOptionsDialog::BuildControls()
     connect(ok, &QPushButton::clicked, this, &GraphOptionsDialog::Accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
     connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_graph.Context().state); });
-    connect(m_size, &QScrollBar::valueChanged, this, [this](int value) { m_sizeText->setText(QString::number(value)); });
+    connect(m_size, &QScrollBar::valueChanged, this,
+            [this](int value) { m_sizeText->setText(QString::number(value)); });
     connect(m_style, &QComboBox::currentIndexChanged, this, &GraphOptionsDialog::UpdateSymbolSize);
     for (QComboBox* list : {m_grid, m_style})
         connect(list->lineEdit(), &QLineEdit::editingFinished, this, [this, list] { CheckListEntry(list); });
@@ -162,8 +162,8 @@ void GraphOptionsDialog::ChooseOption(int index)
         InitForm();
     }
     const bool editable = GraphOptionsEditable(index);
-    for (QWidget* control : std::initializer_list<QWidget*>{m_title, m_yTitle, m_grid, m_style, m_legend, m_sizeText,
-                                                            m_sizeLabel, m_size})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_title, m_yTitle, m_grid, m_style, m_legend, m_sizeText, m_sizeLabel, m_size})
         control->setEnabled(editable);
     for (int i = 0; i < 4; ++i)
         m_xTitles[static_cast<std::size_t>(i)]->setEnabled(XTitleEditable(i, m_graph.CurrentGraph(), index));

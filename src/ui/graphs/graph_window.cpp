@@ -14,8 +14,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScatterSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include "app/closing_rules.h"
 #include "app/window_helpers.h"

@@ -23,8 +23,7 @@ QString HelpFolder(const ProgramState& state)
     return Q(FindDataFolder(state.AppFolder));
 }
 
-ResourceDialog::ResourceDialog(ProgramState& state, PlatformServices& platform)
-    : m_state(state), m_platform(platform)
+ResourceDialog::ResourceDialog(ProgramState& state, PlatformServices& platform) : m_state(state), m_platform(platform)
 {
     setObjectName(names::ResourceDialog);
     setWindowTitle("Resource Files");
@@ -83,14 +82,29 @@ void ShowAboutBox(ProgramState& state, PlatformServices& platform)
 void HelpMenuCommand(int index, ProgramState& state, PlatformServices& platform, QWidget* owner)
 {
     switch (index) {
-    case 0: ShowHelpContents(state); break;
-    case 1: ShowHelpIndex(state); break;
-    case 2: OpenPdfManual(state, platform); break;
-    case 4: ShowOwnedWindow(new ResourceDialog(state, platform), owner, true); break;
-    case 6: ShowDisclaimer(state, owner); break;
-    case 8: ShowUpdateDialog(state, platform, owner); break;
-    case 10: ShowAboutBox(state, platform); break;
-    default: break;
+    case 0:
+        ShowHelpContents(state);
+        break;
+    case 1:
+        ShowHelpIndex(state);
+        break;
+    case 2:
+        OpenPdfManual(state, platform);
+        break;
+    case 4:
+        ShowOwnedWindow(new ResourceDialog(state, platform), owner, true);
+        break;
+    case 6:
+        ShowDisclaimer(state, owner);
+        break;
+    case 8:
+        ShowUpdateDialog(state, platform, owner);
+        break;
+    case 10:
+        ShowAboutBox(state, platform);
+        break;
+    default:
+        break;
     }
 }
 

@@ -94,8 +94,8 @@ HelpWindow::HelpWindow(const QString& collectionFile)
     setAttribute(Qt::WA_QuitOnClose, false);
     m_engine = new QHelpEngine(collectionFile, this);
     m_engine->setReadOnly(true);
-    m_ready = QFileInfo::exists(collectionFile) && m_engine->setupData() &&
-              !m_engine->registeredDocumentations().isEmpty();
+    m_ready =
+        QFileInfo::exists(collectionFile) && m_engine->setupData() && !m_engine->registeredDocumentations().isEmpty();
 
     m_browser = new HelpBrowser(*m_engine, this);
     m_panes = new QTabWidget(this);
@@ -109,11 +109,10 @@ HelpWindow::HelpWindow(const QString& collectionFile)
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowPage);
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink& link, const QString&) { ShowPage(link.url); });
-    connect(index, &QHelpIndexWidget::documentsActivated, this,
-            [this](const QList<QHelpLink>& links, const QString&) {
-                if (!links.isEmpty())
-                    ShowPage(links.first().url);
-            });
+    connect(index, &QHelpIndexWidget::documentsActivated, this, [this](const QList<QHelpLink>& links, const QString&) {
+        if (!links.isEmpty())
+            ShowPage(links.first().url);
+    });
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(m_panes);

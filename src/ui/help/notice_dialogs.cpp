@@ -107,8 +107,9 @@ void LinkLabel::SetLook(Look look)
 {
     m_look = look;
     QPalette p = palette();
-    const QColor colour = look == Look::Rest ? QColor(0, 0, 0) : look == Look::Hover ? QColor(0, 0, 255)
-                                                                                      : QColor(255, 0, 0);
+    const QColor colour = look == Look::Rest    ? QColor(0, 0, 0)
+                          : look == Look::Hover ? QColor(0, 0, 255)
+                                                : QColor(255, 0, 0);
     p.setColor(QPalette::WindowText, colour);
     setPalette(p);
     QFont f = font();

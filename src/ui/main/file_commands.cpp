@@ -5,10 +5,10 @@
 
 #include "app/window_helpers.h"
 #include "browser/text_browser.h"
-#include "help/help_window.h"
 #include "config/settings_file.h"
 #include "files/lifecycle.h"
 #include "files/project_file.h"
+#include "help/help_window.h"
 #include "main/main_window.h"
 #include "model/report_assembly.h"
 #include "platform/platform_services.h"
@@ -37,17 +37,30 @@ QString WithoutFinalSeparator(const std::string& folder)
 CommandResult MainWindow::RunFileCommand(Command command)
 {
     switch (command) {
-    case Command::New: return NewFile();
-    case Command::Open: return OpenFile();
-    case Command::Save: return SaveFile(false);
-    case Command::SaveAs: return SaveFile(true);
-    case Command::PrinterSetup: return PrinterSetup();
-    case Command::Print: return PrintProjectReport(true);
-    case Command::PrintDirect: return PrintProjectReport(false);
-    case Command::PrintPreview: return PrintPreview();
-    case Command::ViewSourceFiles: OpenTextBrowser(Context()); return CommandResult::Done;
-    case Command::Exit: close(); return CommandResult::Done;
-    default: return CommandResult::NotAvailable;
+    case Command::New:
+        return NewFile();
+    case Command::Open:
+        return OpenFile();
+    case Command::Save:
+        return SaveFile(false);
+    case Command::SaveAs:
+        return SaveFile(true);
+    case Command::PrinterSetup:
+        return PrinterSetup();
+    case Command::Print:
+        return PrintProjectReport(true);
+    case Command::PrintDirect:
+        return PrintProjectReport(false);
+    case Command::PrintPreview:
+        return PrintPreview();
+    case Command::ViewSourceFiles:
+        OpenTextBrowser(Context());
+        return CommandResult::Done;
+    case Command::Exit:
+        close();
+        return CommandResult::Done;
+    default:
+        return CommandResult::NotAvailable;
     }
 }
 
@@ -79,9 +92,9 @@ bool MainWindow::AskToSaveChanges(const QString& previousPath, bool stopWhenNotS
 {
     if (m_state.ProjectSaved != FlagFalse)
         return true;
-    const int answer = m_platform.Show("Save changes to: " + S(previousPath) + "?",
-                                       MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
-                                       m_state.ProgramTitle);
+    const int answer =
+        m_platform.Show("Save changes to: " + S(previousPath) + "?",
+                        MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2, m_state.ProgramTitle);
     if (answer != MsgResult::Yes)
         return true;
     const std::string target = m_state.ProjectFilePath;
@@ -193,8 +206,8 @@ CommandResult MainWindow::PrintProjectReport(bool withDialog)
     if (m_state.ProjectEmpty == FlagTrue && !AskCurrentFileEmpty())
         return CommandResult::Cancelled;
     QPrinter& printer = m_platform.Printer();
-    if (withDialog &&
-        !m_platform.PrintDialog(this, printer, false, SuggestedPdfName(m_state.Settings.DataPath, m_state.ProjectFilePath)))
+    if (withDialog && !m_platform.PrintDialog(this, printer, false,
+                                              SuggestedPdfName(m_state.Settings.DataPath, m_state.ProjectFilePath)))
         return DialogCancelled(m_state);
     const bool printed = Trapped([&] {
         BuildInputListing();

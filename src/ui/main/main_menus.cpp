@@ -13,9 +13,9 @@
 #include "app/icons.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
+#include "files/lifecycle.h"
 #include "main/main_window.h"
 #include "program/program_state.h"
-#include "files/lifecycle.h"
 
 namespace castovin {
 
@@ -49,8 +49,8 @@ const std::array<MenuEntry, 3> kEditMenu = {{{"Project &Description...", 2000, n
                                              {"Project &Parameters...", 2000, "Ctrl+E", C::EditParameters},
                                              {"&Cost...", 2000, "Ctrl+T", C::EditCost}}};
 
-const std::array<MenuEntry, 2> kCalcMenu = {{{"&VELB Output...", 3100, nullptr, C::DesignOutput},
-                                             {"&Cost Output...", 3200, nullptr, C::CostOutput}}};
+const std::array<MenuEntry, 2> kCalcMenu = {
+    {{"&VELB Output...", 3100, nullptr, C::DesignOutput}, {"&Cost Output...", 3200, nullptr, C::CostOutput}}};
 
 const std::array<MenuEntry, 4> kGraphMenu = {{{"Sug VELB vs CMRR", 3500, nullptr, C::GraphCMRR},
                                               {"Sug VELB vs Depth", 3500, nullptr, C::GraphDepth},
@@ -125,8 +125,7 @@ void AddMenu(QMenu* menu, const std::array<MenuEntry, N>& table, const char* ste
     }
 }
 
-template <std::size_t N>
-void RunEntry(MainWindow& window, const std::array<MenuEntry, N>& table, int index)
+template <std::size_t N> void RunEntry(MainWindow& window, const std::array<MenuEntry, N>& table, int index)
 {
     if (index < 0 || index >= static_cast<int>(N))
         return;

@@ -24,13 +24,13 @@ struct FileDialogRequest {
     enum class Mode { Open, SaveAs };
     Mode mode = Mode::Open;
     QString title;
-    QString folder;            // initial folder; empty for the dialog's own choice
-    QString fileName;          // initial file name
-    QStringList filters;       // "All Files (*.*)", ...
+    QString folder;       // initial folder; empty for the dialog's own choice
+    QString fileName;     // initial file name
+    QStringList filters;  // "All Files (*.*)", ...
     QString selectedFilter;
-    QString defaultSuffix;     // appended when the user types a name without one
-    QString executablesFilter; // the filter (one of `filters`) that lists only
-                               // files with the execute permission; empty: none
+    QString defaultSuffix;      // appended when the user types a name without one
+    QString executablesFilter;  // the filter (one of `filters`) that lists only
+                                // files with the execute permission; empty: none
 };
 
 class PlatformServices : public MessageBoxService {

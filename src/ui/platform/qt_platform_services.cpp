@@ -30,36 +30,54 @@ namespace {
 QMessageBox::StandardButtons ButtonsOf(int style)
 {
     switch (style & 7) {
-    case MsgStyle::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case 2: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-    case MsgStyle::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MsgStyle::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MsgStyle::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
-    default: return QMessageBox::Ok;
+    case MsgStyle::OKCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case 2:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case MsgStyle::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgStyle::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgStyle::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
     }
 }
 
 QMessageBox::Icon IconOf(int style)
 {
     switch (style & 0x70) {
-    case MsgStyle::Critical: return QMessageBox::Critical;
-    case MsgStyle::Question: return QMessageBox::Question;
-    case MsgStyle::Exclamation: return QMessageBox::Warning;
-    case MsgStyle::Information: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MsgStyle::Critical:
+        return QMessageBox::Critical;
+    case MsgStyle::Question:
+        return QMessageBox::Question;
+    case MsgStyle::Exclamation:
+        return QMessageBox::Warning;
+    case MsgStyle::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
 int ResultOf(QMessageBox::StandardButton button)
 {
     switch (button) {
-    case QMessageBox::Ok: return MsgResult::OK;
-    case QMessageBox::Retry: return MsgResult::Retry;
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Abort: return 3;
-    case QMessageBox::Ignore: return 5;
-    default: return MsgResult::Cancel;
+    case QMessageBox::Ok:
+        return MsgResult::OK;
+    case QMessageBox::Retry:
+        return MsgResult::Retry;
+    case QMessageBox::Yes:
+        return MsgResult::Yes;
+    case QMessageBox::No:
+        return MsgResult::No;
+    case QMessageBox::Abort:
+        return 3;
+    case QMessageBox::Ignore:
+        return 5;
+    default:
+        return MsgResult::Cancel;
     }
 }
 
@@ -139,9 +157,8 @@ std::optional<QString> QtPlatformServices::FileDialog(QWidget* parent, const Fil
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (!request.executablesFilter.isEmpty()) {
-        auto* proxy = new ExecutablesOnly(&dialog, [&dialog, &request] {
-            return dialog.selectedNameFilter() == request.executablesFilter;
-        });
+        auto* proxy = new ExecutablesOnly(
+            &dialog, [&dialog, &request] { return dialog.selectedNameFilter() == request.executablesFilter; });
         dialog.setProxyModel(proxy);
         QObject::connect(&dialog, &QFileDialog::filterSelected, proxy, [proxy] { proxy->Refresh(); });
     }

@@ -14,7 +14,8 @@ public:
 
     int Show(const std::string& text, int style, const std::string& title) override;
     std::optional<QString> FileDialog(QWidget* parent, const FileDialogRequest& request) override;
-    bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange, const QString& suggestedPdf = {}) override;
+    bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange,
+                     const QString& suggestedPdf = {}) override;
     bool PrinterSetupDialog(QWidget* parent, QPrinter& printer) override;
     std::optional<QFont> FontDialog(QWidget* parent, const QFont& initial) override;
     void ClearClipboard() override;

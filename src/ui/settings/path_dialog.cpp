@@ -5,8 +5,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QTimer>
 #include <QRadioButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -58,11 +58,10 @@ PathDialog::PathDialog(const WindowContext& context) : m_context(context)
     FillPlaces(m_places);
     connect(m_places, &QComboBox::activated, this, &PathDialog::ChoosePlace);
     KeepCurrentFolderInView(m_folders, m_model, [this] { return m_current; });
-    connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& index) {
-                if (index.isValid())
-                    m_current = m_model->filePath(index);
-            });
+    connect(m_folders->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            m_current = m_model->filePath(index);
+    });
 
     // Form_Load: option "Current" moves the lists to the edited path.
     OptionGroup group{0, std::vector<bool>(4, false)};
@@ -127,9 +126,8 @@ void PathDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // Scrolling before the window has its size leaves the tree at its top.
-    QTimer::singleShot(0, this, [this] {
-        m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter);
-    });
+    QTimer::singleShot(0, this,
+                       [this] { m_folders->scrollTo(m_folders->currentIndex(), QAbstractItemView::PositionAtCenter); });
 }
 
 }  // namespace castovin

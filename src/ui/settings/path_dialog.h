@@ -48,7 +48,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-
     WindowContext m_context;
     std::array<QRadioButton*, 4> m_options{};
     QComboBox* m_places = nullptr;

@@ -40,7 +40,11 @@ constexpr std::array<TabLayout, 5> kTabs = {{
     {QuantityKind::Load, "Load", "Load units", "txtLoad", "Option5", {21, 22, 23, 24, 25}},
     {QuantityKind::LoadGradient, "Load Grad", "Load gradient units", "txtLoadGrad", "Option4", {17, 18, 19, 20, 0}},
     {QuantityKind::Stress, "Stress", "Pressure/stress units", "txtStress", "Option1", {2, 3, 4, 5, 6}},
-    {QuantityKind::StressGradient, "Stress Grad", "Pressure/stress gradient units", "txtStressGrad", "Option3",
+    {QuantityKind::StressGradient,
+     "Stress Grad",
+     "Pressure/stress gradient units",
+     "txtStressGrad",
+     "Option3",
      {12, 13, 14, 15, 0}},
 }};
 

@@ -9,8 +9,8 @@
 #include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
-#include "program/program_state.h"
 #include "platform/platform_services.h"
+#include "program/program_state.h"
 #include "text/messages.h"
 #include "viewer/report_printer.h"
 #include "viewer/results_viewer.h"
@@ -46,9 +46,8 @@ PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context),
     adjustSize();
     CenterOnScreen(this);
     // The preview keeps no state; closing gives the main window the focus.
-    ClosingRules::Install(this, [host = m_context.host.HostWindow()] {
-        QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); });
-    });
+    ClosingRules::Install(
+        this, [host = m_context.host.HostWindow()] { QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); }); });
 }
 
 void PreviewWindow::CopyToClipboard()

@@ -87,7 +87,8 @@ std::string PrinterFailureText(const QPrinter& printer)
         return "No printer is installed; print to a PDF file from the print dialog (File > Print)";
     if (pdf)
         return "No file name was given for the PDF file";
-    const QString name = printer.printerName().isEmpty() ? QStringLiteral("the default printer") : printer.printerName();
+    const QString name =
+        printer.printerName().isEmpty() ? QStringLiteral("the default printer") : printer.printerName();
     return "The printer cannot start the job: " + name.toStdString();
 }
 
@@ -137,8 +138,7 @@ void ReportPrinter::PageHeader()
     m_painter.setFont(m_header);
     const QFontMetricsF metrics(m_header, &m_printer);
     const double top = Device(kHeaderTop);
-    m_painter.drawText(QPointF(Device(kLeft), top + metrics.ascent()),
-                       m_programName + ", " + m_date + ", " + m_time);
+    m_painter.drawText(QPointF(Device(kLeft), top + metrics.ascent()), m_programName + ", " + m_date + ", " + m_time);
     const QString page = "Page: " + QString::fromStdString(GeneralNumber(static_cast<int64_t>(m_page)));
     const double x = paper.width() - Device(kLeft) - 1.2 * metrics.horizontalAdvance(page);
     m_painter.drawText(QPointF(x, top + metrics.ascent()), page);

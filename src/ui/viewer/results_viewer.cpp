@@ -10,8 +10,8 @@
 #include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
-#include "program/program_state.h"
 #include "platform/platform_services.h"
+#include "program/program_state.h"
 #include "text/messages.h"
 #include "viewer/report_printer.h"
 

@@ -44,8 +44,9 @@ TEST(ProfileFile, WritesInPlaceAtTheEndOfTheSectionOrAsANewSection)
     ini.Write("a", "SECOND", "20");
     ini.Write("A", "third", "3");
     ini.Write("New", "k", "v");
-    EXPECT_EQ(ini.Text(),
-              "; keep me\r\n[A]\r\nfirst=1\r\nSECOND=20\r\nthird=3\r\n\r\n[Foreign]\r\nkey=untouched\r\n[New]\r\nk=v\r\n");
+    EXPECT_EQ(
+        ini.Text(),
+        "; keep me\r\n[A]\r\nfirst=1\r\nSECOND=20\r\nthird=3\r\n\r\n[Foreign]\r\nkey=untouched\r\n[New]\r\nk=v\r\n");
 }
 
 TEST(ProfileFile, MissingFileIsEmptyAndCreatedOnSave)

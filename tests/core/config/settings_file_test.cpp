@@ -258,8 +258,9 @@ TEST_F(Settings, UnreadableFileIsNeverDeletedOrOverwritten)
     box.Answer(MsgResult::OK);
     Start();
     ASSERT_EQ(box.Count(), 1u);
-    EXPECT_EQ(box.Last().text, "The settings file " + IniPath() +
-                                   " cannot be read. The built-in settings are used this time; the file is left as it is.");
+    EXPECT_EQ(box.Last().text,
+              "The settings file " + IniPath() +
+                  " cannot be read. The built-in settings are used this time; the file is left as it is.");
     EXPECT_EQ(state.Settings.DisplayHistoryWin, 0);
     SaveSettings(state.environment(), state.messenger(), SettingsGroup::All);
     SaveDefaultInputs(state, SettingsGroup::VELBDefaults);

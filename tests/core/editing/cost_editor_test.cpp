@@ -68,7 +68,8 @@ TEST(CostFieldLabels, AdvanceRateIsAMassPerLength)
     const CostFieldInfo& rate = CostFieldTable()[CostFieldIndex("txtAdvanceRate")];
     EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, English)),
               "Advance: Clean tons per (tons/ft)");
-    EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, Metric)), "Advance: Clean tons per (tn/m)");
+    EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, Metric)),
+              "Advance: Clean tons per (tn/m)");
 }
 
 TEST_F(CostEditing, SwitchesAndValuesCommitted)

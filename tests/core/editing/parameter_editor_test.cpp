@@ -8,7 +8,8 @@ namespace {
 
 using test::StateTest;
 
-constexpr const char* kSpanQuestion = "Actual Intersection Span and Entry Width dont seem to match. Accept current values?";
+constexpr const char* kSpanQuestion =
+    "Actual Intersection Span and Entry Width dont seem to match. Accept current values?";
 constexpr const char* kCmrrWarning =
     "WARNING:  CMRR outside range of case history data base.  VELB may not be valid.  Accept Value ?";
 constexpr const char* kSfWarning =

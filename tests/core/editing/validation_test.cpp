@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "editing/validation.h"
 #include "test_state.h"
 #include "text/runtime_error.h"
-#include "editing/validation.h"
 
 namespace castovin {
 namespace {
@@ -49,21 +49,21 @@ TEST(LeadingNumber, BeyondTheDoubleRangeOverflows)
 
 TEST(KeystrokeFilter, CandidateTextRule)
 {
-    EXPECT_TRUE(KeepNumericKey("12", U'7'));     // 127
+    EXPECT_TRUE(KeepNumericKey("12", U'7'));  // 127
     EXPECT_FALSE(KeepNumericKey("12", U'a'));
-    EXPECT_TRUE(KeepNumericKey("12.5", U'.'));   // "." is always kept
-    EXPECT_FALSE(KeepNumericKey("", U'-'));      // a lone sign is not a number
+    EXPECT_TRUE(KeepNumericKey("12.5", U'.'));  // "." is always kept
+    EXPECT_FALSE(KeepNumericKey("", U'-'));     // a lone sign is not a number
     EXPECT_TRUE(KeepNumericKey("", U'7'));
     EXPECT_TRUE(KeepNumericKey("-", U'7'));
-    EXPECT_TRUE(KeepNumericKey("12.5", U'7'));   // judged on 12.57 whatever the selection
+    EXPECT_TRUE(KeepNumericKey("12.5", U'7'));  // judged on 12.57 whatever the selection
     EXPECT_TRUE(KeepNumericKey("12", U'\b'));
     EXPECT_TRUE(KeepNumericKey("12", U'\t'));
-    EXPECT_FALSE(KeepNumericKey("12", U','));    // no thousands separators
-    EXPECT_FALSE(KeepNumericKey("12", U'-'));    // no trailing sign
-    EXPECT_FALSE(KeepNumericKey("12", 3));       // Ctrl+C
-    EXPECT_FALSE(KeepNumericKey("12", 22));      // Ctrl+V
-    EXPECT_TRUE(KeepNumericKey("12", U'%'));     // 37, always kept
-    EXPECT_TRUE(KeepNumericKey("12", U'('));     // 40, always kept
+    EXPECT_FALSE(KeepNumericKey("12", U','));  // no thousands separators
+    EXPECT_FALSE(KeepNumericKey("12", U'-'));  // no trailing sign
+    EXPECT_FALSE(KeepNumericKey("12", 3));     // Ctrl+C
+    EXPECT_FALSE(KeepNumericKey("12", 22));    // Ctrl+V
+    EXPECT_TRUE(KeepNumericKey("12", U'%'));   // 37, always kept
+    EXPECT_TRUE(KeepNumericKey("12", U'('));   // 40, always kept
     EXPECT_FALSE(KeepNumericKey("12", U'\u00e9'));
 }
 

@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "text/atomic_file.h"
-#include "files/project_file.h"
 #include "files/lifecycle.h"
+#include "files/project_file.h"
 #include "test_state.h"
 #include "test_text.h"
+#include "text/atomic_file.h"
 #include "text/runtime_error.h"
 
 namespace castovin {
@@ -32,9 +32,9 @@ std::string Lines(std::initializer_list<std::string_view> lines, std::string_vie
 
 // The 45 value lines of a new English project.
 const std::initializer_list<std::string_view> kDefaultValues = {
-    "45", "400", "162", "1.2", "6", "0.75", "75", " 4 ", "4", "30", "20", " 1 ", "0", "0", "6",
-    "0.75", "75", " 4 ", "4", "12", "30", "3", "1", "1.5", "67", "0", "0", "300", "4", "4",
-    "2", "35", "8", "2", "30000", "100", "1000000", "5", "300", "4", "1200", "12", "50", " 1 ", " 1 "};
+    "45",   "400", "162", "1.2", "6",     "0.75", "75",      " 4 ", "4",   "30", "20",   " 1 ", "0",   "0",   "6",
+    "0.75", "75",  " 4 ", "4",   "12",    "30",   "3",       "1",   "1.5", "67", "0",    "0",   "300", "4",   "4",
+    "2",    "35",  "8",   "2",   "30000", "100",  "1000000", "5",   "300", "4",  "1200", "12",  "50",  " 1 ", " 1 "};
 
 std::string DefaultFile(std::string_view unitLine, std::string_view title,
                         std::initializer_list<std::string_view> description, std::string_view end = "\r\n")
@@ -180,8 +180,12 @@ TEST_F(ProjectFile, DescriptionWithoutStartMarker)
 TEST_F(ProjectFile, WindowsCodePageFileIsDecoded)
 {
     // "Entrée" written by the Windows program in Windows-1252.
-    ASSERT_TRUE(Open(DefaultFile(" 0 ", "Entr\xE9" "e \x96 panel", {"caf\xE9"})));
-    EXPECT_EQ(state.ProjectTitle, "Entr\xC3\xA9" "e \xE2\x80\x93 panel");
+    ASSERT_TRUE(Open(DefaultFile(" 0 ",
+                                 "Entr\xE9"
+                                 "e \x96 panel",
+                                 {"caf\xE9"})));
+    EXPECT_EQ(state.ProjectTitle, "Entr\xC3\xA9"
+                                  "e \xE2\x80\x93 panel");
     EXPECT_EQ(state.ProjectDescription, "caf\xC3\xA9\r\n");
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "files/lifecycle.h"
 #include "model/curves.h"
 #include "model/formulas.h"
-#include "files/lifecycle.h"
 #include "test_state.h"
 #include "test_text.h"
 #include "text/runtime_error.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "files/lifecycle.h"
 #include "model/design_analysis.h"
 #include "model/formulas.h"
-#include "files/lifecycle.h"
 #include "test_state.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
@@ -14,9 +14,8 @@ using test::StateTest;
 
 constexpr const char* kLonger1ft =
     "WARNING: The actual roof bolt length is longer than the suggested\r\n         length by more than 1 foot.";
-constexpr const char* kShorter30cm =
-    "WARNING: The actual roof bolt length is shorter than the suggested\r\n"
-    "         length by more than 30 cm. VELB is probably not valid.";
+constexpr const char* kShorter30cm = "WARNING: The actual roof bolt length is shorter than the suggested\r\n"
+                                     "         length by more than 30 cm. VELB is probably not valid.";
 
 TEST(CheckBoltLength, ThresholdsAreOneFootInclusive)
 {
@@ -109,11 +108,10 @@ TEST_F(Design, WeakDesignGetsTheVerdictWarning)
 {
     s0().RowSpacing = 8;  // actual VELB 4.97 < 6.09
     const std::string report = Report();
-    const std::string expectedEnd =
-        "Actual VELB for this design.......................5.0\r\n\r\n"
-        "WARNING: The actual VELB for this design is less than the suggested\r\n"
-        "         VELB. Try changing the bolt length, bolt diameter, bolt grade\r\n"
-        "         or row spacing.\r\n\r\n";
+    const std::string expectedEnd = "Actual VELB for this design.......................5.0\r\n\r\n"
+                                    "WARNING: The actual VELB for this design is less than the suggested\r\n"
+                                    "         VELB. Try changing the bolt length, bolt diameter, bolt grade\r\n"
+                                    "         or row spacing.\r\n\r\n";
     ASSERT_GE(report.size(), expectedEnd.size());
     EXPECT_EQ(report.substr(report.size() - expectedEnd.size()), expectedEnd);
 }

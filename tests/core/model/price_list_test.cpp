@@ -14,15 +14,14 @@ namespace {
 
 TEST(PriceList, ReadsRowsAroundCommentsBlankLinesAndLineEnds)
 {
-    const std::string text =
-        "\xEF\xBB\xBF# supplier list\r\n"
-        "\r\n"
-        " Length , DIAMETER,grade,price,name\r\n"
-        "6,0.75,75,4.25,6 ft No. 6\r\n"
-        "   # a comment after the header\n"
-        "\n"
-        "5.5, 0.625 ,60,2.4\n"
-        "7,0.875,75,8.6,\"No. 7, \"\"long\"\"\"";
+    const std::string text = "\xEF\xBB\xBF# supplier list\r\n"
+                             "\r\n"
+                             " Length , DIAMETER,grade,price,name\r\n"
+                             "6,0.75,75,4.25,6 ft No. 6\r\n"
+                             "   # a comment after the header\n"
+                             "\n"
+                             "5.5, 0.625 ,60,2.4\n"
+                             "7,0.875,75,8.6,\"No. 7, \"\"long\"\"\"";
     const PriceListRead read = ParsePriceList(text);
     ASSERT_FALSE(read.problem) << ProblemText(*read.problem);
     const std::vector<PriceRow> expected = {

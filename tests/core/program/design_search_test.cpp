@@ -12,10 +12,10 @@
 #include "model/design_analysis.h"
 #include "model/price_list.h"
 #include "program/design_search.h"
+#include "test_text.h"
 #include "text/atomic_file.h"
 #include "text/number_format.h"
 #include "text/unicode.h"
-#include "test_text.h"
 
 namespace castovin {
 namespace {
@@ -88,7 +88,8 @@ TEST(DesignSearch, EnglishExampleBestPatternWorkedByHand)
     EXPECT_NEAR(best.costPerTon, (4.25 + kCostBesidesTheBolt) * 300 / 1800, 0.0005);
 
     const SearchCandidate& second = outcome.ranked[1];
-    EXPECT_EQ(std::tie(second.priceRow, second.boltsPerRow, second.rowSpacing), std::make_tuple(std::size_t{6}, 4, 6.0f));
+    EXPECT_EQ(std::tie(second.priceRow, second.boltsPerRow, second.rowSpacing),
+              std::make_tuple(std::size_t{6}, 4, 6.0f));
     EXPECT_EQ(second.costPerAdvance, best.costPerAdvance);
     // Then the 6 ft, 0.875 in bolt at 7.90 $: 3 at 6 ft, (7.90 + 6.22056) / 2.
     const SearchCandidate& third = outcome.ranked[2];
@@ -133,7 +134,8 @@ TEST(DesignSearch, MetricExampleBestPatternWorkedByHand)
     EXPECT_NEAR(best.costPerTon, (3.90 + kCostBesidesTheBolt) * 300 / 2040, 0.0005);
 
     const SearchCandidate& second = outcome.ranked[1];
-    EXPECT_EQ(std::tie(second.priceRow, second.boltsPerRow, second.rowSpacing), std::make_tuple(std::size_t{6}, 3, 2.0f));
+    EXPECT_EQ(std::tie(second.priceRow, second.boltsPerRow, second.rowSpacing),
+              std::make_tuple(std::size_t{6}, 3, 2.0f));
     EXPECT_NEAR(second.costPerAdvance, (6.10 + kCostBesidesTheBolt) * 3 / 2, 0.0005);
 }
 
@@ -174,15 +176,17 @@ void ExpectListIsExactlyThePassingPatterns(const std::string& projectName, const
                 const bool passes = design.suitable && design.actualVELB[0] >= design.suggestedVELB &&
                                     !test::Contains(design.boltLengthVerdict[0], "probably not valid");
 
-                const auto found = std::find_if(outcome.ranked.begin(), outcome.ranked.end(), [&](const SearchCandidate& c) {
-                    return c.priceRow == row && c.boltsPerRow == bolts && c.rowSpacing == spacing;
-                });
+                const auto found =
+                    std::find_if(outcome.ranked.begin(), outcome.ranked.end(), [&](const SearchCandidate& c) {
+                        return c.priceRow == row && c.boltsPerRow == bolts && c.rowSpacing == spacing;
+                    });
                 const bool listed = found != outcome.ranked.end();
                 EXPECT_EQ(listed, passes) << "row " << row << ", " << bolts << " bolts at " << spacing;
                 if (!listed)
                     continue;
                 ++checked;
-                EXPECT_TRUE(test::Contains(report, "VELB for " + std::string(design.numberOfSystems == 1 ? "this design" : "Bolt System #1")));
+                EXPECT_TRUE(test::Contains(
+                    report, "VELB for " + std::string(design.numberOfSystems == 1 ? "this design" : "Bolt System #1")));
                 EXPECT_EQ(found->actualVELB, design.actualVELB[0]);
                 EXPECT_EQ(found->suggestedVELB, design.suggestedVELB);
                 const CostTable costs = ComputeCostTable(reread.Cost);
@@ -336,14 +340,16 @@ TEST(DesignSearch, ColumnsInTheProjectsUnits)
     EXPECT_EQ(metric[10], "$/m");
 
     SearchCandidate c;
-    std::tie(c.length, c.diameter, c.grade, c.boltsPerRow, c.rowSpacing) = std::make_tuple(2.1f, 20.0f, 520.0f, 3, 1.7f);
+    std::tie(c.length, c.diameter, c.grade, c.boltsPerRow, c.rowSpacing) =
+        std::make_tuple(2.1f, 20.0f, 520.0f, 3, 1.7f);
     std::tie(c.actualVELB, c.suggestedVELB, c.boltLengthDifference) = std::make_tuple(6.66f, 6.5317f, 0.25f);
-    std::tie(c.costPerBolt, c.costPerAdvance, c.costPerShift, c.costPerTon) = std::make_tuple(10.125f, 17.8598f, 3036.1667f, 1.375f);
+    std::tie(c.costPerBolt, c.costPerAdvance, c.costPerShift, c.costPerTon) =
+        std::make_tuple(10.125f, 17.8598f, 3036.1667f, 1.375f);
     // 10.125 and 1.375 are exact as floats; their halves round away from
     // zero, as in the reports.
     const SearchRowTexts cells = SearchRowCells(c, 4);
-    EXPECT_EQ(cells, (SearchRowTexts{"4", "2.1", "20", "520", "3", "1.7", "6.7", "6.5", "OK", "10.13",
-                                     "17.86", "3036.17", "1.38"}));
+    EXPECT_EQ(cells, (SearchRowTexts{"4", "2.1", "20", "520", "3", "1.7", "6.7", "6.5", "OK", "10.13", "17.86",
+                                     "3036.17", "1.38"}));
     c.boltLengthDifference = 1.01f;
     EXPECT_EQ(SearchRowCells(c, 4)[8], "longer");
 }

@@ -72,7 +72,8 @@ TEST_F(NewProject, KeepsNameAndUnitsWhenAsked)
     EXPECT_EQ(state.Support[0].DepthofCover, 150);
     EXPECT_EQ(state.OutputBuffer[0], "listing");
     EXPECT_EQ(state.OutputBuffer[1], "");
-    EXPECT_NE(state.History.Text().find("File initialized. Use Edit-Project Parameters to enter data"), std::string::npos);
+    EXPECT_NE(state.History.Text().find("File initialized. Use Edit-Project Parameters to enter data"),
+              std::string::npos);
 }
 
 TEST(UnitLabels, TableAndIndexErrors)

@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "text/atomic_file.h"
 #include "test_state.h"
 #include "test_text.h"
+#include "text/atomic_file.h"
 #include "text/runtime_error.h"
 
 namespace castovin {
@@ -207,7 +207,8 @@ TEST(AtomicFile, OnlyRegularFilesAreRead)
     EXPECT_EQ(ReadError(dir.Path().string()), "Path/File access error (" + dir.Path().string() + ")");
     // A link to a FIFO is judged by what it points at.
     std::filesystem::create_symlink("fifo.vlb", dir.File("link.vlb"));
-    EXPECT_EQ(ReadError(dir.File("link.vlb")), "Path/File access error (" + dir.File("link.vlb") + ": not a regular file)");
+    EXPECT_EQ(ReadError(dir.File("link.vlb")),
+              "Path/File access error (" + dir.File("link.vlb") + ": not a regular file)");
 }
 
 TEST(AtomicFile, FilesAboveTheLimitAreRefused)

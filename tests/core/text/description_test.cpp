@@ -26,7 +26,8 @@ TEST(WrapDescriptionLine, ShortRemainderIsCutOnceMore)
     EXPECT_EQ(WrapDescriptionLine(first + rest), first + "\r\n" + rest);
     // A 50-character remainder with a blank at its position 42 is cut there.
     const std::string remainder = std::string(41, 'd') + " " + std::string(8, 'e');
-    EXPECT_EQ(WrapDescriptionLine(first + remainder), first + "\r\n" + std::string(41, 'd') + " \r\n" + std::string(8, 'e'));
+    EXPECT_EQ(WrapDescriptionLine(first + remainder),
+              first + "\r\n" + std::string(41, 'd') + " \r\n" + std::string(8, 'e'));
 }
 
 TEST(WrapDescriptionLine, TenMegabyteLine)

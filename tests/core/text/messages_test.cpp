@@ -94,8 +94,7 @@ TEST_F(RunTimeErrors, RetryClassAsksRetryOrCancel)
     EXPECT_EQ(box.Last().style, MsgStyle::RetryCancel);
     // Before any editor opened the Error title is empty: logged as "Message".
     EXPECT_EQ(Unnumbered(state.History.Text()),
-              (std::vector<std::string>{"Error  53:File not found",
-                                        "Message: Error occurred: File not found (53)"}));
+              (std::vector<std::string>{"Error  53:File not found", "Message: Error occurred: File not found (53)"}));
     EXPECT_EQ(box.Last().title, "Castovin");
     box.Answer(MsgResult::Cancel);
     EXPECT_EQ(ReportRunTimeError(state, RuntimeError(53), true), ErrorAction::Continue);

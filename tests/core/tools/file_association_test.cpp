@@ -57,11 +57,11 @@ TEST(FileAssociation, ControlCharacterInThePathIsRefused)
 {
     // A line break would give the entry a second Exec line of its own.
     TempDir dir;
-    const FileAssociation a =
-        RegisterFileType(dir.File("share"), "/tmp/x\nExec=/bin/evil\n/", "castovin", "VLB");
+    const FileAssociation a = RegisterFileType(dir.File("share"), "/tmp/x\nExec=/bin/evil\n/", "castovin", "VLB");
     EXPECT_FALSE(a.written);
-    EXPECT_EQ(a.refusal, "The file association cannot be made: the program path /tmp/x\\x0AExec=/bin/evil\\x0A/castovin "
-                         "holds a line break or another control character.");
+    EXPECT_EQ(a.refusal,
+              "The file association cannot be made: the program path /tmp/x\\x0AExec=/bin/evil\\x0A/castovin "
+              "holds a line break or another control character.");
     EXPECT_FALSE(std::filesystem::exists(dir.File("share")));
     EXPECT_EQ(RegisterFileType(dir.File("share"), "/opt/\t/", "castovin", "VLB").written, false);
     EXPECT_TRUE(RegisterFileType(dir.File("share"), "/opt/", "castovin", "VLB").refusal.empty());

@@ -39,15 +39,15 @@ TEST(ReleaseNotices, ReminderStartsOnTheThreeHundredSixtyFirstDay)
 
 TEST(ReleaseNotices, UpdateTextWithinAndAfterTheFirstYear)
 {
-    const std::string tail = "\r\n\r\nYou may manually update the program by downloading and installing the new setup file.";
-    EXPECT_EQ(UpdateText(360),
-              "Clicking on the URL below will connect you directly with the program website. " + tail);
-    EXPECT_EQ(UpdateText(0),
-              "Clicking on the URL below will connect you directly with the program website. " + tail);
+    const std::string tail =
+        "\r\n\r\nYou may manually update the program by downloading and installing the new setup file.";
+    EXPECT_EQ(UpdateText(360), "Clicking on the URL below will connect you directly with the program website. " + tail);
+    EXPECT_EQ(UpdateText(0), "Clicking on the URL below will connect you directly with the program website. " + tail);
     EXPECT_EQ(UpdateText(361),
               "This version was released over a year ago. Although major updates may not be scheduled, interim "
               "updates may be released with bug fixes. Check for an updated version by visiting the program web "
-              "page below.  " + tail);
+              "page below.  " +
+                  tail);
     EXPECT_EQ(UpdateInfoText("20-Aug-2013"), "Current Program Version: 2.5.02\r\nCurrent Revision Date: 20-Aug-2013");
     EXPECT_EQ(UpdateCaption("CASTOVIN"), "Program Update for CASTOVIN");
 }

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "test_state.h"
 #include "text/atomic_file.h"
 #include "text/runtime_error.h"
 #include "tools/text_browse.h"
-#include "test_state.h"
 
 namespace castovin {
 namespace {
@@ -137,16 +137,24 @@ TEST(ViewerCommandLine, ProgramArgumentsThenTheCopy)
 
 TEST(PaneText, Utf8AndWindows1252)
 {
-    const PaneText utf8 = PaneTextOf("Gr\xC3\xB6\xC3\x9F" "e\r\nx", 10);
+    const PaneText utf8 = PaneTextOf("Gr\xC3\xB6\xC3\x9F"
+                                     "e\r\nx",
+                                     10);
     EXPECT_EQ(utf8.kind, PaneText::Kind::Text);
-    EXPECT_EQ(utf8.text, "Gr\xC3\xB6\xC3\x9F" "e\nx\n");
-    const PaneText cp1252 = PaneTextOf("Gr\xF6\xDF" "e \x80\n", 8);
-    EXPECT_EQ(cp1252.text, "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC\n");
+    EXPECT_EQ(utf8.text, "Gr\xC3\xB6\xC3\x9F"
+                         "e\nx\n");
+    const PaneText cp1252 = PaneTextOf("Gr\xF6\xDF"
+                                       "e \x80\n",
+                                       8);
+    EXPECT_EQ(cp1252.text, "Gr\xC3\xB6\xC3\x9F"
+                           "e \xE2\x82\xAC\n");
 }
 
 TEST(PaneText, BinaryFileGivesAMessage)
 {
-    const std::string bytes("\x7F" "ELF\x02\x01\x00\x00", 8);
+    const std::string bytes("\x7F"
+                            "ELF\x02\x01\x00\x00",
+                            8);
     const PaneText pane = PaneTextOf(bytes, bytes.size());
     EXPECT_EQ(pane.kind, PaneText::Kind::Binary);
     EXPECT_EQ(pane.text.find("ELF"), std::string::npos);

@@ -59,17 +59,17 @@ TEST_P(Factors, MatchTheTable)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Factors,
-    ::testing::Values(Factor{QuantityKind::Length, 2, 0, 0.393700787402}, Factor{QuantityKind::Length, 3, 1, 3.28083989501},
-                      Factor{QuantityKind::Length, 0, 3, 0.0254}, Factor{QuantityKind::Load, 1, 2, 8.89644097879},
-                      Factor{QuantityKind::Load, 3, 1, 112.4045}, Factor{QuantityKind::Load, 4, 1, 0.5},
-                      Factor{QuantityKind::Load, 4, 2, 4.44822048939}, Factor{QuantityKind::Load, 3, 4, 224.809},
-                      Factor{QuantityKind::LoadGradient, 0, 2, 0.175126790921},
-                      Factor{QuantityKind::LoadGradient, 2, 0, 5.7101486}, Factor{QuantityKind::LoadGradient, 3, 1, 68521.7832},
-                      Factor{QuantityKind::Stress, 2, 3, 47.8802589792}, Factor{QuantityKind::Stress, 3, 0, 0.000145037737734},
-                      Factor{QuantityKind::Stress, 4, 2, 20885.4342337}, Factor{QuantityKind::Stress, 1, 2, 144000},
-                      Factor{QuantityKind::StressGradient, 1, 2, 22620.5947933},
-                      Factor{QuantityKind::StressGradient, 3, 0, 3.68395853844},
-                      Factor{QuantityKind::StressGradient, 3, 1, 44.2075024612}));
+    ::testing::Values(
+        Factor{QuantityKind::Length, 2, 0, 0.393700787402}, Factor{QuantityKind::Length, 3, 1, 3.28083989501},
+        Factor{QuantityKind::Length, 0, 3, 0.0254}, Factor{QuantityKind::Load, 1, 2, 8.89644097879},
+        Factor{QuantityKind::Load, 3, 1, 112.4045}, Factor{QuantityKind::Load, 4, 1, 0.5},
+        Factor{QuantityKind::Load, 4, 2, 4.44822048939}, Factor{QuantityKind::Load, 3, 4, 224.809},
+        Factor{QuantityKind::LoadGradient, 0, 2, 0.175126790921}, Factor{QuantityKind::LoadGradient, 2, 0, 5.7101486},
+        Factor{QuantityKind::LoadGradient, 3, 1, 68521.7832}, Factor{QuantityKind::Stress, 2, 3, 47.8802589792},
+        Factor{QuantityKind::Stress, 3, 0, 0.000145037737734}, Factor{QuantityKind::Stress, 4, 2, 20885.4342337},
+        Factor{QuantityKind::Stress, 1, 2, 144000}, Factor{QuantityKind::StressGradient, 1, 2, 22620.5947933},
+        Factor{QuantityKind::StressGradient, 3, 0, 3.68395853844},
+        Factor{QuantityKind::StressGradient, 3, 1, 44.2075024612}));
 
 TEST(UnitCalculator, UnitNames)
 {

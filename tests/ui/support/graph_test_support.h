@@ -24,10 +24,18 @@ namespace castovin::test {
 // history log.
 inline QByteArray GraphSettings(const QByteArray& changes)
 {
-    QList<QByteArray> keys = {"GraphSetParams=1", "GridStyle=0", "GraphStyle=3", "CurveLegend=1", "SymbolSize=5",
-                              "GraphUnits=0", "GraphTitle=Castovin", "XAxisTitle0=CMRR",
-                              "XAxisTitle1=Depth of Cover (ft)", "XAxisTitle2=Stability Factor",
-                              "XAxisTitle3=Intersection Span (ft)", "YAxisTitle0=Suggested VELB"};
+    QList<QByteArray> keys = {"GraphSetParams=1",
+                              "GridStyle=0",
+                              "GraphStyle=3",
+                              "CurveLegend=1",
+                              "SymbolSize=5",
+                              "GraphUnits=0",
+                              "GraphTitle=Castovin",
+                              "XAxisTitle0=CMRR",
+                              "XAxisTitle1=Depth of Cover (ft)",
+                              "XAxisTitle2=Stability Factor",
+                              "XAxisTitle3=Intersection Span (ft)",
+                              "YAxisTitle0=Suggested VELB"};
     for (const QByteArray& change : changes.split('\n')) {
         const QByteArray line = change.trimmed();
         for (QByteArray& key : keys)

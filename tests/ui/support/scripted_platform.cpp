@@ -7,17 +7,23 @@ namespace {
 const char* KindName(ScriptedPlatform::Kind kind)
 {
     switch (kind) {
-    case ScriptedPlatform::Kind::Box: return "message box";
-    case ScriptedPlatform::Kind::File: return "file dialog";
-    case ScriptedPlatform::Kind::Print: return "print dialog";
-    case ScriptedPlatform::Kind::PrinterSetup: return "printer set-up dialog";
-    default: return "font dialog";
+    case ScriptedPlatform::Kind::Box:
+        return "message box";
+    case ScriptedPlatform::Kind::File:
+        return "file dialog";
+    case ScriptedPlatform::Kind::Print:
+        return "print dialog";
+    case ScriptedPlatform::Kind::PrinterSetup:
+        return "printer set-up dialog";
+    default:
+        return "font dialog";
     }
 }
 
 }  // namespace
 
-ScriptedPlatform::ScriptedPlatform(const QString& defaultPdf) : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+ScriptedPlatform::ScriptedPlatform(const QString& defaultPdf)
+    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     m_printer->setOutputFormat(QPrinter::PdfFormat);
     m_printer->setOutputFileName(defaultPdf);

@@ -23,7 +23,7 @@ public:
 
     struct Call {
         Kind kind;
-        QString text;   // message text, or the file dialog's title
+        QString text;  // message text, or the file dialog's title
         int style = 0;
         QString title;
         FileDialogRequest file;  // for file dialogs
@@ -56,7 +56,8 @@ public:
     int Show(const std::string& text, int style, const std::string& title) override;
     std::optional<QString> FileDialog(QWidget* parent, const FileDialogRequest& request) override;
     // Records the suggested PDF file as the call's title.
-    bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange, const QString& suggestedPdf = {}) override;
+    bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange,
+                     const QString& suggestedPdf = {}) override;
     bool PrinterSetupDialog(QWidget* parent, QPrinter& printer) override;
     std::optional<QFont> FontDialog(QWidget* parent, const QFont& initial) override;
     void ClearClipboard() override;

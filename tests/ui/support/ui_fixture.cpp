@@ -1,9 +1,9 @@
 #include "ui_fixture.h"
 
 #include <QDialog>
-#include <QPointer>
 #include <QFile>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QProcess>
 
 namespace castovin::test {

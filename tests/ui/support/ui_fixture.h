@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include "app/startup_window.h"
-#include "program/program_state.h"
 #include "main/main_window.h"
+#include "program/program_state.h"
 #include "scripted_platform.h"
 
 namespace castovin::test {
@@ -64,23 +64,22 @@ QString PdfText(const QString& path);
 }  // namespace castovin::test
 
 // Every box and dialog went as scripted, and the script is used up.
-#define CHECK_SCRIPT(fixture)                                                                          \
-    do {                                                                                               \
-        QVERIFY2((fixture).platform->Failures().isEmpty(),                                             \
-                 qPrintable((fixture).platform->Failures().join("; ")));                               \
-        QVERIFY2((fixture).platform->ScriptUsedUp(), "scripted answers left over");                    \
+#define CHECK_SCRIPT(fixture)                                                                                          \
+    do {                                                                                                               \
+        QVERIFY2((fixture).platform->Failures().isEmpty(), qPrintable((fixture).platform->Failures().join("; ")));     \
+        QVERIFY2((fixture).platform->ScriptUsedUp(), "scripted answers left over");                                    \
     } while (false)
 
 // `text` holds `part`; a failure shows both, not only the expression.
-#define CHECK_CONTAINS(text, part)                                                                     \
-    do {                                                                                               \
-        const QString checkedText_ = (text);                                                           \
-        const QString checkedPart_ = (part);                                                           \
-        QVERIFY2(checkedText_.contains(checkedPart_),                                                  \
-                 qPrintable(QString("\"%1\" not found in:\n%2").arg(checkedPart_, checkedText_)));      \
+#define CHECK_CONTAINS(text, part)                                                                                     \
+    do {                                                                                                               \
+        const QString checkedText_ = (text);                                                                           \
+        const QString checkedPart_ = (part);                                                                           \
+        QVERIFY2(checkedText_.contains(checkedPart_),                                                                  \
+                 qPrintable(QString("\"%1\" not found in:\n%2").arg(checkedPart_, checkedText_)));                     \
     } while (false)
 
 // A child of a window by objectName; fails the test when it is missing.
-#define REQUIRE_CHILD(type, var, parent, name)                                                         \
-    type* var = (parent) ? (parent)->findChild<type*>(name) : nullptr;                                 \
+#define REQUIRE_CHILD(type, var, parent, name)                                                                         \
+    type* var = (parent) ? (parent)->findChild<type*>(name) : nullptr;                                                 \
     QVERIFY2(var != nullptr, qPrintable(QString("missing child ") + (name)))
