@@ -164,6 +164,33 @@ SupportLayout ApplySupportLayout(const std::string& noSupText, int systemType, i
     return layout;
 }
 
+namespace {
+
+// The second system's fields in order; the first that fails is reported.
+bool SecondSystemValid(Validation& v, const ParameterFields& f, int16_t u)
+{
+    const Check second[] = {
+        {!BoltLengthValid(FieldValue(f.ActualBoltLength[1]), u), nullptr, ParmField::ActualBoltLength1},
+        {!DiameterValid(FieldValue(f.BoltDiameter[1]), u), "Invalid bolt diameter. Valid Range: max 1in or 25 mm",
+         ParmField::BoltDiameter1},
+        {!GradeValid(f.BoltGrade[1]), "Invalid bolt grade", ParmField::BoltGrade1},
+        {!Positive(FieldValue(f.BoltsperRow[1])), "Invalid number of bolts per row", ParmField::BoltsperRow1},
+        {!Positive(FieldValue(f.RowSpacing[1])), "Invalid row spacing", ParmField::RowSpacing1},
+        {!WholeNumber(StrictNumber(f.BoltsInter)), "Invalid number of bolts per intersection", ParmField::BoltsInter},
+        {!StrictNumber(f.CableBoltCap) || !(std::fabs(*StrictNumber(f.CableBoltCap)) <= kFloatMax),
+         "Invalid cable bolt capacity", ParmField::CableBoltCap},
+    };
+    for (const Check& c : second) {
+        if (c.failed) {
+            v.Error(c.message ? c.message : BoltLengthMessage(u), c.focus);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 ParmValidation ValidateParms(Messenger& messenger, int16_t unitSystem, const ParameterFields& f)
 {
     const int16_t u = unitSystem;
@@ -209,26 +236,7 @@ ParmValidation ValidateParms(Messenger& messenger, int16_t unitSystem, const Par
     if (firstValid && !(systems && (*systems == 1 || *systems == 2))) {
         v.Error("Invalid number of support systems", ParmField::NoSup);
     } else if (firstValid && *systems == 2) {
-        const Check second[] = {
-            {!BoltLengthValid(FieldValue(f.ActualBoltLength[1]), u), nullptr, ParmField::ActualBoltLength1},
-            {!DiameterValid(FieldValue(f.BoltDiameter[1]), u), "Invalid bolt diameter. Valid Range: max 1in or 25 mm",
-             ParmField::BoltDiameter1},
-            {!GradeValid(f.BoltGrade[1]), "Invalid bolt grade", ParmField::BoltGrade1},
-            {!Positive(FieldValue(f.BoltsperRow[1])), "Invalid number of bolts per row", ParmField::BoltsperRow1},
-            {!Positive(FieldValue(f.RowSpacing[1])), "Invalid row spacing", ParmField::RowSpacing1},
-            {!WholeNumber(StrictNumber(f.BoltsInter)), "Invalid number of bolts per intersection",
-             ParmField::BoltsInter},
-            {!StrictNumber(f.CableBoltCap) || !(std::fabs(*StrictNumber(f.CableBoltCap)) <= kFloatMax),
-             "Invalid cable bolt capacity", ParmField::CableBoltCap},
-        };
-        secondValid = true;
-        for (const Check& c : second) {
-            if (c.failed) {
-                v.Error(c.message ? c.message : BoltLengthMessage(u), c.focus);
-                secondValid = false;
-                break;
-            }
-        }
+        secondValid = SecondSystemValid(v, f, u);
     }
 
     // Span and entry width of a square intersection.

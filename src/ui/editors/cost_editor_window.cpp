@@ -36,6 +36,34 @@ QLineEdit* CostEditorWindow::CalculatedField(QWidget* parent, const char* name)
     return field;
 }
 
+// The check box and the read-only calculated value beside the advance and
+// the clean production fields.
+void CostEditorWindow::AddCalculatedRow(const std::string& control, QGridLayout* grid, QGroupBox* frame, int row,
+                                        int16_t unit)
+{
+    if (control == std::string("txtAdvanceShift")) {
+        m_useAdvance = new QCheckBox("Use calculated value", frame);
+        m_useAdvance->setObjectName(names::CostUseAdvance);
+        m_advanceCalc = CalculatedField(frame, names::CostAdvanceCalc);
+        grid->addWidget(m_useAdvance, row, 2);
+        grid->addWidget(
+            new QLabel("Calculated advance per shift" + Q(std::string(UnitLabel(UnitKind::Length, unit))), frame),
+            row + 1, 0);
+        grid->addWidget(m_advanceCalc, row + 1, 1);
+    }
+    if (control == std::string("txtCleanProduction")) {
+        m_useProduction = new QCheckBox("Use calculated value", frame);
+        m_useProduction->setObjectName(names::CostUseProduction);
+        m_productionCalc = CalculatedField(frame, names::CostProductionCalc);
+        grid->addWidget(m_useProduction, row, 2);
+        grid->addWidget(
+            new QLabel("Calculated clean production per shift" + Q(std::string(UnitLabel(UnitKind::ShortTons, unit))),
+                       frame),
+            row + 1, 0);
+        grid->addWidget(m_productionCalc, row + 1, 1);
+    }
+}
+
 CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(context)
 {
     setObjectName(names::CostEditor);
@@ -71,28 +99,7 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
         grid->addWidget(caption, row, 0);
         grid->addWidget(field, row, 1);
         m_fields[i] = field;
-        if (info.control == std::string("txtAdvanceShift")) {
-            m_useAdvance = new QCheckBox("Use calculated value", frames[info.frame]);
-            m_useAdvance->setObjectName(names::CostUseAdvance);
-            m_advanceCalc = CalculatedField(frames[info.frame], names::CostAdvanceCalc);
-            grid->addWidget(m_useAdvance, row, 2);
-            grid->addWidget(
-                new QLabel("Calculated advance per shift" + Q(std::string(UnitLabel(UnitKind::Length, unit))),
-                           frames[info.frame]),
-                row + 1, 0);
-            grid->addWidget(m_advanceCalc, row + 1, 1);
-        }
-        if (info.control == std::string("txtCleanProduction")) {
-            m_useProduction = new QCheckBox("Use calculated value", frames[info.frame]);
-            m_useProduction->setObjectName(names::CostUseProduction);
-            m_productionCalc = CalculatedField(frames[info.frame], names::CostProductionCalc);
-            grid->addWidget(m_useProduction, row, 2);
-            grid->addWidget(new QLabel("Calculated clean production per shift" +
-                                           Q(std::string(UnitLabel(UnitKind::ShortTons, unit))),
-                                       frames[info.frame]),
-                            row + 1, 0);
-            grid->addWidget(m_productionCalc, row + 1, 1);
-        }
+        AddCalculatedRow(info.control, grid, frames[info.frame], row, unit);
     }
 
     auto* left = new QVBoxLayout;

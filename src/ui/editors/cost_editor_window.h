@@ -3,6 +3,7 @@
 // advance and clean production shown while the user types.
 
 #include <array>
+#include <string>
 
 #include <QWidget>
 
@@ -10,6 +11,8 @@
 #include "editing/cost_editor.h"
 
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLineEdit;
 
 namespace castovin {
@@ -28,6 +31,7 @@ public:
     void Results();
 
 private:
+    void AddCalculatedRow(const std::string& control, QGridLayout* grid, QGroupBox* frame, int row, int16_t unit);
     // Form_Unload: commits when OK was pressed, logs, gives the main window back.
     void Unload();
     void LoadFields();
