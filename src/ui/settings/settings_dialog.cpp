@@ -90,7 +90,7 @@ void SettingsDialog::BuildViewerFrame(QWidget* parent, QVBoxLayout* column)
     m_viewer = Box(frame, n::Viewer);
     QPushButton* select = MakeButton(frame, n::SelectViewer, "&Select");
     QPushButton* setDefault = MakeButton(frame, n::DefaultViewer, "Set Default");
-    grid->addWidget(new QLabel("Viewer spec:", frame), 0, 0);
+    grid->addWidget(new QLabel("Viewer program:", frame), 0, 0);
     grid->addWidget(m_viewer, 0, 1, 1, 2);
     grid->addWidget(select, 1, 1);
     grid->addWidget(setDefault, 1, 2);
