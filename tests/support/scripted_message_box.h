@@ -3,6 +3,7 @@
 // expected answers, and one that was not scripted fails the test.
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,28 +11,39 @@
 
 #include "text/messages.h"
 
+namespace castovin {
+
+// Failure messages show a style as its three parts.
+inline void PrintTo(const MsgStyle& style, std::ostream* os)
+{
+    *os << "{buttons " << static_cast<int>(style.buttons) << ", icon " << static_cast<int>(style.icon)
+        << ", default " << static_cast<int>(style.defaultButton) << "}";
+}
+
+}  // namespace castovin
+
 namespace castovin::test {
 
 class ScriptedMessageBox : public MessageBoxService {
 public:
     struct Shown {
         std::string text;
-        int style = 0;
+        MsgStyle style;
         std::string title;
     };
 
     // The next box is answered with `result`.
-    void Answer(int result) { m_answers.push_back(result); }
+    void Answer(MsgResult result) { m_answers.push_back(result); }
 
-    int Show(const std::string& text, int style, const std::string& title) override
+    MsgResult Show(const std::string& text, MsgStyle style, const std::string& title) override
     {
         m_shown.push_back({text, style, title});
         if (m_answers.empty()) {
-            ADD_FAILURE() << "unscripted message box: \"" << text << "\" (style " << style << ", title \"" << title
+            ADD_FAILURE() << "unscripted message box: \"" << text << "\" (buttons " << static_cast<int>(style.buttons) << ", title \"" << title
                           << "\")";
             return MsgResult::Cancel;
         }
-        const int result = m_answers.front();
+        const MsgResult result = m_answers.front();
         m_answers.pop_front();
         return result;
     }
@@ -42,7 +54,7 @@ public:
     bool ScriptUsedUp() const { return m_answers.empty(); }
 
 private:
-    std::deque<int> m_answers;
+    std::deque<MsgResult> m_answers;
     std::vector<Shown> m_shown;
 };
 

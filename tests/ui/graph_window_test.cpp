@@ -319,7 +319,7 @@ private slots:
         f.platform->AnswerBox(MsgResult::No);
         window->Export();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Export the graph data to a spreadsheet file and open it?"));
-        QCOMPARE(f.platform->LastCall().style, 4);
+        QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNo));
         QVERIFY(f.platform->Opened().isEmpty());
 
         f.platform->AnswerBox(MsgResult::Yes);

@@ -278,7 +278,7 @@ private slots:
                  qPrintable(box.text));
         QVERIFY(box.text.contains("Castovin developers"));
         QVERIFY(box.text.contains("MIT"));
-        QCOMPARE(box.style & MsgStyle::Information, MsgStyle::Information);
+        QCOMPARE(box.style.icon, MsgIcon::Information);
         QCOMPARE(f.state->History.Text(), historyBefore);
         CHECK_SCRIPT(f);
     }

@@ -146,7 +146,7 @@ private slots:
             f.platform->AnswerBox(MsgResult::Cancel);
             QVERIFY(!f.Main().close());
             QCOMPARE(f.platform->LastCall().text, QString("Save changes to: Untitled?"));
-            QCOMPARE(f.platform->LastCall().style, 35);
+            QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNoCancel, MsgIcon::Question));
             QCOMPARE(f.platform->LastCall().title, QString("Castovin"));
             CHECK_SCRIPT(f);
         }
@@ -197,7 +197,7 @@ private slots:
         f.platform->AnswerBox(MsgResult::Yes);
         f.Trigger(names::Indexed(names::FileItem, 1));
         QCOMPARE(f.platform->BoxTexts().back(), "Save changes to: " + path + "?");
-        QCOMPARE(f.platform->LastCall().style, 292);
+        QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second));
         CHECK_CONTAINS(ReadBytes(path), "\r\nedited\r\n");
         QCOMPARE(f.state->UnitSystem, Metric);
         // The question is not logged.
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(texts.size(), std::size_t{2});
         QCOMPARE(texts[0], "Error occurred: File not found (" + gone + ") (53)");
         QCOMPARE(texts[1], texts[0]);  // the retry read the same file again
-        QCOMPARE(f.platform->Calls()[0].style, 5);
+        QCOMPARE(f.platform->Calls()[0].style, MsgStyle(MsgButtons::RetryCancel));
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), gone);  // the entry stays
         CHECK_SCRIPT(f);
@@ -311,7 +311,7 @@ private slots:
         f.platform->AnswerBox(MsgResult::OK);
         f.Trigger(names::Indexed(names::UtilItem, 3));
         QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
-        QCOMPARE(f.platform->LastCall().style, 256);
+        QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::OK));
 
         const QString path = f.File("mine.vlb");
         QFile::copy(UiFixture::Example("default-english.vlb"), path);
@@ -361,7 +361,7 @@ private slots:
             f.Trigger(names::Indexed(names::FileItem, 0));
             QCOMPARE(f.platform->BoxTexts().back(),
                      "Save changes to: " + UiFixture::Example("default-metric.vlb") + "?");
-            QCOMPARE(f.platform->LastCall().style, 292);
+            QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second));
             QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
             QCOMPARE(f.state->UnitSystem, English);
             CHECK_SCRIPT(f);

@@ -41,7 +41,7 @@ private slots:
         f.platform->AnswerBox(MsgResult::OK);
         f.Trigger(names::Indexed(names::CalcItem, 0));
         QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
-        QCOMPARE(f.platform->LastCall().style, 256);
+        QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::OK));
         QCOMPARE(f.platform->LastCall().title, QString("Castovin"));
         QVERIFY(FindTopLevel(names::ResultsViewer) == nullptr);
         CHECK_SCRIPT(f);
@@ -216,7 +216,7 @@ private slots:
         f.platform->AnswerBox(MsgResult::No);
         f.Trigger(names::Indexed(names::Toolbar, 3));
         QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty. Continue?"));
-        QCOMPARE(f.platform->LastCall().style, 292);
+        QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second));
         QVERIFY(!QFile::exists(f.File("default-printer.pdf")));
 
         Open(f, UiFixture::Example("default-english.vlb"));

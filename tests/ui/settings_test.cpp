@@ -118,7 +118,7 @@ private slots:
             Press(dialog, "cmdOK");
             QCOMPARE(f.platform->LastCall().text, QString("Invalid character in file extension"));
             QCOMPARE(f.platform->LastCall().title, QString("Settings: Invalid Character"));
-            QCOMPARE(f.platform->LastCall().style, MsgStyle::Critical);
+            QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgIcon::Critical));
             QVERIFY(FindTopLevel("frmSet") == dialog);
             QCOMPARE(dialog->focusWidget(), static_cast<QWidget*>(extension));
         }

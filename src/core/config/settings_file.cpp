@@ -357,7 +357,7 @@ void CheckSettingsFile(Environment& env, Messenger& messenger)
         ShowMessage(messenger,
                     "The settings file " + env.SettingsFilePath +
                         " cannot be read. The built-in settings are used this time; the file is left as it is.",
-                    MsgStyle::Exclamation);
+                    MsgIcon::Exclamation);
         LoadSettingsFrom(env, messenger, ProfileFile());
         return;
     }

@@ -124,7 +124,7 @@ std::optional<std::size_t> ValidateCost(Messenger& messenger, const CostFields& 
     for (std::size_t i = 0; i < table.size(); ++i) {
         const std::optional<double> value = Read(fields.text[i]);
         if (!value || *value < 0) {
-            ShowMessage(messenger, table[i].negativeMessage, MsgStyle::OK);
+            ShowMessage(messenger, table[i].negativeMessage, MsgButtons::OK);
             return i;
         }
     }

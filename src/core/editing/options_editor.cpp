@@ -116,18 +116,18 @@ OptionsValidation CheckOptions(Messenger& messenger, const OptionsFields& f)
     for (const Check& c : checks) {
         if (!c.failed)
             continue;
-        ShowMessage(messenger, c.message, MsgStyle::Critical, messenger.MsgCategory.RangeError);
+        ShowMessage(messenger, c.message, MsgIcon::Critical, messenger.MsgCategory.RangeError);
         result = {false, c.page, c.focus};
         break;
     }
     if (CMRR > 0 && CMRR < 35 &&
         ShowMessage(messenger,
                     "WARNING:  CMRR outside range of case history data base.  VELB may not be valid.  Accept Value ?",
-                    MsgStyle::YesNo, messenger.MsgCategory.RangeError) != MsgResult::Yes)
+                    MsgButtons::YesNo, messenger.MsgCategory.RangeError) != MsgResult::Yes)
         result = {false, 1, "txtCMRR_0"};
     if (SF > 0 && SF < 1 &&
         ShowMessage(messenger, "WARNING:  Stability Factor is less than 1.0 VELB is probably not valid.",
-                    MsgStyle::YesNo, messenger.MsgCategory.RangeError) != MsgResult::Yes)
+                    MsgButtons::YesNo, messenger.MsgCategory.RangeError) != MsgResult::Yes)
         result = {false, 1, "txtStabilityFactor_0"};
     return result;
 }
@@ -179,16 +179,16 @@ void CommitOptions(Environment& env, Messenger& messenger, const OptionsFields& 
 bool AddBoltGrade(Messenger& messenger, std::vector<std::string>& list, const std::string& text)
 {
     if (list.size() >= BoltGradeListSize) {
-        ShowMessage(messenger, "Maximum entries have been reached. Please delete a value first", MsgStyle::OK);
+        ShowMessage(messenger, "Maximum entries have been reached. Please delete a value first", MsgButtons::OK);
         return false;
     }
     if (TrimBlanks(text).empty()) {
-        ShowMessage(messenger, "Please enter a value in the text box above.", MsgStyle::OK);
+        ShowMessage(messenger, "Please enter a value in the text box above.", MsgButtons::OK);
         return false;
     }
     for (const std::string& entry : list) {
         if (entry == text) {
-            ShowMessage(messenger, "Entry exists. New value not added", MsgStyle::OK);
+            ShowMessage(messenger, "Entry exists. New value not added", MsgButtons::OK);
             return false;
         }
     }
@@ -202,7 +202,7 @@ void DeleteBoltGrades(Messenger& messenger, std::vector<std::string>& list, cons
     for (bool s : selected)
         count += s ? 1 : 0;
     if (count != 1)
-        ShowMessage(messenger, "Please select a value to delete", MsgStyle::OK);
+        ShowMessage(messenger, "Please select a value to delete", MsgButtons::OK);
     std::vector<std::string> kept;
     for (std::size_t i = 0; i < list.size(); ++i)
         if (i >= selected.size() || !selected[i])

@@ -66,13 +66,13 @@ public:
 
     void Error(const std::string& message, ParmField focus)
     {
-        ShowMessage(m_messenger, message, MsgStyle::Critical, m_messenger.MsgCategory.RangeError);
+        ShowMessage(m_messenger, message, MsgIcon::Critical, m_messenger.MsgCategory.RangeError);
         m_focus = focus;
     }
     // A Yes/No question; false (and the focus moved) on No.
     bool Accept(const std::string& question, ParmField focus)
     {
-        if (ShowMessage(m_messenger, question, MsgStyle::YesNo, m_messenger.MsgCategory.RangeError) == MsgResult::Yes)
+        if (ShowMessage(m_messenger, question, MsgButtons::YesNo, m_messenger.MsgCategory.RangeError) == MsgResult::Yes)
             return true;
         m_focus = focus;
         return false;

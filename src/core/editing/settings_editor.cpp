@@ -93,13 +93,13 @@ SettingsValidation CheckSettings(Messenger& messenger, SettingsFields& fields)
 {
     fields.dataPath = CompletedFolderPath(fields.dataPath);
     if (!ValidPath(messenger, fields.dataPath, true)) {
-        ShowMessage(messenger, "Invalid Path for Data Files", MsgStyle::Critical, messenger.MsgCategory.Error);
+        ShowMessage(messenger, "Invalid Path for Data Files", MsgIcon::Critical, messenger.MsgCategory.Error);
         return {false, "Text2"};
     }
     if (!CheckRange(messenger, fields.historySize, 4096, 16384, "Size of Command History Window"))
         return {false, {}};
     if (!ValidFileExtension(fields.fileExtension)) {
-        ShowMessage(messenger, "Invalid character in file extension", MsgStyle::Critical,
+        ShowMessage(messenger, "Invalid character in file extension", MsgIcon::Critical,
                     messenger.MsgCategory.InvalidCharacter);
         return {false, "Text1"};
     }

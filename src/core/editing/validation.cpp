@@ -43,7 +43,7 @@ bool CheckRange(Messenger& messenger, std::string_view valueText, double lower, 
         prefix += ": ";
     const std::string trimmed = TrimBlanks(valueText);
     if (trimmed.empty()) {
-        ShowMessage(messenger, prefix + "Blank field not allowed", MsgStyle::Critical,
+        ShowMessage(messenger, prefix + "Blank field not allowed", MsgIcon::Critical,
                     messenger.MsgCategory.RangeError);
         return false;
     }
@@ -57,7 +57,7 @@ bool CheckRange(Messenger& messenger, std::string_view valueText, double lower, 
         ShowMessage(messenger,
                     prefix + "Value '" + trimmed + "' is outside input range\r\nValid range is: " +
                         GeneralNumber(lower) + "-" + GeneralNumber(upper),
-                    MsgStyle::Critical, messenger.MsgCategory.RangeError);
+                    MsgIcon::Critical, messenger.MsgCategory.RangeError);
         return false;
     }
     return true;
@@ -76,7 +76,7 @@ void SetArrayIndex(Messenger& messenger, OptionGroup& group, int index)
 {
     const bool inside = index >= group.lowest && index <= group.highest();
     if (!inside)
-        ShowMessage(messenger, "Internal Error: SetArrayIndex. Check input/form data.", MsgStyle::OK,
+        ShowMessage(messenger, "Internal Error: SetArrayIndex. Check input/form data.", MsgButtons::OK,
                     messenger.MsgCategory.RangeError);
     group.value.assign(group.value.size(), false);
     if (inside)

@@ -251,7 +251,7 @@ bool FileOpen(Project& project, const Environment& env, Messenger& messenger)
         Project read = project;
         if (ParseProjectFile(text, BaseName(project.ProjectFilePath), read) == ParseOutcome::InvalidFormat) {
             project.ProjectFilePath = "Untitled";
-            ShowMessage(messenger, "Invalid file format", MsgStyle::OK, messenger.MsgCategory.Error);
+            ShowMessage(messenger, "Invalid file format", MsgButtons::OK, messenger.MsgCategory.Error);
             return false;
         }
         project = std::move(read);

@@ -49,7 +49,7 @@ void ShowPages(ReportSession& session, ReportPages pages, ReportType type)
 bool RunOutputCommand(ProgramState& state, ReportType type)
 {
     if (state.ProjectEmpty == FlagTrue) {
-        ShowMessage(state, "Current file is empty", MsgStyle::DefaultButton2);
+        ShowMessage(state, "Current file is empty", MsgButtons::OK);
         return false;
     }
     state.LastOutputPage = 4;

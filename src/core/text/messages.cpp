@@ -5,20 +5,20 @@
 
 namespace castovin {
 
-int RecordingMessageBox::Show(const std::string& text, int style, const std::string& title)
+MsgResult RecordingMessageBox::Show(const std::string& text, MsgStyle style, const std::string& title)
 {
     m_shown.push_back({text, style, title});
-    switch (style & 7) {
-    case MsgStyle::OK:
+    switch (style.buttons) {
+    case MsgButtons::OK:
         return MsgResult::OK;
-    case MsgStyle::YesNo:
+    case MsgButtons::YesNo:
         return MsgResult::No;
     default:
         return MsgResult::Cancel;
     }
 }
 
-int ShowMessage(Messenger& messenger, std::string_view text, int style, std::string_view title,
+MsgResult ShowMessage(Messenger& messenger, std::string_view text, MsgStyle style, std::string_view title,
                 std::string_view /*helpFile*/, int /*helpContext*/)
 {
     std::string logged = title.empty() ? std::string("Message") : std::string(title);
@@ -32,7 +32,7 @@ int ShowMessage(Messenger& messenger, std::string_view text, int style, std::str
 void ShowHelpHint(Messenger& messenger)
 {
     ShowMessage(messenger, "Position the cursor on any item on the form and press F1 for context-sensitive Help",
-                MsgStyle::Exclamation, "Help");
+                MsgIcon::Exclamation, "Help");
 }
 
 void AppendHistory(Messenger& messenger, std::string_view text)
@@ -115,19 +115,19 @@ ErrorAction ReportRunTimeError(Messenger& messenger, const RuntimeError& error, 
     case ErrorClass::Retry:
         if (!show)
             return ErrorAction::Continue;
-        return ShowMessage(messenger, boxText, MsgStyle::RetryCancel, messenger.MsgCategory.Error) == MsgResult::Retry
+        return ShowMessage(messenger, boxText, MsgButtons::RetryCancel, messenger.MsgCategory.Error) == MsgResult::Retry
                    ? ErrorAction::Retry
                    : ErrorAction::Continue;
     case ErrorClass::Cancelled:
         return ErrorAction::Cancelled;
     case ErrorClass::Database:
         if (show)
-            ShowMessage(messenger, boxText + ". Procedure Terminated", MsgStyle::OK, messenger.MsgCategory.Error);
+            ShowMessage(messenger, boxText + ". Procedure Terminated", MsgButtons::OK, messenger.MsgCategory.Error);
         return ErrorAction::LeaveDatabase;
     case ErrorClass::Terminate:
     default:
         if (show)
-            ShowMessage(messenger, boxText + ". Procedure Terminated", MsgStyle::OK, messenger.MsgCategory.Error);
+            ShowMessage(messenger, boxText + ". Procedure Terminated", MsgButtons::OK, messenger.MsgCategory.Error);
         return ErrorAction::Leave;
     }
 }

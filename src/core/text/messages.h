@@ -16,34 +16,36 @@ namespace castovin {
 
 class RuntimeError;
 
-// Message box styles (added together) and the pressed buttons' results.
-namespace MsgStyle {
-inline constexpr int OK = 0;
-inline constexpr int OKCancel = 1;
-inline constexpr int YesNoCancel = 3;
-inline constexpr int YesNo = 4;
-inline constexpr int RetryCancel = 5;
-inline constexpr int Critical = 16;
-inline constexpr int Question = 32;
-inline constexpr int Exclamation = 48;
-inline constexpr int Information = 64;
-inline constexpr int DefaultButton2 = 256;
-}  // namespace MsgStyle
+// A message box's buttons, icon and default button.
+enum class MsgButtons : uint8_t { OK, OKCancel, YesNoCancel, YesNo, RetryCancel };
+enum class MsgIcon : uint8_t { None, Critical, Question, Exclamation, Information };
+enum class MsgDefault : uint8_t { First, Second };
 
-namespace MsgResult {
-inline constexpr int OK = 1;
-inline constexpr int Cancel = 2;
-inline constexpr int Retry = 4;
-inline constexpr int Yes = 6;
-inline constexpr int No = 7;
-}  // namespace MsgResult
+// How a message box looks. A bare icon means a box with the OK button only,
+// the commonest kind, so `MsgIcon::Critical` alone is a whole style.
+struct MsgStyle {
+    MsgButtons buttons = MsgButtons::OK;
+    MsgIcon icon = MsgIcon::None;
+    MsgDefault defaultButton = MsgDefault::First;
+
+    constexpr MsgStyle() = default;
+    constexpr MsgStyle(MsgButtons b, MsgIcon i = MsgIcon::None, MsgDefault d = MsgDefault::First)
+        : buttons(b), icon(i), defaultButton(d)
+    {
+    }
+    constexpr MsgStyle(MsgIcon i) : icon(i) {}
+    bool operator==(const MsgStyle&) const = default;
+};
+
+// The button that closed a message box.
+enum class MsgResult : uint8_t { OK, Cancel, Retry, Yes, No };
 
 // Shows a modal message box and returns the pressed button's result. The GUI
 // answers with a real box; the command-line tool and the tests with scripts.
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    virtual int Show(const std::string& text, int style, const std::string& title) = 0;
+    virtual MsgResult Show(const std::string& text, MsgStyle style, const std::string& title) = 0;
 };
 
 // A box nobody sees: records every message and answers without agreeing to
@@ -52,10 +54,10 @@ class RecordingMessageBox : public MessageBoxService {
 public:
     struct Shown {
         std::string text;
-        int style = 0;
+        MsgStyle style;
         std::string title;
     };
-    int Show(const std::string& text, int style, const std::string& title) override;
+    MsgResult Show(const std::string& text, MsgStyle style, const std::string& title) override;
     const std::vector<Shown>& Messages() const { return m_shown; }
 
 private:
@@ -106,7 +108,7 @@ enum class ErrorAction : int16_t {
 
 // Logs the title and text, then shows the box. An empty title is logged as
 // "Message" and shown as the program title.
-int ShowMessage(Messenger& messenger, std::string_view text, int style, std::string_view title = {},
+MsgResult ShowMessage(Messenger& messenger, std::string_view text, MsgStyle style, std::string_view title = {},
                 std::string_view helpFile = {}, int helpContext = 0);
 
 // The help hint every dialog's Help button shows.

@@ -80,10 +80,10 @@ bool ValidPath(Messenger& messenger, std::string_view path, bool quiet)
     const RuntimeError problem(FileErrorNumber(error, false, text));
     if (ReportRunTimeError(messenger, problem, false) == ErrorAction::Leave) {
         if (!quiet)
-            ShowMessage(messenger, "Invalid path: " + text, MsgStyle::OK, messenger.MsgCategory.Error);
+            ShowMessage(messenger, "Invalid path: " + text, MsgButtons::OK, messenger.MsgCategory.Error);
         return false;
     }
-    ShowMessage(messenger, "Internal Error in ValidPath Function: Contact Developer", MsgStyle::OK,
+    ShowMessage(messenger, "Internal Error in ValidPath Function: Contact Developer", MsgButtons::OK,
                 messenger.MsgCategory.RangeError);
     return true;
 }
@@ -95,7 +95,7 @@ std::string FileNamePart(Messenger& messenger, std::string_view path, bool strip
     std::string_view rest = path;
     for (std::size_t sep = rest.find(PathSeparator); sep != std::string_view::npos; sep = rest.find(PathSeparator)) {
         if (sep + 1 == rest.size()) {
-            ShowMessage(messenger, "Error in filename: " + std::string(path), MsgStyle::OK,
+            ShowMessage(messenger, "Error in filename: " + std::string(path), MsgButtons::OK,
                         messenger.MsgCategory.Error);
             return std::string(path);
         }

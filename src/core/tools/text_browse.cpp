@@ -185,7 +185,7 @@ std::string PathInFolder(std::string_view folder, std::string_view name)
 bool CopyTextFile(Messenger& messenger, const std::string& source, const std::string& target)
 {
     if (!FileExists(source)) {
-        ShowMessage(messenger, "Requested File not found: " + source, MsgStyle::OK, messenger.MsgCategory.Error);
+        ShowMessage(messenger, "Requested File not found: " + source, MsgButtons::OK, messenger.MsgCategory.Error);
         return false;
     }
     bool copied = false;
@@ -199,7 +199,7 @@ bool CopyTextFile(Messenger& messenger, const std::string& source, const std::st
         copied = false;
     }
     if (!copied)
-        ShowMessage(messenger, "File I/O problem with TMP file: " + target, MsgStyle::OK, messenger.MsgCategory.Error);
+        ShowMessage(messenger, "File I/O problem with TMP file: " + target, MsgButtons::OK, messenger.MsgCategory.Error);
     return copied;
 }
 

@@ -154,7 +154,7 @@ void TextBrowser::ChoosePlace(int index)
 {
     const QString root = m_places->itemData(index).toString();
     if (ReadableFolder(root).isEmpty()) {
-        ShowMessage(m_context.state, UnreadablePlaceMessage, MsgStyle::OK, m_context.state.MsgCategory.Error);
+        ShowMessage(m_context.state, UnreadablePlaceMessage, MsgButtons::OK, m_context.state.MsgCategory.Error);
         m_places->setCurrentIndex(m_place);
         return;
     }
@@ -217,7 +217,7 @@ void TextBrowser::ShowInViewer(const std::string& path)
         arguments << Q(argument);
     if (!m_context.platform.StartProgram(Q(command.program), arguments))
         ShowMessage(state, "Shell operation failed. Check status of External Viewer: " + state.Settings.ExternalEditor,
-                    MsgStyle::OK, state.MsgCategory.Error);
+                    MsgButtons::OK, state.MsgCategory.Error);
 }
 
 void TextBrowser::ShowInPane(const std::string& path)
@@ -232,7 +232,7 @@ void TextBrowser::ApplyPaneFont()
     const SettingsRecord& s = m_context.state.Settings;
     const QString family = Q(s.BrowseFontName);
     if (!FontFamilyAvailable(family)) {
-        ShowMessage(m_context.state, "Invalid font selection", MsgStyle::OK, m_context.state.MsgCategory.Error);
+        ShowMessage(m_context.state, "Invalid font selection", MsgButtons::OK, m_context.state.MsgCategory.Error);
         return;
     }
     QFont font(family);

@@ -110,7 +110,7 @@ void ConvertDialog::Convert()
     if (!m_context.host.Trapped([&] { ConvertProject(state, state.ConvertTarget, state); }))
         return;
     m_context.host.UpdateCaption();
-    ShowMessage(state, "Conversion Completed: The conversion form will be closed", MsgStyle::OK);
+    ShowMessage(state, "Conversion Completed: The conversion form will be closed", MsgButtons::OK);
     close();
 }
 

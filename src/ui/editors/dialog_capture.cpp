@@ -11,7 +11,7 @@ namespace castovin {
 void CopyDialogImage(const WindowContext& context, QWidget* dialog)
 {
     context.platform.SetClipboardImage(dialog->grab().toImage());
-    ShowMessage(context.state, "Screenshot of dialog copied to clipboard", MsgStyle::OK,
+    ShowMessage(context.state, "Screenshot of dialog copied to clipboard", MsgButtons::OK,
                 context.state.MsgCategory.Message);
 }
 

@@ -343,14 +343,14 @@ void OptionsEditorWindow::MakeFileAssociation()
     if (ShowMessage(state,
                     "This operation may break an existing association of file extension " + extension +
                         " with other programs on this computer. Proceed?",
-                    MsgStyle::YesNo) != MsgResult::Yes)
+                    MsgButtons::YesNo) != MsgResult::Yes)
         return;
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const std::string dataHome = UserDataHome(S(env.value("XDG_DATA_HOME")), S(env.value("HOME")));
     const std::string& program = state.ProgramFile;
     const FileAssociation association = RegisterFileType(dataHome, state.AppFolder, program, extension);
     if (!association.refusal.empty()) {
-        ShowMessage(state, association.refusal, MsgStyle::Exclamation);
+        ShowMessage(state, association.refusal, MsgIcon::Exclamation);
         return;
     }
     // Let the desktop see the new type and entry, when its tools are there.
@@ -362,7 +362,7 @@ void OptionsEditorWindow::MakeFileAssociation()
     if (association.written && !desktopTool.isEmpty())
         platform.StartProgram(desktopTool, {Q(dataHome + "/applications")});
     ShowMessage(state, "The file association for " + extension + " has been made to " + association.command,
-                MsgStyle::OK);
+                MsgButtons::OK);
     AppendHistory(state, state.AppFolder + " " + program + " " + extension);
 }
 

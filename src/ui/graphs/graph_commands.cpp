@@ -48,7 +48,7 @@ void OpenGraphWindow(WindowContext& context, int16_t graphIndex)
         return;
     if (points.empty()) {
         ShowMessage(state, EmptyCurveMessage(state.WorkSupport[0], state.UnitSystem, graphIndex),
-                    MsgStyle::OK + MsgStyle::Information);
+                    MsgIcon::Information);
         return;
     }
     QWidget* host = context.host.HostWindow();
@@ -64,7 +64,7 @@ void GraphWindow::Export()
 {
     ProgramState& state = m_context.state;
     if (state.Settings.AskOfficeInstall == 0 &&
-        ShowMessage(state, "Export the graph data to a spreadsheet file and open it?", MsgStyle::YesNo) !=
+        ShowMessage(state, "Export the graph data to a spreadsheet file and open it?", MsgButtons::YesNo) !=
             MsgResult::Yes)
         return;
     FileDialogRequest request;
@@ -97,7 +97,7 @@ void GraphWindow::ExportTo(const QString& path, bool csv)
     });
     if (!written)
         return;
-    ShowMessage(state, "Exported " + GeneralNumber(static_cast<int32_t>(m_curveCount)) + " Curves", MsgStyle::OK);
+    ShowMessage(state, "Exported " + GeneralNumber(static_cast<int32_t>(m_curveCount)) + " Curves", MsgButtons::OK);
     m_context.platform.OpenDocument(path);
 }
 

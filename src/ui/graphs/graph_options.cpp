@@ -183,7 +183,7 @@ void GraphOptionsDialog::CheckListEntry(QComboBox* list)
         list->setCurrentIndex(position);
         return;
     }
-    ShowMessage(m_graph.Context().state, "Please select a valid entry", MsgStyle::OK);
+    ShowMessage(m_graph.Context().state, "Please select a valid entry", MsgButtons::OK);
     list->setCurrentIndex(0);
     list->setEditText(list->itemText(0));
 }

@@ -53,29 +53,29 @@ void ResourceDialog::ViewDocument(int index)
     const QString path = HelpFolder(m_state) + ResourceDocuments[static_cast<std::size_t>(index)].file;
     // Plain boxes with the program's title; they are not logged.
     if (!QFileInfo::exists(path)) {
-        m_platform.Show("Resource file (" + S(path) + ") not available", MsgStyle::OK, m_state.ProgramTitle);
+        m_platform.Show("Resource file (" + S(path) + ") not available", MsgButtons::OK, m_state.ProgramTitle);
         return;
     }
     if (!m_platform.OpenDocument(path))
-        m_platform.Show("Operation Failed", MsgStyle::OK, m_state.ProgramTitle);
+        m_platform.Show("Operation Failed", MsgButtons::OK, m_state.ProgramTitle);
 }
 
 void OpenPdfManual(ProgramState& state, PlatformServices& platform)
 {
     const QString path = HelpFolder(state) + PdfManualName;
     if (!QFileInfo::exists(path)) {
-        ShowMessage(state, std::string("Help file (") + PdfManualName + ") not available", MsgStyle::OK);
+        ShowMessage(state, std::string("Help file (") + PdfManualName + ") not available", MsgButtons::OK);
         return;
     }
     if (!platform.OpenDocument(path))
-        ShowMessage(state, "Operation Failed", MsgStyle::OK);
+        ShowMessage(state, "Operation Failed", MsgButtons::OK);
 }
 
 void ShowAboutBox(ProgramState& state, PlatformServices& platform)
 {
     // Straight to the box: the about text is not logged in the history.
     const std::string date = S(ReleaseDateShown());
-    platform.Show(AboutText(state.ProgramName, date), MsgStyle::OK + MsgStyle::Information,
+    platform.Show(AboutText(state.ProgramName, date), MsgIcon::Information,
                   AboutTitle(state.ProgramName));
 }
 

@@ -92,9 +92,9 @@ bool MainWindow::AskToSaveChanges(const QString& previousPath, bool stopWhenNotS
 {
     if (m_state.ProjectSaved != FlagFalse)
         return true;
-    const int answer =
+    const MsgResult answer =
         m_platform.Show("Save changes to: " + S(previousPath) + "?",
-                        MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2, m_state.ProgramTitle);
+                        MsgStyle{MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second}, m_state.ProgramTitle);
     if (answer != MsgResult::Yes)
         return true;
     const std::string target = m_state.ProjectFilePath;
@@ -186,7 +186,7 @@ CommandResult MainWindow::SaveFile(bool force)
 bool MainWindow::AskCurrentFileEmpty()
 {
     return ShowMessage(m_state, "Current file is empty. Continue?",
-                       MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2) == MsgResult::Yes;
+                       MsgStyle{MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second}) == MsgResult::Yes;
 }
 
 void MainWindow::BuildInputListing()
@@ -231,8 +231,8 @@ bool MainWindow::QueryUnload()
 {
     if (m_state.ProjectSaved != FlagFalse)
         return true;
-    const int answer = m_platform.Show("Save changes to: " + m_state.ProjectFilePath + "?",
-                                       MsgStyle::YesNoCancel + MsgStyle::Question, m_state.ProgramTitle);
+    const MsgResult answer = m_platform.Show("Save changes to: " + m_state.ProjectFilePath + "?",
+                                       MsgStyle{MsgButtons::YesNoCancel, MsgIcon::Question}, m_state.ProgramTitle);
     if (answer == MsgResult::No)
         return true;
     if (answer != MsgResult::Yes)

@@ -150,7 +150,7 @@ void MainWindow::ApplyHistoryFont()
     } else {
         // A family the system lacks: the message, then the system's
         // fixed-pitch font rather than whatever face Qt would substitute.
-        ShowMessage(m_state, "Invalid font selection:" + s.DisplayFontName, MsgStyle::OK, m_state.MsgCategory.Error);
+        ShowMessage(m_state, "Invalid font selection:" + s.DisplayFontName, MsgButtons::OK, m_state.MsgCategory.Error);
     }
     if (s.DisplayFontSize > 0)
         font.setPointSizeF(s.DisplayFontSize);
@@ -283,11 +283,11 @@ CommandResult MainWindow::RunEditor(Command command)
 CommandResult MainWindow::OpenConversion()
 {
     if (m_state.ProjectEmpty != FlagFalse) {
-        ShowMessage(m_state, "Current file is empty", MsgStyle::DefaultButton2);
+        ShowMessage(m_state, "Current file is empty", MsgButtons::OK);
         return CommandResult::NotAvailable;
     }
     if (m_state.ProjectSaved == FlagFalse) {
-        ShowMessage(m_state, "Save Current File before accessing this option", MsgStyle::OK);
+        ShowMessage(m_state, "Save Current File before accessing this option", MsgButtons::OK);
         return CommandResult::NotAvailable;
     }
     ShowOwnedWindow(new ConvertDialog(Context()), this, true);

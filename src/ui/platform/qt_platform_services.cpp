@@ -26,42 +26,41 @@ namespace castovin {
 
 namespace {
 
-// The buttons of a message-box style (its lowest three bits).
-QMessageBox::StandardButtons ButtonsOf(int style)
+QMessageBox::StandardButtons ButtonsOf(MsgButtons buttons)
 {
-    switch (style & 7) {
-    case MsgStyle::OKCancel:
+    switch (buttons) {
+    case MsgButtons::OKCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
-    case 2:
-        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-    case MsgStyle::YesNoCancel:
+    case MsgButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MsgStyle::YesNo:
+    case MsgButtons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
-    case MsgStyle::RetryCancel:
+    case MsgButtons::RetryCancel:
         return QMessageBox::Retry | QMessageBox::Cancel;
-    default:
-        return QMessageBox::Ok;
+    case MsgButtons::OK:
+        break;
     }
+    return QMessageBox::Ok;
 }
 
-QMessageBox::Icon IconOf(int style)
+QMessageBox::Icon IconOf(MsgIcon icon)
 {
-    switch (style & 0x70) {
-    case MsgStyle::Critical:
+    switch (icon) {
+    case MsgIcon::Critical:
         return QMessageBox::Critical;
-    case MsgStyle::Question:
+    case MsgIcon::Question:
         return QMessageBox::Question;
-    case MsgStyle::Exclamation:
+    case MsgIcon::Exclamation:
         return QMessageBox::Warning;
-    case MsgStyle::Information:
+    case MsgIcon::Information:
         return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case MsgIcon::None:
+        break;
     }
+    return QMessageBox::NoIcon;
 }
 
-int ResultOf(QMessageBox::StandardButton button)
+MsgResult ResultOf(QMessageBox::StandardButton button)
 {
     switch (button) {
     case QMessageBox::Ok:
@@ -72,10 +71,6 @@ int ResultOf(QMessageBox::StandardButton button)
         return MsgResult::Yes;
     case QMessageBox::No:
         return MsgResult::No;
-    case QMessageBox::Abort:
-        return 3;
-    case QMessageBox::Ignore:
-        return 5;
     default:
         return MsgResult::Cancel;
     }
@@ -119,18 +114,18 @@ QtPlatformServices::QtPlatformServices() : m_printer(std::make_unique<QPrinter>(
 
 QtPlatformServices::~QtPlatformServices() = default;
 
-int QtPlatformServices::Show(const std::string& text, int style, const std::string& title)
+MsgResult QtPlatformServices::Show(const std::string& text, MsgStyle style, const std::string& title)
 {
-    QMessageBox box(IconOf(style), QString::fromStdString(title), QString::fromStdString(text), ButtonsOf(style),
-                    QApplication::activeWindow());
-    // The second button is the default with 256, else the first.
+    QMessageBox box(IconOf(style.icon), QString::fromStdString(title), QString::fromStdString(text),
+                    ButtonsOf(style.buttons), QApplication::activeWindow());
+    // Buttons in the order the box lays them out, left to right.
     QList<QMessageBox::StandardButton> order;
-    for (QMessageBox::StandardButton b : {QMessageBox::Ok, QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Yes,
-                                          QMessageBox::No, QMessageBox::Ignore, QMessageBox::Cancel})
+    for (QMessageBox::StandardButton b :
+         {QMessageBox::Ok, QMessageBox::Retry, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
         if (box.button(b) != nullptr)
             order.push_back(b);
     if (!order.isEmpty())
-        box.setDefaultButton((style & MsgStyle::DefaultButton2) && order.size() > 1 ? order[1] : order[0]);
+        box.setDefaultButton(style.defaultButton == MsgDefault::Second && order.size() > 1 ? order[1] : order[0]);
     if (box.button(QMessageBox::Cancel) != nullptr)
         box.setEscapeButton(QMessageBox::Cancel);
     box.exec();

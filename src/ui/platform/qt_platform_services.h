@@ -12,7 +12,7 @@ public:
     QtPlatformServices();
     ~QtPlatformServices() override;
 
-    int Show(const std::string& text, int style, const std::string& title) override;
+    MsgResult Show(const std::string& text, MsgStyle style, const std::string& title) override;
     std::optional<QString> FileDialog(QWidget* parent, const FileDialogRequest& request) override;
     bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange,
                      const QString& suggestedPdf = {}) override;

@@ -284,7 +284,7 @@ std::optional<std::vector<PriceRow>> DesignSearchWindow::TablePrices()
     if (read.problem) {
         const int row = read.problem->line - 1;  // line 1 is the header
         ShowMessage(m_context.state, "Price list row " + std::to_string(row) + ": " + read.problem->message,
-                    MsgStyle::OK + MsgStyle::Exclamation);
+                    MsgIcon::Exclamation);
         return std::nullopt;
     }
     return read.rows;
@@ -319,7 +319,7 @@ void DesignSearchWindow::LoadPrices()
     const PriceListRead read = ReadPriceListFile(S(*path));
     if (read.problem) {
         ShowMessage(m_context.state, S(*path) + ": " + ProblemText(*read.problem),
-                    MsgStyle::OK + MsgStyle::Exclamation);
+                    MsgIcon::Exclamation);
         return;
     }
     FillPriceTable(read.rows);
@@ -344,7 +344,7 @@ void DesignSearchWindow::SavePrices()
         return;
     }
     if (const std::optional<std::string> problem = WritePriceListFile(S(*path), *rows)) {
-        ShowMessage(m_context.state, *problem, MsgStyle::OK + MsgStyle::Exclamation);
+        ShowMessage(m_context.state, *problem, MsgIcon::Exclamation);
         return;
     }
     AppendHistory(m_context.state, "Price list saved: " + S(*path));
@@ -366,7 +366,7 @@ std::optional<SearchRanges> DesignSearchWindow::ReadRanges()
     else
         problem = RangesProblem(ranges);
     if (problem) {
-        ShowMessage(m_context.state, *problem, MsgStyle::OK + MsgStyle::Exclamation);
+        ShowMessage(m_context.state, *problem, MsgIcon::Exclamation);
         return std::nullopt;
     }
     return ranges;
@@ -398,7 +398,7 @@ void DesignSearchWindow::Search()
                            .arg(outcome.skipped)
                            .arg(outcome.passed));
     if (outcome.passed == 0)
-        ShowMessage(m_context.state, "No bolt pattern passes the design check", MsgStyle::OK + MsgStyle::Information);
+        ShowMessage(m_context.state, "No bolt pattern passes the design check", MsgIcon::Information);
     else
         m_results->selectRow(0);
 }
@@ -407,7 +407,7 @@ const SearchCandidate* DesignSearchWindow::SelectedCandidate()
 {
     const QModelIndexList rows = m_results->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
-        ShowMessage(m_context.state, "Select a bolt pattern in the results first", MsgStyle::OK);
+        ShowMessage(m_context.state, "Select a bolt pattern in the results first", MsgButtons::OK);
         return nullptr;
     }
     return &m_model->Candidate(m_sorted->mapToSource(rows.first()).row());
@@ -448,7 +448,7 @@ void DesignSearchWindow::Apply()
 CommandResult OpenDesignSearch(const WindowContext& context)
 {
     if (context.state.ProjectEmpty != FlagFalse) {
-        ShowMessage(context.state, "Current file is empty", MsgStyle::DefaultButton2);
+        ShowMessage(context.state, "Current file is empty", MsgButtons::OK);
         return CommandResult::NotAvailable;
     }
     QWidget* host = context.host.HostWindow();

@@ -102,7 +102,7 @@ void PathDialog::ChoosePlace(int index)
 {
     const QString root = m_places->itemData(index).toString();
     if (ReadableFolder(root).isEmpty()) {
-        ShowMessage(m_context.state, UnreadablePlaceMessage, MsgStyle::OK, m_context.state.MsgCategory.Error);
+        ShowMessage(m_context.state, UnreadablePlaceMessage, MsgButtons::OK, m_context.state.MsgCategory.Error);
         m_places->setCurrentIndex(m_place);
         return;
     }

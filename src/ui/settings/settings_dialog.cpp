@@ -206,12 +206,12 @@ void SettingsDialog::ConnectReactions()
     // Clicks only: the program's own ticking while loading tells nothing.
     connect(m_shortNames, &QCheckBox::clicked, this, [this] {
         if (!m_loading)
-            ShowMessage(m_context.state, "Option will take effect upon restarting this program", MsgStyle::OK,
+            ShowMessage(m_context.state, "Option will take effect upon restarting this program", MsgButtons::OK,
                         "Message");
     });
     connect(m_copyExamples, &QCheckBox::clicked, this, [this](bool on) {
         if (on && !m_loading)
-            ShowMessage(m_context.state, CopyExamplesMessage(m_context.state.DataFolder), MsgStyle::OK);
+            ShowMessage(m_context.state, CopyExamplesMessage(m_context.state.DataFolder), MsgButtons::OK);
     });
     connect(m_extension, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QString upper = text.toUpper();

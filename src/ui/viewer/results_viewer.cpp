@@ -207,7 +207,7 @@ void ResultsViewer::ChangeInput()
 
 void ResultsViewer::ViewPlots()
 {
-    ShowMessage(m_context.state, "Option not active yet", MsgStyle::OK);
+    ShowMessage(m_context.state, "Option not active yet", MsgButtons::OK);
 }
 
 }  // namespace castovin

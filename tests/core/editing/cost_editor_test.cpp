@@ -33,7 +33,7 @@ TEST_F(CostEditing, FirstNegativeFieldOnly)
     EXPECT_EQ(*failed, CostFieldIndex("txtBitCost"));
     EXPECT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().text, "Invalid cost per bit");
-    EXPECT_EQ(box.Last().style, 0);
+    EXPECT_EQ(box.Last().style, MsgStyle(MsgButtons::OK));
     EXPECT_EQ(box.Last().title, "Castovin");
 }
 

@@ -48,7 +48,7 @@ TEST_F(Parameters, CmrrLimits)
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.focus, ParmField::CMRR);
     EXPECT_EQ(box.Last().text, "Invalid CMRR");
-    EXPECT_EQ(box.Last().style, 16);
+    EXPECT_EQ(box.Last().style, MsgIcon::Critical);
     EXPECT_EQ(box.Last().title, "Project Parameters: Range Error");
 
     // Judged as the whole number that is stored: 99.5 and 99.9 would be 100.
@@ -70,7 +70,7 @@ TEST_F(Parameters, CmrrLimits)
     box.Answer(MsgResult::Yes);
     EXPECT_TRUE(Validate().valid);
     EXPECT_EQ(box.Last().text, kCmrrWarning);
-    EXPECT_EQ(box.Last().style, 4);
+    EXPECT_EQ(box.Last().style, MsgButtons::YesNo);
     box.Answer(MsgResult::No);
     v = Validate();
     EXPECT_FALSE(v.valid);
@@ -209,7 +209,7 @@ TEST_F(Parameters, WarningsFollowAnInvalidUnitWeight)
     fields.ActualSpan = "50";
     fields.CMRR = "30";
     fields.StabilityFactor = "0.9";
-    for (int answer : {MsgResult::OK, MsgResult::Yes, MsgResult::Yes, MsgResult::Yes})
+    for (MsgResult answer : {MsgResult::OK, MsgResult::Yes, MsgResult::Yes, MsgResult::Yes})
         box.Answer(answer);
     const ParmValidation v = Validate();
     EXPECT_FALSE(v.valid);

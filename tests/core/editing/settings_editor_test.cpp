@@ -68,7 +68,7 @@ TEST_F(SettingsDialogRules, MissingPathFailsFirstAndFocusesThePath)
     EXPECT_EQ(fields.dataPath, dir.File("missing") + "/");
     ASSERT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().text, "Invalid Path for Data Files");
-    EXPECT_EQ(box.Last().style, MsgStyle::Critical);
+    EXPECT_EQ(box.Last().style, MsgIcon::Critical);
     EXPECT_EQ(box.Last().title, "Settings: Error");
 }
 
@@ -106,7 +106,7 @@ TEST_F(SettingsDialogRules, BadExtensionFocusesTheExtension)
     EXPECT_EQ(v.focus, "Text1");
     EXPECT_EQ(box.Last().text, "Invalid character in file extension");
     EXPECT_EQ(box.Last().title, "Settings: Invalid Character");
-    EXPECT_EQ(box.Last().style, MsgStyle::Critical);
+    EXPECT_EQ(box.Last().style, MsgIcon::Critical);
 }
 
 TEST_F(SettingsDialogRules, AcceptedCloseStoresAppliesLogsAndWrites)

@@ -83,7 +83,7 @@ TEST_F(Range, BlankField)
     box.Answer(MsgResult::OK);
     EXPECT_FALSE(CheckRange(state, "  ", 4096, 16384, "Size of Command History Window"));
     EXPECT_EQ(box.Last().text, "Size of Command History Window: Blank field not allowed");
-    EXPECT_EQ(box.Last().style, 16);
+    EXPECT_EQ(box.Last().style, MsgStyle(MsgIcon::Critical));
     EXPECT_EQ(box.Last().title, "Settings: Range Error");
     box.Answer(MsgResult::OK);
     EXPECT_FALSE(CheckRange(state, "", 1, 10, ""));

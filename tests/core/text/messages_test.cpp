@@ -29,9 +29,9 @@ TEST_F(Messages, EmptyTitleIsLoggedAsMessageAndShownAsProgramTitle)
 {
     state.History.Clear();
     box.Answer(MsgResult::OK);
-    EXPECT_EQ(ShowMessage(state, "Current file is empty", 256), MsgResult::OK);
+    EXPECT_EQ(ShowMessage(state, "Current file is empty", MsgButtons::OK), MsgResult::OK);
     EXPECT_EQ(box.Last().title, "Castovin");
-    EXPECT_EQ(box.Last().style, 256);
+    EXPECT_EQ(box.Last().style, MsgStyle(MsgButtons::OK));
     EXPECT_NE(state.History.Text().find(". Message: Current file is empty\r\n"), std::string::npos);
 }
 
@@ -39,7 +39,7 @@ TEST_F(Messages, TitledMessageIsLoggedWithItsTitle)
 {
     SetMsgCategory(state.MsgCategory, 2);
     box.Answer(MsgResult::OK);
-    ShowMessage(state, "Invalid CMRR", 16, state.MsgCategory.RangeError);
+    ShowMessage(state, "Invalid CMRR", MsgIcon::Critical, state.MsgCategory.RangeError);
     EXPECT_EQ(box.Last().title, "Project Parameters: Range Error");
     EXPECT_NE(state.History.Text().find("Project Parameters: Range Error: Invalid CMRR\r\n"), std::string::npos);
 }
@@ -49,7 +49,7 @@ TEST_F(Messages, SilentLogStillShowsTheBox)
     state.Settings.DisplayHistoryWin = 0;
     const std::string before = state.History.Text();
     box.Answer(MsgResult::Yes);
-    EXPECT_EQ(ShowMessage(state, "Proceed?", 4), MsgResult::Yes);
+    EXPECT_EQ(ShowMessage(state, "Proceed?", MsgButtons::YesNo), MsgResult::Yes);
     EXPECT_EQ(state.History.Text(), before);
 }
 
@@ -91,7 +91,7 @@ TEST_F(RunTimeErrors, RetryClassAsksRetryOrCancel)
     box.Answer(MsgResult::Retry);
     EXPECT_EQ(ReportRunTimeError(state, RuntimeError(53), true), ErrorAction::Retry);
     EXPECT_EQ(box.Last().text, "Error occurred: File not found (53)");
-    EXPECT_EQ(box.Last().style, MsgStyle::RetryCancel);
+    EXPECT_EQ(box.Last().style, MsgButtons::RetryCancel);
     // Before any editor opened the Error title is empty: logged as "Message".
     EXPECT_EQ(Unnumbered(state.History.Text()),
               (std::vector<std::string>{"Error  53:File not found", "Message: Error occurred: File not found (53)"}));
@@ -105,7 +105,7 @@ TEST_F(RunTimeErrors, UnlistedNumberTerminates)
     box.Answer(MsgResult::OK);
     EXPECT_EQ(ReportRunTimeError(state, RuntimeError(9), true), ErrorAction::Leave);
     EXPECT_EQ(box.Last().text, "Error occurred: Subscript out of range (9). Procedure Terminated");
-    EXPECT_EQ(box.Last().style, MsgStyle::OK);
+    EXPECT_EQ(box.Last().style, MsgButtons::OK);
 }
 
 TEST_F(RunTimeErrors, CancelledDialogLogsTheBareDescription)

@@ -98,7 +98,7 @@ TEST_F(BrowserRules, CopyOfMissingFileIsRefused)
     box.Answer(MsgResult::OK);
     EXPECT_FALSE(CopyTextFile(state, dir.File("gone.vlb"), dir.File("copy.tmp")));
     EXPECT_EQ(box.Last().text, "Requested File not found: " + dir.File("gone.vlb"));
-    EXPECT_EQ(box.Last().style, MsgStyle::OK);
+    EXPECT_EQ(box.Last().style, MsgButtons::OK);
     EXPECT_FALSE(std::ifstream(dir.File("copy.tmp")).good());
 }
 

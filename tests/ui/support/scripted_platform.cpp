@@ -30,34 +30,34 @@ ScriptedPlatform::ScriptedPlatform(const QString& defaultPdf)
     m_printer->setPageSize(QPageSize(QPageSize::Letter));
 }
 
-void ScriptedPlatform::AnswerBox(int result)
+void ScriptedPlatform::AnswerBox(MsgResult result)
 {
-    m_script.push_back({Kind::Box, result, std::nullopt, std::nullopt});
+    m_script.push_back({Kind::Box, result, false, std::nullopt, std::nullopt});
 }
 
 void ScriptedPlatform::AnswerFile(std::optional<QString> path)
 {
-    m_script.push_back({Kind::File, 0, std::move(path), std::nullopt});
+    m_script.push_back({Kind::File, MsgResult::Cancel, false, std::move(path), std::nullopt});
 }
 
 void ScriptedPlatform::AnswerPrint(std::optional<QString> pdfPath)
 {
-    m_script.push_back({Kind::Print, 0, std::move(pdfPath), std::nullopt});
+    m_script.push_back({Kind::Print, MsgResult::Cancel, false, std::move(pdfPath), std::nullopt});
 }
 
 void ScriptedPlatform::AnswerPrintToSystemPrinter()
 {
-    m_script.push_back({Kind::Print, 1, std::nullopt, std::nullopt});
+    m_script.push_back({Kind::Print, MsgResult::Cancel, true, std::nullopt, std::nullopt});
 }
 
 void ScriptedPlatform::AnswerPrinterSetup(bool accept)
 {
-    m_script.push_back({Kind::PrinterSetup, accept ? 1 : 0, std::nullopt, std::nullopt});
+    m_script.push_back({Kind::PrinterSetup, MsgResult::Cancel, accept, std::nullopt, std::nullopt});
 }
 
 void ScriptedPlatform::AnswerFont(std::optional<QFont> font)
 {
-    m_script.push_back({Kind::Font, 0, std::nullopt, std::move(font)});
+    m_script.push_back({Kind::Font, MsgResult::Cancel, false, std::nullopt, std::move(font)});
 }
 
 std::vector<QString> ScriptedPlatform::BoxTexts() const
@@ -80,25 +80,25 @@ std::optional<ScriptedPlatform::Answer> ScriptedPlatform::Next(Kind kind, const 
     return answer;
 }
 
-int ScriptedPlatform::Show(const std::string& text, int style, const std::string& title)
+MsgResult ScriptedPlatform::Show(const std::string& text, MsgStyle style, const std::string& title)
 {
     m_calls.push_back({Kind::Box, QString::fromStdString(text), style, QString::fromStdString(title), {}});
     const auto answer = Next(Kind::Box, QString::fromStdString(text));
-    return answer ? answer->result : MsgResult::Cancel;
+    return answer ? answer->box : MsgResult::Cancel;
 }
 
 std::optional<QString> ScriptedPlatform::FileDialog(QWidget*, const FileDialogRequest& request)
 {
-    m_calls.push_back({Kind::File, request.title, 0, request.title, request});
+    m_calls.push_back({Kind::File, request.title, {}, request.title, request});
     const auto answer = Next(Kind::File, request.title);
     return answer ? answer->path : std::nullopt;
 }
 
 bool ScriptedPlatform::PrintDialog(QWidget*, QPrinter& printer, bool, const QString& suggestedPdf)
 {
-    m_calls.push_back({Kind::Print, "print", 0, suggestedPdf, {}});
+    m_calls.push_back({Kind::Print, "print", {}, suggestedPdf, {}});
     const auto answer = Next(Kind::Print, "print");
-    if (answer && answer->result == 1) {
+    if (answer && answer->accepted) {
         printer.setOutputFileName({});
         printer.setOutputFormat(QPrinter::NativeFormat);
         return true;
@@ -112,14 +112,14 @@ bool ScriptedPlatform::PrintDialog(QWidget*, QPrinter& printer, bool, const QStr
 
 bool ScriptedPlatform::PrinterSetupDialog(QWidget*, QPrinter&)
 {
-    m_calls.push_back({Kind::PrinterSetup, "printer set-up", 0, {}, {}});
+    m_calls.push_back({Kind::PrinterSetup, "printer set-up", {}, {}, {}});
     const auto answer = Next(Kind::PrinterSetup, "printer set-up");
-    return answer && answer->result == 1;
+    return answer && answer->accepted;
 }
 
 std::optional<QFont> ScriptedPlatform::FontDialog(QWidget*, const QFont&)
 {
-    m_calls.push_back({Kind::Font, "font", 0, {}, {}});
+    m_calls.push_back({Kind::Font, "font", {}, {}, {}});
     const auto answer = Next(Kind::Font, "font");
     return answer ? answer->font : std::nullopt;
 }

@@ -24,7 +24,7 @@ public:
     struct Call {
         Kind kind;
         QString text;  // message text, or the file dialog's title
-        int style = 0;
+        MsgStyle style;
         QString title;
         FileDialogRequest file;  // for file dialogs
     };
@@ -32,7 +32,7 @@ public:
     explicit ScriptedPlatform(const QString& defaultPdf);
 
     // The next call must be a message box; it is answered with `result`.
-    void AnswerBox(int result);
+    void AnswerBox(MsgResult result);
     // The next call must be a file dialog; nullopt cancels it.
     void AnswerFile(std::optional<QString> path);
     // The next call must be a print dialog; a path prints to that PDF file,
@@ -53,7 +53,7 @@ public:
     const QString& Clipboard() const { return m_clipboard; }
     int ClipboardClears() const { return m_clears; }
 
-    int Show(const std::string& text, int style, const std::string& title) override;
+    MsgResult Show(const std::string& text, MsgStyle style, const std::string& title) override;
     std::optional<QString> FileDialog(QWidget* parent, const FileDialogRequest& request) override;
     // Records the suggested PDF file as the call's title.
     bool PrintDialog(QWidget* parent, QPrinter& printer, bool allowPageRange,
@@ -85,7 +85,8 @@ public:
 private:
     struct Answer {
         Kind kind;
-        int result = 0;
+        MsgResult box = MsgResult::Cancel;
+        bool accepted = false;  // the system printer, or the set-up's OK
         std::optional<QString> path;
         std::optional<QFont> font;
     };
