@@ -130,7 +130,7 @@ void Prepare(ProgramState& state, const Command& c)
     StartupOptions options;
     options.executablePath = kProgram;
     options.detached = true;
-    options.defaultUnits = c.metric ? Metric : English;
+    options.defaultUnits = c.metric ? UnitSystem::Metric : UnitSystem::English;
     StartProgram(state, options);
     state.Settings.PrintModuleHeader = c.noHeader ? 0 : 1;
 }
@@ -186,7 +186,8 @@ void Report(const Project& project, const Command& c, const std::string& file, s
 void Convert(ProgramState& state, const Command& c, std::ostream& out)
 {
     const std::string& file = c.args[0];
-    ConvertProject(state.project(), state.UnitSystem == Metric ? English : Metric, state.messenger());
+    ConvertProject(state.project(), state.UnitSystem == UnitSystem::Metric ? UnitSystem::English : UnitSystem::Metric,
+                   state.messenger());
     // The converted project is named without a folder; it goes beside FILE.
     state.ProjectFilePath = c.output.empty() ? FolderPart(file) + state.ProjectFilePath : c.output;
     FileSave(state.project(), state.messenger());

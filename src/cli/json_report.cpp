@@ -22,7 +22,7 @@ json Number(float value)
 }
 
 // The unit name of a quantity kind without the label's blank and brackets.
-std::string UnitName(int kind, int16_t unitSystem)
+std::string UnitName(int kind, UnitSystem unitSystem)
 {
     std::string_view label = UnitLabel(kind, unitSystem);
     if (label.size() >= 3 && label.substr(0, 2) == " (" && label.back() == ')')
@@ -30,12 +30,12 @@ std::string UnitName(int kind, int16_t unitSystem)
     return std::string(label);
 }
 
-json Quantity(float value, int kind, int16_t unitSystem)
+json Quantity(float value, int kind, UnitSystem unitSystem)
 {
     return {{"value", Number(value)}, {"unit", UnitName(kind, unitSystem)}};
 }
 
-json SystemInputs(const SupportRecord& s, int16_t u)
+json SystemInputs(const SupportRecord& s, UnitSystem u)
 {
     using namespace UnitKind;
     return {{"boltLength", Quantity(s.ActualBoltLength, Length, u)},
@@ -48,7 +48,7 @@ json SystemInputs(const SupportRecord& s, int16_t u)
 json SupportInputs(const Project& p)
 {
     using namespace UnitKind;
-    const int16_t u = p.UnitSystem;
+    const UnitSystem u = p.UnitSystem;
     const SupportRecord& s0 = p.Support[0];
     const SupportRecord& s1 = p.Support[1];
     json inputs = {{"cmrr", s0.CMRR},
@@ -87,7 +87,7 @@ std::string DesignCode(const DesignResults& r)
     return r.designVerdict.rfind("WARNING", 0) == 0 ? "actual-below-suggested" : "ok";
 }
 
-json SecondSystemResults(const DesignResults& r, int16_t u)
+json SecondSystemResults(const DesignResults& r, UnitSystem u)
 {
     static constexpr const char* kCase[4] = {"entire-entry-bolts", "entire-entry-cables", "intersection-bolts",
                                              "intersection-cables"};
@@ -97,7 +97,7 @@ json SecondSystemResults(const DesignResults& r, int16_t u)
     return out;
 }
 
-json DesignResultsJson(const DesignResults& r, int16_t u)
+json DesignResultsJson(const DesignResults& r, UnitSystem u)
 {
     const std::size_t systems = r.numberOfSystems == 2 ? 2 : 1;
     json out = {
@@ -125,12 +125,12 @@ json Header(const Project& p, const std::string& file, const char* report)
 {
     return {{"report", report},
             {"file", file},
-            {"unitSystem", p.UnitSystem == Metric ? "metric" : "english"},
+            {"unitSystem", p.UnitSystem == UnitSystem::Metric ? "metric" : "english"},
             {"title", p.ProjectTitle},
             {"description", p.ProjectDescription}};
 }
 
-json CostInputs(const CostRecord& c, int16_t u)
+json CostInputs(const CostRecord& c, UnitSystem u)
 {
     using namespace UnitKind;
     const float advance = CalculatedAdvance(c);
@@ -180,7 +180,7 @@ json CostJson(const Project& project, const std::string& file)
     static constexpr const char* kRows[6] = {"consumables",    "operatingLabor",   "maintenance",
                                              "transportation", "machineOwnership", "total"};
     const CostTable table = ComputeCostTable(project.Cost);
-    const bool metric = project.UnitSystem == Metric;
+    const bool metric = project.UnitSystem == UnitSystem::Metric;
     json out = Header(project, file, "cost");
     out["inputs"] = CostInputs(project.Cost, project.UnitSystem);
     json rows = json::object();

@@ -78,7 +78,7 @@ int WholeRangeNumber(const std::string& text)
 }
 
 // The ranges as typed, over the project's defaults.
-SearchRanges ResolveRanges(const SearchOptions& o, int16_t unitSystem)
+SearchRanges ResolveRanges(const SearchOptions& o, UnitSystem unitSystem)
 {
     SearchRanges r = DefaultSearchRanges(unitSystem);
     if (o.bolts) {
@@ -167,20 +167,20 @@ void WriteBest(const std::string& path, Project data, const SearchProject& best)
 }
 
 // A unit label such as " (ft)" without its blank and parentheses.
-std::string UnitName(int kind, int16_t unitSystem)
+std::string UnitName(int kind, UnitSystem unitSystem)
 {
     const std::string_view label = UnitLabel(kind, unitSystem);
     return label.size() > 3 ? std::string(label.substr(2, label.size() - 3)) : std::string();
 }
 
-std::string AdvanceUnit(int16_t unitSystem)
+std::string AdvanceUnit(UnitSystem unitSystem)
 {
-    return unitSystem != English ? "m" : "ft";
+    return unitSystem != UnitSystem::English ? "m" : "ft";
 }
 
 // The table: one row of cells per candidate under a heading row, each column
 // right-aligned to its widest cell.
-std::string CandidateTable(const SearchOutcome& outcome, int16_t u)
+std::string CandidateTable(const SearchOutcome& outcome, UnitSystem u)
 {
     std::vector<SearchRowTexts> rows = {SearchColumnHeadings(u)};
     for (std::size_t i = 0; i < outcome.ranked.size(); ++i)
@@ -234,7 +234,7 @@ nlohmann::json CandidateJson(const SearchCandidate& c, std::size_t rank, const s
             {"costPerTon", JsonNumber(c.costPerTon)}};
 }
 
-std::string OutcomeJson(const SearchOptions& o, int16_t u, const SearchRanges& r, const SearchOutcome& outcome,
+std::string OutcomeJson(const SearchOptions& o, UnitSystem u, const SearchRanges& r, const SearchOutcome& outcome,
                         const std::vector<PriceRow>& prices)
 {
     nlohmann::json candidates = nlohmann::json::array();
@@ -242,7 +242,7 @@ std::string OutcomeJson(const SearchOptions& o, int16_t u, const SearchRanges& r
         candidates.push_back(CandidateJson(outcome.ranked[i], i + 1, prices));
     const nlohmann::json doc = {{"project", o.project},
                                 {"prices", o.prices},
-                                {"unitSystem", u != English ? "metric" : "english"},
+                                {"unitSystem", u != UnitSystem::English ? "metric" : "english"},
                                 {"units",
                                  {{"length", UnitName(UnitKind::Length, u)},
                                   {"diameter", UnitName(UnitKind::Diameter, u)},
@@ -287,7 +287,7 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
 {
     try {
         const SearchOptions options = ParseSearchOptions(args);
-        ResolveRanges(options, English);  // a range typed wrong is a usage error before any file is read
+        ResolveRanges(options, UnitSystem::English);  // a range typed wrong is a usage error before any file is read
         return Search(options, out);
     } catch (const SearchUsageError& e) {
         if (!e.detail.empty())

@@ -344,7 +344,7 @@ private slots:
         QTest::keyClicks(description, "second line");
         REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
         ok->click();
-        QCOMPARE(f.state->UnitSystem, Metric);
+        QCOMPARE(f.state->UnitSystem, UnitSystem::Metric);
         QCOMPARE(f.state->Support[0].DepthofCover, 150.0f);
         QCOMPARE(f.state->ProjectTitle, std::string("Tailgate, panel 7"));
         QCOMPARE(f.state->ProjectDescription, std::string("first line\r\nsecond line"));

@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(f.platform->BoxTexts().back(), "Save changes to: " + path + "?");
         QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second));
         CHECK_CONTAINS(ReadBytes(path), "\r\nedited\r\n");
-        QCOMPARE(f.state->UnitSystem, Metric);
+        QCOMPARE(f.state->UnitSystem, UnitSystem::Metric);
         // The question is not logged.
         QVERIFY(!QString::fromStdString(f.state->History.Text()).contains("Save changes"));
         CHECK_SCRIPT(f);
@@ -264,7 +264,7 @@ private slots:
                                         .toUtf8();
         {
             UiFixture f(UiFixture::WithSettingsFile(settings));
-            QCOMPARE(f.state->UnitSystem, Metric);
+            QCOMPARE(f.state->UnitSystem, UnitSystem::Metric);
             QCOMPARE(f.Main().windowTitle(), "VELB: " + last);
             CHECK_SCRIPT(f);
         }
@@ -338,7 +338,7 @@ private slots:
         f.platform->AnswerBox(MsgResult::OK);
         convert->click();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Conversion Completed: The conversion form will be closed"));
-        QCOMPARE(f.state->UnitSystem, Metric);
+        QCOMPARE(f.state->UnitSystem, UnitSystem::Metric);
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Metric_mine.vlb*"));
         QVERIFY(FindTopLevel(names::ConvertDialog) == nullptr);
         // The original stays; the first save goes to the data folder.
@@ -363,7 +363,7 @@ private slots:
                      "Save changes to: " + UiFixture::Example("default-metric.vlb") + "?");
             QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second));
             QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
-            QCOMPARE(f.state->UnitSystem, English);
+            QCOMPARE(f.state->UnitSystem, UnitSystem::English);
             CHECK_SCRIPT(f);
         }
         // Yes: the project is saved first, then replaced (Ctrl+N's toolbar

@@ -11,7 +11,7 @@
 
 namespace castovin {
 
-void SetDefaultGraphFormat(SettingsRecord& s, const GraphFormat& defaults, int16_t unitSystem)
+void SetDefaultGraphFormat(SettingsRecord& s, const GraphFormat& defaults, UnitSystem unitSystem)
 {
     const std::string length(UnitLabel(UnitKind::Length, unitSystem));
     s.XAxisTitle[0] = defaults.XAxisTitle[0];
@@ -21,15 +21,15 @@ void SetDefaultGraphFormat(SettingsRecord& s, const GraphFormat& defaults, int16
     s.YAxisTitle0 = defaults.YAxisTitle;
     s.GraphTitle = defaults.GraphTitle;
     s.GraphStyle = defaults.GraphStyle;
-    s.GraphUnits = unitSystem;
+    s.GraphUnits = UnitNumber(unitSystem);
     s.GridStyle = defaults.GridStyle;
     s.CurveLegend = defaults.CurveLegend;
     s.SymbolSize = defaults.SymbolSize;
 }
 
-bool NeedsDefaultFormat(const SettingsRecord& s, int16_t graph, int16_t unitSystem)
+bool NeedsDefaultFormat(const SettingsRecord& s, int16_t graph, UnitSystem unitSystem)
 {
-    return s.XAxisTitle.at(static_cast<std::size_t>(graph)).empty() || s.GraphUnits != unitSystem;
+    return s.XAxisTitle.at(static_cast<std::size_t>(graph)).empty() || s.GraphUnits != UnitNumber(unitSystem);
 }
 
 bool HorizontalGrid(int16_t gridStyle)
@@ -93,7 +93,7 @@ void CommitGraphOptions(SettingsRecord& s, const GraphOptionsFields& f)
     s.GraphSetParams = static_cast<int16_t>(f.option);
 }
 
-void ChooseGraphOption(SettingsRecord& s, int option, const GraphFormat& defaults, int16_t unitSystem)
+void ChooseGraphOption(SettingsRecord& s, int option, const GraphFormat& defaults, UnitSystem unitSystem)
 {
     if (option != 0)
         return;
@@ -149,12 +149,13 @@ namespace {
 // The CMRR curve runs from the project's CMRR - 10 (at least 35) to its
 // CMRR + 10 (at most 100), and ends where the method's suitability limit for
 // the depth of cover lies below that.
-std::string EmptyCmrrCurveReason(const SupportRecord& s0, int16_t unitSystem)
+std::string EmptyCmrrCurveReason(const SupportRecord& s0, UnitSystem unitSystem)
 {
     const double cmrr = s0.CMRR;
     const double start = std::max(cmrr - 10, 35.0);
     const double end = std::min(cmrr + 10, 100.0);
-    const double depth = unitSystem != English ? double(s0.DepthofCover) * conv::FeetPerMeter : s0.DepthofCover;
+    const double depth =
+        unitSystem != UnitSystem::English ? double(s0.DepthofCover) * conv::FeetPerMeter : s0.DepthofCover;
     const double limit = depth > 0 ? 21.6 + 11.5 * std::log10(depth) : end;
     if (end < start)
         return "the CMRR curve starts at CMRR " + GeneralNumber(start) + ", above the project's CMRR " +
@@ -167,7 +168,7 @@ std::string EmptyCmrrCurveReason(const SupportRecord& s0, int16_t unitSystem)
 
 }  // namespace
 
-std::string EmptyCurveMessage(const SupportRecord& s0, int16_t unitSystem, int16_t graph)
+std::string EmptyCurveMessage(const SupportRecord& s0, UnitSystem unitSystem, int16_t graph)
 {
     const std::string reason =
         graph == GraphCMRR ? EmptyCmrrCurveReason(s0, unitSystem) : "its lower limit lies above its upper limit";

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "model/project.h"
 
 namespace castovin {
 
@@ -46,10 +47,10 @@ inline constexpr std::array<Rgb, MaxCurves> CurveColours = {Rgb{0, 0, 255}, Rgb{
                                                             Rgb{0, 100, 0}, Rgb{4, 0, 0},     Rgb{5, 0, 0}};
 
 // The defaults in the record, the length titles labelled for `unitSystem`.
-void SetDefaultGraphFormat(SettingsRecord& s, const GraphFormat& defaults, int16_t unitSystem);
+void SetDefaultGraphFormat(SettingsRecord& s, const GraphFormat& defaults, UnitSystem unitSystem);
 // A graph starts from the defaults when its x title is empty or the titles
 // were set for the other unit system.
-bool NeedsDefaultFormat(const SettingsRecord& s, int16_t graph, int16_t unitSystem);
+bool NeedsDefaultFormat(const SettingsRecord& s, int16_t graph, UnitSystem unitSystem);
 
 // Grid style 1 or 3 draws horizontal lines (the y axis's grid), 2 or 3
 // vertical lines (the x axis's grid).
@@ -88,7 +89,7 @@ GraphOptionsFields GraphOptionsFromRecord(const SettingsRecord& s);
 void CommitGraphOptions(SettingsRecord& s, const GraphOptionsFields& fields);
 // Choosing an option; the defaults option puts the defaults into the record
 // at once (a later Cancel keeps them).
-void ChooseGraphOption(SettingsRecord& s, int option, const GraphFormat& defaults, int16_t unitSystem);
+void ChooseGraphOption(SettingsRecord& s, int option, const GraphFormat& defaults, UnitSystem unitSystem);
 // The editing controls follow the option; of the four x titles only that of
 // the graph shown is ever editable.
 bool GraphOptionsEditable(int option);
@@ -112,6 +113,6 @@ std::optional<PointHit> NearestPoint(const std::vector<std::vector<PixelPoint>>&
 // The file name the export proposes: "<project name>-<graph>.xlsx".
 std::string ExportFileName(const std::string& projectPath, int16_t graph);
 // Why curve `graph` of the project holds no point, as the message says it.
-std::string EmptyCurveMessage(const SupportRecord& s0, int16_t unitSystem, int16_t graph);
+std::string EmptyCurveMessage(const SupportRecord& s0, UnitSystem unitSystem, int16_t graph);
 
 }  // namespace castovin

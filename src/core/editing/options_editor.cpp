@@ -210,10 +210,10 @@ void DeleteBoltGrades(Messenger& messenger, std::vector<std::string>& list, cons
     list = std::move(kept);
 }
 
-std::array<std::vector<std::string>, 2> SetDefaultBoltGrades(Environment& env, int16_t unitSystem)
+std::array<std::vector<std::string>, 2> SetDefaultBoltGrades(Environment& env, UnitSystem unitSystem)
 {
     const BoltGradeLists builtIn = BuiltInBoltGradeList();
-    const std::size_t first = unitSystem == Metric ? 2 : 0;
+    const std::size_t first = unitSystem == UnitSystem::Metric ? 2 : 0;
     for (std::size_t k = first; k < first + 2; ++k) {
         env.BoltGradeList[k] = builtIn[k];
         env.BoltGradeLast[k] = 3;

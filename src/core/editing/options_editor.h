@@ -56,7 +56,7 @@ void DeleteBoltGrades(Messenger& messenger, std::vector<std::string>& list, cons
 
 // Puts the built-in lists of a unit system (both sets) into BoltGradeList at
 // once and returns them as list-box entries.
-std::array<std::vector<std::string>, 2> SetDefaultBoltGrades(Environment& env, int16_t unitSystem);
+std::array<std::vector<std::string>, 2> SetDefaultBoltGrades(Environment& env, UnitSystem unitSystem);
 
 // The entries of a bolt-grade list as the list box shows them.
 std::vector<std::string> BoltGradeEntries(const Environment& env, std::size_t list);

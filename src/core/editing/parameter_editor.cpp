@@ -30,11 +30,10 @@ std::optional<int16_t> WholeNumber(const std::optional<double>& value)
     return static_cast<int16_t>(rounded);
 }
 
-std::string BoltLengthMessage(int16_t u)
+std::string BoltLengthMessage(UnitSystem u)
 {
-    return "Invalid actual bolt length. Maximum length allowed is " +
-           GeneralNumber(MaxBoltLength[static_cast<std::size_t>(u != English)]) +
-           std::string(UnitLabel(UnitKind::Length, u != English ? Metric : English));
+    return "Invalid actual bolt length. Maximum length allowed is " + GeneralNumber(MaxBoltLength[UnitIndex(u)]) +
+           std::string(UnitLabel(UnitKind::Length, u));
 }
 
 struct Check {
@@ -45,9 +44,9 @@ struct Check {
 
 }  // namespace
 
-bool BoltFieldInRange(BoltField field, double v, int16_t u)
+bool BoltFieldInRange(BoltField field, double v, UnitSystem u)
 {
-    const std::size_t system = u != English ? 1 : 0;
+    const std::size_t system = UnitIndex(u);
     switch (field) {
     case BoltField::ActualBoltLength:
         return Positive(v) && static_cast<float>(v) <= MaxBoltLength[system];
@@ -84,12 +83,12 @@ private:
     ParmField m_focus = ParmField::None;
 };
 
-bool BoltLengthValid(double v, int16_t u)
+bool BoltLengthValid(double v, UnitSystem u)
 {
     return BoltFieldInRange(BoltField::ActualBoltLength, v, u);
 }
 
-bool DiameterValid(double v, int16_t u)
+bool DiameterValid(double v, UnitSystem u)
 {
     return BoltFieldInRange(BoltField::BoltDiameter, v, u);
 }
@@ -139,7 +138,8 @@ ParameterFields ParameterFieldsFromSupport(const std::array<SupportRecord, 2>& s
     return f;
 }
 
-SupportLayout ApplySupportLayout(const std::string& noSupText, int systemType, int systemLocation, int16_t unitSystem)
+SupportLayout ApplySupportLayout(const std::string& noSupText, int systemType, int systemLocation,
+                                 UnitSystem unitSystem)
 {
     double number = 0;
     try {
@@ -147,16 +147,15 @@ SupportLayout ApplySupportLayout(const std::string& noSupText, int systemType, i
     } catch (const RuntimeError&) {
         number = 0;
     }
-    const bool metric = unitSystem != English;
+    const bool metric = unitSystem != UnitSystem::English;
     SupportLayout layout;
     layout.secondPageSelectable = std::nearbyint(number) == 2;
     layout.secondChoicesShown = number != 1;
     if (number == 2) {
         const bool cables = systemType == 1;
         layout.cableCapacityShown = cables;
-        layout.diameterLabel =
-            cables ? (metric ? "Cable Bolt Capacity (MN)" : "Cable Bolt Capacity (tons)")
-                   : "Bolt Diameter" + std::string(UnitLabel(UnitKind::Diameter, metric ? Metric : English));
+        layout.diameterLabel = cables ? (metric ? "Cable Bolt Capacity (MN)" : "Cable Bolt Capacity (tons)")
+                                      : "Bolt Diameter" + std::string(UnitLabel(UnitKind::Diameter, unitSystem));
         const bool intersections = systemLocation == 1;
         layout.boltsPerIntersectionShown = intersections;
         layout.boltsPerRowLabel = intersections ? "Number of Bolts per Intersection" : "Number of Bolts per Row";
@@ -167,7 +166,7 @@ SupportLayout ApplySupportLayout(const std::string& noSupText, int systemType, i
 namespace {
 
 // The second system's fields in order; the first that fails is reported.
-bool SecondSystemValid(Validation& v, const ParameterFields& f, int16_t u)
+bool SecondSystemValid(Validation& v, const ParameterFields& f, UnitSystem u)
 {
     const Check second[] = {
         {!BoltLengthValid(FieldValue(f.ActualBoltLength[1]), u), nullptr, ParmField::ActualBoltLength1},
@@ -191,9 +190,9 @@ bool SecondSystemValid(Validation& v, const ParameterFields& f, int16_t u)
 
 }  // namespace
 
-ParmValidation ValidateParms(Messenger& messenger, int16_t unitSystem, const ParameterFields& f)
+ParmValidation ValidateParms(Messenger& messenger, UnitSystem unitSystem, const ParameterFields& f)
 {
-    const int16_t u = unitSystem;
+    const UnitSystem u = unitSystem;
     Validation v(messenger);
     // CMRR is stored as a whole number (half to even), so the checks judge
     // that number: 99.5 would be stored as 100.
@@ -242,7 +241,7 @@ ParmValidation ValidateParms(Messenger& messenger, int16_t unitSystem, const Par
     // Span and entry width of a square intersection.
     bool spanAccepted = true;
     const double diagonal = std::sqrt(2 * width * width);
-    const double allowance = u != English ? 4 : 12;
+    const double allowance = u != UnitSystem::English ? 4 : 12;
     if (span < diagonal || span > diagonal + allowance)
         spanAccepted = v.Accept("Actual Intersection Span and Entry Width dont seem to match. Accept current values?",
                                 ParmField::ActualSpan);

@@ -68,12 +68,13 @@ struct SupportLayout {
 
 ParameterFields ParameterFieldsFromSupport(const std::array<SupportRecord, 2>& support);
 
-SupportLayout ApplySupportLayout(const std::string& noSupText, int systemType, int systemLocation, int16_t unitSystem);
+SupportLayout ApplySupportLayout(const std::string& noSupText, int systemType, int systemLocation,
+                                 UnitSystem unitSystem);
 
 // Every check in its order: the first failing field of the first system,
 // the number of systems, the second system, the span and width question and
 // the two warnings. Messages and questions go through ShowMessage.
-ParmValidation ValidateParms(Messenger& messenger, int16_t unitSystem, const ParameterFields& fields);
+ParmValidation ValidateParms(Messenger& messenger, UnitSystem unitSystem, const ParameterFields& fields);
 
 // The support records the fields stand for; fields the editor does not show
 // keep the values of `base`, and so does a hidden field whose text is not a
@@ -85,7 +86,7 @@ enum class BoltField { ActualBoltLength, BoltDiameter, BoltGrade, BoltsPerRow, R
 
 // True when `value` lies in the range the editor accepts for the field in the
 // unit system; the validation applies the same rule to what the user typed.
-bool BoltFieldInRange(BoltField field, double value, int16_t unitSystem);
+bool BoltFieldInRange(BoltField field, double value, UnitSystem unitSystem);
 
 // A number by the strict conversion: the whole text (blanks around it
 // allowed) must be a number.

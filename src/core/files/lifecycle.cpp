@@ -18,7 +18,7 @@ constexpr std::size_t kCaptionLimit = 50;
 
 void FileNew(Project& project, const Environment& env, Messenger& messenger, bool resetName, bool resetUnits)
 {
-    ApplyNewProjectValues(project, env.DefaultInputs, resetUnits, resetName, env.Settings.DefaultUnits);
+    ApplyNewProjectValues(project, env.DefaultInputs, resetUnits, resetName, UnitSystemOf(env.Settings.DefaultUnits));
     AppendHistory(messenger, "File initialized. Use Edit-Project Parameters to enter data");
     project.InputsEntered = FlagFalse;
 }

@@ -45,9 +45,9 @@ void ConvertCost(CostRecord& cost, bool toMetric)
         ToFloat(toMetric ? cost.AdvanceRate * conv::FeetPerMeter : cost.AdvanceRate / conv::FeetPerMeter);
 }
 
-bool ConvertProject(Project& project, int16_t target, Messenger& messenger)
+bool ConvertProject(Project& project, UnitSystem target, Messenger& messenger)
 {
-    const bool toMetric = target == Metric;
+    const bool toMetric = target == UnitSystem::Metric;
     SupportRecord& s0 = project.Support[0];
     SupportRecord& s1 = project.Support[1];
     s0.RowSpacing = Length(s0.RowSpacing, toMetric);
@@ -67,7 +67,7 @@ bool ConvertProject(Project& project, int16_t target, Messenger& messenger)
 
     const char* prefix = toMetric ? "Metric_" : "English_";
     project.ProjectFilePath = prefix + FileNamePart(messenger, project.ProjectFilePath, false);
-    project.UnitSystem = toMetric ? Metric : English;
+    project.UnitSystem = toMetric ? UnitSystem::Metric : UnitSystem::English;
     project.ProjectSaved = FlagFalse;
     return true;
 }

@@ -21,6 +21,6 @@ void ConvertCost(CostRecord& cost, bool toMetric);
 // file name (without folder), switches UnitSystem and marks the project
 // changed, with the cost inputs that carry a length (ConvertCost). Counts
 // keep their numbers.
-bool ConvertProject(Project& project, int16_t target, Messenger& messenger);
+bool ConvertProject(Project& project, UnitSystem target, Messenger& messenger);
 
 }  // namespace castovin

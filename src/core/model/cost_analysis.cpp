@@ -66,14 +66,14 @@ CostTable ComputeCostTable(const CostRecord& c)
     return t;
 }
 
-std::string CostReportText(const CostTable& t, int16_t unitSystem)
+std::string CostReportText(const CostTable& t, UnitSystem unitSystem)
 {
     static constexpr const char* kLabels[6] = {
         "Consumables Cost:      ", "Operating Labor Cost:  ", "Maintenance Cost:      ",
         "Transportation Cost:   ", "Machine Ownership Cost:", "TOTAL COST:            "};
     std::string out = "[VELB COST CALCULATIONS]\r\n\r\n";
     out += "OUTPUT TABLE           ";
-    for (const char* title : {"$/Bolt", unitSystem == Metric ? "$/m" : "$/ft", "$/shift", "$/ton"})
+    for (const char* title : {"$/Bolt", unitSystem == UnitSystem::Metric ? "$/m" : "$/ft", "$/shift", "$/ton"})
         out += AlignRight(title, 10);
     out += "\r\n";
     for (std::size_t r = 0; r < t.size(); ++r) {

@@ -26,6 +26,6 @@ using CostTable = std::array<std::array<float, 4>, 6>;
 CostTable ComputeCostTable(const CostRecord& cost);
 // The second column is the cost per length of the project's unit system:
 // "$/ft" in English, "$/m" in metric.
-std::string CostReportText(const CostTable& table, int16_t unitSystem);
+std::string CostReportText(const CostTable& table, UnitSystem unitSystem);
 
 }  // namespace castovin

@@ -57,9 +57,10 @@ Range CurveRange(Messenger& messenger, int16_t index, float CMRR, float H, float
 
 }  // namespace
 
-std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, int16_t unitSystem, int16_t index, Messenger& messenger)
+std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, UnitSystem unitSystem, int16_t index,
+                                     Messenger& messenger)
 {
-    const bool metric = unitSystem != English;
+    const bool metric = unitSystem != UnitSystem::English;
     const float CMRR = static_cast<float>(s0.CMRR);
     const float SF = s0.StabilityFactor;
     const float H = metric ? ToFloat(s0.DepthofCover * conv::FeetPerMeter) : s0.DepthofCover;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/project.h"
+
 namespace castovin {
 
 struct Messenger;
@@ -25,7 +27,7 @@ inline constexpr int64_t MaxCurvePoints = 10'000'000;
 // The points of curve `index` (0..3) around the inputs of the first support
 // record, in the given unit system. A range with room for no point gives a
 // curve without points; an adjusted lower limit is logged.
-std::vector<CurvePoint> ComputeCurve(const SupportRecord& support, int16_t unitSystem, int16_t index,
+std::vector<CurvePoint> ComputeCurve(const SupportRecord& support, UnitSystem unitSystem, int16_t index,
                                      Messenger& messenger);
 
 }  // namespace castovin

@@ -57,9 +57,9 @@ WorkingSystem LoadSystem(const SupportRecord& r, bool metric)
     return s;
 }
 
-WorkingValues LoadWorkingValues(const std::array<SupportRecord, 2>& work, int16_t unitSystem)
+WorkingValues LoadWorkingValues(const std::array<SupportRecord, 2>& work, UnitSystem unitSystem)
 {
-    const bool metric = unitSystem != English;
+    const bool metric = unitSystem != UnitSystem::English;
     const SupportRecord& s0 = work[0];
     WorkingValues v;
     v.n = s0.NumberOfSystems;
@@ -151,9 +151,9 @@ std::string SuitabilityText(bool suitable)
     return suitable ? kSuitable : kUnsuitable;
 }
 
-std::string CheckBoltLength(float dL, int16_t unitSystem)
+std::string CheckBoltLength(float dL, UnitSystem unitSystem)
 {
-    const bool metric = unitSystem != English;
+    const bool metric = unitSystem != UnitSystem::English;
     if (dL < -1)
         return std::string("WARNING: The actual roof bolt length is shorter than the suggested\r\n") +
                (metric ? "         length by more than 30 cm. VELB is probably not valid."
@@ -164,9 +164,9 @@ std::string CheckBoltLength(float dL, int16_t unitSystem)
     return "Bolt Length: OK.";
 }
 
-DesignResults ComputeDesignValues(const std::array<SupportRecord, 2>& work, int16_t unitSystem)
+DesignResults ComputeDesignValues(const std::array<SupportRecord, 2>& work, UnitSystem unitSystem)
 {
-    const bool metric = unitSystem != English;
+    const bool metric = unitSystem != UnitSystem::English;
     const WorkingValues v = LoadWorkingValues(work, unitSystem);
     DesignResults r;
     r.numberOfSystems = v.n;
@@ -210,7 +210,7 @@ DesignResults ComputeDesignValues(const std::array<SupportRecord, 2>& work, int1
     return r;
 }
 
-DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t unitSystem)
+DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, UnitSystem unitSystem)
 {
     DesignResults r = ComputeDesignValues(work, unitSystem);
     if (!r.suitable)
@@ -224,7 +224,7 @@ DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t un
     return r;
 }
 
-std::string DesignReportText(const DesignResults& r, int16_t u)
+std::string DesignReportText(const DesignResults& r, UnitSystem u)
 {
     const bool one = r.numberOfSystems == 1;
     std::string out = "[VELB SUITABILITY]\r\n\r\n";

@@ -33,19 +33,19 @@ struct DesignResults {
 
 // The bolt-length verdict for a difference dL (ft) of actual minus suggested
 // length; the message names 1 foot or 30 cm by unit system.
-std::string CheckBoltLength(float dL, int16_t unitSystem);
+std::string CheckBoltLength(float dL, UnitSystem unitSystem);
 
 // The suitability sentence of the report: beam building, or a roof too strong.
 std::string SuitabilityText(bool suitable);
 
 // The numbers of the design check without its verdict texts, which are left
 // empty: a caller that checks many patterns needs no text per pattern.
-DesignResults ComputeDesignValues(const std::array<SupportRecord, 2>& work, int16_t unitSystem);
+DesignResults ComputeDesignValues(const std::array<SupportRecord, 2>& work, UnitSystem unitSystem);
 
 // Runs the design check on two support records in the given unit system.
-DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, int16_t unitSystem);
+DesignResults ComputeDesign(const std::array<SupportRecord, 2>& work, UnitSystem unitSystem);
 
 // The results text of a design check (CR LF line ends).
-std::string DesignReportText(const DesignResults& results, int16_t unitSystem);
+std::string DesignReportText(const DesignResults& results, UnitSystem unitSystem);
 
 }  // namespace castovin

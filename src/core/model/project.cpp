@@ -24,9 +24,9 @@ constexpr std::array<std::array<std::string_view, 2>, 15> kUnitLabels = {{
     {" (million psi)", " (GPa)"},
 }};
 
-CostRecord DefaultCost(int16_t unitSystem)
+CostRecord DefaultCost(UnitSystem unitSystem)
 {
-    const bool metric = unitSystem != English;
+    const bool metric = unitSystem != UnitSystem::English;
     CostRecord c;
     c.BoltCost = 3;
     c.PlateCost = 1;
@@ -58,7 +58,7 @@ CostRecord DefaultCost(int16_t unitSystem)
 }  // namespace
 
 void ApplyNewProjectValues(Project& project, const DefaultInputsRecord& defaults, bool resetUnits, bool resetName,
-                           int16_t defaultUnitSystem)
+                           UnitSystem defaultUnitSystem)
 {
     if (resetUnits)
         project.UnitSystem = defaultUnitSystem;
@@ -79,7 +79,7 @@ void ApplyNewProjectValues(Project& project, const DefaultInputsRecord& defaults
     s1.BoltsPerRow = d.DefaultNumberBoltsPerRow;
     s1.BoltsPerIntersection = 12;
 
-    const bool metric = project.UnitSystem != English;
+    const bool metric = project.UnitSystem != UnitSystem::English;
     s0.DepthofCover = metric ? d.DefaultMETDepthofCover : d.DefaultENGDepthofCover;
     s0.UnitWeight = metric ? d.DefaultMETUnitWeight : d.DefaultENGUnitWeight;
     s0.ActualBoltLength = metric ? d.DefaultMETActualBoltLength : d.DefaultENGActualBoltLength;
@@ -106,24 +106,16 @@ void MarkProjectEdited(Project& project)
     project.InputsEntered = FlagTrue;
 }
 
-std::string_view UnitLabel(int kind, int unitSystem)
+std::string_view UnitLabel(int kind, UnitSystem unitSystem)
 {
-    if (kind < 0 || kind >= static_cast<int>(kUnitLabels.size()) || unitSystem < 0 || unitSystem > 3)
+    if (kind < 0 || kind >= static_cast<int>(kUnitLabels.size()))
         throw RuntimeError(err::SubscriptOutOfRange);
-    if (unitSystem > 1)
-        return {};
-    return kUnitLabels[static_cast<std::size_t>(kind)][static_cast<std::size_t>(unitSystem)];
+    return kUnitLabels[static_cast<std::size_t>(kind)][UnitIndex(unitSystem)];
 }
 
-std::string_view UnitSystemText(int unitSystem)
+std::string_view UnitSystemText(UnitSystem unitSystem)
 {
-    if (unitSystem < 0 || unitSystem > 3)
-        throw RuntimeError(err::SubscriptOutOfRange);
-    if (unitSystem == English)
-        return "ft, in, lbs, psi, pcf";
-    if (unitSystem == Metric)
-        return "m, cm, kN, MPa, kN/m3";
-    return {};
+    return unitSystem == UnitSystem::Metric ? "m, cm, kN, MPa, kN/m3" : "ft, in, lbs, psi, pcf";
 }
 
 std::string_view SystemTypeName(int index)

@@ -4,6 +4,7 @@
 // project's unit system.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,8 +13,26 @@
 
 namespace castovin {
 
-inline constexpr int16_t English = 0;
-inline constexpr int16_t Metric = 1;
+// The units a project is entered and reported in. A project file stores it as
+// its number (0 English, 1 Metric), and the unit tables are indexed by it.
+enum class UnitSystem : int16_t { English = 0, Metric = 1 };
+
+// The position of a unit system in the tables indexed by it.
+constexpr std::size_t UnitIndex(UnitSystem units)
+{
+    return static_cast<std::size_t>(units);
+}
+
+// The number a file or the settings store for a unit system, and back; any
+// number but 1 reads as English, the default.
+constexpr int16_t UnitNumber(UnitSystem units)
+{
+    return static_cast<int16_t>(units);
+}
+constexpr UnitSystem UnitSystemOf(int number)
+{
+    return number == 1 ? UnitSystem::Metric : UnitSystem::English;
+}
 
 // One bolt system. Support[0] also carries the site, mining and design
 // inputs; Support[1] the second system with its bolts per intersection and
@@ -82,7 +101,7 @@ inline constexpr int16_t SwitchTrue = -1;
 // The open project: what its file stores, where it is and whether it has
 // changes. Editors and commands change it; reports only read it.
 struct Project {
-    int16_t UnitSystem = English;
+    castovin::UnitSystem UnitSystem = castovin::UnitSystem::English;
     std::array<SupportRecord, 2> Support{};
     CostRecord Cost{};
     std::string ProjectTitle;
@@ -96,7 +115,7 @@ struct Project {
 // Fills the project with the values of a new project. `resetUnits` takes
 // `defaultUnitSystem` as the unit system; `resetName` names it "Untitled".
 void ApplyNewProjectValues(Project& project, const DefaultInputsRecord& defaults, bool resetUnits, bool resetName,
-                           int16_t defaultUnitSystem);
+                           UnitSystem defaultUnitSystem);
 
 // An editor committed changes: unsaved, not empty, inputs entered.
 void MarkProjectEdited(Project& project);
@@ -116,13 +135,12 @@ inline constexpr int SystemCapacity = 13;
 }  // namespace UnitKind
 
 // The unit label of a quantity kind (0..14) in a unit system, beginning with a
-// blank, such as " (ft)". A unit system outside 0..3 or a kind outside 0..14
-// is a subscript error; slots 2 and 3 are empty.
-std::string_view UnitLabel(int kind, int unitSystem);
+// blank, such as " (ft)". A kind outside 0..14 is a subscript error.
+std::string_view UnitLabel(int kind, UnitSystem unitSystem);
 
 // "ft, in, lbs, psi, pcf" or "m, cm, kN, MPa, kN/m3": the unit choices of the
 // settings dialog.
-std::string_view UnitSystemText(int unitSystem);
+std::string_view UnitSystemText(UnitSystem unitSystem);
 
 // Display names of the second system's type and location (index 0..1).
 std::string_view SystemTypeName(int index);

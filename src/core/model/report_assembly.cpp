@@ -14,7 +14,7 @@ constexpr int kProjectFileWrapWidth = 70;
 
 class Listing {
 public:
-    explicit Listing(int16_t unitSystem) : m_unitSystem(unitSystem) {}
+    explicit Listing(UnitSystem unitSystem) : m_unitSystem(unitSystem) {}
 
     void Line(std::string_view text, int lineEnds = 1)
     {
@@ -34,7 +34,7 @@ public:
     std::string& Text() { return m_text; }
 
 private:
-    int16_t m_unitSystem;
+    UnitSystem m_unitSystem;
     std::string m_text;
 };
 

@@ -31,7 +31,7 @@ bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b)
     return a.rowSpacing > b.rowSpacing;
 }
 
-bool BoltInRange(const PriceRow& row, int16_t u)
+bool BoltInRange(const PriceRow& row, UnitSystem u)
 {
     return BoltFieldInRange(BoltField::ActualBoltLength, row.length, u) &&
            BoltFieldInRange(BoltField::BoltDiameter, row.diameter, u) &&
@@ -108,7 +108,7 @@ struct RowSearch {
         bolt.diameter = row.diameter;
         bolt.grade = row.grade;
         bolt.price = row.price;
-        const int16_t u = project.unitSystem;
+        const UnitSystem u = project.unitSystem;
         const bool boltValid = BoltInRange(row, u);
         // 64-bit so that a range ending at the largest int still ends.
         for (int64_t n = ranges.boltsMin; n <= ranges.boltsMax; ++n) {
@@ -125,10 +125,10 @@ struct RowSearch {
 
 }  // namespace
 
-SearchRanges DefaultSearchRanges(int16_t unitSystem)
+SearchRanges DefaultSearchRanges(UnitSystem unitSystem)
 {
     SearchRanges r;
-    if (unitSystem != English) {
+    if (unitSystem != UnitSystem::English) {
         r.spacingMin = 1;
         r.spacingMax = 2;
         r.spacingStep = 0.1;
@@ -208,7 +208,7 @@ SearchProject WithCandidate(const SearchProject& project, const SearchCandidate&
     return out;
 }
 
-SearchRowTexts SearchColumnHeadings(int16_t u)
+SearchRowTexts SearchColumnHeadings(UnitSystem u)
 {
     // The unit labels of the reports, " (ft)" and so on.
     const std::string length(UnitLabel(UnitKind::Length, u));
@@ -222,7 +222,7 @@ SearchRowTexts SearchColumnHeadings(int16_t u)
             "Suggested VELB",
             "Bolt length",
             "$/bolt",
-            u != English ? "$/m" : "$/ft",
+            u != UnitSystem::English ? "$/m" : "$/ft",
             "$/shift",
             "$/ton"};
 }

@@ -22,7 +22,7 @@ namespace castovin {
 // pattern and the cost record's bolt cost and pattern are replaced per
 // candidate.
 struct SearchProject {
-    int16_t unitSystem = English;
+    UnitSystem unitSystem = UnitSystem::English;
     std::array<SupportRecord, 2> support{};
     CostRecord cost{};
 };
@@ -39,7 +39,7 @@ struct SearchRanges {
 };
 
 // 3:6 bolts per row; 3:6:0.5 ft or 1:2:0.1 m.
-SearchRanges DefaultSearchRanges(int16_t unitSystem);
+SearchRanges DefaultSearchRanges(UnitSystem unitSystem);
 
 // Why the ranges cannot be searched (a minimum above its maximum, a step
 // not above 0, too many values), or nullopt when they can.
@@ -97,7 +97,7 @@ const char* BoltLengthWord(const SearchCandidate& candidate);
 // $/bolt, $/ft (or $/m), $/shift and $/ton ("0.00").
 inline constexpr std::size_t SearchColumnCount = 13;
 using SearchRowTexts = std::array<std::string, SearchColumnCount>;
-SearchRowTexts SearchColumnHeadings(int16_t unitSystem);
+SearchRowTexts SearchColumnHeadings(UnitSystem unitSystem);
 SearchRowTexts SearchRowCells(const SearchCandidate& candidate, std::size_t rank);
 
 // The passing rule on a design check of the pattern: the method applies, the

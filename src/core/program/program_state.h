@@ -36,7 +36,7 @@ struct ProgramState : Project, ReportSession, Messenger, Environment {
     int16_t EditorOpen = 0;
     GraphFormat DefaultGraphFormat{};
     // The project conversion dialog's choices.
-    int16_t ConvertTarget = Metric;
+    castovin::UnitSystem ConvertTarget = castovin::UnitSystem::Metric;
     int16_t ConvertFileOption = 0;
 };
 

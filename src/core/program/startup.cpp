@@ -24,7 +24,7 @@ namespace {
 
 void StartDetached(ProgramState& state, const StartupOptions& options)
 {
-    state.Settings.DefaultUnits = options.defaultUnits;
+    state.Settings.DefaultUnits = UnitNumber(options.defaultUnits);
     state.Settings.DisplayHistoryWin = options.keepHistory ? 1 : 0;
     state.Settings.MaxDisplaySize = 16384;
     state.DefaultGraphFormat = GraphFormat{};
@@ -41,7 +41,7 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
 
     state.DefaultFont = DefaultFontName(options.installedFonts);
     state.Settings = SettingsRecord{};
-    state.Settings.DefaultUnits = English;
+    state.Settings.DefaultUnits = UnitNumber(UnitSystem::English);
     state.Settings.DisplayFontName = state.DefaultFont;
     state.Settings.BrowseFontName = state.DefaultFont;
     state.AppFolder = options.appFolder;
@@ -57,7 +57,7 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
     state.Settings.DisplayHistoryWin = 0;
 
     state.DefaultGraphFormat = GraphFormat{};
-    state.Settings.GraphUnits = English;
+    state.Settings.GraphUnits = UnitNumber(UnitSystem::English);
 
     ForceDecimalPoint(state);
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/folders.h"
+#include "model/project.h"
 
 namespace castovin {
 
@@ -19,11 +20,11 @@ struct StartupOptions {
     // switch: built-in settings and a new "Untitled" project, for the
     // command-line tool and the tests.
     bool detached = false;
-    int16_t defaultUnits = 0;                 // detached: the unit system of the new project
-    bool keepHistory = false;                 // detached: keep the history log
-    std::string appFolder;                    // the program's folder, ending with the separator
-    UserEnvironment environment;              // where the user folders are
-    std::vector<std::string> installedFonts;  // for the default font names
+    UnitSystem defaultUnits = UnitSystem::English;  // detached: the unit system of the new project
+    bool keepHistory = false;                       // detached: keep the history log
+    std::string appFolder;                          // the program's folder, ending with the separator
+    UserEnvironment environment;                    // where the user folders are
+    std::vector<std::string> installedFonts;        // for the default font names
     // The shipped example projects, copied into the data folder at each
     // start while "CopyExampleFiles" is 1; empty: none to copy.
     std::string exampleFolder;

@@ -81,7 +81,7 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
     AppendHistory(state, "Loading File Conversion Form");
     for (int i = 0; i < 2; ++i) {
         QRadioButton* option = m_units[static_cast<std::size_t>(i)];
-        const bool own = i == state.UnitSystem;
+        const bool own = UnitSystemOf(i) == state.UnitSystem;
         option->setAutoExclusive(false);
         option->setChecked(!own);
         option->setAutoExclusive(true);
@@ -106,7 +106,7 @@ void ConvertDialog::Unload()
 void ConvertDialog::Convert()
 {
     ProgramState& state = m_context.state;
-    state.ConvertTarget = static_cast<int16_t>(GetArrayIndex(GroupOf(m_units)));
+    state.ConvertTarget = UnitSystemOf(GetArrayIndex(GroupOf(m_units)));
     if (!m_context.host.Trapped([&] { ConvertProject(state, state.ConvertTarget, state); }))
         return;
     m_context.host.UpdateCaption();

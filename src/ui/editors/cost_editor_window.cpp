@@ -39,7 +39,7 @@ QLineEdit* CostEditorWindow::CalculatedField(QWidget* parent, const char* name)
 // The check box and the read-only calculated value beside the advance and
 // the clean production fields.
 void CostEditorWindow::AddCalculatedRow(const std::string& control, QGridLayout* grid, QGroupBox* frame, int row,
-                                        int16_t unit)
+                                        UnitSystem unit)
 {
     if (control == std::string("txtAdvanceShift")) {
         m_useAdvance = new QCheckBox("Use calculated value", frame);
@@ -70,7 +70,7 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
     setWindowTitle("Cost Parameters");
     setWindowFlag(Qt::Dialog);
     ProgramState& state = m_context.state;
-    const int16_t unit = state.UnitSystem != English ? Metric : English;
+    const UnitSystem unit = state.UnitSystem;
 
     // One frame per group, the fields in the order of the table.
     std::map<std::string, QGridLayout*> grids;

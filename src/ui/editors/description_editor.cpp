@@ -86,9 +86,9 @@ void DescriptionEditor::LoadFields()
     for (int i = 0; i < 2; ++i) {
         QRadioButton* option = m_units[static_cast<std::size_t>(i)];
         option->setAutoExclusive(false);
-        option->setChecked(i == state.UnitSystem);
+        option->setChecked(UnitSystemOf(i) == state.UnitSystem);
         option->setAutoExclusive(true);
-        option->setEnabled(!locked || i == state.UnitSystem);
+        option->setEnabled(!locked || UnitSystemOf(i) == state.UnitSystem);
     }
     CenterOnScreen(this);
 }
@@ -126,8 +126,8 @@ void DescriptionEditor::Unload()
     ProgramState& state = m_context.state;
     if (m_ok) {
         const int chosen = GetArrayIndex(OptionGroup{0, {m_units[0]->isChecked(), m_units[1]->isChecked()}});
-        if (chosen != state.UnitSystem) {
-            state.UnitSystem = static_cast<int16_t>(chosen);
+        if (UnitSystemOf(chosen) != state.UnitSystem) {
+            state.UnitSystem = UnitSystemOf(chosen);
             NewProject(state, true, false);
         }
         state.ProjectTitle = S(m_title->text());

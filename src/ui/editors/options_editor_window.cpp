@@ -121,7 +121,7 @@ QWidget* OptionsEditorWindow::BuildSwitchesPage()
 QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
 {
     const auto t = static_cast<std::size_t>(tab);
-    const int16_t unit = tab == 0 ? English : Metric;
+    const UnitSystem unit = tab == 0 ? UnitSystem::English : UnitSystem::Metric;
     auto* page = new QWidget(m_tabs);
     auto* columns = new QHBoxLayout(page);
     auto* fieldsColumn = new QVBoxLayout;
@@ -317,7 +317,7 @@ void OptionsEditorWindow::Delete(int tab)
 
 void OptionsEditorWindow::SetDefault(int tab)
 {
-    const auto lists = SetDefaultBoltGrades(m_context.state, tab == 0 ? English : Metric);
+    const auto lists = SetDefaultBoltGrades(m_context.state, tab == 0 ? UnitSystem::English : UnitSystem::Metric);
     const auto first = static_cast<std::size_t>(tab) * 2;
     ShowEntries(first, lists[0]);
     ShowEntries(first + 1, lists[1]);

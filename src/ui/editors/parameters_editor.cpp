@@ -26,9 +26,9 @@ namespace {
 
 constexpr int kHelpContext = 2200;
 
-QString Unit(int kind, int16_t unitSystem)
+QString Unit(int kind, UnitSystem unitSystem)
 {
-    return Q(std::string(UnitLabel(kind, unitSystem != English ? Metric : English)));
+    return Q(std::string(UnitLabel(kind, unitSystem)));
 }
 
 }  // namespace
@@ -55,7 +55,7 @@ ParametersEditor::ParametersEditor(const WindowContext& context) : m_context(con
     setObjectName(names::ParametersEditor);
     setWindowTitle("Parameters");
     setWindowFlag(Qt::Dialog);
-    const int16_t u = m_context.state.UnitSystem;
+    const UnitSystem u = m_context.state.UnitSystem;
 
     // Geology, mining factors and design factors.
     auto* geology = new QGroupBox("Geology", this);
@@ -115,7 +115,7 @@ ParametersEditor::ParametersEditor(const WindowContext& context) : m_context(con
 void ParametersEditor::BuildSystemPages()
 {
     // The two support systems on the pages of the tab control.
-    const int16_t u = m_context.state.UnitSystem;
+    const UnitSystem u = m_context.state.UnitSystem;
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(names::ParmTabs);
     m_tabs->setUsesScrollButtons(false);
@@ -235,7 +235,7 @@ ParametersEditor::~ParametersEditor() = default;
 void ParametersEditor::FillGradeLists()
 {
     const ProgramState& state = m_context.state;
-    const std::size_t first = state.UnitSystem != English ? 2 : 0;
+    const std::size_t first = state.UnitSystem != UnitSystem::English ? 2 : 0;
     for (std::size_t i = 0; i < 2; ++i) {
         const std::size_t list = first + i;
         const int last = std::min<int>(state.BoltGradeLast[list], static_cast<int>(BoltGradeListSize) - 1);

@@ -44,13 +44,13 @@ std::string CsvField(const QTableWidgetItem* item)
 }
 
 // " (ft)" as "ft".
-QString UnitName(int kind, int16_t unitSystem)
+QString UnitName(int kind, UnitSystem unitSystem)
 {
     return Q(std::string(UnitLabel(kind, unitSystem))).trimmed().remove('(').remove(')');
 }
 
 // "6 ft, 0.75 in, grade 60 ksi, 4 bolts per row, 4 ft row spacing"
-QString PatternText(const SearchCandidate& c, int16_t u)
+QString PatternText(const SearchCandidate& c, UnitSystem u)
 {
     const QString length = UnitName(UnitKind::Length, u);
     return QString("%1 %2, %3 %4, grade %5 %6, %7 bolts per row, %8 %9 row spacing")
@@ -63,7 +63,7 @@ QString PatternText(const SearchCandidate& c, int16_t u)
 
 // ---- the result model ----
 
-void SearchResultModel::SetCandidates(int16_t unitSystem, std::vector<SearchCandidate> candidates)
+void SearchResultModel::SetCandidates(UnitSystem unitSystem, std::vector<SearchCandidate> candidates)
 {
     beginResetModel();
     m_unitSystem = unitSystem;
@@ -318,8 +318,7 @@ void DesignSearchWindow::LoadPrices()
     }
     const PriceListRead read = ReadPriceListFile(S(*path));
     if (read.problem) {
-        ShowMessage(m_context.state, S(*path) + ": " + ProblemText(*read.problem),
-                    MsgIcon::Exclamation);
+        ShowMessage(m_context.state, S(*path) + ": " + ProblemText(*read.problem), MsgIcon::Exclamation);
         return;
     }
     FillPriceTable(read.rows);

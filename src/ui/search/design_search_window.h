@@ -53,7 +53,7 @@ class SearchResultModel : public QAbstractTableModel {
 public:
     explicit SearchResultModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
-    void SetCandidates(int16_t unitSystem, std::vector<SearchCandidate> candidates);
+    void SetCandidates(UnitSystem unitSystem, std::vector<SearchCandidate> candidates);
     const SearchCandidate& Candidate(int row) const { return m_candidates.at(static_cast<std::size_t>(row)); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -64,7 +64,7 @@ public:
 private:
     QVariant SortValue(int row, int column) const;
 
-    int16_t m_unitSystem = English;
+    UnitSystem m_unitSystem = UnitSystem::English;
     std::vector<SearchCandidate> m_candidates;
 };
 

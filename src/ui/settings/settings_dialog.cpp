@@ -169,7 +169,7 @@ void SettingsDialog::FormLoad()
     SetMsgCategory(state.MsgCategory, SettingsFormNumber);
     AppendHistory(state, "Editing Settings");
     for (int i = 0; i < 2; ++i)
-        m_units[static_cast<std::size_t>(i)]->setText(Q(std::string(UnitSystemText(i))));
+        m_units[static_cast<std::size_t>(i)]->setText(Q(std::string(UnitSystemText(UnitSystemOf(i)))));
     m_loading = true;
     m_accepted = false;
     m_pathDialogOpen = false;

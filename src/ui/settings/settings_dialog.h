@@ -21,7 +21,7 @@ namespace castovin {
 // The window's and its controls' objectNames.
 namespace settings_names {
 inline constexpr const char* Window = "frmSet";
-inline constexpr const char* Units = "optUnits_%1";  // 0 English, 1 metric
+inline constexpr const char* Units = "optUnits_%1";  // 0 English, 1 Metric
 inline constexpr const char* DataPath = "Text2";
 inline constexpr const char* SetPath = "cmdSetPath";
 inline constexpr const char* Extension = "Text1";

@@ -66,9 +66,9 @@ TEST(CalculatedProduction, AdvanceAndCleanProduction)
 TEST(CostFieldLabels, AdvanceRateIsAMassPerLength)
 {
     const CostFieldInfo& rate = CostFieldTable()[CostFieldIndex("txtAdvanceRate")];
-    EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, English)),
+    EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, UnitSystem::English)),
               "Advance: Clean tons per (tons/ft)");
-    EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, Metric)),
+    EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, UnitSystem::Metric)),
               "Advance: Clean tons per (tn/m)");
 }
 

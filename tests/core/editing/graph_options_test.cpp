@@ -11,30 +11,30 @@ namespace {
 TEST(GraphFormatDefaults, LengthTitlesCarryTheUnitOfTheProject)
 {
     SettingsRecord s;
-    SetDefaultGraphFormat(s, GraphFormat{}, English);
+    SetDefaultGraphFormat(s, GraphFormat{}, UnitSystem::English);
     EXPECT_EQ(s.XAxisTitle[0], "CMRR");
     EXPECT_EQ(s.XAxisTitle[1], "Depth of Cover (ft)");
     EXPECT_EQ(s.XAxisTitle[2], "Stability Factor");
     EXPECT_EQ(s.XAxisTitle[3], "Intersection Span (ft)");
-    EXPECT_EQ(s.GraphUnits, English);
+    EXPECT_EQ(s.GraphUnits, UnitNumber(UnitSystem::English));
 
     // A metric graph after English titles: the units differ, so the defaults
     // come back with metres.
-    EXPECT_TRUE(NeedsDefaultFormat(s, 1, Metric));
-    EXPECT_FALSE(NeedsDefaultFormat(s, 1, English));
-    SetDefaultGraphFormat(s, GraphFormat{}, Metric);
+    EXPECT_TRUE(NeedsDefaultFormat(s, 1, UnitSystem::Metric));
+    EXPECT_FALSE(NeedsDefaultFormat(s, 1, UnitSystem::English));
+    SetDefaultGraphFormat(s, GraphFormat{}, UnitSystem::Metric);
     EXPECT_EQ(s.XAxisTitle[1], "Depth of Cover (m)");
     EXPECT_EQ(s.XAxisTitle[3], "Intersection Span (m)");
-    EXPECT_EQ(s.GraphUnits, Metric);
+    EXPECT_EQ(s.GraphUnits, UnitNumber(UnitSystem::Metric));
 }
 
 TEST(GraphFormatDefaults, AnEmptyTitleOfTheGraphShownBringsTheDefaults)
 {
     SettingsRecord s;
-    SetDefaultGraphFormat(s, GraphFormat{}, English);
+    SetDefaultGraphFormat(s, GraphFormat{}, UnitSystem::English);
     s.XAxisTitle[2].clear();
-    EXPECT_TRUE(NeedsDefaultFormat(s, 2, English));
-    EXPECT_FALSE(NeedsDefaultFormat(s, 0, English));
+    EXPECT_TRUE(NeedsDefaultFormat(s, 2, UnitSystem::English));
+    EXPECT_FALSE(NeedsDefaultFormat(s, 0, UnitSystem::English));
 }
 
 TEST(GraphFormatDefaults, EveryFormatFieldIsReset)
@@ -46,7 +46,7 @@ TEST(GraphFormatDefaults, EveryFormatFieldIsReset)
     s.GraphStyle = 1;
     s.CurveLegend = 0;
     s.SymbolSize = 17;
-    SetDefaultGraphFormat(s, GraphFormat{}, English);
+    SetDefaultGraphFormat(s, GraphFormat{}, UnitSystem::English);
     EXPECT_EQ(s.GraphTitle, "Castovin");
     EXPECT_EQ(s.YAxisTitle0, "Suggested VELB");
     EXPECT_EQ(s.GridStyle, 0);
@@ -72,7 +72,7 @@ TEST(GraphStyles, GridAndGraphStylesSplitIntoWhatIsDrawn)
 TEST(GraphReadBack, TheChartOverwritesOnlyTheTitleOfTheGraphShown)
 {
     SettingsRecord s;
-    SetDefaultGraphFormat(s, GraphFormat{}, English);
+    SetDefaultGraphFormat(s, GraphFormat{}, UnitSystem::English);
     ChartReading chart{12, 0, "Panel 7", "Depth below surface", "VELB", false, true};
     ReadChartBack(s, 1, chart);
     EXPECT_EQ(s.XAxisTitle[1], "Depth below surface");
@@ -95,7 +95,7 @@ TEST(GraphReadBack, TheChartOverwritesOnlyTheTitleOfTheGraphShown)
 TEST(GraphOptionsDialog, ControlsShowTheRecordAndCommitBack)
 {
     SettingsRecord s;
-    SetDefaultGraphFormat(s, GraphFormat{}, Metric);
+    SetDefaultGraphFormat(s, GraphFormat{}, UnitSystem::Metric);
     s.GraphStyle = 2;
     s.GraphSetParams = 1;
     GraphOptionsFields f = GraphOptionsFromRecord(s);
@@ -125,14 +125,14 @@ TEST(GraphOptionsDialog, ControlsShowTheRecordAndCommitBack)
 TEST(GraphOptionsDialog, TheDefaultsOptionResetsTheRecordAtOnce)
 {
     SettingsRecord s;
-    SetDefaultGraphFormat(s, GraphFormat{}, English);
+    SetDefaultGraphFormat(s, GraphFormat{}, UnitSystem::English);
     s.GraphSetParams = 1;
     s.GraphTitle = "Mine";
     s.GridStyle = 2;
-    ChooseGraphOption(s, 1, GraphFormat{}, English);
+    ChooseGraphOption(s, 1, GraphFormat{}, UnitSystem::English);
     EXPECT_EQ(s.GraphTitle, "Mine");
     EXPECT_EQ(s.GraphSetParams, 1);
-    ChooseGraphOption(s, 0, GraphFormat{}, English);
+    ChooseGraphOption(s, 0, GraphFormat{}, UnitSystem::English);
     EXPECT_EQ(s.GraphTitle, "Castovin");
     EXPECT_EQ(s.GridStyle, 0);
     EXPECT_EQ(s.GraphSetParams, 0);
@@ -194,15 +194,15 @@ TEST(GraphExport, AnEmptyCurveSaysWhy)
     s0.DepthofCover = 400;
     s0.StabilityFactor = 1.2f;
     s0.ActualInterSpan = 30;
-    ASSERT_TRUE(ComputeCurve(s0, English, GraphCMRR, messenger).empty());
-    EXPECT_EQ(EmptyCurveMessage(s0, English, GraphCMRR),
+    ASSERT_TRUE(ComputeCurve(s0, UnitSystem::English, GraphCMRR, messenger).empty());
+    EXPECT_EQ(EmptyCurveMessage(s0, UnitSystem::English, GraphCMRR),
               "The chosen range holds no points: the CMRR curve starts at CMRR 35, above the project's CMRR 21 + 10.");
 
     // At 400 ft the method ends at 21.6 + 11.5 log10(400), about 51.5; a roof
     // of CMRR 80 starts its curve at 70.
     s0.CMRR = 80;
-    ASSERT_TRUE(ComputeCurve(s0, English, GraphCMRR, messenger).empty());
-    EXPECT_EQ(EmptyCurveMessage(s0, English, GraphCMRR),
+    ASSERT_TRUE(ComputeCurve(s0, UnitSystem::English, GraphCMRR, messenger).empty());
+    EXPECT_EQ(EmptyCurveMessage(s0, UnitSystem::English, GraphCMRR),
               "The chosen range holds no points: the roof is too strong for the CMRR curve: at this depth of "
               "cover the VELB method ends at CMRR 51, below the curve's start at CMRR 70.");
 }

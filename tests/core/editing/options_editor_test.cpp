@@ -110,7 +110,7 @@ TEST_F(ProgramOptions, DeleteRules)
 TEST_F(ProgramOptions, SetDefaultActsAtOnceOnOneUnitSystem)
 {
     state.BoltGradeLast = {0, 0, 0, 0};
-    const auto lists = SetDefaultBoltGrades(state, Metric);
+    const auto lists = SetDefaultBoltGrades(state, UnitSystem::Metric);
     EXPECT_EQ(lists[1], (std::vector<std::string>{"380", "420", "520", "620"}));
     EXPECT_EQ(state.BoltGradeLast[2], 3);
     EXPECT_EQ(state.BoltGradeLast[3], 3);

@@ -110,7 +110,7 @@ TEST_F(Parameters, SpanAgainstEntryWidthEnglish)
 
 TEST_F(Parameters, SpanAgainstEntryWidthMetric)
 {
-    state.UnitSystem = Metric;
+    state.UnitSystem = UnitSystem::Metric;
     fields.EntryWidth = "6.2";  // diagonal 8.77 m
     fields.ActualSpan = "9";
     fields.ActualBoltLength = {"2", "2"};
@@ -133,7 +133,7 @@ TEST_F(Parameters, BoltLengthLimit)
     EXPECT_EQ(v.focus, ParmField::ActualBoltLength0);
     EXPECT_EQ(box.Last().text, "Invalid actual bolt length. Maximum length allowed is 10 (ft)");
 
-    state.UnitSystem = Metric;
+    state.UnitSystem = UnitSystem::Metric;
     fields.ActualBoltLength[0] = "3.3";  // compared in single precision: passes
     fields.BoltDiameter[0] = "25";
     fields.DepthofCover = "150";
@@ -254,29 +254,29 @@ TEST_F(Parameters, CommittedValues)
 
 TEST(SupportLayout, FollowsNumberTypeAndLocation)
 {
-    SupportLayout one = ApplySupportLayout("1", 1, 1, English);
+    SupportLayout one = ApplySupportLayout("1", 1, 1, UnitSystem::English);
     EXPECT_FALSE(one.secondPageSelectable);
     EXPECT_FALSE(one.secondChoicesShown);
     EXPECT_FALSE(one.cableCapacityShown.has_value());
 
-    SupportLayout empty = ApplySupportLayout("", 0, 0, English);
+    SupportLayout empty = ApplySupportLayout("", 0, 0, UnitSystem::English);
     EXPECT_TRUE(empty.secondChoicesShown);
     EXPECT_FALSE(empty.secondPageSelectable);
 
-    SupportLayout cables = ApplySupportLayout("2", 1, 1, Metric);
+    SupportLayout cables = ApplySupportLayout("2", 1, 1, UnitSystem::Metric);
     EXPECT_TRUE(cables.secondPageSelectable);
     EXPECT_TRUE(*cables.cableCapacityShown);
     EXPECT_EQ(*cables.diameterLabel, "Cable Bolt Capacity (MN)");
     EXPECT_TRUE(*cables.boltsPerIntersectionShown);
     EXPECT_EQ(*cables.boltsPerRowLabel, "Number of Bolts per Intersection");
 
-    SupportLayout bolts = ApplySupportLayout("2", 0, 0, English);
+    SupportLayout bolts = ApplySupportLayout("2", 0, 0, UnitSystem::English);
     EXPECT_FALSE(*bolts.cableCapacityShown);
     EXPECT_EQ(*bolts.diameterLabel, "Bolt Diameter (in)");
     EXPECT_EQ(*bolts.boltsPerRowLabel, "Number of Bolts per Row");
 
     // 2.4 rounds to 2 for the page, but is not exactly 2 for type and location.
-    SupportLayout near = ApplySupportLayout("2.4", 1, 1, English);
+    SupportLayout near = ApplySupportLayout("2.4", 1, 1, UnitSystem::English);
     EXPECT_TRUE(near.secondPageSelectable);
     EXPECT_FALSE(near.cableCapacityShown.has_value());
 }

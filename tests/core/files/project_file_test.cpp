@@ -92,7 +92,7 @@ TEST_F(ProjectFile, NewProjectLayout)
 
 TEST_F(ProjectFile, ReadsBackWhatItWrote)
 {
-    state.UnitSystem = Metric;
+    state.UnitSystem = UnitSystem::Metric;
     state.ProjectTitle = "North mains, panel 3";
     state.ProjectDescription = "  indented, with commas\r\nsecond line";
     state.Support[0].BoltsPerRow = 4.5f;
@@ -111,7 +111,7 @@ TEST_F(ProjectFile, ReadsBackWhatItWrote)
     FileNew(state.project(), state.environment(), state.messenger(), true, true);
     state.ProjectFilePath = dir.File("round.vlb");
     ASSERT_TRUE(FileOpen(state.project(), state.environment(), state.messenger()));
-    EXPECT_EQ(state.UnitSystem, Metric);
+    EXPECT_EQ(state.UnitSystem, UnitSystem::Metric);
     EXPECT_EQ(state.ProjectTitle, "North mains, panel 3");
     EXPECT_EQ(state.ProjectDescription, "  indented, with commas\r\nsecond line\r\n");
     EXPECT_EQ(state.Support, saved);
@@ -157,7 +157,7 @@ TEST_F(ProjectFile, AcceptsLfLineEndsAndAMissingFinalLineEnd)
     std::string content = DefaultFile(" 1 ", "LF file", {"a description"}, "\n");
     content.pop_back();
     ASSERT_TRUE(Open(content));
-    EXPECT_EQ(state.UnitSystem, Metric);
+    EXPECT_EQ(state.UnitSystem, UnitSystem::Metric);
     EXPECT_EQ(state.ProjectTitle, "LF file");
     EXPECT_EQ(state.ProjectDescription, "a description\r\n");
     EXPECT_EQ(state.Cost.UseCalculatedAdvance, 1);
@@ -166,7 +166,7 @@ TEST_F(ProjectFile, AcceptsLfLineEndsAndAMissingFinalLineEnd)
 TEST_F(ProjectFile, UnitSystemOutsideZeroToOneIsEnglish)
 {
     ASSERT_TRUE(Open(DefaultFile("7", "", {""})));
-    EXPECT_EQ(state.UnitSystem, English);
+    EXPECT_EQ(state.UnitSystem, UnitSystem::English);
 }
 
 TEST_F(ProjectFile, DescriptionWithoutStartMarker)

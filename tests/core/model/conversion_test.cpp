@@ -11,7 +11,7 @@ using test::StateTest;
 
 class Conversion : public StateTest {
 protected:
-    void Convert(int16_t target)
+    void Convert(UnitSystem target)
     {
         state.ConvertTarget = target;
         ASSERT_TRUE(ConvertProject(state.project(), state.ConvertTarget, state.messenger()));
@@ -22,7 +22,7 @@ TEST_F(Conversion, EnglishDefaultsToMetric)
 {
     state.ProjectFilePath = "/data/projects/mine.vlb";
     state.ProjectSaved = FlagTrue;
-    Convert(Metric);
+    Convert(UnitSystem::Metric);
     const SupportRecord& s0 = state.Support[0];
     EXPECT_FLOAT_EQ(s0.DepthofCover, 121.92f);
     EXPECT_FLOAT_EQ(s0.ActualInterSpan, 9.144f);
@@ -34,7 +34,7 @@ TEST_F(Conversion, EnglishDefaultsToMetric)
     EXPECT_NEAR(s0.UnitWeight, 25.4465, 1e-3);
     EXPECT_NEAR(state.Support[1].CableBoltCapacity, 0.26689, 1e-5);
     EXPECT_EQ(state.ProjectFilePath, "Metric_mine.vlb");
-    EXPECT_EQ(state.UnitSystem, Metric);
+    EXPECT_EQ(state.UnitSystem, UnitSystem::Metric);
     EXPECT_EQ(state.ProjectSaved, FlagFalse);
     // Counts and the cost record keep their numbers.
     EXPECT_EQ(s0.CMRR, 45);
@@ -46,7 +46,7 @@ TEST_F(Conversion, CostInputsThatCarryALength)
 {
     // English defaults: rows 4 ft apart, 300 ft a shift, 4 tons per foot.
     const CostRecord before = state.Cost;
-    Convert(Metric);
+    Convert(UnitSystem::Metric);
     const CostRecord& c = state.Cost;
     EXPECT_FLOAT_EQ(c.CostRowSpacing, 1.2192f);
     EXPECT_FLOAT_EQ(c.AdvancePerShift, 91.44f);
@@ -69,16 +69,16 @@ TEST_F(Conversion, CostInputsThatCarryALength)
 
 TEST_F(Conversion, MetricCostInputsIntoEnglish)
 {
-    state.UnitSystem = Metric;
+    state.UnitSystem = UnitSystem::Metric;
     state.Cost.CostRowSpacing = 1.2f;
     state.Cost.AdvancePerShift = 100;
     state.Cost.AdvanceRate = 12;  // per metre
-    Convert(English);
+    Convert(UnitSystem::English);
     EXPECT_NEAR(state.Cost.CostRowSpacing, 3.93701, 1e-5);
     EXPECT_NEAR(state.Cost.AdvancePerShift, 328.0840, 1e-3);
     EXPECT_NEAR(state.Cost.AdvanceRate, 3.6576, 1e-5);  // per foot
     EXPECT_EQ(state.Cost.BoltsPerShift, 300);
-    Convert(Metric);
+    Convert(UnitSystem::Metric);
     EXPECT_NEAR(state.Cost.CostRowSpacing, 1.2, 1e-6);
     EXPECT_NEAR(state.Cost.AdvancePerShift, 100, 1e-4);
     EXPECT_NEAR(state.Cost.AdvanceRate, 12, 1e-5);
@@ -88,10 +88,10 @@ TEST_F(Conversion, ThereAndBack)
 {
     state.ProjectFilePath = "/data/mine.vlb";
     const auto before = state.Support;
-    Convert(Metric);
-    Convert(English);
+    Convert(UnitSystem::Metric);
+    Convert(UnitSystem::English);
     EXPECT_EQ(state.ProjectFilePath, "English_Metric_mine.vlb");
-    EXPECT_EQ(state.UnitSystem, English);
+    EXPECT_EQ(state.UnitSystem, UnitSystem::English);
     for (std::size_t i = 0; i < 2; ++i) {
         EXPECT_NEAR(state.Support[i].DepthofCover, before[i].DepthofCover, 1e-3);
         EXPECT_NEAR(state.Support[i].ActualBoltLength, before[i].ActualBoltLength, 1e-5);
@@ -106,7 +106,7 @@ TEST_F(Conversion, ThereAndBack)
 TEST_F(Conversion, NameWithoutFolder)
 {
     state.ProjectFilePath = "mine.vlb";
-    Convert(Metric);
+    Convert(UnitSystem::Metric);
     EXPECT_EQ(state.ProjectFilePath, "Metric_mine.vlb");
 }
 

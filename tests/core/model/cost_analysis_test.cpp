@@ -159,9 +159,9 @@ TEST_F(Cost, TableLayout)
 
 TEST_F(Cost, MetricTableIsPerMetre)
 {
-    EXPECT_EQ(CostReportText(ComputeCostTable(state.Cost), Metric).substr(28, 65),
+    EXPECT_EQ(CostReportText(ComputeCostTable(state.Cost), UnitSystem::Metric).substr(28, 65),
               "OUTPUT TABLE               $/Bolt       $/m   $/shift     $/ton\r\n");
-    EXPECT_EQ(CostReportText(ComputeCostTable(state.Cost), English).substr(28, 65),
+    EXPECT_EQ(CostReportText(ComputeCostTable(state.Cost), UnitSystem::English).substr(28, 65),
               "OUTPUT TABLE               $/Bolt      $/ft   $/shift     $/ton\r\n");
 }
 

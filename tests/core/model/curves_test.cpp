@@ -48,7 +48,7 @@ TEST_F(Curves, DepthCurve)
 
 TEST_F(Curves, MetricDepthCurveInMetres)
 {
-    state.Settings.DefaultUnits = Metric;
+    state.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
     FileNew(state.project(), state.environment(), state.messenger(), true, true);
     const auto points = Curve(GraphDepth);
     ASSERT_EQ(points.size(), 11u);

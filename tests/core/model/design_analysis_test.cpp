@@ -19,12 +19,12 @@ constexpr const char* kShorter30cm = "WARNING: The actual roof bolt length is sh
 
 TEST(CheckBoltLength, ThresholdsAreOneFootInclusive)
 {
-    EXPECT_EQ(CheckBoltLength(1.0f, English), "Bolt Length: OK.");
-    EXPECT_EQ(CheckBoltLength(-1.0f, English), "Bolt Length: OK.");
-    EXPECT_EQ(CheckBoltLength(1.0001f, English), kLonger1ft);
-    EXPECT_EQ(CheckBoltLength(-1.0001f, Metric), kShorter30cm);
+    EXPECT_EQ(CheckBoltLength(1.0f, UnitSystem::English), "Bolt Length: OK.");
+    EXPECT_EQ(CheckBoltLength(-1.0f, UnitSystem::English), "Bolt Length: OK.");
+    EXPECT_EQ(CheckBoltLength(1.0001f, UnitSystem::English), kLonger1ft);
+    EXPECT_EQ(CheckBoltLength(-1.0001f, UnitSystem::Metric), kShorter30cm);
     // In metric the threshold stays 1 ft (0.3048 m) although the text says 30 cm.
-    EXPECT_EQ(CheckBoltLength(0.9f, Metric), "Bolt Length: OK.");
+    EXPECT_EQ(CheckBoltLength(0.9f, UnitSystem::Metric), "Bolt Length: OK.");
 }
 
 class Design : public StateTest {
@@ -67,7 +67,7 @@ TEST(DesignReport, OneDecimalKeepsTheZeroBeforeThePoint)
     const auto lines = [&r](float span, float length) {
         r.suggestedSpan = span;
         r.suggestedBoltLength = length;
-        const std::string text = DesignReportText(r, Metric);
+        const std::string text = DesignReportText(r, UnitSystem::Metric);
         const std::size_t a = text.find("Suggested Intersection Span");
         const std::size_t b = text.find("Suggested Bolt Length");
         return text.substr(a, text.find("\r\n", a) - a) + "|" + text.substr(b, text.find("\r\n", b) - b);
@@ -172,7 +172,7 @@ TEST_F(Design, UnknownSecondSystemTypeIsASubscriptError)
 
 TEST_F(Design, MetricAndConvertedEnglishAgree)
 {
-    state.Settings.DefaultUnits = Metric;
+    state.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
     FileNew(state.project(), state.environment(), state.messenger(), true, true);
     const DesignResults metric = Run();
     // The same project in English units.
@@ -184,7 +184,7 @@ TEST_F(Design, MetricAndConvertedEnglishAgree)
     s0().BoltDiameter = ToFloat(20 / conv::MmPerInch);
     s0().BoltGrade = ToFloat(520 * 1000000.0 / conv::PsiPerMPa / 1000);
     s0().UnitWeight = ToFloat(25 * conv::PcfPerKNm3);
-    state.UnitSystem = English;
+    state.UnitSystem = UnitSystem::English;
     const DesignResults english = Run();
     EXPECT_NEAR(metric.suggestedVELB, english.suggestedVELB, 1e-5);
     EXPECT_NEAR(metric.actualVELB[0], english.actualVELB[0], 1e-5);
@@ -194,7 +194,7 @@ TEST_F(Design, MetricAndConvertedEnglishAgree)
 
 TEST_F(Design, MetricSecondSystemCapacityInKiloNewtonsPerMetre)
 {
-    state.Settings.DefaultUnits = Metric;
+    state.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
     FileNew(state.project(), state.environment(), state.messenger(), true, true);
     s0().NumberOfSystems = 2;
     s0().SecondSystemType = 1;  // cables over the entry: Q = Cc x Nb2 / S2

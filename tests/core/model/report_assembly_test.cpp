@@ -25,7 +25,7 @@ TEST_F(Listing, HeaderAndUnitsLine)
         "VELB module build: 2.5.02\r\nProject File: /data/mine.vlb\r\n\r\nInput Units:  (ft) (psi)\r\n\r\n"
         "[PROJECT TITLE]\r\n";
     EXPECT_EQ(Head(Support(), head), head);
-    state.UnitSystem = Metric;
+    state.UnitSystem = UnitSystem::Metric;
     EXPECT_TRUE(Contains(Support(), "Input Units:  (m) (MPa)\r\n\r\n"));
 }
 
@@ -95,7 +95,7 @@ TEST_F(Listing, CalculatedAdvanceAndProductionLines)
     state.Cost.CostRowSpacing = 5;
     EXPECT_TRUE(Contains(CostOnly(), "Calculated: Advance per shift.....................375 (ft)\r\n"));
     EXPECT_TRUE(Contains(CostOnly(), "Calc: Clean production per shift..................1500 (tons)\r\n"));
-    state.UnitSystem = Metric;
+    state.UnitSystem = UnitSystem::Metric;
     state.Cost.CostRowSpacing = 1.2f;
     state.Cost.AdvanceRate = 12;
     EXPECT_TRUE(Contains(CostOnly(), "Calculated: Advance per shift.....................90 (m)\r\n"));

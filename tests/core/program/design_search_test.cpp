@@ -67,7 +67,7 @@ TEST(DesignSearch, EnglishExampleBestPatternWorkedByHand)
     // 0.75 x 9.92056 = 7.4404 $/ft.
     const Project data = Example("default-english.vlb");
     const std::vector<PriceRow> prices = ExamplePrices("prices-english.csv");
-    const SearchOutcome outcome = SearchDesigns(SearchOf(data), prices, DefaultSearchRanges(English));
+    const SearchOutcome outcome = SearchDesigns(SearchOf(data), prices, DefaultSearchRanges(UnitSystem::English));
     EXPECT_EQ(outcome.tried, 10u * 4u * 7u);
     EXPECT_EQ(outcome.skipped, 0u);
     ASSERT_GE(outcome.ranked.size(), 3u);
@@ -116,7 +116,7 @@ TEST(DesignSearch, MetricExampleBestPatternWorkedByHand)
     // 6.10 $ reaches 2 m but costs (6.10 + 6.22056) x 3 / 2 = 18.4808 $/m.
     const Project data = Example("default-metric.vlb");
     const std::vector<PriceRow> prices = ExamplePrices("prices-metric.csv");
-    const SearchOutcome outcome = SearchDesigns(SearchOf(data), prices, DefaultSearchRanges(Metric));
+    const SearchOutcome outcome = SearchDesigns(SearchOf(data), prices, DefaultSearchRanges(UnitSystem::Metric));
     EXPECT_EQ(outcome.tried, 9u * 4u * 11u);
     EXPECT_EQ(outcome.skipped, 0u);
     ASSERT_GE(outcome.ranked.size(), 2u);
@@ -201,8 +201,10 @@ void ExpectListIsExactlyThePassingPatterns(const std::string& projectName, const
 
 TEST(DesignSearch, ListedPatternsAreExactlyThoseThatPassTheDesignReport)
 {
-    ExpectListIsExactlyThePassingPatterns("default-english.vlb", "prices-english.csv", DefaultSearchRanges(English));
-    ExpectListIsExactlyThePassingPatterns("default-metric.vlb", "prices-metric.csv", DefaultSearchRanges(Metric));
+    ExpectListIsExactlyThePassingPatterns("default-english.vlb", "prices-english.csv",
+                                          DefaultSearchRanges(UnitSystem::English));
+    ExpectListIsExactlyThePassingPatterns("default-metric.vlb", "prices-metric.csv",
+                                          DefaultSearchRanges(UnitSystem::Metric));
     // Two systems: only the first system's VELB counts.
     ExpectListIsExactlyThePassingPatterns("cable-bolts-intersections.vlb", "prices-english.csv",
                                           SearchRanges{2, 7, 2.5, 6.5, 0.25});
@@ -212,7 +214,7 @@ TEST(DesignSearch, RankingIsByCostThenListOrderThenFewerBoltsThenWiderSpacing)
 {
     const Project data = Example("default-english.vlb");
     const std::vector<PriceRow> prices = ExamplePrices("prices-english.csv");
-    const SearchOutcome all = SearchDesigns(SearchOf(data), prices, DefaultSearchRanges(English));
+    const SearchOutcome all = SearchDesigns(SearchOf(data), prices, DefaultSearchRanges(UnitSystem::English));
     ASSERT_GT(all.ranked.size(), 20u);
     const auto key = [](const SearchCandidate& c) {
         return std::make_tuple(c.costPerAdvance, c.costPerShift, c.priceRow, c.boltsPerRow, -c.rowSpacing);
@@ -222,14 +224,14 @@ TEST(DesignSearch, RankingIsByCostThenListOrderThenFewerBoltsThenWiderSpacing)
 
     // The same list with the same price twice: the earlier row ranks first.
     std::vector<PriceRow> doubled = {prices[6], prices[6]};
-    const SearchOutcome twice = SearchDesigns(SearchOf(data), doubled, DefaultSearchRanges(English));
+    const SearchOutcome twice = SearchDesigns(SearchOf(data), doubled, DefaultSearchRanges(UnitSystem::English));
     ASSERT_GE(twice.ranked.size(), 2u);
     EXPECT_EQ(twice.ranked[0].priceRow, 0u);
     EXPECT_EQ(twice.ranked[1].priceRow, 0u);  // 4 bolts at 6 ft ties with 3 at 4.5 ft
     EXPECT_EQ(twice.ranked[2].priceRow, 1u);
 
     // A cut list is the head of the whole list; the counts stay those of all.
-    const SearchOutcome top = SearchDesigns(SearchOf(data), prices, DefaultSearchRanges(English), 5);
+    const SearchOutcome top = SearchDesigns(SearchOf(data), prices, DefaultSearchRanges(UnitSystem::English), 5);
     ASSERT_EQ(top.ranked.size(), 5u);
     EXPECT_EQ(top.passed, all.passed);
     for (std::size_t i = 0; i < 5; ++i)
@@ -267,7 +269,7 @@ TEST(DesignSearch, NothingPassesWhereTheMethodDoesNotApply)
 {
     const Project data = Example("strong-roof.vlb");  // CMRR 65 at 500 ft
     const SearchOutcome outcome =
-        SearchDesigns(SearchOf(data), ExamplePrices("prices-english.csv"), DefaultSearchRanges(English));
+        SearchDesigns(SearchOf(data), ExamplePrices("prices-english.csv"), DefaultSearchRanges(UnitSystem::English));
     EXPECT_EQ(outcome.tried, 280u);
     EXPECT_EQ(outcome.passed, 0u);
     EXPECT_TRUE(outcome.ranked.empty());
@@ -275,23 +277,24 @@ TEST(DesignSearch, NothingPassesWhereTheMethodDoesNotApply)
 
 TEST(DesignSearch, SpacingsAreMinPlusMultiplesOfTheStep)
 {
-    EXPECT_EQ(SpacingValues(DefaultSearchRanges(English)), (std::vector<float>{3, 3.5f, 4, 4.5f, 5, 5.5f, 6}));
+    EXPECT_EQ(SpacingValues(DefaultSearchRanges(UnitSystem::English)),
+              (std::vector<float>{3, 3.5f, 4, 4.5f, 5, 5.5f, 6}));
     // Repeated addition of 0.1 would drift off the typed values.
-    EXPECT_EQ(SpacingValues(DefaultSearchRanges(Metric)),
+    EXPECT_EQ(SpacingValues(DefaultSearchRanges(UnitSystem::Metric)),
               (std::vector<float>{1, 1.1f, 1.2f, 1.3f, 1.4f, 1.5f, 1.6f, 1.7f, 1.8f, 1.9f, 2}));
     EXPECT_EQ(SpacingValues(SearchRanges{3, 6, 3, 31, 1}).size(), 29u);
     EXPECT_EQ(SpacingValues(SearchRanges{3, 6, 4, 4, 0.5}), (std::vector<float>{4}));
     EXPECT_EQ(SpacingValues(SearchRanges{3, 6, 4, 4.9, 0.5}), (std::vector<float>{4, 4.5f}));
 
-    const SearchRanges english = DefaultSearchRanges(English);
+    const SearchRanges english = DefaultSearchRanges(UnitSystem::English);
     EXPECT_EQ(std::tie(english.boltsMin, english.boltsMax), std::make_tuple(3, 6));
-    const SearchRanges metric = DefaultSearchRanges(Metric);
+    const SearchRanges metric = DefaultSearchRanges(UnitSystem::Metric);
     EXPECT_EQ(std::tie(metric.boltsMin, metric.boltsMax), std::make_tuple(3, 6));
 }
 
 TEST(DesignSearch, RangesThatCannotBeSearched)
 {
-    EXPECT_FALSE(RangesProblem(DefaultSearchRanges(English)));
+    EXPECT_FALSE(RangesProblem(DefaultSearchRanges(UnitSystem::English)));
     EXPECT_EQ(RangesProblem(SearchRanges{6, 3, 3, 6, 0.5}), "bolts per row: MIN is above MAX");
     EXPECT_EQ(RangesProblem(SearchRanges{3, 6, 6, 3, 0.5}), "spacing: MIN is above MAX");
     EXPECT_EQ(RangesProblem(SearchRanges{3, 6, 3, 6, 0}), "spacing: STEP must be above 0");
@@ -321,18 +324,18 @@ TEST(DesignSearch, CandidateGoesIntoTheSupportAndCostFieldsOnly)
     expected.cost.CostRowSpacing = 3.5f;
     EXPECT_EQ(with.support, expected.support);
     EXPECT_EQ(with.cost, expected.cost);
-    EXPECT_EQ(with.unitSystem, English);
+    EXPECT_EQ(with.unitSystem, UnitSystem::English);
 }
 
 TEST(DesignSearch, ColumnsInTheProjectsUnits)
 {
-    const SearchRowTexts english = SearchColumnHeadings(English);
+    const SearchRowTexts english = SearchColumnHeadings(UnitSystem::English);
     EXPECT_EQ(english[1], "Length (ft)");
     EXPECT_EQ(english[2], "Diameter (in)");
     EXPECT_EQ(english[3], "Grade (ksi)");
     EXPECT_EQ(english[5], "Spacing (ft)");
     EXPECT_EQ(english[10], "$/ft");
-    const SearchRowTexts metric = SearchColumnHeadings(Metric);
+    const SearchRowTexts metric = SearchColumnHeadings(UnitSystem::Metric);
     EXPECT_EQ(metric[1], "Length (m)");
     EXPECT_EQ(metric[2], "Diameter (mm)");
     EXPECT_EQ(metric[3], "Grade (MPa)");
