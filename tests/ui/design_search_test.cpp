@@ -18,7 +18,6 @@
 
 using namespace castovin;
 using namespace castovin::test;
-namespace sn = castovin::search_names;
 
 namespace {
 // The history is kept only while its pane is shown.
@@ -39,7 +38,7 @@ private:
     {
         f.Trigger(names::Indexed(names::UtilItem, 8));
         QApplication::processEvents();
-        return qobject_cast<DesignSearchWindow*>(FindTopLevel(sn::Window));
+        return qobject_cast<DesignSearchWindow*>(FindTopLevel(names::SearchWindow));
     }
 
     // The window with the English example project and its price list, searched.
@@ -50,8 +49,8 @@ private:
         if (window == nullptr)
             return nullptr;
         f.platform->AnswerFile(UiFixture::Example("prices-english.csv"));
-        window->findChild<QPushButton*>(sn::LoadPrices)->click();
-        window->findChild<QPushButton*>(sn::Search)->click();
+        window->findChild<QPushButton*>(names::SearchLoadPrices)->click();
+        window->findChild<QPushButton*>(names::SearchRun)->click();
         return window;
     }
 
@@ -84,7 +83,7 @@ private slots:
         f.platform->AnswerBox(MsgResult::OK);
         f.Trigger(names::Indexed(names::UtilItem, 8));
         QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
-        QVERIFY(FindTopLevel(sn::Window) == nullptr);
+        QVERIFY(FindTopLevel(names::SearchWindow) == nullptr);
         CHECK_SCRIPT(f);
     }
 
@@ -94,11 +93,11 @@ private slots:
         DesignSearchWindow* window = Searched(f);
         QVERIFY(window != nullptr);
         QVERIFY(!f.Main().isEnabled());
-        REQUIRE_CHILD(QTableWidget, prices, window, sn::PriceTable);
+        REQUIRE_CHILD(QTableWidget, prices, window, names::SearchPriceTable);
         QCOMPARE(prices->rowCount(), 10);  // the data lines of the example file
         QCOMPARE(prices->item(9, 4)->text(), QString("8 ft No. 8 grade 75"));
 
-        REQUIRE_CHILD(QTableView, table, window, sn::ResultTable);
+        REQUIRE_CHILD(QTableView, table, window, names::SearchResultTable);
         QAbstractItemModel* model = table->model();
         QCOMPARE(model->columnCount(), 13);
         QCOMPARE(model->headerData(10, Qt::Horizontal).toString(), QString("$/ft"));
@@ -106,7 +105,7 @@ private slots:
         const int rows = model->rowCount();
         QVERIFY(rows > 1);
         // 10 bolts x 4 bolt counts x 7 spacings; the summary counts them all.
-        REQUIRE_CHILD(QLabel, summary, window, sn::Summary);
+        REQUIRE_CHILD(QLabel, summary, window, names::SearchSummary);
         QVERIFY2(summary->text().startsWith(QString("280 candidates tried, ")), qPrintable(summary->text()));
         QVERIFY(summary->text().endsWith(QString(" %1 passed").arg(rows)));
 
@@ -146,12 +145,12 @@ private slots:
         const auto support = f.state->Support;
         const auto cost = f.state->Cost;
         const uint8_t saved = f.state->ProjectSaved;
-        REQUIRE_CHILD(QTableView, table, window, sn::ResultTable);
+        REQUIRE_CHILD(QTableView, table, window, names::SearchResultTable);
         table->horizontalHeader()->setSortIndicator(10, Qt::DescendingOrder);
         table->selectRow(0);  // the dearest passing pattern
         const QString actual = table->model()->index(0, 6).data().toString();
         const QString suggested = table->model()->index(0, 7).data().toString();
-        Click(window, sn::Results);
+        Click(window, names::SearchResults);
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
         REQUIRE_CHILD(QPlainTextEdit, pane, viewer, names::ReportPane);
@@ -175,7 +174,7 @@ private slots:
         QVERIFY(window != nullptr);
         QCOMPARE(f.state->ProjectSaved, FlagTrue);
         const auto second = f.state->Support[1];
-        REQUIRE_CHILD(QTableView, table, window, sn::ResultTable);
+        REQUIRE_CHILD(QTableView, table, window, names::SearchResultTable);
         table->horizontalHeader()->setSortIndicator(10, Qt::DescendingOrder);
         table->selectRow(0);
         QAbstractItemModel* model = table->model();
@@ -186,14 +185,14 @@ private slots:
         const double grade = Number(model, 0, 3);
         // The bolt's price is the one of its price-list row ($/bolt in the
         // results is the total cost per bolt).
-        REQUIRE_CHILD(QTableWidget, prices, window, sn::PriceTable);
+        REQUIRE_CHILD(QTableWidget, prices, window, names::SearchPriceTable);
         double price = -1;
         for (int r = 0; r < prices->rowCount(); ++r)
             if (prices->item(r, 0)->text().toDouble() == length && prices->item(r, 1)->text().toDouble() == diameter &&
                 prices->item(r, 2)->text().toDouble() == grade)
                 price = prices->item(r, 3)->text().toDouble();
         QVERIFY(price > 0);
-        Click(window, sn::Apply);
+        Click(window, names::SearchApply);
 
         const SupportRecord& first = f.state->Support[0];
         QCOMPARE(static_cast<double>(first.ActualBoltLength), length);

@@ -83,7 +83,7 @@ private slots:
 
         REQUIRE_CHILD(QPushButton, cancel, dialog, "Command1");
         cancel->click();
-        QVERIFY(FindTopLevel(graph_names::Options) == nullptr);
+        QVERIFY(FindTopLevel(names::GraphOptionsDialog) == nullptr);
         QCOMPARE(f.state->Settings.GraphTitle, std::string("Castovin"));
         QCOMPARE(window->Chart()->title(), QString("Castovin"));
         QVERIFY(!Axis(window, Qt::Vertical)->isGridLineVisible());
@@ -176,4 +176,5 @@ private slots:
 };
 
 QTEST_MAIN(GraphOptionsTest)
+#include "app/names.h"
 #include "graph_options_test.moc"

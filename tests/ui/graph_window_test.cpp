@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/window_helpers.h"
+#include "app/names.h"
 #include "graph_test_support.h"
 
 using namespace castovin;
@@ -56,8 +57,8 @@ private slots:
         QCOMPARE(window->Lines(0)->name(), QString("Sug.VELB"));
 
         // Point ID starts checked; the item shows and hides the frame.
-        QAction* pointId = window->findChild<QAction*>(QString(graph_names::OptionsItem).arg(0));
-        REQUIRE_CHILD(QWidget, frame, window, graph_names::PointFrame);
+        QAction* pointId = window->findChild<QAction*>(names::Indexed(names::GraphOptionsItem, 0));
+        REQUIRE_CHILD(QWidget, frame, window, names::GraphPointFrame);
         QVERIFY(pointId->isChecked());
         QVERIFY(frame->isVisible());
         pointId->trigger();
@@ -70,8 +71,8 @@ private slots:
         window->resize(TwipsToPixels(window, 3000), TwipsToPixels(window, 3000));
         QCOMPARE(window->size(), QSize(minimum, minimum));
 
-        window->findChild<QAction*>(QString(graph_names::FileItem).arg(4))->trigger();
-        QVERIFY(FindTopLevel(graph_names::Window) == nullptr);
+        window->findChild<QAction*>(names::Indexed(names::GraphFileItem, 4))->trigger();
+        QVERIFY(FindTopLevel(names::GraphWindow) == nullptr);
         QVERIFY(f.Main().isEnabled());
 
         // The close box gives the main window back as well.
@@ -197,9 +198,9 @@ private slots:
         QVERIFY(window != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QApplication::processEvents();
-        REQUIRE_CHILD(QLabel, x, window, graph_names::XValue);
-        REQUIRE_CHILD(QLabel, y, window, graph_names::YValue);
-        REQUIRE_CHILD(QLabel, curve, window, graph_names::Curve);
+        REQUIRE_CHILD(QLabel, x, window, names::GraphXValue);
+        REQUIRE_CHILD(QLabel, y, window, names::GraphYValue);
+        REQUIRE_CHILD(QLabel, curve, window, names::GraphCurve);
         QWidget* pane = window->View()->viewport();
 
         // Point 6 of the depth curve: 400 ft.
@@ -233,13 +234,13 @@ private slots:
         Open(f, UiFixture::Example("default-english.vlb"));
         GraphWindow* window = Graph(f, 0);
         f.platform->AnswerPrint(std::nullopt);
-        window->findChild<QAction*>(QString(graph_names::FileItem).arg(0))->trigger();
+        window->findChild<QAction*>(names::Indexed(names::GraphFileItem, 0))->trigger();
         QVERIFY(!Log(f).contains("Printing Graph"));
         QVERIFY(f.platform->BoxTexts().empty());
 
         const QString pdf = f.File("graph.pdf");
         f.platform->AnswerPrint(pdf);
-        window->findChild<QAction*>(QString(graph_names::FileItem).arg(0))->trigger();
+        window->findChild<QAction*>(names::Indexed(names::GraphFileItem, 0))->trigger();
         QVERIFY(Log(f).contains("Printing Graph"));
         const QString text = PdfText(pdf);
         QCOMPARE(text.split('\f', Qt::SkipEmptyParts).size(), 1);
@@ -254,7 +255,7 @@ private slots:
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
         GraphWindow* window = Graph(f, 0);
-        window->findChild<QAction*>(graph_names::EditItem)->trigger();
+        window->findChild<QAction*>(names::Indexed(names::GraphEditItem, 0))->trigger();
         QCOMPARE(f.platform->ClipboardClears(), 1);
         QVERIFY(!f.platform->ClipboardImage().isNull());
         QCOMPARE(f.platform->ClipboardImage().size(), window->View()->grab().size());
@@ -274,7 +275,7 @@ private slots:
         const QString book = f.File("span.xlsx");
         f.platform->AnswerFile(book);
         f.platform->AnswerBox(MsgResult::OK);
-        window->findChild<QAction*>(QString(graph_names::FileItem).arg(2))->trigger();
+        window->findChild<QAction*>(names::Indexed(names::GraphFileItem, 2))->trigger();
         const ScriptedPlatform::Call& dialog = f.platform->Calls()[f.platform->Calls().size() - 2];
         QCOMPARE(dialog.file.fileName, QString("short-span-span.xlsx"));
         QCOMPARE(dialog.file.folder, f.DataFolder());

@@ -20,7 +20,7 @@
 
 #include "config/profile_file.h"
 #include "help/help_menu.h"
-#include "help/help_names.h"
+#include "app/names.h"
 #include "help/help_window.h"
 #include "help/notice_dialogs.h"
 #include "ui_fixture.h"
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QString("Resource Files"));
         for (int i = 0; i < 6; ++i) {
             const QStringList fields = lines[i].split('\t');
-            REQUIRE_CHILD(QPushButton, view, dialog, QString(names::ResourceButton).arg(i));
+            REQUIRE_CHILD(QPushButton, view, dialog, names::Indexed(names::ResourceButton, i));
             QCOMPARE(view->text(), fields[1]);
             QTest::mouseClick(view, Qt::LeftButton);
             QCOMPARE(f.platform->Opened().size(), i + 1);
@@ -309,10 +309,10 @@ private slots:
         QCOMPARE(caption->text(), QString("URL to program web page:"));
 
         // Ticking the box switches the reminder off in the settings file.
-        REQUIRE_CHILD(QCheckBox, disable, update, names::DontShowAgain);
+        REQUIRE_CHILD(QCheckBox, disable, update, names::NoticeDontShowAgain);
         QCOMPARE(disable->text(), QString("Disable reminder for annual program updates"));
         disable->setChecked(true);
-        QTest::mouseClick(update->findChild<QPushButton*>(names::OkButton), Qt::LeftButton);
+        QTest::mouseClick(update->findChild<QPushButton*>(names::NoticeOk), Qt::LeftButton);
         QApplication::processEvents();
         QVERIFY(FindTopLevel(names::UpdateDialog) == nullptr);
         QCOMPARE(SettingsValue(f, "RemindAnnualUpdates"), std::string("0"));
@@ -381,10 +381,10 @@ private slots:
         QCOMPARE(disclaimer->windowTitle(), QString("Disclaimer for CASTOVIN"));
         REQUIRE_CHILD(QLabel, text, disclaimer, names::DisclaimerLabel);
         QVERIFY(text->text().contains(QuestionsAddress()));
-        REQUIRE_CHILD(QCheckBox, dontShow, disclaimer, names::DontShowAgain);
+        REQUIRE_CHILD(QCheckBox, dontShow, disclaimer, names::NoticeDontShowAgain);
         QCOMPARE(dontShow->text(), QString("Do not show this disclaimer again"));
         dontShow->setChecked(true);
-        QTest::mouseClick(disclaimer->findChild<QPushButton*>(names::OkButton), Qt::LeftButton);
+        QTest::mouseClick(disclaimer->findChild<QPushButton*>(names::NoticeOk), Qt::LeftButton);
         QApplication::processEvents();
         QCOMPARE(SettingsValue(f, "ShowDisclaim"), std::string("0"));
         QVERIFY(FindTopLevel(names::UpdateDialog) != nullptr);

@@ -21,7 +21,7 @@
 
 #include "app/names.h"
 #include "browser/text_browser.h"
-#include "help/help_names.h"
+#include "app/names.h"
 #include "ui_fixture.h"
 
 using namespace castovin;

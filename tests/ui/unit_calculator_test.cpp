@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "help/help_names.h"
+#include "app/names.h"
 #include "help/help_window.h"
 #include "ui_fixture.h"
 
@@ -183,12 +183,12 @@ private slots:
         QCOMPARE(HelpContextOf(w->findChild<QLineEdit*>("txtLoadGrad")), 4300);
         QCOMPARE(HelpContextOf(w->findChild<QLineEdit*>("txtLoad")), 4500);
         QCOMPARE(HelpContextOf(w->findChild<QRadioButton*>("Option4_2")), 4500);
-        QCOMPARE(HelpContextOf(w->findChild<QWidget*>(names::HelpButton)), 5001);
+        QCOMPARE(HelpContextOf(w->findChild<QWidget*>(names::CalculatorHelp)), 5001);
         f.platform->AnswerBox(MsgResult::OK);
-        QTest::mouseClick(w->findChild<QWidget*>(names::HelpButton), Qt::LeftButton);
+        QTest::mouseClick(w->findChild<QWidget*>(names::CalculatorHelp), Qt::LeftButton);
         QCOMPARE(f.platform->LastCall().text,
                  QString("Position the cursor on any item on the form and press F1 for context-sensitive Help"));
-        QTest::mouseClick(w->findChild<QWidget*>(names::OkButton), Qt::LeftButton);
+        QTest::mouseClick(w->findChild<QWidget*>(names::CalculatorOk), Qt::LeftButton);
         QApplication::processEvents();
         QVERIFY(FindTopLevel(names::UnitCalculator) == nullptr);
         CHECK_SCRIPT(f);

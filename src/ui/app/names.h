@@ -4,6 +4,8 @@
 // the viewer and Cancel in the editors), so windows and tests use these
 // constants, named after what the control does.
 
+#include <array>
+
 #include <QString>
 
 namespace castovin::names {
@@ -12,6 +14,13 @@ namespace castovin::names {
 inline QString Indexed(const char* stem, int index)
 {
     return QString("%1_%2").arg(QLatin1String(stem)).arg(index);
+}
+
+// The caption beside an entry field: "lbl" and the field's name without its
+// three-letter kind, so "txtCMRR" has "lblCMRR" beside it.
+inline QString CaptionOf(const QString& field)
+{
+    return "lbl" + field.mid(3);
 }
 
 // Windows.
@@ -91,6 +100,9 @@ inline constexpr char ParmBoltsPerRow[] = "txtBoltsperRow";
 inline constexpr char ParmRowSpacing[] = "txtRowSpacing";
 inline constexpr char ParmBoltsInter[] = "txtBoltsInter";
 inline constexpr char ParmCableCapacity[] = "txtCableBoltCap";
+inline constexpr char ParmTabPage[] = "SSTab1_page";  // + 0..1
+inline constexpr char ParmSystemLabel[] = "lblSecondSystem";
+inline constexpr char ParmLocationLabel[] = "lblSecondLocation";
 
 // The cost editor (its input fields are named by the core's field table).
 inline constexpr char CostAdvanceCalc[] = "txtAdvanceShiftCalc";
@@ -110,6 +122,20 @@ inline constexpr char OptionsGradeItem[] = "txtItem";       // Indexed(OptionsGr
 inline constexpr char OptionsAdd[] = "cmdAdd";
 inline constexpr char OptionsDelete[] = "cmdDelete";
 inline constexpr char OptionsSetDefault[] = "cmdSetDefault";
+inline constexpr char OptionsEnglishSet[] = "optEng";  // Indexed(OptionsEnglishSet, 0..1)
+inline constexpr char OptionsMetricSet[] = "optMet";   // Indexed(OptionsMetricSet, 0..1)
+// The default inputs of a tab (Indexed(field, page)).
+inline constexpr char OptionsCMRR[] = "txtCMRR";
+inline constexpr char OptionsDepth[] = "txtDepthofCover";
+inline constexpr char OptionsUnitWeight[] = "txtUnitWeight";
+inline constexpr char OptionsStabilityFactor[] = "txtStabilityFactor";
+inline constexpr char OptionsBoltLength[] = "txtActualBoltLength";
+inline constexpr char OptionsDiameter[] = "txtBoltDiameter";
+inline constexpr char OptionsGrade[] = "txtBoltGrade";
+inline constexpr char OptionsBoltsPerRow[] = "txtBoltsperRow";
+inline constexpr char OptionsRowSpacing[] = "txtRowSpacing";
+inline constexpr char OptionsSpan[] = "txtActualSpan";
+inline constexpr char OptionsEntryWidth[] = "txtEntryWidth";
 
 // The conversion dialog.
 inline constexpr char ConvertUnitsFrame[] = "Frame1";
@@ -119,5 +145,151 @@ inline constexpr char ConvertFileOption[] = "Option2";  // Indexed(ConvertFileOp
 inline constexpr char ConvertRun[] = "Command2";
 inline constexpr char ConvertCancel[] = "Command1";
 inline constexpr char ConvertHelp[] = "Command3";
+
+// The settings dialog.
+inline constexpr char SettingsDialog[] = "frmSet";
+inline constexpr char SettingsUnits[] = "optUnits";  // Indexed(SettingsUnits, 0 English, 1 Metric)
+inline constexpr char SettingsDataPath[] = "Text2";
+inline constexpr char SettingsSetPath[] = "cmdSetPath";
+inline constexpr char SettingsExtension[] = "Text1";
+inline constexpr char SettingsViewer[] = "Text4";
+inline constexpr char SettingsSelectViewer[] = "cmdSelect";
+inline constexpr char SettingsDefaultViewer[] = "cmdSetDefault";
+inline constexpr char SettingsDisplayHistory[] = "chkDispHist";
+inline constexpr char SettingsHistorySize[] = "Text3";
+inline constexpr char SettingsHistoryFont[] = "Command5";
+inline constexpr char SettingsKeepRecent[] = "chkKeepRecentFL";
+inline constexpr char SettingsShortNames[] = "chkShortNames";
+inline constexpr char SettingsShowDisclaimer[] = "chkShowDiscl";
+inline constexpr char SettingsMaxMenu[] = "chkMaxMenu";
+inline constexpr char SettingsEnableToolbar[] = "chkEnableTB";
+inline constexpr char SettingsLoadLast[] = "chkLoadLastInputFile";
+inline constexpr char SettingsUpdate[] = "chkUpdate";
+inline constexpr char SettingsCopyExamples[] = "chkCopyExamples";
+inline constexpr char SettingsOk[] = "cmdOK";
+inline constexpr char SettingsCancel[] = "cmdCancel";
+inline constexpr char SettingsHelp[] = "cmdHelp";
+
+// The path dialog.
+inline constexpr char PathDialog[] = "frmPath";
+inline constexpr char PathOptions[] = "Option1";  // Indexed: 0 data, 1 program, 2 edited, 3 temporary
+inline constexpr char PathPlaces[] = "Drive1";
+inline constexpr char PathFolders[] = "Dir1";
+inline constexpr char PathOk[] = "Command2";
+inline constexpr char PathCancel[] = "Command1";
+inline constexpr char PathHelp[] = "Command3";
+
+// The text file browser.
+inline constexpr char BrowserWindow[] = "frmTextBrow";
+inline constexpr char BrowserPlaces[] = "Drive1";
+inline constexpr char BrowserFolders[] = "Dir1";
+inline constexpr char BrowserFiles[] = "File1";
+inline constexpr char BrowserPattern[] = "Text2";
+inline constexpr char BrowserCurrentFile[] = "Label1";
+inline constexpr char BrowserPane[] = "RichTextBox1";
+inline constexpr char BrowserUseViewer[] = "Check1";
+inline constexpr char BrowserSetFont[] = "cmdSetFont";
+inline constexpr char BrowserOk[] = "Command1";
+
+// The graph window.
+inline constexpr char GraphWindow[] = "frmGraph";
+inline constexpr char GraphChart[] = "graph1";
+inline constexpr char GraphPointFrame[] = "Frame1";
+inline constexpr char GraphXCaption[] = "Label1";
+inline constexpr char GraphXValue[] = "lblX";
+inline constexpr char GraphYCaption[] = "Label3";
+inline constexpr char GraphYValue[] = "lblSF";
+inline constexpr char GraphCurveCaption[] = "Label5";
+inline constexpr char GraphCurve[] = "lblCurve";
+inline constexpr char GraphFileMenu[] = "GraphFile";
+inline constexpr char GraphFileItem[] = "GraphFileItem";  // Indexed: 0 Print, 2 Export, 4 Exit
+inline constexpr char GraphEditMenu[] = "GraphEdit";
+inline constexpr char GraphEditItem[] = "GraphEditItem";  // Indexed: 0 Copy
+inline constexpr char GraphOptionsMenu[] = "GraphOptions";
+inline constexpr char GraphOptionsItem[] = "GraphOptionsItem";  // Indexed: 0 Point ID, 1 Basic Options
+
+// The graph options dialog.
+inline constexpr char GraphOptionsDialog[] = "frmGraphOpt";
+inline constexpr char GraphOptBasicFrame[] = "Frame1";
+inline constexpr char GraphOptTitle[] = "Text1";
+inline constexpr char GraphOptXTitle[] = "Text2";  // Indexed(GraphOptXTitle, graph 0..3)
+inline constexpr char GraphOptYTitle[] = "Text3";
+inline constexpr char GraphOptGrid[] = "Combo1";
+inline constexpr char GraphOptStyle[] = "Combo2";
+inline constexpr char GraphOptLegend[] = "Check1";
+inline constexpr char GraphOptSizeLabel[] = "Label1";
+inline constexpr char GraphOptSize[] = "HScroll1";
+inline constexpr char GraphOptSizeText[] = "txtSS";
+inline constexpr char GraphOptChoiceFrame[] = "Frame2";
+inline constexpr char GraphOptChoice[] = "Option1";  // Indexed: 0 default format, 1 last used
+inline constexpr char GraphOptOk[] = "Command2";
+inline constexpr char GraphOptCancel[] = "Command1";
+inline constexpr char GraphOptHelp[] = "Command3";
+
+// The design search window.
+inline constexpr char SearchWindow[] = "frmDesignSearch";
+inline constexpr char SearchPriceTable[] = "tblPrices";
+inline constexpr char SearchAddRow[] = "cmdAddRow";
+inline constexpr char SearchDeleteRow[] = "cmdDeleteRow";
+inline constexpr char SearchLoadPrices[] = "cmdLoadPrices";
+inline constexpr char SearchSavePrices[] = "cmdSavePrices";
+inline constexpr char SearchBoltsMin[] = "txtBoltsMin";
+inline constexpr char SearchBoltsMax[] = "txtBoltsMax";
+inline constexpr char SearchSpacingMin[] = "txtSpacingMin";
+inline constexpr char SearchSpacingMax[] = "txtSpacingMax";
+inline constexpr char SearchSpacingStep[] = "txtSpacingStep";
+inline constexpr char SearchRun[] = "cmdSearch";
+inline constexpr char SearchResultTable[] = "tblResults";
+inline constexpr char SearchSummary[] = "lblSummary";
+inline constexpr char SearchResults[] = "cmdResults";
+inline constexpr char SearchApply[] = "cmdApply";
+inline constexpr char SearchClose[] = "cmdClose";
+
+// The help window.
+inline constexpr char HelpWindow[] = "frmHelp";
+inline constexpr char HelpContents[] = "helpContents";
+inline constexpr char HelpIndex[] = "helpIndex";
+inline constexpr char HelpPanes[] = "helpPanes";
+inline constexpr char HelpBrowser[] = "helpBrowser";
+
+// The reference sheets, the disclaimer and the annual reminder.
+inline constexpr char ResourceDialog[] = "frmResource";
+inline constexpr char ResourceButton[] = "cmdView";  // Indexed(ResourceButton, 0..5)
+inline constexpr char ResourceOk[] = "Command1";
+inline constexpr char DisclaimerDialog[] = "frmDisclaimer";
+inline constexpr char DisclaimerLabel[] = "lblDisclaimer";
+inline constexpr char UpdateDialog[] = "frmUpdate";
+inline constexpr char UpdateLabel[] = "lblUpdate";
+inline constexpr char UpdateUrl[] = "lblURL";
+inline constexpr char UpdateUrlBox[] = "Picture1";
+inline constexpr char UpdateUrlCaption[] = "Label2";
+inline constexpr char UpdateInfo[] = "lblInfo";
+// Shared by the disclaimer and the reminder.
+inline constexpr char NoticeDontShowAgain[] = "chkShow";
+inline constexpr char NoticeOk[] = "Command1";
+inline constexpr char NoticeHelp[] = "Command3";
+
+// The unit calculator. Its tabs, in order Length, Load, Load Grad, Stress and
+// Stress Grad, each have a frame (CalculatorFrame + tab number from 1), an
+// input box, unit options (Indexed(options, unit)) and one result box per
+// unit (CalculatorResult + number; 0 past the last unit).
+inline constexpr char UnitCalculator[] = "frmUnits";
+inline constexpr char UnitTabs[] = "SSTab1";
+inline constexpr char CalculatorFrame[] = "Frame";
+inline constexpr char CalculatorResult[] = "Text";
+inline constexpr char CalculatorOk[] = "Command1";
+inline constexpr char CalculatorHelp[] = "Command3";
+struct CalculatorTabNames {
+    const char* input;
+    const char* options;
+    std::array<int, 5> results;
+};
+inline constexpr std::array<CalculatorTabNames, 5> CalculatorTabs = {{
+    {"txtLength", "Option2", {7, 8, 9, 10, 0}},
+    {"txtLoad", "Option5", {21, 22, 23, 24, 25}},
+    {"txtLoadGrad", "Option4", {17, 18, 19, 20, 0}},
+    {"txtStress", "Option1", {2, 3, 4, 5, 6}},
+    {"txtStressGrad", "Option3", {12, 13, 14, 15, 0}},
+}};
 
 }  // namespace castovin::names

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "browser/folder_places.h"
 #include "config/settings_file.h"
@@ -27,7 +28,6 @@
 
 namespace castovin {
 
-namespace n = browser_names;
 
 namespace {
 
@@ -44,15 +44,15 @@ QWidget* TextBrowser::BuildListsColumn()
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     m_places = new QComboBox(column);
-    m_places->setObjectName(n::Places);
-    m_folders = MakeFolderTree(column, n::Folders, m_model);
+    m_places->setObjectName(names::BrowserPlaces);
+    m_folders = MakeFolderTree(column, names::BrowserFolders, m_model);
     m_pattern = new QLineEdit(column);
-    m_pattern->setObjectName(n::Pattern);
+    m_pattern->setObjectName(names::BrowserPattern);
     m_files = new QListWidget(column);
-    m_files->setObjectName(n::Files);
+    m_files->setObjectName(names::BrowserFiles);
     m_useViewer = new QCheckBox("Use external viewer", column);
-    m_useViewer->setObjectName(n::UseViewer);
-    m_setFont = MakeButton(column, n::SetFont, "Set &Font");
+    m_useViewer->setObjectName(names::BrowserUseViewer);
+    m_setFont = MakeButton(column, names::BrowserSetFont, "Set &Font");
     layout->addWidget(Caption(column, "Select Drive:"));
     layout->addWidget(m_places);
     layout->addWidget(Caption(column, "Select Folder:"));
@@ -74,15 +74,15 @@ QWidget* TextBrowser::BuildPaneColumn()
     auto* currentRow = new QHBoxLayout;
     currentRow->addWidget(Caption(column, "Current file:"));
     m_current = new QLabel(column);
-    m_current->setObjectName(n::CurrentFile);
+    m_current->setObjectName(names::BrowserCurrentFile);
     m_current->setTextInteractionFlags(Qt::TextSelectableByMouse);
     currentRow->addWidget(m_current, 1);
     m_pane = new QPlainTextEdit(column);
-    m_pane->setObjectName(n::Pane);
+    m_pane->setObjectName(names::BrowserPane);
     m_pane->setReadOnly(true);
     m_pane->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_pane->setMinimumSize(480, 360);
-    m_ok = MakeButton(column, n::Ok, "OK");
+    m_ok = MakeButton(column, names::BrowserOk, "OK");
     m_ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -96,7 +96,7 @@ QWidget* TextBrowser::BuildPaneColumn()
 
 TextBrowser::TextBrowser(const WindowContext& context) : m_context(context)
 {
-    setObjectName(n::Window);
+    setObjectName(names::BrowserWindow);
     setWindowTitle("View Source Files");
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(BuildListsColumn());

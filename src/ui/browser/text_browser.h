@@ -21,19 +21,6 @@ class QTreeView;
 
 namespace castovin {
 
-namespace browser_names {
-inline constexpr const char* Window = "frmTextBrow";
-inline constexpr const char* Places = "Drive1";
-inline constexpr const char* Folders = "Dir1";
-inline constexpr const char* Files = "File1";
-inline constexpr const char* Pattern = "Text2";
-inline constexpr const char* CurrentFile = "Label1";
-inline constexpr const char* Pane = "RichTextBox1";
-inline constexpr const char* UseViewer = "Check1";
-inline constexpr const char* SetFont = "cmdSetFont";
-inline constexpr const char* Ok = "Command1";
-}  // namespace browser_names
-
 class TextBrowser : public QDialog {
     Q_OBJECT
 

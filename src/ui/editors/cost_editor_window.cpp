@@ -90,7 +90,7 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
         if (info.unitKind >= 0)
             label += Q(std::string(UnitLabel(info.unitKind, unit)));
         auto* caption = new QLabel(label, frames[info.frame]);
-        caption->setObjectName(QString("lbl") + QString(info.control).mid(3));
+        caption->setObjectName(names::CaptionOf(info.control));
         auto* field = new QLineEdit(frames[info.frame]);
         field->setObjectName(info.control);
         field->setProperty("helpContext", info.frame == std::string("Operating Labor") ? 2200 : 2300);

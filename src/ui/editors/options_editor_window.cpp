@@ -44,17 +44,17 @@ const std::array<InputInfo, 11>& Inputs()
 {
     using D = DefaultInputFields;
     static const std::array<InputInfo, 11> inputs = {{
-        {"txtCMRR", "Coal Mine Roof Rating", -1, true, &D::CMRR},
-        {"txtDepthofCover", "Depth of Cover", UnitKind::Length, true, &D::DepthofCover},
-        {"txtUnitWeight", "Unit Weight", UnitKind::UnitWeight, false, &D::UnitWeight},
-        {"txtStabilityFactor", "Stability Factor", -1, true, &D::StabilityFactor},
-        {"txtActualBoltLength", "Actual Bolt Length", UnitKind::Length, true, &D::ActualBoltLength},
-        {"txtBoltDiameter", "Bolt Diameter", UnitKind::Diameter, true, &D::BoltDiameter},
-        {"txtBoltGrade", "Bolt Grade", UnitKind::Grade, true, &D::BoltGrade},
-        {"txtBoltsperRow", "Number of Bolts per Row", -1, true, &D::BoltsperRow},
-        {"txtRowSpacing", "Row Spacing", UnitKind::Length, true, &D::RowSpacing},
-        {"txtActualSpan", "Actual Intersection Span", UnitKind::Length, true, &D::ActualSpan},
-        {"txtEntryWidth", "Entry Width", UnitKind::Length, true, &D::EntryWidth},
+        {names::OptionsCMRR, "Coal Mine Roof Rating", -1, true, &D::CMRR},
+        {names::OptionsDepth, "Depth of Cover", UnitKind::Length, true, &D::DepthofCover},
+        {names::OptionsUnitWeight, "Unit Weight", UnitKind::UnitWeight, false, &D::UnitWeight},
+        {names::OptionsStabilityFactor, "Stability Factor", -1, true, &D::StabilityFactor},
+        {names::OptionsBoltLength, "Actual Bolt Length", UnitKind::Length, true, &D::ActualBoltLength},
+        {names::OptionsDiameter, "Bolt Diameter", UnitKind::Diameter, true, &D::BoltDiameter},
+        {names::OptionsGrade, "Bolt Grade", UnitKind::Grade, true, &D::BoltGrade},
+        {names::OptionsBoltsPerRow, "Number of Bolts per Row", -1, true, &D::BoltsperRow},
+        {names::OptionsRowSpacing, "Row Spacing", UnitKind::Length, true, &D::RowSpacing},
+        {names::OptionsSpan, "Actual Intersection Span", UnitKind::Length, true, &D::ActualSpan},
+        {names::OptionsEntryWidth, "Entry Width", UnitKind::Length, true, &D::EntryWidth},
     }};
     return inputs;
 }
@@ -89,9 +89,9 @@ QWidget* OptionsEditorWindow::BuildSwitchesPage()
     auto* edit = new QGroupBox("Edit menu options", page);
     auto* editLayout = new QVBoxLayout(edit);
     m_switches[0] = new QCheckBox("Load the input form on file open / file new", edit);
-    m_switches[0]->setObjectName("Check1");
+    m_switches[0]->setObjectName(names::OptionsLoadInputForm);
     m_switches[1] = new QCheckBox("View project file in child window", edit);
-    m_switches[1]->setObjectName("Check2");
+    m_switches[1]->setObjectName(names::OptionsChildWindow);
     editLayout->addWidget(m_switches[0]);
     editLayout->addWidget(m_switches[1]);
     auto* association = new QGroupBox("Create a file association", page);
@@ -102,14 +102,14 @@ QWidget* OptionsEditorWindow::BuildSwitchesPage()
     auto* print = new QGroupBox("Print options", page);
     auto* printLayout = new QVBoxLayout(print);
     m_switches[2] = new QCheckBox("Print module version information", print);
-    m_switches[2]->setObjectName("Check3");
+    m_switches[2]->setObjectName(names::OptionsPrintHeader);
     printLayout->addWidget(m_switches[2]);
     auto* graph = new QGroupBox("Graph export options", page);
     auto* graphLayout = new QVBoxLayout(graph);
     // No spreadsheet program is needed to export here, so the question is
     // about exporting at all.
     m_switches[3] = new QCheckBox("Do not ask before exporting graph data to a spreadsheet", graph);
-    m_switches[3]->setObjectName("chkOffice");
+    m_switches[3]->setObjectName(names::OptionsSkipExportQuestion);
     graphLayout->addWidget(m_switches[3]);
     auto* layout = new QVBoxLayout(page);
     for (QGroupBox* frame : {edit, association, print, graph})
@@ -125,7 +125,6 @@ QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
     auto* page = new QWidget(m_tabs);
     auto* columns = new QHBoxLayout(page);
     auto* fieldsColumn = new QVBoxLayout;
-    const QString index = QString("_%1").arg(tab);
     std::vector<QGridLayout*> frameGrids;
     for (const auto& [frameName, members] : kFrames) {
         auto* frame = new QGroupBox(frameName, page);
@@ -139,8 +138,8 @@ QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
             if (info.unitKind >= 0)
                 label += Q(std::string(UnitLabel(info.unitKind, unit)));
             auto* caption = new QLabel(label, frame);
-            caption->setObjectName(QString("lbl") + QString(info.stem).mid(3) + index);
-            QLineEdit* field = Field(frame, info.stem + index, info.numeric);
+            caption->setObjectName(names::CaptionOf(names::Indexed(info.stem, tab)));
+            QLineEdit* field = Field(frame, names::Indexed(info.stem, tab), info.numeric);
             m_inputs[t][static_cast<std::size_t>(input)] = field;
             const int row = grid->rowCount();
             grid->addWidget(caption, row, 0);
@@ -153,14 +152,14 @@ QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
 
     auto* grades = new QGroupBox("Bolt grade definitions", page);
     auto* g = new QGridLayout(grades);
-    const char* setName = tab == 0 ? "optEng" : "optMet";
+    const char* setName = tab == 0 ? names::OptionsEnglishSet : names::OptionsMetricSet;
     for (int set = 0; set < 2; ++set) {
         auto* option = new QRadioButton(set == 0 ? "Set 1" : "Set 2", grades);
-        option->setObjectName(QString("%1_%2").arg(setName).arg(set));
+        option->setObjectName(names::Indexed(setName, set));
         m_sets[t][static_cast<std::size_t>(set)] = option;
         const std::size_t list = t * 2 + static_cast<std::size_t>(set);
         auto* box = new QListWidget(grades);
-        box->setObjectName(QString("lstBoltGrade_%1").arg(list));
+        box->setObjectName(names::Indexed(names::OptionsGradeList, static_cast<int>(list)));
         box->setSelectionMode(QAbstractItemView::ExtendedSelection);
         m_lists[list] = box;
         g->addWidget(option, 0, set);
@@ -170,11 +169,11 @@ QWidget* OptionsEditorWindow::BuildDefaultsPage(int tab)
                 ChooseSet(tab, set);
         });
     }
-    m_items[t] = Field(grades, "txtItem" + index, true);
+    m_items[t] = Field(grades, names::Indexed(names::OptionsGradeItem, tab), true);
     g->addWidget(m_items[t], 2, 0, 1, 2);
-    QPushButton* add = MakeButton(grades, "cmdAdd" + index, "Add");
-    QPushButton* remove = MakeButton(grades, "cmdDelete" + index, "Delete");
-    QPushButton* reset = MakeButton(grades, "cmdSetDefault" + index, "Set Default");
+    QPushButton* add = MakeButton(grades, names::Indexed(names::OptionsAdd, tab), "Add");
+    QPushButton* remove = MakeButton(grades, names::Indexed(names::OptionsDelete, tab), "Delete");
+    QPushButton* reset = MakeButton(grades, names::Indexed(names::OptionsSetDefault, tab), "Set Default");
     g->addWidget(add, 3, 0);
     g->addWidget(remove, 3, 1);
     g->addWidget(reset, 4, 0, 1, 2);
@@ -193,7 +192,7 @@ OptionsEditorWindow::OptionsEditorWindow(const WindowContext& context) : m_conte
     setWindowTitle("Options");
 
     m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName("SSTab1");
+    m_tabs->setObjectName(names::OptionsTabs);
     m_tabs->setUsesScrollButtons(false);
     m_tabs->addTab(BuildSwitchesPage(), "Edit / Print Options");
     m_tabs->addTab(BuildDefaultsPage(0), "Default Parameters (English)");

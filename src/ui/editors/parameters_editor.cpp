@@ -63,20 +63,20 @@ ParametersEditor::ParametersEditor(const WindowContext& context) : m_context(con
     m_CMRR = Field(geology, names::ParmCMRR, 5);
     m_depth = Field(geology, names::ParmDepth, 7);
     m_unitWeight = Field(geology, names::ParmUnitWeight, 7);
-    g->addWidget(Label(geology, "lblCMRR", "Coal Mine Roof Rating"), 0, 0);
+    g->addWidget(Label(geology, names::CaptionOf(names::ParmCMRR), "Coal Mine Roof Rating"), 0, 0);
     g->addWidget(m_CMRR, 0, 1);
-    g->addWidget(Label(geology, "lblDepthofCover", "Depth of Cover" + Unit(UnitKind::Length, u)), 1, 0);
+    g->addWidget(Label(geology, names::CaptionOf(names::ParmDepth), "Depth of Cover" + Unit(UnitKind::Length, u)), 1, 0);
     g->addWidget(m_depth, 1, 1);
-    g->addWidget(Label(geology, "lblUnitWeight", "Unit Weight of Rock" + Unit(UnitKind::UnitWeight, u)), 2, 0);
+    g->addWidget(Label(geology, names::CaptionOf(names::ParmUnitWeight), "Unit Weight of Rock" + Unit(UnitKind::UnitWeight, u)), 2, 0);
     g->addWidget(m_unitWeight, 2, 1);
 
     auto* mining = new QGroupBox("Mining factors", this);
     auto* m = new QGridLayout(mining);
     m_span = Field(mining, names::ParmSpan, 7);
     m_width = Field(mining, names::ParmEntryWidth, 7);
-    m->addWidget(Label(mining, "lblActualSpan", "Actual Intersection Span" + Unit(UnitKind::Length, u)), 0, 0);
+    m->addWidget(Label(mining, names::CaptionOf(names::ParmSpan), "Actual Intersection Span" + Unit(UnitKind::Length, u)), 0, 0);
     m->addWidget(m_span, 0, 1);
-    m->addWidget(Label(mining, "lblEntryWidth", "Entry Width" + Unit(UnitKind::Length, u)), 1, 0);
+    m->addWidget(Label(mining, names::CaptionOf(names::ParmEntryWidth), "Entry Width" + Unit(UnitKind::Length, u)), 1, 0);
     m->addWidget(m_width, 1, 1);
 
     auto* design = new QGroupBox("Design factors", this);
@@ -90,11 +90,11 @@ ParametersEditor::ParametersEditor(const WindowContext& context) : m_context(con
     m_system->setObjectName(names::ParmSystem);
     m_location = new QComboBox(design);
     m_location->setObjectName(names::ParmLocation);
-    m_systemLabel = Label(design, "lblSecondSystem", "Second System Type");
-    m_locationLabel = Label(design, "lblSecondLocation", "Second System Location");
-    d->addWidget(Label(design, "lblStabilityFactor", "Stability Factor"), 0, 0);
+    m_systemLabel = Label(design, names::ParmSystemLabel, "Second System Type");
+    m_locationLabel = Label(design, names::ParmLocationLabel, "Second System Location");
+    d->addWidget(Label(design, names::CaptionOf(names::ParmStabilityFactor), "Stability Factor"), 0, 0);
     d->addWidget(m_SF, 0, 1);
-    d->addWidget(Label(design, "lblNoSup", "Number of Support Systems"), 1, 0);
+    d->addWidget(Label(design, names::CaptionOf(names::ParmNoSup), "Number of Support Systems"), 1, 0);
     d->addWidget(m_noSup, 1, 1);
     d->addWidget(m_systemLabel, 2, 0);
     d->addWidget(m_system, 2, 1);
@@ -122,7 +122,7 @@ void ParametersEditor::BuildSystemPages()
     for (int i = 0; i < 2; ++i) {
         const auto k = static_cast<std::size_t>(i);
         auto* page = new QWidget(m_tabs);
-        page->setObjectName(QString("SSTab1_page%1").arg(i));
+        page->setObjectName(names::ParmTabPage + QString::number(i));
         auto* frame = new QGroupBox("Support parameters", page);
         auto* grid = new QGridLayout(frame);
         m_systemGrids[k] = grid;
@@ -134,13 +134,12 @@ void ParametersEditor::BuildSystemPages()
         m_grade[k]->setInsertPolicy(QComboBox::NoInsert);
         m_boltsPerRow[k] = Field(frame, names::Indexed(names::ParmBoltsPerRow, i), i == 0 ? 3 : 0);
         m_rowSpacing[k] = Field(frame, names::Indexed(names::ParmRowSpacing, i), 7);
-        const QString n = QString("_%1").arg(i);
         m_boltLengthLabel[k] =
-            Label(frame, "lblActualBoltLength" + n, "Actual Bolt Length" + Unit(UnitKind::Length, u));
-        m_diameterLabel[k] = Label(frame, "lblBoltDiameter" + n, "Bolt Diameter" + Unit(UnitKind::Diameter, u));
-        m_gradeLabel[k] = Label(frame, "lblBoltGrade" + n, "Bolt Grade" + Unit(UnitKind::Grade, u));
-        m_boltsPerRowLabel[k] = Label(frame, "lblBoltsperRow" + n, "Number of Bolts per Row");
-        m_rowSpacingLabel[k] = Label(frame, "lblRowSpacing" + n, "Row Spacing" + Unit(UnitKind::Length, u));
+            Label(frame, names::CaptionOf(names::Indexed(names::ParmBoltLength, i)), "Actual Bolt Length" + Unit(UnitKind::Length, u));
+        m_diameterLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmDiameter, i)), "Bolt Diameter" + Unit(UnitKind::Diameter, u));
+        m_gradeLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmGrade, i)), "Bolt Grade" + Unit(UnitKind::Grade, u));
+        m_boltsPerRowLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmBoltsPerRow, i)), "Number of Bolts per Row");
+        m_rowSpacingLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmRowSpacing, i)), "Row Spacing" + Unit(UnitKind::Length, u));
         const std::array<std::pair<QWidget*, QWidget*>, 5> rows = {{{m_boltLengthLabel[k], m_boltLength[k]},
                                                                     {m_diameterLabel[k], m_diameter[k]},
                                                                     {m_gradeLabel[k], m_grade[k]},

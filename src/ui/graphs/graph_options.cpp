@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "config/settings_file.h"
 #include "editing/graph_options.h"
@@ -53,7 +54,7 @@ QComboBox* ListBox(QWidget* parent, const QString& name, const QStringList& entr
 
 GraphOptionsDialog::GraphOptionsDialog(GraphWindow& graph) : m_graph(graph)
 {
-    setObjectName(graph_names::Options);
+    setObjectName(names::GraphOptionsDialog);
     setWindowTitle("Graph Parameters and Options");
     BuildControls();
 
@@ -74,30 +75,30 @@ GraphOptionsDialog::GraphOptionsDialog(GraphWindow& graph) : m_graph(graph)
 
 void GraphOptionsDialog::BuildControls()
 {
-    auto* basic = Named(new QGroupBox("Basic Formatting Parameters", this), "Frame1");
+    auto* basic = Named(new QGroupBox("Basic Formatting Parameters", this), names::GraphOptBasicFrame);
     auto* form = new QFormLayout(basic);
-    m_title = TitleBox(basic, "Text1");
+    m_title = TitleBox(basic, names::GraphOptTitle);
     form->addRow("Graph Title", m_title);
     auto* titles = new QVBoxLayout;
     for (int i = 0; i < 4; ++i) {
-        m_xTitles[static_cast<std::size_t>(i)] = TitleBox(basic, QString("Text2_%1").arg(i));
+        m_xTitles[static_cast<std::size_t>(i)] = TitleBox(basic, names::Indexed(names::GraphOptXTitle, i));
         titles->addWidget(m_xTitles[static_cast<std::size_t>(i)]);
     }
     form->addRow("X-axis Title", titles);
-    m_yTitle = TitleBox(basic, "Text3");
+    m_yTitle = TitleBox(basic, names::GraphOptYTitle);
     form->addRow("Y-axis Title", m_yTitle);
-    m_grid = ListBox(basic, "Combo1", {"None", "Horizontal", "Vertical", "Horizontal & Vertical"});
+    m_grid = ListBox(basic, names::GraphOptGrid, {"None", "Horizontal", "Vertical", "Horizontal & Vertical"});
     form->addRow("Grid Style", m_grid);
-    m_style = ListBox(basic, "Combo2", {"Lines Only", "Symbols Only", "Lines & Symbols"});
+    m_style = ListBox(basic, names::GraphOptStyle, {"Lines Only", "Symbols Only", "Lines & Symbols"});
     form->addRow("Graph Style", m_style);
-    m_legend = Named(new QCheckBox("Curve Legend", basic), "Check1");
+    m_legend = Named(new QCheckBox("Curve Legend", basic), names::GraphOptLegend);
     form->addRow(m_legend);
-    m_sizeLabel = Named(new QLabel("Symbol Size", basic), "Label1");
-    m_size = Named(new QScrollBar(Qt::Horizontal, basic), "HScroll1");
+    m_sizeLabel = Named(new QLabel("Symbol Size", basic), names::GraphOptSizeLabel);
+    m_size = Named(new QScrollBar(Qt::Horizontal, basic), names::GraphOptSize);
     m_size->setRange(MinSymbolSize, MaxSymbolSize);
     m_size->setPageStep(1);
     m_size->setMinimumWidth(120);
-    m_sizeText = Named(new QLineEdit(basic), "txtSS");
+    m_sizeText = Named(new QLineEdit(basic), names::GraphOptSizeText);
     m_sizeText->setReadOnly(true);
     m_sizeText->setMaximumWidth(40);
     auto* sizeRow = new QHBoxLayout;
@@ -105,20 +106,20 @@ void GraphOptionsDialog::BuildControls()
     sizeRow->addWidget(m_sizeText);
     form->addRow(m_sizeLabel, sizeRow);
 
-    auto* options = Named(new QGroupBox("Options", this), "Frame2");
+    auto* options = Named(new QGroupBox("Options", this), names::GraphOptChoiceFrame);
     auto* optionRows = new QVBoxLayout(options);
     const char* optionTexts[2] = {"Set default format parameters", "Set format parameters to last used"};
     for (int i = 0; i < 2; ++i) {
-        auto* button = Named(new QRadioButton(optionTexts[i], options), QString("Option1_%1").arg(i));
+        auto* button = Named(new QRadioButton(optionTexts[i], options), names::Indexed(names::GraphOptChoice, i));
         optionRows->addWidget(button);
         connect(button, &QRadioButton::clicked, this, [this, i] { ChooseOption(i); });
         m_options[static_cast<std::size_t>(i)] = button;
     }
 
-    QPushButton* ok = MakeButton(this, "Command2", "OK");
+    QPushButton* ok = MakeButton(this, names::GraphOptOk, "OK");
     ok->setDefault(true);
-    QPushButton* cancel = MakeButton(this, "Command1", "Cancel");
-    QPushButton* help = MakeHelpButton(this, "Command3");
+    QPushButton* cancel = MakeButton(this, names::GraphOptCancel, "Cancel");
+    QPushButton* help = MakeHelpButton(this, names::GraphOptHelp);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(help);

@@ -18,6 +18,7 @@
 #include <QValueAxis>
 
 #include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "editing/graph_options.h"
 #include "graphs/graph_options.h"
@@ -84,7 +85,7 @@ private:
 
 GraphWindow::GraphWindow(const WindowContext& context) : m_context(context)
 {
-    setObjectName(graph_names::Window);
+    setObjectName(names::GraphWindow);
     setWindowTitle("Graph");
     m_chart = new QChart;
     m_chart->setTitleFont(PointFont(m_chart->titleFont(), kTitlePoints));
@@ -100,7 +101,7 @@ GraphWindow::GraphWindow(const WindowContext& context) : m_context(context)
     m_chart->addAxis(m_x, Qt::AlignBottom);
     m_chart->addAxis(m_y, Qt::AlignLeft);
     m_view = new GraphView(m_chart, *this);
-    m_view->setObjectName(graph_names::Chart);
+    m_view->setObjectName(names::GraphChart);
 
     BuildMenus();
     BuildPointFrame();
@@ -124,30 +125,30 @@ GraphWindow::~GraphWindow() = default;
 void GraphWindow::BuildMenus()
 {
     QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("GraphFile");
+    file->setObjectName(names::GraphFileMenu);
     const char* fileTexts[5] = {"&Print", "-", "Export", "-", "E&xit"};
     for (int i = 0; i < 5; ++i) {
         QAction* item = fileTexts[i][0] == '-' ? file->addSeparator() : file->addAction(fileTexts[i]);
-        item->setObjectName(QString(graph_names::FileItem).arg(i));
+        item->setObjectName(names::Indexed(names::GraphFileItem, i));
     }
     connect(file->actions()[0], &QAction::triggered, this, &GraphWindow::Print);
     connect(file->actions()[2], &QAction::triggered, this, &GraphWindow::Export);
     connect(file->actions()[4], &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
-    edit->setObjectName("GraphEdit");
+    edit->setObjectName(names::GraphEditMenu);
     QAction* copy = edit->addAction("Copy ");
-    copy->setObjectName(graph_names::EditItem);
+    copy->setObjectName(names::Indexed(names::GraphEditItem, 0));
     connect(copy, &QAction::triggered, this, &GraphWindow::Copy);
 
     QMenu* options = menuBar()->addMenu("&Options");
-    options->setObjectName("GraphOptions");
+    options->setObjectName(names::GraphOptionsMenu);
     m_pointId = options->addAction("Point ID");
-    m_pointId->setObjectName(QString(graph_names::OptionsItem).arg(0));
+    m_pointId->setObjectName(names::Indexed(names::GraphOptionsItem, 0));
     m_pointId->setCheckable(true);
     m_pointId->setChecked(true);
     QAction* basic = options->addAction("Basic &Options");
-    basic->setObjectName(QString(graph_names::OptionsItem).arg(1));
+    basic->setObjectName(names::Indexed(names::GraphOptionsItem, 1));
     connect(m_pointId, &QAction::triggered, this, &GraphWindow::TogglePointId);
     connect(basic, &QAction::triggered, this, &GraphWindow::OpenOptions);
 }
@@ -155,23 +156,23 @@ void GraphWindow::BuildMenus()
 void GraphWindow::BuildPointFrame()
 {
     m_frame = new QGroupBox("Point ID", this);
-    m_frame->setObjectName(graph_names::PointFrame);
+    m_frame->setObjectName(names::GraphPointFrame);
     auto makeLabel = [this](const char* name, const QString& text) {
         auto* label = new QLabel(text, m_frame);
         label->setObjectName(name);
         return label;
     };
-    m_lblX = makeLabel(graph_names::XValue, {});
-    m_lblSF = makeLabel(graph_names::YValue, {});
-    m_lblCurve = makeLabel(graph_names::Curve, {});
+    m_lblX = makeLabel(names::GraphXValue, {});
+    m_lblSF = makeLabel(names::GraphYValue, {});
+    m_lblCurve = makeLabel(names::GraphCurve, {});
     for (QLabel* value : {m_lblX, m_lblSF, m_lblCurve})
         value->setMinimumWidth(60);
     auto* row = new QHBoxLayout(m_frame);
-    row->addWidget(makeLabel("Label1", "X-coord:"));
+    row->addWidget(makeLabel(names::GraphXCaption, "X-coord:"));
     row->addWidget(m_lblX);
-    row->addWidget(makeLabel("Label3", "Stability Fact:"));
+    row->addWidget(makeLabel(names::GraphYCaption, "Stability Fact:"));
     row->addWidget(m_lblSF);
-    row->addWidget(makeLabel("Label5", "Curve:"));
+    row->addWidget(makeLabel(names::GraphCurveCaption, "Curve:"));
     row->addWidget(m_lblCurve);
     row->addStretch(1);
 }

@@ -24,20 +24,6 @@ namespace castovin {
 
 class GraphView;
 
-// Object names of the graph window and its options dialog.
-namespace graph_names {
-inline constexpr const char* Window = "frmGraph";
-inline constexpr const char* Chart = "graph1";
-inline constexpr const char* PointFrame = "Frame1";
-inline constexpr const char* XValue = "lblX";
-inline constexpr const char* YValue = "lblSF";
-inline constexpr const char* Curve = "lblCurve";
-inline constexpr const char* FileItem = "GraphFileItem_%1";        // 0 Print, 2 Export, 4 Exit
-inline constexpr const char* EditItem = "GraphEditItem_0";         // Copy
-inline constexpr const char* OptionsItem = "GraphOptionsItem_%1";  // 0 Point ID, 1 Basic Options
-inline constexpr const char* Options = "frmGraphOpt";
-}  // namespace graph_names
-
 // Computes curve `graphIndex` (0..3) from the project and opens the graph
 // window on it over the main window, which it disables until it closes. A
 // curve without points opens no window; a message says why.

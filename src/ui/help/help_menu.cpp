@@ -8,7 +8,7 @@
 
 #include "app/window_helpers.h"
 #include "config/folders.h"
-#include "help/help_names.h"
+#include "app/names.h"
 #include "help/help_window.h"
 #include "help/notice_dialogs.h"
 #include "platform/platform_services.h"
@@ -29,12 +29,12 @@ ResourceDialog::ResourceDialog(ProgramState& state, PlatformServices& platform) 
     setWindowTitle("Resource Files");
     auto* grid = new QGridLayout;
     for (int i = 0; i < static_cast<int>(ResourceDocuments.size()); ++i) {
-        QPushButton* view = MakeButton(this, QString(names::ResourceButton).arg(i),
+        QPushButton* view = MakeButton(this, names::Indexed(names::ResourceButton, i),
                                        ResourceDocuments[static_cast<std::size_t>(i)].title);
         grid->addWidget(view, i % 3, i / 3);
         connect(view, &QPushButton::clicked, this, [this, i] { ViewDocument(i); });
     }
-    QPushButton* ok = MakeButton(this, names::OkButton, "OK");
+    QPushButton* ok = MakeButton(this, names::ResourceOk, "OK");
     ok->setProperty("helpContext", 2201);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);

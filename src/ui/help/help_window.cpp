@@ -16,7 +16,7 @@
 #include "app/window_helpers.h"
 #include "config/environment.h"
 #include "config/folders.h"
-#include "help/help_names.h"
+#include "app/names.h"
 
 namespace castovin {
 

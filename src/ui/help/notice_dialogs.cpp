@@ -12,7 +12,7 @@
 #include "app/closing_rules.h"
 #include "app/window_helpers.h"
 #include "config/settings_file.h"
-#include "help/help_names.h"
+#include "app/names.h"
 #include "platform/platform_services.h"
 #include "program/program_state.h"
 #include "tools/release_notices.h"
@@ -42,8 +42,8 @@ QLabel* WrappedLabel(QWidget* parent, const char* name, const QString& text)
 // The check box and "OK" row both notices end with.
 QPushButton* AddClosingRow(QDialog* dialog, QVBoxLayout* layout, QCheckBox* check)
 {
-    check->setObjectName(names::DontShowAgain);
-    QPushButton* ok = MakeButton(dialog, names::OkButton, "OK");
+    check->setObjectName(names::NoticeDontShowAgain);
+    QPushButton* ok = MakeButton(dialog, names::NoticeOk, "OK");
     ok->setDefault(true);
     auto* row = new QHBoxLayout;
     row->addWidget(check, 1);

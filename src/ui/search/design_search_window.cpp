@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "model/project.h"
 #include "platform/platform_services.h"
@@ -141,13 +142,13 @@ QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation,
 
 DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context(context)
 {
-    setObjectName(search_names::Window);
+    setObjectName(names::SearchWindow);
     setWindowTitle("Design Search");
     setProperty("helpContext", kHelpContext);
 
-    QPushButton* results = MakeButton(this, search_names::Results, "Results");
-    QPushButton* apply = MakeButton(this, search_names::Apply, "Apply");
-    QPushButton* close = MakeButton(this, search_names::Close, "Close");
+    QPushButton* results = MakeButton(this, names::SearchResults, "Results");
+    QPushButton* apply = MakeButton(this, names::SearchApply, "Apply");
+    QPushButton* close = MakeButton(this, names::SearchClose, "Close");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(results);
     buttons->addWidget(apply);
@@ -175,14 +176,14 @@ QWidget* DesignSearchWindow::BuildPriceFrame()
 {
     auto* frame = new QGroupBox("Price list ($ per bolt)", this);
     m_prices = new QTableWidget(0, kPriceColumns, frame);
-    m_prices->setObjectName(search_names::PriceTable);
+    m_prices->setObjectName(names::SearchPriceTable);
     const SearchRowTexts head = SearchColumnHeadings(m_context.state.UnitSystem);
     m_prices->setHorizontalHeaderLabels({Q(head[1]), Q(head[2]), Q(head[3]), "$/bolt", "Name"});
     m_prices->horizontalHeader()->setStretchLastSection(true);
-    QPushButton* add = MakeButton(frame, search_names::AddRow, "Add Row");
-    QPushButton* remove = MakeButton(frame, search_names::DeleteRow, "Delete Row");
-    QPushButton* load = MakeButton(frame, search_names::LoadPrices, "Load...");
-    QPushButton* save = MakeButton(frame, search_names::SavePrices, "Save...");
+    QPushButton* add = MakeButton(frame, names::SearchAddRow, "Add Row");
+    QPushButton* remove = MakeButton(frame, names::SearchDeleteRow, "Delete Row");
+    QPushButton* load = MakeButton(frame, names::SearchLoadPrices, "Load...");
+    QPushButton* save = MakeButton(frame, names::SearchSavePrices, "Save...");
     auto* row = new QHBoxLayout;
     for (QPushButton* b : {add, remove, load, save})
         row->addWidget(b);
@@ -217,11 +218,11 @@ QWidget* DesignSearchWindow::BuildRangeFrame()
         box->setObjectName(name);
         return box;
     };
-    m_boltsMin = spin(search_names::BoltsMin, ranges.boltsMin);
-    m_boltsMax = spin(search_names::BoltsMax, ranges.boltsMax);
-    m_spacingMin = edit(search_names::SpacingMin, ranges.spacingMin);
-    m_spacingMax = edit(search_names::SpacingMax, ranges.spacingMax);
-    m_spacingStep = edit(search_names::SpacingStep, ranges.spacingStep);
+    m_boltsMin = spin(names::SearchBoltsMin, ranges.boltsMin);
+    m_boltsMax = spin(names::SearchBoltsMax, ranges.boltsMax);
+    m_spacingMin = edit(names::SearchSpacingMin, ranges.spacingMin);
+    m_spacingMax = edit(names::SearchSpacingMax, ranges.spacingMax);
+    m_spacingStep = edit(names::SearchSpacingStep, ranges.spacingStep);
     const QString length = Q(SearchColumnHeadings(m_context.state.UnitSystem)[5]).remove("Spacing");
     grid->addWidget(new QLabel("Bolts per row from", frame), 0, 0);
     grid->addWidget(m_boltsMin, 0, 1);
@@ -233,7 +234,7 @@ QWidget* DesignSearchWindow::BuildRangeFrame()
     grid->addWidget(m_spacingMax, 3, 1);
     grid->addWidget(new QLabel("step", frame), 4, 0);
     grid->addWidget(m_spacingStep, 4, 1);
-    QPushButton* search = MakeButton(frame, search_names::Search, "Search");
+    QPushButton* search = MakeButton(frame, names::SearchRun, "Search");
     grid->addWidget(search, 5, 0, 1, 2);
     grid->setRowStretch(6, 1);
     connect(search, &QPushButton::clicked, this, &DesignSearchWindow::Search);
@@ -249,7 +250,7 @@ QWidget* DesignSearchWindow::BuildResultFrame()
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(Qt::UserRole);
     m_results = new QTableView(frame);
-    m_results->setObjectName(search_names::ResultTable);
+    m_results->setObjectName(names::SearchResultTable);
     m_results->setModel(m_sorted);
     m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -258,7 +259,7 @@ QWidget* DesignSearchWindow::BuildResultFrame()
     m_results->sortByColumn(0, Qt::AscendingOrder);
     m_results->verticalHeader()->hide();
     m_summary = new QLabel(frame);
-    m_summary->setObjectName(search_names::Summary);
+    m_summary->setObjectName(names::SearchSummary);
     auto* column = new QVBoxLayout(frame);
     column->addWidget(m_results);
     column->addWidget(m_summary);

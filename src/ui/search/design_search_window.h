@@ -24,26 +24,6 @@ class QTableWidget;
 
 namespace castovin {
 
-namespace search_names {
-inline constexpr char Window[] = "frmDesignSearch";
-inline constexpr char PriceTable[] = "tblPrices";
-inline constexpr char AddRow[] = "cmdAddRow";
-inline constexpr char DeleteRow[] = "cmdDeleteRow";
-inline constexpr char LoadPrices[] = "cmdLoadPrices";
-inline constexpr char SavePrices[] = "cmdSavePrices";
-inline constexpr char BoltsMin[] = "txtBoltsMin";
-inline constexpr char BoltsMax[] = "txtBoltsMax";
-inline constexpr char SpacingMin[] = "txtSpacingMin";
-inline constexpr char SpacingMax[] = "txtSpacingMax";
-inline constexpr char SpacingStep[] = "txtSpacingStep";
-inline constexpr char Search[] = "cmdSearch";
-inline constexpr char ResultTable[] = "tblResults";
-inline constexpr char Summary[] = "lblSummary";
-inline constexpr char Results[] = "cmdResults";
-inline constexpr char Apply[] = "cmdApply";
-inline constexpr char Close[] = "cmdClose";
-}  // namespace search_names
-
 // The ranked candidates as a table of the command line's columns. The
 // display role is the text the command line prints; the sort role
 // (Qt::UserRole) is the number behind it, so that "10.00" sorts above "9.50".

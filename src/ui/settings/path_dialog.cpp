@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "browser/folder_places.h"
 #include "editing/settings_editor.h"
@@ -20,28 +21,27 @@
 
 namespace castovin {
 
-namespace n = path_names;
 
 PathDialog::PathDialog(const WindowContext& context) : m_context(context)
 {
-    setObjectName(n::Window);
+    setObjectName(names::PathDialog);
     setWindowTitle("Select Path");
     auto* frame = new QGroupBox("Set Path", this);
     auto* options = new QHBoxLayout(frame);
     const char* captions[4] = {"User home", "Application ", "Current", "User temporary"};
     for (int i = 0; i < 4; ++i) {
         auto* option = new QRadioButton(captions[i], frame);
-        option->setObjectName(QString(n::Options).arg(i));
+        option->setObjectName(names::Indexed(names::PathOptions, i));
         m_options[static_cast<std::size_t>(i)] = option;
         options->addWidget(option);
         connect(option, &QRadioButton::clicked, this, [this, i] { ChooseOption(i); });
     }
     m_places = new QComboBox(this);
-    m_places->setObjectName(n::Places);
-    m_folders = MakeFolderTree(this, n::Folders, m_model);
+    m_places->setObjectName(names::PathPlaces);
+    m_folders = MakeFolderTree(this, names::PathFolders, m_model);
     m_folders->setMinimumSize(320, 260);
 
-    const DialogButtons row = MakeOkCancelHelpRow(this, n::Ok, n::Cancel, n::Help);
+    const DialogButtons row = MakeOkCancelHelpRow(this, names::PathOk, names::PathCancel, names::PathHelp);
     QPushButton* ok = row.ok;
     QPushButton* cancel = row.cancel;
     QPushButton* help = row.help;

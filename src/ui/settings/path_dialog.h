@@ -19,16 +19,6 @@ class QTreeView;
 
 namespace castovin {
 
-namespace path_names {
-inline constexpr const char* Window = "frmPath";
-inline constexpr const char* Options = "Option1_%1";  // 0 data, 1 program, 2 edited, 3 temporary
-inline constexpr const char* Places = "Drive1";
-inline constexpr const char* Folders = "Dir1";
-inline constexpr const char* Ok = "Command2";
-inline constexpr const char* Cancel = "Command1";
-inline constexpr const char* Help = "Command3";
-}  // namespace path_names
-
 class PathDialog : public QDialog {
     Q_OBJECT
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "editing/validation.h"
 #include "editors/numeric_field.h"
@@ -23,7 +24,6 @@
 
 namespace castovin {
 
-namespace n = settings_names;
 
 namespace {
 
@@ -61,7 +61,7 @@ void SettingsDialog::BuildUnitsFrame(QWidget* parent, QVBoxLayout* column)
     auto* layout = new QVBoxLayout(frame);
     for (int i = 0; i < 2; ++i) {
         m_units[static_cast<std::size_t>(i)] = new QRadioButton(frame);
-        m_units[static_cast<std::size_t>(i)]->setObjectName(QString(n::Units).arg(i));
+        m_units[static_cast<std::size_t>(i)]->setObjectName(names::Indexed(names::SettingsUnits, i));
         layout->addWidget(m_units[static_cast<std::size_t>(i)]);
     }
 }
@@ -70,9 +70,9 @@ void SettingsDialog::BuildDataFrame(QWidget* parent, QVBoxLayout* column)
 {
     QGroupBox* frame = Frame(parent, "Data file options", column);
     auto* grid = new QGridLayout(frame);
-    m_dataPath = Box(frame, n::DataPath);
-    QPushButton* setPath = MakeButton(frame, n::SetPath, "Set / Change Path");
-    m_extension = Box(frame, n::Extension);
+    m_dataPath = Box(frame, names::SettingsDataPath);
+    QPushButton* setPath = MakeButton(frame, names::SettingsSetPath, "Set / Change Path");
+    m_extension = Box(frame, names::SettingsExtension);
     m_extension->setMaxLength(3);
     grid->addWidget(new QLabel("Path:", frame), 0, 0);
     grid->addWidget(m_dataPath, 0, 1, 1, 2);
@@ -87,9 +87,9 @@ void SettingsDialog::BuildViewerFrame(QWidget* parent, QVBoxLayout* column)
 {
     QGroupBox* frame = Frame(parent, "External text (ASCII) viewer", column);
     auto* grid = new QGridLayout(frame);
-    m_viewer = Box(frame, n::Viewer);
-    QPushButton* select = MakeButton(frame, n::SelectViewer, "&Select");
-    QPushButton* setDefault = MakeButton(frame, n::DefaultViewer, "Set Default");
+    m_viewer = Box(frame, names::SettingsViewer);
+    QPushButton* select = MakeButton(frame, names::SettingsSelectViewer, "&Select");
+    QPushButton* setDefault = MakeButton(frame, names::SettingsDefaultViewer, "Set Default");
     grid->addWidget(new QLabel("Viewer program:", frame), 0, 0);
     grid->addWidget(m_viewer, 0, 1, 1, 2);
     grid->addWidget(select, 1, 1);
@@ -103,17 +103,17 @@ void SettingsDialog::BuildMiscFrame(QWidget* parent, QVBoxLayout* column)
 {
     QGroupBox* frame = Frame(parent, "Miscellaneous options", column);
     auto* grid = new QGridLayout(frame);
-    m_displayHistory = Check(frame, n::DisplayHistory, "Display command history window");
-    m_historySize = Box(frame, n::HistorySize);
-    m_historyFont = MakeButton(frame, n::HistoryFont, "&History Font");
-    m_keepRecent = Check(frame, n::KeepRecent, "Keep recent filelist");
-    m_shortNames = Check(frame, n::ShortNames, "Short names in  file list");
-    m_showDisclaimer = Check(frame, n::ShowDisclaimer, "Show disclaimer at start-up");
-    m_maxMenu = Check(frame, n::MaxMenu, "Maximize main menu at start-up");
-    m_enableToolbar = Check(frame, n::EnableToolbar, "Enable toolbar");
-    m_loadLast = Check(frame, n::LoadLast, "Load last input file");
-    m_update = Check(frame, n::Update, "Reminder of annual updates");
-    m_copyExamples = Check(frame, n::CopyExamples, "Copy example files");
+    m_displayHistory = Check(frame, names::SettingsDisplayHistory, "Display command history window");
+    m_historySize = Box(frame, names::SettingsHistorySize);
+    m_historyFont = MakeButton(frame, names::SettingsHistoryFont, "&History Font");
+    m_keepRecent = Check(frame, names::SettingsKeepRecent, "Keep recent filelist");
+    m_shortNames = Check(frame, names::SettingsShortNames, "Short names in  file list");
+    m_showDisclaimer = Check(frame, names::SettingsShowDisclaimer, "Show disclaimer at start-up");
+    m_maxMenu = Check(frame, names::SettingsMaxMenu, "Maximize main menu at start-up");
+    m_enableToolbar = Check(frame, names::SettingsEnableToolbar, "Enable toolbar");
+    m_loadLast = Check(frame, names::SettingsLoadLast, "Load last input file");
+    m_update = Check(frame, names::SettingsUpdate, "Reminder of annual updates");
+    m_copyExamples = Check(frame, names::SettingsCopyExamples, "Copy example files");
     grid->addWidget(m_displayHistory, 0, 0, 1, 2);
     grid->addWidget(new QLabel("Size of command history window (chars)", frame), 1, 0);
     grid->addWidget(m_historySize, 1, 1);
@@ -127,7 +127,7 @@ void SettingsDialog::BuildMiscFrame(QWidget* parent, QVBoxLayout* column)
 
 SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context)
 {
-    setObjectName(n::Window);
+    setObjectName(names::SettingsDialog);
     setWindowTitle("Settings");
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -141,7 +141,7 @@ SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context
     columns->addLayout(left, 1);
     columns->addLayout(right);
 
-    const DialogButtons row = MakeOkCancelHelpRow(this, n::Ok, n::Cancel, n::Help);
+    const DialogButtons row = MakeOkCancelHelpRow(this, names::SettingsOk, names::SettingsCancel, names::SettingsHelp);
     QPushButton* ok = row.ok;
     QPushButton* cancel = row.cancel;
     QPushButton* help = row.help;

@@ -18,31 +18,6 @@ class QVBoxLayout;
 
 namespace castovin {
 
-// The window's and its controls' objectNames.
-namespace settings_names {
-inline constexpr const char* Window = "frmSet";
-inline constexpr const char* Units = "optUnits_%1";  // 0 English, 1 Metric
-inline constexpr const char* DataPath = "Text2";
-inline constexpr const char* SetPath = "cmdSetPath";
-inline constexpr const char* Extension = "Text1";
-inline constexpr const char* Viewer = "Text4";
-inline constexpr const char* SelectViewer = "cmdSelect";
-inline constexpr const char* DefaultViewer = "cmdSetDefault";
-inline constexpr const char* DisplayHistory = "chkDispHist";
-inline constexpr const char* HistorySize = "Text3";
-inline constexpr const char* HistoryFont = "Command5";
-inline constexpr const char* KeepRecent = "chkKeepRecentFL";
-inline constexpr const char* ShortNames = "chkShortNames";
-inline constexpr const char* ShowDisclaimer = "chkShowDiscl";
-inline constexpr const char* MaxMenu = "chkMaxMenu";
-inline constexpr const char* EnableToolbar = "chkEnableTB";
-inline constexpr const char* LoadLast = "chkLoadLastInputFile";
-inline constexpr const char* Update = "chkUpdate";
-inline constexpr const char* CopyExamples = "chkCopyExamples";
-inline constexpr const char* Ok = "cmdOK";
-inline constexpr const char* Cancel = "cmdCancel";
-inline constexpr const char* Help = "cmdHelp";
-}  // namespace settings_names
 
 class SettingsDialog : public QDialog {
     Q_OBJECT

@@ -11,7 +11,7 @@
 
 #include "app/window_helpers.h"
 #include "editors/numeric_field.h"
-#include "help/help_names.h"
+#include "app/names.h"
 #include "program/program_state.h"
 #include "text/messages.h"
 #include "text/number_format.h"
@@ -26,27 +26,22 @@ namespace {
 // gradient box to its own section.
 constexpr int kHelpContext = 4500;
 
+// What a tab shows; its objectNames are names::CalculatorTabs at the same
+// position.
 struct TabLayout {
     QuantityKind kind;
     const char* caption;
     const char* frame;
-    const char* input;
-    const char* options;
-    std::array<int, 5> results;  // result box numbers, 0 past the last unit
 };
 
 constexpr std::array<TabLayout, 5> kTabs = {{
-    {QuantityKind::Length, "Length", "Length units", "txtLength", "Option2", {7, 8, 9, 10, 0}},
-    {QuantityKind::Load, "Load", "Load units", "txtLoad", "Option5", {21, 22, 23, 24, 25}},
-    {QuantityKind::LoadGradient, "Load Grad", "Load gradient units", "txtLoadGrad", "Option4", {17, 18, 19, 20, 0}},
-    {QuantityKind::Stress, "Stress", "Pressure/stress units", "txtStress", "Option1", {2, 3, 4, 5, 6}},
-    {QuantityKind::StressGradient,
-     "Stress Grad",
-     "Pressure/stress gradient units",
-     "txtStressGrad",
-     "Option3",
-     {12, 13, 14, 15, 0}},
+    {QuantityKind::Length, "Length", "Length units"},
+    {QuantityKind::Load, "Load", "Load units"},
+    {QuantityKind::LoadGradient, "Load Grad", "Load gradient units"},
+    {QuantityKind::Stress, "Stress", "Pressure/stress units"},
+    {QuantityKind::StressGradient, "Stress Grad", "Pressure/stress gradient units"},
 }};
+static_assert(kTabs.size() == names::CalculatorTabs.size());
 
 }  // namespace
 
@@ -63,8 +58,8 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
         m_tabs->addTab(BuildTab(i), kTabs[i].caption);
     m_tab[2].input->setProperty("helpContext", 4300);
 
-    QPushButton* ok = MakeButton(this, names::OkButton, "OK");
-    QPushButton* help = MakeHelpButton(this, names::HelpButton);
+    QPushButton* ok = MakeButton(this, names::CalculatorOk, "OK");
+    QPushButton* help = MakeHelpButton(this, names::CalculatorHelp);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
@@ -91,21 +86,22 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
 QWidget* UnitCalculatorWindow::BuildTab(std::size_t index)
 {
     const TabLayout& layout = kTabs[index];
+    const names::CalculatorTabNames& named = names::CalculatorTabs[index];
     Tab& tab = m_tab[index];
     tab.kind = layout.kind;
     tab.page = new QWidget;
     tab.input = new QLineEdit("0", tab.page);
-    tab.input->setObjectName(layout.input);
+    tab.input->setObjectName(named.input);
     SelectAllOn(tab.input, SelectOn::Click);
     auto* frame = new QGroupBox(layout.frame, tab.page);
-    frame->setObjectName(QString("Frame%1").arg(index + 1));
+    frame->setObjectName(names::CalculatorFrame + QString::number(index + 1));
     auto* grid = new QGridLayout(frame);
     const std::vector<std::string>& captions = UnitCaptions(layout.kind);
     for (std::size_t u = 0; u < captions.size(); ++u) {
         auto* option = new QRadioButton(Q(captions[u]), frame);
-        option->setObjectName(QString("%1_%2").arg(layout.options).arg(u));
+        option->setObjectName(names::Indexed(named.options, static_cast<int>(u)));
         auto* result = new QLineEdit(frame);
-        result->setObjectName(QString("Text%1").arg(layout.results[u]));
+        result->setObjectName(names::CalculatorResult + QString::number(named.results[u]));
         result->setReadOnly(true);
         grid->addWidget(option, static_cast<int>(u), 0);
         grid->addWidget(result, static_cast<int>(u), 1);

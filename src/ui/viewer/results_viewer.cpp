@@ -20,7 +20,7 @@ namespace castovin {
 QPlainTextEdit* MakeReportPane(QWidget* parent)
 {
     auto* pane = new QPlainTextEdit(parent);
-    pane->setObjectName("RichTextBox1");
+    pane->setObjectName(names::ReportPane);
     pane->setReadOnly(true);
     pane->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont font(PrintFontFamily(), 9);

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QValueAxis>
 
+#include "app/names.h"
 #include "graphs/graph_window.h"
 #include "process.h"
 #include "program/program_state.h"
@@ -95,7 +96,7 @@ inline void Open(UiFixture& f, const QString& path)
 inline GraphWindow* Graph(UiFixture& f, int index)
 {
     f.Trigger(QString("mnuCalcGrafItem_%1").arg(index));
-    auto* window = qobject_cast<GraphWindow*>(FindTopLevel(graph_names::Window));
+    auto* window = qobject_cast<GraphWindow*>(FindTopLevel(names::GraphWindow));
     if (window != nullptr)
         QApplication::processEvents();
     return window;
@@ -103,8 +104,8 @@ inline GraphWindow* Graph(UiFixture& f, int index)
 
 inline QWidget* Options(GraphWindow* window)
 {
-    window->findChild<QAction*>(QString(graph_names::OptionsItem).arg(1))->trigger();
-    return FindTopLevel(graph_names::Options);
+    window->findChild<QAction*>(names::Indexed(names::GraphOptionsItem, 1))->trigger();
+    return FindTopLevel(names::GraphOptionsDialog);
 }
 
 inline QString Log(UiFixture& f)
