@@ -31,7 +31,7 @@ private:
     static void Open(UiFixture& f, const QString& path)
     {
         f.platform->AnswerFile(path);
-        f.Trigger("mnuFileItem_1");
+        f.Trigger(names::Indexed(names::FileItem, 1));
     }
 
     static DesignSearchWindow* OpenSearch(UiFixture& f)

@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(editor->windowTitle(), QString("Parameters"));
         QVERIFY(!f.Main().isEnabled());
         QCOMPARE(f.state->EditorOpen, SwitchTrue);
-        REQUIRE_CHILD(QLabel, depthLabel, editor, "lblDepthofCover");
+        REQUIRE_CHILD(QLabel, depthLabel, editor, names::CaptionOf(names::ParmDepth));
         QCOMPARE(depthLabel->text(), QString("Depth of Cover (ft)"));
         REQUIRE_CHILD(QLineEdit, cmrr, editor, names::ParmCMRR);
         // Five characters may be typed; the sixth is refused.
@@ -195,8 +195,8 @@ private slots:
         REQUIRE_CHILD(QLineEdit, capacity, editor, names::ParmCableCapacity);
         REQUIRE_CHILD(QLineEdit, inter, editor, names::ParmBoltsInter);
         REQUIRE_CHILD(QLineEdit, spacing, editor, names::Indexed(names::ParmRowSpacing, 1));
-        REQUIRE_CHILD(QLabel, diameterLabel, editor, "lblBoltDiameter_1");
-        REQUIRE_CHILD(QLabel, rowLabel, editor, "lblBoltsperRow_1");
+        REQUIRE_CHILD(QLabel, diameterLabel, editor, names::CaptionOf(names::Indexed(names::ParmDiameter, 1)));
+        REQUIRE_CHILD(QLabel, rowLabel, editor, names::CaptionOf(names::Indexed(names::ParmBoltsPerRow, 1)));
         QVERIFY(!tabs->isTabEnabled(1));
         QVERIFY(type->isHidden());
         systems->setEditText("");
@@ -387,8 +387,8 @@ private slots:
         UiFixture f;
         QWidget* options = OpenEditor(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor);
         QVERIFY(options != nullptr);
-        REQUIRE_CHILD(QLineEdit, cmrrEnglish, options, "txtCMRR_0");
-        REQUIRE_CHILD(QLineEdit, cmrrMetric, options, "txtCMRR_1");
+        REQUIRE_CHILD(QLineEdit, cmrrEnglish, options, names::Indexed(names::ParmCMRR, 0));
+        REQUIRE_CHILD(QLineEdit, cmrrMetric, options, names::Indexed(names::ParmCMRR, 1));
         Retype(cmrrEnglish, "50");
         QCOMPARE(cmrrMetric->text(), QString("50"));
         REQUIRE_CHILD(QCheckBox, office, options, names::OptionsSkipExportQuestion);
@@ -428,7 +428,7 @@ private slots:
     {
         UiFixture f;
         QWidget* options = OpenEditor(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor);
-        REQUIRE_CHILD(QLineEdit, sf, options, "txtStabilityFactor_0");
+        REQUIRE_CHILD(QLineEdit, sf, options, names::Indexed(names::ParmStabilityFactor, 0));
         Retype(sf, "0");
         f.platform->AnswerBox(MsgResult::OK);
         REQUIRE_CHILD(QPushButton, ok, options, names::EditorOk);
@@ -437,7 +437,7 @@ private slots:
         REQUIRE_CHILD(QTabWidget, tabs, options, names::OptionsTabs);
         QCOMPARE(tabs->currentIndex(), 2);
         Retype(sf, "1.5");
-        REQUIRE_CHILD(QLineEdit, weight, options, "txtUnitWeight_1");
+        REQUIRE_CHILD(QLineEdit, weight, options, names::Indexed(names::ParmUnitWeight, 1));
         weight->setText("26");
         ok->click();
         QVERIFY(FindTopLevel(names::OptionsEditor) == nullptr);

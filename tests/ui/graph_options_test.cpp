@@ -29,15 +29,15 @@ private slots:
         QWidget* dialog = Options(window);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->windowTitle(), QString("Graph Parameters and Options"));
-        REQUIRE_CHILD(QRadioButton, lastUsed, dialog, "Option1_1");
+        REQUIRE_CHILD(QRadioButton, lastUsed, dialog, names::Indexed(names::GraphOptChoice, 1));
         QVERIFY(lastUsed->isChecked());
         for (int i = 0; i < 4; ++i) {
             REQUIRE_CHILD(QLineEdit, title, dialog, QString("Text2_%1").arg(i));
             QCOMPARE(title->isEnabled(), i == 2);
         }
-        REQUIRE_CHILD(QLineEdit, sfTitle, dialog, "Text2_2");
+        REQUIRE_CHILD(QLineEdit, sfTitle, dialog, names::Indexed(names::GraphOptXTitle, 2));
         sfTitle->setText("Safety factor");
-        REQUIRE_CHILD(QPushButton, ok, dialog, "Command2");
+        REQUIRE_CHILD(QPushButton, ok, dialog, names::GraphOptOk);
         ok->click();
         QCOMPARE(Axis(window, Qt::Horizontal)->titleText(), QString("Safety factor"));
         window->close();
@@ -62,26 +62,30 @@ private slots:
 
         QWidget* dialog = Options(window);
         QVERIFY(dialog != nullptr);
-        REQUIRE_CHILD(QRadioButton, defaults, dialog, "Option1_0");
-        REQUIRE_CHILD(QLineEdit, title, dialog, "Text1");
-        REQUIRE_CHILD(QComboBox, grid, dialog, "Combo1");
+        REQUIRE_CHILD(QRadioButton, defaults, dialog, names::Indexed(names::GraphOptChoice, 0));
+        REQUIRE_CHILD(QLineEdit, title, dialog, names::GraphOptTitle);
+        REQUIRE_CHILD(QComboBox, grid, dialog, names::GraphOptGrid);
         QVERIFY(defaults->isChecked());
         QCOMPARE(title->text(), QString("Castovin"));
         QCOMPARE(grid->currentIndex(), 0);
-        for (const char* name : {"Text1", "Text3", "Combo1", "Combo2", "Check1", "HScroll1", "txtSS", "Label1",
-                                 "Text2_0", "Text2_1", "Text2_2", "Text2_3"}) {
+        QStringList locked = {names::GraphOptTitle,    names::GraphOptYTitle,   names::GraphOptGrid,
+                              names::GraphOptStyle,    names::GraphOptLegend,   names::GraphOptSize,
+                              names::GraphOptSizeText, names::GraphOptSizeLabel};
+        for (int graph = 0; graph < 4; ++graph)
+            locked << names::Indexed(names::GraphOptXTitle, graph);
+        for (const QString& name : locked) {
             REQUIRE_CHILD(QWidget, control, dialog, name);
-            QVERIFY2(!control->isEnabled(), name);
+            QVERIFY2(!control->isEnabled(), qPrintable(name));
         }
         // The last-used option opens the defaults for editing.
-        REQUIRE_CHILD(QRadioButton, lastUsed, dialog, "Option1_1");
+        REQUIRE_CHILD(QRadioButton, lastUsed, dialog, names::Indexed(names::GraphOptChoice, 1));
         lastUsed->click();
         QVERIFY(title->isEnabled());
         QCOMPARE(title->text(), QString("Castovin"));
-        REQUIRE_CHILD(QLineEdit, depthTitle, dialog, "Text2_1");
+        REQUIRE_CHILD(QLineEdit, depthTitle, dialog, names::Indexed(names::GraphOptXTitle, 1));
         QVERIFY(depthTitle->isEnabled());
 
-        REQUIRE_CHILD(QPushButton, cancel, dialog, "Command1");
+        REQUIRE_CHILD(QPushButton, cancel, dialog, names::GraphOptCancel);
         cancel->click();
         QVERIFY(FindTopLevel(names::GraphOptionsDialog) == nullptr);
         QCOMPARE(f.state->Settings.GraphTitle, std::string("Castovin"));
@@ -98,10 +102,10 @@ private slots:
         Open(f, UiFixture::Example("default-english.vlb"));
         GraphWindow* window = Graph(f, 0);
         QWidget* dialog = Options(window);
-        REQUIRE_CHILD(QComboBox, style, dialog, "Combo2");
-        REQUIRE_CHILD(QScrollBar, size, dialog, "HScroll1");
-        REQUIRE_CHILD(QLabel, label, dialog, "Label1");
-        REQUIRE_CHILD(QLineEdit, sizeText, dialog, "txtSS");
+        REQUIRE_CHILD(QComboBox, style, dialog, names::GraphOptStyle);
+        REQUIRE_CHILD(QScrollBar, size, dialog, names::GraphOptSize);
+        REQUIRE_CHILD(QLabel, label, dialog, names::GraphOptSizeLabel);
+        REQUIRE_CHILD(QLineEdit, sizeText, dialog, names::GraphOptSizeText);
         QCOMPARE(style->currentText(), QString("Lines & Symbols"));
         QVERIFY(size->isVisible() && label->isVisible());
         QCOMPARE(sizeText->text(), QString("5"));
@@ -113,7 +117,7 @@ private slots:
         QCOMPARE(sizeText->text(), QString("20"));
 
         // A typed text that names no entry goes back to the first.
-        REQUIRE_CHILD(QComboBox, grid, dialog, "Combo1");
+        REQUIRE_CHILD(QComboBox, grid, dialog, names::GraphOptGrid);
         grid->setCurrentIndex(2);
         grid->lineEdit()->setText("Diagonal");
         f.platform->AnswerBox(MsgResult::OK);
@@ -124,7 +128,7 @@ private slots:
 
         // Help shows the hint and leaves the curve where it is.
         f.platform->AnswerBox(MsgResult::OK);
-        REQUIRE_CHILD(QPushButton, help, dialog, "Command3");
+        REQUIRE_CHILD(QPushButton, help, dialog, names::GraphOptHelp);
         help->click();
         QCOMPARE(f.platform->LastCall().title, QString("Help"));
         dialog->close();
@@ -140,13 +144,13 @@ private slots:
         Open(f, UiFixture::Example("default-english.vlb"));
         GraphWindow* window = Graph(f, 0);
         QWidget* dialog = Options(window);
-        REQUIRE_CHILD(QCheckBox, legend, dialog, "Check1");
-        REQUIRE_CHILD(QComboBox, style, dialog, "Combo2");
-        REQUIRE_CHILD(QScrollBar, size, dialog, "HScroll1");
+        REQUIRE_CHILD(QCheckBox, legend, dialog, names::GraphOptLegend);
+        REQUIRE_CHILD(QComboBox, style, dialog, names::GraphOptStyle);
+        REQUIRE_CHILD(QScrollBar, size, dialog, names::GraphOptSize);
         legend->setChecked(false);
         style->setCurrentIndex(1);
         size->setValue(11);
-        REQUIRE_CHILD(QPushButton, ok, dialog, "Command2");
+        REQUIRE_CHILD(QPushButton, ok, dialog, names::GraphOptOk);
         ok->click();
         QCOMPARE(window->CurveLabelCount(), 0);
         QCOMPARE(window->Lines(0)->pen().style(), Qt::NoPen);
@@ -165,9 +169,9 @@ private slots:
         // The defaults option with OK writes its index.
         window = Graph(f, 0);
         dialog = Options(window);
-        REQUIRE_CHILD(QRadioButton, defaults, dialog, "Option1_0");
+        REQUIRE_CHILD(QRadioButton, defaults, dialog, names::Indexed(names::GraphOptChoice, 0));
         defaults->click();
-        REQUIRE_CHILD(QPushButton, ok2, dialog, "Command2");
+        REQUIRE_CHILD(QPushButton, ok2, dialog, names::GraphOptOk);
         ok2->click();
         QVERIFY(QString::fromUtf8(ReadBytes(f.DataFolder() + "VELB.INI")).contains("GraphSetParams=0\r\n"));
         window->close();

@@ -7,8 +7,8 @@
 #include <QScatterSeries>
 #include <QTest>
 
-#include "app/window_helpers.h"
 #include "app/names.h"
+#include "app/window_helpers.h"
 #include "graph_test_support.h"
 
 using namespace castovin;
@@ -39,7 +39,7 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(GraphSettings({})));
         Open(f, UiFixture::Example("default-english.vlb"));
-        QVERIFY(f.Action("mnuCalcGrafItem_1")->isEnabled());
+        QVERIFY(f.Action(names::Indexed(names::GraphItem, 1))->isEnabled());
         GraphWindow* window = Graph(f, 1);
         QVERIFY(window != nullptr);
         QCOMPARE(window->windowTitle(), QString("Graph"));

@@ -18,9 +18,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "app/names.h"
 #include "config/profile_file.h"
 #include "help/help_menu.h"
-#include "app/names.h"
 #include "help/help_window.h"
 #include "help/notice_dialogs.h"
 #include "ui_fixture.h"
@@ -65,7 +65,7 @@ class HelpTest : public QObject {
 
 private:
     // Opens a window through a menu item, gathers its numbers and closes it.
-    static void GatherFrom(UiFixture& f, const char* item, const char* window, QSet<int>& numbers)
+    static void GatherFrom(UiFixture& f, const QString& item, const char* window, QSet<int>& numbers)
     {
         f.Trigger(item);
         QApplication::processEvents();
@@ -86,11 +86,11 @@ private slots:
         UiFixture f;
         QSet<int> numbers{1000, 2201, 3510, 3520, 4100, 4300, 4500, 5001};
         CollectContexts(&f.Main(), numbers);
-        GatherFrom(f, "mnuEditItem_1", "frmVELBParm", numbers);
-        GatherFrom(f, "mnuEditItem_2", "frmVELBCost", numbers);
-        GatherFrom(f, "mnuUtilItem_1", "frmVELBOpts", numbers);
-        GatherFrom(f, "mnuUtilItem_2", names::UnitCalculator, numbers);
-        GatherFrom(f, "mnuHelpItem_4", names::ResourceDialog, numbers);
+        GatherFrom(f, names::Indexed(names::EditItem, 1), names::ParametersEditor, numbers);
+        GatherFrom(f, names::Indexed(names::EditItem, 2), names::CostEditor, numbers);
+        GatherFrom(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor, numbers);
+        GatherFrom(f, names::Indexed(names::UtilItem, 2), names::UnitCalculator, numbers);
+        GatherFrom(f, names::Indexed(names::HelpItem, 4), names::ResourceDialog, numbers);
         QVERIFY(numbers.contains(2200) && numbers.contains(4200) && numbers.contains(1100));
 
         HelpWindow* help = ProgramHelpWindow(*f.state);
@@ -112,11 +112,11 @@ private slots:
     {
         UiFixture f;
         std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state));
-        f.Trigger("mnuEditItem_1");
+        f.Trigger(names::Indexed(names::EditItem, 1));
         QApplication::processEvents();
-        QWidget* editor = FindTopLevel("frmVELBParm");
+        QWidget* editor = FindTopLevel(names::ParametersEditor);
         QVERIFY(editor != nullptr);
-        REQUIRE_CHILD(QLineEdit, cmrr, editor, "txtCMRR");
+        REQUIRE_CHILD(QLineEdit, cmrr, editor, names::ParmCMRR);
         cmrr->setFocus();
         const QString typed = cmrr->text();
         QTest::keyClick(cmrr, Qt::Key_F1);
@@ -129,11 +129,11 @@ private slots:
         // The calculator's load gradient box has a section of its own.
         editor->close();
         QApplication::processEvents();
-        f.Trigger("mnuUtilItem_2");
+        f.Trigger(names::Indexed(names::UtilItem, 2));
         QWidget* units = FindTopLevel(names::UnitCalculator);
         QVERIFY(units != nullptr);
         units->findChild<QTabWidget*>(names::UnitTabs)->setCurrentIndex(2);
-        QTest::keyClick(units->findChild<QLineEdit*>("txtLoadGrad"), Qt::Key_F1);
+        QTest::keyClick(units->findChild<QLineEdit*>(names::CalculatorTabs[2].input), Qt::Key_F1);
         QCOMPARE(help->CurrentPage().toString(), kManual + "unit-calculator.html#load-gradient");
         CHECK_SCRIPT(f);
     }
@@ -142,10 +142,10 @@ private slots:
     {
         UiFixture f;
         std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state));
-        REQUIRE_CHILD(QMenu, file, &f.Main(), "mnuFile");
+        REQUIRE_CHILD(QMenu, file, &f.Main(), names::FileMenu);
         file->popup(f.Main().mapToGlobal(QPoint(10, 10)));
         QTRY_VERIFY(QApplication::activePopupWidget() == file);
-        file->setActiveAction(f.Action("mnuFileItem_3"));  // "Save &As...", 1400
+        file->setActiveAction(f.Action(names::Indexed(names::FileItem, 3)));  // "Save &As...", 1400
         QTest::keyClick(file, Qt::Key_F1);
         auto* help = static_cast<HelpWindow*>(FindTopLevel(names::HelpWindow));
         QVERIFY(help != nullptr);
@@ -157,12 +157,12 @@ private slots:
     void helpMenuShowsContentsAndIndex()
     {
         UiFixture f;
-        f.Trigger("mnuHelpItem_1");
+        f.Trigger(names::Indexed(names::HelpItem, 1));
         auto* help = static_cast<HelpWindow*>(FindTopLevel(names::HelpWindow));
         QVERIFY(help != nullptr);
         REQUIRE_CHILD(QTabWidget, panes, help, names::HelpPanes);
         QCOMPARE(panes->currentWidget()->objectName(), QString(names::HelpIndex));
-        f.Trigger("mnuHelpItem_0");
+        f.Trigger(names::Indexed(names::HelpItem, 0));
         QCOMPARE(FindTopLevel(names::HelpWindow), help);  // one help window
         QCOMPARE(panes->currentWidget()->objectName(), QString(names::HelpContents));
         QCOMPARE(help->CurrentPage().toString(), kManual + "index.html");
@@ -178,7 +178,7 @@ private slots:
     void pdfManualOpensWithTheDesktopAndHoldsEveryChapter()
     {
         UiFixture f(kHistoryKept);
-        f.Trigger("mnuHelpItem_2");
+        f.Trigger(names::Indexed(names::HelpItem, 2));
         QCOMPARE(f.platform->Opened().size(), 1);
         const QString pdf = f.platform->Opened().first();
         QVERIFY(pdf.endsWith("/VELB.PDF"));
@@ -198,7 +198,7 @@ private slots:
         // The desktop cannot open it: a logged message.
         f.platform->FailOpening(true);
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger("mnuHelpItem_2");
+        f.Trigger(names::Indexed(names::HelpItem, 2));
         QCOMPARE(f.platform->LastCall().text, QString("Operation Failed"));
         QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Operation Failed"));
         CHECK_SCRIPT(f);
@@ -209,7 +209,7 @@ private slots:
         // An installed layout beside the program's folder, without the manual.
         UiFixture f(EmptyInstalledData);
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger("mnuHelpItem_2");
+        f.Trigger(names::Indexed(names::HelpItem, 2));
         QVERIFY(f.platform->Opened().isEmpty());
         QCOMPARE(f.platform->LastCall().text, QString("Help file (VELB.PDF) not available"));
         QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Help file (VELB.PDF) not available"));
@@ -224,7 +224,7 @@ private slots:
         QVERIFY(tsv.open(QIODevice::ReadOnly | QIODevice::Text));
         const QStringList lines = QString::fromUtf8(tsv.readAll()).trimmed().split('\n');
         QCOMPARE(lines.size(), 6);
-        f.Trigger("mnuHelpItem_4");
+        f.Trigger(names::Indexed(names::HelpItem, 4));
         QWidget* dialog = FindTopLevel(names::ResourceDialog);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->windowTitle(), QString("Resource Files"));
@@ -239,10 +239,10 @@ private slots:
             QVERIFY2(PdfText(f.platform->Opened().last()).simplified().contains(fields[1]), qPrintable(fields[1]));
         }
         // Two columns of three.
-        auto* first = dialog->findChild<QPushButton*>("cmdView_0");
-        QCOMPARE(dialog->findChild<QPushButton*>("cmdView_2")->x(), first->x());
-        QVERIFY(dialog->findChild<QPushButton*>("cmdView_3")->x() > first->x());
-        QCOMPARE(dialog->findChild<QPushButton*>("cmdView_3")->y(), first->y());
+        auto* first = dialog->findChild<QPushButton*>(names::Indexed(names::ResourceButton, 0));
+        QCOMPARE(dialog->findChild<QPushButton*>(names::Indexed(names::ResourceButton, 2))->x(), first->x());
+        QVERIFY(dialog->findChild<QPushButton*>(names::Indexed(names::ResourceButton, 3))->x() > first->x());
+        QCOMPARE(dialog->findChild<QPushButton*>(names::Indexed(names::ResourceButton, 3))->y(), first->y());
         QVERIFY(f.platform->Calls().empty());
         CHECK_SCRIPT(f);
     }
@@ -252,11 +252,11 @@ private slots:
         UiFixture f(EmptyInstalledData);
         const std::string historyBefore = f.state->History.Text();
         QVERIFY(!historyBefore.empty());
-        f.Trigger("mnuHelpItem_4");
+        f.Trigger(names::Indexed(names::HelpItem, 4));
         QWidget* dialog = FindTopLevel(names::ResourceDialog);
         QVERIFY(dialog != nullptr);
         f.platform->AnswerBox(MsgResult::OK);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdView_4"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(names::Indexed(names::ResourceButton, 4)), Qt::LeftButton);
         const QString path = QDir(f.Home()).filePath("share/castovin/unit-factors.pdf");
         QCOMPARE(f.platform->LastCall().text, "Resource file (" + path + ") not available");
         QCOMPARE(f.platform->LastCall().title, QString::fromStdString(f.state->ProgramTitle));
@@ -270,7 +270,7 @@ private slots:
         const std::string historyBefore = f.state->History.Text();
         QVERIFY(!historyBefore.empty());
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger("mnuHelpItem_10");
+        f.Trigger(names::Indexed(names::HelpItem, 10));
         const auto& box = f.platform->LastCall();
         QCOMPARE(box.title, QString("About the CASTOVIN Program"));
         const QString month = QLocale::system().monthName(8, QLocale::ShortFormat);
@@ -327,7 +327,7 @@ private slots:
         QCOMPARE(SettingsValue(f, "RemindAnnualUpdates"), std::string("<absent>"));
         f.state->Settings.RemindAnnualUpdates = 1;
         f.state->Today = [] { return Day(2013, 9, 1); };
-        f.Trigger("mnuHelpItem_8");
+        f.Trigger(names::Indexed(names::HelpItem, 8));
         QWidget* update = FindTopLevel(names::UpdateDialog);
         QVERIFY(update != nullptr);
         QVERIFY(update->findChild<QLabel*>(names::UpdateLabel)
@@ -392,7 +392,7 @@ private slots:
         QApplication::processEvents();
 
         // Still available from the Help menu.
-        f.Trigger("mnuHelpItem_6");
+        f.Trigger(names::Indexed(names::HelpItem, 6));
         QVERIFY(FindTopLevel(names::DisclaimerDialog) != nullptr);
         CHECK_SCRIPT(f);
     }

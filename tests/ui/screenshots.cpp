@@ -21,7 +21,6 @@
 
 #include "app/names.h"
 #include "browser/text_browser.h"
-#include "app/names.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -44,28 +43,28 @@ bool Grab(const char* window, const QString& file)
 // showing an example project.
 bool SettingsAndBrowser(UiFixture& f, const QString& out)
 {
-    f.Trigger("mnuUtilItem_0");
-    bool ok = Grab("frmSet", out + "/settings-dialog.png");
-    if (QWidget* settings = FindTopLevel("frmSet")) {
-        if (auto* setPath = settings->findChild<QPushButton*>("cmdSetPath"))
+    f.Trigger(names::Indexed(names::UtilItem, 0));
+    bool ok = Grab(names::SettingsDialog, out + "/settings-dialog.png");
+    if (QWidget* settings = FindTopLevel(names::SettingsDialog)) {
+        if (auto* setPath = settings->findChild<QPushButton*>(names::SettingsSetPath))
             setPath->click();
-        ok = Grab("frmPath", out + "/path-dialog.png") && ok;
-        if (QWidget* path = FindTopLevel("frmPath"))
+        ok = Grab(names::PathDialog, out + "/path-dialog.png") && ok;
+        if (QWidget* path = FindTopLevel(names::PathDialog))
             path->close();
         settings->close();
     }
     for (const char* name : {"default-english.vlb", "cable-bolts-intersections.vlb", "strong-roof.vlb"})
         QFile::copy(UiFixture::Example(name), f.DataFolder() + name);
-    f.Trigger("mnuFileItem_9");
+    f.Trigger(names::Indexed(names::FileItem, 9));
     QApplication::processEvents();
-    auto* browser = qobject_cast<TextBrowser*>(FindTopLevel("frmTextBrow"));
+    auto* browser = qobject_cast<TextBrowser*>(FindTopLevel(names::BrowserWindow));
     if (browser == nullptr)
         return false;
     browser->resize(900, 560);
-    if (auto* files = browser->findChild<QListWidget*>("File1"))
+    if (auto* files = browser->findChild<QListWidget*>(names::BrowserFiles))
         files->setCurrentRow(0);
     browser->ChooseFile("cable-bolts-intersections.vlb");
-    ok = Grab("frmTextBrow", out + "/text-browser.png") && ok;
+    ok = Grab(names::BrowserWindow, out + "/text-browser.png") && ok;
     browser->close();
     return ok;
 }
@@ -92,11 +91,11 @@ void WaitForHelpPanes(QWidget* help)
 bool ToolScreenshots(UiFixture& f, const QString& out)
 {
     bool ok = true;
-    f.Trigger("mnuUtilItem_2");
+    f.Trigger(names::Indexed(names::UtilItem, 2));
     QApplication::processEvents();
     if (QWidget* units = FindTopLevel(names::UnitCalculator)) {
-        units->findChild<QRadioButton*>("Option2_1")->click();
-        units->findChild<QLineEdit*>("txtLength")->setText("6.5");
+        units->findChild<QRadioButton*>(names::Indexed(names::CalculatorTabs[0].options, 1))->click();
+        units->findChild<QLineEdit*>(names::CalculatorTabs[0].input)->setText("6.5");
         QApplication::processEvents();
         ok = units->grab().save(out + "/unit-calculator.png") && ok;
         units->close();
@@ -105,7 +104,7 @@ bool ToolScreenshots(UiFixture& f, const QString& out)
     }
     QApplication::processEvents();
 
-    f.Trigger("mnuHelpItem_0");
+    f.Trigger(names::Indexed(names::HelpItem, 0));
     if (QWidget* help = FindTopLevel(names::HelpWindow)) {
         WaitForHelpPanes(help);
         ok = help->grab().save(out + "/help-window.png") && ok;
@@ -115,7 +114,7 @@ bool ToolScreenshots(UiFixture& f, const QString& out)
     }
 
     f.state->Today = [] { return DateTime{2014, 8, 16}; };
-    f.Trigger("mnuHelpItem_8");
+    f.Trigger(names::Indexed(names::HelpItem, 8));
     QApplication::processEvents();
     if (QWidget* update = FindTopLevel(names::UpdateDialog)) {
         ok = update->grab().save(out + "/update-dialog.png") && ok;
@@ -189,16 +188,16 @@ int main(int argc, char** argv)
     ok = ToolScreenshots(f, out) && ok;
 
     // The depth curve of the project, and its options dialog.
-    f.Trigger("mnuCalcGrafItem_1");
+    f.Trigger(names::Indexed(names::GraphItem, 1));
     QApplication::processEvents();
-    if (QWidget* graph = FindTopLevel("frmGraph")) {
+    if (QWidget* graph = FindTopLevel(names::GraphWindow)) {
         graph->resize(760, 560);
         QApplication::processEvents();
         ok = graph->grab().save(out + "/graph-window.png") && ok;
-        graph->findChild<QAction*>("GraphOptionsItem_1")->trigger();
+        graph->findChild<QAction*>(names::Indexed(names::GraphOptionsItem, 1))->trigger();
         QApplication::processEvents();
-        if (QWidget* options = FindTopLevel("frmGraphOpt")) {
-            if (auto* lastUsed = options->findChild<QAbstractButton*>("Option1_1"))
+        if (QWidget* options = FindTopLevel(names::GraphOptionsDialog)) {
+            if (auto* lastUsed = options->findChild<QAbstractButton*>(names::Indexed(names::GraphOptChoice, 1)))
                 lastUsed->click();
             QApplication::processEvents();
             ok = options->grab().save(out + "/graph-options.png") && ok;

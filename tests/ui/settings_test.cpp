@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QTreeView>
 
+#include "app/names.h"
 #include "config/profile_file.h"
 #include "program/program_state.h"
 #include "ui_fixture.h"
@@ -56,8 +57,8 @@ class SettingsTest : public QObject {
 private:
     static QWidget* Open(UiFixture& f)
     {
-        f.Trigger("mnuUtilItem_0");
-        return FindTopLevel("frmSet");
+        f.Trigger(names::Indexed(names::UtilItem, 0));
+        return FindTopLevel(names::SettingsDialog);
     }
     static void Press(QWidget* window, const char* button)
     {
@@ -71,35 +72,35 @@ private slots:
     void loadsTheSettingsRecord()
     {
         UiFixture f;  // a first start: the settings file's first values
-        QVERIFY(f.Action("mnuUtilItem_0")->isEnabled());
-        QCOMPARE(f.Action("mnuUtilItem_0")->text(), QString("&Settings..."));
+        QVERIFY(f.Action(names::Indexed(names::UtilItem, 0))->isEnabled());
+        QCOMPARE(f.Action(names::Indexed(names::UtilItem, 0))->text(), QString("&Settings..."));
         QWidget* dialog = Open(f);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->windowTitle(), QString("Settings"));
-        REQUIRE_CHILD(QRadioButton, english, dialog, "optUnits_0");
-        REQUIRE_CHILD(QRadioButton, metric, dialog, "optUnits_1");
+        REQUIRE_CHILD(QRadioButton, english, dialog, names::Indexed(names::SettingsUnits, 0));
+        REQUIRE_CHILD(QRadioButton, metric, dialog, names::Indexed(names::SettingsUnits, 1));
         QCOMPARE(english->text(), QString("ft, in, lbs, psi, pcf"));
         QCOMPARE(metric->text(), QString("m, cm, kN, MPa, kN/m3"));
         QVERIFY(english->isChecked());
-        REQUIRE_CHILD(QCheckBox, history, dialog, "chkDispHist");
-        REQUIRE_CHILD(QLineEdit, size, dialog, "Text3");
+        REQUIRE_CHILD(QCheckBox, history, dialog, names::SettingsDisplayHistory);
+        REQUIRE_CHILD(QLineEdit, size, dialog, names::SettingsHistorySize);
         QVERIFY(!history->isChecked());
         QVERIFY(!size->isEnabled());
         QCOMPARE(size->text(), QString("4096"));  // 2048 in a first file reads as 4096
-        REQUIRE_CHILD(QLineEdit, path, dialog, "Text2");
-        REQUIRE_CHILD(QLineEdit, extension, dialog, "Text1");
-        REQUIRE_CHILD(QLineEdit, viewer, dialog, "Text4");
+        REQUIRE_CHILD(QLineEdit, path, dialog, names::SettingsDataPath);
+        REQUIRE_CHILD(QLineEdit, extension, dialog, names::SettingsExtension);
+        REQUIRE_CHILD(QLineEdit, viewer, dialog, names::SettingsViewer);
         QCOMPARE(path->text(), f.DataFolder());
         QCOMPARE(extension->text(), QString("VLB"));
         QCOMPARE(viewer->text(), QString("xdg-open"));
-        REQUIRE_CHILD(QCheckBox, shortNames, dialog, "chkShortNames");
+        REQUIRE_CHILD(QCheckBox, shortNames, dialog, names::SettingsShortNames);
         QCOMPARE(shortNames->text(), QString("Short names in  file list"));
-        REQUIRE_CHILD(QCheckBox, keep, dialog, "chkKeepRecentFL");
+        REQUIRE_CHILD(QCheckBox, keep, dialog, names::SettingsKeepRecent);
         QVERIFY(keep->isChecked());
         QVERIFY(shortNames->isEnabled());
-        REQUIRE_CHILD(QPushButton, select, dialog, "cmdSelect");
+        REQUIRE_CHILD(QPushButton, select, dialog, names::SettingsSelectViewer);
         QCOMPARE(select->text(), QString("&Select"));
-        REQUIRE_CHILD(QPushButton, font, dialog, "Command5");
+        REQUIRE_CHILD(QPushButton, font, dialog, names::SettingsHistoryFont);
         QCOMPARE(font->text(), QString("&History Font"));
         dialog->close();
         CHECK_SCRIPT(f);
@@ -109,23 +110,23 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
         QWidget* dialog = Open(f);
-        REQUIRE_CHILD(QLineEdit, extension, dialog, "Text1");
+        REQUIRE_CHILD(QLineEdit, extension, dialog, names::SettingsExtension);
         Retype(extension, "vlb");
         QCOMPARE(extension->text(), QString("VLB"));
         for (const QString& bad : {QString("V_B"), QString("V B")}) {
             Retype(extension, bad);
             f.platform->AnswerBox(MsgResult::OK);
-            Press(dialog, "cmdOK");
+            Press(dialog, names::SettingsOk);
             QCOMPARE(f.platform->LastCall().text, QString("Invalid character in file extension"));
             QCOMPARE(f.platform->LastCall().title, QString("Settings: Invalid Character"));
             QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgIcon::Critical));
-            QVERIFY(FindTopLevel("frmSet") == dialog);
+            QVERIFY(FindTopLevel(names::SettingsDialog) == dialog);
             QCOMPARE(dialog->focusWidget(), static_cast<QWidget*>(extension));
         }
         // An empty extension is accepted and stored empty.
         Retype(extension, "");
-        Press(dialog, "cmdOK");
-        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        Press(dialog, names::SettingsOk);
+        QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
         QCOMPARE(f.state->Settings.FileExtension, std::string());
         QCOMPARE(IniValue(f, "Settings", "FileExtension"), QString());
         CHECK_SCRIPT(f);
@@ -136,17 +137,17 @@ private slots:
         UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
         QDir(f.Home()).mkpath("projects");
         QWidget* dialog = Open(f);
-        REQUIRE_CHILD(QLineEdit, path, dialog, "Text2");
+        REQUIRE_CHILD(QLineEdit, path, dialog, names::SettingsDataPath);
         Retype(path, f.File("nowhere"));
         f.platform->AnswerBox(MsgResult::OK);
-        Press(dialog, "cmdOK");
+        Press(dialog, names::SettingsOk);
         QCOMPARE(f.platform->LastCall().text, QString("Invalid Path for Data Files"));
         QCOMPARE(f.platform->LastCall().title, QString("Settings: Error"));
         QCOMPARE(path->text(), f.File("nowhere") + "/");
         QCOMPARE(dialog->focusWidget(), static_cast<QWidget*>(path));
         Retype(path, f.File("projects"));
-        Press(dialog, "cmdOK");
-        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        Press(dialog, names::SettingsOk);
+        QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
         QCOMPARE(QString::fromStdString(f.state->Settings.DataPath), f.File("projects") + "/");
         CHECK_SCRIPT(f);
     }
@@ -155,27 +156,27 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
         QWidget* dialog = Open(f);
-        REQUIRE_CHILD(QLineEdit, size, dialog, "Text3");
-        REQUIRE_CHILD(QLineEdit, viewer, dialog, "Text4");
+        REQUIRE_CHILD(QLineEdit, size, dialog, names::SettingsHistorySize);
+        REQUIRE_CHILD(QLineEdit, viewer, dialog, names::SettingsViewer);
         viewer->setFocus();
         for (const QString& refused : {QString("4095"), QString("20000")}) {
             Retype(size, refused);
             viewer->setFocus();
             f.platform->AnswerBox(MsgResult::OK);
-            Press(dialog, "cmdOK");
+            Press(dialog, names::SettingsOk);
             QCOMPARE(f.platform->LastCall().text, "Size of Command History Window: Value '" + refused +
                                                       "' is outside input range\r\nValid range is: 4096-16384");
-            QVERIFY(FindTopLevel("frmSet") == dialog);
+            QVERIFY(FindTopLevel(names::SettingsDialog) == dialog);
             QCOMPARE(dialog->focusWidget(), static_cast<QWidget*>(viewer));  // the focus stays
         }
         Retype(size, "4096");
-        Press(dialog, "cmdOK");
+        Press(dialog, names::SettingsOk);
         QCOMPARE(f.state->Settings.MaxDisplaySize, int16_t{4096});
         dialog = Open(f);
-        REQUIRE_CHILD(QLineEdit, size2, dialog, "Text3");
+        REQUIRE_CHILD(QLineEdit, size2, dialog, names::SettingsHistorySize);
         Retype(size2, "16384");
-        Press(dialog, "cmdOK");
-        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        Press(dialog, names::SettingsOk);
+        QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
         QCOMPARE(f.state->Settings.MaxDisplaySize, int16_t{16384});
         CHECK_SCRIPT(f);
     }
@@ -184,8 +185,8 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(kHistoryOn + "CopyExampleFiles=0\r\nShortRecentFiles=0\r\n"));
         QWidget* dialog = Open(f);
-        REQUIRE_CHILD(QCheckBox, keep, dialog, "chkKeepRecentFL");
-        REQUIRE_CHILD(QCheckBox, shortNames, dialog, "chkShortNames");
+        REQUIRE_CHILD(QCheckBox, keep, dialog, names::SettingsKeepRecent);
+        REQUIRE_CHILD(QCheckBox, shortNames, dialog, names::SettingsShortNames);
         QVERIFY(shortNames->isEnabled());
         keep->click();
         QVERIFY(!shortNames->isEnabled());
@@ -196,7 +197,7 @@ private slots:
         QCOMPARE(f.platform->LastCall().text, QString("Option will take effect upon restarting this program"));
         QCOMPARE(f.platform->LastCall().title, QString("Message"));
 
-        REQUIRE_CHILD(QCheckBox, examples, dialog, "chkCopyExamples");
+        REQUIRE_CHILD(QCheckBox, examples, dialog, names::SettingsCopyExamples);
         f.platform->AnswerBox(MsgResult::OK);
         examples->click();
         QCOMPARE(f.platform->LastCall().text,
@@ -206,9 +207,9 @@ private slots:
                      " directory. The modified files will not be overridden, but missing files will be replaced. ");
         examples->click();  // unticking tells nothing
 
-        REQUIRE_CHILD(QCheckBox, history, dialog, "chkDispHist");
-        REQUIRE_CHILD(QLineEdit, size, dialog, "Text3");
-        REQUIRE_CHILD(QPushButton, font, dialog, "Command5");
+        REQUIRE_CHILD(QCheckBox, history, dialog, names::SettingsDisplayHistory);
+        REQUIRE_CHILD(QLineEdit, size, dialog, names::SettingsHistorySize);
+        REQUIRE_CHILD(QPushButton, font, dialog, names::SettingsHistoryFont);
         history->click();
         QVERIFY(!size->isEnabled());
         QVERIFY(!font->isEnabled());
@@ -216,9 +217,9 @@ private slots:
         QVERIFY(size->isEnabled());
         QVERIFY(font->isEnabled());
 
-        REQUIRE_CHILD(QLineEdit, viewer, dialog, "Text4");
+        REQUIRE_CHILD(QLineEdit, viewer, dialog, names::SettingsViewer);
         Retype(viewer, "gedit");
-        Press(dialog, "cmdSetDefault");
+        Press(dialog, names::SettingsDefaultViewer);
         QCOMPARE(viewer->text(), QString("xdg-open"));
         dialog->close();
         CHECK_SCRIPT(f);
@@ -228,9 +229,9 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(kHistoryOn + "ExternalEditor=gvim -R\r\n"));
         QWidget* dialog = Open(f);
-        REQUIRE_CHILD(QLineEdit, viewer, dialog, "Text4");
+        REQUIRE_CHILD(QLineEdit, viewer, dialog, names::SettingsViewer);
         f.platform->AnswerFile(QString("/bin/sh"));
-        Press(dialog, "cmdSelect");
+        Press(dialog, names::SettingsSelectViewer);
         const FileDialogRequest& request = f.platform->LastCall().file;
         QCOMPARE(request.title, QString("Select External Editor"));
         QCOMPARE(request.folder, QString("/usr/bin/"));  // "gvim -R" names no folder
@@ -239,11 +240,11 @@ private slots:
         QCOMPARE(request.executablesFilter, QString("Programs (*)"));
         QCOMPARE(viewer->text(), QString("/bin/sh"));
         f.platform->AnswerFile(std::nullopt);
-        Press(dialog, "cmdSelect");
+        Press(dialog, names::SettingsSelectViewer);
         QCOMPARE(f.platform->LastCall().file.folder, QString("/bin/"));
         QCOMPARE(viewer->text(), QString("/bin/sh"));
-        Press(dialog, "cmdCancel");
-        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        Press(dialog, names::SettingsCancel);
+        QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
         QCOMPARE(f.state->Settings.ExternalEditor, std::string("gvim -R"));
         QCOMPARE(f.state->Settings.FileExtension, std::string("VLB"));
         QVERIFY(History(f).contains(". Settings Not Modified\r\n"));
@@ -259,17 +260,17 @@ private slots:
         chosen.setPointSize(13);
         chosen.setBold(true);
         f.platform->AnswerFont(chosen);
-        Press(dialog, "Command5");
-        auto* pane = f.Main().findChild<QPlainTextEdit*>("txtMain");
+        Press(dialog, names::SettingsHistoryFont);
+        auto* pane = f.Main().findChild<QPlainTextEdit*>(names::HistoryPane);
         QVERIFY(pane != nullptr);
         QCOMPARE(pane->font().family(), QString("DejaVu Sans Mono"));
         QCOMPARE(pane->font().pointSize(), 13);
         QVERIFY(pane->font().bold());
         // A cancelled font dialog gives the preset back.
         f.platform->AnswerFont(std::nullopt);
-        Press(dialog, "Command5");
+        Press(dialog, names::SettingsHistoryFont);
         QCOMPARE(f.state->Settings.DisplayFontName, std::string("DejaVu Sans Mono"));
-        Press(dialog, "cmdCancel");
+        Press(dialog, names::SettingsCancel);
         QCOMPARE(f.state->Settings.DisplayFontName, std::string("DejaVu Sans Mono"));
         QCOMPARE(f.state->Settings.DisplayFontSize, 13.0f);
         QCOMPARE(f.state->Settings.DisplayFontBold, int16_t{-1});
@@ -284,8 +285,8 @@ private slots:
         QFile::remove(f.DataFolder() + "VELB.INI");
         QWidget* dialog = Open(f);
         QVERIFY(History(f).contains(". Editing Settings\r\n"));
-        Press(dialog, "cmdOK");
-        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        Press(dialog, names::SettingsOk);
+        QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
         const QString history = History(f);
         QVERIFY(history.contains(". Settings Modified\r\n"));
         QVERIFY(history.contains(". Saving default settings to file: " + f.DataFolder() + "VELB.INI\r\n"));
@@ -299,22 +300,22 @@ private slots:
     void historyPaneSwitchedOnFromTheDialog()
     {
         UiFixture f;  // the first file hides the history pane
-        auto* pane = f.Main().findChild<QPlainTextEdit*>("txtMain");
+        auto* pane = f.Main().findChild<QPlainTextEdit*>(names::HistoryPane);
         QVERIFY(pane != nullptr);
         QVERIFY(pane->isHidden());
-        QVERIFY(!f.Action("mnuUtilItem_5")->isEnabled());
+        QVERIFY(!f.Action(names::Indexed(names::UtilItem, 5))->isEnabled());
         QWidget* dialog = Open(f);
-        REQUIRE_CHILD(QCheckBox, history, dialog, "chkDispHist");
-        REQUIRE_CHILD(QCheckBox, toolbar, dialog, "chkEnableTB");
-        REQUIRE_CHILD(QRadioButton, metric, dialog, "optUnits_1");
+        REQUIRE_CHILD(QCheckBox, history, dialog, names::SettingsDisplayHistory);
+        REQUIRE_CHILD(QCheckBox, toolbar, dialog, names::SettingsEnableToolbar);
+        REQUIRE_CHILD(QRadioButton, metric, dialog, names::Indexed(names::SettingsUnits, 1));
         history->click();
         toolbar->click();
         metric->click();
-        Press(dialog, "cmdOK");
-        QVERIFY(FindTopLevel("frmSet") == nullptr);
+        Press(dialog, names::SettingsOk);
+        QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
         QVERIFY(!pane->isHidden());
-        QVERIFY(f.Action("mnuUtilItem_5")->isEnabled());
-        QVERIFY(f.Main().findChild<QToolBar*>("Toolbar1")->isHidden());
+        QVERIFY(f.Action(names::Indexed(names::UtilItem, 5))->isEnabled());
+        QVERIFY(f.Main().findChild<QToolBar*>(names::Toolbar)->isHidden());
         QCOMPARE(f.state->Settings.DefaultUnits, int16_t{1});
         QCOMPARE(IniValue(f, "Settings", "DisplayHistoryWin"), QString("1"));
         QCOMPARE(IniValue(f, "Settings", "EnableMainMenuToolbar"), QString("0"));
@@ -328,47 +329,47 @@ private slots:
         UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
         QDir(f.Home()).mkpath("projects/2026");
         QWidget* settings = Open(f);
-        REQUIRE_CHILD(QLineEdit, path, settings, "Text2");
-        Press(settings, "cmdSetPath");
-        QWidget* dialog = FindTopLevel("frmPath");
+        REQUIRE_CHILD(QLineEdit, path, settings, names::SettingsDataPath);
+        Press(settings, names::SettingsSetPath);
+        QWidget* dialog = FindTopLevel(names::PathDialog);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->windowTitle(), QString("Select Path"));
-        REQUIRE_CHILD(QRadioButton, current, dialog, "Option1_2");
+        REQUIRE_CHILD(QRadioButton, current, dialog, names::Indexed(names::PathOptions, 2));
         QVERIFY(current->isChecked());
-        REQUIRE_CHILD(QRadioButton, application, dialog, "Option1_1");
+        REQUIRE_CHILD(QRadioButton, application, dialog, names::Indexed(names::PathOptions, 1));
         QCOMPARE(application->text(), QString("Application "));
-        REQUIRE_CHILD(QTreeView, tree, dialog, "Dir1");
+        REQUIRE_CHILD(QTreeView, tree, dialog, names::PathFolders);
         auto* model = qobject_cast<QFileSystemModel*>(tree->model());
         QVERIFY(model != nullptr);
         // Loaded at the edited path (the data folder, without its final "/").
         QCOMPARE(model->filePath(tree->currentIndex()) + "/", f.DataFolder());
-        REQUIRE_CHILD(QComboBox, places, dialog, "Drive1");
+        REQUIRE_CHILD(QComboBox, places, dialog, names::PathPlaces);
         QVERIFY(places->count() >= 2);
         QCOMPARE(places->itemData(0).toString(), QString("/"));
 
         // Cancel after browsing elsewhere leaves the path as it was.
         tree->setCurrentIndex(model->index(f.File("projects")));
-        Press(dialog, "Command1");
-        QVERIFY(FindTopLevel("frmPath") == nullptr);
+        Press(dialog, names::PathCancel);
+        QVERIFY(FindTopLevel(names::PathDialog) == nullptr);
         QCOMPARE(path->text(), f.DataFolder());
 
         // OK returns the folder with a final "/".
-        Press(settings, "cmdSetPath");
-        dialog = FindTopLevel("frmPath");
+        Press(settings, names::SettingsSetPath);
+        dialog = FindTopLevel(names::PathDialog);
         QVERIFY(dialog != nullptr);
-        tree = dialog->findChild<QTreeView*>("Dir1");
+        tree = dialog->findChild<QTreeView*>(names::PathFolders);
         model = qobject_cast<QFileSystemModel*>(tree->model());
         tree->setCurrentIndex(model->index(f.File("projects/2026")));
-        Press(dialog, "Command2");
-        QVERIFY(FindTopLevel("frmPath") == nullptr);
+        Press(dialog, names::PathOk);
+        QVERIFY(FindTopLevel(names::PathDialog) == nullptr);
         QCOMPARE(path->text(), f.File("projects/2026") + "/");
         QCOMPARE(QString::fromStdString(f.state->EditedPath), f.File("projects/2026") + "/");
 
         // A place that cannot be read is reported and nothing moves.
-        Press(settings, "cmdSetPath");
-        dialog = FindTopLevel("frmPath");
-        places = dialog->findChild<QComboBox*>("Drive1");
-        tree = dialog->findChild<QTreeView*>("Dir1");
+        Press(settings, names::SettingsSetPath);
+        dialog = FindTopLevel(names::PathDialog);
+        places = dialog->findChild<QComboBox*>(names::PathPlaces);
+        tree = dialog->findChild<QTreeView*>(names::PathFolders);
         model = qobject_cast<QFileSystemModel*>(tree->model());
         const int before = places->currentIndex();
         places->addItem("Removed volume", f.File("unmounted"));
@@ -379,15 +380,15 @@ private slots:
                                                       "you may read it, and that it is free of errors"));
         QCOMPARE(places->currentIndex(), before);
         QCOMPARE(model->filePath(tree->currentIndex()) + "/", f.File("projects/2026") + "/");
-        Press(dialog, "Command1");
+        Press(dialog, names::PathCancel);
 
         // "User temporary" jumps to the temporary folder.
-        Press(settings, "cmdSetPath");
-        dialog = FindTopLevel("frmPath");
-        dialog->findChild<QRadioButton*>("Option1_3")->click();
-        Press(dialog, "Command2");
+        Press(settings, names::SettingsSetPath);
+        dialog = FindTopLevel(names::PathDialog);
+        dialog->findChild<QRadioButton*>(names::Indexed(names::PathOptions, 3))->click();
+        Press(dialog, names::PathOk);
         QCOMPARE(path->text(), f.DataFolder() + "Temp/");
-        Press(settings, "cmdCancel");
+        Press(settings, names::SettingsCancel);
         CHECK_SCRIPT(f);
     }
 };

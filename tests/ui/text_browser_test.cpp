@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "app/names.h"
 #include "browser/text_browser.h"
 #include "config/profile_file.h"
 #include "program/program_state.h"
@@ -35,7 +36,7 @@ void WriteFile(const QString& path, const QByteArray& bytes)
 QStringList Listed(QWidget* browser)
 {
     QStringList names;
-    auto* files = browser->findChild<QListWidget*>("File1");
+    auto* files = browser->findChild<QListWidget*>(names::BrowserFiles);
     for (int i = 0; files != nullptr && i < files->count(); ++i)
         names << files->item(i)->text();
     return names;
@@ -43,7 +44,7 @@ QStringList Listed(QWidget* browser)
 
 void ClickFile(QWidget* browser, const QString& name)
 {
-    auto* files = browser->findChild<QListWidget*>("File1");
+    auto* files = browser->findChild<QListWidget*>(names::BrowserFiles);
     QVERIFY(files != nullptr);
     const QList<QListWidgetItem*> items = files->findItems(name, Qt::MatchExactly);
     QVERIFY2(items.size() == 1, qPrintable("not listed: " + name));
@@ -76,40 +77,40 @@ private:
     }
     static QWidget* Open(UiFixture& f)
     {
-        f.Trigger("mnuFileItem_9");
-        return FindTopLevel("frmTextBrow");
+        f.Trigger(names::Indexed(names::FileItem, 9));
+        return FindTopLevel(names::BrowserWindow);
     }
 
 private slots:
     void opensOnTheProjectPatternInTheDataFolder()
     {
         UiFixture f(WithFiles());
-        QAction* item = f.Action("mnuFileItem_9");
+        QAction* item = f.Action(names::Indexed(names::FileItem, 9));
         QVERIFY(item->isEnabled());
         QCOMPARE(item->shortcut(), QKeySequence("Ctrl+B"));
         QWidget* browser = Open(f);
         QVERIFY(browser != nullptr);
         QCOMPARE(browser->windowTitle(), QString("View Source Files"));
-        REQUIRE_CHILD(QLineEdit, pattern, browser, "Text2");
+        REQUIRE_CHILD(QLineEdit, pattern, browser, names::BrowserPattern);
         QCOMPARE(pattern->text(), QString("*.VLB"));
         QCOMPARE(Listed(browser), (QStringList{"one.vlb", "TWO.VLB"}));
-        REQUIRE_CHILD(QPlainTextEdit, pane, browser, "RichTextBox1");
+        REQUIRE_CHILD(QPlainTextEdit, pane, browser, names::BrowserPane);
         QVERIFY(pane->isReadOnly());
-        REQUIRE_CHILD(QCheckBox, viewer, browser, "Check1");
-        REQUIRE_CHILD(QPushButton, font, browser, "cmdSetFont");
+        REQUIRE_CHILD(QCheckBox, viewer, browser, names::BrowserUseViewer);
+        REQUIRE_CHILD(QPushButton, font, browser, names::BrowserSetFont);
         QVERIFY(!viewer->isChecked());
         QVERIFY(font->isEnabled());
         ClickFile(browser, "one.vlb");
-        REQUIRE_CHILD(QLabel, current, browser, "Label1");
+        REQUIRE_CHILD(QLabel, current, browser, names::BrowserCurrentFile);
         QCOMPARE(current->text(), f.DataFolder() + "one.vlb");
         QCOMPARE(pane->toPlainText(), QString("VELB_212\nFirst project\n"));
         // Enter on the file list chooses the current file.
-        REQUIRE_CHILD(QListWidget, files, browser, "File1");
+        REQUIRE_CHILD(QListWidget, files, browser, names::BrowserFiles);
         files->setCurrentRow(1);
         QTest::keyClick(files, Qt::Key_Return);
         QCOMPARE(current->text(), f.DataFolder() + "TWO.VLB");
         QCOMPARE(pane->toPlainText(), QString("VELB_212\nSecond\n"));
-        QVERIFY(FindTopLevel("frmTextBrow") == browser);  // Enter did not press OK
+        QVERIFY(FindTopLevel(names::BrowserWindow) == browser);  // Enter did not press OK
         browser->close();
         CHECK_SCRIPT(f);
     }
@@ -118,7 +119,7 @@ private slots:
     {
         UiFixture f(WithFiles());
         QWidget* browser = Open(f);
-        REQUIRE_CHILD(QLineEdit, pattern, browser, "Text2");
+        REQUIRE_CHILD(QLineEdit, pattern, browser, names::BrowserPattern);
         pattern->selectAll();
         QTest::keyClicks(pattern, "*.txt;*.CSV");
         QCOMPARE(Listed(browser), (QStringList{"notes.txt", "table.csv"}));
@@ -131,7 +132,7 @@ private slots:
         QCOMPARE(pattern->text(), QString("*"));
         // Windows-1252 text shows its characters.
         ClickFile(browser, "notes.txt");
-        QCOMPARE(browser->findChild<QPlainTextEdit*>("RichTextBox1")->toPlainText(), QString::fromUtf8("Größe\n"));
+        QCOMPARE(browser->findChild<QPlainTextEdit*>(names::BrowserPane)->toPlainText(), QString::fromUtf8("Größe\n"));
         browser->close();
         QCOMPARE(f.state->Settings.BrowseDefaultFilter, std::string("*"));
         CHECK_SCRIPT(f);
@@ -141,17 +142,17 @@ private slots:
     {
         UiFixture f(WithFiles());
         QWidget* browser = Open(f);
-        REQUIRE_CHILD(QTreeView, tree, browser, "Dir1");
+        REQUIRE_CHILD(QTreeView, tree, browser, names::BrowserFolders);
         auto* model = qobject_cast<QFileSystemModel*>(tree->model());
         QVERIFY(model != nullptr);
         tree->setCurrentIndex(model->index(f.DataFolder() + "sub"));
         QCOMPARE(Listed(browser), QStringList());
-        REQUIRE_CHILD(QLineEdit, pattern, browser, "Text2");
+        REQUIRE_CHILD(QLineEdit, pattern, browser, names::BrowserPattern);
         pattern->setText("*.txt");
         QCOMPARE(Listed(browser), QStringList{"inner.txt"});
-        browser->findChild<QPushButton*>("Command1")->click();
+        browser->findChild<QPushButton*>(names::BrowserOk)->click();
         QCoreApplication::processEvents();
-        QVERIFY(FindTopLevel("frmTextBrow") == nullptr);
+        QVERIFY(FindTopLevel(names::BrowserWindow) == nullptr);
         QCOMPARE(QString::fromStdString(f.state->LastBrowsedFolder), f.DataFolder() + "sub");
         const ProfileFile ini = ProfileFile::Load(f.DataFolder().toStdString() + "VELB.INI");
         QCOMPARE(ini.Read("TextBrowse", "BrowseDefaultFilter").value_or("?"), std::string("*.txt"));
@@ -161,7 +162,7 @@ private slots:
         auto* reopened = qobject_cast<TextBrowser*>(browser);
         QVERIFY(reopened != nullptr);
         QCOMPARE(reopened->Folder(), f.DataFolder() + "sub");
-        QCOMPARE(browser->findChild<QLineEdit*>("Text2")->text(), QString("*.txt"));
+        QCOMPARE(browser->findChild<QLineEdit*>(names::BrowserPattern)->text(), QString("*.txt"));
         browser->close();
         CHECK_SCRIPT(f);
     }
@@ -171,11 +172,11 @@ private slots:
         UiFixture f(WithFiles("ExternalEditor='/opt/my viewer/view' --read-only\r\n[TextBrowse]\r\n"
                               "BrowseUseNotepad=1\r\n"));
         QWidget* browser = Open(f);
-        REQUIRE_CHILD(QCheckBox, viewer, browser, "Check1");
-        REQUIRE_CHILD(QPushButton, font, browser, "cmdSetFont");
+        REQUIRE_CHILD(QCheckBox, viewer, browser, names::BrowserUseViewer);
+        REQUIRE_CHILD(QPushButton, font, browser, names::BrowserSetFont);
         QVERIFY(viewer->isChecked());
         QVERIFY(!font->isEnabled());
-        REQUIRE_CHILD(QPlainTextEdit, pane, browser, "RichTextBox1");
+        REQUIRE_CHILD(QPlainTextEdit, pane, browser, names::BrowserPane);
         ClickFile(browser, "TWO.VLB");
         const QString copy = f.DataFolder() + "Temp/~tmpbr.tmp";
         QCOMPARE(f.platform->StartedPrograms().size(), std::size_t{1});
@@ -220,8 +221,8 @@ private slots:
         chosen.setPointSize(15);
         chosen.setItalic(true);
         f.platform->AnswerFont(chosen);
-        browser->findChild<QPushButton*>("cmdSetFont")->click();
-        auto* pane = browser->findChild<QPlainTextEdit*>("RichTextBox1");
+        browser->findChild<QPushButton*>(names::BrowserSetFont)->click();
+        auto* pane = browser->findChild<QPlainTextEdit*>(names::BrowserPane);
         QCOMPARE(pane->font().family(), QString("DejaVu Sans Mono"));
         QCOMPARE(pane->font().pointSize(), 15);
         QVERIFY(pane->font().italic());

@@ -1,6 +1,8 @@
 // The unit calculator driven as a user drives it: units chosen with the
 // option buttons, numbers typed into the input boxes, tabs switched.
 
+#include <array>
+
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -20,7 +22,7 @@ private:
     // Opens the calculator through Utilities > "Unit Conversion...".
     static QWidget* Open(UiFixture& f)
     {
-        f.Trigger("mnuUtilItem_2");
+        f.Trigger(names::Indexed(names::UtilItem, 2));
         QApplication::processEvents();
         return FindTopLevel(names::UnitCalculator);
     }
@@ -31,11 +33,22 @@ private:
         return box != nullptr ? box->text() : QString("<missing %1>").arg(name);
     }
 
-    static QStringList Boxes(QWidget* window, std::initializer_list<int> numbers)
+    // The tabs in their order, and the names of a tab's controls.
+    enum Tab { Length, Load, LoadGrad, Stress, StressGrad };
+    static const names::CalculatorTabNames& Named(Tab tab) { return names::CalculatorTabs[tab]; }
+    static QString Input(Tab tab) { return Named(tab).input; }
+    static QString Unit(Tab tab, int unit) { return names::Indexed(Named(tab).options, unit); }
+    static QString Result(Tab tab, int unit)
+    {
+        return names::CalculatorResult + QString::number(Named(tab).results[static_cast<std::size_t>(unit)]);
+    }
+
+    // The result boxes of `units` on a tab.
+    static QStringList Boxes(QWidget* window, Tab tab, std::initializer_list<int> units)
     {
         QStringList out;
-        for (int n : numbers)
-            out << Box(window, QString("Text%1").arg(n));
+        for (int u : units)
+            out << Box(window, Result(tab, u));
         return out;
     }
 
@@ -69,16 +82,18 @@ private slots:
         const QStringList captions = {"Length", "Load", "Load Grad", "Stress", "Stress Grad"};
         for (int i = 0; i < captions.size(); ++i)
             QCOMPARE(tabs->tabText(i), captions[i]);
-        for (const char* input : {"txtLength", "txtLoad", "txtLoadGrad", "txtStress", "txtStressGrad"})
-            QCOMPARE(Box(w, input), QString("0"));
-        for (int n : {2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 17, 18, 19, 20, 21, 22, 23, 24, 25}) {
-            QCOMPARE(Box(w, QString("Text%1").arg(n)), QString("0"));
-            QVERIFY(w->findChild<QLineEdit*>(QString("Text%1").arg(n))->isReadOnly());
+        const std::array<int, 5> unitCounts = {4, 5, 4, 5, 4};
+        for (Tab tab : {Length, Load, LoadGrad, Stress, StressGrad}) {
+            QCOMPARE(Box(w, Input(tab)), QString("0"));
+            for (int u = 0; u < unitCounts[tab]; ++u) {
+                QCOMPARE(Box(w, Result(tab, u)), QString("0"));
+                QVERIFY(w->findChild<QLineEdit*>(Result(tab, u))->isReadOnly());
+            }
+            QVERIFY2(w->findChild<QRadioButton*>(Unit(tab, 0))->isChecked(), qPrintable(Unit(tab, 0)));
+            QVERIFY(w->findChild<QRadioButton*>(Unit(tab, unitCounts[tab])) == nullptr);
         }
-        for (const char* first : {"Option2_0", "Option5_0", "Option4_0", "Option1_0", "Option3_0"})
-            QVERIFY2(w->findChild<QRadioButton*>(first)->isChecked(), first);
-        QCOMPARE(w->findChild<QRadioButton*>("Option5_4")->text(), QString("kips"));
-        QCOMPARE(w->findChild<QRadioButton*>("Option5_1")->text(), QString("tonsF (short)"));
+        QCOMPARE(w->findChild<QRadioButton*>(Unit(Load, 4))->text(), QString("kips"));
+        QCOMPARE(w->findChild<QRadioButton*>(Unit(Load, 1))->text(), QString("tonsF (short)"));
         QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Loading Unit Conversion Form"));
         CHECK_SCRIPT(f);
     }
@@ -88,27 +103,27 @@ private slots:
         UiFixture f;
         QWidget* w = Open(f);
         QVERIFY(w != nullptr);
-        Choose(w, "Option2_1");  // ft
-        Type(w, "txtLength", "1");
-        QCOMPARE(Boxes(w, {7, 8, 9, 10}), (QStringList{"12", "1", "30.48", "0.3048"}));
+        Choose(w, Unit(Length, 1));  // ft
+        Type(w, Input(Length), "1");
+        QCOMPARE(Boxes(w, Length, {0, 1, 2, 3}), (QStringList{"12", "1", "30.48", "0.3048"}));
 
         REQUIRE_CHILD(QTabWidget, tabs, w, names::UnitTabs);
         tabs->setCurrentIndex(1);
-        Choose(w, "Option5_2");  // kN
-        Type(w, "txtLoad", "1");
+        Choose(w, Unit(Load, 2));  // kN
+        Type(w, Input(Load), "1");
         // The load constants are those of 224.809 lbsF to the kN.
-        QCOMPARE(Boxes(w, {21, 22, 23, 24, 25}), (QStringList{"224.809", "0.1124045", "1", "0.001", "0.224809"}));
+        QCOMPARE(Boxes(w, Load, {0, 1, 2, 3, 4}), (QStringList{"224.809", "0.1124045", "1", "0.001", "0.224809"}));
 
         tabs->setCurrentIndex(3);
-        Choose(w, "Option1_2");  // psf
-        Type(w, "txtStress", "144");
-        QCOMPARE(Box(w, "Text2"), QString("1"));
-        QCOMPARE(Box(w, "Text3"), QString("0.001"));
-        Choose(w, "Option1_0");  // psi, same input: 144 psi
-        QCOMPARE(Box(w, "Text4"), QString("20736"));
-        Type(w, "txtStress", "1");
-        QCOMPARE(Box(w, "Text6"), QString("0.006894757293"));
-        QCOMPARE(Box(w, "Text4"), QString("144"));
+        Choose(w, Unit(Stress, 2));  // psf
+        Type(w, Input(Stress), "144");
+        QCOMPARE(Box(w, Result(Stress, 0)), QString("1"));
+        QCOMPARE(Box(w, Result(Stress, 1)), QString("0.001"));
+        Choose(w, Unit(Stress, 0));  // psi, same input: 144 psi
+        QCOMPARE(Box(w, Result(Stress, 2)), QString("20736"));
+        Type(w, Input(Stress), "1");
+        QCOMPARE(Box(w, Result(Stress, 4)), QString("0.006894757293"));
+        QCOMPARE(Box(w, Result(Stress, 2)), QString("144"));
         CHECK_SCRIPT(f);
     }
 
@@ -117,10 +132,10 @@ private slots:
         UiFixture f;
         QWidget* w = Open(f);
         QVERIFY(w != nullptr);
-        Type(w, "txtLength", "12abc");  // in
-        QCOMPARE(Boxes(w, {7, 8, 9, 10}), (QStringList{"12", "1", "30.48", "0.3048"}));
-        Type(w, "txtLength", "abc");
-        QCOMPARE(Boxes(w, {7, 8, 9, 10}), (QStringList{"0", "0", "0", "0"}));
+        Type(w, Input(Length), "12abc");  // in
+        QCOMPARE(Boxes(w, Length, {0, 1, 2, 3}), (QStringList{"12", "1", "30.48", "0.3048"}));
+        Type(w, Input(Length), "abc");
+        QCOMPARE(Boxes(w, Length, {0, 1, 2, 3}), (QStringList{"0", "0", "0", "0"}));
         QVERIFY(f.platform->Calls().empty());  // no message, ever
         CHECK_SCRIPT(f);
     }
@@ -130,19 +145,19 @@ private slots:
         UiFixture f;
         QWidget* w = Open(f);
         QVERIFY(w != nullptr);
-        Type(w, "txtLength", "2");  // in
-        QCOMPARE(Boxes(w, {7, 8, 9, 10}), (QStringList{"2", "0.166666666666667", "5.08", "0.0508"}));
-        Choose(w, "Option2_3");  // the same 2, now metres
-        QCOMPARE(Boxes(w, {9, 10}), (QStringList{"200", "2"}));
-        QVERIFY(Box(w, "Text7").startsWith("78.74015748"));
-        const QStringList length = Boxes(w, {7, 8, 9, 10});
+        Type(w, Input(Length), "2");  // in
+        QCOMPARE(Boxes(w, Length, {0, 1, 2, 3}), (QStringList{"2", "0.166666666666667", "5.08", "0.0508"}));
+        Choose(w, Unit(Length, 3));  // the same 2, now metres
+        QCOMPARE(Boxes(w, Length, {2, 3}), (QStringList{"200", "2"}));
+        QVERIFY(Box(w, Result(Length, 0)).startsWith("78.74015748"));
+        const QStringList length = Boxes(w, Length, {0, 1, 2, 3});
 
         REQUIRE_CHILD(QTabWidget, tabs, w, names::UnitTabs);
         tabs->setCurrentIndex(1);
-        Type(w, "txtLoad", "3000");  // lbsF
-        QCOMPARE(Boxes(w, {22, 25}), (QStringList{"1.5", "3"}));
-        QCOMPARE(Boxes(w, {7, 8, 9, 10}), length);
-        QCOMPARE(Boxes(w, {17, 18, 19, 20, 2, 3, 4, 5, 6}), QStringList(9, "0"));
+        Type(w, Input(Load), "3000");  // lbsF
+        QCOMPARE(Boxes(w, Load, {1, 4}), (QStringList{"1.5", "3"}));
+        QCOMPARE(Boxes(w, Length, {0, 1, 2, 3}), length);
+        QCOMPARE((Boxes(w, LoadGrad, {0, 1, 2, 3}) + Boxes(w, Stress, {0, 1, 2, 3, 4})), QStringList(9, "0"));
         CHECK_SCRIPT(f);
     }
 
@@ -169,7 +184,7 @@ private slots:
         QCOMPARE(stops(0), std::pair(0, 9));
         QCOMPARE(stops(3), std::pair(11, 0));
         // The tab's input box takes the focus with its text selected.
-        auto* stress = w->findChild<QLineEdit*>("txtStress");
+        auto* stress = w->findChild<QLineEdit*>(Input(Stress));
         QCOMPARE(stress->selectedText(), QString("0"));
         QCOMPARE(w->focusWidget(), stress);
         CHECK_SCRIPT(f);
@@ -180,9 +195,9 @@ private slots:
         UiFixture f;
         QWidget* w = Open(f);
         QVERIFY(w != nullptr);
-        QCOMPARE(HelpContextOf(w->findChild<QLineEdit*>("txtLoadGrad")), 4300);
-        QCOMPARE(HelpContextOf(w->findChild<QLineEdit*>("txtLoad")), 4500);
-        QCOMPARE(HelpContextOf(w->findChild<QRadioButton*>("Option4_2")), 4500);
+        QCOMPARE(HelpContextOf(w->findChild<QLineEdit*>(Input(LoadGrad))), 4300);
+        QCOMPARE(HelpContextOf(w->findChild<QLineEdit*>(Input(Load))), 4500);
+        QCOMPARE(HelpContextOf(w->findChild<QRadioButton*>(Unit(LoadGrad, 2))), 4500);
         QCOMPARE(HelpContextOf(w->findChild<QWidget*>(names::CalculatorHelp)), 5001);
         f.platform->AnswerBox(MsgResult::OK);
         QTest::mouseClick(w->findChild<QWidget*>(names::CalculatorHelp), Qt::LeftButton);

@@ -90,12 +90,12 @@ inline QString Unzipped(const QString& archive, const QString& member)
 inline void Open(UiFixture& f, const QString& path)
 {
     f.platform->AnswerFile(path);
-    f.Trigger("mnuFileItem_1");
+    f.Trigger(names::Indexed(names::FileItem, 1));
 }
 
 inline GraphWindow* Graph(UiFixture& f, int index)
 {
-    f.Trigger(QString("mnuCalcGrafItem_%1").arg(index));
+    f.Trigger(names::Indexed(names::GraphItem, index));
     auto* window = qobject_cast<GraphWindow*>(FindTopLevel(names::GraphWindow));
     if (window != nullptr)
         QApplication::processEvents();
