@@ -18,8 +18,7 @@ MsgResult RecordingMessageBox::Show(const std::string& text, MsgStyle style, con
     }
 }
 
-MsgResult ShowMessage(Messenger& messenger, std::string_view text, MsgStyle style, std::string_view title,
-                std::string_view /*helpFile*/, int /*helpContext*/)
+MsgResult ShowMessage(Messenger& messenger, std::string_view text, MsgStyle style, std::string_view title)
 {
     std::string logged = title.empty() ? std::string("Message") : std::string(title);
     logged += ": ";

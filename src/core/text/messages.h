@@ -108,8 +108,7 @@ enum class ErrorAction : int16_t {
 
 // Logs the title and text, then shows the box. An empty title is logged as
 // "Message" and shown as the program title.
-MsgResult ShowMessage(Messenger& messenger, std::string_view text, MsgStyle style, std::string_view title = {},
-                std::string_view helpFile = {}, int helpContext = 0);
+MsgResult ShowMessage(Messenger& messenger, std::string_view text, MsgStyle style, std::string_view title = {});
 
 // The help hint every dialog's Help button shows.
 void ShowHelpHint(Messenger& messenger);
