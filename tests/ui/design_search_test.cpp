@@ -211,6 +211,43 @@ private slots:
         CHECK_CONTAINS(log, QString("%1 bolts per row, %2 ft row spacing").arg(bolts).arg(spacing));
         CHECK_SCRIPT(f);
     }
+
+    void escCancelsACellEditFirstThenClosesAndHelpShowsTheHint()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("default-english.vlb"));
+        DesignSearchWindow* window = OpenSearch(f);
+        QVERIFY(window != nullptr);
+        window->show();
+        QVERIFY(!f.Main().isEnabled());
+
+        QPushButton* help = window->findChild<QPushButton*>(names::SearchHelp);
+        QVERIFY(help != nullptr);
+        QCOMPARE(help->property("helpContext").toInt(), 5001);
+        f.platform->AnswerBox(MsgResult::OK);
+        help->click();
+        QCOMPARE(f.platform->LastCall().text,
+                 QString("Position the cursor on any item on the form and press F1 for context-sensitive Help"));
+
+        // A price cell being edited takes the first Esc.
+        REQUIRE_CHILD(QTableWidget, prices, window, names::SearchPriceTable);
+        window->findChild<QPushButton*>(names::SearchAddRow)->click();
+        QVERIFY(prices->rowCount() > 0);
+        prices->setCurrentCell(0, 0);
+        prices->edit(prices->model()->index(0, 0));
+        QApplication::processEvents();
+        QWidget* editor = QApplication::focusWidget();
+        QVERIFY(editor != nullptr && editor != prices);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QApplication::processEvents();
+        QVERIFY(FindTopLevel(names::SearchWindow) != nullptr);
+
+        QTest::keyClick(prices, Qt::Key_Escape);
+        QApplication::processEvents();
+        QVERIFY(FindTopLevel(names::SearchWindow) == nullptr);
+        QVERIFY(f.Main().isEnabled());
+        CHECK_SCRIPT(f);
+    }
 };
 
 QTEST_MAIN(DesignSearchTest)

@@ -244,6 +244,7 @@ inline constexpr char SearchSummary[] = "lblSummary";
 inline constexpr char SearchResults[] = "cmdResults";
 inline constexpr char SearchApply[] = "cmdApply";
 inline constexpr char SearchClose[] = "cmdClose";
+inline constexpr char SearchHelp[] = "cmdHelp";
 
 // The help window.
 inline constexpr char HelpWindow[] = "frmHelp";

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -149,11 +150,13 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
     QPushButton* results = MakeButton(this, names::SearchResults, "Results");
     QPushButton* apply = MakeButton(this, names::SearchApply, "Apply");
     QPushButton* close = MakeButton(this, names::SearchClose, "Close");
+    QPushButton* help = MakeHelpButton(this, names::SearchHelp);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(results);
     buttons->addWidget(apply);
     buttons->addStretch(1);
     buttons->addWidget(close);
+    buttons->addWidget(help);
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     top->addWidget(BuildPriceFrame(), 1);
@@ -164,12 +167,24 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
     connect(results, &QPushButton::clicked, this, &DesignSearchWindow::ShowResults);
     connect(apply, &QPushButton::clicked, this, &DesignSearchWindow::Apply);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
 
     AppendHistory(m_context.state, "Loading Design Search Form");
     // The main window waits while the search is open, as it does for an editor.
     ClosingRules::Install(this, [host = &m_context.host] { host->HostWindow()->setEnabled(true); });
     resize(960, 640);
     CenterOnScreen(this);
+}
+
+// Esc closes the window as it closes every dialog of the program; a cell
+// being edited takes its Esc first, to cancel the edit.
+void DesignSearchWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QWidget* DesignSearchWindow::BuildPriceFrame()

@@ -17,6 +17,7 @@
 
 class QLabel;
 class QLineEdit;
+class QKeyEvent;
 class QSortFilterProxyModel;
 class QSpinBox;
 class QTableView;
@@ -66,6 +67,9 @@ public:
     void Apply();
 
     QSortFilterProxyModel* SortedResults() const { return m_sorted; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* BuildPriceFrame();
