@@ -21,21 +21,22 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
-QPushButton* MakeHelpButton(QWidget* parent, const QString& name)
+QPushButton* MakeHelpButton(QWidget* parent, const QString& name, Messenger& messenger)
 {
     QPushButton* button = MakeButton(parent, name, "Help");
     button->setProperty("helpContext", 5001);
+    QObject::connect(button, &QPushButton::clicked, button, [&messenger] { ShowHelpHint(messenger); });
     return button;
 }
 
 DialogButtons MakeOkCancelHelpRow(QWidget* parent, const QString& okName, const QString& cancelName,
-                                  const QString& helpName)
+                                  const QString& helpName, Messenger& messenger)
 {
     DialogButtons b;
     b.ok = MakeButton(parent, okName, "OK");
     b.ok->setDefault(true);
     b.cancel = MakeButton(parent, cancelName, "Cancel");
-    b.help = MakeHelpButton(parent, helpName);
+    b.help = MakeHelpButton(parent, helpName, messenger);
     b.row = new QHBoxLayout;
     b.row->addStretch(1);
     b.row->addWidget(b.ok);

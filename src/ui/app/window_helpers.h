@@ -29,8 +29,8 @@ inline std::string S(const QString& text)
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text);
 
 // Every dialog's "Help" button: F1 on it opens the help page of the Help
-// buttons (context 5001); a click shows the help hint (the caller connects it).
-QPushButton* MakeHelpButton(QWidget* parent, const QString& name);
+// buttons (context 5001); a click shows the help hint through `messenger`.
+QPushButton* MakeHelpButton(QWidget* parent, const QString& name, Messenger& messenger);
 
 // The button row of the small dialogs: "OK" (the default, Enter), "Cancel"
 // and "Help" at the right.
@@ -41,7 +41,7 @@ struct DialogButtons {
     QHBoxLayout* row = nullptr;
 };
 DialogButtons MakeOkCancelHelpRow(QWidget* parent, const QString& okName, const QString& cancelName,
-                                  const QString& helpName);
+                                  const QString& helpName, Messenger& messenger);
 
 // Places a window centred on its screen (a window larger than the screen
 // goes to its top or left edge).

@@ -60,7 +60,7 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
     QPushButton* convert = MakeButton(this, names::ConvertRun, "Convert");
     convert->setDefault(true);
     QPushButton* cancel = MakeButton(this, names::ConvertCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(this, names::ConvertHelp);
+    QPushButton* help = MakeHelpButton(this, names::ConvertHelp, m_context.state);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(convert);
     buttons->addWidget(cancel);
@@ -74,7 +74,6 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
     layout->addLayout(buttons);
     connect(convert, &QPushButton::clicked, this, &ConvertDialog::Convert);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
 
     // Form_Load: only the other unit system can be chosen.
     SetMsgCategory(state.MsgCategory, 13);

@@ -49,7 +49,7 @@ DescriptionEditor::DescriptionEditor(const WindowContext& context) : m_context(c
     QPushButton* ok = MakeButton(this, names::EditorOk, "OK");
     ok->setDefault(true);
     QPushButton* cancel = MakeButton(this, names::EditorCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(this, names::EditorHelp);
+    QPushButton* help = MakeHelpButton(this, names::EditorHelp, m_context.state);
     QPushButton* next = MakeButton(this, names::DescriptionNextForm, "Next Form");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(next);
@@ -65,7 +65,6 @@ DescriptionEditor::DescriptionEditor(const WindowContext& context) : m_context(c
 
     connect(ok, &QPushButton::clicked, this, &DescriptionEditor::Ok);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
     connect(next, &QPushButton::clicked, this, &DescriptionEditor::NextForm);
     connect(m_description, &QPlainTextEdit::textChanged, this, &DescriptionEditor::LimitDescription);
     LoadFields();

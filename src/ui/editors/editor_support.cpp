@@ -23,7 +23,7 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, cons
 {
     QPushButton* okButton = MakeButton(editor, names::EditorOk, "OK");
     QPushButton* cancel = MakeButton(editor, names::EditorCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(editor, names::EditorHelp);
+    QPushButton* help = MakeHelpButton(editor, names::EditorHelp, context.state);
     QPushButton* copy = MakeButton(editor, names::EditorCopyClip, "&Copy Clip");
     QPushButton* resultsButton = MakeButton(editor, names::EditorResults, "Results");
     // The editors are windows of their own, not dialogs: Enter and Esc are
@@ -35,8 +35,6 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, cons
                      &QPushButton::click);
     QObject::connect(okButton, &QPushButton::clicked, editor, ok);
     QObject::connect(cancel, &QPushButton::clicked, editor, &QWidget::close);
-    ProgramState& state = context.state;
-    QObject::connect(help, &QPushButton::clicked, editor, [&state] { ShowHelpHint(state); });
     QObject::connect(copy, &QPushButton::clicked, editor, [context, editor] { CopyDialogImage(context, editor); });
     QObject::connect(resultsButton, &QPushButton::clicked, editor, results);
     auto* row = new QHBoxLayout;

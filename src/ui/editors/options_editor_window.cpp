@@ -198,21 +198,13 @@ OptionsEditorWindow::OptionsEditorWindow(const WindowContext& context) : m_conte
     m_tabs->addTab(BuildDefaultsPage(0), "Default Parameters (English)");
     m_tabs->addTab(BuildDefaultsPage(1), "Default Parameters (Metric)");
 
-    QPushButton* ok = MakeButton(this, names::EditorOk, "OK");
-    ok->setDefault(true);
-    QPushButton* cancel = MakeButton(this, names::EditorCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(this, names::EditorHelp);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(help);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons =
+        MakeOkCancelHelpRow(this, names::EditorOk, names::EditorCancel, names::EditorHelp, m_context.state);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
-    layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &OptionsEditorWindow::Ok);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
+    layout->addLayout(buttons.row);
+    connect(buttons.ok, &QPushButton::clicked, this, &OptionsEditorWindow::Ok);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::close);
     LoadFields();
     ClosingRules::Install(this, [this] { Unload(); });
 }

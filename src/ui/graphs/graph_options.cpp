@@ -116,23 +116,15 @@ void GraphOptionsDialog::BuildControls()
         m_options[static_cast<std::size_t>(i)] = button;
     }
 
-    QPushButton* ok = MakeButton(this, names::GraphOptOk, "OK");
-    ok->setDefault(true);
-    QPushButton* cancel = MakeButton(this, names::GraphOptCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(this, names::GraphOptHelp);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(help);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = MakeOkCancelHelpRow(this, names::GraphOptOk, names::GraphOptCancel,
+                                                      names::GraphOptHelp, m_graph.Context().state);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(basic);
     layout->addWidget(options);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
-    connect(ok, &QPushButton::clicked, this, &GraphOptionsDialog::Accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_graph.Context().state); });
+    connect(buttons.ok, &QPushButton::clicked, this, &GraphOptionsDialog::Accept);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::close);
     connect(m_size, &QScrollBar::valueChanged, this,
             [this](int value) { m_sizeText->setText(QString::number(value)); });
     connect(m_style, &QComboBox::currentIndexChanged, this, &GraphOptionsDialog::UpdateSymbolSize);

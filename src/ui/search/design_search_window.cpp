@@ -150,7 +150,7 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
     QPushButton* results = MakeButton(this, names::SearchResults, "Results");
     QPushButton* apply = MakeButton(this, names::SearchApply, "Apply");
     QPushButton* close = MakeButton(this, names::SearchClose, "Close");
-    QPushButton* help = MakeHelpButton(this, names::SearchHelp);
+    QPushButton* help = MakeHelpButton(this, names::SearchHelp, m_context.state);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(results);
     buttons->addWidget(apply);
@@ -167,7 +167,6 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
     connect(results, &QPushButton::clicked, this, &DesignSearchWindow::ShowResults);
     connect(apply, &QPushButton::clicked, this, &DesignSearchWindow::Apply);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
 
     AppendHistory(m_context.state, "Loading Design Search Form");
     // The main window waits while the search is open, as it does for an editor.

@@ -21,7 +21,6 @@
 
 namespace castovin {
 
-
 PathDialog::PathDialog(const WindowContext& context) : m_context(context)
 {
     setObjectName(names::PathDialog);
@@ -41,10 +40,10 @@ PathDialog::PathDialog(const WindowContext& context) : m_context(context)
     m_folders = MakeFolderTree(this, names::PathFolders, m_model);
     m_folders->setMinimumSize(320, 260);
 
-    const DialogButtons row = MakeOkCancelHelpRow(this, names::PathOk, names::PathCancel, names::PathHelp);
+    const DialogButtons row =
+        MakeOkCancelHelpRow(this, names::PathOk, names::PathCancel, names::PathHelp, m_context.state);
     QPushButton* ok = row.ok;
     QPushButton* cancel = row.cancel;
-    QPushButton* help = row.help;
     QHBoxLayout* buttons = row.row;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
@@ -53,7 +52,6 @@ PathDialog::PathDialog(const WindowContext& context) : m_context(context)
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &PathDialog::Ok);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
 
     FillPlaces(m_places);
     connect(m_places, &QComboBox::activated, this, &PathDialog::ChoosePlace);

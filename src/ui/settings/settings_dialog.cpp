@@ -24,7 +24,6 @@
 
 namespace castovin {
 
-
 namespace {
 
 constexpr int kHelpContext = 4100;
@@ -141,17 +140,16 @@ SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context
     columns->addLayout(left, 1);
     columns->addLayout(right);
 
-    const DialogButtons row = MakeOkCancelHelpRow(this, names::SettingsOk, names::SettingsCancel, names::SettingsHelp);
+    const DialogButtons row =
+        MakeOkCancelHelpRow(this, names::SettingsOk, names::SettingsCancel, names::SettingsHelp, m_context.state);
     QPushButton* ok = row.ok;
     QPushButton* cancel = row.cancel;
-    QPushButton* help = row.help;
     QHBoxLayout* buttons = row.row;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::Ok);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
 
     FormLoad();
     ConnectReactions();

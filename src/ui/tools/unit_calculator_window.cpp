@@ -9,9 +9,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/names.h"
 #include "app/window_helpers.h"
 #include "editors/numeric_field.h"
-#include "app/names.h"
 #include "program/program_state.h"
 #include "text/messages.h"
 #include "text/number_format.h"
@@ -59,7 +59,7 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
     m_tab[2].input->setProperty("helpContext", 4300);
 
     QPushButton* ok = MakeButton(this, names::CalculatorOk, "OK");
-    QPushButton* help = MakeHelpButton(this, names::CalculatorHelp);
+    QPushButton* help = MakeHelpButton(this, names::CalculatorHelp, m_state);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
@@ -68,7 +68,6 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
     layout->addWidget(m_tabs);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_state); });
     connect(m_tabs, &QTabWidget::currentChanged, this, &UnitCalculatorWindow::TabSelected);
 
     // Form_Load: the calculator's message category, the history line, the

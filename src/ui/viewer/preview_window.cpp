@@ -27,7 +27,7 @@ PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context),
     ok->setDefault(true);
     QPushButton* copy = MakeButton(this, names::PreviewCopy, "&Copy to Clipboard");
     QPushButton* print = MakeButton(this, names::PreviewPrint, "&Print");
-    QPushButton* help = MakeHelpButton(this, names::PreviewHelp);
+    QPushButton* help = MakeHelpButton(this, names::PreviewHelp, m_context.state);
     auto* row = new QHBoxLayout;
     row->addWidget(copy);
     row->addWidget(print);
@@ -40,7 +40,6 @@ PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context),
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
     connect(copy, &QPushButton::clicked, this, &PreviewWindow::CopyToClipboard);
     connect(print, &QPushButton::clicked, this, &PreviewWindow::Print);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
 
     AppendHistory(m_context.state, "Preview displayed");
     adjustSize();

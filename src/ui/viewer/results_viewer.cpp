@@ -50,7 +50,7 @@ ResultsViewer::ResultsViewer(const WindowContext& context, QWidget* owner) : m_c
     m_previous = MakeButton(this, names::ViewerPrevious, "P&revious Page");
     m_printAll = MakeButton(this, names::ViewerPrintAll, "Print &All");
     m_copyAll = MakeButton(this, names::ViewerCopyAll, "Cop&y All");
-    m_help = MakeHelpButton(this, names::ViewerHelp);
+    m_help = MakeHelpButton(this, names::ViewerHelp, m_context.state);
     m_changeInput = MakeButton(this, names::ViewerChangeInput, "Change &Input");
     m_viewPlots = MakeButton(this, names::ViewerPlots, "&View Plots");
 
@@ -76,7 +76,6 @@ ResultsViewer::ResultsViewer(const WindowContext& context, QWidget* owner) : m_c
     connect(m_previous, &QPushButton::clicked, this, &ResultsViewer::PreviousPage);
     connect(m_printAll, &QPushButton::clicked, this, &ResultsViewer::PrintAll);
     connect(m_copyAll, &QPushButton::clicked, this, &ResultsViewer::CopyAll);
-    connect(m_help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_context.state); });
     connect(m_changeInput, &QPushButton::clicked, this, &ResultsViewer::ChangeInput);
     connect(m_viewPlots, &QPushButton::clicked, this, &ResultsViewer::ViewPlots);
 
