@@ -18,6 +18,7 @@
 #include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
+#include "editors/editor_support.h"
 #include "model/project.h"
 #include "platform/platform_services.h"
 #include "program/output_commands.h"
@@ -433,16 +434,12 @@ void DesignSearchWindow::ShowResults()
     if (candidate == nullptr)
         return;
     ProgramState& state = m_context.state;
-    bool done = false;
-    m_context.host.Trapped([&] {
-        // The report reads the work copies; the project keeps its values.
+    // The report reads the work copies; the project keeps its values.
+    ShowEditorResults(m_context, this, ReportType::Design, [&] {
         const SearchProject trial = WithCandidate(CurrentProject(), *candidate);
         state.WorkSupport = trial.support;
         state.WorkCost = trial.cost;
-        done = RunEditorResults(state, state, state.Settings.PrintModuleHeader == 1, ReportType::Design);
     });
-    if (done)
-        m_context.host.ShowResultsViewer(this);
 }
 
 void DesignSearchWindow::Apply()

@@ -11,6 +11,7 @@
 #include "app/names.h"
 #include "app/window_helpers.h"
 #include "platform/platform_services.h"
+#include "program/output_commands.h"
 #include "program/program_state.h"
 #include "text/messages.h"
 #include "viewer/report_printer.h"
@@ -150,12 +151,9 @@ void ResultsViewer::CopyPage()
 void ResultsViewer::CopyAll()
 {
     ProgramState& state = m_context.state;
-    std::string all;
-    for (int i = 0; i <= state.LastOutputPage; ++i)
-        all += state.OutputBuffer[static_cast<std::size_t>(i)];
     PlatformServices& platform = m_context.platform;
     platform.ClearClipboard();
-    platform.SetClipboardText(Q(all));
+    platform.SetClipboardText(Q(JoinPages(state, 0, state.LastOutputPage)));
     AppendHistory(state, "Output copied to clipboard");
 }
 
@@ -171,9 +169,7 @@ void ResultsViewer::PrintPages(int first, int last)
         AppendHistory(state, "Printing aborted");
         return;
     }
-    std::string joined;
-    for (int i = first; i <= last; ++i)
-        joined += state.OutputBuffer[static_cast<std::size_t>(i)];
+    const std::string joined = JoinPages(state, first, last);
     m_context.host.Trapped([&] {
         BusyCursor busy;
         PrintReport(platform.Printer(), Q(state.ProgramName), {joined});
