@@ -358,7 +358,7 @@ void CheckSettingsFile(Environment& env, Messenger& messenger)
                     "The settings file " + env.SettingsFilePath +
                         " cannot be read. The built-in settings are used this time; the file is left as it is.",
                     MsgIcon::Exclamation);
-        LoadSettingsFrom(env, messenger, ProfileFile());
+        LoadSettingsFrom(env, messenger, DefaultSettingsFile(env, messenger));
         return;
     }
     bool current = false;

@@ -261,7 +261,12 @@ TEST_F(Settings, UnreadableFileIsNeverDeletedOrOverwritten)
     EXPECT_EQ(box.Last().text,
               "The settings file " + IniPath() +
                   " cannot be read. The built-in settings are used this time; the file is left as it is.");
+    // The values of a new settings file, not those of keys gone missing.
     EXPECT_EQ(state.Settings.DisplayHistoryWin, 0);
+    EXPECT_EQ(state.Settings.FileExtension, "VLB");
+    EXPECT_EQ(state.Settings.ShowDisclaim, 1);
+    EXPECT_EQ(state.Settings.EnableMainMenuToolbar, 1);
+    EXPECT_EQ(state.Settings.ExternalEditor, "xdg-open");
     SaveSettings(state.environment(), state.messenger(), SettingsGroup::All);
     SaveDefaultInputs(state, SettingsGroup::VELBDefaults);
     EXPECT_FALSE(WriteIniString(IniPath(), "Settings", "DisplayHistoryWin", "0"));
