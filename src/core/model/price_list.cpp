@@ -8,6 +8,7 @@
 
 #include "text/atomic_file.h"
 #include "text/number_format.h"
+#include "text/text_format.h"
 #include "text/runtime_error.h"
 #include "text/unicode.h"
 
@@ -26,15 +27,6 @@ std::string_view TrimSpace(std::string_view text)
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-std::string Lowercase(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
 }
 
 // The fields of one CSV line, without the blanks around them. A field in
@@ -83,9 +75,9 @@ std::size_t HeaderColumns(std::string_view line)
     if (!fields || fields->size() < 4 || fields->size() > 5)
         return 0;
     for (std::size_t i = 0; i < kNumberColumns.size(); ++i)
-        if (Lowercase(TrimSpace((*fields)[i])) != kNumberColumns[i])
+        if (LowerCase(TrimSpace((*fields)[i])) != kNumberColumns[i])
             return 0;
-    if (fields->size() == 5 && Lowercase(TrimSpace((*fields)[4])) != "name")
+    if (fields->size() == 5 && LowerCase(TrimSpace((*fields)[4])) != "name")
         return 0;
     return fields->size();
 }
@@ -96,14 +88,14 @@ std::optional<float> ColumnNumber(std::string_view text, std::string_view column
     const std::string_view trimmed = TrimSpace(text);
     const std::optional<double> value = ParseStrictNumber(trimmed);
     if (!value) {
-        message = "the " + std::string(column) + " \"" + std::string(trimmed) + "\" is not a number";
+        message = "the " + std::string(column) + " \"" + MessageExcerpt(trimmed) + "\" is not a number";
         return std::nullopt;
     }
     // Values up to half a unit in the last place above the largest float
     // still round to it, as "3.4028235e+38" does.
     constexpr double kRoundsToInfinity = 0x1.ffffffp127;
     if (!(std::fabs(*value) < kRoundsToInfinity)) {
-        message = "the " + std::string(column) + " " + std::string(trimmed) + " is too large";
+        message = "the " + std::string(column) + " " + MessageExcerpt(trimmed) + " is too large";
         return std::nullopt;
     }
     constexpr double kFloatMax = std::numeric_limits<float>::max();

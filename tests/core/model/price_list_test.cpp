@@ -59,6 +59,10 @@ TEST(PriceList, BadLinesAreNamedByTheirNumber)
         {"6,0.75,75,-0.5", "line 5: the price is below 0"},
         {"6,0.75,1e39,4", "line 5: the grade 1e39 is too large"},
         {"6,0.75,75,4 $", "line 5: the price \"4 $\" is not a number"},
+        // File bytes reach the message escaped and cut, never raw.
+        {"6,0.75,75,4\x1b[2J", "line 5: the price \"4\\x1B[2J\" is not a number"},
+        {"6,0.75,75," + std::string(60, '9') + "x",
+         "line 5: the price \"" + std::string(40, '9') + "\xE2\x80\xA6\" is not a number"},
     };
     for (const auto& c : cases) {
         const PriceListRead read = ParsePriceList(head + c.line + "\n7,1,75,5\n");
