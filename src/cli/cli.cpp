@@ -132,7 +132,6 @@ void Prepare(ProgramState& state, const Command& c)
     options.detached = true;
     options.defaultUnits = c.metric ? UnitSystem::Metric : UnitSystem::English;
     StartProgram(state, options);
-    state.Settings.PrintModuleHeader = c.noHeader ? 0 : 1;
 }
 
 std::string ReadStandardInput(std::istream& in)
@@ -205,7 +204,7 @@ void Curve(ProgramState& state, const Command& c, std::ostream& out)
         ComputeCurve(state.Support[0], state.UnitSystem, GraphIndexOf(c.args[1]), state.messenger());
     if (c.output.empty())
         out << CurveCsv(points);
-    else if (EndsWith(c.output, ".xlsx"))
+    else if (EndsWith(LowerCase(c.output), ".xlsx"))
         WriteCurveWorkbook(c.output, points);
     else
         WriteFileAtomically(c.output, CurveCsv(points));

@@ -234,6 +234,11 @@ TEST(CliCurve, CsvAndWorkbookFiles)
     EXPECT_TRUE(test::Contains(strings.out, "<si><t>X-coord</t></si><si><t>Sug.VELB</t></si>"));
     // Nothing but the workbook is left in the folder.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);
+
+    // The extension decides whatever its case: a workbook, not CSV text.
+    result = RunProcess(CASTOVIN_CLI, {"curve", project, "cmrr", "-o", dir.File("C.XLSX")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadFile(dir.File("C.XLSX")).substr(0, 2), "PK");
 }
 
 TEST(CliCurve, UnwritableOutput)

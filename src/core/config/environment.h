@@ -19,11 +19,9 @@ struct Environment {
     std::string ProgramTitle;
     std::string ProgramName;  // the program file's base name in upper case
     std::string ProgramFile;  // the program file's base name as it is
-    std::string DefaultExtension;
 
     // The settings record and its file.
     SettingsRecord Settings{};
-    std::string SettingsFileVersion;
     std::string SettingsFilePath;
 
     // Folders; each ends with the path separator.
@@ -33,7 +31,6 @@ struct Environment {
     std::string EditedPath;
     // The text browser's folder when it last closed; kept for the run only.
     std::string LastBrowsedFolder;
-    std::string TempDescriptionFile;
     std::string DefaultFont = "Arial";
 
     // Values given to new projects and bolt grades offered by the editors.

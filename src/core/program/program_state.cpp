@@ -20,7 +20,6 @@ void InitialiseModel(ProgramState& state, std::string_view executablePath)
     state.BoltGradeList = BuiltInBoltGradeList();
     state.BoltGradeLast = BuiltInBoltGradeLast();
     state.LastOutputPage = 4;
-    state.DefaultExtension = "VLB";
 }
 
 void FillWorkCopies(ProgramState& state)

@@ -37,8 +37,6 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
 {
     InitialiseModel(state, options.executablePath);
 
-    state.SettingsFileVersion = SettingsFileVersionTag;
-
     state.DefaultFont = DefaultFontName(options.installedFonts);
     state.Settings = SettingsRecord{};
     state.Settings.DefaultUnits = UnitNumber(UnitSystem::English);
@@ -62,7 +60,6 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
     ForceDecimalPoint(state);
 
     state.SettingsFilePath = state.DataFolder + SettingsFileName;
-    state.TempDescriptionFile = state.TempFolder + "~tmpdesc.tmp";
 
     CheckSettingsFile(state.environment(), state.messenger());
 
