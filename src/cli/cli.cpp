@@ -28,7 +28,6 @@ namespace castovin {
 
 namespace {
 
-constexpr const char* kProgram = "castovin-cli";
 // The largest project read from standard input, as for files.
 constexpr std::size_t kStandardInputLimit = 16u << 20;
 
@@ -128,7 +127,7 @@ void CheckArguments(const Command& c)
 void Prepare(ProgramState& state, const Command& c)
 {
     StartupOptions options;
-    options.executablePath = kProgram;
+    options.executablePath = CliProgram;
     options.detached = true;
     options.defaultUnits = c.metric ? UnitSystem::Metric : UnitSystem::English;
     StartProgram(state, options);
@@ -248,9 +247,9 @@ bool RunOnFile(const Command& c, const std::string& file, std::istream& in, std:
         out.flush();
         return true;
     } catch (const RuntimeError& e) {
-        err << kProgram << ": " << file << ": " << e.description() << "\n";
+        err << CliProgram << ": " << file << ": " << e.description() << "\n";
     } catch (const std::bad_alloc&) {
-        err << kProgram << ": " << file << ": " << StandardDescription(err::OutOfMemory) << "\n";
+        err << CliProgram << ": " << file << ": " << StandardDescription(err::OutOfMemory) << "\n";
     }
     return false;
 }
@@ -263,7 +262,7 @@ std::optional<int> InformationRequest(const std::vector<std::string>& args, std:
         return CliOk;
     }
     if (args.size() == 1 && args[0] == "--version") {
-        out << kProgram << " " << VersionText() << "\n";
+        out << CliProgram << " " << VersionText() << "\n";
         return CliOk;
     }
     if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h") && !SubcommandHelp(args[0]).empty()) {
@@ -294,7 +293,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
             Units(c, out);
             return CliOk;
         } catch (const RuntimeError& e) {
-            err << kProgram << ": " << c.args[0] << ": " << e.description() << "\n";
+            err << CliProgram << ": " << c.args[0] << ": " << e.description() << "\n";
             return CliFailed;
         }
     }

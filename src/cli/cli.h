@@ -7,6 +7,9 @@
 
 namespace castovin {
 
+// The name problems are reported under.
+inline constexpr const char* CliProgram = "castovin-cli";
+
 // Exit statuses.
 inline constexpr int CliOk = 0;
 inline constexpr int CliFailed = 1;

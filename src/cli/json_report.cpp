@@ -8,21 +8,16 @@
 
 namespace castovin {
 
-namespace {
-
 using nlohmann::json;
 
-// A float as the shortest decimal text that reads back as it, so that 1.2f
-// is written 1.2 and not 1.2000000476837158.
-json Number(float value)
+json JsonNumber(float value)
 {
     char text[32];
     const auto result = std::to_chars(std::begin(text), std::end(text), value);
     return std::stod(std::string(text, result.ptr));
 }
 
-// The unit name of a quantity kind without the label's blank and brackets.
-std::string UnitName(int kind, UnitSystem unitSystem)
+std::string JsonUnitName(int kind, UnitSystem unitSystem)
 {
     std::string_view label = UnitLabel(kind, unitSystem);
     if (label.size() >= 3 && label.substr(0, 2) == " (" && label.back() == ')')
@@ -30,9 +25,11 @@ std::string UnitName(int kind, UnitSystem unitSystem)
     return std::string(label);
 }
 
+namespace {
+
 json Quantity(float value, int kind, UnitSystem unitSystem)
 {
-    return {{"value", Number(value)}, {"unit", UnitName(kind, unitSystem)}};
+    return {{"value", JsonNumber(value)}, {"unit", JsonUnitName(kind, unitSystem)}};
 }
 
 json SystemInputs(const SupportRecord& s, UnitSystem u)
@@ -41,7 +38,7 @@ json SystemInputs(const SupportRecord& s, UnitSystem u)
     return {{"boltLength", Quantity(s.ActualBoltLength, Length, u)},
             {"boltDiameter", Quantity(s.BoltDiameter, Diameter, u)},
             {"boltGrade", Quantity(s.BoltGrade, Grade, u)},
-            {"boltsPerRow", Number(s.BoltsPerRow)},
+            {"boltsPerRow", JsonNumber(s.BoltsPerRow)},
             {"rowSpacing", Quantity(s.RowSpacing, Length, u)}};
 }
 
@@ -54,7 +51,7 @@ json SupportInputs(const Project& p)
     json inputs = {{"cmrr", s0.CMRR},
                    {"depthOfCover", Quantity(s0.DepthofCover, Length, u)},
                    {"unitWeight", Quantity(s0.UnitWeight, UnitWeight, u)},
-                   {"stabilityFactor", Number(s0.StabilityFactor)},
+                   {"stabilityFactor", JsonNumber(s0.StabilityFactor)},
                    {"actualIntersectionSpan", Quantity(s0.ActualInterSpan, Length, u)},
                    {"entryWidth", Quantity(s0.EntryWidth, Length, u)},
                    {"numberOfSystems", s0.NumberOfSystems},
@@ -105,11 +102,11 @@ json DesignResultsJson(const DesignResults& r, UnitSystem u)
         {"actualSpan", Quantity(r.actualSpan, UnitKind::Length, u)},
         {"spanVerdict", Verdict(r.actualSpan > r.suggestedSpan ? "span-exceeds-suggested" : "ok", r.spanVerdict)},
         {"suggestedBoltLength", Quantity(r.suggestedBoltLength, UnitKind::Length, u)},
-        {"suggestedVELB", Number(r.suggestedVELB)},
+        {"suggestedVELB", JsonNumber(r.suggestedVELB)},
         {"designVerdict", Verdict(DesignCode(r), r.designVerdict)}};
     json actual = json::array(), capacity = json::array(), lengths = json::array();
     for (std::size_t i = 0; i < systems; ++i) {
-        actual.push_back(Number(r.actualVELB[i]));
+        actual.push_back(JsonNumber(r.actualVELB[i]));
         capacity.push_back(Quantity(r.boltCapacity[i], UnitKind::BoltCapacity, u));
         lengths.push_back(Verdict(BoltLengthCode(r.boltLengthDifference[i]), r.boltLengthVerdict[i]));
     }
@@ -134,22 +131,22 @@ json CostInputs(const CostRecord& c, UnitSystem u)
 {
     using namespace UnitKind;
     const float advance = CalculatedAdvance(c);
-    return {{"boltCost", Number(c.BoltCost)},
-            {"plateCost", Number(c.PlateCost)},
-            {"resinCost", Number(c.ResinCost)},
-            {"bitCost", Number(c.BitCost)},
-            {"headerCost", Number(c.HeaderCost)},
-            {"strapCost", Number(c.StrapCost)},
-            {"operatorsPerShift", Number(c.OperatorsPerShift)},
-            {"laborCost", Number(c.LaborCost)},
-            {"hoursPerShift", Number(c.HoursPerShift)},
-            {"maintenanceHours", Number(c.MaintenanceHours)},
-            {"maintenanceCost", Number(c.MaintenanceCost)},
-            {"transportCost", Number(c.TransportCost)},
-            {"capitalCost", Number(c.CapitalCost)},
-            {"yearsToDepreciate", Number(c.YearsToDepreciate)},
-            {"boltsPerShift", Number(c.BoltsPerShift)},
-            {"boltsPerRow", Number(c.CostBoltsPerRow)},
+    return {{"boltCost", JsonNumber(c.BoltCost)},
+            {"plateCost", JsonNumber(c.PlateCost)},
+            {"resinCost", JsonNumber(c.ResinCost)},
+            {"bitCost", JsonNumber(c.BitCost)},
+            {"headerCost", JsonNumber(c.HeaderCost)},
+            {"strapCost", JsonNumber(c.StrapCost)},
+            {"operatorsPerShift", JsonNumber(c.OperatorsPerShift)},
+            {"laborCost", JsonNumber(c.LaborCost)},
+            {"hoursPerShift", JsonNumber(c.HoursPerShift)},
+            {"maintenanceHours", JsonNumber(c.MaintenanceHours)},
+            {"maintenanceCost", JsonNumber(c.MaintenanceCost)},
+            {"transportCost", JsonNumber(c.TransportCost)},
+            {"capitalCost", JsonNumber(c.CapitalCost)},
+            {"yearsToDepreciate", JsonNumber(c.YearsToDepreciate)},
+            {"boltsPerShift", JsonNumber(c.BoltsPerShift)},
+            {"boltsPerRow", JsonNumber(c.CostBoltsPerRow)},
             {"rowSpacing", Quantity(c.CostRowSpacing, Length, u)},
             {"calculatedAdvancePerShift", Quantity(advance, Length, u)},
             {"inputAdvancePerShift", Quantity(c.AdvancePerShift, Length, u)},
@@ -158,8 +155,8 @@ json CostInputs(const CostRecord& c, UnitSystem u)
             {"calculatedCleanProduction", Quantity(CalculatedProduction(c, advance), ShortTons, u)},
             {"inputCleanProduction", Quantity(c.CleanProduction, ShortTons, u)},
             {"useCalculatedProduction", c.UseCalculatedProduction == 1},
-            {"shiftsPerWeek", Number(c.ShiftsPerWeek)},
-            {"weeksPerYear", Number(c.WeeksPerYear)}};
+            {"shiftsPerWeek", JsonNumber(c.ShiftsPerWeek)},
+            {"weeksPerYear", JsonNumber(c.WeeksPerYear)}};
 }
 
 }  // namespace
@@ -185,10 +182,10 @@ json CostJson(const Project& project, const std::string& file)
     out["inputs"] = CostInputs(project.Cost, project.UnitSystem);
     json rows = json::object();
     for (std::size_t i = 0; i < table.size(); ++i)
-        rows[kRows[i]] = {{"perBolt", Number(table[i][0])},
-                          {metric ? "perMetre" : "perFoot", Number(table[i][1])},
-                          {"perShift", Number(table[i][2])},
-                          {"perTon", Number(table[i][3])}};
+        rows[kRows[i]] = {{"perBolt", JsonNumber(table[i][0])},
+                          {metric ? "perMetre" : "perFoot", JsonNumber(table[i][1])},
+                          {"perShift", JsonNumber(table[i][2])},
+                          {"perTon", JsonNumber(table[i][3])}};
     out["costTable"] = rows;
     return out;
 }

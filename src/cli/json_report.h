@@ -13,6 +13,13 @@
 
 namespace castovin {
 
+// A float as the shortest decimal text that reads back as it, so that 1.2f
+// is written 1.2 and not 1.2000000476837158.
+nlohmann::json JsonNumber(float value);
+
+// The unit name of a quantity kind: its label without the blank and brackets.
+std::string JsonUnitName(int kind, UnitSystem unitSystem);
+
 // The design check of a project (docs/schema/design.schema.json).
 nlohmann::json DesignJson(const Project& project, const std::string& file);
 

@@ -11,6 +11,7 @@
 
 #include "cli.h"
 #include "files/project_file.h"
+#include "json_report.h"
 #include "model/price_list.h"
 #include "program/design_search.h"
 #include "text/atomic_file.h"
@@ -25,7 +26,6 @@ namespace castovin {
 
 namespace {
 
-constexpr const char* kProgram = "castovin-cli";
 constexpr std::size_t kDefaultTop = 10;
 
 // A usage problem; `detail` names it when the usage text alone would not.
@@ -166,13 +166,6 @@ void WriteBest(const std::string& path, Project data, const SearchProject& best)
     }
 }
 
-// A unit label such as " (ft)" without its blank and parentheses.
-std::string UnitName(int kind, UnitSystem unitSystem)
-{
-    const std::string_view label = UnitLabel(kind, unitSystem);
-    return label.size() > 3 ? std::string(label.substr(2, label.size() - 3)) : std::string();
-}
-
 std::string AdvanceUnit(UnitSystem unitSystem)
 {
     return unitSystem != UnitSystem::English ? "m" : "ft";
@@ -202,15 +195,6 @@ std::string CountsLine(const SearchOutcome& outcome)
 {
     return std::to_string(outcome.tried) + " candidates tried, " + std::to_string(outcome.skipped) +
            " skipped (outside the parameters editor's ranges), " + std::to_string(outcome.passed) + " passed\n";
-}
-
-// A float as the shortest decimal that reads back as the same float, so that
-// 4.6 is written 4.6 and not 4.599999904632568.
-nlohmann::json JsonNumber(float value)
-{
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return *ParseStrictNumber(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 }
 
 nlohmann::json CandidateJson(const SearchCandidate& c, std::size_t rank, const std::vector<PriceRow>& prices)
@@ -244,9 +228,9 @@ std::string OutcomeJson(const SearchOptions& o, UnitSystem u, const SearchRanges
                                 {"prices", o.prices},
                                 {"unitSystem", u != UnitSystem::English ? "metric" : "english"},
                                 {"units",
-                                 {{"length", UnitName(UnitKind::Length, u)},
-                                  {"diameter", UnitName(UnitKind::Diameter, u)},
-                                  {"grade", UnitName(UnitKind::Grade, u)},
+                                 {{"length", JsonUnitName(UnitKind::Length, u)},
+                                  {"diameter", JsonUnitName(UnitKind::Diameter, u)},
+                                  {"grade", JsonUnitName(UnitKind::Grade, u)},
                                   {"advance", AdvanceUnit(u)}}},
                                 {"boltsPerRow", {{"min", r.boltsMin}, {"max", r.boltsMax}}},
                                 {"spacing", {{"min", r.spacingMin}, {"max", r.spacingMax}, {"step", r.spacingStep}}},
@@ -291,11 +275,11 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
         return Search(options, out);
     } catch (const SearchUsageError& e) {
         if (!e.detail.empty())
-            err << kProgram << ": search: " << e.detail << "\n";
+            err << CliProgram << ": search: " << e.detail << "\n";
         err << usage;
         return CliUsage;
     } catch (const SearchFailure& e) {
-        err << kProgram << ": " << e.subject << ": " << e.description << "\n";
+        err << CliProgram << ": " << e.subject << ": " << e.description << "\n";
         return CliFailed;
     }
 }
