@@ -25,7 +25,6 @@ public:
     // Runs the rules now unless they ran already (the main window calls this
     // for the windows it still owns when it closes).
     void RunOnce();
-    bool HasRun() const { return m_ran; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -167,9 +167,9 @@ void CostEditorWindow::RecalculateAdvance()
     const auto text = [this](const char* name) { return S(m_fields[CostFieldIndex(name)]->text()); };
     const std::optional<std::string> advance =
         CalculatedAdvanceText(text("txtnboltsShift"), text("txtnBoltsRow"), text("txtRowSpacing"));
+    // A new text recalculates the production through its own textChanged.
     if (advance)
         m_advanceCalc->setText(Q(*advance));
-    RecalculateProduction();
 }
 
 void CostEditorWindow::RecalculateProduction()

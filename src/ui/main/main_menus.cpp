@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include <span>
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -112,14 +114,16 @@ QAction* AddEntry(QMenu* menu, const std::array<MenuEntry, N>& table, int index,
     return action;
 }
 
-template <std::size_t N, std::size_t M>
-void AddMenu(QMenu* menu, const std::array<MenuEntry, N>& table, const char* stem, std::array<QAction*, M>& actions,
-             MainWindow* window)
+// Adds the table's items; their actions go into `actions` when the window
+// needs them later.
+template <std::size_t N>
+void AddMenu(QMenu* menu, const std::array<MenuEntry, N>& table, const char* stem, MainWindow* window,
+             std::span<QAction*> actions = {})
 {
-    static_assert(M >= N);
     for (int i = 0; i < static_cast<int>(N); ++i) {
         QAction* action = AddEntry(menu, table, i, names::Indexed(stem, i));
-        actions[static_cast<std::size_t>(i)] = action;
+        if (static_cast<std::size_t>(i) < actions.size())
+            actions[static_cast<std::size_t>(i)] = action;
         if (const auto command = table[static_cast<std::size_t>(i)].command)
             QObject::connect(action, &QAction::triggered, window, [window, c = *command] { window->Run(c); });
     }
@@ -139,36 +143,34 @@ void MainWindow::BuildMenus()
 {
     m_fileMenu = menuBar()->addMenu("&File");
     m_fileMenu->setObjectName(names::FileMenu);
-    AddMenu(m_fileMenu, kFileMenu, names::FileItem, m_fileItems, this);
+    AddMenu(m_fileMenu, kFileMenu, names::FileItem, this);
     m_fileArray[0] = m_fileMenu->addSeparator();
     m_fileArray[0]->setObjectName(names::Indexed(names::FileArray, 0));
     m_fileArray[0]->setVisible(false);
 
     QMenu* edit = menuBar()->addMenu("&Input");
     edit->setObjectName(names::EditMenu);
-    AddMenu(edit, kEditMenu, names::EditItem, m_editItems, this);
+    AddMenu(edit, kEditMenu, names::EditItem, this);
 
     QMenu* calc = menuBar()->addMenu("&Output");
     calc->setObjectName(names::CalcMenu);
-    AddMenu(calc, kCalcMenu, names::CalcItem, m_calcItems, this);
-    m_calcItems[2] = calc->addSeparator();
-    m_calcItems[2]->setObjectName(names::Indexed(names::CalcItem, 2));
+    AddMenu(calc, kCalcMenu, names::CalcItem, this);
+    calc->addSeparator()->setObjectName(names::Indexed(names::CalcItem, 2));
     QMenu* graphs = calc->addMenu("Graph ");
     graphs->setObjectName(names::Indexed(names::CalcItem, 3));
-    m_calcItems[3] = graphs->menuAction();
-    m_calcItems[3]->setProperty("helpContext", 3500);
-    AddMenu(graphs, kGraphMenu, names::GraphItem, m_graphItems, this);
+    graphs->menuAction()->setProperty("helpContext", 3500);
+    AddMenu(graphs, kGraphMenu, names::GraphItem, this);
 
     QMenu* util = menuBar()->addMenu("&Utilities");
     util->setObjectName(names::UtilMenu);
-    AddMenu(util, kUtilMenu, names::UtilItem, m_utilItems, this);
+    AddMenu(util, kUtilMenu, names::UtilItem, this, m_utilItems);
     QAction* search = m_utilItems[kDesignSearchItem];
     util->removeAction(search);
     util->insertAction(util->actions().at(kDesignSearchShownBefore), search);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName(names::HelpMenu);
-    AddMenu(help, kHelpMenu, names::HelpItem, m_helpItems, this);
+    AddMenu(help, kHelpMenu, names::HelpItem, this);
 }
 
 void MainWindow::BuildToolbar()

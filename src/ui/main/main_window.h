@@ -39,7 +39,6 @@ public:
     // What the windows opened from here receive.
     WindowContext Context() { return {m_state, m_platform, *this}; }
 
-    // Form_Load: recent-file menu, display settings, placement.
     // Form_Load: recent-file menu, display settings, placement, then (as
     // soon as the window is shown) the start-up notices when asked for.
     void FormLoad(bool startupNotices = true);
@@ -81,7 +80,6 @@ private:
     // main_menus.cpp
     void BuildMenus();
     void BuildToolbar();
-    void AddMenuItems(QMenu* menu, const char* stem, int first, int count, QAction** actions);
     void RebuildRecentFileMenu();
 
     // main_window.cpp
@@ -120,13 +118,8 @@ private:
     CommandResult m_lastResult = CommandResult::Done;
 
     QMenu* m_fileMenu = nullptr;
-    std::array<QAction*, 12> m_fileItems{};
     std::array<QAction*, 5> m_fileArray{};
-    std::array<QAction*, 3> m_editItems{};
-    std::array<QAction*, 4> m_calcItems{};
-    std::array<QAction*, 4> m_graphItems{};
     std::array<QAction*, 9> m_utilItems{};
-    std::array<QAction*, 11> m_helpItems{};
     QToolBar* m_toolbar = nullptr;
     QLabel* m_logo = nullptr;
     QLabel* m_version = nullptr;
