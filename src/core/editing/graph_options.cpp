@@ -146,23 +146,17 @@ std::string ExportFileName(const std::string& projectPath, int16_t graph)
 
 namespace {
 
-// The CMRR curve runs from the project's CMRR - 10 (at least 35) to its
-// CMRR + 10 (at most 100), and ends where the method's suitability limit for
-// the depth of cover lies below that.
+// Why the CMRR curve is empty: its range is empty, or the suitability limit
+// for the depth of cover cuts it before its start.
 std::string EmptyCmrrCurveReason(const SupportRecord& s0, UnitSystem unitSystem)
 {
-    const double cmrr = s0.CMRR;
-    const double start = std::max(cmrr - 10, 35.0);
-    const double end = std::min(cmrr + 10, 100.0);
-    const double depth =
-        unitSystem != UnitSystem::English ? double(s0.DepthofCover) * conv::FeetPerMeter : s0.DepthofCover;
-    const double limit = depth > 0 ? 21.6 + 11.5 * std::log10(depth) : end;
-    if (end < start)
-        return "the CMRR curve starts at CMRR " + GeneralNumber(start) + ", above the project's CMRR " +
-               GeneralNumber(cmrr) + " + 10";
-    if (limit < end)
+    const CmrrCurveRange r = CmrrRange(s0, unitSystem);
+    if (r.end < r.start)
+        return "the CMRR curve starts at CMRR " + GeneralNumber(r.start) + ", above the project's CMRR " +
+               GeneralNumber(s0.CMRR) + " + 10";
+    if (r.cutEnd < r.start)
         return "the roof is too strong for the CMRR curve: at this depth of cover the VELB method ends at CMRR " +
-               GeneralNumber(std::floor(limit)) + ", below the curve's start at CMRR " + GeneralNumber(start);
+               GeneralNumber(r.cutEnd) + ", below the curve's start at CMRR " + GeneralNumber(r.start);
     return "its lower limit lies above its upper limit";
 }
 

@@ -1,5 +1,6 @@
 #include "model/curves.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/formulas.h"
@@ -17,21 +18,30 @@ struct Range {
     float s = 0;  // step
 };
 
+// The depth of cover in ft, the unit of the formulas.
+float DepthFeet(const SupportRecord& s0, UnitSystem unitSystem)
+{
+    return unitSystem != UnitSystem::English ? ToFloat(s0.DepthofCover * conv::FeetPerMeter) : s0.DepthofCover;
+}
+
+CmrrCurveRange CmrrRangeOf(float CMRR, float H)
+{
+    CmrrCurveRange r;
+    r.start = std::max(ToFloat(double(CMRR) - 10), 35.0f);
+    r.end = std::min(ToFloat(double(CMRR) + 10), 100.0f);
+    const double limit = 21.6 + 11.5 * Log10(H);
+    r.limit = ToFloat(limit);
+    r.cutEnd = r.limit < r.end ? ToFloat(std::floor(limit)) : r.end;
+    return r;
+}
+
 Range CurveRange(Messenger& messenger, int16_t index, float CMRR, float H, float SF, float Ia)
 {
     Range r;
     switch (index) {
     case GraphCMRR: {
-        r.a = ToFloat(double(CMRR) - 10);
-        if (r.a < 35)
-            r.a = 35;
-        r.b = ToFloat(double(CMRR) + 10);
-        if (r.b > 100)
-            r.b = 100;
-        const float limit = ToFloat(21.6 + 11.5 * Log10(H));
-        if (limit < r.b)
-            r.b = ToFloat(std::floor(21.6 + 11.5 * Log10(H)));
-        r.s = ToFloat(double(CMRR) * 0.1);
+        const CmrrCurveRange cmrr = CmrrRangeOf(CMRR, H);
+        r = {cmrr.start, cmrr.cutEnd, ToFloat(double(CMRR) * 0.1)};
         break;
     }
     case GraphDepth:
@@ -57,13 +67,18 @@ Range CurveRange(Messenger& messenger, int16_t index, float CMRR, float H, float
 
 }  // namespace
 
+CmrrCurveRange CmrrRange(const SupportRecord& s0, UnitSystem unitSystem)
+{
+    return CmrrRangeOf(static_cast<float>(s0.CMRR), DepthFeet(s0, unitSystem));
+}
+
 std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, UnitSystem unitSystem, int16_t index,
                                      Messenger& messenger)
 {
     const bool metric = unitSystem != UnitSystem::English;
     const float CMRR = static_cast<float>(s0.CMRR);
     const float SF = s0.StabilityFactor;
-    const float H = metric ? ToFloat(s0.DepthofCover * conv::FeetPerMeter) : s0.DepthofCover;
+    const float H = DepthFeet(s0, unitSystem);
     const float Ia = metric ? ToFloat(s0.ActualInterSpan * conv::FeetPerMeter) : s0.ActualInterSpan;
     std::vector<CurvePoint> points;
 

@@ -24,6 +24,17 @@ struct CurvePoint {
 // out-of-memory error rather than an attempt to allocate it.
 inline constexpr int64_t MaxCurvePoints = 10'000'000;
 
+// The CMRR curve's range: the project's CMRR - 10 (at least 35) to its
+// CMRR + 10 (at most 100), then cut at the floor of the method's suitability
+// limit for the depth of cover when that limit lies below.
+struct CmrrCurveRange {
+    float start = 0;
+    float end = 0;     // before the cut
+    float limit = 0;   // the suitability limit, 21.6 + 11.5 log10(H ft)
+    float cutEnd = 0;  // the end the curve uses
+};
+CmrrCurveRange CmrrRange(const SupportRecord& support, UnitSystem unitSystem);
+
 // The points of curve `index` (0..3) around the inputs of the first support
 // record, in the given unit system. A range with room for no point gives a
 // curve without points; an adjusted lower limit is logged.
