@@ -74,7 +74,15 @@ json Verdict(const std::string& code, const std::string& text)
 
 std::string BoltLengthCode(float difference)
 {
-    return difference < -1 ? "shorter-than-suggested" : difference > 1 ? "longer-than-suggested" : "ok";
+    switch (BoltLengthFitOf(difference)) {
+    case BoltLengthFit::Shorter:
+        return "shorter-than-suggested";
+    case BoltLengthFit::Longer:
+        return "longer-than-suggested";
+    case BoltLengthFit::Ok:
+        break;
+    }
+    return "ok";
 }
 
 std::string DesignCode(const DesignResults& r)

@@ -151,14 +151,22 @@ std::string SuitabilityText(bool suitable)
     return suitable ? kSuitable : kUnsuitable;
 }
 
+BoltLengthFit BoltLengthFitOf(float dL)
+{
+    if (dL < -1)
+        return BoltLengthFit::Shorter;
+    return dL > 1 ? BoltLengthFit::Longer : BoltLengthFit::Ok;
+}
+
 std::string CheckBoltLength(float dL, UnitSystem unitSystem)
 {
     const bool metric = unitSystem != UnitSystem::English;
-    if (dL < -1)
+    const BoltLengthFit fit = BoltLengthFitOf(dL);
+    if (fit == BoltLengthFit::Shorter)
         return std::string("WARNING: The actual roof bolt length is shorter than the suggested\r\n") +
                (metric ? "         length by more than 30 cm. VELB is probably not valid."
                        : "         length by more than 1 foot. VELB is probably not valid.");
-    if (dL > 1)
+    if (fit == BoltLengthFit::Longer)
         return std::string("WARNING: The actual roof bolt length is longer than the suggested\r\n") +
                (metric ? "         length by more than 30 cm." : "         length by more than 1 foot.");
     return "Bolt Length: OK.";

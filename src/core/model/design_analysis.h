@@ -31,6 +31,12 @@ struct DesignResults {
     std::array<float, 4> rockLoadHeight{};
 };
 
+// How the actual bolt length compares with the suggested one, from their
+// difference dL (ft, actual minus suggested): more than 1 ft either way is
+// shorter or longer.
+enum class BoltLengthFit { Shorter, Ok, Longer };
+BoltLengthFit BoltLengthFitOf(float dL);
+
 // The bolt-length verdict for a difference dL (ft) of actual minus suggested
 // length; the message names 1 foot or 30 cm by unit system.
 std::string CheckBoltLength(float dL, UnitSystem unitSystem);

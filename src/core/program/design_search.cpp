@@ -169,7 +169,8 @@ std::vector<float> SpacingValues(const SearchRanges& r)
 bool DesignPasses(const DesignResults& r)
 {
     // The bolt-length test is the one of the "probably not valid" warning.
-    return r.suitable && r.actualVELB[0] >= r.suggestedVELB && !(r.boltLengthDifference[0] < -1);
+    return r.suitable && r.actualVELB[0] >= r.suggestedVELB &&
+           BoltLengthFitOf(r.boltLengthDifference[0]) != BoltLengthFit::Shorter;
 }
 
 SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<PriceRow>& prices,
@@ -246,7 +247,7 @@ SearchRowTexts SearchRowCells(const SearchCandidate& c, std::size_t rank)
 
 const char* BoltLengthWord(const SearchCandidate& c)
 {
-    return c.boltLengthDifference > 1 ? "longer" : "OK";
+    return BoltLengthFitOf(c.boltLengthDifference) == BoltLengthFit::Longer ? "longer" : "OK";
 }
 
 }  // namespace castovin
