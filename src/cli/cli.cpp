@@ -20,7 +20,6 @@
 #include "text/paths.h"
 #include "text/runtime_error.h"
 #include "text/text_format.h"
-#include "text/unicode.h"
 #include "tools/unit_calculator.h"
 #include "xlsx/curve_export.h"
 
@@ -145,7 +144,7 @@ std::string ReadStandardInput(std::istream& in)
     return bytes;
 }
 
-void InvalidFormat(const RecordingMessageBox& box)
+[[noreturn]] void InvalidFormat(const RecordingMessageBox& box)
 {
     throw RuntimeError(err::BadFileName,
                        box.Messages().empty() ? std::string("Invalid file format") : box.Messages().back().text);
@@ -160,10 +159,10 @@ void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std:
             InvalidFormat(box);
         return;
     }
-    Project read = state.project();
-    if (ParseProjectFile(DecodeFileText(ReadStandardInput(in)), "-", read) == ParseOutcome::InvalidFormat)
+    std::optional<Project> read = ProjectFromBytes(ReadStandardInput(in), "-", state.project());
+    if (!read)
         InvalidFormat(box);
-    state.project() = std::move(read);
+    state.project() = std::move(*read);
     state.ProjectSaved = FlagTrue;
     state.ProjectEmpty = FlagFalse;
 }

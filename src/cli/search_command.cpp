@@ -15,7 +15,6 @@
 #include "model/price_list.h"
 #include "program/design_search.h"
 #include "text/atomic_file.h"
-#include "text/description.h"
 #include "text/number_format.h"
 #include "text/paths.h"
 #include "text/runtime_error.h"
@@ -143,24 +142,23 @@ SearchOptions ParseSearchOptions(const std::vector<std::string>& args)
 
 Project ReadProject(const std::string& path)
 {
-    Project data;
+    std::optional<Project> data;
     try {
-        const std::string text = DecodeFileText(ReadWholeFile(path));
-        if (ParseProjectFile(text, BaseName(path), data) == ParseOutcome::InvalidFormat)
-            throw SearchFailure{path, "Invalid file format"};
+        data = ProjectFromBytes(ReadWholeFile(path), BaseName(path), Project{});
     } catch (const RuntimeError& e) {
         throw SearchFailure{path, e.description()};
     }
-    return data;
+    if (!data)
+        throw SearchFailure{path, "Invalid file format"};
+    return *data;
 }
 
 void WriteBest(const std::string& path, Project data, const SearchProject& best)
 {
     data.Support = best.support;
     data.Cost = best.cost;
-    NormaliseDescription(data.ProjectDescription);
     try {
-        WriteFileAtomically(path, ProjectFileText(data));
+        WriteProjectFile(path, data);
     } catch (const RuntimeError& e) {
         throw SearchFailure{path, e.description()};
     }

@@ -233,11 +233,24 @@ ParseOutcome ParseProjectFile(std::string_view text, std::string_view fileName, 
     return ParseOutcome::Read;
 }
 
+std::optional<Project> ProjectFromBytes(std::string_view bytes, std::string_view fileName, const Project& base)
+{
+    Project read = base;
+    if (ParseProjectFile(DecodeFileText(bytes), fileName, read) == ParseOutcome::InvalidFormat)
+        return std::nullopt;
+    return read;
+}
+
+void WriteProjectFile(const std::string& path, Project& project)
+{
+    NormaliseDescription(project.ProjectDescription);
+    WriteFileAtomically(path, ProjectFileText(project));
+}
+
 bool FileSave(Project& project, Messenger& messenger)
 {
     AppendHistory(messenger, "Saving: " + project.ProjectFilePath);
-    NormaliseDescription(project.ProjectDescription);
-    WriteFileAtomically(project.ProjectFilePath, ProjectFileText(project));
+    WriteProjectFile(project.ProjectFilePath, project);
     project.ProjectSaved = FlagTrue;
     return true;
 }
@@ -247,14 +260,14 @@ bool FileOpen(Project& project, const Environment& env, Messenger& messenger)
     FileNew(project, env, messenger, false, true);
     AppendHistory(messenger, "Opening: " + project.ProjectFilePath);
     try {
-        const std::string text = DecodeFileText(ReadWholeFile(project.ProjectFilePath));
-        Project read = project;
-        if (ParseProjectFile(text, BaseName(project.ProjectFilePath), read) == ParseOutcome::InvalidFormat) {
+        std::optional<Project> read =
+            ProjectFromBytes(ReadWholeFile(project.ProjectFilePath), BaseName(project.ProjectFilePath), project);
+        if (!read) {
             project.ProjectFilePath = "Untitled";
             ShowMessage(messenger, "Invalid file format", MsgButtons::OK, messenger.MsgCategory.Error);
             return false;
         }
-        project = std::move(read);
+        project = std::move(*read);
     } catch (const RuntimeError&) {
         // Never leave the empty project bound to the file that failed: a
         // later Save would overwrite that file.

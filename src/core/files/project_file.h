@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,8 +31,14 @@ enum class ParseOutcome { Read, InvalidFormat };
 // naming `fileName` and the line.
 ParseOutcome ParseProjectFile(std::string_view text, std::string_view fileName, Project& data);
 
-// A project file stores the unit system, title, description, Support and
-// Cost of a Project; the path and flags are not stored.
+// A file's bytes as a project: decoded (UTF-8 or Windows-1252) and parsed
+// over a copy of `base`. Nothing when the tag is wrong; a malformed file
+// throws as ParseProjectFile does.
+std::optional<Project> ProjectFromBytes(std::string_view bytes, std::string_view fileName, const Project& base);
+
+// Normalises the project's description and writes its file to `path`
+// through an atomic replace: a failure leaves the previous file and throws.
+void WriteProjectFile(const std::string& path, Project& project);
 
 // Writes the project to ProjectFilePath; true when written. The description
 // is normalised first. A failure leaves the previous file untouched and
