@@ -218,6 +218,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         qobject_cast<QDialog*>(dialog)->reject();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&f.Main()));
+
+        // Every window opened over the main window gives it back, the
+        // settings dialog and the unit calculator too.
+        for (const auto& [item, window] : {std::pair{names::Indexed(names::UtilItem, 0), names::SettingsDialog},
+                                           std::pair{names::Indexed(names::UtilItem, 2), names::UnitCalculator}}) {
+            QWidget* opened = OpenWindow(f, item, window);
+            QVERIFY2(opened != nullptr, window);
+            QVERIFY(QTest::qWaitForWindowActive(opened));
+            opened->close();
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&f.Main()));
+        }
         CHECK_SCRIPT(f);
     }
 

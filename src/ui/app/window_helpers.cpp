@@ -2,11 +2,14 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
+#include "app/closing_rules.h"
 #include "editing/validation.h"
 #include "text/messages.h"
 #include "text/runtime_error.h"
@@ -59,6 +62,12 @@ void CenterOnScreen(QWidget* window)
 void ShowOwnedWindow(QWidget* window, QWidget* owner, bool modal)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // However the window closes, the keyboard goes back to its owner once the
+    // window's own closing rules (which may enable the owner again) have run.
+    if (owner != nullptr)
+        ClosingRules::Install(window, [owner = QPointer<QWidget>(owner)] {
+            QTimer::singleShot(0, owner, [owner] { ReturnFocusTo(owner); });
+        });
     if (modal)
         window->setWindowModality(Qt::ApplicationModal);
     window->winId();

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
@@ -98,8 +97,6 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
 void ConvertDialog::Unload()
 {
     m_context.state.ConvertFileOption = static_cast<int16_t>(GetArrayIndex(GroupOf(m_fileOptions)));
-    QWidget* host = m_context.host.HostWindow();
-    QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); });
 }
 
 void ConvertDialog::Convert()

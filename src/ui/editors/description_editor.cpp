@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
@@ -139,8 +138,6 @@ void DescriptionEditor::Unload()
     } else {
         AppendHistory(state, "Project Description Not Modified");
     }
-    QWidget* host = m_context.host.HostWindow();
-    QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); });
 }
 
 }  // namespace castovin

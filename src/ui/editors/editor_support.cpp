@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 
 #include "app/names.h"
 #include "app/window_helpers.h"
@@ -71,9 +70,7 @@ void FinishProjectEditor(const WindowContext& context, bool modified)
         AppendHistory(state, "Project Parameters Not Modified");
     }
     state.EditorOpen = 0;
-    QWidget* host = context.host.HostWindow();
-    host->setEnabled(true);
-    QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); });
+    context.host.HostWindow()->setEnabled(true);
 }
 
 void AlignFieldColumns(const std::vector<QGridLayout*>& grids)

@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
@@ -363,8 +362,6 @@ void OptionsEditorWindow::Unload()
         CommitOptions(m_context.state, m_context.state, Fields());
     else
         AppendHistory(m_context.state, "Options Not Modified");
-    QWidget* host = m_context.host.HostWindow();
-    QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); });
 }
 
 }  // namespace castovin

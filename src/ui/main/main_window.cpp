@@ -258,7 +258,8 @@ CommandResult MainWindow::RunOutput(Command command)
 
 void MainWindow::ShowResultsViewer(QWidget* owner)
 {
-    ShowOwnedWindow(new ResultsViewer(Context(), owner), owner != nullptr ? owner : this, true);
+    // The window the viewer opened over (an editor or this one) gets the focus back.
+    ShowOwnedWindow(new ResultsViewer(Context()), owner != nullptr ? owner : this, true);
 }
 
 CommandResult MainWindow::RunEditor(Command command)
@@ -333,10 +334,9 @@ void MainWindow::RunClosingRulesOfOwnedWindows()
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window == this || !window->isVisible())
             continue;
-        if (auto* rules = window->findChild<ClosingRules*>(QString(), Qt::FindDirectChildrenOnly)) {
-            rules->RunOnce();
+        // Closing hides the window, and the hide runs its closing rules.
+        if (window->findChild<ClosingRules*>(QString(), Qt::FindDirectChildrenOnly) != nullptr)
             window->close();
-        }
     }
 }
 

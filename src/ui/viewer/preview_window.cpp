@@ -3,10 +3,8 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
 #include "platform/platform_services.h"
@@ -44,9 +42,6 @@ PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context),
     AppendHistory(m_context.state, "Preview displayed");
     adjustSize();
     CenterOnScreen(this);
-    // The preview keeps no state; closing gives the main window the focus.
-    ClosingRules::Install(
-        this, [host = m_context.host.HostWindow()] { QTimer::singleShot(0, host, [host] { ReturnFocusTo(host); }); });
 }
 
 void PreviewWindow::CopyToClipboard()

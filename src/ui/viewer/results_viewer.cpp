@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
@@ -38,7 +37,7 @@ QString PaneText(const std::string& text)
     return shown;
 }
 
-ResultsViewer::ResultsViewer(const WindowContext& context, QWidget* owner) : m_context(context), m_owner(owner)
+ResultsViewer::ResultsViewer(const WindowContext& context) : m_context(context)
 {
     setObjectName(names::ResultsViewer);
     setWindowTitle("Calculation Results");
@@ -98,11 +97,8 @@ ResultsViewer::~ResultsViewer() = default;
 void ResultsViewer::Unload()
 {
     // Form_Unload, at once: an editor opened next may disable the main
-    // window again. The focus goes back to the window under the viewer once
-    // the viewer is gone.
+    // window again.
     m_context.host.HostWindow()->setEnabled(m_mainWasEnabled);
-    QWidget* owner = m_owner ? m_owner.data() : m_context.host.HostWindow();
-    QTimer::singleShot(0, owner, [owner] { ReturnFocusTo(owner); });
 }
 
 void ResultsViewer::showEvent(QShowEvent* event)

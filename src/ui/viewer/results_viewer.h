@@ -3,7 +3,6 @@
 // paging, copying and printing.
 
 #include <QDialog>
-#include <QPointer>
 
 #include "app/window_context.h"
 
@@ -16,9 +15,7 @@ class ResultsViewer : public QDialog {
     Q_OBJECT
 
 public:
-    // `owner` is the window the viewer was opened over (the main window or
-    // an editor); it gets the focus back when the viewer closes.
-    ResultsViewer(const WindowContext& context, QWidget* owner);
+    explicit ResultsViewer(const WindowContext& context);
     ~ResultsViewer() override;
 
     int CurrentPage() const { return m_page; }
@@ -42,7 +39,6 @@ private:
     void Unload();
 
     WindowContext m_context;
-    QPointer<QWidget> m_owner;
     int m_page = 0;
     bool m_cancel = false;
     bool m_mainWasEnabled = true;
