@@ -10,6 +10,11 @@ namespace castovin {
 
 inline constexpr const char* SettingsFileVersionTag = "050817";
 
+// The desktop's opener: it hands the file to the user's preferred text
+// application. A settings file from the Windows program names Notepad,
+// which means the same.
+inline constexpr const char* DefaultViewer = "xdg-open";
+
 // Codes by which the settings file is written and read section by section.
 enum class SettingsGroup : int16_t {
     All = 1,
@@ -49,7 +54,7 @@ struct SettingsRecord {
     int16_t LoadLastInputFile = 0;
     int16_t RemindAnnualUpdates = 1;
     int16_t CopyExampleFiles = 1;
-    std::string ExternalEditor = "xdg-open";  // the desktop's opener
+    std::string ExternalEditor = DefaultViewer;
     std::string DataPath;
     std::string FileExtension = "VLB";
 

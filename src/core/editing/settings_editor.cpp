@@ -127,12 +127,6 @@ std::string CopyExamplesMessage(const std::string& dataFolder)
            dataFolder + " directory. The modified files will not be overridden, but missing files will be replaced. ";
 }
 
-bool IsDefaultViewer(std::string_view viewer)
-{
-    const std::string name = LowerCase(TrimBlanks(viewer));
-    return name.empty() || name == DefaultViewer || name == "notepad.exe";
-}
-
 std::string ViewerDialogFolder(std::string_view viewer)
 {
     const std::string folder = FolderPart(TrimBlanks(viewer));

@@ -12,11 +12,6 @@ namespace castovin {
 struct Environment;
 struct Messenger;
 
-// The desktop's opener: it hands the file to the user's preferred text
-// application. A settings file from the Windows program names Notepad,
-// which means the same.
-inline constexpr const char* DefaultViewer = "xdg-open";
-
 // The message category of the settings dialog.
 inline constexpr int SettingsFormNumber = 8;
 
@@ -69,10 +64,6 @@ void CloseSettings(Environment& env, Messenger& messenger, const SettingsFields&
 
 // What ticking "Copy example files" tells the user.
 std::string CopyExamplesMessage(const std::string& dataFolder);
-
-// True when a viewer setting means the desktop's opener: empty, "xdg-open",
-// or the Windows program's default "Notepad.exe" (in any letter case).
-bool IsDefaultViewer(std::string_view viewer);
 
 // Where "&Select" starts: the folder the viewer box names, else /usr/bin.
 std::string ViewerDialogFolder(std::string_view viewer);

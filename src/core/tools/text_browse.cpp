@@ -199,7 +199,8 @@ bool CopyTextFile(Messenger& messenger, const std::string& source, const std::st
         copied = false;
     }
     if (!copied)
-        ShowMessage(messenger, "File I/O problem with TMP file: " + target, MsgButtons::OK, messenger.MsgCategory.Error);
+        ShowMessage(messenger, "File I/O problem with TMP file: " + target, MsgButtons::OK,
+                    messenger.MsgCategory.Error);
     return copied;
 }
 
@@ -237,14 +238,19 @@ std::vector<std::string> SplitCommandWords(std::string_view text)
     return words;
 }
 
+bool IsDefaultViewer(std::string_view viewer)
+{
+    const std::string name = LowerCase(TrimBlanks(viewer));
+    return name.empty() || name == DefaultViewer || name == "notepad.exe";
+}
+
 ViewerCommand ViewerCommandFor(std::string_view viewerSetting, const std::string& file)
 {
-    const std::string name = LowerCase(TrimBlanks(viewerSetting));
     std::vector<std::string> words;
-    if (!(name.empty() || name == "notepad.exe"))
+    if (!IsDefaultViewer(viewerSetting))
         words = SplitCommandWords(viewerSetting);
     if (words.empty())
-        words = {"xdg-open"};
+        words = {DefaultViewer};
     ViewerCommand command;
     command.program = words.front();
     command.arguments.assign(words.begin() + 1, words.end());

@@ -59,6 +59,10 @@ struct ViewerCommand {
     std::vector<std::string> arguments;
 };
 
+// True when a viewer setting means the desktop's opener: empty, "xdg-open",
+// or the Windows program's default "Notepad.exe" (in any letter case).
+bool IsDefaultViewer(std::string_view viewer);
+
 // The program and arguments that show `file` in the external viewer: the
 // viewer setting's words, then the file. The default setting (empty,
 // "xdg-open" or the Windows program's "Notepad.exe") gives the desktop's

@@ -128,7 +128,9 @@ TEST(ViewerCommandLine, ProgramArgumentsThenTheCopy)
     const ViewerCommand mine = ViewerCommandFor("gvim -R", "/tmp/~tmpbr.tmp");
     EXPECT_EQ(mine.program, "gvim");
     EXPECT_EQ(mine.arguments, (std::vector<std::string>{"-R", "/tmp/~tmpbr.tmp"}));
-    for (const char* defaultViewer : {"", "xdg-open", "Notepad.exe", "NOTEPAD.EXE"}) {
+    EXPECT_FALSE(IsDefaultViewer("gedit"));
+    for (const char* defaultViewer : {"", "xdg-open", " XDG-Open ", "Notepad.exe", " NOTEPAD.EXE "}) {
+        EXPECT_TRUE(IsDefaultViewer(defaultViewer)) << defaultViewer;
         const ViewerCommand opener = ViewerCommandFor(defaultViewer, "/t/a b.tmp");
         EXPECT_EQ(opener.program, "xdg-open") << defaultViewer;
         EXPECT_EQ(opener.arguments, std::vector<std::string>{"/t/a b.tmp"}) << defaultViewer;
