@@ -1,7 +1,6 @@
 #include "config/folders.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 
 #include "config/environment.h"
 #include "text/paths.h"
+#include "text/text_format.h"
 
 namespace castovin {
 
@@ -201,9 +201,7 @@ std::vector<std::string> CopyMissingExamples(const std::string& exampleFolder, c
         return copied;
     for (const fs::directory_entry& entry : entries) {
         std::string name = entry.path().filename().string();
-        std::string ending = name.size() > 4 ? name.substr(name.size() - 4) : std::string();
-        std::transform(ending.begin(), ending.end(), ending.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        const std::string ending = LowerCase(name.size() > 4 ? name.substr(name.size() - 4) : std::string());
         if (ending != ".vlb" || !entry.is_regular_file(error))
             continue;
         // copy_file with skip_existing never touches a file the user has.

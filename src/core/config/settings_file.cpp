@@ -1,7 +1,6 @@
 #include "config/settings_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <functional>
 #include <unistd.h>
@@ -311,15 +310,7 @@ ProfileFile DefaultSettingsFile(Environment& env, Messenger& messenger)
 
 std::string DefaultFontName(const std::vector<std::string>& installedFonts)
 {
-    const auto same = [](const std::string& a, const char* b) {
-        std::string lower;
-        for (char c : a)
-            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        std::string other;
-        for (const char* p = b; *p; ++p)
-            other += static_cast<char>(std::tolower(static_cast<unsigned char>(*p)));
-        return lower == other;
-    };
+    const auto same = [](const std::string& a, const char* b) { return LowerCase(a) == LowerCase(b); };
     for (const char* preferred : {"Arial", "Courier New", "System", "Terminal"})
         for (const std::string& font : installedFonts)
             if (same(font, preferred))

@@ -213,10 +213,11 @@ void DeleteBoltGrades(Messenger& messenger, std::vector<std::string>& list, cons
 std::array<std::vector<std::string>, 2> SetDefaultBoltGrades(Environment& env, UnitSystem unitSystem)
 {
     const BoltGradeLists builtIn = BuiltInBoltGradeList();
+    const auto builtInLast = BuiltInBoltGradeLast();
     const std::size_t first = unitSystem == UnitSystem::Metric ? 2 : 0;
     for (std::size_t k = first; k < first + 2; ++k) {
         env.BoltGradeList[k] = builtIn[k];
-        env.BoltGradeLast[k] = 3;
+        env.BoltGradeLast[k] = builtInLast[k];
     }
     return {BoltGradeEntries(env, first), BoltGradeEntries(env, first + 1)};
 }

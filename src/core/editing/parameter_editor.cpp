@@ -93,14 +93,8 @@ bool DiameterValid(double v, UnitSystem u)
     return BoltFieldInRange(BoltField::BoltDiameter, v, u);
 }
 
-bool GradeValid(const std::string& text)
-{
-    const std::optional<double> grade = StrictNumber(text);
-    return grade && Positive(*grade);
-}
-
-}  // namespace
-
+// A number by the strict conversion: the whole text (blanks around it
+// allowed) must be a number.
 std::optional<double> StrictNumber(const std::string& text)
 {
     if (!IsNumericText(text))
@@ -111,6 +105,14 @@ std::optional<double> StrictNumber(const std::string& text)
         return std::nullopt;
     }
 }
+
+bool GradeValid(const std::string& text)
+{
+    const std::optional<double> grade = StrictNumber(text);
+    return grade && Positive(*grade);
+}
+
+}  // namespace
 
 ParameterFields ParameterFieldsFromSupport(const std::array<SupportRecord, 2>& support)
 {

@@ -88,8 +88,4 @@ enum class BoltField { ActualBoltLength, BoltDiameter, BoltGrade, BoltsPerRow, R
 // unit system; the validation applies the same rule to what the user typed.
 bool BoltFieldInRange(BoltField field, double value, UnitSystem unitSystem);
 
-// A number by the strict conversion: the whole text (blanks around it
-// allowed) must be a number.
-std::optional<double> StrictNumber(const std::string& text);
-
 }  // namespace castovin

@@ -62,10 +62,9 @@ bool RunOutputCommand(ProgramState& state, ReportType type)
     return true;
 }
 
-bool RunEditorResults(ReportSession& session, const Project& project, bool withHeader, ReportType type)
+void RunEditorResults(ReportSession& session, const Project& project, bool withHeader, ReportType type)
 {
     ShowPages(session, BuildReport(project, session.WorkSupport, session.WorkCost, type, withHeader), type);
-    return true;
 }
 
 }  // namespace castovin

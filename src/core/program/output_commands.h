@@ -41,7 +41,7 @@ bool RunOutputCommand(ProgramState& state, ReportType type);
 
 // An editor's "Results", after the editor filled the session's work copy:
 // builds the pages so that the listing shows the edited values while the
-// project keeps its committed ones. True when the viewer is to open.
-bool RunEditorResults(ReportSession& session, const Project& project, bool withHeader, ReportType type);
+// project keeps its committed ones.
+void RunEditorResults(ReportSession& session, const Project& project, bool withHeader, ReportType type);
 
 }  // namespace castovin

@@ -22,10 +22,4 @@ void InitialiseModel(ProgramState& state, std::string_view executablePath)
     state.LastOutputPage = 4;
 }
 
-void FillWorkCopies(ProgramState& state)
-{
-    state.WorkSupport = state.Support;
-    state.WorkCost = state.Cost;
-}
-
 }  // namespace castovin

@@ -44,7 +44,4 @@ struct ProgramState : Project, ReportSession, Messenger, Environment {
 // `executablePath` gives the program name (its base name in upper case).
 void InitialiseModel(ProgramState& state, std::string_view executablePath);
 
-// WorkSupport := Support and WorkCost := Cost.
-void FillWorkCopies(ProgramState& state);
-
 }  // namespace castovin

@@ -1,7 +1,6 @@
 #include "tools/file_association.h"
 
 #include <algorithm>
-#include <cctype>
 #include <sys/stat.h>
 
 #include "text/atomic_file.h"
@@ -11,20 +10,6 @@
 namespace castovin {
 
 namespace {
-
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-std::string Upper(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 std::string XmlEscaped(const std::string& text)
 {
@@ -147,7 +132,7 @@ FileAssociation RegisterFileType(const std::string& dataHome, const std::string&
                                  const std::string& extension)
 {
     FileAssociation a;
-    a.mimeType = "application/x-" + Lower(exeName) + ".document";
+    a.mimeType = "application/x-" + LowerCase(exeName) + ".document";
     a.comment = exeName + " Document";
     // A line break in the path would end the Exec line and start a line of
     // its own (a second command); no escape of the format can carry it.
@@ -159,7 +144,7 @@ FileAssociation RegisterFileType(const std::string& dataHome, const std::string&
     a.command = ExecArgument(appFolder + exeName) + " %f";
     if (dataHome.empty())
         return a;
-    const std::string name = Lower(exeName);
+    const std::string name = LowerCase(exeName);
     a.mimePackage = dataHome + "/mime/packages/" + name + ".xml";
     a.desktopEntry = dataHome + "/applications/" + name + ".desktop";
 
@@ -172,10 +157,10 @@ FileAssociation RegisterFileType(const std::string& dataHome, const std::string&
                              XmlEscaped(a.comment) +
                              "</comment>\n"
                              "    <glob pattern=\"*." +
-                             XmlEscaped(Upper(extension)) +
+                             XmlEscaped(UpperCase(extension)) +
                              "\" case-sensitive=\"true\"/>\n"
                              "    <glob pattern=\"*." +
-                             XmlEscaped(Lower(extension)) +
+                             XmlEscaped(LowerCase(extension)) +
                              "\" case-sensitive=\"true\"/>\n"
                              "  </mime-type>\n"
                              "</mime-info>\n";

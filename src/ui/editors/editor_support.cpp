@@ -49,13 +49,12 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, cons
 void ShowEditorResults(const WindowContext& context, QWidget* editor, ReportType type,
                        const std::function<void()>& saveWorkParms)
 {
-    bool done = false;
     ProgramState& state = context.state;
-    context.host.Trapped([&] {
+    const bool built = context.host.Trapped([&] {
         saveWorkParms();
-        done = RunEditorResults(state, state, state.Settings.PrintModuleHeader == 1, type);
+        RunEditorResults(state, state, state.Settings.PrintModuleHeader == 1, type);
     });
-    if (done)
+    if (built)
         context.host.ShowResultsViewer(editor);
 }
 

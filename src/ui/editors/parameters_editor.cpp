@@ -12,6 +12,7 @@
 #include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
+#include "editing/options_editor.h"
 #include "editing/parameter_editor.h"
 #include "editors/editor_support.h"
 #include "editors/numeric_field.h"
@@ -65,18 +66,23 @@ ParametersEditor::ParametersEditor(const WindowContext& context) : m_context(con
     m_unitWeight = Field(geology, names::ParmUnitWeight, 7);
     g->addWidget(Label(geology, names::CaptionOf(names::ParmCMRR), "Coal Mine Roof Rating"), 0, 0);
     g->addWidget(m_CMRR, 0, 1);
-    g->addWidget(Label(geology, names::CaptionOf(names::ParmDepth), "Depth of Cover" + Unit(UnitKind::Length, u)), 1, 0);
+    g->addWidget(Label(geology, names::CaptionOf(names::ParmDepth), "Depth of Cover" + Unit(UnitKind::Length, u)), 1,
+                 0);
     g->addWidget(m_depth, 1, 1);
-    g->addWidget(Label(geology, names::CaptionOf(names::ParmUnitWeight), "Unit Weight of Rock" + Unit(UnitKind::UnitWeight, u)), 2, 0);
+    g->addWidget(
+        Label(geology, names::CaptionOf(names::ParmUnitWeight), "Unit Weight of Rock" + Unit(UnitKind::UnitWeight, u)),
+        2, 0);
     g->addWidget(m_unitWeight, 2, 1);
 
     auto* mining = new QGroupBox("Mining factors", this);
     auto* m = new QGridLayout(mining);
     m_span = Field(mining, names::ParmSpan, 7);
     m_width = Field(mining, names::ParmEntryWidth, 7);
-    m->addWidget(Label(mining, names::CaptionOf(names::ParmSpan), "Actual Intersection Span" + Unit(UnitKind::Length, u)), 0, 0);
+    m->addWidget(
+        Label(mining, names::CaptionOf(names::ParmSpan), "Actual Intersection Span" + Unit(UnitKind::Length, u)), 0, 0);
     m->addWidget(m_span, 0, 1);
-    m->addWidget(Label(mining, names::CaptionOf(names::ParmEntryWidth), "Entry Width" + Unit(UnitKind::Length, u)), 1, 0);
+    m->addWidget(Label(mining, names::CaptionOf(names::ParmEntryWidth), "Entry Width" + Unit(UnitKind::Length, u)), 1,
+                 0);
     m->addWidget(m_width, 1, 1);
 
     auto* design = new QGroupBox("Design factors", this);
@@ -134,12 +140,16 @@ void ParametersEditor::BuildSystemPages()
         m_grade[k]->setInsertPolicy(QComboBox::NoInsert);
         m_boltsPerRow[k] = Field(frame, names::Indexed(names::ParmBoltsPerRow, i), i == 0 ? 3 : 0);
         m_rowSpacing[k] = Field(frame, names::Indexed(names::ParmRowSpacing, i), 7);
-        m_boltLengthLabel[k] =
-            Label(frame, names::CaptionOf(names::Indexed(names::ParmBoltLength, i)), "Actual Bolt Length" + Unit(UnitKind::Length, u));
-        m_diameterLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmDiameter, i)), "Bolt Diameter" + Unit(UnitKind::Diameter, u));
-        m_gradeLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmGrade, i)), "Bolt Grade" + Unit(UnitKind::Grade, u));
-        m_boltsPerRowLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmBoltsPerRow, i)), "Number of Bolts per Row");
-        m_rowSpacingLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmRowSpacing, i)), "Row Spacing" + Unit(UnitKind::Length, u));
+        m_boltLengthLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmBoltLength, i)),
+                                     "Actual Bolt Length" + Unit(UnitKind::Length, u));
+        m_diameterLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmDiameter, i)),
+                                   "Bolt Diameter" + Unit(UnitKind::Diameter, u));
+        m_gradeLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmGrade, i)),
+                                "Bolt Grade" + Unit(UnitKind::Grade, u));
+        m_boltsPerRowLabel[k] =
+            Label(frame, names::CaptionOf(names::Indexed(names::ParmBoltsPerRow, i)), "Number of Bolts per Row");
+        m_rowSpacingLabel[k] = Label(frame, names::CaptionOf(names::Indexed(names::ParmRowSpacing, i)),
+                                     "Row Spacing" + Unit(UnitKind::Length, u));
         const std::array<std::pair<QWidget*, QWidget*>, 5> rows = {{{m_boltLengthLabel[k], m_boltLength[k]},
                                                                     {m_diameterLabel[k], m_diameter[k]},
                                                                     {m_gradeLabel[k], m_grade[k]},
@@ -235,12 +245,9 @@ void ParametersEditor::FillGradeLists()
 {
     const ProgramState& state = m_context.state;
     const std::size_t first = state.UnitSystem != UnitSystem::English ? 2 : 0;
-    for (std::size_t i = 0; i < 2; ++i) {
-        const std::size_t list = first + i;
-        const int last = std::min<int>(state.BoltGradeLast[list], static_cast<int>(BoltGradeListSize) - 1);
-        for (int k = 0; k <= last; ++k)
-            m_grade[i]->addItem(Q(GeneralNumber(state.BoltGradeList[list][static_cast<std::size_t>(k)])));
-    }
+    for (std::size_t i = 0; i < 2; ++i)
+        for (const std::string& entry : BoltGradeEntries(state, first + i))
+            m_grade[i]->addItem(Q(entry));
 }
 
 ParameterFields ParametersEditor::Fields() const

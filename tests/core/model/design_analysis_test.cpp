@@ -29,16 +29,8 @@ TEST(CheckBoltLength, ThresholdsAreOneFootInclusive)
 
 class Design : public StateTest {
 protected:
-    DesignResults Run()
-    {
-        FillWorkCopies(state);
-        return ComputeDesign(state.WorkSupport, state.UnitSystem);
-    }
-    std::string Report()
-    {
-        FillWorkCopies(state);
-        return DesignReportText(ComputeDesign(state.WorkSupport, state.UnitSystem), state.UnitSystem);
-    }
+    DesignResults Run() { return ComputeDesign(state.Support, state.UnitSystem); }
+    std::string Report() { return DesignReportText(Run(), state.UnitSystem); }
     SupportRecord& s0() { return state.Support[0]; }
     SupportRecord& s1() { return state.Support[1]; }
 };
