@@ -103,14 +103,9 @@ Command ParseCommand(const std::vector<std::string>& args)
 
 int16_t GraphIndexOf(const std::string& name)
 {
-    if (name == "cmrr")
-        return GraphCMRR;
-    if (name == "depth")
-        return GraphDepth;
-    if (name == "sf")
-        return GraphStabilityFactor;
-    if (name == "span")
-        return GraphSpan;
+    for (std::size_t i = 0; i < GraphShortNames.size(); ++i)
+        if (name == GraphShortNames[i])
+            return static_cast<int16_t>(i);
     throw UsageError{};
 }
 

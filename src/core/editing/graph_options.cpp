@@ -134,14 +134,13 @@ std::optional<PointHit> NearestPoint(const std::vector<std::vector<PixelPoint>>&
 
 std::string ExportFileName(const std::string& projectPath, int16_t graph)
 {
-    static constexpr std::array<const char*, 4> kGraphNames = {"cmrr", "depth", "sf", "span"};
     std::string name = BaseName(projectPath);
     const std::size_t dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0)
         name.erase(dot);
     if (name.empty())
         name = "Untitled";
-    return name + "-" + kGraphNames.at(static_cast<std::size_t>(graph)) + ".xlsx";
+    return name + "-" + GraphShortNames.at(static_cast<std::size_t>(graph)) + ".xlsx";
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // cover, stability factor or intersection span, each varied around the
 // project's value with the other inputs held.
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,10 @@ struct Messenger;
 struct SupportRecord;
 
 enum GraphKind : int16_t { GraphCMRR = 0, GraphDepth = 1, GraphStabilityFactor = 2, GraphSpan = 3 };
+
+// The short names of the curves, in GraphKind order: the command line's
+// GRAPH argument and the ending of an exported file's name.
+inline constexpr std::array<const char*, 4> GraphShortNames = {"cmrr", "depth", "sf", "span"};
 
 struct CurvePoint {
     float x = 0;  // the varied input, in the project's units
