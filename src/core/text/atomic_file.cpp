@@ -55,8 +55,7 @@ std::string ResolveTarget(const std::string& path)
     const int fd = ::open(path.c_str(), O_PATH | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT)
-            throw RuntimeError(err::PathFileAccessError, StandardDescription(err::PathFileAccessError) + " (" + path +
-                                                             ": the link points to nothing)");
+            ThrowAccessError(path, "the link points to nothing");
         ThrowFileError(errno, true, path);
     }
     std::string resolved(4096, '\0');
@@ -174,8 +173,7 @@ std::string SizeText(std::size_t bytes)
 
 [[noreturn]] void ThrowTooLarge(std::size_t maxBytes, const std::string& path)
 {
-    throw RuntimeError(err::PathFileAccessError, StandardDescription(err::PathFileAccessError) + " (" + path +
-                                                     ": larger than " + SizeText(maxBytes) + ")");
+    ThrowAccessError(path, "larger than " + SizeText(maxBytes));
 }
 
 void RefuseUnlessReadable(const struct stat& st, std::size_t maxBytes, const std::string& path)
@@ -183,8 +181,7 @@ void RefuseUnlessReadable(const struct stat& st, std::size_t maxBytes, const std
     if (S_ISDIR(st.st_mode))
         ThrowFileError(EISDIR, false, path);
     if (!S_ISREG(st.st_mode))
-        throw RuntimeError(err::PathFileAccessError,
-                           StandardDescription(err::PathFileAccessError) + " (" + path + ": not a regular file)");
+        ThrowAccessError(path, "not a regular file");
     if (static_cast<unsigned long long>(st.st_size) > maxBytes)
         ThrowTooLarge(maxBytes, path);
 }
@@ -253,8 +250,7 @@ void WriteFileAtomically(const std::string& path, std::string_view content, Writ
     if (exists && (::access(target.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0))
         ThrowFileError(EACCES, true, path);
     if (exists && !S_ISREG(st.st_mode))
-        throw RuntimeError(err::PathFileAccessError,
-                           StandardDescription(err::PathFileAccessError) + " (" + path + ": not a regular file)");
+        ThrowAccessError(path, "not a regular file");
 
     const struct stat* existing = exists ? &st : nullptr;
     if (!ReplaceThrough(target, content, write, existing, true, path))

@@ -59,4 +59,10 @@ void ThrowFileError(int errorCode, bool writing, std::string_view path)
     throw RuntimeError(number, StandardDescription(number) + " (" + std::string(path) + ")");
 }
 
+void ThrowAccessError(std::string_view path, std::string_view why)
+{
+    throw RuntimeError(err::PathFileAccessError, StandardDescription(err::PathFileAccessError) + " (" +
+                                                     std::string(path) + ": " + std::string(why) + ")");
+}
+
 }  // namespace castovin

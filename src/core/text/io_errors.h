@@ -10,6 +10,10 @@ namespace castovin {
 // path.
 [[noreturn]] void ThrowFileError(int errorCode, bool writing, std::string_view path);
 
+// Throws "Path/File access error" naming `path` and why it cannot be used
+// (a link to nothing, not a regular file, too large).
+[[noreturn]] void ThrowAccessError(std::string_view path, std::string_view why);
+
 // The run-time error number for a system error code.
 int FileErrorNumber(int errorCode, bool writing, std::string_view path);
 
