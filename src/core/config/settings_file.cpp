@@ -333,15 +333,11 @@ bool WriteIniString(const std::string& file, std::string_view section, std::stri
     return ini->Save(file);
 }
 
-void ReadIniFileVersion(Environment& env)
-{
-    env.Settings.INIFileVersion = ReadIniString(env.SettingsFilePath, kVersionSection, kVersionKey);
-}
-
 void CheckSettingsFile(Environment& env, Messenger& messenger)
 {
     env.SettingsFilePath = env.DataFolder + SettingsFileName;
-    if (!ProfileFile::LoadForUpdate(env.SettingsFilePath)) {
+    const std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(env.SettingsFilePath);
+    if (!ini) {
         // The file is there but cannot be read (permissions, not a plain
         // file, too large): the user's settings may all be in it, so it is
         // left alone, and every later save skips it too.
@@ -352,16 +348,18 @@ void CheckSettingsFile(Environment& env, Messenger& messenger)
         LoadSettingsFrom(env, messenger, DefaultSettingsFile(env, messenger));
         return;
     }
-    bool current = false;
-    if (FileExists(env.SettingsFilePath)) {
-        ReadIniFileVersion(env);
-        current = env.Settings.INIFileVersion == SettingsFileVersionTag;
+    // The file read once: a missing file reads as an empty one, whose
+    // version is not current either.
+    env.Settings.INIFileVersion = ini->Read(kVersionSection, kVersionKey).value_or(std::string());
+    if (env.Settings.INIFileVersion == SettingsFileVersionTag) {
+        LoadSettingsFrom(env, messenger, *ini);
+        return;
     }
     // An outdated file is replaced whole by the rename of the new one, so
-    // that a failed write still leaves the old file.
-    if (!current)
-        DefaultSettingsFile(env, messenger).Save(env.SettingsFilePath);
-    LoadSettings(env, messenger);
+    // that a failed write still leaves the old file, which is then what the
+    // run reads.
+    const ProfileFile defaults = DefaultSettingsFile(env, messenger);
+    LoadSettingsFrom(env, messenger, defaults.Save(env.SettingsFilePath) ? defaults : *ini);
 }
 
 void LoadSettings(Environment& env, Messenger& messenger)

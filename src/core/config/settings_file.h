@@ -28,11 +28,9 @@ std::string ReadIniString(const std::string& file, std::string_view section, std
 // Writes one value; false when the file could not be written.
 bool WriteIniString(const std::string& file, std::string_view section, std::string_view key, std::string_view value);
 
-void ReadIniFileVersion(Environment& env);
-
 // Start-up: SettingsFilePath := DataFolder + "VELB.INI"; a missing file, or
 // one whose version is not "050817", is (re)written with the built-in values;
-// then LoadSettings.
+// then the settings are read.
 void CheckSettingsFile(Environment& env, Messenger& messenger);
 
 // Reads groups Settings, FileMenu, TextBrowse, Graph and VELBOptions.

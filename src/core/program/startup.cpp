@@ -59,8 +59,6 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
 
     ForceDecimalPoint(state);
 
-    state.SettingsFilePath = state.DataFolder + SettingsFileName;
-
     CheckSettingsFile(state.environment(), state.messenger());
 
     if (state.Settings.CopyExampleFiles == 1 && !options.exampleFolder.empty())
