@@ -11,7 +11,7 @@ namespace {
 
 float Length(float value, bool toMetric)
 {
-    return ToFloat(toMetric ? value / conv::FeetPerMeter : value * conv::FeetPerMeter);
+    return toMetric ? FeetToMeters(value) : MetersToFeet(value);
 }
 
 float Diameter(float value, bool toMetric)
@@ -21,12 +21,12 @@ float Diameter(float value, bool toMetric)
 
 float Grade(float value, bool toMetric)
 {
-    return ToFloat(toMetric ? value * conv::PsiPerMPa / 1000000 * 1000 : value * 1000000.0 / conv::PsiPerMPa / 1000);
+    return toMetric ? ToFloat(value * conv::PsiPerMPa / 1000000 * 1000) : MPaToKsi(value);
 }
 
 float CableCapacity(float value, bool toMetric)
 {
-    return ToFloat(toMetric ? value * 2000 * conv::MNPerKip / 1000 : value / conv::MNPerKip / 2000 * 1000);
+    return toMetric ? ToFloat(value * 2000 * conv::MNPerKip / 1000) : MNToTons(value);
 }
 
 float UnitWeight(float value, bool toMetric)

@@ -21,7 +21,7 @@ struct Range {
 // The depth of cover in ft, the unit of the formulas.
 float DepthFeet(const SupportRecord& s0, UnitSystem unitSystem)
 {
-    return unitSystem != UnitSystem::English ? ToFloat(s0.DepthofCover * conv::FeetPerMeter) : s0.DepthofCover;
+    return unitSystem != UnitSystem::English ? MetersToFeet(s0.DepthofCover) : s0.DepthofCover;
 }
 
 CmrrCurveRange CmrrRangeOf(float CMRR, float H)
@@ -29,7 +29,7 @@ CmrrCurveRange CmrrRangeOf(float CMRR, float H)
     CmrrCurveRange r;
     r.start = std::max(ToFloat(double(CMRR) - 10), 35.0f);
     r.end = std::min(ToFloat(double(CMRR) + 10), 100.0f);
-    const double limit = 21.6 + 11.5 * Log10(H);
+    const double limit = SuitabilityLimit(H);
     r.limit = ToFloat(limit);
     r.cutEnd = r.limit < r.end ? ToFloat(std::floor(limit)) : r.end;
     return r;
@@ -79,7 +79,7 @@ std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, UnitSystem unitSys
     const float CMRR = static_cast<float>(s0.CMRR);
     const float SF = s0.StabilityFactor;
     const float H = DepthFeet(s0, unitSystem);
-    const float Ia = metric ? ToFloat(s0.ActualInterSpan * conv::FeetPerMeter) : s0.ActualInterSpan;
+    const float Ia = metric ? MetersToFeet(s0.ActualInterSpan) : s0.ActualInterSpan;
     std::vector<CurvePoint> points;
 
     const float Is = SuggestedSpan(CMRR);
@@ -112,7 +112,7 @@ std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, UnitSystem unitSys
             p.y = SuggestedVELB(SF, Is, v, H, CMRR);
             break;
         }
-        p.x = (metric && (index == GraphDepth || index == GraphSpan)) ? ToFloat(v / conv::FeetPerMeter) : v;
+        p.x = (metric && (index == GraphDepth || index == GraphSpan)) ? FeetToMeters(v) : v;
         points.push_back(p);
         const float next = ToFloat(double(v) + r.s);
         if (next == v)

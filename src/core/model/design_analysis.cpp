@@ -43,9 +43,9 @@ WorkingSystem LoadSystem(const SupportRecord& r, bool metric)
 {
     WorkingSystem s;
     if (metric) {
-        s.Lb = ToFloat(r.ActualBoltLength * conv::FeetPerMeter);
-        s.S = ToFloat(r.RowSpacing * conv::FeetPerMeter);
-        s.Gr = ToFloat(r.BoltGrade * 1000000.0 / conv::PsiPerMPa / 1000);
+        s.Lb = MetersToFeet(r.ActualBoltLength);
+        s.S = MetersToFeet(r.RowSpacing);
+        s.Gr = MPaToKsi(r.BoltGrade);
         s.D = ToFloat(r.BoltDiameter / conv::MmPerInch);
     } else {
         s.Lb = r.ActualBoltLength;
@@ -69,9 +69,9 @@ WorkingValues LoadWorkingValues(const std::array<SupportRecord, 2>& work, UnitSy
     v.SF = s0.StabilityFactor;
     v.system[0] = LoadSystem(s0, metric);
     if (metric) {
-        v.H = ToFloat(s0.DepthofCover * conv::FeetPerMeter);
-        v.Ia = ToFloat(s0.ActualInterSpan * conv::FeetPerMeter);
-        v.We = ToFloat(s0.EntryWidth * conv::FeetPerMeter);
+        v.H = MetersToFeet(s0.DepthofCover);
+        v.Ia = MetersToFeet(s0.ActualInterSpan);
+        v.We = MetersToFeet(s0.EntryWidth);
         v.gamma = ToFloat(s0.UnitWeight * conv::PcfPerKNm3 / conv::PoundsPerTon);
     } else {
         v.H = s0.DepthofCover;
@@ -82,14 +82,9 @@ WorkingValues LoadWorkingValues(const std::array<SupportRecord, 2>& work, UnitSy
     if (v.n == 2) {
         v.system[1] = LoadSystem(work[1], metric);
         v.N = work[1].BoltsPerIntersection;
-        v.Cc = metric ? ToFloat(work[1].CableBoltCapacity / conv::MNPerKip / 2000 * 1000) : work[1].CableBoltCapacity;
+        v.Cc = metric ? MNToTons(work[1].CableBoltCapacity) : work[1].CableBoltCapacity;
     }
     return v;
-}
-
-float FeetToMeters(float ft)
-{
-    return ToFloat(ft / conv::FeetPerMeter);
 }
 
 float TonsToKiloNewtons(float tons)
@@ -212,7 +207,7 @@ DesignResults ComputeDesignValues(const std::array<SupportRecord, 2>& work, Unit
             r.boltCapacity[1] = TonsToKiloNewtons(r.boltCapacity[1]);
     }
     if (v.n == 2) {
-        const float IaFeet = metric ? ToFloat(r.actualSpan * conv::FeetPerMeter) : r.actualSpan;
+        const float IaFeet = metric ? MetersToFeet(r.actualSpan) : r.actualSpan;
         ComputeSecondSystemLoad(v, r, metric, IaFeet);
     }
     return r;

@@ -68,9 +68,34 @@ float BoltCapacity(float D, float Gr)
     return ToFloat(Power(D, 2) * conv::Pi / 4 * Gr / 2);
 }
 
+float MetersToFeet(double meters)
+{
+    return ToFloat(meters * conv::FeetPerMeter);
+}
+
+float FeetToMeters(double feet)
+{
+    return ToFloat(feet / conv::FeetPerMeter);
+}
+
+float MPaToKsi(double mpa)
+{
+    return ToFloat(mpa * 1000000.0 / conv::PsiPerMPa / 1000);
+}
+
+float MNToTons(double mn)
+{
+    return ToFloat(mn / conv::MNPerKip / 2000 * 1000);
+}
+
+double SuitabilityLimit(float H)
+{
+    return 21.6 + 11.5 * Log10(H);
+}
+
 bool VelbApplies(float CMRR, float H)
 {
-    return double(CMRR) < 21.6 + 11.5 * Log10(H);
+    return double(CMRR) < SuitabilityLimit(H);
 }
 
 float IntersectionVELB(float Lb2, float Cc, int16_t N, float Ia)

@@ -25,6 +25,17 @@ double Divide(double dividend, double divisor);  // error 11 for a zero divisor
 double Power(double base, double exponent);      // error 5 for a negative base and a fractional exponent
 double Log10(double x);                          // 1 for 0; error 5 below 0
 
+// The metric inputs in the formulas' English working units, and back; each
+// result is rounded to float like the inputs.
+float MetersToFeet(double meters);
+float FeetToMeters(double feet);
+float MPaToKsi(double mpa);
+float MNToTons(double mn);
+
+// The CMRR from which on the VELB method no longer applies at a depth of
+// cover H (ft): 21.6 + 11.5 log10(H).
+double SuitabilityLimit(float H);
+
 // Suggested intersection span (ft).
 float SuggestedSpan(float CMRR);
 // Suggested VELB index.
