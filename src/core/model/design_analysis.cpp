@@ -231,7 +231,7 @@ std::string DesignReportText(const DesignResults& r, UnitSystem u)
 {
     const bool one = r.numberOfSystems == 1;
     std::string out = "[VELB SUITABILITY]\r\n\r\n";
-    out += r.suitable ? kSuitable : kUnsuitable;
+    out += SuitabilityText(r.suitable);
     out += "\r\n\r\n";
     if (!r.suitable)
         return out;

@@ -26,6 +26,14 @@ public:
         m_text += ValueLine(label, GeneralNumber(value), kind < 0 ? std::string_view() : UnitLabel(kind, m_unitSystem));
         End(lineEnds);
     }
+    // A label and a text after the dots.
+    void Text(std::string_view label, std::string_view text) { Line(ValueLine(label, text)); }
+    // A cost section: a blank line, then its title.
+    void Section(std::string_view title)
+    {
+        End();
+        Line(title);
+    }
     void End(int lineEnds = 1)
     {
         for (int i = 0; i < lineEnds; ++i)
@@ -79,10 +87,8 @@ void SupportInputs(const std::array<SupportRecord, 2>& support, Listing& out)
     out.Value("Row Spacing", s0.RowSpacing, Length, 2);
     if (s0.NumberOfSystems == 2) {
         out.Line("[Second Bolt System Parameters]");
-        out.Line(PadWithDots("Second System Type", ReportLabelWidth) +
-                 std::string(SystemTypeName(s0.SecondSystemType)));
-        out.Line(PadWithDots("Second System Location", ReportLabelWidth) +
-                 std::string(SystemLocationName(s0.SecondSystemLocation)));
+        out.Text("Second System Type", SystemTypeName(s0.SecondSystemType));
+        out.Text("Second System Location", SystemLocationName(s0.SecondSystemLocation));
         out.Line("[SUPPORT (BOLT) SYSTEM #2]");
         out.Value("Actual Bolt Length", s1.ActualBoltLength, Length);
         if (s0.SecondSystemType != 0) {
@@ -122,39 +128,32 @@ void CostInputs(const CostRecord& c, Listing& out)
     out.Value("Bit cost ($/shift)", c.BitCost);
     out.Value("Header cost ($/bolt)", c.HeaderCost);
     out.Value("Strap/mesh cost ($/row)", c.StrapCost);
-    out.End();
-    out.Line("[OPERATING LABOR COST]");
+    out.Section("[OPERATING LABOR COST]");
     out.Value("Number of operators/shift", c.OperatorsPerShift);
     out.Value("Total labor cost ($/hr)", c.LaborCost);
     out.Value("Hours/shift", c.HoursPerShift);
-    out.End();
-    out.Line("[MAINTENANCE COST]");
+    out.Section("[MAINTENANCE COST]");
     out.Value("Preventative maintenance (labor hrs/day)", c.MaintenanceHours);
     out.Value("Maintenance supply cost ($/yr)", c.MaintenanceCost);
-    out.End();
-    out.Line("[TRANSPORTATION COST]");
+    out.Section("[TRANSPORTATION COST]");
     out.Value("Transportation of supplies ($/shift)", c.TransportCost);
-    out.End();
-    out.Line("[MACHINE OWNERSHIP COST]");
+    out.Section("[MACHINE OWNERSHIP COST]");
     out.Value("Capital cost for machine ($)", c.CapitalCost);
     out.Value("Years to depreciate", c.YearsToDepreciate);
-    out.End();
-    out.Line("[PRODUCTION]");
+    out.Section("[PRODUCTION]");
     out.Value("Number of bolts installed per shift", c.BoltsPerShift);
     out.Value("Number of bolts per row", c.CostBoltsPerRow);
     out.Value("Spacing between rows", c.CostRowSpacing, Length);
     out.Value("Calculated: Advance per shift", advance, Length);
     out.Value("Input: Advance per shift", c.AdvancePerShift, Length);
-    out.Line(PadWithDots(c.UseCalculatedAdvance == 1 ? "Use Calculated value for advance per shift"
-                                                     : "Use Input value for advance per shift",
-                         ReportLabelWidth) +
+    out.Text(c.UseCalculatedAdvance == 1 ? "Use Calculated value for advance per shift"
+                                         : "Use Input value for advance per shift",
              "True");
     out.Value("Clean production rate", c.AdvanceRate, AdvanceRate);
     out.Value("Calc: Clean production per shift", production, ShortTons);
     out.Value("Input: Clean production per shift", c.CleanProduction, ShortTons);
-    out.Line(PadWithDots(c.UseCalculatedProduction == 1 ? "Use Calculated value for clean production"
-                                                        : "Use Input value for clean production",
-                         ReportLabelWidth) +
+    out.Text(c.UseCalculatedProduction == 1 ? "Use Calculated value for clean production"
+                                            : "Use Input value for clean production",
              "True");
     out.Value("Production shifts / week", c.ShiftsPerWeek);
     out.Value("Production weeks / yearr", c.WeeksPerYear);
