@@ -23,6 +23,14 @@ void FileNew(Project& project, const Environment& env, Messenger& messenger, boo
     project.InputsEntered = FlagFalse;
 }
 
+bool RefusedAsEmpty(const Project& project, Messenger& messenger)
+{
+    if (project.ProjectEmpty == FlagFalse)
+        return false;
+    ShowMessage(messenger, "Current file is empty", MsgButtons::OK);
+    return true;
+}
+
 bool ProjectNeedsName(const Project& project)
 {
     return project.ProjectFilePath.empty() || UpperCase(project.ProjectFilePath) == "UNTITLED";

@@ -20,6 +20,10 @@ void FileNew(Project& project, const Environment& env, Messenger& messenger, boo
 // letter case), so saving needs a name first.
 bool ProjectNeedsName(const Project& project);
 
+// Commands that need a project's values refuse an empty one: true (after
+// "Current file is empty") when nothing has been entered or opened yet.
+bool RefusedAsEmpty(const Project& project, Messenger& messenger);
+
 // The caption of the main window: "VELB: " and the project's path (its first
 // 10 and last 37 characters around "..." when longer than 50), with "*"
 // while there are unsaved changes.

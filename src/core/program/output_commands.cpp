@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/lifecycle.h"
 #include "model/cost_analysis.h"
 #include "model/design_analysis.h"
 #include "model/report_assembly.h"
@@ -48,10 +49,8 @@ void ShowPages(ReportSession& session, ReportPages pages, ReportType type)
 
 bool RunOutputCommand(ProgramState& state, ReportType type)
 {
-    if (state.ProjectEmpty == FlagTrue) {
-        ShowMessage(state, "Current file is empty", MsgButtons::OK);
+    if (RefusedAsEmpty(state, state))
         return false;
-    }
     state.LastOutputPage = 4;
     if (type == ReportType::Design)
         state.WorkSupport = state.Support;

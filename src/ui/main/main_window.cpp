@@ -283,10 +283,8 @@ CommandResult MainWindow::RunEditor(Command command)
 
 CommandResult MainWindow::OpenConversion()
 {
-    if (m_state.ProjectEmpty != FlagFalse) {
-        ShowMessage(m_state, "Current file is empty", MsgButtons::OK);
+    if (RefusedAsEmpty(m_state, m_state))
         return CommandResult::NotAvailable;
-    }
     if (m_state.ProjectSaved == FlagFalse) {
         ShowMessage(m_state, "Save Current File before accessing this option", MsgButtons::OK);
         return CommandResult::NotAvailable;

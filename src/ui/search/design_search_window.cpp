@@ -19,6 +19,7 @@
 #include "app/names.h"
 #include "app/window_helpers.h"
 #include "editors/editor_support.h"
+#include "files/lifecycle.h"
 #include "model/project.h"
 #include "platform/platform_services.h"
 #include "program/output_commands.h"
@@ -458,10 +459,8 @@ void DesignSearchWindow::Apply()
 
 CommandResult OpenDesignSearch(const WindowContext& context)
 {
-    if (context.state.ProjectEmpty != FlagFalse) {
-        ShowMessage(context.state, "Current file is empty", MsgButtons::OK);
+    if (RefusedAsEmpty(context.state, context.state))
         return CommandResult::NotAvailable;
-    }
     QWidget* host = context.host.HostWindow();
     host->setEnabled(false);
     ShowOwnedWindow(new DesignSearchWindow(context), host, false);
