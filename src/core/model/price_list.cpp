@@ -8,8 +8,8 @@
 
 #include "text/atomic_file.h"
 #include "text/number_format.h"
-#include "text/text_format.h"
 #include "text/runtime_error.h"
+#include "text/text_format.h"
 #include "text/unicode.h"
 
 namespace castovin {
@@ -125,9 +125,6 @@ std::optional<std::string> ParseRow(std::string_view line, std::size_t columns, 
     return std::nullopt;
 }
 
-// A name as a CSV field: in quotes when it holds a comma, a quote, a control
-// character (a CR at its end would be lost as a line end) or blanks at either
-// end. A line break cannot be kept in a line-based file and becomes a blank.
 // The shortest text that reads back as exactly this float: typed values
 // such as 4.25 come back as typed, and no float needs more than 9 digits.
 std::string ExactText(float value)
@@ -137,6 +134,9 @@ std::string ExactText(float value)
     return std::string(buffer, result.ptr);
 }
 
+// A name as a CSV field: in quotes when it holds a comma, a quote, a control
+// character (a CR at its end would be lost as a line end) or blanks at either
+// end. A line break cannot be kept in a line-based file and becomes a blank.
 std::string QuotedName(const std::string& name)
 {
     const bool plain =
@@ -228,6 +228,20 @@ std::optional<std::string> WritePriceListFile(const std::string& path, const std
     } catch (const RuntimeError& e) {
         return e.description();
     }
+}
+
+PriceListRead ParsePriceCells(const std::vector<std::array<std::string, 5>>& cells)
+{
+    std::string text = "length,diameter,grade,price,name\n";
+    for (const auto& row : cells) {
+        const bool blank =
+            std::all_of(row.begin(), row.end(), [](const std::string& cell) { return TrimSpace(cell).empty(); });
+        if (!blank)
+            for (std::size_t c = 0; c < row.size(); ++c)
+                text += (c > 0 ? "," : "") + QuotedName(std::string(TrimSpace(row[c])));
+        text += "\n";
+    }
+    return ParsePriceList(text);
 }
 
 std::string ProblemText(const PriceListProblem& problem)

@@ -5,6 +5,7 @@
 // an optional fifth column "name"; blank lines and lines starting with "#"
 // are comments.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,11 @@ struct PriceListRead {
 // or a value too large for the project's numbers is a problem of its line.
 // A value outside the editor's ranges is not: the search skips that bolt.
 PriceListRead ParsePriceList(std::string_view text);
+
+// The rows of a table of cells (length, diameter, grade, price, name), read
+// exactly as a file holding them would be. An empty row stays a blank line,
+// so that a problem's line is the table's row + 1.
+PriceListRead ParsePriceCells(const std::vector<std::array<std::string, 5>>& cells);
 
 // The CSV text of a price list, with the name column when any row has a
 // name. Numbers are written so that reading them back gives the same floats;

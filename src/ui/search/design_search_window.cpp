@@ -34,19 +34,6 @@ namespace {
 constexpr int kHelpContext = 4600;
 constexpr int kPriceColumns = 5;  // length, diameter, grade, price, name
 
-// The CSV field of a table cell: a name with a comma or quote is quoted, so
-// that the table reads back exactly as the price-list reader reads a file.
-std::string CsvField(const QTableWidgetItem* item)
-{
-    const std::string text = item != nullptr ? S(item->text().trimmed()) : std::string();
-    if (text.find_first_of(",\"") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 // " (ft)" as "ft".
 QString UnitName(int kind, UnitSystem unitSystem)
 {
@@ -284,20 +271,14 @@ QWidget* DesignSearchWindow::BuildResultFrame()
 
 std::optional<std::vector<PriceRow>> DesignSearchWindow::TablePrices()
 {
-    // Through the CSV reader, so that the table accepts exactly what a file
-    // does; an empty table row stays a blank line and keeps the numbering.
-    std::string text = "length,diameter,grade,price,name\n";
-    for (int r = 0; r < m_prices->rowCount(); ++r) {
-        std::string line;
-        bool blank = true;
-        for (int c = 0; c < kPriceColumns; ++c) {
-            const std::string field = CsvField(m_prices->item(r, c));
-            blank = blank && field.empty();
-            line += (c > 0 ? "," : "") + field;
-        }
-        text += (blank ? std::string() : line) + "\n";
-    }
-    PriceListRead read = ParsePriceList(text);
+    // The table accepts exactly what a price-list file does.
+    std::vector<std::array<std::string, std::size_t{kPriceColumns}>> cells(
+        static_cast<std::size_t>(m_prices->rowCount()));
+    for (int r = 0; r < m_prices->rowCount(); ++r)
+        for (int c = 0; c < kPriceColumns; ++c)
+            if (const QTableWidgetItem* item = m_prices->item(r, c))
+                cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = S(item->text());
+    const PriceListRead read = ParsePriceCells(cells);
     if (read.problem) {
         const int row = read.problem->line - 1;  // line 1 is the header
         ShowMessage(m_context.state, "Price list row " + std::to_string(row) + ": " + read.problem->message,

@@ -136,4 +136,22 @@ TEST(PriceList, FilesAreWrittenAndReadOrTheProblemIsReturned)
 }
 
 }  // namespace
+// The design search's table is read as a file of its cells would be: a
+// name may hold what CSV must quote, a blank row keeps the numbering, and a
+// line break pasted into a cell cannot split a row.
+TEST(PriceList, TableCellsReadAsTheirFile)
+{
+    using Row = std::array<std::string, 5>;
+    PriceListRead read = ParsePriceCells(
+        {Row{" 6 ", "0.75", "75", "4.25", "No. 6, \"grouted\""}, Row{}, Row{"5", "0.75", "75", "3.7", "two\nlines"}});
+    ASSERT_FALSE(read.problem) << read.problem->message;
+    ASSERT_EQ(read.rows.size(), 2u);
+    EXPECT_EQ(read.rows[0], (PriceRow{6, 0.75f, 75, 4.25f, "No. 6, \"grouted\""}));
+    EXPECT_EQ(read.rows[1].name, "two lines");
+
+    read = ParsePriceCells({Row{"6", "0.75", "75", "4"}, Row{}, Row{"6", "0,75", "75", "4"}});
+    ASSERT_TRUE(read.problem);
+    EXPECT_EQ(ProblemText(*read.problem), "line 4: the diameter \"0,75\" is not a number");
+}
+
 }  // namespace castovin
