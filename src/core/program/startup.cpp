@@ -27,7 +27,6 @@ void StartDetached(ProgramState& state, const StartupOptions& options)
     state.Settings.DefaultUnits = UnitNumber(options.defaultUnits);
     state.Settings.DisplayHistoryWin = options.keepHistory ? 1 : 0;
     state.Settings.MaxDisplaySize = 16384;
-    state.DefaultGraphFormat = GraphFormat{};
     FileNew(state.project(), state.environment(), state.messenger(), true, true);
 }
 
@@ -44,6 +43,7 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
     state.Settings.BrowseFontName = state.DefaultFont;
     state.AppFolder = options.appFolder;
     FillCategoryPrefixes(state.MsgCategory);
+    state.DefaultGraphFormat = GraphFormat{};
     if (options.detached) {
         StartDetached(state, options);
         return;
@@ -54,7 +54,6 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
 
     state.Settings.DisplayHistoryWin = 0;
 
-    state.DefaultGraphFormat = GraphFormat{};
     state.Settings.GraphUnits = UnitNumber(UnitSystem::English);
 
     ForceDecimalPoint(state);
