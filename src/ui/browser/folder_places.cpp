@@ -1,14 +1,15 @@
 #include "browser/folder_places.h"
 
-#include <QTimer>
-
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
+
+#include "text/messages.h"
 
 namespace castovin {
 
@@ -73,6 +74,16 @@ void KeepCurrentFolderInView(QTreeView* tree, QFileSystemModel* model, std::func
             QTimer::singleShot(0, tree,
                                [tree] { tree->scrollTo(tree->currentIndex(), QAbstractItemView::PositionAtCenter); });
     });
+}
+
+std::optional<QString> ChosenPlace(QComboBox* places, int index, int previous, Messenger& messenger)
+{
+    const QString root = places->itemData(index).toString();
+    if (!ReadableFolder(root).isEmpty())
+        return root;
+    ShowMessage(messenger, UnreadablePlaceMessage, MsgButtons::OK, messenger.MsgCategory.Error);
+    places->setCurrentIndex(previous);
+    return std::nullopt;
 }
 
 }  // namespace castovin

@@ -1,9 +1,10 @@
 #pragma once
-
-#include <functional>
 // The list of places that takes the role of a drive list: the root folder,
 // the home folder and each mounted volume, and the folder-tree model that
 // goes with it. Shared by the path dialog and the text file browser.
+
+#include <functional>
+#include <optional>
 
 #include <QString>
 
@@ -13,6 +14,8 @@ class QTreeView;
 class QWidget;
 
 namespace castovin {
+
+struct Messenger;
 
 // Fills `places` with the root folder, the home folder and every other
 // mounted volume (its name and folder); each item's data is its folder.
@@ -35,5 +38,9 @@ void KeepCurrentFolderInView(QTreeView* tree, QFileSystemModel* model, std::func
 // The message for a place that cannot be read.
 inline constexpr const char* UnreadablePlaceMessage =
     "Unable to read selected volume. Make sure it is mounted, that you may read it, and that it is free of errors";
+
+// The folder of the place chosen at `index`; nothing for a place that cannot
+// be read, after the message, with the list put back at `previous`.
+std::optional<QString> ChosenPlace(QComboBox* places, int index, int previous, Messenger& messenger);
 
 }  // namespace castovin

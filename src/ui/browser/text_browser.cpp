@@ -28,7 +28,6 @@
 
 namespace castovin {
 
-
 namespace {
 
 QLabel* Caption(QWidget* parent, const QString& text)
@@ -152,13 +151,8 @@ bool TextBrowser::ShowFolder(const QString& folder)
 
 void TextBrowser::ChoosePlace(int index)
 {
-    const QString root = m_places->itemData(index).toString();
-    if (ReadableFolder(root).isEmpty()) {
-        ShowMessage(m_context.state, UnreadablePlaceMessage, MsgButtons::OK, m_context.state.MsgCategory.Error);
-        m_places->setCurrentIndex(m_place);
-        return;
-    }
-    ShowFolder(root);
+    if (const std::optional<QString> root = ChosenPlace(m_places, index, m_place, m_context.state))
+        ShowFolder(*root);
 }
 
 void TextBrowser::PatternEdited(const QString& text)

@@ -98,13 +98,8 @@ void PathDialog::ChooseOption(int option)
 
 void PathDialog::ChoosePlace(int index)
 {
-    const QString root = m_places->itemData(index).toString();
-    if (ReadableFolder(root).isEmpty()) {
-        ShowMessage(m_context.state, UnreadablePlaceMessage, MsgButtons::OK, m_context.state.MsgCategory.Error);
-        m_places->setCurrentIndex(m_place);
-        return;
-    }
-    ShowFolder(root);
+    if (const std::optional<QString> root = ChosenPlace(m_places, index, m_place, m_context.state))
+        ShowFolder(*root);
 }
 
 void PathDialog::Ok()
