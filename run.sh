@@ -5,7 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 
-"$root/scripts/install-deps"
+"$root/scripts/install-deps" >&2
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2
 cmake --build "$root/build" --target castovin castovin-cli castovin_docs >&2
 

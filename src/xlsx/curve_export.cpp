@@ -67,9 +67,9 @@ std::vector<std::string> ModuleFolders()
 {
     const std::filesystem::path program = ExecutableFolder();
     std::vector<std::string> folders{(program / CASTOVIN_XLSX_INSTALL_RELDIR).lexically_normal().string()};
-    const std::string buildRoot = std::string(CASTOVIN_BUILD_ROOT) + "/";
-    if (program.string().starts_with(buildRoot))
-        folders.emplace_back(CASTOVIN_XLSX_BUILD_DIR);
+    const std::string buildRoot = FindBuildRoot(program.string());
+    if (!buildRoot.empty())
+        folders.emplace_back(buildRoot + CASTOVIN_XLSX_BUILD_RELDIR);
     return folders;
 }
 

@@ -252,7 +252,7 @@ TEST(CliCurve, UnwritableOutput)
 }
 
 // The workbook writer is a module loaded only for a workbook: an installed
-// program finds it in ../lib/castovin beside its own folder, and a program
+// program finds it in ../lib/castovin/modules beside its own folder, and a program
 // without it says so in one line and writes nothing.
 TEST(CliCurve, WorkbookWriterModuleBesideTheProgram)
 {
@@ -268,14 +268,14 @@ TEST(CliCurve, WorkbookWriterModuleBesideTheProgram)
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "castovin-cli: " + project +
                               ": The workbook writer castovin-xlsx.so is not installed (looked in " +
-                              (root / "lib/castovin").string() + ")\n");
+                              (root / "lib/castovin/modules").string() + ")\n");
     EXPECT_FALSE(fs::exists(target));
     // Commands that write no workbook do not need it.
     result = RunProcess(cli, {"curve", project, "sf", "-o", (root / "c.csv").string()});
     EXPECT_EQ(result.status, 0) << result.err;
 
-    fs::create_directories(root / "lib/castovin");
-    fs::copy_file(CASTOVIN_XLSX_MODULE, root / "lib/castovin/castovin-xlsx.so");
+    fs::create_directories(root / "lib/castovin/modules");
+    fs::copy_file(CASTOVIN_XLSX_MODULE, root / "lib/castovin/modules/castovin-xlsx.so");
     result = RunProcess(cli, {"curve", project, "sf", "-o", target});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(ReadFile(target).substr(0, 2), "PK");

@@ -30,7 +30,7 @@ rm -f "$prefix.log"
 # The tree.
 expected=(
   bin/castovin-cli
-  "$libdir/castovin/castovin-xlsx.so"
+  "$libdir/castovin/modules/castovin-xlsx.so"
   share/man/man1/castovin-cli.1
   share/bash-completion/completions/castovin-cli
   share/doc/castovin/copyright

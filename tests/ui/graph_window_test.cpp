@@ -10,6 +10,7 @@
 #include "app/names.h"
 #include "app/window_helpers.h"
 #include "graph_test_support.h"
+#include "text/messages.h"
 
 using namespace castovin;
 using namespace castovin::test;
@@ -308,6 +309,13 @@ private slots:
         window->Export();
         const ProcessResult csv = RunProcess(CASTOVIN_CLI, {"curve", project.toStdString(), "span"});
         QCOMPARE(ReadBytes(f.File("span.csv")).toStdString(), csv.out);
+        // Written, but nothing on the machine opens it: the user is told.
+        f.platform->FailOpening(true);
+        f.platform->AnswerFile(f.File("span.csv"));
+        f.platform->AnswerBox(MsgResult::OK);
+        f.platform->AnswerBox(MsgResult::OK);
+        window->Export();
+        QCOMPARE(f.platform->BoxTexts().back(), QString::fromStdString(NoOpenerText(f.File("span.csv").toStdString())));
         window->close();
         CHECK_SCRIPT(f);
     }

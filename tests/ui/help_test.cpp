@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -17,12 +18,14 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QUrl>
 
 #include "app/names.h"
 #include "config/profile_file.h"
 #include "help/help_menu.h"
 #include "help/help_window.h"
 #include "help/notice_dialogs.h"
+#include "text/messages.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -336,8 +339,11 @@ private slots:
 
         auto* link = update->findChild<LinkLabel*>(names::UpdateUrl);
         QVERIFY(link != nullptr);
-        QCOMPARE(link->text(), ProgramWebPage());
-        QVERIFY(ProgramWebPage().startsWith("file:///") && ProgramWebPage().endsWith("/manual/index.html"));
+        const QString page = ProgramWebPage(f.state->AppFolder);
+        QCOMPARE(link->text(), page);
+        // The link leads to a page that exists: the build's copy of the manual.
+        QVERIFY(page.startsWith("file:///") && page.endsWith("/manual/index.html"));
+        QVERIFY(QFileInfo(QUrl(page).toLocalFile()).isFile());
         const auto colour = [&] { return link->palette().color(QPalette::WindowText); };
         QCOMPARE(colour(), QColor(0, 0, 0));
         QVERIFY(!link->font().underline());
@@ -355,7 +361,14 @@ private slots:
                             Qt::NoModifier);
         QApplication::sendEvent(link, &release);
         QCOMPARE(colour(), QColor(0, 0, 255));
-        QCOMPARE(f.platform->Opened(), QStringList{ProgramWebPage()});
+        QCOMPARE(f.platform->Opened(), QStringList{page});
+        // Without a program to open it, the click says so.
+        f.platform->FailOpening(true);
+        f.platform->AnswerBox(MsgResult::OK);
+        QApplication::sendEvent(link, &press);
+        QApplication::sendEvent(link, &release);
+        QCOMPARE(f.platform->LastCall().text, QString::fromStdString(NoOpenerText(page.toStdString())));
+        QVERIFY(f.platform->LastCall().text.contains("xdg-open"));
         // The pointer leaves the box: the next check puts the link at rest.
         QCursor::setPos(update->mapToGlobal(QPoint(-50, -50)));
         link->CheckPointer();

@@ -139,7 +139,7 @@ int main(int argc, char** argv)
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
     const auto prepare = UiFixture::WithSettingsFile(
-        "[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\nDisplayFontName=DejaVu Sans Mono\r\n"
+        "[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\nDisplayFontName=Liberation Mono\r\n"
         "DisplayFontSize=9\r\nEnableMainMenuToolbar=1\r\nKeepFileNames=1\r\nFileExtension=VLB\r\n"
         "ExternalEditor=xdg-open\r\nCopyExampleFiles=1\r\n");
     UiFixture f(prepare, UiFixture::Example("cable-bolts-intersections.vlb"));

@@ -256,22 +256,22 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
         QWidget* dialog = Open(f);
-        QFont chosen("DejaVu Sans Mono");
+        QFont chosen("Liberation Mono");
         chosen.setPointSize(13);
         chosen.setBold(true);
         f.platform->AnswerFont(chosen);
         Press(dialog, names::SettingsHistoryFont);
         auto* pane = f.Main().findChild<QPlainTextEdit*>(names::HistoryPane);
         QVERIFY(pane != nullptr);
-        QCOMPARE(pane->font().family(), QString("DejaVu Sans Mono"));
+        QCOMPARE(pane->font().family(), QString("Liberation Mono"));
         QCOMPARE(pane->font().pointSize(), 13);
         QVERIFY(pane->font().bold());
         // A cancelled font dialog gives the preset back.
         f.platform->AnswerFont(std::nullopt);
         Press(dialog, names::SettingsHistoryFont);
-        QCOMPARE(f.state->Settings.DisplayFontName, std::string("DejaVu Sans Mono"));
+        QCOMPARE(f.state->Settings.DisplayFontName, std::string("Liberation Mono"));
         Press(dialog, names::SettingsCancel);
-        QCOMPARE(f.state->Settings.DisplayFontName, std::string("DejaVu Sans Mono"));
+        QCOMPARE(f.state->Settings.DisplayFontName, std::string("Liberation Mono"));
         QCOMPARE(f.state->Settings.DisplayFontSize, 13.0f);
         QCOMPARE(f.state->Settings.DisplayFontBold, int16_t{-1});
         QCOMPARE(pane->font().pointSize(), 13);

@@ -217,13 +217,13 @@ private slots:
     {
         UiFixture f(WithFiles());
         QWidget* browser = Open(f);
-        QFont chosen("DejaVu Sans Mono");
+        QFont chosen("Liberation Mono");
         chosen.setPointSize(15);
         chosen.setItalic(true);
         f.platform->AnswerFont(chosen);
         browser->findChild<QPushButton*>(names::BrowserSetFont)->click();
         auto* pane = browser->findChild<QPlainTextEdit*>(names::BrowserPane);
-        QCOMPARE(pane->font().family(), QString("DejaVu Sans Mono"));
+        QCOMPARE(pane->font().family(), QString("Liberation Mono"));
         QCOMPARE(pane->font().pointSize(), 15);
         QVERIFY(pane->font().italic());
         QCOMPARE(f.state->Settings.BrowseFontItalic, int16_t{-1});

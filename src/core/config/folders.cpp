@@ -160,13 +160,27 @@ std::string FindDataFolder(const std::string& appFolder, const std::string& buil
     return {};
 }
 
+std::string FindBuildRoot(const std::string& appFolder)
+{
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::path(appFolder).lexically_normal();
+    if (folder.empty())
+        return {};
+    // Programs sit at most a few folders below the top of the build tree.
+    for (int level = 0; level < 6; ++level) {
+        if (std::filesystem::is_regular_file(folder / BuildTreeMarker, ec))
+            return WithSeparator(folder.string());
+        if (!folder.has_relative_path())
+            break;
+        folder = folder.has_filename() ? folder.parent_path() : folder.parent_path().parent_path();
+    }
+    return {};
+}
+
 std::string FindDataFolder(const std::string& appFolder)
 {
-#ifdef CASTOVIN_BUILD_DATA_DIR
-    return FindDataFolder(appFolder, CASTOVIN_BUILD_DATA_DIR);
-#else
-    return FindDataFolder(appFolder, std::string());
-#endif
+    const std::string buildRoot = FindBuildRoot(appFolder);
+    return FindDataFolder(appFolder, buildRoot.empty() ? std::string() : buildRoot + "share/castovin");
 }
 
 void CreateUserFolders(Environment& state, const UserEnvironment& user)

@@ -55,7 +55,18 @@ bool IsFolder(const std::string& path);
 // tree's copy, when that exists; empty when neither does.
 std::string FindDataFolder(const std::string& appFolder, const std::string& buildDataFolder);
 
-// The same, with the build tree this program was built in.
+// A build tree is known by this file at its top, written when the build is
+// configured; the programs find the build's data and modules through it
+// rather than through a path compiled in, so that no build path ends up in
+// an installed program.
+inline constexpr const char* BuildTreeMarker = "castovin-build-tree";
+
+// The build tree `appFolder` lies in, ending with the separator: the nearest
+// of `appFolder` and its ancestors that holds the BuildTreeMarker; empty when
+// the program runs outside a build tree.
+std::string FindBuildRoot(const std::string& appFolder);
+
+// The same, with the build tree the program runs in, if any.
 std::string FindDataFolder(const std::string& appFolder);
 
 // Copies the example projects (files ending in ".vlb", any letter case) of

@@ -2,6 +2,7 @@
 
 #include "text/number_format.h"
 #include "text/runtime_error.h"
+#include "text/text_format.h"
 
 namespace castovin {
 
@@ -129,6 +130,13 @@ ErrorAction ReportRunTimeError(Messenger& messenger, const RuntimeError& error, 
             ShowMessage(messenger, boxText + ". Procedure Terminated", MsgButtons::OK, messenger.MsgCategory.Error);
         return ErrorAction::Leave;
     }
+}
+
+std::string NoOpenerText(std::string_view target)
+{
+    return "No program was found to open " + MessageExcerpt(target, 200) +
+           ". Install xdg-utils (it provides xdg-open), or choose a default application for this kind of file "
+           "in the desktop's settings.";
 }
 
 }  // namespace castovin

@@ -126,4 +126,8 @@ void SetMsgCategory(MessageCategories& categories, int formNumber);
 // the action the trapping command takes.
 ErrorAction ReportRunTimeError(Messenger& messenger, const RuntimeError& error, bool show);
 
+// The message when the desktop could not open `target` (a file or an
+// address): on Linux the opener is xdg-open, which a minimal system lacks.
+std::string NoOpenerText(std::string_view target);
+
 }  // namespace castovin

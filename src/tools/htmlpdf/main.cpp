@@ -8,6 +8,8 @@
 //                         [--contents] PAGE.html...
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,6 +17,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
@@ -147,9 +151,37 @@ int PaintDocument(QPainter& painter, QPdfWriter& writer, QTextDocument& doc, con
     return page;
 }
 
+// The date the PDF carries: SOURCE_DATE_EPOCH when set (so that a build is
+// reproducible), else now.
+QDateTime DocumentDate()
+{
+    bool ok = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    return ok ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC) : QDateTime::currentDateTimeUtc();
+}
+
+// Qt's writer stamps the creation date with the clock and offers no way to
+// set it, so the one date field is rewritten in the finished bytes.
+bool WritePdf(const QString& path, QByteArray bytes)
+{
+    static const QRegularExpression date(R"(/CreationDate \(D:[0-9]{14}[^)]*\))");
+    const QByteArray fixed = "/CreationDate (D:" + DocumentDate().toString("yyyyMMddHHmmss").toLatin1() + "Z)";
+    const QRegularExpressionMatch m = date.match(QString::fromLatin1(bytes.left(4096)));
+    if (m.hasMatch() && m.capturedLength() == fixed.size())
+        bytes.replace(m.capturedStart(), m.capturedLength(), fixed);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        std::fprintf(stderr, "castovin-htmlpdf: %s: cannot be written\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
 int Render(const Options& o)
 {
-    QPdfWriter writer(o.output);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     writer.setResolution(300);
     writer.setPageSize(QPageSize(o.letter ? QPageSize::Letter : QPageSize::A4));
     writer.setPageMargins(QMarginsF(18, 16, 18, 14), QPageLayout::Millimeter);
@@ -189,7 +221,7 @@ int Render(const Options& o)
     for (Chapter& c : chapters)
         page = PaintDocument(painter, writer, *c.doc, footer, o.title, page, firstSheet);
     painter.end();
-    return 0;
+    return WritePdf(o.output, pdf.data()) ? 0 : 1;
 }
 
 }  // namespace

@@ -98,7 +98,8 @@ void GraphWindow::ExportTo(const QString& path, bool csv)
     if (!written)
         return;
     ShowMessage(state, "Exported " + GeneralNumber(static_cast<int32_t>(m_curveCount)) + " Curves", MsgButtons::OK);
-    m_context.platform.OpenDocument(path);
+    if (!m_context.platform.OpenDocument(path))
+        ShowMessage(state, NoOpenerText(S(path)), MsgButtons::OK);
 }
 
 }  // namespace castovin

@@ -7,14 +7,17 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
 #include "app/window_helpers.h"
+#include "config/folders.h"
 #include "config/settings_file.h"
 #include "app/names.h"
 #include "platform/platform_services.h"
 #include "program/program_state.h"
+#include "text/messages.h"
 #include "tools/release_notices.h"
 
 namespace castovin {
@@ -55,9 +58,15 @@ QPushButton* AddClosingRow(QDialog* dialog, QVBoxLayout* layout, QCheckBox* chec
 
 }  // namespace
 
-QString ProgramWebPage()
+QString ProgramWebPage(const std::string& appFolder)
 {
-    return QStringLiteral(CASTOVIN_WEB_PAGE);
+    const QString configured = QStringLiteral(CASTOVIN_WEB_PAGE);
+    if (!configured.isEmpty())
+        return configured;
+    // The manual's start page where this run finds its data, so that the
+    // link holds for an installed program and for one run from its build.
+    const std::string data = FindDataFolder(appFolder);
+    return data.empty() ? QString() : QUrl::fromLocalFile(Q(data + "manual/index.html")).toString();
 }
 
 QString QuestionsAddress()
@@ -147,7 +156,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
         SetLook(Look::Hover);
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        m_platform.OpenDocument(m_url);
+        if (!m_platform.OpenDocument(m_url))
+            emit openFailed(m_url);
 }
 
 UpdateDialog::UpdateDialog(ProgramState& state, PlatformServices& platform) : m_state(state)
@@ -164,7 +174,10 @@ UpdateDialog::UpdateDialog(ProgramState& state, PlatformServices& platform) : m_
     box->setObjectName(names::UpdateUrlBox);
     box->setFrameShape(QFrame::StyledPanel);
     auto* boxLayout = new QHBoxLayout(box);
-    boxLayout->addWidget(new LinkLabel(ProgramWebPage(), box, platform));
+    auto* link = new LinkLabel(ProgramWebPage(state.AppFolder), box, platform);
+    connect(link, &LinkLabel::openFailed, this,
+            [this](const QString& url) { ShowMessage(m_state, NoOpenerText(S(url)), MsgButtons::OK); });
+    boxLayout->addWidget(link);
     layout->addWidget(box);
     layout->addWidget(WrappedLabel(this, names::UpdateInfo, LabelText(UpdateInfoText(S(ReleaseDateShown())))));
     m_disable = new QCheckBox("Disable reminder for annual program updates", this);

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QString>
 
+#include <string>
+
 class QCheckBox;
 class QFrame;
 class QTimer;
@@ -17,9 +19,10 @@ namespace castovin {
 struct ProgramState;
 class PlatformServices;
 
-// The address of the program's web page and of the issue tracker, as the
-// build was configured.
-QString ProgramWebPage();
+// The address of the program's web page (as the build was configured, else
+// the manual's start page in the data folder found from `appFolder`) and of
+// the issue tracker.
+QString ProgramWebPage(const std::string& appFolder);
 QString QuestionsAddress();
 
 // The release date as the user's locale writes the month ("20-Aug-2013").
@@ -49,6 +52,10 @@ public:
     Look CurrentLook() const { return m_look; }
     // The timer's tick: back to rest when the pointer left the box.
     void CheckPointer();
+
+signals:
+    // A click found no program to open the page with.
+    void openFailed(const QString& url);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

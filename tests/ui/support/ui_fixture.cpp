@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QProcess>
 
+#include "config/folders.h"
+
 namespace castovin::test {
 
 UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, const QString& project,
@@ -18,6 +20,11 @@ UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, co
     QDir(m_home.path()).mkpath("app");
     if (prepare)
         prepare(m_home.path());
+    // The program runs as if installed in the home folder (app/ beside
+    // share/castovin), with the data this build made, unless the test laid
+    // out a data folder of its own.
+    QDir(m_home.path()).mkpath("share");
+    QFile::link(QString::fromStdString(FindDataFolder(ExecutableFolder())), m_home.filePath("share/castovin"));
     platform = std::make_unique<ScriptedPlatform>(m_home.filePath("default-printer.pdf"));
     state = std::make_unique<ProgramState>(*platform);
     StartupOptions options;
