@@ -16,6 +16,16 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# dpkg-shlibdeps finds the libraries the programs link; these are what they
+# load at run time, which it cannot see. The help window's engine reads its
+# collection through Qt's SQLite driver, a plug-in: without it Help shows
+# nothing. cpack appends the libraries found to this list.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+# What the program calls but can live without, saying so when it is missing:
+# xdg-open opens the PDF manual, the reference sheets, an exported workbook,
+# the external viewer and the update link; the Liberation fonts give the
+# report its Courier-metric face on paper.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation2")
 # The long description; cpack puts the summary above it as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Castovin checks the roof-bolt support of underground coal-mine entries and
 intersections. A mining engineer enters a project (roof rating, depth of

@@ -168,6 +168,21 @@ TEST_F(DataFolder, NeitherFolderGivesEmpty)
     EXPECT_EQ(FindDataFolder("/", ""), "");
 }
 
+// A build tree is known by its marker file, found from any folder below it;
+// a program elsewhere has none, and so never uses a build's data.
+TEST_F(DataFolder, BuildTreeIsFoundByItsMarker)
+{
+    const std::string program = Make("build/tests/ui");
+    const std::string data = Make("build/share/castovin");
+    EXPECT_EQ(FindBuildRoot(program + "/"), "");
+    EXPECT_EQ(FindDataFolder(program + "/"), "");
+    std::ofstream(root.File("build/") + BuildTreeMarker) << "build";
+    for (const std::string& folder : {program + "/", program, root.File("build"), root.File("build/") + "tests/"})
+        EXPECT_EQ(FindBuildRoot(folder), root.File("build") + "/") << folder;
+    EXPECT_EQ(FindDataFolder(program + "/"), data + "/");
+    EXPECT_EQ(FindBuildRoot(Make("elsewhere/bin") + "/"), "");
+}
+
 TEST(DataFolderOfThisBuild, HoldsTheExamples)
 {
     // The tests run from the build tree, so the build's copy of the data is found.
