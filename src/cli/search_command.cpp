@@ -26,6 +26,9 @@ namespace castovin {
 namespace {
 
 constexpr std::size_t kDefaultTop = 10;
+// More rows than anyone reads, and few enough that the best so many always
+// fit in memory.
+constexpr int kMaxTop = 100000;
 
 // A usage problem; `detail` names it when the usage text alone would not.
 struct SearchUsageError {
@@ -121,8 +124,8 @@ SearchOptions ParseSearchOptions(const std::vector<std::string>& args)
             o.spacing = OptionValue(args, i);
         } else if (a == "--top") {
             const int top = WholeRangeNumber(OptionValue(args, i));
-            if (top < 1)
-                throw SearchUsageError{"--top takes a number of at least 1"};
+            if (top < 1 || top > kMaxTop)
+                throw SearchUsageError{"--top takes a number from 1 to " + std::to_string(kMaxTop)};
             o.top = static_cast<std::size_t>(top);
         } else if (a == "--json") {
             o.json = true;
@@ -216,12 +219,13 @@ nlohmann::json CandidateJson(const SearchCandidate& c, std::size_t rank, const s
             {"costPerTon", JsonNumber(c.costPerTon)}};
 }
 
-std::string OutcomeJson(const SearchOptions& o, UnitSystem u, const SearchRanges& r, const SearchOutcome& outcome,
-                        const std::vector<PriceRow>& prices)
+// The outcome as one JSON document, the candidates written one by one as
+// they are formatted, so that a long list never stands in memory as a tree.
+// The layout is that of the whole document dumped with an indent of 2.
+void WriteOutcomeJson(std::ostream& out, const SearchOptions& o, UnitSystem u, const SearchRanges& r,
+                      const SearchOutcome& outcome, const std::vector<PriceRow>& prices)
 {
-    nlohmann::json candidates = nlohmann::json::array();
-    for (std::size_t i = 0; i < outcome.ranked.size(); ++i)
-        candidates.push_back(CandidateJson(outcome.ranked[i], i + 1, prices));
+    static constexpr std::string_view kPlaceholder = "\"candidates\": null";
     const nlohmann::json doc = {{"project", o.project},
                                 {"prices", o.prices},
                                 {"unitSystem", u != UnitSystem::English ? "metric" : "english"},
@@ -236,8 +240,27 @@ std::string OutcomeJson(const SearchOptions& o, UnitSystem u, const SearchRanges
                                 {"tried", outcome.tried},
                                 {"skipped", outcome.skipped},
                                 {"passed", outcome.passed},
-                                {"candidates", candidates}};
-    return doc.dump(2) + "\n";
+                                {"candidates", nullptr}};
+    const std::string frame = doc.dump(2);
+    const std::size_t at = frame.find(kPlaceholder);
+    out << std::string_view(frame).substr(0, at) << "\"candidates\": ";
+    if (outcome.ranked.empty()) {
+        out << "[]";
+    } else {
+        out << "[";
+        for (std::size_t i = 0; i < outcome.ranked.size(); ++i) {
+            // An element of the top-level array sits two levels deep.
+            std::string element = CandidateJson(outcome.ranked[i], i + 1, prices).dump(2);
+            out << (i == 0 ? "\n    " : ",\n    ");
+            for (char c : element) {
+                out << c;
+                if (c == '\n')
+                    out << "    ";
+            }
+        }
+        out << "\n  ]";
+    }
+    out << std::string_view(frame).substr(at + kPlaceholder.size()) << "\n";
 }
 
 int Search(const SearchOptions& o, std::ostream& out)
@@ -247,12 +270,14 @@ int Search(const SearchOptions& o, std::ostream& out)
     const PriceListRead prices = ReadPriceListFile(o.prices);
     if (prices.problem)
         throw SearchFailure{o.prices, ProblemText(*prices.problem)};
+    if (const std::optional<std::string> tooMany = SearchSizeProblem(prices.rows.size(), ranges))
+        throw SearchFailure{o.prices, *tooMany};
     const SearchProject project{data.UnitSystem, data.Support, data.Cost};
     const SearchOutcome outcome = SearchDesigns(project, prices.rows, ranges, o.top);
     if (!outcome.ranked.empty() && !o.writeBest.empty())
         WriteBest(o.writeBest, data, WithCandidate(project, outcome.ranked.front()));
     if (o.json)
-        out << OutcomeJson(o, data.UnitSystem, ranges, outcome, prices.rows);
+        WriteOutcomeJson(out, o, data.UnitSystem, ranges, outcome, prices.rows);
     else if (outcome.ranked.empty())
         out << "No bolt pattern passes the design check (" << outcome.tried << " tried, " << outcome.skipped
             << " skipped)\n";

@@ -184,6 +184,16 @@ TEST(SearchCli, BadPriceLineIsAnErrorNamingTheLine)
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "castovin-cli: " + prices + ": line 4: the grade \"7five\" is not a number\n");
 
+    // Ranges that each pass but together ask for too much are refused at once.
+    const std::string list = kExamples + "/prices-english.csv";
+    const auto huge = RunProcess(CASTOVIN_CLI, {"search", kExamples + "/default-english.vlb", "--prices", list,
+                                                "--bolts-per-row", "1:99999", "--spacing", "1:1000:0.1"});
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_EQ(huge.out, "");
+    EXPECT_EQ(huge.err, "castovin-cli: " + list +
+                            ": 9990900090 candidates asked for (10 price rows x 99999 bolts per row x 9991 spacings), "
+                            "above the limit of 100000000; narrow the ranges or shorten the price list\n");
+
     const auto missing = RunProcess(CASTOVIN_CLI, {"search", dir.File("none.vlb"), "--prices", prices});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err.rfind("castovin-cli: " + dir.File("none.vlb") + ": ", 0), 0u) << missing.err;
@@ -210,7 +220,9 @@ TEST(SearchCli, UsageErrors)
         {{"search", project, "--prices", prices, "--bolts-per-row", "3.5:6"},
          "castovin-cli: search: \"3.5\" is not a whole number\n"},
         {{"search", project, "--prices", prices, "--top", "0"},
-         "castovin-cli: search: --top takes a number of at least 1\n"},
+         "castovin-cli: search: --top takes a number from 1 to 100000\n"},
+        {{"search", project, "--prices", prices, "--top", "100001"},
+         "castovin-cli: search: --top takes a number from 1 to 100000\n"},
         {{"search", project, "--prices", prices, "--fast"}, "castovin-cli: search: unknown option --fast\n"},
         {{"search", project, "--prices"}, "castovin-cli: search: --prices needs a value\n"},
         {{"search", project}, ""},

@@ -4,10 +4,13 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -51,6 +54,8 @@ private:
         f.platform->AnswerFile(UiFixture::Example("prices-english.csv"));
         window->findChild<QPushButton*>(names::SearchLoadPrices)->click();
         window->findChild<QPushButton*>(names::SearchRun)->click();
+        if (!QTest::qWaitFor([window] { return !window->Searching(); }, 30000))
+            return nullptr;
         return window;
     }
 
@@ -209,6 +214,59 @@ private slots:
         const QString log = QString::fromStdString(f.state->History.Text());
         CHECK_CONTAINS(log, QString("Design search applied: %1 ft, %2 in, grade").arg(length).arg(diameter));
         CHECK_CONTAINS(log, QString("%1 bolts per row, %2 ft row spacing").arg(bolts).arg(spacing));
+        CHECK_SCRIPT(f);
+    }
+
+    void keepsTheBestItCanShowAndCountsAll()
+    {
+        UiFixture f;
+        f.state->Settings.SearchKeepBest = 10;
+        DesignSearchWindow* window = Searched(f);
+        QVERIFY(window != nullptr);
+        REQUIRE_CHILD(QLabel, summary, window, names::SearchSummary);
+        QCOMPARE(window->SortedResults()->rowCount(), 10);
+        QVERIFY2(summary->text().endsWith("; the best 10 are listed"), qPrintable(summary->text()));
+        window->close();
+        CHECK_SCRIPT(f);
+    }
+
+    // A search of millions of patterns runs beside a window that keeps
+    // answering; Cancel stops it, and Esc during a search closes the window
+    // without a word from the abandoned search.
+    void aLongSearchRunsOffTheGuiThreadAndCanBeStopped()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("default-english.vlb"));
+        DesignSearchWindow* window = OpenSearch(f);
+        QVERIFY(window != nullptr);
+        window->show();
+        std::vector<PriceRow> rows(20000, PriceRow{6, 0.75f, 60, 4, ""});
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i].length = 4 + 0.01f * static_cast<float>(i % 500);
+        window->FillPriceTable(rows);
+        window->findChild<QSpinBox*>(names::SearchBoltsMin)->setValue(1);
+        window->findChild<QSpinBox*>(names::SearchBoltsMax)->setValue(50);
+        window->findChild<QLineEdit*>(names::SearchSpacingStep)->setText("0.05");
+        REQUIRE_CHILD(QPushButton, cancel, window, names::SearchCancel);
+        REQUIRE_CHILD(QProgressBar, progress, window, names::SearchProgress);
+        REQUIRE_CHILD(QLabel, summary, window, names::SearchSummary);
+
+        Click(window, names::SearchRun);
+        QVERIFY(window->Searching());
+        QVERIFY(cancel->isVisible() && progress->isVisible());
+        QTest::qWait(50);  // the window answers events meanwhile
+        cancel->click();
+        QVERIFY(QTest::qWaitFor([window] { return !window->Searching(); }, 30000));
+        QVERIFY2(summary->text().startsWith("Search cancelled: "), qPrintable(summary->text()));
+        QVERIFY(!cancel->isVisible() && !progress->isVisible());
+
+        Click(window, names::SearchRun);
+        QVERIFY(window->Searching());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QApplication::processEvents();
+        QVERIFY(FindTopLevel(names::SearchWindow) == nullptr);
+        QVERIFY(f.Main().isEnabled());
+        QTest::qWait(50);
         CHECK_SCRIPT(f);
     }
 

@@ -88,6 +88,8 @@ struct SettingsRecord {
     int16_t ViewChildWindow = 1;
     int16_t PrintModuleHeader = 1;
     int16_t AskOfficeInstall = 1;
+    // The most passing patterns the design search window keeps and lists.
+    int16_t SearchKeepBest = 1000;
 };
 
 // `low` when the value lies outside low..high, else the value.

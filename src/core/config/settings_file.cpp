@@ -121,7 +121,8 @@ std::vector<SettingsKey> Keys(SettingsGroup group)
                 Int("ShowInputScreenOnLoad", 0, 1, &S::ShowInputScreenOnLoad, "1"),
                 Int("ViewChildWindow", 0, 1, &S::ViewChildWindow, "1"),
                 Int("PrintModuleHeader", 0, 1, &S::PrintModuleHeader, "1"),
-                Int("AskOfficeInstall", 0, 1, &S::AskOfficeInstall, "1")};
+                Int("AskOfficeInstall", 0, 1, &S::AskOfficeInstall, "1"),
+                Int("SearchKeepBest", 10, 10000, &S::SearchKeepBest, "1000")};
     default:
         return {};
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "editing/parameter_editor.h"
 #include "model/cost_analysis.h"
@@ -173,18 +174,50 @@ bool DesignPasses(const DesignResults& r)
            BoltLengthFitOf(r.boltLengthDifference[0]) != BoltLengthFit::Shorter;
 }
 
+std::size_t CandidateCount(std::size_t priceRows, const SearchRanges& ranges)
+{
+    if (RangesProblem(ranges))
+        return 0;
+    const auto bolts = static_cast<std::size_t>(int64_t(ranges.boltsMax) - ranges.boltsMin + 1);
+    // Each factor is at most 100,000 values (RangesProblem); only the price
+    // list can make the product overflow, so saturate rather than wrap.
+    const std::size_t perRow = bolts * SpacingValues(ranges).size();
+    if (perRow != 0 && priceRows > std::numeric_limits<std::size_t>::max() / perRow)
+        return std::numeric_limits<std::size_t>::max();
+    return priceRows * perRow;
+}
+
+std::optional<std::string> SearchSizeProblem(std::size_t priceRows, const SearchRanges& ranges)
+{
+    const std::size_t count = CandidateCount(priceRows, ranges);
+    if (count <= MaxSearchCandidates)
+        return std::nullopt;
+    const auto bolts = static_cast<std::size_t>(int64_t(ranges.boltsMax) - ranges.boltsMin + 1);
+    return std::to_string(count) + " candidates asked for (" + std::to_string(priceRows) + " price rows x " +
+           std::to_string(bolts) + " bolts per row x " + std::to_string(SpacingValues(ranges).size()) +
+           " spacings), above the limit of " + std::to_string(MaxSearchCandidates) +
+           "; narrow the ranges or shorten the price list";
+}
+
 SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<PriceRow>& prices,
-                            const SearchRanges& ranges, std::size_t keep)
+                            const SearchRanges& ranges, std::size_t keep, const SearchControl& control)
 {
     SearchOutcome outcome;
     const std::vector<float> spacings = SpacingValues(ranges);
-    if (spacings.empty())
+    if (spacings.empty() || SearchSizeProblem(prices.size(), ranges))
         return outcome;
     RowSearch search{project, spacings, project.support, project.cost, outcome.ranked, keep};
-    for (std::size_t i = 0; i < prices.size(); ++i)
-        search.Run(i, prices[i], ranges);
-    const auto bolts = static_cast<std::size_t>(int64_t(ranges.boltsMax) - ranges.boltsMin + 1);
-    outcome.tried = prices.size() * bolts * spacings.size();
+    std::size_t done = 0;
+    for (; done < prices.size(); ++done) {
+        if (control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed)) {
+            outcome.cancelled = true;
+            break;
+        }
+        search.Run(done, prices[done], ranges);
+        if (control.progress)
+            control.progress(done + 1, prices.size());
+    }
+    outcome.tried = CandidateCount(done, ranges);
     outcome.skipped = search.skipped;
     outcome.passed = search.passed;
     if (keep > 0)

@@ -6,8 +6,10 @@
 // window show the outcome their own way.
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,15 +74,36 @@ struct SearchOutcome {
     std::size_t tried = 0;                // price rows x bolts per row x spacings
     std::size_t skipped = 0;              // a value outside the parameters editor's range
     std::size_t passed = 0;               // passed the design check (all of them, even when `ranked` is cut)
+    bool cancelled = false;               // stopped before the end; the counts are of the rows done
+};
+
+// The most candidates one search may try: about 15 seconds on one core of a
+// current machine, so that a range typed too wide is refused at once rather
+// than running for hours.
+inline constexpr std::size_t MaxSearchCandidates = 100'000'000;
+
+// The number of candidates a search of `priceRows` bolts over the ranges
+// tries (0 when the ranges have a problem), and why that is too many, or
+// nullopt when it is not.
+std::size_t CandidateCount(std::size_t priceRows, const SearchRanges& ranges);
+std::optional<std::string> SearchSizeProblem(std::size_t priceRows, const SearchRanges& ranges);
+
+// What a search running off the caller's thread reports and obeys: the
+// progress after each price row (rows done, rows in all), and a flag that
+// stops it after the row under way.
+struct SearchControl {
+    std::function<void(std::size_t done, std::size_t total)> progress;
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 // Runs the search. `keep` limits `ranked` to the best so many (0 keeps all).
-// Ranges with a problem (RangesProblem) give an empty outcome.
+// Ranges with a problem (RangesProblem) or too many candidates
+// (SearchSizeProblem) give an empty outcome.
 // Ranking: TOTAL $/ft (or $/m), then $/shift, then price-list order, then
 // fewer bolts per row, then wider spacing. A pattern whose numbers overflow
 // counts as skipped.
 SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<PriceRow>& prices,
-                            const SearchRanges& ranges, std::size_t keep = 0);
+                            const SearchRanges& ranges, std::size_t keep = 0, const SearchControl& control = {});
 
 // The project with a candidate put in: the first system's bolt length,
 // diameter, grade, bolts per row and row spacing, and the cost record's bolt

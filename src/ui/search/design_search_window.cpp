@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QLocale>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -159,7 +160,11 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
 
     AppendHistory(m_context.state, "Loading Design Search Form");
     // The main window waits while the search is open, as it does for an editor.
-    ClosingRules::Install(this, [host = &m_context.host] { host->HostWindow()->setEnabled(true); });
+    // Closing stops a search under way; its outcome is never shown.
+    ClosingRules::Install(this, [this, host = &m_context.host] {
+        m_runner->Abandon();
+        host->HostWindow()->setEnabled(true);
+    });
     resize(960, 640);
     CenterOnScreen(this);
 }
@@ -263,9 +268,22 @@ QWidget* DesignSearchWindow::BuildResultFrame()
     m_results->verticalHeader()->hide();
     m_summary = new QLabel(frame);
     m_summary->setObjectName(names::SearchSummary);
+    m_progress = new QProgressBar(frame);
+    m_progress->setObjectName(names::SearchProgress);
+    m_progress->setRange(0, 100);
+    m_progress->hide();
+    m_cancel = MakeButton(frame, names::SearchCancel, "Cancel");
+    m_cancel->hide();
+    m_runner = new SearchRunner(this);
+    connect(m_runner, &SearchRunner::progressed, m_progress, &QProgressBar::setValue);
+    connect(m_cancel, &QPushButton::clicked, this, &DesignSearchWindow::CancelSearch);
+    auto* status = new QHBoxLayout;
+    status->addWidget(m_summary, 1);
+    status->addWidget(m_progress);
+    status->addWidget(m_cancel);
     auto* column = new QVBoxLayout(frame);
     column->addWidget(m_results);
-    column->addWidget(m_summary);
+    column->addLayout(status);
     return frame;
 }
 
@@ -383,17 +401,49 @@ void DesignSearchWindow::Search()
     const std::optional<SearchRanges> ranges = ReadRanges();
     if (!ranges)
         return;
-    SearchOutcome outcome;
-    {
-        BusyCursor busy;
-        outcome = SearchDesigns(CurrentProject(), *prices, *ranges);
+    if (const std::optional<std::string> tooMany = SearchSizeProblem(prices->size(), *ranges)) {
+        ShowMessage(m_context.state, *tooMany, MsgIcon::Exclamation);
+        return;
     }
+    m_progress->setValue(0);
+    m_progress->show();
+    m_cancel->show();
+    m_summary->setText("Searching...");
+    const auto keep = static_cast<std::size_t>(m_context.state.Settings.SearchKeepBest);
+    m_runner->Start(CurrentProject(), *prices, *ranges, keep,
+                    [this](SearchOutcome outcome) { ShowOutcome(std::move(outcome)); });
+}
+
+void DesignSearchWindow::CancelSearch()
+{
+    m_runner->Cancel();
+}
+
+bool DesignSearchWindow::Searching() const
+{
+    return m_runner->Running();
+}
+
+void DesignSearchWindow::ShowOutcome(SearchOutcome outcome)
+{
+    m_progress->hide();
+    m_cancel->hide();
+    const std::size_t kept = outcome.ranked.size();
     m_model->SetCandidates(m_context.state.UnitSystem, std::move(outcome.ranked));
     m_results->sortByColumn(0, Qt::AscendingOrder);
-    m_summary->setText(QString("%1 candidates tried, %2 skipped (outside the parameters editor's ranges), %3 passed")
-                           .arg(outcome.tried)
-                           .arg(outcome.skipped)
-                           .arg(outcome.passed));
+    QString summary = QString("%1 candidates tried, %2 skipped (outside the parameters editor's ranges), %3 passed")
+                          .arg(outcome.tried)
+                          .arg(outcome.skipped)
+                          .arg(outcome.passed);
+    if (kept < outcome.passed)
+        summary += QString("; the best %1 are listed").arg(kept);
+    if (outcome.cancelled)
+        summary = "Search cancelled: " + summary;
+    m_summary->setText(summary);
+    if (outcome.cancelled) {
+        AppendHistory(m_context.state, "Design search cancelled");
+        return;
+    }
     if (outcome.passed == 0)
         ShowMessage(m_context.state, "No bolt pattern passes the design check", MsgIcon::Information);
     else

@@ -14,9 +14,12 @@
 
 #include "app/window_context.h"
 #include "program/design_search.h"
+#include "search/search_runner.h"
 
 class QLabel;
 class QLineEdit;
+class QProgressBar;
+class QPushButton;
 class QKeyEvent;
 class QSortFilterProxyModel;
 class QSpinBox;
@@ -60,7 +63,11 @@ public:
     void FillPriceTable(const std::vector<PriceRow>& rows);
     void LoadPrices();
     void SavePrices();
+    // Starts the search off the GUI thread; the results replace the table
+    // when it ends. A second Search cancels the first.
     void Search();
+    void CancelSearch();
+    bool Searching() const;
     // The design report of the selected candidate, the project unchanged.
     void ShowResults();
     // The selected candidate put into the project as an editor commit.
@@ -78,6 +85,7 @@ private:
     std::optional<SearchRanges> ReadRanges();
     const SearchCandidate* SelectedCandidate();
     SearchProject CurrentProject() const;
+    void ShowOutcome(SearchOutcome outcome);
 
     WindowContext m_context;
     QTableWidget* m_prices = nullptr;
@@ -90,6 +98,9 @@ private:
     SearchResultModel* m_model = nullptr;
     QSortFilterProxyModel* m_sorted = nullptr;
     QLabel* m_summary = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancel = nullptr;
+    SearchRunner* m_runner = nullptr;
 };
 
 // Opens the window over the disabled main window; an empty project has

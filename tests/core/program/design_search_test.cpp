@@ -3,6 +3,8 @@
 // listed pattern, the ranking order, the skipped count and the ranges.
 
 #include <algorithm>
+#include <atomic>
+#include <limits>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -302,6 +304,50 @@ TEST(DesignSearch, RangesThatCannotBeSearched)
     EXPECT_EQ(RangesProblem(SearchRanges{3, 6, 0, 1000, 0.001}), "spacing: too many values");
     const SearchOutcome none = SearchDesigns({}, {{6, 0.75f, 75, 4, ""}}, SearchRanges{6, 3, 3, 6, 0.5});
     EXPECT_EQ(none.tried, 0u);
+}
+
+// The product of the price list and the two ranges is bounded: a search of
+// too many candidates is refused with the count and the limit, not run.
+TEST(DesignSearch, SearchSizeIsLimited)
+{
+    const SearchRanges wide{1, 99, 1, 1000, 0.01};  // 99 x 99,901 per bolt
+    EXPECT_EQ(CandidateCount(10, wide), 10u * 99 * 99901);
+    EXPECT_FALSE(SearchSizeProblem(10, wide));
+    EXPECT_EQ(SearchSizeProblem(11, wide), "108792189 candidates asked for (11 price rows x 99 bolts per row x "
+                                           "99901 spacings), above the limit of 100000000; narrow the ranges or "
+                                           "shorten the price list");
+    EXPECT_EQ(CandidateCount(std::numeric_limits<std::size_t>::max(), wide), std::numeric_limits<std::size_t>::max());
+    const std::vector<PriceRow> many(11, PriceRow{6, 0.75f, 75, 4, ""});
+    const SearchOutcome refused = SearchDesigns(SearchOf(Example("default-english.vlb")), many, wide);
+    EXPECT_EQ(refused.tried, 0u);
+    EXPECT_TRUE(refused.ranked.empty());
+}
+
+// A search run off the caller's thread reports each price row done and
+// stops at the next row once told to, counting only what it tried.
+TEST(DesignSearch, ReportsProgressAndStopsWhenCancelled)
+{
+    const SearchProject project = SearchOf(Example("default-english.vlb"));
+    const std::vector<PriceRow> prices = ExamplePrices("prices-english.csv");
+    std::atomic<bool> cancel{false};
+    std::vector<std::size_t> seen;
+    SearchControl control;
+    control.cancel = &cancel;
+    control.progress = [&](std::size_t done, std::size_t total) {
+        EXPECT_EQ(total, prices.size());
+        seen.push_back(done);
+        if (done == 3)
+            cancel = true;
+    };
+    const SearchRanges ranges = DefaultSearchRanges(UnitSystem::English);
+    const SearchOutcome stopped = SearchDesigns(project, prices, ranges, 0, control);
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(seen, (std::vector<std::size_t>{1, 2, 3}));
+    EXPECT_EQ(stopped.tried, CandidateCount(3, ranges));
+    const SearchOutcome firstThree =
+        SearchDesigns(project, std::vector<PriceRow>(prices.begin(), prices.begin() + 3), ranges);
+    EXPECT_FALSE(firstThree.cancelled);
+    EXPECT_EQ(stopped.passed, firstThree.passed);
 }
 
 TEST(DesignSearch, CandidateGoesIntoTheSupportAndCostFieldsOnly)
