@@ -97,11 +97,12 @@ void Report(const Project& project, const Command& c, const std::string& file, s
 // path, a link or a second hard link is caught too.
 bool IsOwnInput(const std::string& input, const std::string& output, const std::istream& in)
 {
-    struct stat target {}, source {};
+    struct stat target = {};
+    struct stat source = {};
     if (::stat(output.c_str(), &target) != 0)
         return false;
-    const bool known = input == "-" ? &in == &std::cin && ::fstat(STDIN_FILENO, &source) == 0
-                                    : ::stat(input.c_str(), &source) == 0;
+    const bool known =
+        input == "-" ? &in == &std::cin && ::fstat(STDIN_FILENO, &source) == 0 : ::stat(input.c_str(), &source) == 0;
     return known && source.st_dev == target.st_dev && source.st_ino == target.st_ino;
 }
 

@@ -120,8 +120,7 @@ const std::string& OptionValue(const std::vector<std::string>& args, std::size_t
     return args[++i];
 }
 
-const std::string& FileNameValue(const std::vector<std::string>& args, std::size_t& i,
-                                 std::vector<std::string>& given)
+const std::string& FileNameValue(const std::vector<std::string>& args, std::size_t& i, std::vector<std::string>& given)
 {
     const std::string& name = OptionValue(args, i, given);
     if (name.empty())
@@ -159,9 +158,9 @@ SearchOptions ParseSearchOptions(const std::vector<std::string>& args)
         }
     }
     if (positional.size() != 1)
-        throw SearchUsageError{"expects FILE, found " +
-                               (positional.empty() ? std::string("none") : std::to_string(positional.size()) +
-                                                                               " arguments")};
+        throw SearchUsageError{"expects FILE, found " + (positional.empty()
+                                                             ? std::string("none")
+                                                             : std::to_string(positional.size()) + " arguments")};
     if (o.prices.empty())
         throw SearchUsageError{"--prices PRICES.csv is missing"};
     o.project = positional[0];

@@ -52,8 +52,7 @@ TEST(CliOutput, AReportThatCannotBeWrittenIsAFailureOfOneLine)
         {"units", "--help"},
     };
     const std::pair<std::optional<std::string>, std::string> places[] = {
-        {"/dev/full", "No space left on device"},
-        {std::nullopt, "Bad file descriptor"},  // standard output closed
+        {"/dev/full", "No space left on device"}, {std::nullopt, "Bad file descriptor"},  // standard output closed
     };
     for (const auto& [place, reason] : places) {
         for (const std::vector<std::string>& args : commands) {
@@ -122,7 +121,9 @@ TEST(CliErrors, NamesAreEscapedInTheirLine)
         int status;
         std::string first;
     } cases[] = {
-        {{"design", "a\nb\x1B[31m.vlb"}, 1, "castovin-cli: a\\x0Ab\\x1B[31m.vlb: File not found (a\\x0Ab\\x1B[31m.vlb)\n"},
+        {{"design", "a\nb\x1B[31m.vlb"},
+         1,
+         "castovin-cli: a\\x0Ab\\x1B[31m.vlb: File not found (a\\x0Ab\\x1B[31m.vlb)\n"},
         {{"cost", "s\rt.vlb"}, 1, "castovin-cli: s\\x0Dt.vlb: Input past end of file (line 54 of s\\x0Dt.vlb)\n"},
         {{"search", "\x1B]0;x\a.vlb", "--prices", "p.csv"},
          1,
@@ -177,18 +178,21 @@ TEST(CliConvert, RefusesToReplaceItsOwnInput)
     const struct {
         std::string input;
         std::string output;
-    } cases[] = {{"mine.vlb", "mine.vlb"}, {"mine.vlb", "./mine.vlb"}, {"mine.vlb", dir.File("mine.vlb")},
-                 {"mine.vlb", "link.vlb"}, {"link.vlb", "hard.vlb"}};
+    } cases[] = {{"mine.vlb", "mine.vlb"},
+                 {"mine.vlb", "./mine.vlb"},
+                 {"mine.vlb", dir.File("mine.vlb")},
+                 {"mine.vlb", "link.vlb"},
+                 {"link.vlb", "hard.vlb"}};
     for (const auto& c : cases) {
         const auto result = RunProcess(CASTOVIN_CLI, {"convert", c.input, "-o", c.output}, dir.Path().string());
         EXPECT_EQ(result.status, 1) << c.output;
         EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, "castovin-cli: " + c.input + ": Will not replace the project being converted (" +
-                                  c.output + ")\n");
+        EXPECT_EQ(result.err,
+                  "castovin-cli: " + c.input + ": Will not replace the project being converted (" + c.output + ")\n");
     }
     // Standard input redirected from the file is the same file.
-    const auto piped = RunProcess("/bin/sh", {"-c", "exec \"$0\" convert - -o mine.vlb <mine.vlb", CASTOVIN_CLI},
-                                  dir.Path().string());
+    const auto piped =
+        RunProcess("/bin/sh", {"-c", "exec \"$0\" convert - -o mine.vlb <mine.vlb", CASTOVIN_CLI}, dir.Path().string());
     EXPECT_EQ(piped.status, 1);
     EXPECT_EQ(piped.err, "castovin-cli: -: Will not replace the project being converted (mine.vlb)\n");
     EXPECT_EQ(ReadFile(dir.File("mine.vlb")), original);

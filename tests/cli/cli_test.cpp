@@ -152,7 +152,8 @@ TEST(Cli, UsageErrorsNameTheirReason)
         {{"convert", "a.vlb", "-o"}, "castovin-cli: convert: -o needs a file name\n"},
         {{"convert", "a.vlb", "-o", ""}, "castovin-cli: convert: -o needs a file name, not an empty one\n"},
         {{"units", "1", "furlong"}, "castovin-cli: units: unknown unit \"furlong\"\n"},
-        {{"curve", "a.vlb", "width"}, "castovin-cli: curve: unknown graph \"width\" (GRAPH is cmrr, depth, sf or span)\n"},
+        {{"curve", "a.vlb", "width"},
+         "castovin-cli: curve: unknown graph \"width\" (GRAPH is cmrr, depth, sf or span)\n"},
     };
     TempDir dir;
     for (const auto& c : cases) {

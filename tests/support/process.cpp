@@ -31,8 +31,8 @@ bool PlaceOutput(const OutputPlace& place, int pipeEnd)
     return fd >= 0 && ::dup2(fd, 1) == 1 && ::close(fd) == 0;
 }
 
-ProcessResult Run(const std::string& program, const std::vector<std::string>& args,
-                  const std::string& workingDirectory, const std::string& input, const OutputPlace& place)
+ProcessResult Run(const std::string& program, const std::vector<std::string>& args, const std::string& workingDirectory,
+                  const std::string& input, const OutputPlace& place)
 {
     int outPipe[2], errPipe[2], inPipe[2];
     if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0 || ::pipe(inPipe) != 0)

@@ -58,10 +58,15 @@ TEST(WholeNumber, TheWholeTextOrNothing)
         const char* text;
         std::optional<double> value;
     } cases[] = {
-        {" \t-4.5\t ", -4.5}, {"+7", 7}, {".75", 0.75}, {"75.", 75}, {"1.5E+07", 1.5e7}, {"2e-3", 0.002},
-        {"12abc", std::nullopt}, {"1,5", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt},
-        {"  ", std::nullopt}, {"1 2", std::nullopt}, {".", std::nullopt}, {"-", std::nullopt},
-        {"&H1F", std::nullopt}, {"1D3", std::nullopt}, {"1e", std::nullopt}, {"4\n", std::nullopt},
+        {" \t-4.5\t ", -4.5},    {"+7", 7},
+        {".75", 0.75},           {"75.", 75},
+        {"1.5E+07", 1.5e7},      {"2e-3", 0.002},
+        {"12abc", std::nullopt}, {"1,5", std::nullopt},
+        {"abc", std::nullopt},   {"", std::nullopt},
+        {"  ", std::nullopt},    {"1 2", std::nullopt},
+        {".", std::nullopt},     {"-", std::nullopt},
+        {"&H1F", std::nullopt},  {"1D3", std::nullopt},
+        {"1e", std::nullopt},    {"4\n", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(WholeNumber(c.text), c.value) << c.text;
