@@ -4,8 +4,12 @@
 #include <iterator>
 #include <new>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include "cli_command.h"
 #include "cli_help.h"
+#include "cli_output.h"
 #include "files/project_file.h"
 #include "json_report.h"
 #include "model/conversion.h"
@@ -15,8 +19,8 @@
 #include "program/startup.h"
 #include "search_command.h"
 #include "text/atomic_file.h"
+#include "text/description.h"
 #include "text/number_format.h"
-#include "text/number_reading.h"
 #include "text/paths.h"
 #include "text/runtime_error.h"
 #include "text/text_format.h"
@@ -29,93 +33,6 @@ namespace {
 
 // The largest project read from standard input, as for files.
 constexpr std::size_t kStandardInputLimit = 16u << 20;
-
-class UsageError {};
-
-// A command line: the command, its positional arguments and options.
-struct Command {
-    std::string name;
-    std::vector<std::string> args;
-    std::string output;
-    bool noHeader = false;
-    bool metric = false;
-    bool json = false;
-};
-
-struct CommandShape {
-    const char* name;
-    std::size_t positional;  // at least this many
-    bool severalFiles;       // design, cost, listing: FILE...
-    bool takesNoHeader;
-    bool takesMetric;
-    bool takesOutput;
-    bool takesJson;
-};
-
-constexpr CommandShape kShapes[] = {
-    {"design", 1, true, true, false, false, true},    {"cost", 1, true, true, false, false, true},
-    {"listing", 1, true, true, false, false, false},  {"new", 1, false, false, true, false, false},
-    {"convert", 1, false, false, false, true, false}, {"curve", 2, false, false, false, true, false},
-    {"units", 2, false, false, false, false, true},
-};
-
-const CommandShape& ShapeOf(const std::string& name)
-{
-    for (const CommandShape& s : kShapes)
-        if (name == s.name)
-            return s;
-    throw UsageError{};
-}
-
-bool IsOption(const std::string& a, const Command& c)
-{
-    // A negative VALUE of units and "-" (standard input) are arguments.
-    return a.size() > 1 && a[0] == '-' && !(c.name == "units" && c.args.empty());
-}
-
-Command ParseCommand(const std::vector<std::string>& args)
-{
-    if (args.empty())
-        throw UsageError{};
-    const CommandShape& shape = ShapeOf(args[0]);
-    Command c;
-    c.name = args[0];
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--no-header" && shape.takesNoHeader)
-            c.noHeader = true;
-        else if (a == "--metric" && shape.takesMetric)
-            c.metric = true;
-        else if (a == "--json" && shape.takesJson)
-            c.json = true;
-        else if (a == "-o" && shape.takesOutput && i + 1 < args.size() && c.output.empty())
-            c.output = args[++i];
-        else if (IsOption(a, c))
-            throw UsageError{};
-        else
-            c.args.push_back(a);
-    }
-    const bool countOk = shape.severalFiles ? c.args.size() >= shape.positional : c.args.size() == shape.positional;
-    if (!countOk)
-        throw UsageError{};
-    return c;
-}
-
-int16_t GraphIndexOf(const std::string& name)
-{
-    for (std::size_t i = 0; i < GraphShortNames.size(); ++i)
-        if (name == GraphShortNames[i])
-            return static_cast<int16_t>(i);
-    throw UsageError{};
-}
-
-void CheckArguments(const Command& c)
-{
-    if (c.name == "curve")
-        GraphIndexOf(c.args[1]);
-    if (c.name == "units" && !FindUnit(c.args[1]))
-        throw UsageError{};
-}
 
 // A fresh program state, as the program has it before it opens a file.
 void Prepare(ProgramState& state, const Command& c)
@@ -175,13 +92,37 @@ void Report(const Project& project, const Command& c, const std::string& file, s
     out << pages.listing << pages.results;
 }
 
-void Convert(ProgramState& state, const Command& c, std::ostream& out)
+// True when `output` names the file the project was read from (`input`, or
+// standard input for "-"): by identity, so that another spelling of the
+// path, a link or a second hard link is caught too.
+bool IsOwnInput(const std::string& input, const std::string& output, const std::istream& in)
+{
+    struct stat target = {};
+    struct stat source = {};
+    if (::stat(output.c_str(), &target) != 0)
+        return false;
+    const bool known =
+        input == "-" ? &in == &std::cin && ::fstat(STDIN_FILENO, &source) == 0 : ::stat(input.c_str(), &source) == 0;
+    return known && source.st_dev == target.st_dev && source.st_ino == target.st_ino;
+}
+
+void Convert(ProgramState& state, const Command& c, std::istream& in, std::ostream& out)
 {
     const std::string& file = c.args[0];
     ConvertProject(state.project(), state.UnitSystem == UnitSystem::Metric ? UnitSystem::English : UnitSystem::Metric,
                    state.messenger());
+    // A project from standard input has no folder to go beside: it goes
+    // back to standard output, as it does for "-o -".
+    if (c.output == "-" || (c.output.empty() && file == "-")) {
+        NormaliseDescription(state.project().ProjectDescription);
+        out << ProjectFileText(state.project());
+        return;
+    }
     // The converted project is named without a folder; it goes beside FILE.
-    state.ProjectFilePath = c.output.empty() ? FolderPart(file) + state.ProjectFilePath : c.output;
+    const std::string target = c.output.empty() ? FolderPart(file) + state.ProjectFilePath : c.output;
+    if (IsOwnInput(file, target, in))
+        throw RuntimeError(err::PathFileAccessError, "Will not replace the project being converted (" + target + ")");
+    state.ProjectFilePath = target;
     FileSave(state.project(), state.messenger());
     out << state.ProjectFilePath << "\n";
 }
@@ -195,7 +136,7 @@ void Curve(ProgramState& state, const Command& c, std::ostream& out)
 {
     const std::vector<CurvePoint> points =
         ComputeCurve(state.Support[0], state.UnitSystem, GraphIndexOf(c.args[1]), state.messenger());
-    if (c.output.empty())
+    if (c.output.empty() || c.output == "-")
         out << CurveCsv(points);
     else if (EndsWith(LowerCase(c.output), ".xlsx"))
         WriteCurveWorkbook(c.output, points);
@@ -206,16 +147,15 @@ void Curve(ProgramState& state, const Command& c, std::ostream& out)
 void Units(const Command& c, std::ostream& out)
 {
     const std::optional<UnitName> unit = FindUnit(c.args[1]);
-    const double value = LeadingNumber(c.args[0]);
     if (c.json) {
-        out << UnitsJson(value, c.args[1]).dump() << "\n";
+        out << UnitsJson(c.value, c.args[1]).dump() << "\n";
         return;
     }
     const auto& captions = UnitCaptions(unit->kind);
     std::string text;
     for (std::size_t to = 0; to < captions.size(); ++to)
-        text += GeneralNumber(ConvertUnits(unit->kind, unit->index, static_cast<int>(to), value)) + " " + captions[to] +
-                "\n";
+        text += GeneralNumber(ConvertUnits(unit->kind, unit->index, static_cast<int>(to), c.value)) + " " +
+                captions[to] + "\n";
     out << text;
 }
 
@@ -233,17 +173,16 @@ bool RunOnFile(const Command& c, const std::string& file, std::istream& in, std:
         }
         OpenProject(state, box, file, in);
         if (c.name == "convert")
-            Convert(state, c, out);
+            Convert(state, c, in, out);
         else if (c.name == "curve")
             Curve(state, c, out);
         else
             Report(state.project(), c, file, out);
-        out.flush();
         return true;
     } catch (const RuntimeError& e) {
-        err << CliProgram << ": " << file << ": " << e.description() << "\n";
+        ErrorLine(err, file, e.description());
     } catch (const std::bad_alloc&) {
-        err << CliProgram << ": " << file << ": " << StandardDescription(err::OutOfMemory) << "\n";
+        ErrorLine(err, file, StandardDescription(err::OutOfMemory));
     }
     return false;
 }
@@ -271,30 +210,36 @@ std::optional<int> InformationRequest(const std::vector<std::string>& args, std:
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     if (const std::optional<int> status = InformationRequest(args, out))
-        return *status;
-    if (!args.empty() && args[0] == "search")
-        return RunSearchCommand(args, out, err, CliUsageText());
+        return OutputReached(out, err) ? *status : CliFailed;
+    if (!args.empty() && args[0] == "search") {
+        const int status = RunSearchCommand(args, out, err, CliUsageText());
+        return OutputReached(out, err) ? status : CliFailed;
+    }
     Command c;
     try {
         c = ParseCommand(args);
-        CheckArguments(c);
-    } catch (const UsageError&) {
+    } catch (const UsageError& e) {
+        ErrorLine(err, e.command, e.detail);
         err << CliUsageText();
         return CliUsage;
     }
     if (c.name == "units") {
         try {
             Units(c, out);
-            return CliOk;
         } catch (const RuntimeError& e) {
-            err << CliProgram << ": " << c.args[0] << ": " << e.description() << "\n";
+            ErrorLine(err, c.args[0], e.description());
             return CliFailed;
         }
+        return OutputReached(out, err) ? CliOk : CliFailed;
     }
-    const std::size_t files = ShapeOf(c.name).severalFiles ? c.args.size() : 1;
+    const std::size_t files = TakesSeveralFiles(c.name) ? c.args.size() : 1;
     bool failed = false;
-    for (std::size_t i = 0; i < files; ++i)
+    for (std::size_t i = 0; i < files; ++i) {
         failed = !RunOnFile(c, c.args[i], in, out, err) || failed;
+        // Once the output is lost, the reports of the other files would be too.
+        if (!OutputReached(out, err))
+            return CliFailed;
+    }
     return failed ? CliFailed : CliOk;
 }
 

@@ -30,14 +30,18 @@ constexpr std::array<Help, 8> kHelps = {{
      "--metric).\n"},
     {"convert", "castovin-cli convert FILE [-o OUT]",
      "Converts a project into the other unit system; writes Metric_NAME or\n"
-     "English_NAME beside FILE, or OUT, and prints the path written.\n"},
+     "English_NAME beside FILE, or OUT, and prints the path written. With -o -,\n"
+     "or for FILE - without -o, the project goes to standard output. OUT is\n"
+     "never FILE itself.\n"},
     {"curve", "castovin-cli curve FILE GRAPH [-o OUT]",
      "The points of a curve of the suggested VELB against GRAPH = cmrr, depth,\n"
-     "sf or span, as CSV; with -o OUT into OUT.csv or a workbook OUT.xlsx.\n"},
+     "sf or span, as CSV; with -o OUT into OUT.csv or a workbook OUT.xlsx\n"
+     "(-o - is standard output).\n"},
     {"units", "castovin-cli units VALUE UNIT [--json]",
      "VALUE in every unit of UNIT's kind: in ft cm m, lbsF tonsF kN MN kips,\n"
      "lbsF/in lbsF/ft kN/m MN/m, psi ksi psf Pa MPa, psi/in psi/ft Pa/m MPa/m.\n"
-     "With --json, one JSON object (docs/schema/units.schema.json).\n"},
+     "VALUE is wholly a number (-2, .75, 1.5E+07). With --json, one JSON\n"
+     "object (docs/schema/units.schema.json).\n"},
     {"search",
      "castovin-cli search FILE --prices PRICES.csv [--bolts-per-row MIN:MAX]\n"
      "                    [--spacing MIN:MAX:STEP] [--top N] [--json] [--write-best OUT.vlb]",
@@ -54,7 +58,8 @@ constexpr std::string_view kCommon = "Options:\n"
                                      "\n"
                                      "Reports are written byte for byte with CR LF line ends. An error is one line\n"
                                      "on standard error naming the file, with exit status 1 (the other files are\n"
-                                     "still processed); a usage error exits with status 2.\n";
+                                     "still processed); so is a report that could not be written. A usage error\n"
+                                     "says why and exits with status 2.\n";
 
 }  // namespace
 

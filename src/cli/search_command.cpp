@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli.h"
+#include "cli_output.h"
 #include "files/project_file.h"
 #include "json_report.h"
 #include "model/price_list.h"
@@ -30,7 +31,7 @@ constexpr std::size_t kDefaultTop = 10;
 // fit in memory.
 constexpr int kMaxTop = 100000;
 
-// A usage problem; `detail` names it when the usage text alone would not.
+// A usage problem; `detail` says what is wrong.
 struct SearchUsageError {
     std::string detail;
 };
@@ -74,8 +75,10 @@ double RangeNumber(const std::string& text)
 int WholeRangeNumber(const std::string& text)
 {
     const double value = RangeNumber(text);
-    if (value != std::floor(value) || std::fabs(value) > std::numeric_limits<int>::max())
+    if (value != std::floor(value))
         throw SearchUsageError{"\"" + text + "\" is not a whole number"};
+    if (std::fabs(value) > std::numeric_limits<int>::max())
+        throw SearchUsageError{"\"" + text + "\" is out of range"};
     return static_cast<int>(value);
 }
 
@@ -103,42 +106,66 @@ SearchRanges ResolveRanges(const SearchOptions& o, UnitSystem unitSystem)
     return r;
 }
 
-const std::string& OptionValue(const std::vector<std::string>& args, std::size_t& i)
+// Notes an option as given; a second one would silently win, so it is a
+// usage error.
+void GivenOnce(const std::string& option, std::vector<std::string>& given)
 {
+    if (std::find(given.begin(), given.end(), option) != given.end())
+        throw SearchUsageError{option + " is given twice"};
+    given.push_back(option);
+}
+
+const std::string& OptionValue(const std::vector<std::string>& args, std::size_t& i, std::vector<std::string>& given)
+{
+    GivenOnce(args[i], given);
     if (i + 1 >= args.size())
         throw SearchUsageError{args[i] + " needs a value"};
     return args[++i];
+}
+
+const std::string& FileNameValue(const std::vector<std::string>& args, std::size_t& i, std::vector<std::string>& given)
+{
+    const std::string& name = OptionValue(args, i, given);
+    if (name.empty())
+        throw SearchUsageError{args[i - 1] + " needs a file name, not an empty one"};
+    return name;
 }
 
 SearchOptions ParseSearchOptions(const std::vector<std::string>& args)
 {
     SearchOptions o;
     std::vector<std::string> positional;
+    std::vector<std::string> given;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--prices") {
-            o.prices = OptionValue(args, i);
+            o.prices = FileNameValue(args, i, given);
         } else if (a == "--bolts-per-row") {
-            o.bolts = OptionValue(args, i);
+            o.bolts = OptionValue(args, i, given);
         } else if (a == "--spacing") {
-            o.spacing = OptionValue(args, i);
+            o.spacing = OptionValue(args, i, given);
         } else if (a == "--top") {
-            const int top = WholeRangeNumber(OptionValue(args, i));
+            const int top = WholeRangeNumber(OptionValue(args, i, given));
             if (top < 1 || top > kMaxTop)
                 throw SearchUsageError{"--top takes a number from 1 to " + std::to_string(kMaxTop)};
             o.top = static_cast<std::size_t>(top);
         } else if (a == "--json") {
+            GivenOnce(a, given);
             o.json = true;
         } else if (a == "--write-best") {
-            o.writeBest = OptionValue(args, i);
+            o.writeBest = FileNameValue(args, i, given);
         } else if (a.size() > 1 && a[0] == '-') {
             throw SearchUsageError{"unknown option " + a};
         } else {
             positional.push_back(a);
         }
     }
-    if (positional.size() != 1 || o.prices.empty())
-        throw SearchUsageError{};
+    if (positional.size() != 1)
+        throw SearchUsageError{"expects FILE, found " + (positional.empty()
+                                                             ? std::string("none")
+                                                             : std::to_string(positional.size()) + " arguments")};
+    if (o.prices.empty())
+        throw SearchUsageError{"--prices PRICES.csv is missing"};
     o.project = positional[0];
     return o;
 }
@@ -270,6 +297,8 @@ int Search(const SearchOptions& o, std::ostream& out)
     const PriceListRead prices = ReadPriceListFile(o.prices);
     if (prices.problem)
         throw SearchFailure{o.prices, ProblemText(*prices.problem)};
+    if (prices.rows.empty())
+        throw SearchFailure{o.prices, "the price list holds its header but no bolts"};
     if (const std::optional<std::string> tooMany = SearchSizeProblem(prices.rows.size(), ranges))
         throw SearchFailure{o.prices, *tooMany};
     const SearchProject project{data.UnitSystem, data.Support, data.Cost};
@@ -297,12 +326,11 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
         ResolveRanges(options, UnitSystem::English);  // a range typed wrong is a usage error before any file is read
         return Search(options, out);
     } catch (const SearchUsageError& e) {
-        if (!e.detail.empty())
-            err << CliProgram << ": search: " << e.detail << "\n";
+        ErrorLine(err, "search", e.detail);
         err << usage;
         return CliUsage;
     } catch (const SearchFailure& e) {
-        err << CliProgram << ": " << e.subject << ": " << e.description << "\n";
+        ErrorLine(err, e.subject, e.description);
         return CliFailed;
     }
 }

@@ -130,20 +130,40 @@ TEST(Cli, AnalysisErrorIsReported)
     EXPECT_EQ(result.err, "castovin-cli: zero.vlb: Division by zero\n");
 }
 
-TEST(Cli, UsageErrors)
+// Every usage error says what is wrong in one line before the usage text,
+// and nothing is read or written.
+TEST(Cli, UsageErrorsNameTheirReason)
 {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {"design"},
-                                               {"print", "a.vlb"},
-                                               {"convert", "a.vlb", "b.vlb"},
-                                               {"design", "a.vlb", "--metric"},
-                                               {"new", "a.vlb", "--no-header"}}) {
-        const auto result = RunProcess(CASTOVIN_CLI, args);
-        EXPECT_EQ(result.status, 2);
+    const struct {
+        std::vector<std::string> args;
+        std::string first;
+    } cases[] = {
+        {{}, "castovin-cli: no command given\n"},
+        {{"print", "a.vlb"}, "castovin-cli: unknown command \"print\"\n"},
+        {{"design"}, "castovin-cli: design: expects FILE..., found none\n"},
+        {{"convert", "a.vlb", "b.vlb"}, "castovin-cli: convert: expects FILE, found 2 arguments\n"},
+        {{"units", "1"}, "castovin-cli: units: expects VALUE UNIT, found 1 argument\n"},
+        {{"design", "a.vlb", "--metric"}, "castovin-cli: design: unknown option --metric\n"},
+        {{"new", "a.vlb", "--no-header"}, "castovin-cli: new: unknown option --no-header\n"},
+        {{"cost", "a.vlb", "--json", "--json"}, "castovin-cli: cost: --json is given twice\n"},
+        {{"listing", "--no-header", "a.vlb", "--no-header"}, "castovin-cli: listing: --no-header is given twice\n"},
+        {{"new", "a.vlb", "--metric", "--metric"}, "castovin-cli: new: --metric is given twice\n"},
+        {{"curve", "a.vlb", "sf", "-o", "a.csv", "-o", "b.csv"}, "castovin-cli: curve: -o is given twice\n"},
+        {{"convert", "a.vlb", "-o"}, "castovin-cli: convert: -o needs a file name\n"},
+        {{"convert", "a.vlb", "-o", ""}, "castovin-cli: convert: -o needs a file name, not an empty one\n"},
+        {{"units", "1", "furlong"}, "castovin-cli: units: unknown unit \"furlong\"\n"},
+        {{"curve", "a.vlb", "width"},
+         "castovin-cli: curve: unknown graph \"width\" (GRAPH is cmrr, depth, sf or span)\n"},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        const auto result = RunProcess(CASTOVIN_CLI, c.args, dir.Path().string());
+        EXPECT_EQ(result.status, 2) << c.first;
         EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err.rfind("usage: castovin-cli", 0), 0u);
+        EXPECT_EQ(result.err.substr(0, c.first.size()), c.first);
+        EXPECT_EQ(result.err.rfind("usage: castovin-cli", c.first.size()), c.first.size()) << result.err;
     }
+    EXPECT_TRUE(fs::is_empty(dir.Path()));
 }
 
 TEST(Cli, VersionAndHelp)
@@ -322,7 +342,7 @@ TEST(Cli, WhatIsNotAProjectFileIsRefusedWithOneLine)
     const std::pair<std::string, std::string> cases[] = {
         {"fifo.vlb", "Path/File access error (fifo.vlb: not a regular file)"},
         {"/dev/zero", "Path/File access error (/dev/zero: not a regular file)"},
-        {"folder.vlb", "Path/File access error (folder.vlb)"},
+        {"folder.vlb", "Is a folder (folder.vlb)"},
         {"huge.vlb", "Path/File access error (huge.vlb: larger than 16 MiB)"},
     };
     for (const auto& [file, message] : cases) {
@@ -362,18 +382,10 @@ TEST(CliUnits, OneLinePerUnitOfTheKind)
     EXPECT_EQ(result.out, "12 in\n1 ft\n30.48 cm\n0.3048 m\n");
     result = RunProcess(CASTOVIN_CLI, {"units", "2", "tonsF"});
     EXPECT_EQ(result.out.substr(0, 31), "4000 lbsF\n2 tonsF (short)\n17.79");
-    result = RunProcess(CASTOVIN_CLI, {"units", "12abc", "psi/ft"});
+    result = RunProcess(CASTOVIN_CLI, {"units", "12", "psi/ft"});
     EXPECT_EQ(result.out.substr(0, 13), "1 psi/in\n12 p");
     result = RunProcess(CASTOVIN_CLI, {"units", "-2", "m"});
     EXPECT_EQ(result.out.substr(0, 16), "-78.740157480315");
-}
-
-TEST(CliUnits, UnknownUnitOrGraphIsAUsageError)
-{
-    EXPECT_EQ(RunProcess(CASTOVIN_CLI, {"units", "1", "furlong"}).status, 2);
-    EXPECT_EQ(RunProcess(CASTOVIN_CLI, {"curve", "x.vlb", "width"}).status, 2);
-    EXPECT_EQ(RunProcess(CASTOVIN_CLI, {"units", "1"}).status, 2);
-    EXPECT_EQ(RunProcess(CASTOVIN_CLI, {"convert", "x.vlb", "-o"}).status, 2);
 }
 
 }  // namespace

@@ -174,15 +174,31 @@ TEST(SearchCli, NothingPassesExitsWithThree)
     EXPECT_TRUE(doc["candidates"].empty());
 }
 
-TEST(SearchCli, BadPriceLineIsAnErrorNamingTheLine)
+// A price list that offers no bolt says why, rather than that no pattern
+// passes; a bad line is named by its number.
+TEST(SearchCli, APriceListWithoutBoltsOrWithABadLineIsAnError)
 {
     TempDir dir;
     const std::string prices = dir.File("prices.csv");
-    std::ofstream(prices) << "# prices\nlength,diameter,grade,price\n6,0.75,75,4.25\n6,0.75,7five,4.25\n";
-    const auto result = RunProcess(CASTOVIN_CLI, {"search", kExamples + "/default-english.vlb", "--prices", prices});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "castovin-cli: " + prices + ": line 4: the grade \"7five\" is not a number\n");
+    const struct {
+        std::string text;
+        std::string problem;
+    } cases[] = {
+        {"# prices\nlength,diameter,grade,price\n6,0.75,75,4.25\n6,0.75,7five,4.25\n",
+         "line 4: the grade \"7five\" is not a number"},
+        {"# prices\n\n# to come\n",
+         "the price list holds only comments and blank lines, no header length,diameter,grade,price[,name]"},
+        {"# prices\nlength,diameter,grade,price\n\n", "the price list holds its header but no bolts"},
+        {"", "the price list is empty"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(prices, std::ios::binary) << c.text;
+        const auto result =
+            RunProcess(CASTOVIN_CLI, {"search", kExamples + "/default-english.vlb", "--prices", prices});
+        EXPECT_EQ(result.status, 1) << c.problem;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "castovin-cli: " + prices + ": " + c.problem + "\n");
+    }
 
     // Ranges that each pass but together ask for too much are refused at once.
     const std::string list = kExamples + "/prices-english.csv";
@@ -205,7 +221,7 @@ TEST(SearchCli, UsageErrors)
     const std::string prices = kExamples + "/prices-english.csv";
     const struct {
         std::vector<std::string> args;
-        std::string first;  // the line before the usage text, empty for none
+        std::string first;  // the line before the usage text
     } cases[] = {
         {{"search", project, "--prices", prices, "--bolts-per-row", "6:3"},
          "castovin-cli: search: bolts per row: MIN is above MAX\n"},
@@ -225,8 +241,20 @@ TEST(SearchCli, UsageErrors)
          "castovin-cli: search: --top takes a number from 1 to 100000\n"},
         {{"search", project, "--prices", prices, "--fast"}, "castovin-cli: search: unknown option --fast\n"},
         {{"search", project, "--prices"}, "castovin-cli: search: --prices needs a value\n"},
-        {{"search", project}, ""},
-        {{"search", "--prices", prices}, ""},
+        {{"search", project, "--prices", prices, "--top", "1e10"}, "castovin-cli: search: \"1e10\" is out of range\n"},
+        {{"search", project, "--prices", prices, "--bolts-per-row", "3:-3000000000"},
+         "castovin-cli: search: \"-3000000000\" is out of range\n"},
+        {{"search", project, "--prices", prices, "--top", "3", "--top", "4"},
+         "castovin-cli: search: --top is given twice\n"},
+        {{"search", project, "--json", "--prices", prices, "--json"}, "castovin-cli: search: --json is given twice\n"},
+        {{"search", project, "--prices", prices, "--prices", prices},
+         "castovin-cli: search: --prices is given twice\n"},
+        {{"search", project, "--prices", prices, "--write-best", ""},
+         "castovin-cli: search: --write-best needs a file name, not an empty one\n"},
+        {{"search", project, "--prices", ""}, "castovin-cli: search: --prices needs a file name, not an empty one\n"},
+        {{"search", project}, "castovin-cli: search: --prices PRICES.csv is missing\n"},
+        {{"search", "--prices", prices}, "castovin-cli: search: expects FILE, found none\n"},
+        {{"search", project, project, "--prices", prices}, "castovin-cli: search: expects FILE, found 2 arguments\n"},
     };
     for (const auto& c : cases) {
         const auto result = RunProcess(CASTOVIN_CLI, c.args);

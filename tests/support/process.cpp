@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,8 +11,28 @@
 
 namespace castovin::test {
 
-ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& workingDirectory, const std::string& input)
+namespace {
+
+// Where the child's standard output goes: the pipe read back, a file, or
+// nowhere (closed).
+struct OutputPlace {
+    bool collected = true;
+    std::optional<std::string> path;
+};
+
+// In the child: standard output as `place` asks; false when it cannot be.
+bool PlaceOutput(const OutputPlace& place, int pipeEnd)
+{
+    if (place.collected)
+        return ::dup2(pipeEnd, 1) == 1;
+    if (!place.path)
+        return ::close(1) == 0;
+    const int fd = ::open(place.path->c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    return fd >= 0 && ::dup2(fd, 1) == 1 && ::close(fd) == 0;
+}
+
+ProcessResult Run(const std::string& program, const std::vector<std::string>& args, const std::string& workingDirectory,
+                  const std::string& input, const OutputPlace& place)
 {
     int outPipe[2], errPipe[2], inPipe[2];
     if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0 || ::pipe(inPipe) != 0)
@@ -21,10 +42,15 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
         throw std::runtime_error("fork failed");
     if (pid == 0) {
         ::dup2(inPipe[0], 0);
-        ::dup2(outPipe[1], 1);
         ::dup2(errPipe[1], 2);
+        if (!PlaceOutput(place, outPipe[1]))
+            ::_exit(125);
         for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1], inPipe[0], inPipe[1]})
-            ::close(fd);
+            if (fd > 2)
+                ::close(fd);
+        // A program writing into a closed pipe is killed as from a shell,
+        // whatever the test runner does with the signal.
+        ::signal(SIGPIPE, SIG_DFL);
         if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0)
             ::_exit(126);
         std::vector<char*> argv;
@@ -71,6 +97,20 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     ::waitpid(pid, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
+}
+
+}  // namespace
+
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& workingDirectory, const std::string& input)
+{
+    return Run(program, args, workingDirectory, input, OutputPlace{});
+}
+
+ProcessResult RunProcessWithOutput(const std::string& program, const std::vector<std::string>& args,
+                                   const std::optional<std::string>& outputPath)
+{
+    return Run(program, args, {}, {}, OutputPlace{false, outputPath});
 }
 
 }  // namespace castovin::test

@@ -189,8 +189,12 @@ PriceListRead ParsePriceList(std::string_view text)
         }
         result.rows.push_back(std::move(row));
     }
+    // No line of the file is at fault, so none is named.
     if (columns == 0)
-        result.problem = PriceListProblem{lineNumber + 1, "expected the header " + std::string(kHeader) + "[,name]"};
+        result.problem = PriceListProblem{0, lineNumber == 0 ? "the price list is empty"
+                                                             : "the price list holds only comments and blank lines, "
+                                                               "no header " +
+                                                                   std::string(kHeader) + "[,name]"};
     return result;
 }
 

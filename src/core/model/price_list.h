@@ -24,7 +24,7 @@ struct PriceRow {
 };
 
 // Why a price list could not be read. `line` counts from 1 in the file;
-// 0 when the file itself could not be read.
+// 0 when the file itself could not be read or no one line is at fault.
 struct PriceListProblem {
     int line = 0;
     std::string message;
@@ -40,6 +40,8 @@ struct PriceListRead {
 // Numbers are plain decimals with "." whatever the locale; a price below 0
 // or a value too large for the project's numbers is a problem of its line.
 // A value outside the editor's ranges is not: the search skips that bolt.
+// Text without a header (empty, or only comments and blank lines) is a
+// problem of no line (0); a header without rows is no problem.
 PriceListRead ParsePriceList(std::string_view text);
 
 // The rows of a table of cells (length, diameter, grade, price, name), read

@@ -55,6 +55,10 @@ int FileErrorNumber(int errorCode, bool writing, std::string_view path)
 
 void ThrowFileError(int errorCode, bool writing, std::string_view path)
 {
+    // "Path/File access error" would leave the user guessing; a folder is
+    // the one case the reason is certain.
+    if (errorCode == EISDIR)
+        throw RuntimeError(err::PathFileAccessError, "Is a folder (" + std::string(path) + ")");
     const int number = FileErrorNumber(errorCode, writing, path);
     throw RuntimeError(number, StandardDescription(number) + " (" + std::string(path) + ")");
 }

@@ -7,7 +7,7 @@ namespace castovin {
 
 // Throws the run-time error for a failed open, create, read or write of
 // `path` with the system error code `errorCode`. The description names the
-// path.
+// path; for a folder (EISDIR) it says "Is a folder".
 [[noreturn]] void ThrowFileError(int errorCode, bool writing, std::string_view path);
 
 // Throws "Path/File access error" naming `path` and why it cannot be used

@@ -167,6 +167,14 @@ bool IsNumericText(std::string_view text)
     return i == text.size();
 }
 
+std::optional<double> WholeNumber(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    return ParseStrictNumber(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
 double FieldValue(std::string_view text)
 {
     constexpr double kFloatMax = std::numeric_limits<float>::max();

@@ -1,6 +1,7 @@
 #pragma once
 // How the editors and the command line read a number that a person typed.
 
+#include <optional>
 #include <string_view>
 
 namespace castovin {
@@ -18,6 +19,14 @@ double LeadingNumber(std::string_view text);
 // optional exponent. A lone sign or point is not a number; there are no
 // thousands separators.
 bool IsNumericText(std::string_view text);
+
+// The strict rule of the command line: the whole text, with blanks and tabs
+// around it allowed, is one number in a form the project file accepts (an
+// optional sign, digits with an optional point that may stand first or
+// last, an optional exponent with E). Anything else, "12abc", "1,5" and ""
+// among them, gives nothing. A number beyond the double range reads as
+// infinity with its sign, so that the caller can say it is out of range.
+std::optional<double> WholeNumber(std::string_view text);
 
 // A field's number by the lenient rule, as the editors check it: a number
 // beyond the float range (or the double range) reads as infinity with its

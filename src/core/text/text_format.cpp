@@ -139,4 +139,9 @@ std::string MessageExcerpt(std::string_view text, std::size_t maxChars)
     return out;
 }
 
+std::string EscapeControls(std::string_view text)
+{
+    return MessageExcerpt(text, std::string_view::npos);
+}
+
 }  // namespace castovin

@@ -44,4 +44,9 @@ std::string TrimBlanks(std::string_view text);
 // longer than `maxChars` characters cut there and ended by "…".
 std::string MessageExcerpt(std::string_view text, std::size_t maxChars = 40);
 
+// A whole text, such as a file name, with its control characters escaped as
+// MessageExcerpt does and nothing cut: a name with a line break or an ESC
+// sequence stays inside the one line of its message.
+std::string EscapeControls(std::string_view text);
+
 }  // namespace castovin

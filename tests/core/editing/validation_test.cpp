@@ -1,7 +1,11 @@
+#include <limits>
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "editing/validation.h"
 #include "test_state.h"
+#include "text/number_reading.h"
 #include "text/runtime_error.h"
 
 namespace castovin {
@@ -45,6 +49,28 @@ TEST(LeadingNumber, BeyondTheDoubleRangeOverflows)
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::Overflow);
     }
+}
+
+// The command line's rule: only a whole number, in the project file's forms.
+TEST(WholeNumber, TheWholeTextOrNothing)
+{
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {" \t-4.5\t ", -4.5},    {"+7", 7},
+        {".75", 0.75},           {"75.", 75},
+        {"1.5E+07", 1.5e7},      {"2e-3", 0.002},
+        {"12abc", std::nullopt}, {"1,5", std::nullopt},
+        {"abc", std::nullopt},   {"", std::nullopt},
+        {"  ", std::nullopt},    {"1 2", std::nullopt},
+        {".", std::nullopt},     {"-", std::nullopt},
+        {"&H1F", std::nullopt},  {"1D3", std::nullopt},
+        {"1e", std::nullopt},    {"4\n", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WholeNumber(c.text), c.value) << c.text;
+    EXPECT_EQ(WholeNumber("-1e400"), -std::numeric_limits<double>::infinity());
 }
 
 TEST(KeystrokeFilter, CandidateTextRule)

@@ -345,7 +345,7 @@ TEST_F(ProjectFile, FailedSaveLeavesThePreviousFile)
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::PathFileAccessError);
-        EXPECT_EQ(e.description(), "Path/File access error (" + dir.File("keep.vlb") + ")");
+        EXPECT_EQ(e.description(), "Is a folder (" + dir.File("keep.vlb") + ")");
     }
     EXPECT_EQ(state.ProjectSaved, FlagFalse);
     EXPECT_EQ(ReadFile(dir.File("moved.vlb")), before);

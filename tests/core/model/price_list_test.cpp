@@ -77,10 +77,27 @@ TEST(PriceList, BadLinesAreNamedByTheirNumber)
     read = ParsePriceList("\n# no header\n6,0.75,75,4\n");
     ASSERT_TRUE(read.problem);
     EXPECT_EQ(ProblemText(*read.problem), "line 3: expected the header length,diameter,grade,price[,name]");
+}
 
-    read = ParsePriceList("");
-    ASSERT_TRUE(read.problem);
-    EXPECT_EQ(read.problem->line, 1);
+// Without a header no line is at fault: the message says what the file holds
+// instead of naming the line after its end.
+TEST(PriceList, TextWithoutAHeaderNamesNoLine)
+{
+    const struct {
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        {"", "the price list is empty"},
+        {"\xEF\xBB\xBF", "the price list is empty"},
+        {"# prices to come\n\n  # none yet\r\n",
+         "the price list holds only comments and blank lines, no header length,diameter,grade,price[,name]"},
+    };
+    for (const auto& c : cases) {
+        const PriceListRead read = ParsePriceList(c.text);
+        ASSERT_TRUE(read.problem) << c.text;
+        EXPECT_EQ(read.problem->line, 0) << c.text;
+        EXPECT_EQ(ProblemText(*read.problem), c.expected);
+    }
 }
 
 // Values outside the editor's ranges are rows like any other: the search,

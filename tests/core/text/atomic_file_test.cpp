@@ -204,7 +204,7 @@ TEST(AtomicFile, OnlyRegularFilesAreRead)
     EXPECT_EQ(ReadError(fifo), "Path/File access error (" + fifo + ": not a regular file)");
     // A device that never ends.
     EXPECT_EQ(ReadError("/dev/zero"), "Path/File access error (/dev/zero: not a regular file)");
-    EXPECT_EQ(ReadError(dir.Path().string()), "Path/File access error (" + dir.Path().string() + ")");
+    EXPECT_EQ(ReadError(dir.Path().string()), "Is a folder (" + dir.Path().string() + ")");
     // A link to a FIFO is judged by what it points at.
     std::filesystem::create_symlink("fifo.vlb", dir.File("link.vlb"));
     EXPECT_EQ(ReadError(dir.File("link.vlb")),

@@ -77,5 +77,12 @@ TEST(MessageExcerpt, EscapesControlsAndCutsLongText)
     EXPECT_EQ(MessageExcerpt("\u00e9\u00e9\u00e9", 2), "\u00e9\u00e9\u2026");
 }
 
+TEST(EscapeControls, EscapesAsTheExcerptDoesButNeverCuts)
+{
+    const std::string name = "/tmp/" + std::string(300, 'n') + "\n\x1B]0;x\a.vlb";
+    EXPECT_EQ(EscapeControls(name), "/tmp/" + std::string(300, 'n') + "\\x0A\\x1B]0;x\\x07.vlb");
+    EXPECT_EQ(EscapeControls("caf\u00e9 \\x41"), "caf\u00e9 \\x41");  // escaped text stays as it is
+}
+
 }  // namespace
 }  // namespace castovin
