@@ -19,6 +19,7 @@
 #include "browser/text_browser.h"
 #include "config/profile_file.h"
 #include "program/program_state.h"
+#include "test_fifo.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -210,6 +211,37 @@ private slots:
         QVERIFY(font->isEnabled());
         browser->close();
         QCOMPARE(f.state->Settings.BrowseUseNotepad, int16_t{0});
+        CHECK_SCRIPT(f);
+    }
+
+    // Links to a FIFO or a device are not listed; a listed file that a FIFO
+    // replaced before the click is named in a message, in the pane and for
+    // the external viewer, and nothing waits on it.
+    void onlyRegularFilesAreListedAndShown()
+    {
+        UiFixture f(WithFiles());
+        const QString data = f.DataFolder();
+        const test::TestFifo pipe((data + "pipe.vlb").toStdString());
+        QVERIFY(QFile::link("pipe.vlb", data + "link.vlb"));
+        QVERIFY(QFile::link("/dev/null", data + "null.vlb"));
+        QVERIFY(QFile::link("one.vlb", data + "alias.vlb"));
+        QWidget* browser = Open(f);
+        QCOMPARE(Listed(browser), (QStringList{"alias.vlb", "one.vlb", "TWO.VLB"}));
+
+        QVERIFY(QFile::remove(data + "TWO.VLB"));
+        const test::TestFifo replaced((data + "TWO.VLB").toStdString());
+        REQUIRE_CHILD(QPlainTextEdit, pane, browser, names::BrowserPane);
+        REQUIRE_CHILD(QCheckBox, viewer, browser, names::BrowserUseViewer);
+        for (const bool external : {false, true}) {
+            viewer->setChecked(external);
+            f.platform->AnswerBox(MsgResult::OK);
+            const auto took = test::TimeOf([&] { ClickFile(browser, "TWO.VLB"); });
+            QVERIFY(took < test::PromptAnswer);
+            QCOMPARE(f.platform->LastCall().text, data + "TWO.VLB is not a regular file");
+            QVERIFY(pane->toPlainText().isEmpty());
+            QVERIFY(f.platform->StartedPrograms().empty());
+        }
+        browser->close();
         CHECK_SCRIPT(f);
     }
 

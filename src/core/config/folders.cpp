@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "config/environment.h"
+#include "text/atomic_file.h"
 #include "text/paths.h"
 #include "text/text_format.h"
 
@@ -20,6 +21,22 @@ std::string WithSeparator(std::string folder)
     if (folder.empty() || folder.back() != PathSeparator)
         folder += PathSeparator;
     return folder;
+}
+
+// The user-dirs file of the desktop is a few hundred bytes; anything much
+// larger is not one.
+constexpr std::size_t MaxUserDirsBytes = 64 * 1024;
+
+// The text of the user-dirs file; empty when it cannot be read. Read through
+// the program's reader so that a FIFO or a device in its place cannot hold up
+// the start-up: the folders then fall back as for a missing file.
+std::string UserDirsText(const std::string& config)
+{
+    try {
+        return ReadWholeFile(config + "/user-dirs.dirs", MaxUserDirsBytes);
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 std::string Getenv(const char* name)
@@ -103,7 +120,7 @@ std::optional<std::string> XdgUserDir(const UserEnvironment& env, std::string_vi
     const std::string config = ConfigHome(env);
     if (config.empty())
         return std::nullopt;
-    std::ifstream in(config + "/user-dirs.dirs");
+    std::istringstream in(UserDirsText(config));
     const std::string variable = "XDG_" + std::string(name) + "_DIR";
     for (std::string line; std::getline(in, line);) {
         const std::size_t start = line.find_first_not_of(" \t");

@@ -1,6 +1,8 @@
 #include "text/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <random>
@@ -158,6 +160,7 @@ class Descriptor {
 public:
     explicit Descriptor(int fd) : m_fd(fd) {}
     ~Descriptor() { ::close(m_fd); }
+    int fd() const { return m_fd; }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
 
@@ -264,10 +267,13 @@ void WriteFileAtomically(const std::string& path, std::string_view content, Writ
     }
 }
 
-std::string ReadWholeFile(const std::string& path, std::size_t maxBytes)
+namespace {
+
+// Opens a file for reading after the checks of RefuseUnlessReadable, on the
+// path and again on the descriptor; `st` receives what fstat says.
+int OpenRegularFile(const std::string& path, std::size_t maxBytes, struct stat& st)
 {
     // Look before opening: opening a device can have effects of its own.
-    struct stat st {};
     if (::stat(path.c_str(), &st) == 0)
         RefuseUnlessReadable(st, maxBytes, path);
     // Without O_NONBLOCK, opening a FIFO that took the file's place since
@@ -275,17 +281,29 @@ std::string ReadWholeFile(const std::string& path, std::size_t maxBytes)
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         ThrowFileError(errno, false, path);
-    const Descriptor file(fd);
-    if (::fstat(fd, &st) != 0)
-        ThrowFileError(errno, false, path);
-    RefuseUnlessReadable(st, maxBytes, path);
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
+        ::close(fd);
+        ThrowFileError(error, false, path);
+    }
+    try {
+        RefuseUnlessReadable(st, maxBytes, path);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
 
+// Reads until the end of the file or until `count` bytes are read.
+std::string ReadAtMost(int fd, std::size_t count, std::size_t expected, const std::string& path)
+{
     std::string content;
-    content.reserve(static_cast<std::size_t>(st.st_size));
+    content.reserve(std::min(count, expected));
     char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    while (content.size() < count) {
+        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, count - content.size()));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -293,12 +311,39 @@ std::string ReadWholeFile(const std::string& path, std::size_t maxBytes)
         }
         if (n == 0)
             break;
-        // The file may grow while it is read.
-        if (content.size() + static_cast<std::size_t>(n) > maxBytes)
-            ThrowTooLarge(maxBytes, path);
         content.append(buffer, static_cast<std::size_t>(n));
     }
     return content;
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path, std::size_t maxBytes)
+{
+    struct stat st {};
+    const Descriptor file(OpenRegularFile(path, maxBytes, st));
+    // One byte more than allowed tells a file that grew while it was read.
+    const std::size_t count = maxBytes == SIZE_MAX ? maxBytes : maxBytes + 1;
+    std::string content = ReadAtMost(file.fd(), count, static_cast<std::size_t>(st.st_size), path);
+    if (content.size() > maxBytes)
+        ThrowTooLarge(maxBytes, path);
+    return content;
+}
+
+FileStart ReadFileStart(const std::string& path, std::size_t limit)
+{
+    struct stat st {};
+    const Descriptor file(OpenRegularFile(path, SIZE_MAX, st));
+    FileStart start;
+    start.size = static_cast<std::size_t>(st.st_size);
+    start.bytes = ReadAtMost(file.fd(), limit, start.size, path);
+    return start;
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 }  // namespace castovin

@@ -1,8 +1,10 @@
 #pragma once
-// Writing a whole file so that it either has its new contents or stays as
-// it was: the bytes go to a temporary file in the same folder (unnamed until
-// the last moment, so a killed save leaves nothing), which is flushed to disk
-// and then renamed over the target.
+// The program's one way to read a file it did not write itself (regular
+// files only, opened without waiting on a FIFO or a device, a size limit),
+// and writing a whole file so that it either has its new contents or stays
+// as it was: the bytes go to a temporary file in the same folder (unnamed
+// until the last moment, so a killed save leaves nothing), which is flushed
+// to disk and then renamed over the target.
 
 #include <cstddef>
 #include <string>
@@ -32,5 +34,19 @@ inline constexpr std::size_t MaxReadFileBytes = 16u * 1024 * 1024;
 // naming the path when it cannot. Anything that is not a regular file (a
 // FIFO, a device, a folder) is refused without waiting on it.
 std::string ReadWholeFile(const std::string& path, std::size_t maxBytes = MaxReadFileBytes);
+
+// The first bytes of a file and the size of the whole file.
+struct FileStart {
+    std::string bytes;
+    std::size_t size = 0;
+};
+
+// Reads at most `limit` bytes from the start of a regular file of any size,
+// refusing everything else as ReadWholeFile does, without waiting on it.
+FileStart ReadFileStart(const std::string& path, std::size_t limit);
+
+// Whether a path names a regular file once its links are followed (not a
+// FIFO, a device, a socket or a folder, nor a link to one).
+bool IsRegularFile(const std::string& path);
 
 }  // namespace castovin

@@ -1,12 +1,9 @@
 #include "tools/text_browse.h"
 
-#include <cerrno>
-#include <fstream>
 #include <sys/stat.h>
 
 #include "config/environment.h"
 #include "text/atomic_file.h"
-#include "text/io_errors.h"
 #include "text/messages.h"
 #include "text/paths.h"
 #include "text/text_format.h"
@@ -126,6 +123,22 @@ std::string JoinLines(std::string_view text, const char* ending)
     return out;
 }
 
+// The length of `text` without what would be an incomplete UTF-8 character
+// at its end. A cut at a byte limit can fall inside a character, and a text
+// ending in half a character is no longer UTF-8: the whole excerpt would
+// then be read as Windows-1252.
+std::size_t WithoutSplitCharacter(std::string_view text)
+{
+    for (std::size_t back = 1; back <= 4 && back <= text.size(); ++back) {
+        const auto c = static_cast<unsigned char>(text[text.size() - back]);
+        if ((c & 0xC0) == 0x80)
+            continue;
+        const std::size_t length = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
+        return length > back ? text.size() - back : text.size();
+    }
+    return text.size();
+}
+
 }  // namespace
 
 std::string InitialBrowsePattern(const Environment& env)
@@ -182,19 +195,30 @@ std::string PathInFolder(std::string_view folder, std::string_view name)
     return path;
 }
 
+bool CheckBrowsable(Messenger& messenger, const std::string& path)
+{
+    struct stat st {};
+    std::string problem;
+    if (::stat(path.c_str(), &st) != 0)
+        problem = "Requested File not found: " + path;
+    else if (!S_ISREG(st.st_mode))
+        problem = path + " is not a regular file";
+    if (problem.empty())
+        return true;
+    ShowMessage(messenger, problem, MsgButtons::OK, messenger.MsgCategory.Error);
+    return false;
+}
+
 bool CopyTextFile(Messenger& messenger, const std::string& source, const std::string& target)
 {
-    if (!FileExists(source)) {
-        ShowMessage(messenger, "Requested File not found: " + source, MsgButtons::OK, messenger.MsgCategory.Error);
+    if (!CheckBrowsable(messenger, source))
         return false;
-    }
     bool copied = false;
     try {
-        const std::string text = JoinLines(ReadWholeFile(source), "\r\n");
-        std::ofstream out(target, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        copied = !out.fail();
+        // The copy replaces the last one whole, and like any file the
+        // program writes, never through a FIFO or device put in its place.
+        WriteFileAtomically(target, JoinLines(ReadWholeFile(source), "\r\n"));
+        copied = true;
     } catch (const std::exception&) {
         copied = false;
     }
@@ -268,12 +292,17 @@ PaneText PaneTextOf(std::string_view bytes, std::size_t totalSize, std::size_t l
     }
     std::string_view shown = bytes;
     if (totalSize > limit || bytes.size() > limit) {
-        // Cut at the last line end inside the limit, so that no character
-        // is split in two.
+        // Cut at the last line end inside the limit; a text without one is
+        // cut before the character the limit falls in.
         shown = bytes.substr(0, limit);
         const std::size_t lineEnd = shown.find_last_of('\n');
         if (lineEnd != std::string_view::npos)
             shown = shown.substr(0, lineEnd + 1);
+        // Only UTF-8 text loses the piece of a character at its end; in
+        // Windows-1252 text every byte is a character of its own.
+        const std::size_t whole = WithoutSplitCharacter(shown);
+        if (whole < shown.size() && IsValidUtf8(shown.substr(0, whole)))
+            shown = shown.substr(0, whole);
         pane.kind = PaneText::Kind::Shortened;
     }
     pane.text = JoinLines(DecodeFileText(shown), "\n");
@@ -285,16 +314,8 @@ PaneText PaneTextOf(std::string_view bytes, std::size_t totalSize, std::size_t l
 
 PaneText ReadPaneText(const std::string& path, std::size_t limit)
 {
-    std::ifstream in(path, std::ios::binary);
-    struct stat st {};
-    if (!in || ::stat(path.c_str(), &st) != 0)
-        ThrowFileError(errno != 0 ? errno : ENOENT, false, path);
-    if (S_ISDIR(st.st_mode))
-        ThrowFileError(EISDIR, false, path);
-    std::string bytes(limit, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(limit));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return PaneTextOf(bytes, static_cast<std::size_t>(st.st_size), limit);
+    const FileStart start = ReadFileStart(path, limit);
+    return PaneTextOf(start.bytes, start.size, limit);
 }
 
 }  // namespace castovin

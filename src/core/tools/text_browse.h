@@ -43,8 +43,14 @@ bool MatchesAnyPattern(std::string_view name, const std::vector<std::string>& pa
 // folder already ends with one.
 std::string PathInFolder(std::string_view folder, std::string_view name);
 
-// Copies a text file line by line, every line ending in CR LF. A missing
-// source shows "Requested File not found: " and its path; a failed copy
+// Whether the browser can show a chosen file. A missing one shows
+// "Requested File not found: " and its path; one that is there but is not a
+// regular file, or a link to one (a FIFO or a device that took a listed
+// file's place), its path and " is not a regular file" (Error category, OK).
+bool CheckBrowsable(Messenger& messenger, const std::string& path);
+
+// Copies a text file line by line, every line ending in CR LF. A source the
+// browser cannot show gives CheckBrowsable's message; a failed copy
 // "File I/O problem with TMP file: " and the target (Error category, OK).
 // True when copied.
 bool CopyTextFile(Messenger& messenger, const std::string& source, const std::string& target);
@@ -81,12 +87,15 @@ inline constexpr std::size_t PaneLimit = 4 * 1024 * 1024;
 
 // The pane text of a file's bytes: UTF-8, or Windows-1252 when the bytes are
 // not valid UTF-8. More than `limit` bytes show their first part, cut at a
-// line end, followed by a note; bytes with a zero byte among them are not
+// line end (or, without one, before the character the limit falls in),
+// followed by a note; bytes with a zero byte among them are not
 // text and give a short message instead.
 PaneText PaneTextOf(std::string_view bytes, std::size_t totalSize, std::size_t limit = PaneLimit);
 
-// Reads at most `limit` bytes of a file (plus the file's size) for the pane.
-// A file that cannot be read raises the run-time error of the failure.
+// Reads at most `limit` bytes of a file (plus the file's size) for the pane,
+// through the program's reader: anything but a regular file is refused
+// without waiting on it. A file that cannot be read raises the run-time
+// error of the failure.
 PaneText ReadPaneText(const std::string& path, std::size_t limit = PaneLimit);
 
 }  // namespace castovin

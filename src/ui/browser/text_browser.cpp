@@ -22,6 +22,7 @@
 #include "config/settings_file.h"
 #include "platform/platform_services.h"
 #include "program/program_state.h"
+#include "text/atomic_file.h"
 #include "text/messages.h"
 #include "tools/text_browse.h"
 #include "viewer/report_printer.h"
@@ -171,8 +172,10 @@ void TextBrowser::FillFiles()
 {
     m_files->clear();
     const QStringList names = QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // QDir::Files keeps links to FIFOs and devices, which the pane cannot
+    // show: only what is a regular file once its links are followed is listed.
     for (const QString& name : names)
-        if (MatchesAnyPattern(S(name), m_patterns))
+        if (MatchesAnyPattern(S(name), m_patterns) && IsRegularFile(PathInFolder(S(m_folder), S(name))))
             m_files->addItem(name);
 }
 
@@ -216,6 +219,9 @@ void TextBrowser::ShowInViewer(const std::string& path)
 
 void TextBrowser::ShowInPane(const std::string& path)
 {
+    // A listed file may have been replaced or removed since.
+    if (!CheckBrowsable(m_context.state, path))
+        return;
     PaneText pane;
     if (m_context.host.Trapped([&] { pane = ReadPaneText(path); }))
         m_pane->setPlainText(Q(pane.text));

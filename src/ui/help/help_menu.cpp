@@ -1,6 +1,5 @@
 #include "help/help_menu.h"
 
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include "help/notice_dialogs.h"
 #include "platform/platform_services.h"
 #include "program/program_state.h"
+#include "text/atomic_file.h"
 #include "text/messages.h"
 #include "tools/release_notices.h"
 
@@ -52,7 +52,7 @@ void ResourceDialog::ViewDocument(int index)
 {
     const QString path = HelpFolder(m_state) + ResourceDocuments[static_cast<std::size_t>(index)].file;
     // Plain boxes with the program's title; they are not logged.
-    if (!QFileInfo::exists(path)) {
+    if (!IsRegularFile(S(path))) {
         m_platform.Show("Resource file (" + S(path) + ") not available", MsgButtons::OK, m_state.ProgramTitle);
         return;
     }
@@ -63,7 +63,7 @@ void ResourceDialog::ViewDocument(int index)
 void OpenPdfManual(ProgramState& state, PlatformServices& platform)
 {
     const QString path = HelpFolder(state) + PdfManualName;
-    if (!QFileInfo::exists(path)) {
+    if (!IsRegularFile(S(path))) {
         ShowMessage(state, std::string("Help file (") + PdfManualName + ") not available", MsgButtons::OK);
         return;
     }

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -16,6 +15,7 @@
 #include "app/window_helpers.h"
 #include "config/environment.h"
 #include "config/folders.h"
+#include "text/atomic_file.h"
 #include "app/names.h"
 
 namespace castovin {
@@ -94,8 +94,10 @@ HelpWindow::HelpWindow(const QString& collectionFile)
     setAttribute(Qt::WA_QuitOnClose, false);
     m_engine = new QHelpEngine(collectionFile, this);
     m_engine->setReadOnly(true);
-    m_ready =
-        QFileInfo::exists(collectionFile) && m_engine->setupData() && !m_engine->registeredDocumentations().isEmpty();
+    // The collection is opened by the database driver, which would wait on
+    // a FIFO in its place: only a regular file is handed to it.
+    m_ready = IsRegularFile(S(collectionFile)) && m_engine->setupData() &&
+              !m_engine->registeredDocumentations().isEmpty();
 
     m_browser = new HelpBrowser(*m_engine, this);
     m_panes = new QTabWidget(this);

@@ -5,6 +5,7 @@
 
 #include "config/folders.h"
 #include "program/startup.h"
+#include "test_fifo.h"
 #include "test_state.h"
 
 namespace castovin {
@@ -48,6 +49,29 @@ TEST_F(Folders, XdgConfigHomeIsHonoured)
     fs::create_directories(home.Path() / "Work");
     env.xdgConfigHome = config.string();
     EXPECT_EQ(DocumentsFolder(env), home.File("Work"));
+}
+
+// A FIFO, a device or an oversized file in place of the user-dirs file is
+// passed over at once, as a missing one is.
+TEST_F(Folders, UnreadableUserDirsFileFallsBackWithoutWaiting)
+{
+    fs::create_directories(home.Path() / ".config");
+    fs::create_directories(home.Path() / "Documents");
+    const std::string userDirs = home.File(".config/user-dirs.dirs");
+    {
+        const test::TestFifo fifo(userDirs);
+        std::optional<std::string> documents;
+        EXPECT_LT(test::TimeOf([&] { documents = XdgUserDir(env, "DOCUMENTS"); }), test::PromptAnswer);
+        EXPECT_EQ(documents, std::nullopt);
+        EXPECT_LT(test::TimeOf([&] { documents = DocumentsFolder(env); }), test::PromptAnswer);
+        EXPECT_EQ(documents, home.File("Documents"));
+    }
+    fs::remove(userDirs);
+    fs::create_symlink("/dev/zero", userDirs);
+    EXPECT_EQ(XdgUserDir(env, "DOCUMENTS"), std::nullopt);
+    fs::remove(userDirs);
+    UserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n" + std::string(70 * 1024, '#') + "\n");
+    EXPECT_EQ(XdgUserDir(env, "DOCUMENTS"), std::nullopt);
 }
 
 TEST_F(Folders, MissingDocumentsFallsBackToHomeDocumentsThenDesktop)

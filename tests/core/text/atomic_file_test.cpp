@@ -223,5 +223,33 @@ TEST(AtomicFile, FilesAboveTheLimitAreRefused)
     EXPECT_EQ(ReadError(path), "Path/File access error (" + path + ": larger than 16 MiB)");
 }
 
+// The start of a file of any size, with the same refusals as a whole read.
+TEST(AtomicFile, StartOfAFile)
+{
+    TempDir dir;
+    const std::string path = dir.File("big.txt");
+    std::ofstream(path, std::ios::binary) << "first\nsecond\n";
+    ASSERT_EQ(::truncate(path.c_str(), 100 * 1000 * 1000), 0);
+    const FileStart start = ReadFileStart(path, 8);
+    EXPECT_EQ(start.bytes, "first\nse");
+    EXPECT_EQ(start.size, 100u * 1000 * 1000);
+    EXPECT_EQ(ReadFileStart(path, 0).bytes, "");
+
+    const std::string fifo = dir.File("fifo.txt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& refused : {fifo, std::string("/dev/zero")}) {
+        try {
+            ReadFileStart(refused, 8);
+            ADD_FAILURE() << refused << " was read";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.description(), "Path/File access error (" + refused + ": not a regular file)");
+        }
+    }
+    EXPECT_TRUE(IsRegularFile(path));
+    EXPECT_FALSE(IsRegularFile(fifo));
+    EXPECT_FALSE(IsRegularFile(dir.Path().string()));
+    EXPECT_FALSE(IsRegularFile(dir.File("missing.txt")));
+}
+
 }  // namespace
 }  // namespace castovin

@@ -1,10 +1,12 @@
 // The text browser's rules: patterns, the starting folder, the temporary
 // copy, the viewer's command line and the pane text.
 
+#include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
 
+#include "test_fifo.h"
 #include "test_state.h"
 #include "text/atomic_file.h"
 #include "text/runtime_error.h"
@@ -13,8 +15,11 @@
 namespace castovin {
 namespace {
 
+using test::PromptAnswer;
 using test::StateTest;
 using test::TempDir;
+using test::TestFifo;
+using test::TimeOf;
 
 void Write(const std::string& path, const std::string& bytes)
 {
@@ -111,6 +116,46 @@ TEST_F(BrowserRules, CopyIntoMissingFolderFails)
     EXPECT_EQ(box.Last().text, "File I/O problem with TMP file: " + target);
 }
 
+// What the browser answers for a chosen file that is missing or that a FIFO,
+// a device, a folder or a link to one took the place of: never a wait.
+TEST_F(BrowserRules, OnlyRegularFilesAreShown)
+{
+    Write(dir.File("plain.txt"), "text\n");
+    const TestFifo fifo(dir.File("fifo.txt"));
+    std::filesystem::create_symlink("fifo.txt", dir.File("to-fifo.txt"));
+    std::filesystem::create_symlink("/dev/zero", dir.File("to-zero.txt"));
+    std::filesystem::create_directory(dir.File("folder.txt"));
+    struct Case {
+        std::string name;
+        std::string message;  // empty when the file can be shown
+    };
+    const std::vector<Case> cases = {
+        {"plain.txt", ""},
+        {"gone.txt", "Requested File not found: " + dir.File("gone.txt")},
+        {"fifo.txt", dir.File("fifo.txt") + " is not a regular file"},
+        {"to-fifo.txt", dir.File("to-fifo.txt") + " is not a regular file"},
+        {"to-zero.txt", dir.File("to-zero.txt") + " is not a regular file"},
+        {"folder.txt", dir.File("folder.txt") + " is not a regular file"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = dir.File(c.name);
+        const std::size_t boxes = box.Count();
+        if (!c.message.empty())
+            box.Answer(MsgResult::OK);
+        EXPECT_EQ(CheckBrowsable(state, path), c.message.empty()) << c.name;
+        ASSERT_EQ(box.Count(), boxes + (c.message.empty() ? 0 : 1)) << c.name;
+        if (c.message.empty())
+            continue;
+        EXPECT_EQ(box.Last().text, c.message);
+        EXPECT_EQ(box.Last().style, MsgButtons::OK);
+        // The copy for the external viewer gives the same answer.
+        box.Answer(MsgResult::OK);
+        EXPECT_LT(TimeOf([&] { EXPECT_FALSE(CopyTextFile(state, path, dir.File("copy.tmp"))); }), PromptAnswer);
+        EXPECT_EQ(box.Last().text, c.message);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("copy.tmp")));
+}
+
 TEST(ViewerCommandLine, SplitLikeShellWords)
 {
     using W = std::vector<std::string>;
@@ -171,6 +216,38 @@ TEST(PaneText, LargeFileShowsItsFirstLinesAndANote)
               0u);
 }
 
+// A text without line ends is cut before the character the limit falls in,
+// so that it still reads as UTF-8 rather than as Windows-1252.
+TEST(PaneText, CutNeverSplitsACharacter)
+{
+    struct Case {
+        std::string bytes;
+        std::size_t limit;
+        std::string shown;
+    };
+    const std::string euro = "\xE2\x82\xAC";      // 3 bytes
+    const std::string face = "\xF0\x9F\x98\x80";  // 4 bytes
+    const std::vector<Case> cases = {
+        {euro + euro + euro, 6, euro + euro},
+        {euro + euro + euro, 7, euro + euro},
+        {euro + euro + euro, 8, euro + euro},
+        {"ab\xC3\xA9" "cd", 3, "ab"},
+        {"ab\xC3\xA9" "cd", 4, "ab\xC3\xA9"},
+        {face + face, 7, face},
+        {"a" + face, 4, "a"},
+        // Windows-1252 text is no UTF-8 to begin with: cut at the limit, even
+        // where its last byte looks like the start of a UTF-8 character.
+        {"Gr\xF6\xDF" "e", 4, "Gr\xC3\xB6\xC3\x9F"},
+    };
+    for (const Case& c : cases) {
+        const PaneText pane = PaneTextOf(c.bytes.substr(0, c.limit), c.bytes.size(), c.limit);
+        EXPECT_EQ(pane.kind, PaneText::Kind::Shortened) << c.limit;
+        EXPECT_EQ(pane.text.substr(0, pane.text.find("\n")), c.shown) << c.limit;
+    }
+    const PaneText pane = PaneTextOf(euro + euro + euro, 9, 8);
+    EXPECT_EQ(pane.text, euro + euro + "\n\n[The file holds 9 bytes; only its first 6 bytes are shown here.]\n");
+}
+
 TEST_F(BrowserRules, ReadingAFileForThePane)
 {
     Write(dir.File("big.txt"), std::string(30, 'a') + "\n" + std::string(30, 'b') + "\n");
@@ -179,6 +256,35 @@ TEST_F(BrowserRules, ReadingAFileForThePane)
     EXPECT_EQ(pane.text.substr(0, 31), std::string(30, 'a') + "\n");
     EXPECT_EQ(pane.text.find("bbb"), std::string::npos);
     EXPECT_THROW(ReadPaneText(dir.File("missing.txt")), RuntimeError);
+
+    // The whole pane of a large file of three-byte characters.
+    std::string euros;
+    for (int i = 0; i < 1'500'000; ++i)
+        euros += "\xE2\x82\xAC";
+    Write(dir.File("euro.txt"), euros);
+    const PaneText large = ReadPaneText(dir.File("euro.txt"));
+    EXPECT_EQ(large.text.substr(0, 6), "\xE2\x82\xAC\xE2\x82\xAC");
+    EXPECT_EQ(large.text.substr(large.text.size() - 82),
+              "\xE2\x82\xAC\n\n[The file holds 4500000 bytes; only its first 4194303 bytes are shown here.]\n");
+}
+
+// The pane's read of a FIFO, or of a link to one, is refused at once.
+TEST_F(BrowserRules, PaneRefusesAFifoWithoutWaiting)
+{
+    const TestFifo fifo(dir.File("fifo.txt"));
+    std::filesystem::create_symlink("fifo.txt", dir.File("link.txt"));
+    for (const std::string& path : {fifo.Path(), dir.File("link.txt")}) {
+        std::string error = "no error";
+        const auto took = TimeOf([&] {
+            try {
+                ReadPaneText(path);
+            } catch (const RuntimeError& e) {
+                error = e.description();
+            }
+        });
+        EXPECT_LT(took, PromptAnswer) << path;
+        EXPECT_EQ(error, "Path/File access error (" + path + ": not a regular file)");
+    }
 }
 
 }  // namespace

@@ -1,0 +1,2 @@
+// A build tool: its opens are allowed.
+std::ifstream source(in);
