@@ -58,9 +58,9 @@ public:
     bool Save(const std::string& path) const;
 
 private:
+    using KeyEntry = std::pair<std::uint64_t, std::size_t>;
     // A header line and the lines up to the next header. The first section
     // of a file holds the lines before any header and has no header line.
-    using KeyEntry = std::pair<std::uint64_t, std::size_t>;
     struct Section {
         std::optional<std::string> header;
         std::vector<std::string> lines;
