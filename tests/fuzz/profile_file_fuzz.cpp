@@ -1,5 +1,6 @@
 // The settings-file reader on any bytes: it never crashes, every ranged
-// setting stays inside its range, and a value written is read back.
+// setting stays inside its range, the text it writes reads back to itself,
+// a value written is read back and a value with a line break is refused.
 
 #include <cstdint>
 #include <cstdlib>
@@ -50,7 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     Check(!s.DataPath.empty() && s.DataPath.back() == '/');
     Check(box.Messages().empty());
 
-    ini.Write(" settings ", "MaxDisplaySize", "8192");
+    // Whatever the line ends were, the text written reads back to itself.
+    const std::string text = ini.Text();
+    Check(ProfileFile(text).Text() == text);
+
+    Check(ini.Write(" settings ", "MaxDisplaySize", "8192"));
+    Check(!ini.Write("Settings", "DataPath", "/p\r\n[Settings]\r\nMaxDisplaySize=4096"));
     const ProfileFile again(ini.Text());
     Check(again.Read("Settings", "maxdisplaysize") == "8192");
     return 0;

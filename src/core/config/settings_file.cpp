@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "config/environment.h"
+#include "config/file_lock.h"
 #include "config/profile_file.h"
 #include "text/messages.h"
 #include "text/number_format.h"
@@ -327,17 +328,36 @@ std::string ReadIniString(const std::string& file, std::string_view section, std
 
 bool WriteIniString(const std::string& file, std::string_view section, std::string_view key, std::string_view value)
 {
+    const FileLock lock(file);
     std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(file);
-    if (!ini)
+    if (!ini || !ini->Write(section, key, value))
         return false;
-    ini->Write(section, key, value);
     return ini->Save(file);
 }
 
 void CheckSettingsFile(Environment& env, Messenger& messenger)
 {
     env.SettingsFilePath = env.DataFolder + SettingsFileName;
-    const std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(env.SettingsFilePath);
+    std::optional<ProfileFile> ini;
+    {
+        // Reading and any replacing under the lock, so that a second
+        // program starting at the same time reads the new file whole; the
+        // lock is let go before any message waits for the user.
+        const FileLock lock(env.SettingsFilePath);
+        ini = ProfileFile::LoadForUpdate(env.SettingsFilePath);
+        // The file read once: a missing file reads as an empty one, whose
+        // version is not current either.
+        if (ini)
+            env.Settings.INIFileVersion = ini->Read(kVersionSection, kVersionKey).value_or(std::string());
+        if (ini && env.Settings.INIFileVersion != SettingsFileVersionTag) {
+            // An outdated file is replaced whole by the rename of the new
+            // one, so that a failed write still leaves the old file, which
+            // is then what the run reads.
+            ProfileFile defaults = DefaultSettingsFile(env, messenger);
+            if (defaults.Save(env.SettingsFilePath))
+                ini = std::move(defaults);
+        }
+    }
     if (!ini) {
         // The file is there but cannot be read (permissions, not a plain
         // file, too large): the user's settings may all be in it, so it is
@@ -349,18 +369,7 @@ void CheckSettingsFile(Environment& env, Messenger& messenger)
         LoadSettingsFrom(env, messenger, DefaultSettingsFile(env, messenger));
         return;
     }
-    // The file read once: a missing file reads as an empty one, whose
-    // version is not current either.
-    env.Settings.INIFileVersion = ini->Read(kVersionSection, kVersionKey).value_or(std::string());
-    if (env.Settings.INIFileVersion == SettingsFileVersionTag) {
-        LoadSettingsFrom(env, messenger, *ini);
-        return;
-    }
-    // An outdated file is replaced whole by the rename of the new one, so
-    // that a failed write still leaves the old file, which is then what the
-    // run reads.
-    const ProfileFile defaults = DefaultSettingsFile(env, messenger);
-    LoadSettingsFrom(env, messenger, defaults.Save(env.SettingsFilePath) ? defaults : *ini);
+    LoadSettingsFrom(env, messenger, *ini);
 }
 
 void LoadSettings(Environment& env, Messenger& messenger)
@@ -378,6 +387,9 @@ void LoadSettingsFrom(Environment& env, Messenger& messenger, const ProfileFile&
 void SaveSettings(Environment& env, Messenger& messenger, SettingsGroup group)
 {
     AppendHistory(messenger, "Saving default settings to file: " + env.SettingsFilePath);
+    // Read, changed and written under the lock: another program's save of
+    // another group between our read and our rename would otherwise be lost.
+    const FileLock lock(env.SettingsFilePath);
     std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(env.SettingsFilePath);
     if (!ini)
         return;  // an unreadable file is never overwritten
@@ -390,15 +402,16 @@ void SaveSettings(Environment& env, Messenger& messenger, SettingsGroup group)
 
 void SaveDefaultInputs(Environment& env, SettingsGroup group)
 {
+    if (group != SettingsGroup::VELBDefaults && group != SettingsGroup::VELBBoltGrade)
+        return;
+    const FileLock lock(env.SettingsFilePath);
     std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(env.SettingsFilePath);
     if (!ini)
         return;  // an unreadable file is never overwritten
     if (group == SettingsGroup::VELBDefaults)
         WriteDefaultInputs(env, *ini);
-    else if (group == SettingsGroup::VELBBoltGrade)
-        WriteBoltGrades(env, *ini);
     else
-        return;
+        WriteBoltGrades(env, *ini);
     ini->Save(env.SettingsFilePath);
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "config/environment.h"
+#include "config/profile_file.h"
 #include "config/settings_file.h"
 #include "editing/validation.h"
 #include "text/messages.h"
@@ -92,6 +93,15 @@ bool ValidFileExtension(std::string_view extension)
 SettingsValidation CheckSettings(Messenger& messenger, SettingsFields& fields)
 {
     fields.dataPath = CompletedFolderPath(fields.dataPath);
+    // Checked before the folder itself: such a folder may well exist, but
+    // the settings file, one line a value, cannot keep its name.
+    if (!ProfileFile::CanHold(fields.dataPath)) {
+        ShowMessage(messenger,
+                    "The data folder " + MessageExcerpt(fields.dataPath, 200) +
+                        " cannot be kept: its name holds a line break or another control character.",
+                    MsgIcon::Critical, messenger.MsgCategory.Error);
+        return {false, "Text2"};
+    }
     if (!ValidPath(messenger, fields.dataPath, true)) {
         ShowMessage(messenger, "Invalid Path for Data Files", MsgIcon::Critical, messenger.MsgCategory.Error);
         return {false, "Text2"};
@@ -102,6 +112,13 @@ SettingsValidation CheckSettings(Messenger& messenger, SettingsFields& fields)
         ShowMessage(messenger, "Invalid character in file extension", MsgIcon::Critical,
                     messenger.MsgCategory.InvalidCharacter);
         return {false, "Text1"};
+    }
+    if (!ProfileFile::CanHold(fields.externalEditor)) {
+        ShowMessage(messenger,
+                    "The text viewer " + MessageExcerpt(fields.externalEditor, 200) +
+                        " cannot be kept: it holds a line break or another control character.",
+                    MsgIcon::Critical, messenger.MsgCategory.Error);
+        return {false, "Text4"};
     }
     return {};
 }

@@ -53,7 +53,8 @@ struct SettingsValidation {
 
 // The checks of "OK" in order, stopping at the first failure with its
 // message: the data path (completed in `fields` first, so the box shows
-// it), the history size, the extension.
+// it; refused with a control character, which the settings file cannot
+// keep), the history size, the extension, the viewer (no control character).
 SettingsValidation CheckSettings(Messenger& messenger, SettingsFields& fields);
 
 // Closing: when `accepted`, the fields go into the record, `applyToMainWindow`

@@ -1,6 +1,7 @@
 #include "files/lifecycle.h"
 
 #include "config/environment.h"
+#include "config/profile_file.h"
 #include "config/settings_file.h"
 #include "model/project.h"
 #include "text/messages.h"
@@ -77,6 +78,17 @@ void RecentFileUpdate(Environment& env, Messenger& messenger, const std::string&
     const std::string display = RecentFileCaption(s, shortName, projectPath);
     if (s.KeepFileNames == 0)
         return;
+    // The list is kept in the settings file, one line a name: a line break
+    // in the name would end that line and let the rest be read as settings
+    // of its own at the next start.
+    if (!ProfileFile::CanHold(projectPath)) {
+        ShowMessage(messenger,
+                    "The file " + MessageExcerpt(projectPath, 200) +
+                        " is not kept in the recent-file list: its name holds a line break or another control "
+                        "character.",
+                    MsgIcon::Exclamation);
+        return;
+    }
     auto& entries = s.LastFiles;
     auto& captions = env.RecentFileCaptions;
     for (int i = 1; i <= s.MaxLastFiles; ++i) {

@@ -42,7 +42,9 @@ bool BuildRecentFileMenu(Environment& env);
 // After a successful open or save of `projectPath`: a listed file (same caption) changes
 // places with entry 1 and takes the current path; a new one goes to the top,
 // pushing the others down (the fourth is dropped), and the recent-file group
-// of the settings file is written. Nothing happens when KeepFileNames is 0.
+// of the settings file is written. Nothing happens when KeepFileNames is 0;
+// a path with a line break or another control character is not listed, and
+// a message says so.
 void RecentFileUpdate(Environment& env, Messenger& messenger, const std::string& projectPath);
 
 }  // namespace castovin

@@ -80,8 +80,20 @@ void NormaliseDescription(std::string& description)
         const std::string trimmed = TrimBlanks(line);
         if (trimmed.empty())
             continue;
-        rebuilt += CharCount(trimmed) > kDescriptionWidth ? WrapDescriptionLine(line) : line;
-        rebuilt += CrLf;
+        if (CharCount(trimmed) <= kDescriptionWidth) {
+            rebuilt += line;
+            rebuilt += CrLf;
+            continue;
+        }
+        // A wrapped line can end in a piece of blanks alone (a long line with
+        // blanks after its last word); the file would keep it, and the next
+        // reading drop it, so it is dropped here as every blank line is.
+        for (const std::string& piece : SplitLines(WrapDescriptionLine(line))) {
+            if (TrimBlanks(piece).empty())
+                continue;
+            rebuilt += piece;
+            rebuilt += CrLf;
+        }
     }
     if (!rebuilt.empty())
         rebuilt.resize(rebuilt.size() - 2);

@@ -12,9 +12,9 @@ namespace castovin {
 // after the last blank at positions 40..60 (or hard at 60), joined by CR LF.
 std::string WrapDescriptionLine(std::string_view line);
 
-// Drops blank lines, wraps lines longer than 60 characters (trimmed) and joins
-// the lines with CR LF, without a final line end. Lines end at CR LF, a lone
-// CR or a lone LF.
+// Drops blank lines (and a piece of blanks alone that a wrap leaves), wraps
+// lines longer than 60 characters (trimmed) and joins the lines with CR LF,
+// without a final line end. Lines end at CR LF, a lone CR or a lone LF.
 void NormaliseDescription(std::string& description);
 
 // Splits a text into lines at CR LF, a lone CR or a lone LF; a final line end

@@ -97,6 +97,19 @@ TEST_F(Settings, FileWithoutVersionIsReplaced)
     EXPECT_EQ(state.Settings.ShowDisclaim, 1);
 }
 
+TEST_F(Settings, FileWithCarriageReturnLineEndsIsReadNotReplaced)
+{
+    fs::create_directories(DataFolder());
+    const std::string text = "[Version]\rINIFileVersion=050817\r[Settings]\rDefaultUnits=1\rMaxDisplaySize=8192\r"
+                             "[Graph]\rGraphStyle=2\r[Mine]\rkept=yes\r";
+    std::ofstream(IniPath(), std::ios::binary) << text;
+    Start();
+    EXPECT_EQ(state.Settings.DefaultUnits, 1);
+    EXPECT_EQ(state.Settings.MaxDisplaySize, 8192);
+    EXPECT_EQ(state.Settings.GraphStyle, 2);
+    EXPECT_EQ(ReadFile(IniPath()), text);
+}
+
 TEST_F(Settings, TruncatedFileKeepsWhatItHolds)
 {
     WriteIni("[Settings]\r\nDefaultUnits=1\r\nMaxDisplaySize=81");

@@ -1,6 +1,7 @@
 // The settings dialog's rules: the "OK" checks in their order, the extension
 // and path rules, what closing stores and logs, the viewer default.
 
+#include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -70,6 +71,32 @@ TEST_F(SettingsDialogRules, MissingPathFailsFirstAndFocusesThePath)
     EXPECT_EQ(box.Last().text, "Invalid Path for Data Files");
     EXPECT_EQ(box.Last().style, MsgIcon::Critical);
     EXPECT_EQ(box.Last().title, "Settings: Error");
+}
+
+TEST_F(SettingsDialogRules, ControlCharacterInPathOrViewerIsRefusedBeforeAnyOtherCheck)
+{
+    // The folder exists: only the settings file, one line a value, cannot
+    // keep its name.
+    const std::string folder = dir.File("data\nDataPath=/tmp");
+    std::filesystem::create_directories(folder);
+    fields.dataPath = folder;
+    box.Answer(MsgResult::OK);
+    SettingsValidation v = CheckSettings(state, fields);
+    EXPECT_FALSE(v.valid);
+    EXPECT_EQ(v.focus, "Text2");
+    EXPECT_EQ(box.Last().text, "The data folder " + dir.File("data\\x0ADataPath=/tmp/") +
+                                   " cannot be kept: its name holds a line break or another control character.");
+    EXPECT_EQ(box.Last().title, "Settings: Error");
+
+    fields.dataPath = dir.Path().string();
+    fields.externalEditor = "xdg-open\r[Graph]";
+    box.Answer(MsgResult::OK);
+    v = CheckSettings(state, fields);
+    EXPECT_FALSE(v.valid);
+    EXPECT_EQ(v.focus, "Text4");
+    EXPECT_EQ(box.Last().text,
+              "The text viewer xdg-open\\x0D[Graph] cannot be kept: it holds a line break or another control character.");
+    EXPECT_EQ(box.Count(), 2u);
 }
 
 TEST_F(SettingsDialogRules, PathWithoutSeparatorIsCompleted)

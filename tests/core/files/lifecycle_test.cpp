@@ -1,3 +1,6 @@
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "config/settings_file.h"
@@ -77,6 +80,25 @@ TEST_F(RecentFiles, NewEntryWritesTheListButAnExchangeDoesNot)
     EXPECT_EQ(ReadIniString(state.SettingsFilePath, "FileMenu", "LastFileLong1"), "/p/B.vlb");
     Opened("/p/A.vlb");
     EXPECT_EQ(ReadIniString(state.SettingsFilePath, "FileMenu", "LastFileLong1"), "/p/B.vlb");
+}
+
+TEST_F(RecentFiles, NameWithALineBreakIsRefusedAndNeverReachesTheSettingsFile)
+{
+    Opened("/p/A.vlb");
+    // A project saved under this name would otherwise write its own
+    // [TextBrowse] section into the settings file through the list.
+    const std::string injected = "/p/x.vlb\r\n[TextBrowse]\r\nBrowseUseNotepad=1";
+    for (const std::string& path : {injected, std::string("/p/a\nb.vlb"), std::string("/p/esc\x1b[2J.vlb")}) {
+        box.Answer(MsgResult::OK);
+        Opened(path);
+        EXPECT_EQ(Paths(), std::vector<std::string>{"/p/A.vlb"});
+    }
+    ASSERT_EQ(box.Count(), 3u);
+    EXPECT_EQ(box.All()[0].text, "The file /p/x.vlb\\x0D\\x0A[TextBrowse]\\x0D\\x0ABrowseUseNotepad=1 is not kept in "
+                                 "the recent-file list: its name holds a line break or another control character.");
+    EXPECT_EQ(box.Last().style, MsgIcon::Exclamation);
+    EXPECT_EQ(ReadIniString(state.SettingsFilePath, "TextBrowse", "BrowseUseNotepad"), "");
+    EXPECT_EQ(ReadIniString(state.SettingsFilePath, "FileMenu", "LastFileLong1"), "/p/A.vlb");
 }
 
 TEST_F(RecentFiles, MenuBuiltFromTheListRead)

@@ -72,6 +72,15 @@ TEST(NormaliseDescription, KeepsShortLinesUntrimmedAndWrapsLongOnes)
     EXPECT_EQ(d, "   indented, with, commas  \r\n" + std::string(60, 'x') + "\r\n" + std::string(10, 'x'));
 }
 
+TEST(NormaliseDescription, AWrappedPieceOfBlanksAloneIsDropped)
+{
+    // Cut hard at 60, then after the blank at 60 of the rest, the line
+    // leaves one blank as its last piece.
+    std::string d = std::string(100, 'x') + std::string(21, ' ') + "\r\nnext";
+    NormaliseDescription(d);
+    EXPECT_EQ(d, std::string(60, 'x') + "\r\n" + std::string(40, 'x') + std::string(20, ' ') + "\r\nnext");
+}
+
 TEST(NormaliseDescription, LoneCrAndLoneLfEndLines)
 {
     // A lone LF ends a line too, so that the file reader (which splits at LF)
