@@ -30,7 +30,14 @@ int OpenLockFile(const std::string& lockPath)
 
 }  // namespace
 
-FileLock::FileLock(const std::string& path) : m_fd(OpenLockFile(path + ".lock"))
+std::string LockFileOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(0, name) + "." + path.substr(name) + ".lock";
+}
+
+FileLock::FileLock(const std::string& path) : m_fd(OpenLockFile(LockFileOf(path)))
 {
     if (m_fd < 0)
         return;
