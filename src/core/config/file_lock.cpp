@@ -8,6 +8,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "text/paths.h"
+
 namespace castovin {
 
 namespace {
@@ -30,7 +32,12 @@ int OpenLockFile(const std::string& lockPath)
 
 }  // namespace
 
-FileLock::FileLock(const std::string& path) : m_fd(OpenLockFile(path + ".lock"))
+std::string FileLock::LockPath(const std::string& path)
+{
+    return FolderPart(path) + "." + BaseName(path) + ".lock";
+}
+
+FileLock::FileLock(const std::string& path) : m_fd(OpenLockFile(LockPath(path)))
 {
     if (m_fd < 0)
         return;
