@@ -8,6 +8,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "text/paths.h"
+
 namespace castovin {
 
 namespace {
@@ -30,14 +32,12 @@ int OpenLockFile(const std::string& lockPath)
 
 }  // namespace
 
-std::string LockFileOf(const std::string& path)
+std::string FileLock::LockPath(const std::string& path)
 {
-    const std::size_t slash = path.rfind('/');
-    const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(0, name) + "." + path.substr(name) + ".lock";
+    return FolderPart(path) + "." + BaseName(path) + ".lock";
 }
 
-FileLock::FileLock(const std::string& path) : m_fd(OpenLockFile(LockFileOf(path)))
+FileLock::FileLock(const std::string& path) : m_fd(OpenLockFile(LockPath(path)))
 {
     if (m_fd < 0)
         return;

@@ -4,16 +4,14 @@
 // holds the lock from its read to its rename, so that one's save never
 // starts from a text older than the other's save, and both changes survive.
 // The lock file is ".<name>.lock" in the file's folder, hidden so that it
-// stays out of the file lists the user browses. It stays once made: removing it would let
-// a program that is waiting on the old one and a newcomer on a new one hold
+// does not show among the user's files in the data folder (the text
+// browser, the file dialogs). It stays once made: removing it would let a
+// program that is waiting on the old one and a newcomer on a new one hold
 // "the" lock at the same time.
 
 #include <string>
 
 namespace castovin {
-
-// The lock file of `path`: ".VELB.INI.lock" beside "VELB.INI".
-std::string LockFileOf(const std::string& path);
 
 class FileLock {
 public:
@@ -22,7 +20,10 @@ public:
     // and the save goes on unlocked rather than hanging with it.
     static constexpr int MaxWaitMilliseconds = 5000;
 
-    // Locks LockFileOf(path), made when missing. A lock file that cannot be
+    // The lock file of `path`.
+    static std::string LockPath(const std::string& path);
+
+    // Locks the lock file of `path`, made when missing. A lock file that cannot be
     // made (a read-only folder) or is not a regular file leaves the object
     // without the lock; the caller goes on, as the save would fail anyway.
     explicit FileLock(const std::string& path);
