@@ -90,18 +90,25 @@ bool ValidFileExtension(std::string_view extension)
     return true;
 }
 
+// A value the settings file, one line a value, can keep; otherwise says so.
+static bool Keepable(Messenger& messenger, const std::string& what, const std::string& value)
+{
+    if (ProfileFile::CanHold(value))
+        return true;
+    ShowMessage(messenger,
+                what + " " + MessageExcerpt(value, 200) +
+                    " cannot be kept: it holds a line break or another control character.",
+                MsgIcon::Critical, messenger.MsgCategory.Error);
+    return false;
+}
+
 SettingsValidation CheckSettings(Messenger& messenger, SettingsFields& fields)
 {
     fields.dataPath = CompletedFolderPath(fields.dataPath);
     // Checked before the folder itself: such a folder may well exist, but
     // the settings file, one line a value, cannot keep its name.
-    if (!ProfileFile::CanHold(fields.dataPath)) {
-        ShowMessage(messenger,
-                    "The data folder " + MessageExcerpt(fields.dataPath, 200) +
-                        " cannot be kept: its name holds a line break or another control character.",
-                    MsgIcon::Critical, messenger.MsgCategory.Error);
+    if (!Keepable(messenger, "The data folder", fields.dataPath))
         return {false, "Text2"};
-    }
     if (!ValidPath(messenger, fields.dataPath, true)) {
         ShowMessage(messenger, "Invalid Path for Data Files", MsgIcon::Critical, messenger.MsgCategory.Error);
         return {false, "Text2"};
@@ -113,13 +120,8 @@ SettingsValidation CheckSettings(Messenger& messenger, SettingsFields& fields)
                     messenger.MsgCategory.InvalidCharacter);
         return {false, "Text1"};
     }
-    if (!ProfileFile::CanHold(fields.externalEditor)) {
-        ShowMessage(messenger,
-                    "The text viewer " + MessageExcerpt(fields.externalEditor, 200) +
-                        " cannot be kept: it holds a line break or another control character.",
-                    MsgIcon::Critical, messenger.MsgCategory.Error);
+    if (!Keepable(messenger, "The text viewer", fields.externalEditor))
         return {false, "Text4"};
-    }
     return {};
 }
 

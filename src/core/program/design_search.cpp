@@ -19,6 +19,17 @@ constexpr double kMaxRangeValues = 100000;
 // Lets 1:2:0.1 reach 2 although (2 - 1) / 0.1 is a hair below 10 in doubles.
 constexpr double kStepSlack = 1e-9;
 
+// The numbers of bolts per row and of spacings of ranges without a problem.
+std::size_t BoltCount(const SearchRanges& r)
+{
+    return static_cast<std::size_t>(int64_t(r.boltsMax) - r.boltsMin + 1);
+}
+
+std::size_t SpacingCount(const SearchRanges& r)
+{
+    return static_cast<std::size_t>(std::floor((r.spacingMax - r.spacingMin) / r.spacingStep + kStepSlack)) + 1;
+}
+
 bool RanksBefore(const SearchCandidate& a, const SearchCandidate& b)
 {
     if (a.costPerAdvance != b.costPerAdvance)
@@ -159,8 +170,7 @@ std::vector<float> SpacingValues(const SearchRanges& r)
     std::vector<float> values;
     if (RangesProblem(r))
         return values;
-    const auto count =
-        static_cast<std::size_t>(std::floor((r.spacingMax - r.spacingMin) / r.spacingStep + kStepSlack)) + 1;
+    const std::size_t count = SpacingCount(r);
     values.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
         values.push_back(static_cast<float>(r.spacingMin + double(i) * r.spacingStep));
@@ -178,10 +188,9 @@ std::size_t CandidateCount(std::size_t priceRows, const SearchRanges& ranges)
 {
     if (RangesProblem(ranges))
         return 0;
-    const auto bolts = static_cast<std::size_t>(int64_t(ranges.boltsMax) - ranges.boltsMin + 1);
     // Each factor is at most 100,000 values (RangesProblem); only the price
     // list can make the product overflow, so saturate rather than wrap.
-    const std::size_t perRow = bolts * SpacingValues(ranges).size();
+    const std::size_t perRow = BoltCount(ranges) * SpacingCount(ranges);
     if (perRow != 0 && priceRows > std::numeric_limits<std::size_t>::max() / perRow)
         return std::numeric_limits<std::size_t>::max();
     return priceRows * perRow;
@@ -192,9 +201,8 @@ std::optional<std::string> SearchSizeProblem(std::size_t priceRows, const Search
     const std::size_t count = CandidateCount(priceRows, ranges);
     if (count <= MaxSearchCandidates)
         return std::nullopt;
-    const auto bolts = static_cast<std::size_t>(int64_t(ranges.boltsMax) - ranges.boltsMin + 1);
     return std::to_string(count) + " candidates asked for (" + std::to_string(priceRows) + " price rows x " +
-           std::to_string(bolts) + " bolts per row x " + std::to_string(SpacingValues(ranges).size()) +
+           std::to_string(BoltCount(ranges)) + " bolts per row x " + std::to_string(SpacingCount(ranges)) +
            " spacings), above the limit of " + std::to_string(MaxSearchCandidates) +
            "; narrow the ranges or shorten the price list";
 }

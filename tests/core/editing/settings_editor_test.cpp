@@ -85,7 +85,7 @@ TEST_F(SettingsDialogRules, ControlCharacterInPathOrViewerIsRefusedBeforeAnyOthe
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.focus, "Text2");
     EXPECT_EQ(box.Last().text, "The data folder " + dir.File("data\\x0ADataPath=/tmp/") +
-                                   " cannot be kept: its name holds a line break or another control character.");
+                                   " cannot be kept: it holds a line break or another control character.");
     EXPECT_EQ(box.Last().title, "Settings: Error");
 
     fields.dataPath = dir.Path().string();
