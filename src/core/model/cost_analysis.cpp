@@ -2,6 +2,7 @@
 
 #include "model/formulas.h"
 #include "text/number_format.h"
+#include "text/runtime_error.h"
 #include "text/text_format.h"
 
 namespace castovin {
@@ -64,6 +65,67 @@ CostTable ComputeCostTable(const CostRecord& c)
         t[Total][col] = ToFloat(double(t[Labor][col]) + t[Consumables][col] + t[Maintenance][col] +
                                 t[Transportation][col] + t[Ownership][col]);
     return t;
+}
+
+PatternCost::PatternCost(const CostRecord& c) : m_cost(c)
+{
+    const double Ns = c.BoltsPerShift;
+    try {
+        m_W = ToFloat(double(c.ShiftsPerWeek) * c.WeeksPerYear);
+    } catch (const RuntimeError&) {
+        m_WFaults = true;
+        return;
+    }
+    if (!(Ns > 0))
+        return;
+    m_bitPerBolt = c.BitCost / Ns;
+    try {
+        m_fixed[0] = ToFloat(double(c.LaborCost) * c.OperatorsPerShift * c.HoursPerShift / Ns);
+        if (m_W > 0)
+            m_fixed[1] = ToFloat((double(c.LaborCost) * c.MaintenanceHours * c.WeeksPerYear + c.MaintenanceCost) /
+                                 m_W / Ns);
+        m_fixed[2] = ToFloat(c.TransportCost / Ns);
+        if (c.YearsToDepreciate > 0 && m_W > 0)
+            m_fixed[3] = ToFloat(double(c.CapitalCost) / c.YearsToDepreciate / m_W / Ns);
+    } catch (const RuntimeError&) {
+        m_fixedFaults = true;
+    }
+}
+
+std::array<float, 4> PatternCost::Total(float boltCost, float boltsPerRow, float rowSpacing) const
+{
+    // ComputeCostTable's operations in its order, on the record's terms.
+    const CostRecord& c = m_cost;
+    if (m_WFaults)
+        RaiseOverflow();
+    const double Nb = boltsPerRow;
+    const double S = rowSpacing;
+    const double Ns = c.BoltsPerShift;
+    const float advance = CalculatedAdvance(c.BoltsPerShift, boltsPerRow, rowSpacing);
+    const float production = ToFloat(double(advance) * c.AdvanceRate);
+    CostTable t{};
+    if (Nb > 0 && Ns > 0) {
+        t[Consumables][0] = ToFloat(double(boltCost) + c.PlateCost + c.ResinCost + c.HeaderCost + m_bitPerBolt +
+                                    c.StrapCost / Nb);
+        if (m_fixedFaults)
+            RaiseOverflow();
+        for (std::size_t r = Labor; r <= Ownership; ++r)
+            t[r][0] = m_fixed[r - Labor];
+    }
+    const float P = c.UseCalculatedProduction == 1 ? production : c.CleanProduction;
+    for (std::size_t r = Consumables; r <= Ownership; ++r) {
+        if (S > 0)
+            t[r][1] = ToFloat(Nb * t[r][0] / S);
+        t[r][2] = ToFloat(Ns * t[r][0]);
+        if (P > 0)
+            t[r][3] = ToFloat(double(t[r][2]) / P);
+    }
+    std::array<float, 4> total{};
+    for (std::size_t col = 0; col < 4; ++col)
+        total[col] =
+            ToFloat(double(t[Labor][col]) + t[Consumables][col] + t[Maintenance][col] + t[Transportation][col] +
+                    t[Ownership][col]);
+    return total;
 }
 
 std::string CostReportText(const CostTable& t, UnitSystem unitSystem)

@@ -24,6 +24,24 @@ float CalculatedProduction(const CostRecord& cost, float advance);
 using CostTable = std::array<std::array<float, 4>, 6>;
 
 CostTable ComputeCostTable(const CostRecord& cost);
+
+// The TOTAL row of ComputeCostTable for many patterns of one cost record,
+// whose bolt cost, bolts per row and row spacing are given per pattern: the
+// terms of the record alone are worked out once. Bit for bit the values of
+// ComputeCostTable, and error 6 exactly when it raises one.
+class PatternCost {
+public:
+    explicit PatternCost(const CostRecord& cost);
+    std::array<float, 4> Total(float boltCost, float boltsPerRow, float rowSpacing) const;
+
+private:
+    CostRecord m_cost;
+    float m_W = 0;
+    bool m_WFaults = false;
+    double m_bitPerBolt = 0;
+    std::array<float, 4> m_fixed{};  // $/bolt of labor, maintenance, transportation, ownership
+    bool m_fixedFaults = false;
+};
 // The second column is the cost per length of the project's unit system:
 // "$/ft" in English, "$/m" in metric.
 std::string CostReportText(const CostTable& table, UnitSystem unitSystem);

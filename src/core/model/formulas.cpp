@@ -7,11 +7,9 @@
 
 namespace castovin {
 
-float ToFloat(double value)
+void RaiseOverflow()
 {
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
-        throw RuntimeError(err::Overflow);
-    return static_cast<float>(value);
+    throw RuntimeError(err::Overflow);
 }
 
 double Divide(double dividend, double divisor)
@@ -37,9 +35,6 @@ double Log10(double x)
     return std::log(x) / std::log(10.0);
 }
 
-namespace {
-constexpr double QuarterPi = conv::Pi / 4;
-}
 
 float SuggestedSpan(float CMRR)
 {
@@ -59,7 +54,7 @@ float SuggestedBoltLength(float Ia, float H, float CMRR)
 
 float ActualVELB(float Lb, float Nb, float D, float Gr, float S, float We)
 {
-    const double numerator = Power(D, 2) * (double(Lb) * Nb) * QuarterPi * Gr;
+    const double numerator = Power(D, 2) * (double(Lb) * Nb) * conv::QuarterPi * Gr;
     return ToFloat(Divide(numerator, double(S) * We));
 }
 
@@ -106,7 +101,7 @@ float IntersectionVELB(float Lb2, float Cc, int16_t N, float Ia)
 
 float RoofBoltSystemCapacity(float D2, float Gr2, float Nb2, float S2)
 {
-    const double area = Power(D2, 2) * QuarterPi;
+    const double area = Power(D2, 2) * conv::QuarterPi;
     const double halfGrade = double(Gr2) / 2;
     return ToFloat(Divide(area * halfGrade * Nb2, S2));
 }
@@ -134,7 +129,7 @@ double IntersectionLoadBase(float Ia, float gamma)
 
 float RoofBoltIntersectionRockLoadHeight(float D2, float Gr2, int16_t N, float Ia, float gamma)
 {
-    const double area = Power(D2, 2) * QuarterPi;
+    const double area = Power(D2, 2) * conv::QuarterPi;
     const double halfGrade = double(Gr2) / 2;
     const double numerator = area * halfGrade * N;
     return ToFloat(Divide(numerator, IntersectionLoadBase(Ia, gamma)));

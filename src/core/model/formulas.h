@@ -5,7 +5,9 @@
 // its result to float; a floating-point fault raises a run-time error
 // (5 invalid call, 6 overflow, 11 division by zero).
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace castovin {
 
@@ -17,10 +19,19 @@ inline constexpr double MNPerKip = 0.004448220489393218;
 inline constexpr double PcfPerKNm3 = 6.3663022639200495;
 inline constexpr double PoundsPerTon = 2000;
 inline constexpr double Pi = 3.14159265358979;
+inline constexpr double QuarterPi = Pi / 4;
 }  // namespace conv
 
 // Checked arithmetic.
-float ToFloat(double value);                     // error 6 outside the float range
+[[noreturn]] void RaiseOverflow();  // error 6
+// Error 6 outside the float range (a NaN included). Inline, since the search
+// rounds millions of values a second and almost none is out of range.
+inline float ToFloat(double value)
+{
+    if (!(std::fabs(value) <= std::numeric_limits<float>::max())) [[unlikely]]
+        RaiseOverflow();
+    return static_cast<float>(value);
+}
 double Divide(double dividend, double divisor);  // error 11 for a zero divisor
 double Power(double base, double exponent);      // error 5 for a negative base and a fractional exponent
 double Log10(double x);                          // 1 for 0; error 5 below 0

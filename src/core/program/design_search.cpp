@@ -6,6 +6,7 @@
 
 #include "editing/parameter_editor.h"
 #include "model/cost_analysis.h"
+#include "model/pattern_check.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
 
@@ -50,15 +51,43 @@ bool BoltInRange(const PriceRow& row, UnitSystem u)
            BoltFieldInRange(BoltField::BoltGrade, row.grade, u);
 }
 
-// The working copies one price row is searched with: the project with the
-// row's bolt put in.
+// The values of the ranges that are in the parameters editor's range, with
+// their working values; the others are counted as skipped.
+struct SearchGrid {
+    std::vector<int64_t> bolts;  // per row, 64-bit so that a range ending at the largest int still ends
+    std::vector<float> spacings;
+    std::vector<PatternSpacing> workingSpacings;
+    std::size_t boltValues = 0;
+    std::size_t spacingValues = 0;
+};
+
+SearchGrid MakeGrid(const PatternChecker& checker, const std::vector<float>& spacings, const SearchRanges& ranges,
+                    UnitSystem u)
+{
+    SearchGrid grid;
+    for (int64_t n = ranges.boltsMin; n <= ranges.boltsMax; ++n) {
+        ++grid.boltValues;
+        if (BoltFieldInRange(BoltField::BoltsPerRow, static_cast<double>(n), u))
+            grid.bolts.push_back(n);
+    }
+    grid.spacingValues = spacings.size();
+    for (float spacing : spacings)
+        if (BoltFieldInRange(BoltField::RowSpacing, spacing, u)) {
+            grid.spacings.push_back(spacing);
+            grid.workingSpacings.push_back(checker.Spacing(spacing));
+        }
+    return grid;
+}
+
+// One part of the price list searched: the passing patterns kept and the
+// counts.
 struct RowSearch {
-    const SearchProject& project;
-    const std::vector<float>& spacings;
-    std::array<SupportRecord, 2> support;
-    CostRecord cost;
-    std::vector<SearchCandidate>& found;
+    const PatternChecker& checker;
+    const PatternCost& pricing;
+    const SearchGrid& grid;
+    UnitSystem unitSystem;
     std::size_t keep = 0;
+    std::vector<SearchCandidate> found;
     std::size_t skipped = 0;
     std::size_t passed = 0;
 
@@ -81,57 +110,51 @@ struct RowSearch {
     }
 
     // Checks one pattern; keeps it when it passes.
-    void Try(const SearchCandidate& bolt, int64_t boltsPerRow, float spacing)
+    void Try(const SearchCandidate& bolt, const PatternBolt& working, int64_t boltsPerRow, std::size_t spacing)
     {
-        support[0].BoltsPerRow = static_cast<float>(boltsPerRow);
-        support[0].RowSpacing = spacing;
-        cost.CostBoltsPerRow = static_cast<float>(boltsPerRow);
-        cost.CostRowSpacing = spacing;
+        const auto nb = static_cast<float>(boltsPerRow);
+        const PatternCheck check = checker.Check(working, nb, grid.workingSpacings[spacing]);
+        if (check.outcome != PatternCheck::Outcome::Passes) {
+            if (check.outcome == PatternCheck::Outcome::Faulted)
+                ++skipped;  // numbers beyond the float range: the design cannot be checked
+            return;
+        }
         try {
-            const DesignResults design = ComputeDesignValues(support, project.unitSystem);
-            if (!DesignPasses(design))
-                return;
-            const CostTable table = ComputeCostTable(cost);
+            const std::array<float, 4> total = pricing.Total(bolt.price, nb, grid.spacings[spacing]);
             SearchCandidate c = bolt;
             c.boltsPerRow = static_cast<int>(boltsPerRow);
-            c.rowSpacing = spacing;
-            c.actualVELB = design.actualVELB[0];
-            c.suggestedVELB = design.suggestedVELB;
-            c.boltLengthDifference = design.boltLengthDifference[0];
-            c.costPerBolt = table[5][0];
-            c.costPerAdvance = table[5][1];
-            c.costPerShift = table[5][2];
-            c.costPerTon = table[5][3];
+            c.rowSpacing = grid.spacings[spacing];
+            c.actualVELB = check.actualVELB;
+            c.suggestedVELB = check.suggestedVELB;
+            c.boltLengthDifference = check.boltLengthDifference;
+            c.costPerBolt = total[0];
+            c.costPerAdvance = total[1];
+            c.costPerShift = total[2];
+            c.costPerTon = total[3];
             Keep(c);
         } catch (const RuntimeError&) {
-            ++skipped;  // numbers beyond the float range: the design cannot be checked
+            ++skipped;
         }
     }
 
-    void Run(std::size_t index, const PriceRow& row, const SearchRanges& ranges)
+    void Run(std::size_t index, const PriceRow& row)
     {
-        support[0].ActualBoltLength = row.length;
-        support[0].BoltDiameter = row.diameter;
-        support[0].BoltGrade = row.grade;
-        cost.BoltCost = row.price;
         SearchCandidate bolt;
         bolt.priceRow = index;
         bolt.length = row.length;
         bolt.diameter = row.diameter;
         bolt.grade = row.grade;
         bolt.price = row.price;
-        const UnitSystem u = project.unitSystem;
-        const bool boltValid = BoltInRange(row, u);
-        // 64-bit so that a range ending at the largest int still ends.
-        for (int64_t n = ranges.boltsMin; n <= ranges.boltsMax; ++n) {
-            const bool rowValid = boltValid && BoltFieldInRange(BoltField::BoltsPerRow, static_cast<double>(n), u);
-            for (float spacing : spacings) {
-                if (rowValid && BoltFieldInRange(BoltField::RowSpacing, spacing, u))
-                    Try(bolt, n, spacing);
-                else
-                    ++skipped;
-            }
+        const std::size_t perRow = grid.boltValues * grid.spacingValues;
+        if (!BoltInRange(row, unitSystem)) {
+            skipped += perRow;
+            return;
         }
+        skipped += perRow - grid.bolts.size() * grid.spacings.size();
+        const PatternBolt working = checker.Bolt(row.length, row.diameter, row.grade);
+        for (int64_t n : grid.bolts)
+            for (std::size_t i = 0; i < grid.spacings.size(); ++i)
+                Try(bolt, working, n, i);
     }
 };
 
@@ -214,17 +237,21 @@ SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<Pric
     const std::vector<float> spacings = SpacingValues(ranges);
     if (spacings.empty() || SearchSizeProblem(prices.size(), ranges))
         return outcome;
-    RowSearch search{project, spacings, project.support, project.cost, outcome.ranked, keep};
+    const PatternChecker checker(project.support, project.unitSystem);
+    const PatternCost pricing(project.cost);
+    const SearchGrid grid = MakeGrid(checker, spacings, ranges, project.unitSystem);
+    RowSearch search{checker, pricing, grid, project.unitSystem, keep, {}};
     std::size_t done = 0;
     for (; done < prices.size(); ++done) {
         if (control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed)) {
             outcome.cancelled = true;
             break;
         }
-        search.Run(done, prices[done], ranges);
+        search.Run(done, prices[done]);
         if (control.progress)
             control.progress(done + 1, prices.size());
     }
+    outcome.ranked = std::move(search.found);
     outcome.tried = CandidateCount(done, ranges);
     outcome.skipped = search.skipped;
     outcome.passed = search.passed;
