@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <thread>
 
 #include "editing/parameter_editor.h"
 #include "model/cost_analysis.h"
@@ -230,6 +231,69 @@ std::optional<std::string> SearchSizeProblem(std::size_t priceRows, const Search
            "; narrow the ranges or shorten the price list";
 }
 
+namespace {
+
+// The price rows handed out to the threads a few at a time, so that a thread
+// slowed by other work on the machine takes fewer of them.
+struct RowQueue {
+    std::size_t total = 0;
+    std::size_t chunk = 1;
+    std::atomic<std::size_t> next{0};
+    std::atomic<std::size_t> done{0};
+    std::atomic<bool> stopped{false};
+};
+
+// Searches rows from the queue until it is empty or the search is cancelled;
+// `report` is called after each row (on the caller's thread only).
+void SearchRows(RowSearch& search, const std::vector<PriceRow>& prices, RowQueue& queue,
+                const SearchControl& control, bool report)
+{
+    for (;;) {
+        const std::size_t first = queue.next.fetch_add(queue.chunk);
+        if (first >= queue.total)
+            return;
+        const std::size_t last = std::min(queue.total, first + queue.chunk);
+        for (std::size_t row = first; row < last; ++row) {
+            if (control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed)) {
+                queue.stopped = true;
+                return;
+            }
+            search.Run(row, prices[row]);
+            const std::size_t done = queue.done.fetch_add(1) + 1;
+            if (report && control.progress)
+                control.progress(done, queue.total);
+        }
+    }
+}
+
+unsigned ThreadsFor(const SearchControl& control, std::size_t candidates, std::size_t rows)
+{
+    unsigned threads = control.threads;
+    if (threads == 0)
+        threads = candidates > ParallelSearchCandidates ? std::max(1u, std::thread::hardware_concurrency()) : 1;
+    return static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(rows, 1)));
+}
+
+// The ranked list of the patterns kept by every thread: the order is total
+// (price row, bolts per row and spacing tell any two patterns apart), so
+// the list does not depend on which thread found what.
+std::vector<SearchCandidate> MergeRanked(std::vector<RowSearch>& parts, std::size_t keep)
+{
+    std::vector<SearchCandidate> ranked = std::move(parts.front().found);
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        ranked.insert(ranked.end(), parts[i].found.begin(), parts[i].found.end());
+    if (keep > 0 && ranked.size() > keep) {
+        std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(keep), ranked.end(),
+                          RanksBefore);
+        ranked.resize(keep);
+    } else {
+        std::sort(ranked.begin(), ranked.end(), RanksBefore);
+    }
+    return ranked;
+}
+
+}  // namespace
+
 SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<PriceRow>& prices,
                             const SearchRanges& ranges, std::size_t keep, const SearchControl& control)
 {
@@ -240,25 +304,27 @@ SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<Pric
     const PatternChecker checker(project.support, project.unitSystem);
     const PatternCost pricing(project.cost);
     const SearchGrid grid = MakeGrid(checker, spacings, ranges, project.unitSystem);
-    RowSearch search{checker, pricing, grid, project.unitSystem, keep, {}};
-    std::size_t done = 0;
-    for (; done < prices.size(); ++done) {
-        if (control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed)) {
-            outcome.cancelled = true;
-            break;
-        }
-        search.Run(done, prices[done]);
-        if (control.progress)
-            control.progress(done + 1, prices.size());
+    const unsigned threads = ThreadsFor(control, CandidateCount(prices.size(), ranges), prices.size());
+    std::vector<RowSearch> parts(threads, RowSearch{checker, pricing, grid, project.unitSystem, keep, {}});
+    RowQueue queue;
+    queue.total = prices.size();
+    queue.chunk = threads == 1 ? 1 : std::max<std::size_t>(1, prices.size() / (threads * 16));
+    {
+        std::vector<std::jthread> helpers;
+        for (unsigned t = 1; t < threads; ++t)
+            helpers.emplace_back([&, t] { SearchRows(parts[t], prices, queue, control, false); });
+        SearchRows(parts[0], prices, queue, control, true);
     }
-    outcome.ranked = std::move(search.found);
+    const std::size_t done = queue.done.load();
+    outcome.cancelled = queue.stopped.load();
+    if (threads > 1 && control.progress)
+        control.progress(done, prices.size());  // the rows the other threads finished last
     outcome.tried = CandidateCount(done, ranges);
-    outcome.skipped = search.skipped;
-    outcome.passed = search.passed;
-    if (keep > 0)
-        std::sort_heap(outcome.ranked.begin(), outcome.ranked.end(), RanksBefore);
-    else
-        std::sort(outcome.ranked.begin(), outcome.ranked.end(), RanksBefore);
+    for (const RowSearch& part : parts) {
+        outcome.skipped += part.skipped;
+        outcome.passed += part.passed;
+    }
+    outcome.ranked = MergeRanked(parts, keep);
     return outcome;
 }
 

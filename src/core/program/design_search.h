@@ -89,12 +89,19 @@ std::size_t CandidateCount(std::size_t priceRows, const SearchRanges& ranges);
 std::optional<std::string> SearchSizeProblem(std::size_t priceRows, const SearchRanges& ranges);
 
 // What a search running off the caller's thread reports and obeys: the
-// progress after each price row (rows done, rows in all), and a flag that
-// stops it after the row under way.
+// progress after each price row (rows done, rows in all; always called on
+// the caller's thread), a flag that stops it after the rows under way, and
+// the number of threads: 0 uses every core for a search of more than
+// `ParallelSearchCandidates` patterns and one thread below. The outcome is
+// the same for any number of threads.
 struct SearchControl {
     std::function<void(std::size_t done, std::size_t total)> progress;
     const std::atomic<bool>* cancel = nullptr;
+    unsigned threads = 0;
 };
+
+// Below this many patterns a second thread costs more than it saves.
+inline constexpr std::size_t ParallelSearchCandidates = 1'000'000;
 
 // Runs the search. `keep` limits `ranked` to the best so many (0 keeps all).
 // Ranges with a problem (RangesProblem) or too many candidates

@@ -191,7 +191,9 @@ void ExpectListIsExactlyThePassingPatterns(const std::string& projectName, const
                     report, "VELB for " + std::string(design.numberOfSystems == 1 ? "this design" : "Bolt System #1")));
                 EXPECT_EQ(found->actualVELB, design.actualVELB[0]);
                 EXPECT_EQ(found->suggestedVELB, design.suggestedVELB);
+                EXPECT_EQ(found->boltLengthDifference, design.boltLengthDifference[0]);
                 const CostTable costs = ComputeCostTable(reread.Cost);
+                EXPECT_EQ(found->costPerBolt, costs[5][0]);
                 EXPECT_EQ(found->costPerAdvance, costs[5][1]);
                 EXPECT_EQ(found->costPerShift, costs[5][2]);
                 EXPECT_EQ(found->costPerTon, costs[5][3]);
@@ -238,6 +240,40 @@ TEST(DesignSearch, RankingIsByCostThenListOrderThenFewerBoltsThenWiderSpacing)
     EXPECT_EQ(top.passed, all.passed);
     for (std::size_t i = 0; i < 5; ++i)
         EXPECT_EQ(key(top.ranked[i]), key(all.ranked[i]));
+}
+
+// Any number of threads gives the same list and counts, cut or whole, and
+// the progress ends at every row done.
+TEST(DesignSearch, SameOutcomeForAnyNumberOfThreads)
+{
+    const SearchProject project = SearchOf(Example("default-english.vlb"));
+    std::vector<PriceRow> prices;
+    for (int copy = 0; copy < 20; ++copy)
+        for (const PriceRow& row : ExamplePrices("prices-english.csv"))
+            prices.push_back({row.length + 0.01f * static_cast<float>(copy), row.diameter, row.grade,
+                              row.price + 0.1f * static_cast<float>(copy % 3), ""});
+    const SearchRanges ranges{1, 12, 0.5, 8, 0.05};
+    const auto key = [](const SearchOutcome& o) {
+        std::vector<std::tuple<std::size_t, int, float, float, float>> rows;
+        for (const SearchCandidate& c : o.ranked)
+            rows.emplace_back(c.priceRow, c.boltsPerRow, c.rowSpacing, c.costPerAdvance, c.actualVELB);
+        return std::make_tuple(rows, o.tried, o.skipped, o.passed, o.cancelled);
+    };
+    for (std::size_t keep : {std::size_t{0}, std::size_t{10}}) {
+        SearchControl one;
+        one.threads = 1;
+        const SearchOutcome single = SearchDesigns(project, prices, ranges, keep, one);
+        ASSERT_GT(single.passed, 1000u);
+        for (unsigned threads : {2u, 3u, 0u}) {
+            SearchControl control;
+            control.threads = threads;
+            std::size_t last = 0;
+            control.progress = [&](std::size_t done, std::size_t) { last = done; };
+            EXPECT_EQ(key(SearchDesigns(project, prices, ranges, keep, control)), key(single))
+                << threads << " threads, keep " << keep;
+            EXPECT_EQ(last, prices.size());
+        }
+    }
 }
 
 TEST(DesignSearch, ValuesOutsideTheEditorsRangesAreSkipped)
