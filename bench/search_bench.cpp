@@ -70,8 +70,9 @@ BENCHMARK(DesignSearchRankAll)->Unit(benchmark::kMillisecond);
 
 // A price list of a million bolts with the default ranges (28 million
 // patterns), kept to the command line's default best 10, or to the window's
-// 1,000: the peak memory of the process (ru_maxrss) is reported beside the
-// time, since the search must hold no more than the list and the best kept.
+// 1,000, on one thread or on every core (second argument 0; wall time): the
+// peak memory of the process (ru_maxrss) is reported beside the time, since
+// the search must hold no more than the list and the best kept.
 void DesignSearchMillionRows(benchmark::State& bench)
 {
     const SearchProject project = EnglishExample();
@@ -84,9 +85,11 @@ void DesignSearchMillionRows(benchmark::State& bench)
     }
     const SearchRanges ranges = DefaultSearchRanges(UnitSystem::English);
     const auto keep = static_cast<std::size_t>(bench.range(0));
+    SearchControl control;
+    control.threads = static_cast<unsigned>(bench.range(1));
     std::size_t tried = 0;
     for (auto _ : bench) {
-        const SearchOutcome outcome = SearchDesigns(project, prices, ranges, keep);
+        const SearchOutcome outcome = SearchDesigns(project, prices, ranges, keep, control);
         tried += outcome.tried;
         benchmark::DoNotOptimize(outcome.ranked.data());
     }
@@ -95,7 +98,13 @@ void DesignSearchMillionRows(benchmark::State& bench)
     ::getrusage(RUSAGE_SELF, &usage);
     bench.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024;
 }
-BENCHMARK(DesignSearchMillionRows)->Arg(10)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(DesignSearchMillionRows)
+    ->Args({10, 1})
+    ->Args({1000, 1})
+    ->Args({10, 0})
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace castovin
