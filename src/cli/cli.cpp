@@ -82,7 +82,7 @@ void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std:
 void Report(const Project& project, const Command& c, const std::string& file, std::ostream& out)
 {
     if (c.json) {
-        out << (c.name == "design" ? DesignJson(project, file) : CostJson(project, file)).dump() << "\n";
+        out << (c.name == "design" ? DesignJson(project, file) : CostJson(project, file)) << "\n";
         return;
     }
     const ReportType type = c.name == "design" ? ReportType::Design

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "json_writer.h"
 #include "model/cost_analysis.h"
 #include "model/design_analysis.h"
 #include "tools/unit_calculator.h"
@@ -27,52 +28,67 @@ std::string JsonUnitName(int kind, UnitSystem unitSystem)
 
 namespace {
 
-json Quantity(float value, int kind, UnitSystem unitSystem)
+// Every object below writes its members in name order (see JsonWriter).
+
+void Quantity(JsonWriter& w, float value, int kind, UnitSystem unitSystem)
 {
-    return {{"value", JsonNumber(value)}, {"unit", JsonUnitName(kind, unitSystem)}};
+    w.BeginObject();
+    w.Key("unit").String(JsonUnitName(kind, unitSystem));
+    w.Key("value").Number(value);
+    w.EndObject();
 }
 
-json SystemInputs(const SupportRecord& s, UnitSystem u)
+void SystemInputs(JsonWriter& w, const SupportRecord& s, const SupportRecord* second, const SupportRecord& s0,
+                  UnitSystem u)
 {
     using namespace UnitKind;
-    return {{"boltLength", Quantity(s.ActualBoltLength, Length, u)},
-            {"boltDiameter", Quantity(s.BoltDiameter, Diameter, u)},
-            {"boltGrade", Quantity(s.BoltGrade, Grade, u)},
-            {"boltsPerRow", JsonNumber(s.BoltsPerRow)},
-            {"rowSpacing", Quantity(s.RowSpacing, Length, u)}};
+    w.BeginObject();
+    Quantity(w.Key("boltDiameter"), s.BoltDiameter, Diameter, u);
+    Quantity(w.Key("boltGrade"), s.BoltGrade, Grade, u);
+    Quantity(w.Key("boltLength"), s.ActualBoltLength, Length, u);
+    if (second != nullptr)
+        w.Key("boltsPerIntersection").Integer(s.BoltsPerIntersection);
+    w.Key("boltsPerRow").Number(s.BoltsPerRow);
+    if (second != nullptr) {
+        Quantity(w.Key("cableBoltCapacity"), s.CableBoltCapacity, CableCapacityListing, u);
+        w.Key("location").String(s0.SecondSystemLocation == 0 ? "entire-entry" : "intersections-only");
+    }
+    Quantity(w.Key("rowSpacing"), s.RowSpacing, Length, u);
+    if (second != nullptr)
+        w.Key("type").String(s0.SecondSystemType == 0 ? "roof-bolts" : "cable-bolts");
+    w.EndObject();
 }
 
-json SupportInputs(const Project& p)
+void SupportInputs(JsonWriter& w, const Project& p)
 {
     using namespace UnitKind;
     const UnitSystem u = p.UnitSystem;
     const SupportRecord& s0 = p.Support[0];
-    const SupportRecord& s1 = p.Support[1];
-    json inputs = {{"cmrr", s0.CMRR},
-                   {"depthOfCover", Quantity(s0.DepthofCover, Length, u)},
-                   {"unitWeight", Quantity(s0.UnitWeight, UnitWeight, u)},
-                   {"stabilityFactor", JsonNumber(s0.StabilityFactor)},
-                   {"actualIntersectionSpan", Quantity(s0.ActualInterSpan, Length, u)},
-                   {"entryWidth", Quantity(s0.EntryWidth, Length, u)},
-                   {"numberOfSystems", s0.NumberOfSystems},
-                   {"systems", json::array({SystemInputs(s0, u)})}};
-    if (s0.NumberOfSystems == 2) {
-        json second = SystemInputs(s1, u);
-        second["type"] = s0.SecondSystemType == 0 ? "roof-bolts" : "cable-bolts";
-        second["location"] = s0.SecondSystemLocation == 0 ? "entire-entry" : "intersections-only";
-        second["boltsPerIntersection"] = s1.BoltsPerIntersection;
-        second["cableBoltCapacity"] = Quantity(s1.CableBoltCapacity, CableCapacityListing, u);
-        inputs["systems"].push_back(second);
-    }
-    return inputs;
+    w.BeginObject();
+    Quantity(w.Key("actualIntersectionSpan"), s0.ActualInterSpan, Length, u);
+    w.Key("cmrr").Integer(s0.CMRR);
+    Quantity(w.Key("depthOfCover"), s0.DepthofCover, Length, u);
+    Quantity(w.Key("entryWidth"), s0.EntryWidth, Length, u);
+    w.Key("numberOfSystems").Integer(s0.NumberOfSystems);
+    w.Key("stabilityFactor").Number(s0.StabilityFactor);
+    w.Key("systems").BeginArray();
+    SystemInputs(w, s0, nullptr, s0, u);
+    if (s0.NumberOfSystems == 2)
+        SystemInputs(w, p.Support[1], &p.Support[1], s0, u);
+    w.EndArray();
+    Quantity(w.Key("unitWeight"), s0.UnitWeight, UnitWeight, u);
+    w.EndObject();
 }
 
-json Verdict(const std::string& code, const std::string& text)
+void Verdict(JsonWriter& w, std::string_view code, std::string_view text)
 {
-    return {{"code", code}, {"text", text}};
+    w.BeginObject();
+    w.Key("code").String(code);
+    w.Key("text").String(text);
+    w.EndObject();
 }
 
-std::string BoltLengthCode(float difference)
+const char* BoltLengthCode(float difference)
 {
     switch (BoltLengthFitOf(difference)) {
     case BoltLengthFit::Shorter:
@@ -85,117 +101,150 @@ std::string BoltLengthCode(float difference)
     return "ok";
 }
 
-std::string DesignCode(const DesignResults& r)
+const char* DesignCode(const DesignResults& r)
 {
     if (r.designVerdict.empty())
         return "none";
     return r.designVerdict.rfind("WARNING", 0) == 0 ? "actual-below-suggested" : "ok";
 }
 
-json SecondSystemResults(const DesignResults& r, UnitSystem u)
+void SecondSystemResults(JsonWriter& w, const DesignResults& r, UnitSystem u)
 {
     static constexpr const char* kCase[4] = {"entire-entry-bolts", "entire-entry-cables", "intersection-bolts",
                                              "intersection-cables"};
     const auto j = static_cast<std::size_t>(r.secondLocation * 2 + r.secondType);
-    json out = {{"case", kCase[j]}, {"rockLoadHeight", Quantity(r.rockLoadHeight[j], UnitKind::Length, u)}};
-    out["systemCapacity"] = j < 2 ? Quantity(r.systemCapacity[j], UnitKind::SystemCapacity, u) : json();
-    return out;
+    w.BeginObject();
+    w.Key("case").String(kCase[j]);
+    Quantity(w.Key("rockLoadHeight"), r.rockLoadHeight[j], UnitKind::Length, u);
+    if (j < 2)
+        Quantity(w.Key("systemCapacity"), r.systemCapacity[j], UnitKind::SystemCapacity, u);
+    else
+        w.Key("systemCapacity").Null();
+    w.EndObject();
 }
 
-json DesignResultsJson(const DesignResults& r, UnitSystem u)
+void DesignResultsJson(JsonWriter& w, const DesignResults& r, UnitSystem u)
 {
     const std::size_t systems = r.numberOfSystems == 2 ? 2 : 1;
-    json out = {
-        {"suggestedSpan", Quantity(r.suggestedSpan, UnitKind::Length, u)},
-        {"actualSpan", Quantity(r.actualSpan, UnitKind::Length, u)},
-        {"spanVerdict", Verdict(r.actualSpan > r.suggestedSpan ? "span-exceeds-suggested" : "ok", r.spanVerdict)},
-        {"suggestedBoltLength", Quantity(r.suggestedBoltLength, UnitKind::Length, u)},
-        {"suggestedVELB", JsonNumber(r.suggestedVELB)},
-        {"designVerdict", Verdict(DesignCode(r), r.designVerdict)}};
-    json actual = json::array(), capacity = json::array(), lengths = json::array();
-    for (std::size_t i = 0; i < systems; ++i) {
-        actual.push_back(JsonNumber(r.actualVELB[i]));
-        capacity.push_back(Quantity(r.boltCapacity[i], UnitKind::BoltCapacity, u));
-        lengths.push_back(Verdict(BoltLengthCode(r.boltLengthDifference[i]), r.boltLengthVerdict[i]));
-    }
-    out["actualVELB"] = actual;
-    out["boltCapacity"] = capacity;
-    out["boltLengthVerdicts"] = lengths;
+    w.BeginObject();
+    Quantity(w.Key("actualSpan"), r.actualSpan, UnitKind::Length, u);
+    w.Key("actualVELB").BeginArray();
+    for (std::size_t i = 0; i < systems; ++i)
+        w.Number(r.actualVELB[i]);
+    w.EndArray();
+    w.Key("boltCapacity").BeginArray();
+    for (std::size_t i = 0; i < systems; ++i)
+        Quantity(w, r.boltCapacity[i], UnitKind::BoltCapacity, u);
+    w.EndArray();
+    w.Key("boltLengthVerdicts").BeginArray();
+    for (std::size_t i = 0; i < systems; ++i)
+        Verdict(w, BoltLengthCode(r.boltLengthDifference[i]), r.boltLengthVerdict[i]);
+    w.EndArray();
+    Verdict(w.Key("designVerdict"), DesignCode(r), r.designVerdict);
     if (systems == 2)
-        out["secondSystem"] = SecondSystemResults(r, u);
-    return out;
+        SecondSystemResults(w.Key("secondSystem"), r, u);
+    Verdict(w.Key("spanVerdict"), r.actualSpan > r.suggestedSpan ? "span-exceeds-suggested" : "ok", r.spanVerdict);
+    Quantity(w.Key("suggestedBoltLength"), r.suggestedBoltLength, UnitKind::Length, u);
+    Quantity(w.Key("suggestedSpan"), r.suggestedSpan, UnitKind::Length, u);
+    w.Key("suggestedVELB").Number(r.suggestedVELB);
+    w.EndObject();
 }
 
-json Header(const Project& p, const std::string& file, const char* report)
+// The members of the header that sort before "file" and those from
+// "report" on come in two parts around the report's own members.
+void HeaderStart(JsonWriter& w, const Project& p, const std::string& file)
 {
-    return {{"report", report},
-            {"file", file},
-            {"unitSystem", p.UnitSystem == UnitSystem::Metric ? "metric" : "english"},
-            {"title", p.ProjectTitle},
-            {"description", p.ProjectDescription}};
+    w.Key("description").String(p.ProjectDescription);
+    w.Key("file").String(file);
 }
 
-json CostInputs(const CostRecord& c, UnitSystem u)
+void HeaderEnd(JsonWriter& w, const Project& p)
+{
+    w.Key("title").String(p.ProjectTitle);
+    w.Key("unitSystem").String(p.UnitSystem == UnitSystem::Metric ? "metric" : "english");
+}
+
+void CostInputs(JsonWriter& w, const CostRecord& c, UnitSystem u)
 {
     using namespace UnitKind;
     const float advance = CalculatedAdvance(c);
-    return {{"boltCost", JsonNumber(c.BoltCost)},
-            {"plateCost", JsonNumber(c.PlateCost)},
-            {"resinCost", JsonNumber(c.ResinCost)},
-            {"bitCost", JsonNumber(c.BitCost)},
-            {"headerCost", JsonNumber(c.HeaderCost)},
-            {"strapCost", JsonNumber(c.StrapCost)},
-            {"operatorsPerShift", JsonNumber(c.OperatorsPerShift)},
-            {"laborCost", JsonNumber(c.LaborCost)},
-            {"hoursPerShift", JsonNumber(c.HoursPerShift)},
-            {"maintenanceHours", JsonNumber(c.MaintenanceHours)},
-            {"maintenanceCost", JsonNumber(c.MaintenanceCost)},
-            {"transportCost", JsonNumber(c.TransportCost)},
-            {"capitalCost", JsonNumber(c.CapitalCost)},
-            {"yearsToDepreciate", JsonNumber(c.YearsToDepreciate)},
-            {"boltsPerShift", JsonNumber(c.BoltsPerShift)},
-            {"boltsPerRow", JsonNumber(c.CostBoltsPerRow)},
-            {"rowSpacing", Quantity(c.CostRowSpacing, Length, u)},
-            {"calculatedAdvancePerShift", Quantity(advance, Length, u)},
-            {"inputAdvancePerShift", Quantity(c.AdvancePerShift, Length, u)},
-            {"useCalculatedAdvance", c.UseCalculatedAdvance == 1},
-            {"cleanProductionRate", Quantity(c.AdvanceRate, AdvanceRate, u)},
-            {"calculatedCleanProduction", Quantity(CalculatedProduction(c, advance), ShortTons, u)},
-            {"inputCleanProduction", Quantity(c.CleanProduction, ShortTons, u)},
-            {"useCalculatedProduction", c.UseCalculatedProduction == 1},
-            {"shiftsPerWeek", JsonNumber(c.ShiftsPerWeek)},
-            {"weeksPerYear", JsonNumber(c.WeeksPerYear)}};
+    w.BeginObject();
+    w.Key("bitCost").Number(c.BitCost);
+    w.Key("boltCost").Number(c.BoltCost);
+    w.Key("boltsPerRow").Number(c.CostBoltsPerRow);
+    w.Key("boltsPerShift").Number(c.BoltsPerShift);
+    Quantity(w.Key("calculatedAdvancePerShift"), advance, Length, u);
+    Quantity(w.Key("calculatedCleanProduction"), CalculatedProduction(c, advance), ShortTons, u);
+    w.Key("capitalCost").Number(c.CapitalCost);
+    Quantity(w.Key("cleanProductionRate"), c.AdvanceRate, AdvanceRate, u);
+    w.Key("headerCost").Number(c.HeaderCost);
+    w.Key("hoursPerShift").Number(c.HoursPerShift);
+    Quantity(w.Key("inputAdvancePerShift"), c.AdvancePerShift, Length, u);
+    Quantity(w.Key("inputCleanProduction"), c.CleanProduction, ShortTons, u);
+    w.Key("laborCost").Number(c.LaborCost);
+    w.Key("maintenanceCost").Number(c.MaintenanceCost);
+    w.Key("maintenanceHours").Number(c.MaintenanceHours);
+    w.Key("operatorsPerShift").Number(c.OperatorsPerShift);
+    w.Key("plateCost").Number(c.PlateCost);
+    w.Key("resinCost").Number(c.ResinCost);
+    Quantity(w.Key("rowSpacing"), c.CostRowSpacing, Length, u);
+    w.Key("shiftsPerWeek").Number(c.ShiftsPerWeek);
+    w.Key("strapCost").Number(c.StrapCost);
+    w.Key("transportCost").Number(c.TransportCost);
+    w.Key("useCalculatedAdvance").Bool(c.UseCalculatedAdvance == 1);
+    w.Key("useCalculatedProduction").Bool(c.UseCalculatedProduction == 1);
+    w.Key("weeksPerYear").Number(c.WeeksPerYear);
+    w.Key("yearsToDepreciate").Number(c.YearsToDepreciate);
+    w.EndObject();
 }
 
 }  // namespace
 
-json DesignJson(const Project& project, const std::string& file)
+std::string DesignJson(const Project& project, const std::string& file)
 {
     const DesignResults r = ComputeDesign(project.Support, project.UnitSystem);
-    json out = Header(project, file, "design");
-    out["inputs"] = SupportInputs(project);
-    out["applicable"] = r.suitable;
-    out["suitability"] = Verdict(r.suitable ? "beam-building" : "roof-too-strong", SuitabilityText(r.suitable));
-    out["results"] = r.suitable ? DesignResultsJson(r, project.UnitSystem) : json();
-    return out;
+    JsonWriter w;
+    w.BeginObject();
+    w.Key("applicable").Bool(r.suitable);
+    HeaderStart(w, project, file);
+    SupportInputs(w.Key("inputs"), project);
+    w.Key("report").String("design");
+    if (r.suitable)
+        DesignResultsJson(w.Key("results"), r, project.UnitSystem);
+    else
+        w.Key("results").Null();
+    Verdict(w.Key("suitability"), r.suitable ? "beam-building" : "roof-too-strong", SuitabilityText(r.suitable));
+    HeaderEnd(w, project);
+    w.EndObject();
+    return w.Take();
 }
 
-json CostJson(const Project& project, const std::string& file)
+std::string CostJson(const Project& project, const std::string& file)
 {
-    static constexpr const char* kRows[6] = {"consumables",    "operatingLabor",   "maintenance",
-                                             "transportation", "machineOwnership", "total"};
+    // In name order, with the row each stands for.
+    static constexpr std::pair<const char*, std::size_t> kRows[6] = {
+        {"consumables", 0}, {"machineOwnership", 4}, {"maintenance", 2},
+        {"operatingLabor", 1}, {"total", 5}, {"transportation", 3}};
     const CostTable table = ComputeCostTable(project.Cost);
     const bool metric = project.UnitSystem == UnitSystem::Metric;
-    json out = Header(project, file, "cost");
-    out["inputs"] = CostInputs(project.Cost, project.UnitSystem);
-    json rows = json::object();
-    for (std::size_t i = 0; i < table.size(); ++i)
-        rows[kRows[i]] = {{"perBolt", JsonNumber(table[i][0])},
-                          {metric ? "perMetre" : "perFoot", JsonNumber(table[i][1])},
-                          {"perShift", JsonNumber(table[i][2])},
-                          {"perTon", JsonNumber(table[i][3])}};
-    out["costTable"] = rows;
-    return out;
+    JsonWriter w;
+    w.BeginObject();
+    w.Key("costTable").BeginObject();
+    for (const auto& [name, i] : kRows) {
+        w.Key(name).BeginObject();
+        w.Key("perBolt").Number(table[i][0]);
+        w.Key(metric ? "perMetre" : "perFoot").Number(table[i][1]);
+        w.Key("perShift").Number(table[i][2]);
+        w.Key("perTon").Number(table[i][3]);
+        w.EndObject();
+    }
+    w.EndObject();
+    HeaderStart(w, project, file);
+    CostInputs(w.Key("inputs"), project.Cost, project.UnitSystem);
+    w.Key("report").String("cost");
+    HeaderEnd(w, project);
+    w.EndObject();
+    return w.Take();
 }
 
 json UnitsJson(double value, const std::string& unit)

@@ -20,11 +20,12 @@ nlohmann::json JsonNumber(float value);
 // The unit name of a quantity kind: its label without the blank and brackets.
 std::string JsonUnitName(int kind, UnitSystem unitSystem);
 
-// The design check of a project (docs/schema/design.schema.json).
-nlohmann::json DesignJson(const Project& project, const std::string& file);
+// The design check of a project (docs/schema/design.schema.json), as one
+// line of compact JSON without its line end.
+std::string DesignJson(const Project& project, const std::string& file);
 
-// The cost check of a project (docs/schema/cost.schema.json).
-nlohmann::json CostJson(const Project& project, const std::string& file);
+// The cost check of a project (docs/schema/cost.schema.json), the same way.
+std::string CostJson(const Project& project, const std::string& file);
 
 // VALUE in every unit of its kind (docs/schema/units.schema.json).
 nlohmann::json UnitsJson(double value, const std::string& unit);
