@@ -104,13 +104,7 @@ private:
 
 }  // namespace
 
-QtPlatformServices::QtPlatformServices() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
-{
-    // Without a printer to say otherwise, the paper is the locale's usual one
-    // (Letter in the United States, A4 elsewhere).
-    if (QPrinterInfo::defaultPrinter().isNull())
-        m_printer->setPageSize(QPageSize(DefaultPaperSize(QLocale::system())));
-}
+QtPlatformServices::QtPlatformServices() = default;
 
 QtPlatformServices::~QtPlatformServices() = default;
 
@@ -209,6 +203,16 @@ void QtPlatformServices::SetClipboardImage(const QImage& image)
 
 QPrinter& QtPlatformServices::Printer()
 {
+    // Made when printing is first asked for: the print plugin and the
+    // default-printer query (which may ask a print server over the network)
+    // then cost nothing before the main window is shown.
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Without a printer to say otherwise, the paper is the locale's usual
+        // one (Letter in the United States, A4 elsewhere).
+        if (QPrinterInfo::defaultPrinter().isNull())
+            m_printer->setPageSize(QPageSize(DefaultPaperSize(QLocale::system())));
+    }
     return *m_printer;
 }
 

@@ -26,7 +26,7 @@ public:
     bool StartProgram(const QString& program, const QStringList& arguments) override;
 
 private:
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_printer;  // made at first use (Printer)
 };
 
 }  // namespace castovin
