@@ -3,8 +3,6 @@
 // memory. Items are files; the JSON is meant to cost no more than 1.2 times
 // the text report.
 
-#include <sstream>
-
 #include <benchmark/benchmark.h>
 
 #include "cli.h"
@@ -20,12 +18,11 @@ void ReportTenThousandFiles(benchmark::State& bench, bool json)
         args.emplace_back("--json");
     std::size_t files = 0;
     for (auto _ : bench) {
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        if (RunCli(args, in, out, err) != CliOk)
+        CliStream out;
+        CliStream err;
+        if (RunCli(args, CliInput(), out, err) != CliOk)
             bench.SkipWithError("the command failed");
-        benchmark::DoNotOptimize(out.str().data());
+        benchmark::DoNotOptimize(out.Text().data());
         files += 10000;
     }
     bench.SetItemsProcessed(static_cast<int64_t>(files));

@@ -1,7 +1,5 @@
 #include "cli.h"
 
-#include <iostream>
-#include <iterator>
 #include <new>
 #include <optional>
 #include <sys/stat.h>
@@ -44,17 +42,6 @@ void Prepare(ProgramState& state, const Command& c)
     StartProgram(state, options);
 }
 
-std::string ReadStandardInput(std::istream& in)
-{
-    std::string bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > kStandardInputLimit)
-            throw RuntimeError(err::OutOfMemory, "Standard input is larger than 16 MiB");
-    }
-    return bytes;
-}
 
 [[noreturn]] void InvalidFormat(const RecordingMessageBox& box)
 {
@@ -63,7 +50,7 @@ std::string ReadStandardInput(std::istream& in)
 }
 
 // Opens FILE, or the project on standard input for "-".
-void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std::string& file, std::istream& in)
+void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std::string& file, const CliInput& in)
 {
     state.ProjectFilePath = file;
     if (file != "-") {
@@ -71,7 +58,7 @@ void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std:
             InvalidFormat(box);
         return;
     }
-    std::optional<Project> read = ProjectFromBytes(ReadStandardInput(in), "-", state.project());
+    std::optional<Project> read = ProjectFromBytes(in.ReadAll(kStandardInputLimit), "-", state.project());
     if (!read)
         InvalidFormat(box);
     state.project() = std::move(*read);
@@ -79,7 +66,7 @@ void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std:
     state.ProjectEmpty = FlagFalse;
 }
 
-void Report(const Project& project, const Command& c, const std::string& file, std::ostream& out)
+void Report(const Project& project, const Command& c, const std::string& file, CliStream& out)
 {
     if (c.json) {
         out << (c.name == "design" ? DesignJson(project, file) : CostJson(project, file)) << "\n";
@@ -95,18 +82,18 @@ void Report(const Project& project, const Command& c, const std::string& file, s
 // True when `output` names the file the project was read from (`input`, or
 // standard input for "-"): by identity, so that another spelling of the
 // path, a link or a second hard link is caught too.
-bool IsOwnInput(const std::string& input, const std::string& output, const std::istream& in)
+bool IsOwnInput(const std::string& input, const std::string& output, const CliInput& in)
 {
     struct stat target = {};
     struct stat source = {};
     if (::stat(output.c_str(), &target) != 0)
         return false;
     const bool known =
-        input == "-" ? &in == &std::cin && ::fstat(STDIN_FILENO, &source) == 0 : ::stat(input.c_str(), &source) == 0;
+        input == "-" ? in.IsStandardInput() && ::fstat(STDIN_FILENO, &source) == 0 : ::stat(input.c_str(), &source) == 0;
     return known && source.st_dev == target.st_dev && source.st_ino == target.st_ino;
 }
 
-void Convert(ProgramState& state, const Command& c, std::istream& in, std::ostream& out)
+void Convert(ProgramState& state, const Command& c, const CliInput& in, CliStream& out)
 {
     const std::string& file = c.args[0];
     ConvertProject(state.project(), state.UnitSystem == UnitSystem::Metric ? UnitSystem::English : UnitSystem::Metric,
@@ -132,7 +119,7 @@ bool EndsWith(const std::string& text, const std::string& end)
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-void Curve(ProgramState& state, const Command& c, std::ostream& out)
+void Curve(ProgramState& state, const Command& c, CliStream& out)
 {
     const std::vector<CurvePoint> points =
         ComputeCurve(state.Support[0], state.UnitSystem, GraphIndexOf(c.args[1]), state.messenger());
@@ -144,7 +131,7 @@ void Curve(ProgramState& state, const Command& c, std::ostream& out)
         WriteFileAtomically(c.output, CurveCsv(points));
 }
 
-void Units(const Command& c, std::ostream& out)
+void Units(const Command& c, CliStream& out)
 {
     const std::optional<UnitName> unit = FindUnit(c.args[1]);
     if (c.json) {
@@ -160,7 +147,7 @@ void Units(const Command& c, std::ostream& out)
 }
 
 // One project file of a command; false when it failed (reported on `err`).
-bool RunOnFile(const Command& c, const std::string& file, std::istream& in, std::ostream& out, std::ostream& err)
+bool RunOnFile(const Command& c, const std::string& file, const CliInput& in, CliStream& out, CliStream& err)
 {
     RecordingMessageBox box;
     ProgramState state(box);
@@ -188,7 +175,7 @@ bool RunOnFile(const Command& c, const std::string& file, std::istream& in, std:
 }
 
 // --help, --version or COMMAND --help; nullopt for any other command line.
-std::optional<int> InformationRequest(const std::vector<std::string>& args, std::ostream& out)
+std::optional<int> InformationRequest(const std::vector<std::string>& args, CliStream& out)
 {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << CliHelpText();
@@ -207,7 +194,7 @@ std::optional<int> InformationRequest(const std::vector<std::string>& args, std:
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+int RunCli(const std::vector<std::string>& args, const CliInput& in, CliStream& out, CliStream& err)
 {
     if (const std::optional<int> status = InformationRequest(args, out))
         return OutputReached(out, err) ? *status : CliFailed;
@@ -241,11 +228,6 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
             return CliFailed;
     }
     return failed ? CliFailed : CliOk;
-}
-
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
-    return RunCli(args, std::cin, out, err);
 }
 
 }  // namespace castovin

@@ -1,9 +1,10 @@
 #pragma once
 // castovin-cli: the calculation core from the command line.
 
-#include <iosfwd>
 #include <string>
 #include <vector>
+
+#include "cli_stream.h"
 
 namespace castovin {
 
@@ -18,8 +19,6 @@ inline constexpr int CliUsage = 2;
 // Runs one command; `args` excludes the program name. A project named "-" is
 // read from `in`. Reports go to `out` byte for byte, problems to `err` as one
 // line each.
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
-// The same with standard input as `in`.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunCli(const std::vector<std::string>& args, const CliInput& in, CliStream& out, CliStream& err);
 
 }  // namespace castovin

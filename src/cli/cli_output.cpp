@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ostream>
 #include <string>
 
 #include "cli.h"
@@ -13,42 +12,41 @@ namespace castovin {
 
 namespace {
 
-void CannotWrite(std::ostream& err, int errorCode)
+void CannotWrite(CliStream& err, int errorCode)
 {
     // A stream can fail without a system error (errno 0); say "I/O error"
     // then rather than "Success".
     ErrorLine(err, {}, std::string("cannot write the report: ") + std::strerror(errorCode != 0 ? errorCode : EIO));
-    err.flush();
+    err.Flush();
 }
 
 }  // namespace
 
-void ErrorLine(std::ostream& err, std::string_view subject, std::string_view description)
+void ErrorLine(CliStream& err, std::string_view subject, std::string_view description)
 {
-    err << CliProgram << ": ";
+    // One write, so that the line arrives whole.
+    std::string line = std::string(CliProgram) + ": ";
     if (!subject.empty())
-        err << EscapeControls(subject) << ": ";
-    err << EscapeControls(description) << "\n";
+        line += EscapeControls(subject) + ": ";
+    line += EscapeControls(description) + "\n";
+    err << line;
 }
 
-bool OutputReached(std::ostream& out, std::ostream& err)
+bool OutputReached(CliStream& out, CliStream& err)
 {
-    // The write that failed set errno; nothing runs between it and this
-    // check but the flush, which writes nothing more on a failed stream.
-    out.flush();
-    if (out)
+    if (out.Flush())
         return true;
-    CannotWrite(err, errno);
+    CannotWrite(err, out.Error());
     return false;
 }
 
-int CloseStandardOutput(int status, std::ostream& out, std::ostream& err)
+int CloseStandardOutput(int status, CliStream& out, CliStream& err)
 {
-    const bool reported = !out;
-    out.flush();
-    int errorCode = out ? 0 : (errno != 0 ? errno : EIO);
+    const bool reported = out.Failed();
+    int errorCode = out.Flush() ? 0 : (out.Error() != 0 ? out.Error() : EIO);
     // Closing reports what the file system held back until then (a quota
     // on a network disk, say).
+    errno = 0;
     if (std::fclose(stdout) != 0 && errorCode == 0)
         errorCode = errno != 0 ? errno : EIO;
     if (reported || errorCode == 0)

@@ -4,8 +4,9 @@
 // reached its destination, so that the exit status never says "done" for a
 // report lost on a full disk or a closed standard output.
 
-#include <iosfwd>
 #include <string_view>
+
+#include "cli_stream.h"
 
 namespace castovin {
 
@@ -13,17 +14,17 @@ namespace castovin {
 // empty) as one line: control characters in a file name or in the text that
 // quotes one are escaped as "\xHH", so they cannot break the line or reach
 // the terminal.
-void ErrorLine(std::ostream& err, std::string_view subject, std::string_view description);
+void ErrorLine(CliStream& err, std::string_view subject, std::string_view description);
 
 // Flushes `out`. True when everything written to it so far arrived;
 // otherwise false after the line "cannot write the report: REASON" (the
 // system's text of the error the write met).
-bool OutputReached(std::ostream& out, std::ostream& err);
+bool OutputReached(CliStream& out, CliStream& err);
 
 // The exit status once standard output (`out` over the C stream stdout) is
 // flushed and closed: `status`, or 1 with the line above when the last bytes
 // or the close failed. A failure OutputReached has reported already (the
 // stream is bad) is not reported twice.
-int CloseStandardOutput(int status, std::ostream& out, std::ostream& err);
+int CloseStandardOutput(int status, CliStream& out, CliStream& err);
 
 }  // namespace castovin

@@ -1,7 +1,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <iostream>
 #include <new>
 #include <string>
 #include <unistd.h>
@@ -34,14 +33,15 @@ void HoldClosedStandardStreams()
 int main(int argc, char** argv)
 {
     HoldClosedStandardStreams();
-    std::ios::sync_with_stdio(false);
+    castovin::CliStream out(stdout);
+    castovin::CliStream err(stderr);
     int status = castovin::CliFailed;
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);
-        status = castovin::RunCli(args, std::cout, std::cerr);
+        status = castovin::RunCli(args, castovin::CliInput(), out, err);
     } catch (const std::bad_alloc&) {
         // Out of memory before or after a command ran: one line, not an abort.
         std::fputs("castovin-cli: Out of memory\n", stderr);
     }
-    return castovin::CloseStandardOutput(status, std::cout, std::cerr);
+    return castovin::CloseStandardOutput(status, out, err);
 }

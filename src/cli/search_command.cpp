@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <ostream>
 
 #include <nlohmann/json.hpp>
 
@@ -249,7 +248,7 @@ nlohmann::json CandidateJson(const SearchCandidate& c, std::size_t rank, const s
 // The outcome as one JSON document, the candidates written one by one as
 // they are formatted, so that a long list never stands in memory as a tree.
 // The layout is that of the whole document dumped with an indent of 2.
-void WriteOutcomeJson(std::ostream& out, const SearchOptions& o, UnitSystem u, const SearchRanges& r,
+void WriteOutcomeJson(CliStream& out, const SearchOptions& o, UnitSystem u, const SearchRanges& r,
                       const SearchOutcome& outcome, const std::vector<PriceRow>& prices)
 {
     static constexpr std::string_view kPlaceholder = "\"candidates\": null";
@@ -290,7 +289,7 @@ void WriteOutcomeJson(std::ostream& out, const SearchOptions& o, UnitSystem u, c
     out << std::string_view(frame).substr(at + kPlaceholder.size()) << "\n";
 }
 
-int Search(const SearchOptions& o, std::ostream& out)
+int Search(const SearchOptions& o, CliStream& out)
 {
     const Project data = ReadProject(o.project);
     const SearchRanges ranges = ResolveRanges(o, data.UnitSystem);
@@ -312,13 +311,12 @@ int Search(const SearchOptions& o, std::ostream& out)
             << " skipped)\n";
     else
         out << CandidateTable(outcome, data.UnitSystem) << CountsLine(outcome);
-    out.flush();
     return outcome.ranked.empty() ? CliNothingPasses : CliOk;
 }
 
 }  // namespace
 
-int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int RunSearchCommand(const std::vector<std::string>& args, CliStream& out, CliStream& err,
                      const std::string& usage)
 {
     try {

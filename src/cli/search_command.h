@@ -2,9 +2,10 @@
 // castovin-cli search: the least-cost bolt pattern of a price list that
 // passes the design check.
 
-#include <iosfwd>
 #include <string>
 #include <vector>
+
+#include "cli_stream.h"
 
 namespace castovin {
 
@@ -14,7 +15,7 @@ inline constexpr int CliNothingPasses = 3;
 
 // Runs "search FILE --prices PRICES.csv [options]"; `args` starts with
 // "search". `usage` is written to `err` after a usage problem.
-int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int RunSearchCommand(const std::vector<std::string>& args, CliStream& out, CliStream& err,
                      const std::string& usage);
 
 }  // namespace castovin

@@ -40,44 +40,42 @@ constexpr double s = 0.006944444444444444;  // square feet per square inch
 constexpr double P = 6894.757293;           // Pa per psi
 constexpr double G = 271447.137519685;      // Pa/m per psi/in
 
-const Chain Same{};
-
 const UnitTable& Table(QuantityKind kind)
 {
     static const UnitTable length{{"in", "ft", "cm", "m"},
-                                  {{Same, {Div(12)}, {Mul(2.54)}, {Mul(2.54), Div(100)}},
-                                   {{Mul(12)}, Same, {Mul(12), Mul(2.54)}, {Mul(12), Mul(2.54), Div(100)}},
-                                   {{Div(2.54)}, {Div(2.54), Div(12)}, Same, {Div(100)}},
-                                   {{Mul(100), Div(2.54)}, {Mul(100), Div(2.54), Div(12)}, {Mul(100)}, Same}}};
+                                  {{Chain{}, {Div(12)}, {Mul(2.54)}, {Mul(2.54), Div(100)}},
+                                   {{Mul(12)}, Chain{}, {Mul(12), Mul(2.54)}, {Mul(12), Mul(2.54), Div(100)}},
+                                   {{Div(2.54)}, {Div(2.54), Div(12)}, Chain{}, {Div(100)}},
+                                   {{Mul(100), Div(2.54)}, {Mul(100), Div(2.54), Div(12)}, {Mul(100)}, Chain{}}}};
     static const UnitTable load{
         {"lbsF", "tonsF (short)", "kN", "MN", "kips"},
-        {{Same, {Div(2000)}, {Mul(k)}, {Mul(k), Div(1000)}, {Div(1000)}},
-         {{Mul(2000)}, Same, {Mul(2000), Mul(k)}, {Mul(2000), Mul(k), Div(1000)}, {Mul(2000), Div(1000)}},
-         {{Div(k)}, {Div(kNPerTon)}, Same, {Div(1000)}, {Div(kNPerKip)}},
-         {{Mul(1000), Div(k)}, {Mul(1000), Div(k), Div(2000)}, {Mul(1000)}, Same, {Mul(1000), Div(kNPerKip)}},
-         {{Mul(1000)}, {Div(2000), Mul(1000)}, {Mul(k), Mul(1000)}, {Mul(k), Div(1000), Mul(1000)}, Same}}};
+        {{Chain{}, {Div(2000)}, {Mul(k)}, {Mul(k), Div(1000)}, {Div(1000)}},
+         {{Mul(2000)}, Chain{}, {Mul(2000), Mul(k)}, {Mul(2000), Mul(k), Div(1000)}, {Mul(2000), Div(1000)}},
+         {{Div(k)}, {Div(kNPerTon)}, Chain{}, {Div(1000)}, {Div(kNPerKip)}},
+         {{Mul(1000), Div(k)}, {Mul(1000), Div(k), Div(2000)}, {Mul(1000)}, Chain{}, {Mul(1000), Div(kNPerKip)}},
+         {{Mul(1000)}, {Div(2000), Mul(1000)}, {Mul(k), Mul(1000)}, {Mul(k), Div(1000), Mul(1000)}, Chain{}}}};
     static const UnitTable loadGradient{{"lbsF/in", "lbsF/ft", "kN/m", "MN/m"},
-                                        {{Same, {Div(f)}, {Div(f), Mul(g)}, {Div(f), Mul(g), Div(1000)}},
-                                         {{Mul(f)}, Same, {Mul(g)}, {Mul(g), Div(1000)}},
-                                         {{Div(g), Mul(f)}, {Div(g)}, Same, {Div(1000)}},
-                                         {{Mul(1000), Div(g), Mul(f)}, {Mul(1000), Div(g)}, {Mul(1000)}, Same}}};
+                                        {{Chain{}, {Div(f)}, {Div(f), Mul(g)}, {Div(f), Mul(g), Div(1000)}},
+                                         {{Mul(f)}, Chain{}, {Mul(g)}, {Mul(g), Div(1000)}},
+                                         {{Div(g), Mul(f)}, {Div(g)}, Chain{}, {Div(1000)}},
+                                         {{Mul(1000), Div(g), Mul(f)}, {Mul(1000), Div(g)}, {Mul(1000)}, Chain{}}}};
     static const UnitTable stress{
         {"psi", "ksi", "psf", "Pa", "MPa"},
-        {{Same, {Div(1000)}, {Div(s)}, {Mul(P)}, {Mul(P), Div(1000000)}},
-         {{Mul(1000)}, Same, {Div(s), Mul(1000)}, {Mul(P), Mul(1000)}, {Mul(P), Div(1000000), Mul(1000)}},
-         {{Mul(s)}, {Mul(s), Div(1000)}, Same, {Mul(s), Mul(P)}, {Mul(s), Mul(P), Div(1000000)}},
-         {{Div(P)}, {Div(P), Div(1000)}, {Div(P), Div(s)}, Same, {Div(1000000)}},
+        {{Chain{}, {Div(1000)}, {Div(s)}, {Mul(P)}, {Mul(P), Div(1000000)}},
+         {{Mul(1000)}, Chain{}, {Div(s), Mul(1000)}, {Mul(P), Mul(1000)}, {Mul(P), Div(1000000), Mul(1000)}},
+         {{Mul(s)}, {Mul(s), Div(1000)}, Chain{}, {Mul(s), Mul(P)}, {Mul(s), Mul(P), Div(1000000)}},
+         {{Div(P)}, {Div(P), Div(1000)}, {Div(P), Div(s)}, Chain{}, {Div(1000000)}},
          {{Mul(1000000), Div(P)},
           {Mul(1000000), Div(P), Div(1000)},
           {Mul(1000000), Div(P), Div(s)},
           {Mul(1000000)},
-          Same}}};
+          Chain{}}}};
     static const UnitTable stressGradient{
         {"psi/in", "psi/ft", "Pa/m", "MPa/m"},
-        {{Same, {Div(f)}, {Mul(G)}, {Mul(G), Div(1000000)}},
-         {{Mul(f)}, Same, {Mul(f), Mul(G)}, {Mul(f), Mul(G), Div(1000000)}},
-         {{Div(G)}, {Div(G), Div(f)}, Same, {Div(1000000)}},
-         {{Mul(1000000), Div(G)}, {Mul(1000000), Div(G), Div(f)}, {Mul(1000000)}, Same}}};
+        {{Chain{}, {Div(f)}, {Mul(G)}, {Mul(G), Div(1000000)}},
+         {{Mul(f)}, Chain{}, {Mul(f), Mul(G)}, {Mul(f), Mul(G), Div(1000000)}},
+         {{Div(G)}, {Div(G), Div(f)}, Chain{}, {Div(1000000)}},
+         {{Mul(1000000), Div(G)}, {Mul(1000000), Div(G), Div(f)}, {Mul(1000000)}, Chain{}}}};
     switch (kind) {
     case QuantityKind::Length:
         return length;

@@ -103,11 +103,11 @@ std::string UnitRows(const std::string& kindName)
 
 std::string ReportBlock(const std::string& command, const std::string& file)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    if (RunCli({command, file, "--no-header"}, out, err) != CliOk)
-        throw std::runtime_error(err.str());
-    return "<pre>" + Escape(out.str()) + "</pre>\n";
+    CliStream out;
+    CliStream err;
+    if (RunCli({command, file, "--no-header"}, CliInput(), out, err) != CliOk)
+        throw std::runtime_error(err.Text());
+    return "<pre>" + Escape(out.Text()) + "</pre>\n";
 }
 
 std::string Expand(const std::string& marker, const std::string& templateFolder)
