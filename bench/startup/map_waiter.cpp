@@ -53,7 +53,13 @@ int main(int argc, char** argv)
         std::fputs("usage: castovin-map-waiter TEXT PROGRAM [ARGUMENT...]\n", stderr);
         return 2;
     }
+    // A server started just before may not take connections yet.
     xcb_connection_t* x = xcb_connect(nullptr, nullptr);
+    for (int tries = 0; xcb_connection_has_error(x) && tries < 50; ++tries) {
+        xcb_disconnect(x);
+        ::usleep(100000);
+        x = xcb_connect(nullptr, nullptr);
+    }
     if (xcb_connection_has_error(x)) {
         std::fputs("castovin-map-waiter: cannot connect to the X server\n", stderr);
         return 1;
