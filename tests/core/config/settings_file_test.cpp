@@ -309,12 +309,5 @@ TEST_F(Settings, BlockedDocumentsFolderKeepsTheSettingsPerUser)
     EXPECT_FALSE(fs::exists(options.appFolder + "VELB.INI"));
 }
 
-TEST(DefaultFont, FirstPreferredInstalledFont)
-{
-    EXPECT_EQ(DefaultFontName({"DejaVu Sans", "courier new", "Terminal"}), "courier new");
-    EXPECT_EQ(DefaultFontName({"DejaVu Sans", "Liberation Mono"}), "DejaVu Sans");
-    EXPECT_EQ(DefaultFontName({}), "Arial");
-}
-
 }  // namespace
 }  // namespace castovin
