@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTest>
 
@@ -115,6 +117,11 @@ private slots:
         QVERIFY(size->isVisible() && label->isVisible());
         size->triggerAction(QAbstractSlider::SliderToMaximum);
         QCOMPARE(sizeText->text(), QString("20"));
+        // Reached with Tab and moved with the arrow keys.
+        QVERIFY(size->focusPolicy() & Qt::TabFocus);
+        QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(size, &left);
+        QCOMPARE(sizeText->text(), QString("19"));
 
         // A typed text that names no entry goes back to the first.
         REQUIRE_CHILD(QComboBox, grid, dialog, names::GraphOptGrid);

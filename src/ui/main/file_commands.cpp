@@ -206,7 +206,8 @@ CommandResult MainWindow::PrintProjectReport(bool withDialog)
     if (m_state.ProjectEmpty == FlagTrue && !AskCurrentFileEmpty())
         return CommandResult::Cancelled;
     QPrinter& printer = m_platform.Printer();
-    if (withDialog && !m_platform.PrintDialog(this, printer, false,
+    if ((withDialog || !PrintsWithoutDialog(printer)) &&
+        !m_platform.PrintDialog(this, printer, false,
                                               SuggestedPdfName(m_state.Settings.DataPath, m_state.ProjectFilePath)))
         return DialogCancelled(m_state);
     const bool printed = Trapped([&] {

@@ -69,6 +69,11 @@ QString SuggestedPdfName(const std::string& dataFolder, const std::string& proje
     return folder + base + ".pdf";
 }
 
+bool PrintsWithoutDialog(const QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::NativeFormat;
+}
+
 std::string PrinterFailureText(const QPrinter& printer)
 {
     const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;

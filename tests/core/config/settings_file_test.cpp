@@ -140,7 +140,7 @@ TEST_F(Settings, OutOfRangeValuesTakeTheLowBound)
     EXPECT_EQ(s.ShowInputScreenOnLoad, 0);
     EXPECT_EQ(s.PrintModuleHeader, 1);  // empty: the read's default 1
     EXPECT_EQ(s.CopyExampleFiles, 1);   // absent: the read's default "1"
-    EXPECT_EQ(s.DisplayFontName, "Arial");
+    EXPECT_EQ(s.DisplayFontName, state.DefaultFont);  // missing: the default font
 }
 
 TEST_F(Settings, NumbersThatDoNotFitSixteenBitsAreOutOfRange)
