@@ -2,15 +2,15 @@
 // controls it lets the user edit, the symbol size, a list entry typed wrong,
 // Help, and what OK and Cancel leave in the settings and on the chart.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTest>
 

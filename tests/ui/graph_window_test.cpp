@@ -4,8 +4,8 @@
 
 #include <QLabel>
 #include <QLegend>
-#include <QScatterSeries>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QTest>
 
 #include "app/names.h"

@@ -9,12 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>

@@ -116,6 +116,27 @@ private slots:
         CHECK_SCRIPT(f);
     }
 
+    void aLongPathIsElidedWithTheWholePathInTheTooltip()
+    {
+        UiFixture f(WithFiles());
+        const QString deep = f.DataFolder() + QString(120, 'd') + "/" + QString(120, 'e');
+        QDir().mkpath(deep);
+        WriteFile(deep + "/long.vlb", "VELB_212\r\n");
+        auto* browser = qobject_cast<TextBrowser*>(Open(f));
+        QVERIFY(browser != nullptr);
+        const int width = browser->width();
+        QVERIFY(browser->ShowFolder(deep));
+        browser->ChooseFile("long.vlb");
+        QCoreApplication::processEvents();
+        REQUIRE_CHILD(QLabel, current, browser, names::BrowserCurrentFile);
+        QCOMPARE(current->toolTip(), deep + "/long.vlb");
+        QVERIFY2(current->text().contains(QChar(0x2026)), qPrintable(current->text()));
+        QCOMPARE(browser->width(), width);
+        QVERIFY(browser->sizeHint().width() <= width);
+        browser->close();
+        CHECK_SCRIPT(f);
+    }
+
     void patternRules()
     {
         UiFixture f(WithFiles());

@@ -7,10 +7,10 @@
 #include "config/settings_file.h"
 #include "editing/validation.h"
 #include "text/messages.h"
-#include "text/unicode.h"
 #include "text/number_reading.h"
 #include "text/paths.h"
 #include "text/text_format.h"
+#include "text/unicode.h"
 
 namespace castovin {
 

@@ -45,8 +45,14 @@ SearchRanges DefaultSearchRanges(UnitSystem unitSystem);
 
 // Why the ranges cannot be searched (a minimum above its maximum, a step
 // not above 0, too many values), or nullopt when they can.
-enum class RangesFault { BoltsMinAboveMax, TooManyBolts, SpacingNotANumber, SpacingMinAboveMax, StepNotAboveZero,
-                         TooManySpacings };
+enum class RangesFault {
+    BoltsMinAboveMax,
+    TooManyBolts,
+    SpacingNotANumber,
+    SpacingMinAboveMax,
+    StepNotAboveZero,
+    TooManySpacings
+};
 std::optional<RangesFault> RangesFaultOf(const SearchRanges& ranges);
 // The fault in the command line's words, naming its options ("spacing: STEP
 // must be above 0").

@@ -48,8 +48,7 @@ void OpenGraphWindow(WindowContext& context, int16_t graphIndex)
     if (!computed)
         return;
     if (points.empty()) {
-        ShowMessage(state, EmptyCurveMessage(state.WorkSupport[0], state.UnitSystem, graphIndex),
-                    MsgIcon::Information);
+        ShowMessage(state, EmptyCurveMessage(state.WorkSupport[0], state.UnitSystem, graphIndex), MsgIcon::Information);
         return;
     }
     QWidget* host = context.host.HostWindow();

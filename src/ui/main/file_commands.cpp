@@ -208,7 +208,7 @@ CommandResult MainWindow::PrintProjectReport(bool withDialog)
     QPrinter& printer = m_platform.Printer();
     if ((withDialog || !PrintsWithoutDialog(printer)) &&
         !m_platform.PrintDialog(this, printer, false,
-                                              SuggestedPdfName(m_state.Settings.DataPath, m_state.ProjectFilePath)))
+                                SuggestedPdfName(m_state.Settings.DataPath, m_state.ProjectFilePath)))
         return DialogCancelled(m_state);
     const bool printed = Trapped([&] {
         BuildInputListing();
@@ -232,8 +232,9 @@ bool MainWindow::QueryUnload()
 {
     if (m_state.ProjectSaved != FlagFalse)
         return true;
-    const MsgResult answer = m_platform.Show("Save changes to: " + m_state.ProjectFilePath + "?",
-                                       MsgStyle{MsgButtons::YesNoCancel, MsgIcon::Question}, m_state.ProgramTitle);
+    const MsgResult answer =
+        m_platform.Show("Save changes to: " + m_state.ProjectFilePath + "?",
+                        MsgStyle{MsgButtons::YesNoCancel, MsgIcon::Question}, m_state.ProgramTitle);
     if (answer == MsgResult::No)
         return true;
     if (answer != MsgResult::Yes)

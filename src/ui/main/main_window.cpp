@@ -6,10 +6,10 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QScreen>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>

@@ -1,7 +1,7 @@
 #include "settings/path_dialog.h"
 
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -26,16 +26,14 @@ INSTANTIATE_TEST_SUITE_P(
         // A family from two foundries is matched without its foundry.
         DefaultFontCase{{"C059 [UKWN]", "Courier New [Monotype]"}, {"Courier New [Monotype]"}, "Courier New"},
         // The metric-compatible substitute counts as the preferred font.
-        DefaultFontCase{{"C059 [UKWN]", "C059 [URW]", "Liberation Mono", "Liberation Sans"},
-                        {"Liberation Mono"},
-                        "Courier New"},
+        DefaultFontCase{
+            {"C059 [UKWN]", "C059 [URW]", "Liberation Mono", "Liberation Sans"}, {"Liberation Mono"}, "Courier New"},
         DefaultFontCase{{"Cousine", "Terminal"}, {"Cousine", "Terminal"}, "Courier New"},
         // Arial and its substitute are proportional: not a pane font.
         DefaultFontCase{{"Arial", "Liberation Sans", "Terminal"}, {"Terminal"}, "Terminal"},
         // Else the first fixed-pitch face, then the first face of all.
         DefaultFontCase{{"C059 [UKWN]", "DejaVu Sans Mono [PfEd]"}, {"DejaVu Sans Mono [PfEd]"}, "DejaVu Sans Mono"},
-        DefaultFontCase{{"C059 [UKWN]", "DejaVu Serif"}, {}, "C059"},
-        DefaultFontCase{{}, {}, "Courier New"}));
+        DefaultFontCase{{"C059 [UKWN]", "DejaVu Serif"}, {}, "C059"}, DefaultFontCase{{}, {}, "Courier New"}));
 
 TEST(FontNames, FoundryAndSubstitutes)
 {

@@ -138,8 +138,8 @@ TEST_F(Settings, OutOfRangeValuesTakeTheLowBound)
     EXPECT_EQ(s.SymbolSize, 3);
     EXPECT_EQ(s.GridStyle, 3);
     EXPECT_EQ(s.ShowInputScreenOnLoad, 0);
-    EXPECT_EQ(s.PrintModuleHeader, 1);  // empty: the read's default 1
-    EXPECT_EQ(s.CopyExampleFiles, 1);   // absent: the read's default "1"
+    EXPECT_EQ(s.PrintModuleHeader, 1);                // empty: the read's default 1
+    EXPECT_EQ(s.CopyExampleFiles, 1);                 // absent: the read's default "1"
     EXPECT_EQ(s.DisplayFontName, state.DefaultFont);  // missing: the default font
 }
 

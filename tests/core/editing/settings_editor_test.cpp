@@ -94,8 +94,9 @@ TEST_F(SettingsDialogRules, ControlCharacterInPathOrViewerIsRefusedBeforeAnyOthe
     v = CheckSettings(state, fields);
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.focus, "Text4");
-    EXPECT_EQ(box.Last().text,
-              "The text viewer xdg-open\\x0D[Graph] cannot be kept: it holds a line break or another control character.");
+    EXPECT_EQ(
+        box.Last().text,
+        "The text viewer xdg-open\\x0D[Graph] cannot be kept: it holds a line break or another control character.");
     EXPECT_EQ(box.Count(), 2u);
 
     // 254 characters fit a setting; 255 would be cut at the next start.
