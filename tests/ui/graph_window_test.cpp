@@ -2,6 +2,7 @@
 // format on the chart, point identification, printing, copying and the export
 // to a workbook.
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLegend>
 #include <QRegularExpression>
@@ -326,6 +327,9 @@ private slots:
         f.platform->AnswerFile(f.File("span.csv"));
         f.platform->AnswerBox(MsgResult::OK);
         window->Export();
+        // The dialog started in the folder the workbook went to.
+        const ScriptedPlatform::Call& again = f.platform->Calls()[f.platform->Calls().size() - 2];
+        QCOMPARE(again.file.folder, QFileInfo(book).absolutePath() + "/");
         const ProcessResult csv = RunProcess(CASTOVIN_CLI, {"curve", project.toStdString(), "span"});
         QCOMPARE(ReadBytes(f.File("span.csv")).toStdString(), csv.out);
         // Written, but nothing on the machine opens it: the user is told.
