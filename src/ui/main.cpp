@@ -45,8 +45,11 @@ int main(int argc, char** argv)
     QtPlatformServices platform;
     ProgramState state(platform);
     StartupOptions options = StartupOptionsFromProcess(argv[0]);
-    for (const QString& family : QFontDatabase::families())
+    for (const QString& family : QFontDatabase::families()) {
         options.installedFonts.push_back(family.toStdString());
+        if (QFontDatabase::isFixedPitch(family))
+            options.fixedPitchFonts.push_back(family.toStdString());
+    }
     InstallContextHelp(app, state);
     const auto window = StartMainWindow(state, platform, options, line.project);
     return QApplication::exec();

@@ -110,9 +110,11 @@ public:
         std::vector<double> xs, ys;
         xs.reserve(points.size());
         ys.reserve(points.size());
+        // Each float as the double of its shortest decimal, which the sheet
+        // then shows as the CSV does (10.28609, not 10.28609085083008).
         for (const CurvePoint& p : points) {
-            xs.push_back(static_cast<double>(p.x));
-            ys.push_back(static_cast<double>(p.y));
+            xs.push_back(std::strtod(GeneralNumber(p.x).c_str(), nullptr));
+            ys.push_back(std::strtod(GeneralNumber(p.y).c_str(), nullptr));
         }
         return m_write(file.c_str(), xs.data(), ys.data(), points.size());
     }

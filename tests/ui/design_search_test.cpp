@@ -136,9 +136,30 @@ private slots:
                 last = r;
         QVERIFY(last >= 0);
         QCOMPARE(model->index(last, 10).data().toString(), model->index(0, 10).data().toString());
+        // No heading is cut.
+        for (int c = 0; c < model->columnCount(); ++c)
+            QVERIFY2(table->horizontalHeader()->sectionSize(c) >= table->horizontalHeader()->sectionSizeHint(c),
+                     qPrintable(model->headerData(c, Qt::Horizontal).toString()));
         window->close();
         QApplication::processEvents();
         QVERIFY(f.Main().isEnabled());
+
+        // The next opening keeps the price list and starts Load in its folder.
+        window = OpenSearch(f);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->findChild<QTableWidget*>(names::SearchPriceTable)->rowCount(), 10);
+        QCOMPARE(window->findChild<QTableWidget*>(names::SearchPriceTable)->item(9, 4)->text(),
+                 QString("8 ft No. 8 grade 75"));
+        f.platform->AnswerFile(std::nullopt);
+        window->findChild<QPushButton*>(names::SearchLoadPrices)->click();
+        QCOMPARE(f.platform->LastCall().file.folder, QString(CASTOVIN_EXAMPLES) + "/");
+        // A range fault in the window's words.
+        REQUIRE_CHILD(QLineEdit, step, window, names::SearchSpacingStep);
+        step->setText("0");
+        f.platform->AnswerBox(MsgResult::OK);
+        window->findChild<QPushButton*>(names::SearchRun)->click();
+        QCOMPARE(f.platform->BoxTexts().back(), QString("The spacing step must be above 0."));
+        window->close();
         CHECK_SCRIPT(f);
     }
 

@@ -3,12 +3,19 @@
 // live cost figures, "Results" on edited values, the unit lock of the
 // description editor, the options pages and the file association.
 
+#include <memory>
+
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +23,7 @@
 #include <QTest>
 
 #include "app/names.h"
+#include "editors/numeric_field.h"
 #include "program/program_state.h"
 #include "ui_fixture.h"
 
@@ -70,6 +78,24 @@ private slots:
         QCOMPARE(depth->text(), QString("7"));
         QTest::keyClick(depth, Qt::Key_Backspace);
         QCOMPARE(depth->text(), QString());
+        // The right-click menu pastes only what typing would keep.
+        const auto paste = [depth](const QString& clip) {
+            QGuiApplication::clipboard()->setText(clip);
+            std::unique_ptr<QMenu> menu(NumericContextMenu(depth));
+            QAction* action = menu->findChild<QAction*>("edit-paste");
+            if (action != nullptr && action->isEnabled())
+                action->trigger();
+            return action != nullptr && action->isEnabled();
+        };
+        depth->setText("1");
+        depth->setCursorPosition(1);
+        QVERIFY(!paste("62abc 12"));
+        QCOMPARE(depth->text(), QString("1"));
+        QVERIFY(paste("62.5"));
+        QCOMPARE(depth->text(), QString("162.5"));
+        // The field's seven typed characters: an eighth is not pasted.
+        QVERIFY(!paste("123"));
+        QCOMPARE(depth->text(), QString("162.5"));
         // The fields without the filter take any text.
         REQUIRE_CHILD(QComboBox, systems, editor, names::ParmNoSup);
         REQUIRE_CHILD(QComboBox, location, editor, names::ParmLocation);
@@ -484,6 +510,26 @@ private slots:
         QCOMPARE(f.platform->LastCall().title, QString("Message"));
         editor->close();
         CHECK_SCRIPT(f);
+    }
+
+    void everyExamplePassesItsOwnEditor()
+    {
+        const QStringList examples = QDir(CASTOVIN_EXAMPLES).entryList({"*.vlb"}, QDir::Files);
+        QVERIFY(examples.size() >= 4);
+        for (const QString& name : examples) {
+            UiFixture f;
+            Open(f, UiFixture::Example(name));
+            QWidget* editor = OpenEditor(f, names::Indexed(names::Toolbar, 5), names::ParametersEditor);
+            QVERIFY2(editor != nullptr, qPrintable(name));
+            REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
+            ok->click();
+            QCoreApplication::processEvents();
+            // A refused field would show its message (unscripted) and keep the editor open.
+            const auto boxes = f.platform->BoxTexts();
+            QVERIFY2(FindTopLevel(names::ParametersEditor) == nullptr,
+                     qPrintable(name + ": " + QStringList(boxes.begin(), boxes.end()).join(" | ")));
+            CHECK_SCRIPT(f);
+        }
     }
 
     void openingAProjectShowsTheParametersWhenAsked()

@@ -2,8 +2,10 @@
 // controls it lets the user edit, the symbol size, a list entry typed wrong,
 // Help, and what OK and Cancel leave in the settings and on the chart.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,6 +117,11 @@ private slots:
         QVERIFY(size->isVisible() && label->isVisible());
         size->triggerAction(QAbstractSlider::SliderToMaximum);
         QCOMPARE(sizeText->text(), QString("20"));
+        // Reached with Tab and moved with the arrow keys.
+        QVERIFY(size->focusPolicy() & Qt::TabFocus);
+        QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(size, &left);
+        QCOMPARE(sizeText->text(), QString("19"));
 
         // A typed text that names no entry goes back to the first.
         REQUIRE_CHILD(QComboBox, grid, dialog, names::GraphOptGrid);

@@ -2,14 +2,17 @@
 // format on the chart, point identification, printing, copying and the export
 // to a workbook.
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLegend>
+#include <QRegularExpression>
 #include <QScatterSeries>
 #include <QTest>
 
 #include "app/names.h"
 #include "app/window_helpers.h"
 #include "graph_test_support.h"
+#include "platform/platform_services.h"
 #include "text/messages.h"
 
 using namespace castovin;
@@ -247,6 +250,13 @@ private slots:
         QCOMPARE(text.split('\f', Qt::SkipEmptyParts).size(), 1);
         QVERIFY2(text.contains("Castovin") && text.contains("Suggested VELB") && text.contains("CMRR"),
                  qPrintable(text));
+        // Above the chart: the project title, the file name and the date.
+        const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() > 3, qPrintable(text));
+        QCOMPARE(lines[0].trimmed(), QString::fromStdString(f.state->ProjectTitle));
+        QCOMPARE(lines[1].trimmed(), QString("default-english.vlb"));
+        QVERIFY2(QRegularExpression(R"(^\d{1,2}/\d{1,2}/\d{4}$)").match(lines[2].trimmed()).hasMatch(),
+                 qPrintable(lines[2]));
         window->close();
         CHECK_SCRIPT(f);
     }
@@ -259,7 +269,10 @@ private slots:
         window->findChild<QAction*>(names::Indexed(names::GraphEditItem, 0))->trigger();
         QCOMPARE(f.platform->ClipboardClears(), 1);
         QVERIFY(!f.platform->ClipboardImage().isNull());
-        QCOMPARE(f.platform->ClipboardImage().size(), window->View()->grab().size());
+        // Twice the screen's resolution, and the same drawing as SVG.
+        QCOMPARE(f.platform->ClipboardImage().size(), window->View()->grab().size() * 2);
+        CHECK_CONTAINS(QString::fromUtf8(f.platform->ClipboardSvg()), "<svg");
+        CHECK_CONTAINS(QString::fromUtf8(f.platform->ClipboardSvg()), "<title>Graph</title>");
         window->close();
         CHECK_SCRIPT(f);
     }
@@ -299,14 +312,24 @@ private slots:
             const QRegularExpression y(QString(R"(<c r="B%1"><v>([^<]+)</v></c>)").arg(row));
             const auto match = y.match(sheet);
             QVERIFY(match.hasMatch());
-            QVERIFY(qAbs(match.captured(1).toDouble() - cli[row - 2].y()) < 1e-5);
+            // The float's shortest decimal, as the command line prints it,
+            // not its double expansion (10.28609, not 10.28609085083008).
+            QCOMPARE(match.captured(1).toDouble(), cli[row - 2].y());
         }
         QVERIFY(!sheet.contains(R"(r="A27")"));
+
+        // A name typed without an extension takes the chosen filter's.
+        QCOMPARE(FilterSuffix("CSV text (*.csv)"), QString("csv"));
+        QCOMPARE(FilterSuffix("Workbook (*.xlsx)"), QString("xlsx"));
+        QCOMPARE(FilterSuffix("All Files (*)"), QString());
 
         // The CSV choice writes what the command-line tool prints.
         f.platform->AnswerFile(f.File("span.csv"));
         f.platform->AnswerBox(MsgResult::OK);
         window->Export();
+        // The dialog started in the folder the workbook went to.
+        const ScriptedPlatform::Call& again = f.platform->Calls()[f.platform->Calls().size() - 2];
+        QCOMPARE(again.file.folder, QFileInfo(book).absolutePath() + "/");
         const ProcessResult csv = RunProcess(CASTOVIN_CLI, {"curve", project.toStdString(), "span"});
         QCOMPARE(ReadBytes(f.File("span.csv")).toStdString(), csv.out);
         // Written, but nothing on the machine opens it: the user is told.

@@ -220,15 +220,22 @@ private slots:
         QVERIFY(!QFile::exists(f.File("default-printer.pdf")));
 
         Open(f, UiFixture::Example("default-english.vlb"));
-        f.Trigger(names::Indexed(names::Toolbar, 3));  // straight to the current printer
-        const QString direct = PdfText(f.File("default-printer.pdf"));
-        CHECK_CONTAINS(direct, "[SUPPORT PARAMETERS]");
-        CHECK_CONTAINS(direct, "[COST PARAMETERS]");
-
         const QString pdf = f.File("menu.pdf");
         f.platform->AnswerPrint(pdf);
         f.Trigger(names::Indexed(names::FileItem, 6));
         CHECK_CONTAINS(PdfText(pdf), "[PRODUCTION]");
+
+        // Without a dialog, but the destination is a file: the toolbar's
+        // print shows the print dialog with the project's name rather than
+        // replace the last file.
+        const QString direct = f.File("toolbar.pdf");
+        f.platform->AnswerPrint(direct);
+        f.Trigger(names::Indexed(names::Toolbar, 3));
+        QCOMPARE(f.platform->LastCall().title, f.DataFolder() + "default-english.pdf");
+        CHECK_CONTAINS(PdfText(direct), "[SUPPORT PARAMETERS]");
+        CHECK_CONTAINS(PdfText(direct), "[COST PARAMETERS]");
+        CHECK_CONTAINS(PdfText(pdf), "[PRODUCTION]");
+        QVERIFY(!QFile::exists(f.File("default-printer.pdf")));
 
         f.platform->AnswerPrint(std::nullopt);  // a cancelled dialog prints nothing
         f.Trigger(names::Indexed(names::FileItem, 6));
@@ -253,8 +260,16 @@ private slots:
             RunProcess(CASTOVIN_CLI, {"listing", UiFixture::Example("default-english.vlb").toStdString()});
         QCOMPARE(f.platform->Clipboard().toStdString(), cli.out);
         REQUIRE_CHILD(QPushButton, print, preview, names::ViewerPrintPage);
-        print->click();  // no dialog: the current printer
-        CHECK_CONTAINS(PdfText(f.File("default-printer.pdf")), "[COST PARAMETERS]");
+        // The printer is a file: the dialog comes up instead of replacing it.
+        const QString pdf = f.File("preview.pdf");
+        f.platform->AnswerPrint(pdf);
+        print->click();
+        CHECK_CONTAINS(PdfText(pdf), "[COST PARAMETERS]");
+        QVERIFY(!QFile::exists(f.File("default-printer.pdf")));
+        QFile::remove(pdf);
+        f.platform->AnswerPrint(std::nullopt);  // cancelled: nothing printed
+        print->click();
+        QVERIFY(!QFile::exists(pdf));
         CHECK_SCRIPT(f);
     }
 

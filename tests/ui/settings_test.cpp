@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 #include <QTreeView>
 
 #include "app/names.h"
+#include "app/window_helpers.h"
 #include "config/profile_file.h"
 #include "program/program_state.h"
 #include "ui_fixture.h"
@@ -252,6 +255,31 @@ private slots:
         CHECK_SCRIPT(f);
     }
 
+    void fontDialogPresetIsTheFontAsListed()
+    {
+        // "Courier New" is Liberation Mono here: the dialog is given the
+        // family it lists and that family's name of the style, so OK keeps
+        // the font as it was (not bold, not italic).
+        QFont preset("Courier New");
+        preset.setPointSize(10);
+        const QFont listed = FontAsListed(preset);
+        QVERIFY(QFontDatabase::families().contains(listed.family()));
+        QVERIFY2(QFontDatabase::styles(listed.family()).contains(listed.styleName()), qPrintable(listed.styleName()));
+        const QFont chosen = QFontDatabase::font(listed.family(), listed.styleName(), listed.pointSize());
+        QVERIFY(!chosen.bold() && !chosen.italic());
+        QCOMPARE(chosen.pointSize(), 10);
+        preset.setBold(true);
+        preset.setItalic(true);
+        QVERIFY(QFontDatabase::font(FontAsListed(preset).family(), FontAsListed(preset).styleName(), 10).italic());
+        // The chosen family is kept without the foundry the dialog may show.
+        QCOMPARE(ChosenFamily(QFont("C059 [UKWN]")), std::string("C059"));
+        // The panes' default font is of fixed pitch.
+        UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
+        auto* pane = f.Main().findChild<QPlainTextEdit*>(names::HistoryPane);
+        QVERIFY(pane != nullptr);
+        QVERIFY2(QFontInfo(pane->font()).fixedPitch(), qPrintable(pane->font().family()));
+    }
+
     void historyFontStaysAfterCancel()
     {
         UiFixture f(UiFixture::WithSettingsFile(kHistoryOn));
@@ -388,6 +416,17 @@ private slots:
         dialog->findChild<QRadioButton*>(names::Indexed(names::PathOptions, 3))->click();
         Press(dialog, names::PathOk);
         QCOMPARE(path->text(), f.DataFolder() + "Temp/");
+
+        // An edited path that cannot be shown: the list shows the data
+        // folder, and OK returns it (not "/").
+        path->setText(f.File("no-such-folder/"));
+        Press(settings, names::SettingsSetPath);
+        dialog = FindTopLevel(names::PathDialog);
+        tree = dialog->findChild<QTreeView*>(names::PathFolders);
+        model = qobject_cast<QFileSystemModel*>(tree->model());
+        QCOMPARE(model->filePath(tree->currentIndex()) + "/", f.DataFolder());
+        Press(dialog, names::PathOk);
+        QCOMPARE(path->text(), f.DataFolder());
         Press(settings, names::SettingsCancel);
         CHECK_SCRIPT(f);
     }

@@ -103,15 +103,36 @@ private slots:
         QVERIFY(font->isEnabled());
         ClickFile(browser, "one.vlb");
         REQUIRE_CHILD(QLabel, current, browser, names::BrowserCurrentFile);
-        QCOMPARE(current->text(), f.DataFolder() + "one.vlb");
+        QCOMPARE(current->toolTip(), f.DataFolder() + "one.vlb");
         QCOMPARE(pane->toPlainText(), QString("VELB_212\nFirst project\n"));
         // Enter on the file list chooses the current file.
         REQUIRE_CHILD(QListWidget, files, browser, names::BrowserFiles);
         files->setCurrentRow(1);
         QTest::keyClick(files, Qt::Key_Return);
-        QCOMPARE(current->text(), f.DataFolder() + "TWO.VLB");
+        QCOMPARE(current->toolTip(), f.DataFolder() + "TWO.VLB");
         QCOMPARE(pane->toPlainText(), QString("VELB_212\nSecond\n"));
         QVERIFY(FindTopLevel(names::BrowserWindow) == browser);  // Enter did not press OK
+        browser->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void aLongPathIsElidedWithTheWholePathInTheTooltip()
+    {
+        UiFixture f(WithFiles());
+        const QString deep = f.DataFolder() + QString(120, 'd') + "/" + QString(120, 'e');
+        QDir().mkpath(deep);
+        WriteFile(deep + "/long.vlb", "VELB_212\r\n");
+        auto* browser = qobject_cast<TextBrowser*>(Open(f));
+        QVERIFY(browser != nullptr);
+        const int width = browser->width();
+        QVERIFY(browser->ShowFolder(deep));
+        browser->ChooseFile("long.vlb");
+        QCoreApplication::processEvents();
+        REQUIRE_CHILD(QLabel, current, browser, names::BrowserCurrentFile);
+        QCOMPARE(current->toolTip(), deep + "/long.vlb");
+        QVERIFY2(current->text().contains(QChar(0x2026)), qPrintable(current->text()));
+        QCOMPARE(browser->width(), width);
+        QVERIFY(browser->sizeHint().width() <= width);
         browser->close();
         CHECK_SCRIPT(f);
     }
@@ -122,15 +143,26 @@ private slots:
         QWidget* browser = Open(f);
         REQUIRE_CHILD(QLineEdit, pattern, browser, names::BrowserPattern);
         pattern->selectAll();
-        QTest::keyClicks(pattern, "*.txt;*.CSV");
+        // Checked when typed, not at every key: "[" and an empty box can be
+        // typed through, and Enter applies the pattern without pressing OK.
+        QTest::keyClick(pattern, Qt::Key_Backspace);
+        QTest::keyClicks(pattern, "[*.txt;*.CSV");
+        QCOMPARE(pattern->text(), QString("[*.txt;*.CSV"));
+        QTest::keyClick(pattern, Qt::Key_Home);
+        QTest::keyClick(pattern, Qt::Key_Delete);
+        QTest::keyClick(pattern, Qt::Key_Return);
         QCOMPARE(Listed(browser), (QStringList{"notes.txt", "table.csv"}));
+        QVERIFY(FindTopLevel(names::BrowserWindow) == browser);
         // A pattern the list cannot use resets the box and the list to "*".
         pattern->setText("sub/*.txt");
+        QTest::keyClick(pattern, Qt::Key_Return);
         QCOMPARE(pattern->text(), QString("*"));
         QCOMPARE(Listed(browser), (QStringList{"notes.txt", "one.vlb", "table.csv", "TWO.VLB", "VELB.INI"}));
         pattern->selectAll();
         QTest::keyClick(pattern, Qt::Key_Backspace);
-        QCOMPARE(pattern->text(), QString("*"));
+        QCOMPARE(pattern->text(), QString());
+        // After a pause the typed text is checked too.
+        QTRY_COMPARE(pattern->text(), QString("*"));
         // Windows-1252 text shows its characters.
         ClickFile(browser, "notes.txt");
         QCOMPARE(browser->findChild<QPlainTextEdit*>(names::BrowserPane)->toPlainText(), QString::fromUtf8("Größe\n"));
@@ -150,6 +182,7 @@ private slots:
         QCOMPARE(Listed(browser), QStringList());
         REQUIRE_CHILD(QLineEdit, pattern, browser, names::BrowserPattern);
         pattern->setText("*.txt");
+        QTest::keyClick(pattern, Qt::Key_Return);
         QCOMPARE(Listed(browser), QStringList{"inner.txt"});
         browser->findChild<QPushButton*>(names::BrowserOk)->click();
         QCoreApplication::processEvents();

@@ -310,16 +310,6 @@ ProfileFile DefaultSettingsFile(Environment& env, Messenger& messenger)
 
 }  // namespace
 
-std::string DefaultFontName(const std::vector<std::string>& installedFonts)
-{
-    const auto same = [](const std::string& a, const char* b) { return LowerCase(a) == LowerCase(b); };
-    for (const char* preferred : {"Arial", "Courier New", "System", "Terminal"})
-        for (const std::string& font : installedFonts)
-            if (same(font, preferred))
-                return font;
-    return installedFonts.empty() ? std::string("Arial") : installedFonts.front();
-}
-
 std::string ReadIniString(const std::string& file, std::string_view section, std::string_view key,
                           std::optional<std::string_view> defaultValue)
 {

@@ -17,11 +17,6 @@ struct Messenger;
 
 inline constexpr const char* SettingsFileName = "VELB.INI";
 
-// The first of "Arial", "Courier New", "System", "Terminal" among the
-// installed fonts (compared without regard to case), else the first
-// installed font, else "Arial".
-std::string DefaultFontName(const std::vector<std::string>& installedFonts);
-
 // One value: the text read, or the default (as text) when it is empty.
 std::string ReadIniString(const std::string& file, std::string_view section, std::string_view key,
                           std::optional<std::string_view> defaultValue = std::nullopt);

@@ -10,6 +10,7 @@
 #include "text/number_reading.h"
 #include "text/paths.h"
 #include "text/text_format.h"
+#include "text/unicode.h"
 
 namespace castovin {
 
@@ -90,15 +91,18 @@ bool ValidFileExtension(std::string_view extension)
     return true;
 }
 
-// A value the settings file, one line a value, can keep; otherwise says so.
+// A value the settings file, one line of at most 254 characters a value,
+// can keep; otherwise says so (a longer one would be cut at the next start).
 static bool Keepable(Messenger& messenger, const std::string& what, const std::string& value)
 {
-    if (ProfileFile::CanHold(value))
+    const bool holdable = ProfileFile::CanHold(value);
+    if (holdable && CharCount(value) <= ProfileFile::MaxValueLength)
         return true;
-    ShowMessage(messenger,
-                what + " " + MessageExcerpt(value, 200) +
-                    " cannot be kept: it holds a line break or another control character.",
-                MsgIcon::Critical, messenger.MsgCategory.Error);
+    const std::string why = holdable ? "it is longer than the " + std::to_string(ProfileFile::MaxValueLength) +
+                                           " characters a setting can hold."
+                                     : "it holds a line break or another control character.";
+    ShowMessage(messenger, what + " " + MessageExcerpt(value, 200) + " cannot be kept: " + why, MsgIcon::Critical,
+                messenger.MsgCategory.Error);
     return false;
 }
 

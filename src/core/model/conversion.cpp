@@ -24,9 +24,11 @@ float Grade(float value, bool toMetric)
     return toMetric ? ToFloat(value * conv::PsiPerMPa / 1000000 * 1000) : MPaToKsi(value);
 }
 
+// Widened to double before the first product, as every other conversion, so
+// the value is rounded to 32 bits once.
 float CableCapacity(float value, bool toMetric)
 {
-    return toMetric ? ToFloat(value * 2000 * conv::MNPerKip / 1000) : MNToTons(value);
+    return toMetric ? ToFloat(double(value) * conv::PoundsPerTon * conv::MNPerKip / 1000) : MNToTons(value);
 }
 
 float UnitWeight(float value, bool toMetric)

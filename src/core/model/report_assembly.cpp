@@ -61,14 +61,20 @@ void Header(const Project& project, Listing& out, bool costListing)
              2);
 }
 
-void CommonPart(const Project& project, Listing& out)
+// `description` is the project's description as normalised for the listing.
+void CommonPart(const Project& project, std::string_view description, Listing& out)
 {
     out.Line("[PROJECT TITLE]");
     out.Line(project.ProjectTitle, 2);
     out.Line("[PROJECT DESCRIPTION]");
+    out.Line(description, 2);
+}
+
+std::string NormalisedDescription(const Project& project)
+{
     std::string description = project.ProjectDescription;
     NormaliseDescription(description);
-    out.Line(description, 2);
+    return description;
 }
 
 void SupportInputs(const std::array<SupportRecord, 2>& support, Listing& out)
@@ -160,35 +166,49 @@ void CostInputs(const CostRecord& c, Listing& out)
     out.End(2);
 }
 
-Listing Begin(const Project& project, bool withHeader, bool costListing)
+Listing Begin(const Project& project, std::string_view description, bool withHeader, bool costListing)
 {
     Listing out(project.UnitSystem);
     if (withHeader)
         Header(project, out, costListing);
-    CommonPart(project, out);
+    CommonPart(project, description, out);
     return out;
+}
+
+std::string SupportPart(const Project& project, const std::array<SupportRecord, 2>& support,
+                        std::string_view description, bool withHeader)
+{
+    Listing out = Begin(project, description, withHeader, false);
+    SupportInputs(support, out);
+    return std::move(out.Text());
+}
+
+std::string CostPart(const Project& project, const CostRecord& cost, std::string_view description, bool withHeader)
+{
+    Listing out = Begin(project, description, withHeader, true);
+    CostInputs(cost, out);
+    return std::move(out.Text());
 }
 
 }  // namespace
 
 std::string SupportListing(const Project& project, const std::array<SupportRecord, 2>& support, bool withHeader)
 {
-    Listing out = Begin(project, withHeader, false);
-    SupportInputs(support, out);
-    return std::move(out.Text());
+    return SupportPart(project, support, NormalisedDescription(project), withHeader);
 }
 
 std::string CostListing(const Project& project, const CostRecord& cost, bool withHeader)
 {
-    Listing out = Begin(project, withHeader, true);
-    CostInputs(cost, out);
-    return std::move(out.Text());
+    return CostPart(project, cost, NormalisedDescription(project), withHeader);
 }
 
+// The description is normalised once, for the support listing, and the cost
+// listing prints that normalised text, as a printed project shows it.
 std::string FullListing(const Project& project, bool withHeader)
 {
-    return SupportListing(project, project.Support, withHeader) + "\r\n\r\n\r\n\r\n\r\n" +
-           CostListing(project, project.Cost, withHeader);
+    const std::string description = NormalisedDescription(project);
+    return SupportPart(project, project.Support, description, withHeader) + "\r\n\r\n\r\n\r\n\r\n" +
+           CostPart(project, project.Cost, description, withHeader);
 }
 
 }  // namespace castovin

@@ -172,27 +172,68 @@ SearchRanges DefaultSearchRanges(UnitSystem unitSystem)
     return r;
 }
 
-std::optional<std::string> RangesProblem(const SearchRanges& r)
+std::optional<RangesFault> RangesFaultOf(const SearchRanges& r)
 {
     if (r.boltsMin > r.boltsMax)
-        return "bolts per row: MIN is above MAX";
+        return RangesFault::BoltsMinAboveMax;
     if (double(r.boltsMax) - r.boltsMin + 1 > kMaxRangeValues)
-        return "bolts per row: too many values";
+        return RangesFault::TooManyBolts;
     if (!std::isfinite(r.spacingMin) || !std::isfinite(r.spacingMax) || !std::isfinite(r.spacingStep))
-        return "spacing: not a number";
+        return RangesFault::SpacingNotANumber;
     if (r.spacingMin > r.spacingMax)
-        return "spacing: MIN is above MAX";
+        return RangesFault::SpacingMinAboveMax;
     if (!(r.spacingStep > 0))
-        return "spacing: STEP must be above 0";
+        return RangesFault::StepNotAboveZero;
     if ((r.spacingMax - r.spacingMin) / r.spacingStep + 1 > kMaxRangeValues)
-        return "spacing: too many values";
+        return RangesFault::TooManySpacings;
     return std::nullopt;
+}
+
+std::optional<std::string> RangesProblem(const SearchRanges& r)
+{
+    const std::optional<RangesFault> fault = RangesFaultOf(r);
+    if (!fault)
+        return std::nullopt;
+    switch (*fault) {
+    case RangesFault::BoltsMinAboveMax:
+        return "bolts per row: MIN is above MAX";
+    case RangesFault::TooManyBolts:
+        return "bolts per row: too many values";
+    case RangesFault::SpacingNotANumber:
+        return "spacing: not a number";
+    case RangesFault::SpacingMinAboveMax:
+        return "spacing: MIN is above MAX";
+    case RangesFault::StepNotAboveZero:
+        return "spacing: STEP must be above 0";
+    case RangesFault::TooManySpacings:
+        break;
+    }
+    return "spacing: too many values";
+}
+
+std::string RangesFaultText(RangesFault fault)
+{
+    switch (fault) {
+    case RangesFault::BoltsMinAboveMax:
+        return "The first number of bolts per row is above the last.";
+    case RangesFault::TooManyBolts:
+        return "The numbers of bolts per row are too many to search.";
+    case RangesFault::SpacingNotANumber:
+        return "The row spacings must be numbers.";
+    case RangesFault::SpacingMinAboveMax:
+        return "The first row spacing is above the last.";
+    case RangesFault::StepNotAboveZero:
+        return "The spacing step must be above 0.";
+    case RangesFault::TooManySpacings:
+        break;
+    }
+    return "The row spacings are too many to search; take a larger spacing step.";
 }
 
 std::vector<float> SpacingValues(const SearchRanges& r)
 {
     std::vector<float> values;
-    if (RangesProblem(r))
+    if (RangesFaultOf(r))
         return values;
     const std::size_t count = SpacingCount(r);
     values.reserve(count);
@@ -210,7 +251,7 @@ bool DesignPasses(const DesignResults& r)
 
 std::size_t CandidateCount(std::size_t priceRows, const SearchRanges& ranges)
 {
-    if (RangesProblem(ranges))
+    if (RangesFaultOf(ranges))
         return 0;
     // Each factor is at most 100,000 values (RangesProblem); only the price
     // list can make the product overflow, so saturate rather than wrap.

@@ -45,7 +45,21 @@ SearchRanges DefaultSearchRanges(UnitSystem unitSystem);
 
 // Why the ranges cannot be searched (a minimum above its maximum, a step
 // not above 0, too many values), or nullopt when they can.
+enum class RangesFault {
+    BoltsMinAboveMax,
+    TooManyBolts,
+    SpacingNotANumber,
+    SpacingMinAboveMax,
+    StepNotAboveZero,
+    TooManySpacings
+};
+std::optional<RangesFault> RangesFaultOf(const SearchRanges& ranges);
+// The fault in the command line's words, naming its options ("spacing: STEP
+// must be above 0").
 std::optional<std::string> RangesProblem(const SearchRanges& ranges);
+// The fault in the search window's words, which name its fields ("The
+// spacing step must be above 0.").
+std::string RangesFaultText(RangesFault fault);
 
 // The row spacings of the ranges, each MIN + i x STEP rounded to float once,
 // so that 1:2:0.1 gives exactly the floats of 1.1, 1.2, ... as typed.

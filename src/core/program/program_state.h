@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/environment.h"
 #include "editing/graph_options.h"
@@ -38,6 +39,12 @@ struct ProgramState : Project, ReportSession, Messenger, Environment {
     // The project conversion dialog's choices.
     castovin::UnitSystem ConvertTarget = castovin::UnitSystem::Metric;
     int16_t ConvertFileOption = 0;
+    // Kept for the run only: the folder the graph export last wrote to, the
+    // one the design search's price lists were last loaded from or saved
+    // to, and the search's price table (its cells as text) when it closed.
+    std::string LastExportFolder;
+    std::string LastPriceFolder;
+    std::vector<std::vector<std::string>> LastPriceTable;
 };
 
 // The first step of the program: constants, tables and built-in defaults.

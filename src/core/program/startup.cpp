@@ -1,5 +1,6 @@
 #include "program/startup.h"
 
+#include "config/font_names.h"
 #include "config/settings_file.h"
 #include "files/lifecycle.h"
 #include "program/program_state.h"
@@ -36,7 +37,7 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
 {
     InitialiseModel(state, options.executablePath);
 
-    state.DefaultFont = DefaultFontName(options.installedFonts);
+    state.DefaultFont = DefaultFontName(options.installedFonts, options.fixedPitchFonts);
     state.Settings = SettingsRecord{};
     state.Settings.DefaultUnits = UnitNumber(UnitSystem::English);
     state.Settings.DisplayFontName = state.DefaultFont;

@@ -25,6 +25,7 @@ struct StartupOptions {
     std::string appFolder;                          // the program's folder, ending with the separator
     UserEnvironment environment;                    // where the user folders are
     std::vector<std::string> installedFonts;        // for the default font names
+    std::vector<std::string> fixedPitchFonts;       // the installed fonts of fixed pitch
     // The shipped example projects, copied into the data folder at each
     // start while "CopyExampleFiles" is 1; empty: none to copy.
     std::string exampleFolder;

@@ -1,15 +1,20 @@
 #include "app/window_helpers.h"
 
+#include <QFont>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include "app/closing_rules.h"
+#include "config/font_names.h"
 #include "editing/validation.h"
 #include "text/messages.h"
 #include "text/runtime_error.h"
@@ -54,6 +59,16 @@ void CenterOnScreen(QWidget* window)
     if (screen == nullptr)
         return;
     const QRect area = screen->availableGeometry();
+    // A window larger than the screen (at 200 % scaling, say) is made as
+    // small as the screen first, as far as its layout lets it shrink.
+    // The frame counts too; a window not yet shown knows it from its
+    // native window.
+    window->winId();
+    const QMargins margins = window->windowHandle() != nullptr ? window->windowHandle()->frameMargins() : QMargins();
+    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize fitted = window->size().boundedTo(area.size() - frame);
+    if (fitted != window->size())
+        window->resize(fitted.expandedTo(window->minimumSizeHint()).boundedTo(window->maximumSize()));
     const QSize size = window->frameGeometry().size();
     const Placement p = CenterForm(area.width(), area.height(), size.width(), size.height());
     window->move(area.left() + p.left, area.top() + p.top);
@@ -118,6 +133,55 @@ void RestoreNormalCursor()
 int TwipsToPixels(const QWidget* widget, int twips)
 {
     return twips * widget->logicalDpiY() / 1440;
+}
+
+namespace {
+
+// A scroll area whose wish is its whole content (QScrollArea's own is at
+// most 36 x 24 lines), and which can shrink to a few lines.
+class FittingScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const QSize content = widget() != nullptr ? widget()->sizeHint() : QSize();
+        const int frame = 2 * frameWidth();
+        return content + QSize(frame, frame);
+    }
+    QSize minimumSizeHint() const override
+    {
+        const int line = fontMetrics().height();
+        return {12 * line + verticalScrollBar()->sizeHint().width(), 6 * line};
+    }
+};
+
+}  // namespace
+
+QWidget* ScrollingBody(QWidget* parent, QLayout* content)
+{
+    auto* area = new FittingScrollArea(parent);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    auto* body = new QWidget(area);
+    body->setLayout(content);
+    area->setWidget(body);
+    return area;
+}
+
+QFont FontAsListed(const QFont& font)
+{
+    const QFontInfo resolved(font);
+    QFont listed = font;
+    listed.setFamily(resolved.family());
+    listed.setStyleName(resolved.styleName());
+    if (listed.pointSizeF() <= 0)
+        listed.setPointSizeF(resolved.pointSizeF());
+    return listed;
+}
+
+std::string ChosenFamily(const QFont& font)
+{
+    return FamilyWithoutFoundry(font.family().toStdString());
 }
 
 }  // namespace castovin

@@ -6,7 +6,9 @@
 
 #include "app/commands.h"
 
+class QFont;
 class QHBoxLayout;
+class QLayout;
 class QPushButton;
 class QWidget;
 
@@ -43,8 +45,14 @@ struct DialogButtons {
 DialogButtons MakeOkCancelHelpRow(QWidget* parent, const QString& okName, const QString& cancelName,
                                   const QString& helpName, Messenger& messenger);
 
-// Places a window centred on its screen (a window larger than the screen
-// goes to its top or left edge).
+// The fields of a large window in a frameless scroll area: as large as the
+// fields on a screen with room for them, smaller (with scroll bars) where
+// the screen is not, so that the window's buttons below it stay on screen.
+QWidget* ScrollingBody(QWidget* parent, QLayout* content);
+
+// Places a window centred on its screen, first shrinking one larger than
+// the screen's available area to it as far as its layout allows (a window
+// that cannot shrink enough goes to the top or left edge).
 void CenterOnScreen(QWidget* window);
 
 // Shows a window of its own (not a child of `owner`, so that disabling the
@@ -71,6 +79,16 @@ CommandResult DialogCancelled(Messenger& messenger);
 
 // Takes back every busy pointer (the run-time error trap does this first).
 void RestoreNormalCursor();
+
+// `font` named as the font dialog lists it: the family the system resolves
+// it to (a substitute for a missing one) and that family's own name of the
+// style, so that the dialog preselects the family, size, weight and slant
+// instead of the first entries of its lists.
+QFont FontAsListed(const QFont& font);
+
+// The family of a font the dialog returned, without the "[Foundry]" the
+// dialog shows for a family installed from more than one foundry.
+std::string ChosenFamily(const QFont& font);
 
 // Device pixels for a length in twips (1440 per inch) on a screen widget.
 int TwipsToPixels(const QWidget* widget, int twips);

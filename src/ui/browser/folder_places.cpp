@@ -1,5 +1,7 @@
 #include "browser/folder_places.h"
 
+#include <memory>
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -69,10 +71,24 @@ QTreeView* MakeFolderTree(QWidget* parent, const QString& objectName, QFileSyste
 
 void KeepCurrentFolderInView(QTreeView* tree, QFileSystemModel* model, std::function<QString()> current)
 {
-    QObject::connect(model, &QFileSystemModel::directoryLoaded, tree, [tree, current](const QString& loaded) {
-        if ((current() + '/').startsWith(loaded))
-            QTimer::singleShot(0, tree,
-                               [tree] { tree->scrollTo(tree->currentIndex(), QAbstractItemView::PositionAtCenter); });
+    // The tree loads folders in the background, so the chosen folder gets
+    // its row only after the loads of the folders above it. It is brought
+    // into view while those arrive and once more when its own row is there,
+    // and then left alone until another folder is chosen: re-centring on
+    // every load moved the tree under the user's next click.
+    auto placed = std::make_shared<QString>();
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, tree, [tree, current, placed](const QString& loaded) {
+        const QString folder = QDir::cleanPath(current());
+        const QString dir = QDir::cleanPath(loaded);
+        if (folder == *placed || !(folder + '/').startsWith(dir == "/" ? dir : dir + '/'))
+            return;
+        if (dir == folder || dir == QFileInfo(folder).path())
+            *placed = folder;
+        QTimer::singleShot(0, tree, [tree] {
+            const QRect row = tree->visualRect(tree->currentIndex());
+            if (!tree->viewport()->rect().contains(row))
+                tree->scrollTo(tree->currentIndex(), QAbstractItemView::PositionAtCenter);
+        });
     });
 }
 

@@ -19,6 +19,7 @@
 #include "app/names.h"
 #include "app/window_helpers.h"
 #include "browser/folder_places.h"
+#include "browser/path_label.h"
 #include "config/settings_file.h"
 #include "platform/platform_services.h"
 #include "program/program_state.h"
@@ -30,6 +31,9 @@
 namespace castovin {
 
 namespace {
+
+// The pause after the last key before a typed pattern is applied.
+constexpr int kPatternPauseMs = 700;
 
 QLabel* Caption(QWidget* parent, const QString& text)
 {
@@ -73,7 +77,7 @@ QWidget* TextBrowser::BuildPaneColumn()
     layout->setContentsMargins(0, 0, 0, 0);
     auto* currentRow = new QHBoxLayout;
     currentRow->addWidget(Caption(column, "Current file:"));
-    m_current = new QLabel(column);
+    m_current = new PathLabel(column);
     m_current->setObjectName(names::BrowserCurrentFile);
     m_current->setTextInteractionFlags(Qt::TextSelectableByMouse);
     currentRow->addWidget(m_current, 1);
@@ -119,7 +123,16 @@ TextBrowser::TextBrowser(const WindowContext& context) : m_context(context)
         if (index.isValid() && m_model->filePath(index) != m_folder)
             ShowFolder(m_model->filePath(index));
     });
-    connect(m_pattern, &QLineEdit::textChanged, this, &TextBrowser::PatternEdited);
+    // The pattern is checked once it is typed (Enter, the focus leaving, or a
+    // pause), not at every key, so that a pattern can be typed through
+    // forms the list cannot use ("[" before its "]", an empty box).
+    m_patternPause = new QTimer(this);
+    m_patternPause->setSingleShot(true);
+    m_patternPause->setInterval(kPatternPauseMs);
+    connect(m_pattern, &QLineEdit::textEdited, m_patternPause, qOverload<>(&QTimer::start));
+    connect(m_patternPause, &QTimer::timeout, this, [this] { PatternEdited(m_pattern->text()); });
+    connect(m_pattern, &QLineEdit::editingFinished, this, [this] { PatternEdited(m_pattern->text()); });
+    m_pattern->installEventFilter(this);
     connect(m_files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ChooseFile(item->text()); });
     // Enter chooses too; not itemActivated, which a double-click also sends
     // after its clicks and which would start the viewer twice.
@@ -158,6 +171,7 @@ void TextBrowser::ChoosePlace(int index)
 
 void TextBrowser::PatternEdited(const QString& text)
 {
+    m_patternPause->stop();
     if (const auto patterns = SplitPatterns(S(text))) {
         m_patterns = *patterns;
         FillFiles();
@@ -166,6 +180,8 @@ void TextBrowser::PatternEdited(const QString& text)
     // A pattern the list cannot use: both go back to all files.
     RestoreNormalCursor();
     m_pattern->setText(AllFilesPattern);
+    m_patterns = {AllFilesPattern};
+    FillFiles();
 }
 
 void TextBrowser::FillFiles()
@@ -181,6 +197,14 @@ void TextBrowser::FillFiles()
 
 bool TextBrowser::eventFilter(QObject* watched, QEvent* event)
 {
+    // Enter in the pattern box ends the pattern; it does not press OK.
+    if (watched == m_pattern && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            PatternEdited(m_pattern->text());
+            return true;
+        }
+    }
     if (watched == m_files && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_files->currentItem() != nullptr) {
@@ -194,7 +218,7 @@ bool TextBrowser::eventFilter(QObject* watched, QEvent* event)
 void TextBrowser::ChooseFile(const QString& name)
 {
     const std::string path = PathInFolder(S(m_folder), S(name));
-    m_current->setText(Q(path));
+    m_current->SetPath(Q(path));
     if (m_useViewer->isChecked())
         ShowInViewer(path);
     else
@@ -250,7 +274,7 @@ void TextBrowser::ChooseFont()
     preset.setBold(s.BrowseFontBold != 0);
     preset.setItalic(s.BrowseFontItalic != 0);
     if (const std::optional<QFont> font = m_context.platform.FontDialog(this, preset)) {
-        s.BrowseFontName = S(font->family());
+        s.BrowseFontName = ChosenFamily(*font);
         if (font->pointSizeF() > 0)
             s.BrowseFontSize = static_cast<float>(font->pointSizeF());
         s.BrowseFontBold = font->bold() ? -1 : 0;

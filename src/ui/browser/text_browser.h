@@ -17,9 +17,12 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 namespace castovin {
+
+class PathLabel;
 
 class TextBrowser : public QDialog {
     Q_OBJECT
@@ -61,7 +64,8 @@ private:
     QFileSystemModel* m_model = nullptr;
     QLineEdit* m_pattern = nullptr;
     QListWidget* m_files = nullptr;
-    QLabel* m_current = nullptr;
+    PathLabel* m_current = nullptr;
+    QTimer* m_patternPause = nullptr;
     QPlainTextEdit* m_pane = nullptr;
     QCheckBox* m_useViewer = nullptr;
     QPushButton* m_setFont = nullptr;

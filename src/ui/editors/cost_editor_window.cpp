@@ -114,7 +114,7 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
     columns->addLayout(left);
     columns->addLayout(right);
     auto* layout = new QVBoxLayout;
-    layout->addLayout(columns);
+    layout->addWidget(ScrollingBody(this, columns), 1);
     layout->addLayout(EditorButtonRow(
         this, m_context, [this] { Ok(); }, [this] { Results(); }));
     LoadFields();

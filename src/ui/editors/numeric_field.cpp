@@ -1,10 +1,13 @@
 #include "editors/numeric_field.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 
 #include "editing/validation.h"
@@ -66,8 +69,46 @@ bool TypedLengthFilter::eventFilter(QObject* watched, QEvent* event)
         typed = key->text();
     if (typed.isEmpty())
         return false;
+    return !Fits(field, typed);
+}
+
+bool TypedLengthFilter::Fits(const QLineEdit* field, const QString& typed) const
+{
     const int kept = static_cast<int>(field->text().size() - field->selectedText().size());
-    return kept + typed.size() > m_maxLength;
+    return kept + typed.size() <= m_maxLength;
+}
+
+bool PasteAllowed(const QLineEdit* field, const QString& text)
+{
+    if (text.isEmpty() || field->isReadOnly())
+        return false;
+    if (const auto* limit = field->findChild<TypedLengthFilter*>(); limit != nullptr && !limit->Fits(field, text))
+        return false;
+    // The keystroke rule looks at the field's text with the key appended.
+    std::string typed = field->text().toStdString();
+    for (const char32_t code : text.toUcs4()) {
+        if (!KeepNumericKey(typed, code))
+            return false;
+        typed += QString::fromUcs4(&code, 1).toStdString();
+    }
+    return true;
+}
+
+QMenu* NumericContextMenu(QLineEdit* field)
+{
+    QMenu* menu = field->createStandardContextMenu();
+    const QString clip = QGuiApplication::clipboard()->text();
+    // The standard menu's Paste, by its text as the line edit names it.
+    const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu->actions()) {
+        if (!action->text().startsWith(pasteText))
+            continue;
+        action->setObjectName(QStringLiteral("edit-paste"));
+        action->disconnect();
+        action->setEnabled(PasteAllowed(field, clip));
+        QObject::connect(action, &QAction::triggered, field, [field, clip] { field->insert(clip); });
+    }
+    return menu;
 }
 
 void LimitTypedLength(QLineEdit* field, int maxLength)
@@ -84,6 +125,12 @@ void MakeNumericField(QLineEdit* field, SelectOn select)
 {
     field->installEventFilter(new NumericKeyFilter(field));
     SelectAllOn(field, select);
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(field, &QWidget::customContextMenuRequested, field, [field](const QPoint& at) {
+        QMenu* menu = NumericContextMenu(field);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(field->mapToGlobal(at));
+    });
 }
 
 }  // namespace castovin

@@ -7,6 +7,8 @@
 #include <QObject>
 
 class QLineEdit;
+class QMenu;
+class QString;
 
 namespace castovin {
 
@@ -14,6 +16,15 @@ enum class SelectOn { Focus, Click };
 
 // Installs the keystroke filter and the select-all behaviour on a field.
 void MakeNumericField(QLineEdit* field, SelectOn select = SelectOn::Focus);
+
+// True when `text` pasted into `field` passes what typing it would: each
+// character through the keystroke rule in turn, and the typed-length limit.
+bool PasteAllowed(const QLineEdit* field, const QString& text);
+
+// The field's right-click menu: the standard one, with "Paste" offered only
+// for a clipboard text that `PasteAllowed` (its action named "edit-paste");
+// the caller owns the menu.
+QMenu* NumericContextMenu(QLineEdit* field);
 
 // Selects the whole text of a field when it gets the focus (or a click).
 void SelectAllOn(QLineEdit* field, SelectOn select);
@@ -29,6 +40,8 @@ class TypedLengthFilter : public QObject {
 
 public:
     TypedLengthFilter(QObject* parent, int maxLength) : QObject(parent), m_maxLength(maxLength) {}
+    // True when `typed` replacing the selection keeps the text within the limit.
+    bool Fits(const QLineEdit* field, const QString& typed) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

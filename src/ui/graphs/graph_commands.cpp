@@ -1,6 +1,7 @@
 // The graph requests of the main window and the graph window's export.
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineSeries>
 
 #include "app/window_helpers.h"
@@ -47,8 +48,7 @@ void OpenGraphWindow(WindowContext& context, int16_t graphIndex)
     if (!computed)
         return;
     if (points.empty()) {
-        ShowMessage(state, EmptyCurveMessage(state.WorkSupport[0], state.UnitSystem, graphIndex),
-                    MsgIcon::Information);
+        ShowMessage(state, EmptyCurveMessage(state.WorkSupport[0], state.UnitSystem, graphIndex), MsgIcon::Information);
         return;
     }
     QWidget* host = context.host.HostWindow();
@@ -70,7 +70,7 @@ void GraphWindow::Export()
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::SaveAs;
     request.title = "Export Graph Data";
-    request.folder = Q(state.DataFolder);
+    request.folder = Q(state.LastExportFolder.empty() ? state.DataFolder : state.LastExportFolder);
     request.fileName = Q(ExportFileName(state.ProjectFilePath, m_currentGraph));
     request.filters = QStringList{"Workbook (*.xlsx)", "CSV text (*.csv)"};
     request.selectedFilter = request.filters.front();
@@ -78,6 +78,7 @@ void GraphWindow::Export()
     const std::optional<QString> path = m_context.platform.FileDialog(this, request);
     if (!path)
         return;
+    state.LastExportFolder = S(QFileInfo(*path).absolutePath() + '/');
     ExportTo(*path, path->endsWith(".csv", Qt::CaseInsensitive));
 }
 

@@ -98,6 +98,12 @@ void GraphOptionsDialog::BuildControls()
     m_size->setRange(MinSymbolSize, MaxSymbolSize);
     m_size->setPageStep(1);
     m_size->setMinimumWidth(120);
+    // A scroll bar takes no focus by default; this one is a field of the
+    // dialog, reached with Tab and moved with the arrow keys.
+    m_size->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys are inverted (for scrolling a view); as a value
+    // control Left and Down make the symbols smaller, Right and Up larger.
+    m_size->setInvertedControls(false);
     m_sizeText = Named(new QLineEdit(basic), names::GraphOptSizeText);
     m_sizeText->setReadOnly(true);
     m_sizeText->setMaximumWidth(40);

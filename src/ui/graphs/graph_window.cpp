@@ -1,9 +1,12 @@
 #include "graphs/graph_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QEvent>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +17,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScatterSeries>
+#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -28,6 +32,7 @@
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/runtime_error.h"
+#include "viewer/report_printer.h"
 
 namespace castovin {
 
@@ -383,9 +388,31 @@ void GraphWindow::TogglePointId()
 
 void GraphWindow::Copy()
 {
+    // The bitmap at twice the screen's resolution, so that it stays sharp
+    // in a document; the SVG for programs that take the drawing itself.
+    const QSize size = m_view->size();
+    const qreal ratio = 2 * m_view->devicePixelRatioF();
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        m_view->render(&painter, QRectF(QPointF(0, 0), size), m_view->rect());
+    }
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(windowTitle());
+    {
+        QPainter painter(&generator);
+        m_view->render(&painter, QRectF(QPointF(0, 0), size), m_view->rect());
+    }
     PlatformServices& platform = m_context.platform;
     platform.ClearClipboard();
-    platform.SetClipboardImage(m_view->grab().toImage());
+    platform.SetClipboardPicture(image, svg);
 }
 
 void GraphWindow::Print()
@@ -395,7 +422,8 @@ void GraphWindow::Print()
     bool cancelled = false;
     CommandTrap trap(state, cancelled, RestoreNormalCursor);
     if (!trap.Step([&] {
-            if (!m_context.platform.PrintDialog(this, printer, false))
+            if (!m_context.platform.PrintDialog(this, printer, false,
+                                                SuggestedPdfName(state.Settings.DataPath, state.ProjectFilePath)))
                 throw RuntimeError(err::DialogCancelled);
         }) ||
         cancelled)
@@ -405,11 +433,22 @@ void GraphWindow::Print()
         QPainter painter;
         if (!painter.begin(&printer))
             throw RuntimeError(err::PrinterError);
-        // The chart fills the printable page as far as its proportions allow.
+        // The project title, the file name and the date above the chart;
+        // the chart fills the rest of the page as far as its proportions allow.
         const QRect page = painter.viewport();
+        const QStringList heading = {Q(state.ProjectTitle), QFileInfo(Q(state.ProjectFilePath)).fileName(),
+                                     Q(FormatDateMdy(LocalNow()))};
+        painter.setFont(QFont(PrintFontFamily(), 10));
+        const int line = QFontMetrics(painter.font(), &printer).lineSpacing();
+        int y = page.top();
+        for (const QString& text : heading) {
+            painter.drawText(QRect(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, text);
+            y += line;
+        }
+        y += line;
         QSize size = m_view->size();
-        size.scale(page.size(), Qt::KeepAspectRatio);
-        const QRect target(page.topLeft(), size);
+        size.scale(QSize(page.width(), page.bottom() - y), Qt::KeepAspectRatio);
+        const QRect target(QPoint(page.left(), y), size);
         m_view->render(&painter, target, m_view->rect(), Qt::KeepAspectRatio);
         painter.end();
     });

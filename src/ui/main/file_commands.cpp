@@ -206,8 +206,9 @@ CommandResult MainWindow::PrintProjectReport(bool withDialog)
     if (m_state.ProjectEmpty == FlagTrue && !AskCurrentFileEmpty())
         return CommandResult::Cancelled;
     QPrinter& printer = m_platform.Printer();
-    if (withDialog && !m_platform.PrintDialog(this, printer, false,
-                                              SuggestedPdfName(m_state.Settings.DataPath, m_state.ProjectFilePath)))
+    if ((withDialog || !PrintsWithoutDialog(printer)) &&
+        !m_platform.PrintDialog(this, printer, false,
+                                SuggestedPdfName(m_state.Settings.DataPath, m_state.ProjectFilePath)))
         return DialogCancelled(m_state);
     const bool printed = Trapped([&] {
         BuildInputListing();
@@ -231,8 +232,9 @@ bool MainWindow::QueryUnload()
 {
     if (m_state.ProjectSaved != FlagFalse)
         return true;
-    const MsgResult answer = m_platform.Show("Save changes to: " + m_state.ProjectFilePath + "?",
-                                       MsgStyle{MsgButtons::YesNoCancel, MsgIcon::Question}, m_state.ProgramTitle);
+    const MsgResult answer =
+        m_platform.Show("Save changes to: " + m_state.ProjectFilePath + "?",
+                        MsgStyle{MsgButtons::YesNoCancel, MsgIcon::Question}, m_state.ProgramTitle);
     if (answer == MsgResult::No)
         return true;
     if (answer != MsgResult::Yes)

@@ -1,11 +1,15 @@
 #include "main/main_window.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
@@ -87,7 +91,11 @@ void MainWindow::BuildCentralArea()
     m_logo = new QLabel(central);
     m_logo->setObjectName(names::Logo);
     m_logo->setAlignment(Qt::AlignCenter);
-    m_logo->setPixmap(LogoPixmap(320, devicePixelRatioF()));
+    // At most a third of the screen's height, so that the window fits a
+    // small screen (or one at 200 % scaling) with its history pane.
+    const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    const int logo = shown != nullptr ? std::min(320, shown->availableGeometry().height() / 3) : 320;
+    m_logo->setPixmap(LogoPixmap(logo, devicePixelRatioF()));
 
     m_history = new QPlainTextEdit(central);
     m_history->setObjectName(names::HistoryPane);

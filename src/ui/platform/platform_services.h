@@ -33,6 +33,10 @@ struct FileDialogRequest {
                                 // files with the execute permission; empty: none
 };
 
+// The extension of a file-dialog filter's first pattern, without the dot:
+// "csv" for "CSV text (*.csv)"; empty for "All Files (*)".
+QString FilterSuffix(const QString& filter);
+
 class PlatformServices : public MessageBoxService {
 public:
     // The chosen file's full path, or nullopt when the dialog was cancelled.
@@ -50,6 +54,9 @@ public:
     virtual void ClearClipboard() = 0;
     virtual void SetClipboardText(const QString& text) = 0;
     virtual void SetClipboardImage(const QImage& image) = 0;
+    // A picture in two forms at once: the bitmap and the same drawing as SVG
+    // (image/svg+xml), for programs that paste it scalable.
+    virtual void SetClipboardPicture(const QImage& image, const QByteArray& svg) = 0;
 
     // The printer the program prints on (chosen with the set-up dialog).
     virtual QPrinter& Printer() = 0;

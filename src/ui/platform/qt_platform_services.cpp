@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -20,9 +21,21 @@
 #include <QSortFilterProxyModel>
 #include <QUrl>
 
+#include "app/window_helpers.h"
 #include "viewer/report_printer.h"
 
 namespace castovin {
+
+QString FilterSuffix(const QString& filter)
+{
+    const qsizetype star = filter.indexOf(QStringLiteral("*."));
+    if (star < 0)
+        return {};
+    qsizetype end = star + 2;
+    while (end < filter.size() && filter[end].isLetterOrNumber())
+        ++end;
+    return filter.mid(star + 2, end - star - 2);
+}
 
 namespace {
 
@@ -136,6 +149,14 @@ std::optional<QString> QtPlatformServices::FileDialog(QWidget* parent, const Fil
     dialog.setNameFilters(request.filters);
     dialog.selectNameFilter(request.selectedFilter);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // A name typed without an extension gets the one of the chosen filter
+    // ("CSV text (*.csv)" writes .csv), not always the first filter's.
+    if (!request.defaultSuffix.isEmpty())
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            const QString suffix = FilterSuffix(filter);
+            if (!suffix.isEmpty())
+                dialog.setDefaultSuffix(suffix);
+        });
     if (request.mode == FileDialogRequest::Mode::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -182,7 +203,7 @@ bool QtPlatformServices::PrinterSetupDialog(QWidget* parent, QPrinter& printer)
 std::optional<QFont> QtPlatformServices::FontDialog(QWidget* parent, const QFont& initial)
 {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    const QFont font = QFontDialog::getFont(&ok, FontAsListed(initial), parent);
     return ok ? std::optional<QFont>(font) : std::nullopt;
 }
 
@@ -199,6 +220,14 @@ void QtPlatformServices::SetClipboardText(const QString& text)
 void QtPlatformServices::SetClipboardImage(const QImage& image)
 {
     QApplication::clipboard()->setImage(image);
+}
+
+void QtPlatformServices::SetClipboardPicture(const QImage& image, const QByteArray& svg)
+{
+    auto* data = new QMimeData;
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/svg+xml"), svg);
+    QApplication::clipboard()->setMimeData(data);
 }
 
 QPrinter& QtPlatformServices::Printer()

@@ -21,6 +21,7 @@ public:
     void ClearClipboard() override;
     void SetClipboardText(const QString& text) override;
     void SetClipboardImage(const QImage& image) override;
+    void SetClipboardPicture(const QImage& image, const QByteArray& svg) override;
     QPrinter& Printer() override;
     bool OpenDocument(const QString& path) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;

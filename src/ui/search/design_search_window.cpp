@@ -1,5 +1,6 @@
 #include "search/design_search_window.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,8 +8,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QLocale>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
@@ -151,8 +152,11 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
     auto* top = new QHBoxLayout;
     top->addWidget(BuildPriceFrame(), 1);
     top->addWidget(BuildRangeFrame());
-    layout->addLayout(top);
-    layout->addWidget(BuildResultFrame(), 1);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->addLayout(top);
+    body->addWidget(BuildResultFrame(), 1);
+    layout->addWidget(ScrollingBody(this, body), 1);
     layout->addLayout(buttons);
     connect(results, &QPushButton::clicked, this, &DesignSearchWindow::ShowResults);
     connect(apply, &QPushButton::clicked, this, &DesignSearchWindow::Apply);
@@ -161,10 +165,13 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
     AppendHistory(m_context.state, "Loading Design Search Form");
     // The main window waits while the search is open, as it does for an editor.
     // Closing stops a search under way; its outcome is never shown.
+    RestorePriceTable();
     ClosingRules::Install(this, [this, host = &m_context.host] {
         m_runner->Abandon();
+        KeepPriceTable();
         host->HostWindow()->setEnabled(true);
     });
+    // Shrunk to a smaller screen (or 200 % scaling) by CenterOnScreen.
     resize(960, 640);
     CenterOnScreen(this);
 }
@@ -266,6 +273,9 @@ QWidget* DesignSearchWindow::BuildResultFrame()
     m_results->setSortingEnabled(true);
     m_results->sortByColumn(0, Qt::AscendingOrder);
     m_results->verticalHeader()->hide();
+    // Each column as wide as its heading or its widest figure, so that no
+    // heading ("Suggested VELB") is cut; the table scrolls sideways instead.
+    m_results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_summary = new QLabel(frame);
     m_summary->setObjectName(names::SearchSummary);
     m_progress = new QProgressBar(frame);
@@ -319,12 +329,44 @@ void DesignSearchWindow::FillPriceTable(const std::vector<PriceRow>& rows)
     }
 }
 
+QString DesignSearchWindow::PriceFolder() const
+{
+    const ProgramState& state = m_context.state;
+    return Q(state.LastPriceFolder.empty() ? state.Settings.DataPath : state.LastPriceFolder);
+}
+
+// The table as it was when the window last closed in this run, typed or
+// loaded, so that the next opening goes on from it.
+void DesignSearchWindow::KeepPriceTable()
+{
+    std::vector<std::vector<std::string>>& kept = m_context.state.LastPriceTable;
+    kept.assign(static_cast<std::size_t>(m_prices->rowCount()), std::vector<std::string>(kPriceColumns));
+    for (int r = 0; r < m_prices->rowCount(); ++r)
+        for (int c = 0; c < kPriceColumns; ++c)
+            if (const QTableWidgetItem* item = m_prices->item(r, c))
+                kept[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = S(item->text());
+}
+
+void DesignSearchWindow::RestorePriceTable()
+{
+    const std::vector<std::vector<std::string>>& kept = m_context.state.LastPriceTable;
+    if (kept.empty())
+        return;
+    m_prices->setRowCount(0);
+    for (const std::vector<std::string>& row : kept) {
+        const int r = m_prices->rowCount();
+        m_prices->insertRow(r);
+        for (int c = 0; c < kPriceColumns && c < static_cast<int>(row.size()); ++c)
+            m_prices->setItem(r, c, new QTableWidgetItem(Q(row[static_cast<std::size_t>(c)])));
+    }
+}
+
 void DesignSearchWindow::LoadPrices()
 {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
     request.title = "Load Price List";
-    request.folder = Q(m_context.state.Settings.DataPath);
+    request.folder = PriceFolder();
     request.filters = {"Price Lists (*.csv)", "All Files (*.*)"};
     request.selectedFilter = request.filters[0];
     const std::optional<QString> path = m_context.platform.FileDialog(this, request);
@@ -332,6 +374,7 @@ void DesignSearchWindow::LoadPrices()
         DialogCancelled(m_context.state);
         return;
     }
+    m_context.state.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
     const PriceListRead read = ReadPriceListFile(S(*path));
     if (read.problem) {
         ShowMessage(m_context.state, S(*path) + ": " + ProblemText(*read.problem), MsgIcon::Exclamation);
@@ -349,7 +392,7 @@ void DesignSearchWindow::SavePrices()
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::SaveAs;
     request.title = "Save Price List";
-    request.folder = Q(m_context.state.Settings.DataPath);
+    request.folder = PriceFolder();
     request.filters = {"Price Lists (*.csv)", "All Files (*.*)"};
     request.selectedFilter = request.filters[0];
     request.defaultSuffix = "csv";
@@ -358,6 +401,7 @@ void DesignSearchWindow::SavePrices()
         DialogCancelled(m_context.state);
         return;
     }
+    m_context.state.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
     if (const std::optional<std::string> problem = WritePriceListFile(S(*path), *rows)) {
         ShowMessage(m_context.state, *problem, MsgIcon::Exclamation);
         return;
@@ -375,13 +419,10 @@ std::optional<SearchRanges> DesignSearchWindow::ReadRanges()
     ranges.spacingMin = QLocale::c().toDouble(m_spacingMin->text().trimmed(), &ok[0]);
     ranges.spacingMax = QLocale::c().toDouble(m_spacingMax->text().trimmed(), &ok[1]);
     ranges.spacingStep = QLocale::c().toDouble(m_spacingStep->text().trimmed(), &ok[2]);
-    std::optional<std::string> problem;
-    if (!ok[0] || !ok[1] || !ok[2])
-        problem = "The row spacings must be numbers";
-    else
-        problem = RangesProblem(ranges);
-    if (problem) {
-        ShowMessage(m_context.state, *problem, MsgIcon::Exclamation);
+    const std::optional<RangesFault> fault =
+        ok[0] && ok[1] && ok[2] ? RangesFaultOf(ranges) : std::optional(RangesFault::SpacingNotANumber);
+    if (fault) {
+        ShowMessage(m_context.state, RangesFaultText(*fault), MsgIcon::Exclamation);
         return std::nullopt;
     }
     return ranges;

@@ -61,6 +61,9 @@ public:
     // The price table as rows, or the problem of its first bad row (shown).
     std::optional<std::vector<PriceRow>> TablePrices();
     void FillPriceTable(const std::vector<PriceRow>& rows);
+    QString PriceFolder() const;
+    void KeepPriceTable();
+    void RestorePriceTable();
     void LoadPrices();
     void SavePrices();
     // Starts the search off the GUI thread; the results replace the table

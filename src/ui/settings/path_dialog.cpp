@@ -1,6 +1,7 @@
 #include "settings/path_dialog.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -65,7 +66,10 @@ PathDialog::PathDialog(const WindowContext& context) : m_context(context)
     OptionGroup group{0, std::vector<bool>(4, false)};
     SetArrayIndex(m_context.state, group, 2);
     m_options[2]->setChecked(true);
-    ChooseOption(2);
+    // An edited path that cannot be shown: the lists show the data folder
+    // (or the home folder), and OK returns that folder, the one in view.
+    if (!ChooseOption(2) && !ShowFolder(Q(m_context.state.DataFolder)))
+        ShowFolder(QDir::homePath());
     adjustSize();
     CenterOnScreen(this);
 }
@@ -86,14 +90,14 @@ bool PathDialog::ShowFolder(const QString& folder)
     return true;
 }
 
-void PathDialog::ChooseOption(int option)
+bool PathDialog::ChooseOption(int option)
 {
     const Environment& env = m_context.state;
     const std::string* folders[4] = {&env.DataFolder, &env.AppFolder, &env.EditedPath, &env.TempFolder};
     if (option < 0 || option > 3)
-        return;
+        return false;
     // A folder that cannot be shown leaves the lists where they are.
-    ShowFolder(Q(*folders[option]));
+    return ShowFolder(Q(*folders[option]));
 }
 
 void PathDialog::ChoosePlace(int index)
@@ -104,7 +108,11 @@ void PathDialog::ChoosePlace(int index)
 
 void PathDialog::Ok()
 {
-    m_context.state.EditedPath = CompletedFolderPath(S(m_current));
+    // The folder the tree shows as chosen; m_current follows it.
+    const QModelIndex shown = m_folders->currentIndex();
+    const QString folder = shown.isValid() ? m_model->filePath(shown) : m_current;
+    if (!folder.isEmpty())
+        m_context.state.EditedPath = CompletedFolderPath(S(folder));
     accept();
 }
 

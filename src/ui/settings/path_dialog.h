@@ -30,7 +30,7 @@ public:
     // Moves the place list and the folder tree to `folder`; false (and
     // nothing moves) when it is not a readable folder.
     bool ShowFolder(const QString& folder);
-    void ChooseOption(int option);
+    bool ChooseOption(int option);
     void ChoosePlace(int index);
     void Ok();
 

@@ -280,7 +280,7 @@ void SettingsDialog::ChooseHistoryFont()
     preset.setItalic(s.DisplayFontItalic != 0);
     // A cancelled dialog gives the preset back, which changes nothing.
     const QFont font = m_context.platform.FontDialog(this, preset).value_or(preset);
-    s.DisplayFontName = S(font.family());
+    s.DisplayFontName = ChosenFamily(font);
     s.DisplayFontSize = static_cast<float>(font.pointSizeF() > 0 ? font.pointSizeF() : s.DisplayFontSize);
     s.DisplayFontBold = font.bold() ? -1 : 0;
     s.DisplayFontItalic = font.italic() ? -1 : 0;

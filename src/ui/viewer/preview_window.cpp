@@ -57,9 +57,18 @@ void PreviewWindow::Print()
         AppendHistory(m_context.state, "Printing aborted");
         return;
     }
+    ProgramState& state = m_context.state;
+    QPrinter& printer = m_context.platform.Printer();
+    if (!PrintsWithoutDialog(printer) &&
+        !m_context.platform.PrintDialog(this, printer, false,
+                                        SuggestedPdfName(state.Settings.DataPath, state.ProjectFilePath))) {
+        DialogCancelled(state);
+        AppendHistory(state, "Printing aborted");
+        return;
+    }
     m_context.host.Trapped([&] {
         BusyCursor busy;
-        PrintReport(m_context.platform.Printer(), Q(m_context.state.ProgramName), {m_text});
+        PrintReport(printer, Q(state.ProgramName), {m_text});
     });
 }
 

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "config/font_names.h"
 #include "text/runtime_error.h"
 
 namespace castovin {
@@ -18,21 +19,13 @@ constexpr double kHeaderTop = 576;
 constexpr double kBodyTop = 1152;
 constexpr double kBottomLimit = 1872;  // a new page once past page height minus this
 
-// Families that stand in for a requested one with the same metrics.
-bool IsCloneOf(const QString& family, const QString& resolved)
-{
-    static const QStringList courier = {"Liberation Mono", "Cousine", "Nimbus Mono PS", "Nimbus Mono L"};
-    static const QStringList arial = {"Liberation Sans", "Arimo", "Nimbus Sans", "Nimbus Sans L"};
-    if (family.startsWith("Courier"))
-        return courier.contains(resolved, Qt::CaseInsensitive);
-    return family == "Arial" && arial.contains(resolved, Qt::CaseInsensitive);
-}
-
 }  // namespace
 
+// A metric-compatible clone the system resolves the family to counts.
 bool FontFamilyAvailable(const QString& family)
 {
-    return QFontDatabase::hasFamily(family) || IsCloneOf(family, QFontInfo(QFont(family)).family());
+    return QFontDatabase::hasFamily(family) ||
+           StandsFor(QFontInfo(QFont(family)).family().toStdString(), family.toStdString());
 }
 
 QString PrintFontFamily()
@@ -74,6 +67,11 @@ QString SuggestedPdfName(const std::string& dataFolder, const std::string& proje
     if (!folder.isEmpty() && !folder.endsWith('/'))
         folder += '/';
     return folder + base + ".pdf";
+}
+
+bool PrintsWithoutDialog(const QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::NativeFormat;
 }
 
 std::string PrinterFailureText(const QPrinter& printer)

@@ -49,6 +49,13 @@ QPageSize::PageSizeId DefaultPaperSize(const QLocale& locale);
 // the data folder ("Untitled.pdf" for a project without a name).
 QString SuggestedPdfName(const std::string& dataFolder, const std::string& projectPath);
 
+// Printing "without a print dialog" goes straight to `printer` only when it
+// is a printer (the default one, or the one chosen in a print dialog). When
+// its destination is a file, the last PDF file chosen would be replaced
+// without a word: the print dialog is shown instead, with the suggested name
+// (and its question before an existing file is replaced).
+bool PrintsWithoutDialog(const QPrinter& printer);
+
 // What went wrong when a printer cannot start a job, in the user's words.
 std::string PrinterFailureText(const QPrinter& printer);
 

@@ -138,9 +138,9 @@ TEST_F(Settings, OutOfRangeValuesTakeTheLowBound)
     EXPECT_EQ(s.SymbolSize, 3);
     EXPECT_EQ(s.GridStyle, 3);
     EXPECT_EQ(s.ShowInputScreenOnLoad, 0);
-    EXPECT_EQ(s.PrintModuleHeader, 1);  // empty: the read's default 1
-    EXPECT_EQ(s.CopyExampleFiles, 1);   // absent: the read's default "1"
-    EXPECT_EQ(s.DisplayFontName, "Arial");
+    EXPECT_EQ(s.PrintModuleHeader, 1);                // empty: the read's default 1
+    EXPECT_EQ(s.CopyExampleFiles, 1);                 // absent: the read's default "1"
+    EXPECT_EQ(s.DisplayFontName, state.DefaultFont);  // missing: the default font
 }
 
 TEST_F(Settings, NumbersThatDoNotFitSixteenBitsAreOutOfRange)
@@ -307,13 +307,6 @@ TEST_F(Settings, BlockedDocumentsFolderKeepsTheSettingsPerUser)
     EXPECT_EQ(state.SettingsFilePath, perUser + "VELB.INI");
     EXPECT_TRUE(fs::exists(perUser + "VELB.INI"));
     EXPECT_FALSE(fs::exists(options.appFolder + "VELB.INI"));
-}
-
-TEST(DefaultFont, FirstPreferredInstalledFont)
-{
-    EXPECT_EQ(DefaultFontName({"DejaVu Sans", "courier new", "Terminal"}), "courier new");
-    EXPECT_EQ(DefaultFontName({"DejaVu Sans", "Liberation Mono"}), "DejaVu Sans");
-    EXPECT_EQ(DefaultFontName({}), "Arial");
 }
 
 }  // namespace

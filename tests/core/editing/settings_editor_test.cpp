@@ -94,9 +94,26 @@ TEST_F(SettingsDialogRules, ControlCharacterInPathOrViewerIsRefusedBeforeAnyOthe
     v = CheckSettings(state, fields);
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.focus, "Text4");
-    EXPECT_EQ(box.Last().text,
-              "The text viewer xdg-open\\x0D[Graph] cannot be kept: it holds a line break or another control character.");
+    EXPECT_EQ(
+        box.Last().text,
+        "The text viewer xdg-open\\x0D[Graph] cannot be kept: it holds a line break or another control character.");
     EXPECT_EQ(box.Count(), 2u);
+
+    // 254 characters fit a setting; 255 would be cut at the next start.
+    fields.externalEditor = "/" + std::string(253, 'v');
+    EXPECT_TRUE(CheckSettings(state, fields).valid);
+    fields.externalEditor += "v";
+    box.Answer(MsgResult::OK);
+    v = CheckSettings(state, fields);
+    EXPECT_FALSE(v.valid);
+    EXPECT_EQ(v.focus, "Text4");
+    EXPECT_EQ(box.Last().text, "The text viewer /" + std::string(199, 'v') +
+                                   "\u2026 cannot be kept: it is longer than the 254 characters a setting can hold.");
+    fields.externalEditor = "xdg-open";
+    fields.dataPath = "/" + std::string(254, 'd');
+    box.Answer(MsgResult::OK);
+    EXPECT_EQ(CheckSettings(state, fields).focus, "Text2");
+    EXPECT_EQ(box.Count(), 4u);
 }
 
 TEST_F(SettingsDialogRules, PathWithoutSeparatorIsCompleted)

@@ -103,6 +103,16 @@ TEST_F(Conversion, ThereAndBack)
     EXPECT_NEAR(state.Support[0].UnitWeight, 162, 1e-3);
 }
 
+TEST_F(Conversion, CableCapacityRoundedOnce)
+{
+    // 39.34158 tons is 39.3415794... as a float; x 2000 x 0.004448220489393218
+    // / 1000 = 0.35000003948 MN, whose nearest float is 0.350000054 (shown
+    // 0.3500001). Rounding 78683.16 lb to a float first would give 0.350000024.
+    state.Support[1].CableBoltCapacity = 39.34158f;
+    Convert(UnitSystem::Metric);
+    EXPECT_EQ(state.Support[1].CableBoltCapacity, 0.350000054f);
+}
+
 TEST_F(Conversion, NameWithoutFolder)
 {
     state.ProjectFilePath = "mine.vlb";

@@ -129,6 +129,7 @@ void ScriptedPlatform::ClearClipboard()
     ++m_clears;
     m_clipboard.clear();
     m_image = QImage();
+    m_svg.clear();
 }
 
 void ScriptedPlatform::SetClipboardText(const QString& text)
@@ -139,6 +140,12 @@ void ScriptedPlatform::SetClipboardText(const QString& text)
 void ScriptedPlatform::SetClipboardImage(const QImage& image)
 {
     m_image = image;
+}
+
+void ScriptedPlatform::SetClipboardPicture(const QImage& image, const QByteArray& svg)
+{
+    m_image = image;
+    m_svg = svg;
 }
 
 bool ScriptedPlatform::OpenDocument(const QString& path)

@@ -63,6 +63,7 @@ public:
     void ClearClipboard() override;
     void SetClipboardText(const QString& text) override;
     void SetClipboardImage(const QImage& image) override;
+    void SetClipboardPicture(const QImage& image, const QByteArray& svg) override;
     QPrinter& Printer() override { return *m_printer; }
     bool OpenDocument(const QString& path) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
@@ -71,6 +72,7 @@ public:
     void FailOpening(bool fail) { m_failOpening = fail; }
 
     QImage ClipboardImage() const { return m_image; }
+    QByteArray ClipboardSvg() const { return m_svg; }
     QStringList Opened() const { return m_opened; }
 
     // A program started through StartProgram, with its arguments one by one.
@@ -98,6 +100,7 @@ private:
     QStringList m_failures;
     QString m_clipboard;
     QImage m_image;
+    QByteArray m_svg;
     int m_clears = 0;
     QStringList m_opened;
     std::vector<Started> m_started;

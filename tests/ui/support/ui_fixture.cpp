@@ -32,8 +32,11 @@ UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, co
     options.appFolder = m_home.filePath("app/").toStdString();
     options.environment.home = m_home.path().toStdString();
     options.startupNotices = startupNotices;
-    for (const QString& family : QFontDatabase::families())
+    for (const QString& family : QFontDatabase::families()) {
         options.installedFonts.push_back(family.toStdString());
+        if (QFontDatabase::isFixedPitch(family))
+            options.fixedPitchFonts.push_back(family.toStdString());
+    }
     m_window = CreateMainWindow(*state, *platform, options);
     if (!showInputForm)
         state->Settings.ShowInputScreenOnLoad = 0;

@@ -1,0 +1,77 @@
+// Every window fits the screen's available area. The test runs at 200 %
+// scaling on a 1920x1080 screen (QT_SCALE_FACTOR=2 and an offscreen screen
+// of that size, set where the test is registered), where the windows have
+// 960x540 logical pixels.
+
+#include <QApplication>
+#include <QFile>
+#include <QScreen>
+#include <QTest>
+
+#include "app/names.h"
+#include "ui_fixture.h"
+
+using namespace castovin;
+using namespace castovin::test;
+
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWindowFitsTheScreen_data()
+    {
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QString>("window");
+        const std::pair<QString, const char*> windows[] = {
+            {{}, names::MainWindow},
+            {names::Indexed(names::CalcItem, 0), names::ResultsViewer},
+            {names::Indexed(names::FileItem, 7), names::Preview},
+            {names::Indexed(names::EditItem, 0), names::DescriptionEditor},
+            {names::Indexed(names::EditItem, 1), names::ParametersEditor},
+            {names::Indexed(names::EditItem, 2), names::CostEditor},
+            {names::Indexed(names::UtilItem, 0), names::SettingsDialog},
+            {names::Indexed(names::UtilItem, 1), names::OptionsEditor},
+            {names::Indexed(names::UtilItem, 2), names::UnitCalculator},
+            {names::Indexed(names::UtilItem, 3), names::ConvertDialog},
+            {names::Indexed(names::UtilItem, 8), names::SearchWindow},
+            {names::Indexed(names::FileItem, 9), names::BrowserWindow},
+            {names::Indexed(names::GraphItem, 1), names::GraphWindow},
+        };
+        for (const auto& [item, window] : windows)
+            QTest::newRow(window) << item << QString(window);
+    }
+
+    void everyWindowFitsTheScreen()
+    {
+        QFETCH(QString, menuItem);
+        QFETCH(QString, window);
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
+        UiFixture f;
+        // A saved project of the user's own, so that the conversion opens too.
+        const QString project = f.File("mine.vlb");
+        QFile::copy(UiFixture::Example("default-english.vlb"), project);
+        f.platform->AnswerFile(project);
+        f.Trigger(names::Indexed(names::FileItem, 1));
+        if (!menuItem.isEmpty())
+            f.Trigger(menuItem);
+        QWidget* opened = FindTopLevel(window);
+        QVERIFY2(opened != nullptr, qPrintable("not opened: " + window));
+        QCoreApplication::processEvents();
+        const QRect available = opened->screen()->availableGeometry();
+        QCOMPARE(available.size(), QSize(960, 540));
+        const QRect frame = opened->frameGeometry();
+        QVERIFY2(available.contains(frame), qPrintable(QString("%1: %2x%3 at %4,%5 on %6x%7")
+                                                           .arg(window)
+                                                           .arg(frame.width())
+                                                           .arg(frame.height())
+                                                           .arg(frame.x())
+                                                           .arg(frame.y())
+                                                           .arg(available.width())
+                                                           .arg(available.height())));
+        if (opened != &f.Main())
+            opened->close();
+    }
+};
+
+QTEST_MAIN(ScreenFitTest)
+#include "screen_fit_test.moc"
