@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     StartupOptions options = StartupOptionsFromProcess(argv[0]);
     for (const QString& family : QFontDatabase::families())
         options.installedFonts.push_back(family.toStdString());
-    InstallContextHelp(app, state);
+    InstallContextHelp(app, state, platform);
     const auto window = StartMainWindow(state, platform, options, line.project);
     return QApplication::exec();
 }
