@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -212,7 +213,11 @@ void HelpWindow::SetUpSearch(const QString& searchFolder)
     // with the same manual registered in it.
     if (searchFolder.isEmpty() || !QDir().mkpath(searchFolder))
         return;
-    m_searchCollection = new QHelpEngineCore(QDir(searchFolder).filePath("castovin-search.qhc"), this);
+    // The program's own file; anything else in its place is left alone.
+    const QString searchFile = QDir(searchFolder).filePath("castovin-search.qhc");
+    if (QFileInfo(searchFile).isSymLink() || (QFileInfo::exists(searchFile) && !IsRegularFile(S(searchFile))))
+        return;
+    m_searchCollection = new QHelpEngineCore(searchFile, this);
     m_searchCollection->setReadOnly(false);
     if (!m_searchCollection->setupData())
         return;
