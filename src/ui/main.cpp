@@ -50,7 +50,7 @@ int main(int argc, char** argv)
         if (QFontDatabase::isFixedPitch(family))
             options.fixedPitchFonts.push_back(family.toStdString());
     }
-    InstallContextHelp(app, state);
+    InstallContextHelp(app, state, platform);
     const auto window = StartMainWindow(state, platform, options, line.project);
     return QApplication::exec();
 }

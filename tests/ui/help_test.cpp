@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -51,6 +52,15 @@ void EmptyInstalledData(const QString& home)
     QDir(home).mkpath("share/castovin");
 }
 
+// The release date the build was configured with, and a day counted from it.
+const QDate kReleased = QDate::fromString(CASTOVIN_CONFIGURED_RELEASE_DATE, Qt::ISODate);
+
+DateTime DaysAfterRelease(int days)
+{
+    const QDate d = kReleased.addDays(days);
+    return DateTime{d.year(), d.month(), d.day(), 9, 0, 0};
+}
+
 // Every help context number set on a window's controls and menu items.
 void CollectContexts(QObject* root, QSet<int>& numbers)
 {
@@ -67,36 +77,73 @@ class HelpTest : public QObject {
     Q_OBJECT
 
 private:
-    // Opens a window through a menu item, gathers its numbers and closes it.
-    static void GatherFrom(UiFixture& f, const QString& item, const char* window, QSet<int>& numbers)
+    // Opens a window through a menu item, gathers its numbers and, unless
+    // it is to stay open, closes it.
+    static void GatherFrom(UiFixture& f, const QString& item, const char* window, QSet<int>& numbers,
+                           bool keepOpen = false)
     {
         f.Trigger(item);
         QApplication::processEvents();
         QWidget* w = FindTopLevel(window);
         QVERIFY2(w != nullptr, window);
         CollectContexts(w, numbers);
+        if (keepOpen)
+            return;
         w->close();
         QApplication::processEvents();
     }
 
-    static DateTime Day(int year, int month, int day) { return DateTime{year, month, day, 9, 0, 0}; }
+    // A window whose controls and menu items all have one number (its Help
+    // button has the Help buttons' own): F1 on any of them opens that page.
+    static void CheckEveryControl(const char* name, int number, QSet<int>& numbers)
+    {
+        QWidget* window = FindTopLevel(name);
+        QVERIFY2(window != nullptr, name);
+        CollectContexts(window, numbers);
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || control->property("helpContext").toInt() == 5001)
+                continue;
+            QVERIFY2(HelpContextOf(control) == number,
+                     qPrintable(QString("%1/%2 %3").arg(name, control->objectName()).arg(HelpContextOf(control))));
+        }
+        for (QAction* action : window->findChildren<QAction*>())
+            QVERIFY2(HelpContextOf(action) == number, qPrintable(QString(name) + "/" + action->text()));
+    }
 
 private slots:
     void cleanup() { CloseHelpWindow(); }
 
     void everyHelpContextNumberOpensAnExistingPage()
     {
-        UiFixture f;
-        QSet<int> numbers{1000, 2201, 3510, 3520, 4100, 4300, 4500, 5001};
+        UiFixture f({}, UiFixture::Example("default-english.vlb"));
+        QSet<int> numbers;
         CollectContexts(&f.Main(), numbers);
         GatherFrom(f, names::Indexed(names::EditItem, 1), names::ParametersEditor, numbers);
         GatherFrom(f, names::Indexed(names::EditItem, 2), names::CostEditor, numbers);
         GatherFrom(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor, numbers);
         GatherFrom(f, names::Indexed(names::UtilItem, 2), names::UnitCalculator, numbers);
         GatherFrom(f, names::Indexed(names::HelpItem, 4), names::ResourceDialog, numbers);
-        QVERIFY(numbers.contains(2200) && numbers.contains(4200) && numbers.contains(1100));
 
-        HelpWindow* help = ProgramHelpWindow(*f.state);
+        GatherFrom(f, names::Indexed(names::UtilItem, 0), names::SettingsDialog, numbers, true);
+        CheckEveryControl(names::SettingsDialog, 4100, numbers);
+        FindTopLevel(names::SettingsDialog)->findChild<QPushButton*>(names::SettingsSetPath)->click();
+        CheckEveryControl(names::PathDialog, 4100, numbers);
+        FindTopLevel(names::PathDialog)->close();
+        FindTopLevel(names::SettingsDialog)->close();
+        GatherFrom(f, names::Indexed(names::GraphItem, 0), names::GraphWindow, numbers, true);
+        CheckEveryControl(names::GraphWindow, 3520, numbers);
+        FindTopLevel(names::GraphWindow)->findChild<QAction*>(names::Indexed(names::GraphOptionsItem, 1))->trigger();
+        CheckEveryControl(names::GraphOptionsDialog, 3510, numbers);
+        FindTopLevel(names::GraphOptionsDialog)->close();
+        FindTopLevel(names::GraphWindow)->close();
+        f.platform->AnswerBox(MsgResult::OK);
+        f.Trigger(names::Indexed(names::HelpItem, 10));
+        numbers << f.platform->LastCall().style.helpContext;
+        // The numbers of the help context table, each found on its window.
+        for (int n : {1000, 2201, 3510, 3520, 4100, 4300, 4500, 5001, 1100, 2200, 4200})
+            QVERIFY2(numbers.contains(n), qPrintable(QString::number(n)));
+
+        HelpWindow* help = ProgramHelpWindow(*f.state, *f.platform);
         QVERIFY(help != nullptr);
         auto* browser = help->findChild<QTextBrowser*>(names::HelpBrowser);
         for (int n : numbers) {
@@ -114,7 +161,7 @@ private slots:
     void f1OnAParametersFieldOpensItsPage()
     {
         UiFixture f;
-        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state));
+        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state, *f.platform));
         f.Trigger(names::Indexed(names::EditItem, 1));
         QApplication::processEvents();
         QWidget* editor = FindTopLevel(names::ParametersEditor);
@@ -144,7 +191,7 @@ private slots:
     void f1InAnOpenMenuOpensTheHighlightedItemsPage()
     {
         UiFixture f;
-        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state));
+        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state, *f.platform));
         REQUIRE_CHILD(QMenu, file, &f.Main(), names::FileMenu);
         file->popup(f.Main().mapToGlobal(QPoint(10, 10)));
         QTRY_VERIFY(QApplication::activePopupWidget() == file);
@@ -276,9 +323,12 @@ private slots:
         f.Trigger(names::Indexed(names::HelpItem, 10));
         const auto& box = f.platform->LastCall();
         QCOMPARE(box.title, QString("About the CASTOVIN Program"));
-        const QString month = QLocale::system().monthName(8, QLocale::ShortFormat);
-        QVERIFY2(box.text.startsWith("CASTOVIN\r\n\nVersion: 2.5.02\r\n\nRevision Date: 20-" + month + "-2013\r\n\n"),
+        const QString date = kReleased.toString("dd-") +
+                             QLocale::system().monthName(kReleased.month(), QLocale::ShortFormat) +
+                             kReleased.toString("-yyyy");
+        QVERIFY2(box.text.startsWith("CASTOVIN\r\n\nVersion: 2.5.02\r\n\nRevision Date: " + date + "\r\n\n"),
                  qPrintable(box.text));
+        QCOMPARE(box.style.helpContext, 1000);
         QVERIFY(box.text.contains("Castovin developers"));
         QVERIFY(box.text.contains("MIT"));
         QCOMPARE(box.style.icon, MsgIcon::Information);
@@ -291,13 +341,13 @@ private slots:
         const auto prepare = UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=0\r\nRemindAnnualUpdates=1\r\n");
         {
             UiFixture f(prepare, {}, false, true);
-            f.state->Today = [] { return Day(2014, 8, 15); };
+            f.state->Today = [] { return DaysAfterRelease(360); };
             QApplication::processEvents();
             QVERIFY(FindTopLevel(names::UpdateDialog) == nullptr);
             QVERIFY(FindTopLevel(names::DisclaimerDialog) == nullptr);
         }
         UiFixture f(prepare, {}, false, true);
-        f.state->Today = [] { return Day(2014, 8, 16); };
+        f.state->Today = [] { return DaysAfterRelease(361); };
         QApplication::processEvents();
         QWidget* update = FindTopLevel(names::UpdateDialog);
         QVERIFY(update != nullptr);
@@ -329,7 +379,7 @@ private slots:
         UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=0\r\n"));
         QCOMPARE(SettingsValue(f, "RemindAnnualUpdates"), std::string("<absent>"));
         f.state->Settings.RemindAnnualUpdates = 1;
-        f.state->Today = [] { return Day(2013, 9, 1); };
+        f.state->Today = [] { return DaysAfterRelease(12); };
         f.Trigger(names::Indexed(names::HelpItem, 8));
         QWidget* update = FindTopLevel(names::UpdateDialog);
         QVERIFY(update != nullptr);
@@ -386,7 +436,7 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=1\r\nRemindAnnualUpdates=1\r\n"), {}, false,
                     true);
-        f.state->Today = [] { return Day(2014, 8, 16); };
+        f.state->Today = [] { return DaysAfterRelease(361); };
         QApplication::processEvents();
         QWidget* disclaimer = FindTopLevel(names::DisclaimerDialog);
         QVERIFY(disclaimer != nullptr);

@@ -415,6 +415,29 @@ private slots:
         QVERIFY(QDir(f.Home() + "/app").entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
         CHECK_SCRIPT(f);
     }
+
+    void noticesComeBeforeTheProjectWhoseEditorThenHasTheKeyboard()
+    {
+        // A disclaimer to show, the editor opened with a loaded project.
+        UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=1\r\nRemindAnnualUpdates=0\r\n"
+                                                "[Options]\r\nShowInputScreenOnLoad=1\r\n"),
+                    UiFixture::Example("default-english.vlb"), true, true);
+        QApplication::processEvents();
+        QWidget* disclaimer = FindTopLevel(names::DisclaimerDialog);
+        QVERIFY(disclaimer != nullptr);
+        // The project waits for the notice.
+        QVERIFY(FindTopLevel(names::ParametersEditor) == nullptr);
+        QVERIFY(!f.Main().windowTitle().contains("default-english"));
+        QTest::mouseClick(disclaimer->findChild<QPushButton*>(names::NoticeOk), Qt::LeftButton);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        CHECK_CONTAINS(f.Main().windowTitle(), QString("default-english"));
+        QWidget* editor = FindTopLevel(names::ParametersEditor);
+        QVERIFY(editor != nullptr);
+        QTRY_COMPARE(QApplication::activeWindow(), editor);
+        QVERIFY(QApplication::focusWidget() != nullptr && editor->isAncestorOf(QApplication::focusWidget()));
+        CHECK_SCRIPT(f);
+    }
 };
 
 QTEST_MAIN(WindowBehaviourTest)

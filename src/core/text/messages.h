@@ -27,6 +27,7 @@ struct MsgStyle {
     MsgButtons buttons = MsgButtons::OK;
     MsgIcon icon = MsgIcon::None;
     MsgDefault defaultButton = MsgDefault::First;
+    int helpContext = 0;  // the help page F1 opens in the box; 0: its window's
 
     constexpr MsgStyle() = default;
     constexpr MsgStyle(MsgButtons b, MsgIcon i = MsgIcon::None, MsgDefault d = MsgDefault::First)

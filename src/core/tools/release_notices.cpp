@@ -19,23 +19,32 @@ std::chrono::sys_days CalendarDay(int year, int month, int day)
 
 }  // namespace
 
-int DaysSinceRelease(const DateTime& today)
+CalendarDate ReleaseDate()
+{
+    constexpr std::chrono::year_month_day built{std::chrono::year{CASTOVIN_RELEASE_YEAR},
+                                                std::chrono::month{CASTOVIN_RELEASE_MONTH},
+                                                std::chrono::day{CASTOVIN_RELEASE_DAY}};
+    static_assert(built.ok(), "the configured release date is not a day of the calendar");
+    return {CASTOVIN_RELEASE_YEAR, CASTOVIN_RELEASE_MONTH, CASTOVIN_RELEASE_DAY};
+}
+
+int DaysSinceRelease(const CalendarDate& release, const DateTime& today)
 {
     const auto days =
-        CalendarDay(today.year, today.month, today.day) - CalendarDay(ReleaseYear, ReleaseMonth, ReleaseDay);
+        CalendarDay(today.year, today.month, today.day) - CalendarDay(release.year, release.month, release.day);
     return static_cast<int>(days.count());
 }
 
-bool AnnualUpdateDue(const SettingsRecord& settings, const DateTime& today)
+bool AnnualUpdateDue(const SettingsRecord& settings, const CalendarDate& release, const DateTime& today)
 {
-    return settings.RemindAnnualUpdates == 1 && DaysSinceRelease(today) > QuietDaysAfterRelease;
+    return settings.RemindAnnualUpdates == 1 && DaysSinceRelease(release, today) > QuietDaysAfterRelease;
 }
 
-std::string ReleaseDateText(std::string_view monthAbbreviation)
+std::string ReleaseDateText(const CalendarDate& release, std::string_view monthAbbreviation)
 {
     // The day always has two digits, as in 05-Sep-2013.
-    const std::string day = (ReleaseDay < 10 ? "0" : "") + std::to_string(ReleaseDay);
-    return day + "-" + std::string(monthAbbreviation) + "-" + std::to_string(ReleaseYear);
+    const std::string day = (release.day < 10 ? "0" : "") + std::to_string(release.day);
+    return day + "-" + std::string(monthAbbreviation) + "-" + std::to_string(release.year);
 }
 
 std::string AboutTitle(std::string_view programName)

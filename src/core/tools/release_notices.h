@@ -13,24 +13,31 @@ namespace castovin {
 
 struct SettingsRecord;
 
-// The release date of this version: 20 August 2013.
-inline constexpr int ReleaseYear = 2013;
-inline constexpr int ReleaseMonth = 8;
-inline constexpr int ReleaseDay = 20;
+// A calendar day; month 1 to 12.
+struct CalendarDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// The release date of this build, as the build was configured: by default
+// the date of the commit it was built from (never the time of the build).
+CalendarDate ReleaseDate();
 
 // The reminder stays quiet for this many days after the release.
 inline constexpr int QuietDaysAfterRelease = 360;
 
-// Whole calendar days from the release date to `today` (negative before it).
-int DaysSinceRelease(const DateTime& today);
+// Whole calendar days from `release` to `today` (negative before it).
+int DaysSinceRelease(const CalendarDate& release, const DateTime& today);
 
 // True when the start-up should show the update dialog: the reminder is on
-// ("RemindAnnualUpdates" is 1) and more than 360 days have passed.
-bool AnnualUpdateDue(const SettingsRecord& settings, const DateTime& today);
+// ("RemindAnnualUpdates" is 1) and more than 360 days have passed since
+// `release`.
+bool AnnualUpdateDue(const SettingsRecord& settings, const CalendarDate& release, const DateTime& today);
 
-// The release date as "dd-mmm-yyyy" with the month written as given
+// A release date as "dd-mmm-yyyy" with the month written as given
 // ("20-Aug-2013").
-std::string ReleaseDateText(std::string_view monthAbbreviation);
+std::string ReleaseDateText(const CalendarDate& release, std::string_view monthAbbreviation);
 
 // "About the " + name + " Program", and the box's text: name, version and
 // release date, each followed by a blank line, then the credit lines.

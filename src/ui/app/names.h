@@ -254,6 +254,11 @@ inline constexpr char HelpContents[] = "helpContents";
 inline constexpr char HelpIndex[] = "helpIndex";
 inline constexpr char HelpPanes[] = "helpPanes";
 inline constexpr char HelpBrowser[] = "helpBrowser";
+inline constexpr char HelpBack[] = "helpBack";
+inline constexpr char HelpForward[] = "helpForward";
+inline constexpr char HelpPrint[] = "helpPrint";
+inline constexpr char HelpSearchField[] = "helpSearchField";
+inline constexpr char HelpSearchResults[] = "helpSearchResults";
 
 // The reference sheets, the disclaimer and the annual reminder.
 inline constexpr char ResourceDialog[] = "frmResource";

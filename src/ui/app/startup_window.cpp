@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "app/window_helpers.h"
 #include "files/lifecycle.h"
+#include "help/notice_dialogs.h"
 #include "main/main_window.h"
 #include "platform/platform_services.h"
 #include "program/program_state.h"
@@ -36,7 +38,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(ProgramState& state, PlatformServic
 {
     StartProgram(state, options);
     auto window = std::make_unique<MainWindow>(state, platform);
-    window->FormLoad(options.startupNotices);
+    window->FormLoad();
     NewProject(state, true, true);
     window->UpdateCaption();
     window->show();
@@ -58,11 +60,24 @@ void OpenStartupProjects(MainWindow& window, const QString& project)
     }
 }
 
+void FinishStartup(MainWindow& window, bool notices, const QString& project)
+{
+    MainWindow* main = &window;
+    auto openProjects = [main, project] { OpenStartupProjects(*main, project); };
+    if (!notices) {
+        openProjects();
+        return;
+    }
+    QTimer::singleShot(0, main, [main, openProjects] {
+        ShowStartupNotices(main->State(), main->Platform(), main, openProjects);
+    });
+}
+
 std::unique_ptr<MainWindow> StartMainWindow(ProgramState& state, PlatformServices& platform,
                                             const StartupOptions& options, const QString& project)
 {
     auto window = CreateMainWindow(state, platform, options);
-    OpenStartupProjects(*window, project);
+    FinishStartup(*window, options.startupNotices, project);
     return window;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // The start-up of the desktop program after the core's part: the main
-// window, a first empty project, then the most recent project and the one
-// named on the command line.
+// window with a first empty project, the disclaimer and the update reminder
+// over it, and once they are closed the most recent project and the one
+// named on the command line (whose parameters editor then has the keyboard).
+
+#include <functional>
 
 #include <memory>
 
@@ -31,9 +34,14 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& workin
 std::unique_ptr<MainWindow> CreateMainWindow(ProgramState& state, PlatformServices& platform,
                                              const StartupOptions& options);
 
-// The end of the start-up: the most recent project when the settings ask for
-// it, then the project named on the command line.
+// The most recent project when the settings ask for it, then the project
+// named on the command line.
 void OpenStartupProjects(MainWindow& window, const QString& project);
+
+// The end of the start-up: with `notices`, the notices that are due (with
+// the first events, over the shown window), then, once they are closed, the
+// projects; without, the projects at once.
+void FinishStartup(MainWindow& window, bool notices, const QString& project);
 
 // The whole start-up; returns the main window, shown.
 std::unique_ptr<MainWindow> StartMainWindow(ProgramState& state, PlatformServices& platform,

@@ -83,10 +83,15 @@ void ShowOwnedWindow(QWidget* window, QWidget* owner, bool modal)
         ClosingRules::Install(window, [owner = QPointer<QWidget>(owner)] {
             QTimer::singleShot(0, owner, [owner] { ReturnFocusTo(owner); });
         });
+    const bool owned = owner != nullptr && owner->windowHandle() != nullptr;
+    // Modal to its owner and the windows the owner belongs to (all of the
+    // program's, which hang on the main window), not to the whole program:
+    // the help window has no owner, so F1 help can be read and used beside
+    // an open dialog. A window without an owner blocks the whole program.
     if (modal)
-        window->setWindowModality(Qt::ApplicationModal);
+        window->setWindowModality(owned ? Qt::WindowModal : Qt::ApplicationModal);
     window->winId();
-    if (owner != nullptr && owner->windowHandle() != nullptr)
+    if (owned)
         window->windowHandle()->setTransientParent(owner->windowHandle());
     window->show();
     window->raise();

@@ -56,7 +56,8 @@ QWidget* ScrollingBody(QWidget* parent, QLayout* content);
 void CenterOnScreen(QWidget* window);
 
 // Shows a window of its own (not a child of `owner`, so that disabling the
-// owner leaves it usable) above its owner. Application-modal when `modal`.
+// owner leaves it usable) above its owner. When `modal` it blocks its owner
+// and every window the owner hangs on, but not the help window.
 void ShowOwnedWindow(QWidget* window, QWidget* owner, bool modal);
 
 // The hourglass while a step runs; the error trap restores the normal

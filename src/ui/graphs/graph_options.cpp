@@ -55,6 +55,7 @@ QComboBox* ListBox(QWidget* parent, const QString& name, const QStringList& entr
 GraphOptionsDialog::GraphOptionsDialog(GraphWindow& graph) : m_graph(graph)
 {
     setObjectName(names::GraphOptionsDialog);
+    setProperty("helpContext", 3510);  // every control
     setWindowTitle("Graph Parameters and Options");
     BuildControls();
 

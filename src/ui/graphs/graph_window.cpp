@@ -92,6 +92,7 @@ GraphWindow::GraphWindow(const WindowContext& context) : m_context(context)
 {
     setObjectName(names::GraphWindow);
     setWindowTitle("Graph");
+    setProperty("helpContext", 3520);  // the frame, the chart and the menu items
     m_chart = new QChart;
     m_chart->setTitleFont(PointFont(m_chart->titleFont(), kTitlePoints));
     m_x = new QValueAxis;

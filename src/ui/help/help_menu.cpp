@@ -18,6 +18,12 @@
 
 namespace castovin {
 
+namespace {
+
+constexpr int kAboutHelpContext = 1000;
+
+}  // namespace
+
 QString HelpFolder(const ProgramState& state)
 {
     return Q(FindDataFolder(state.AppFolder));
@@ -75,18 +81,19 @@ void ShowAboutBox(ProgramState& state, PlatformServices& platform)
 {
     // Straight to the box: the about text is not logged in the history.
     const std::string date = S(ReleaseDateShown());
-    platform.Show(AboutText(state.ProgramName, date), MsgIcon::Information,
-                  AboutTitle(state.ProgramName));
+    MsgStyle style(MsgIcon::Information);
+    style.helpContext = kAboutHelpContext;
+    platform.Show(AboutText(state.ProgramName, date), style, AboutTitle(state.ProgramName));
 }
 
 void HelpMenuCommand(int index, ProgramState& state, PlatformServices& platform, QWidget* owner)
 {
     switch (index) {
     case 0:
-        ShowHelpContents(state);
+        ShowHelpContents(state, platform);
         break;
     case 1:
-        ShowHelpIndex(state);
+        ShowHelpIndex(state, platform);
         break;
     case 2:
         OpenPdfManual(state, platform);

@@ -1,15 +1,27 @@
 #include "help/help_window.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchResult>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPrinter>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "app/window_helpers.h"
@@ -17,12 +29,14 @@
 #include "config/folders.h"
 #include "text/atomic_file.h"
 #include "app/names.h"
+#include "platform/platform_services.h"
 
 namespace castovin {
 
 namespace {
 
 const QString kStartPage = QStringLiteral("qthelp://org.castovin.manual/doc/index.html");
+constexpr int kMaxSearchResults = 200;
 
 HelpWindow* ExistingHelpWindow()
 {
@@ -36,7 +50,10 @@ HelpWindow* ExistingHelpWindow()
 // taken, so the Help menu's own F1 does not fire as well.
 class ContextHelpFilter : public QObject {
 public:
-    ContextHelpFilter(QApplication& app, const Environment& env) : QObject(&app), m_env(env) {}
+    ContextHelpFilter(QApplication& app, const Environment& env, PlatformServices& platform)
+        : QObject(&app), m_env(env), m_platform(platform)
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -50,17 +67,18 @@ protected:
             event->accept();
             return true;
         }
-        ShowHelpContext(m_env, ContextOfTarget(watched));
+        ShowHelpContext(m_env, m_platform, ContextOfTarget(watched));
         return true;
     }
 
 private:
     static int ContextOfTarget(QObject* target)
     {
-        // In an open menu the highlighted item is what F1 asks about.
+        // In an open menu the highlighted item is what F1 asks about; an
+        // item without a number of its own has its window's.
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
             if (QAction* action = menu->activeAction())
-                if (const int number = action->property("helpContext").toInt(); number != 0)
+                if (const int number = HelpContextOf(action); number != 0)
                     return number;
         // The key goes to the focused control; when it comes to a window
         // first, the control is that window's focus widget.
@@ -70,6 +88,7 @@ private:
     }
 
     const Environment& m_env;
+    PlatformServices& m_platform;
 };
 
 }  // namespace
@@ -86,7 +105,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
     return QTextBrowser::loadResource(type, name);
 }
 
-HelpWindow::HelpWindow(const QString& collectionFile)
+HelpWindow::HelpWindow(const QString& collectionFile, const QString& searchFolder, PlatformServices& platform)
+    : m_platform(platform)
 {
     setObjectName(names::HelpWindow);
     setWindowTitle("Castovin Help");
@@ -108,6 +128,10 @@ HelpWindow::HelpWindow(const QString& collectionFile)
     index->setObjectName(names::HelpIndex);
     m_panes->addTab(contents, "Contents");
     m_panes->addTab(index, "Index");
+    m_panes->addTab(BuildSearchPane(), "Search");
+    // The chapters show their sections as soon as the contents are read.
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, contents,
+            [contents] { contents->expandToDepth(0); });
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowPage);
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink& link, const QString&) { ShowPage(link.url); });
@@ -116,17 +140,142 @@ HelpWindow::HelpWindow(const QString& collectionFile)
             ShowPage(links.first().url);
     });
 
+    auto* side = new QWidget(this);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(m_searchField);
+    sideLayout->addWidget(m_panes, 1);
     auto* splitter = new QSplitter(this);
-    splitter->addWidget(m_panes);
+    splitter->addWidget(side);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({240, 620});
+    auto* bar = new QToolBar(this);
+    BuildToolbar(bar);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
     layout->addWidget(splitter);
     resize(900, 640);
-    if (m_ready)
-        ShowPage(QUrl(kStartPage));
+    if (!m_ready)
+        return;
+    SetUpSearch(searchFolder);
+    ShowPage(QUrl(kStartPage));
+}
+
+void HelpWindow::BuildToolbar(QToolBar* toolbar)
+{
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QAction* back = toolbar->addAction("Back", m_browser, &QTextBrowser::backward);
+    back->setObjectName(names::HelpBack);
+    back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    back->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    QAction* forward = toolbar->addAction("Forward", m_browser, &QTextBrowser::forward);
+    forward->setObjectName(names::HelpForward);
+    forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    forward->setEnabled(false);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    QAction* print = toolbar->addAction("Print", this, &HelpWindow::PrintPage);
+    print->setObjectName(names::HelpPrint);
+    print->setShortcut(QKeySequence::Print);
+    // The keys work wherever the focus is in the window, the page included.
+    for (QAction* action : {back, forward, print}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+}
+
+QWidget* HelpWindow::BuildSearchPane()
+{
+    m_searchField = new QLineEdit(this);
+    m_searchField->setObjectName(names::HelpSearchField);
+    m_searchField->setPlaceholderText("Search the index; Enter searches the text");
+    m_searchField->setClearButtonEnabled(true);
+    connect(m_searchField, &QLineEdit::textChanged, m_engine->indexWidget(), [this](const QString& text) {
+        m_engine->indexWidget()->filterIndices(text);
+        if (!text.isEmpty())
+            m_panes->setCurrentIndex(1);
+    });
+    connect(m_searchField, &QLineEdit::returnPressed, this, &HelpWindow::SearchFullText);
+    m_results = new QListWidget(this);
+    m_results->setObjectName(names::HelpSearchResults);
+    connect(m_results, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toUrl()); });
+    return m_results;
+}
+
+void HelpWindow::SetUpSearch(const QString& searchFolder)
+{
+    // The full-text index lies beside the collection it was made from: the
+    // search uses a collection of its own in a folder the user can write,
+    // with the same manual registered in it.
+    if (searchFolder.isEmpty() || !QDir().mkpath(searchFolder))
+        return;
+    // The program's own file; anything else in its place is left alone.
+    const QString searchFile = QDir(searchFolder).filePath("castovin-search.qhc");
+    if (QFileInfo(searchFile).isSymLink() || (QFileInfo::exists(searchFile) && !IsRegularFile(S(searchFile))))
+        return;
+    m_searchCollection = new QHelpEngineCore(searchFile, this);
+    m_searchCollection->setReadOnly(false);
+    if (!m_searchCollection->setupData())
+        return;
+    for (const QString& ns : m_engine->registeredDocumentations()) {
+        const QString manual = m_engine->documentationFileName(ns);
+        if (m_searchCollection->documentationFileName(ns) != manual) {
+            m_searchCollection->unregisterDocumentation(ns);
+            m_searchCollection->registerDocumentation(manual);
+        }
+    }
+    m_search = new QHelpSearchEngine(m_searchCollection, this);
+    connect(m_search, &QHelpSearchEngine::indexingStarted, this, [this] { m_indexing = true; });
+    connect(m_search, &QHelpSearchEngine::indexingFinished, this, [this] {
+        m_indexing = false;
+        if (std::exchange(m_searchPending, false))
+            SearchFullText();
+    });
+    connect(m_search, &QHelpSearchEngine::searchingFinished, this, &HelpWindow::ListSearchResults);
+    m_indexing = true;  // until the index is known to be there
+    m_search->scheduleIndexDocumentation();
+}
+
+void HelpWindow::SearchFullText()
+{
+    m_panes->setCurrentIndex(2);
+    m_results->clear();
+    const QString words = m_searchField->text().trimmed();
+    if (m_search == nullptr || words.isEmpty())
+        return;
+    if (m_indexing) {
+        m_searchPending = true;
+        return;
+    }
+    m_search->search(words);
+}
+
+void HelpWindow::ListSearchResults()
+{
+    m_results->clear();
+    for (const QHelpSearchResult& found : m_search->searchResults(0, kMaxSearchResults)) {
+        auto* item = new QListWidgetItem(found.title(), m_results);
+        item->setData(Qt::UserRole, found.url());
+        item->setToolTip(found.snippet());
+    }
+}
+
+void HelpWindow::PrintPage()
+{
+    QPrinter& printer = m_platform.Printer();
+    if (m_platform.PrintDialog(this, printer, false))
+        m_browser->document()->print(&printer);
+}
+
+void HelpWindow::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous())
+        m_placement = saveGeometry();
+    QWidget::hideEvent(event);
 }
 
 HelpWindow::~HelpWindow() = default;
@@ -151,11 +300,28 @@ QUrl HelpWindow::CurrentPage() const
 
 void HelpWindow::BringToFront()
 {
-    if (!isVisible())
-        CenterOnScreen(this);
+    // Reopened where the user left it, as much as fits on the screen (the
+    // window system may report a closed window's place in another frame).
+    if (!isVisible()) {
+        if (!restoreGeometry(m_placement))
+            CenterOnScreen(this);
+        KeepOnScreen();
+    }
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::KeepOnScreen()
+{
+    const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (shown == nullptr)
+        return;
+    const QRect area = shown->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int left = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+    const int top = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+    move(pos() + QPoint(left - frame.left(), top - frame.top()));
 }
 
 void HelpWindow::ShowContents()
@@ -189,14 +355,15 @@ QString HelpCollectionPath(const Environment& env)
     return Q(folder) + "castovin.qhc";
 }
 
-HelpWindow* ProgramHelpWindow(const Environment& env)
+HelpWindow* ProgramHelpWindow(const Environment& env, PlatformServices& platform)
 {
     if (HelpWindow* open = ExistingHelpWindow())
         return open;
     const QString collection = HelpCollectionPath(env);
     if (collection.isEmpty())
         return nullptr;
-    auto* window = new HelpWindow(collection);
+    const QString search = env.TempFolder.empty() ? QString() : Q(env.TempFolder) + "help";
+    auto* window = new HelpWindow(collection, search, platform);
     if (!window->IsReady()) {
         delete window;
         return nullptr;
@@ -204,21 +371,21 @@ HelpWindow* ProgramHelpWindow(const Environment& env)
     return window;
 }
 
-void ShowHelpContents(const Environment& env)
+void ShowHelpContents(const Environment& env, PlatformServices& platform)
 {
-    if (HelpWindow* help = ProgramHelpWindow(env))
+    if (HelpWindow* help = ProgramHelpWindow(env, platform))
         help->ShowContents();
 }
 
-void ShowHelpIndex(const Environment& env)
+void ShowHelpIndex(const Environment& env, PlatformServices& platform)
 {
-    if (HelpWindow* help = ProgramHelpWindow(env))
+    if (HelpWindow* help = ProgramHelpWindow(env, platform))
         help->ShowIndex();
 }
 
-void ShowHelpContext(const Environment& env, int number)
+void ShowHelpContext(const Environment& env, PlatformServices& platform, int number)
 {
-    HelpWindow* help = ProgramHelpWindow(env);
+    HelpWindow* help = ProgramHelpWindow(env, platform);
     if (help == nullptr)
         return;
     if (number == 0 || !help->ShowContext(number))
@@ -238,9 +405,9 @@ int HelpContextOf(const QObject* object)
     return 0;
 }
 
-QObject* InstallContextHelp(QApplication& app, const Environment& env)
+QObject* InstallContextHelp(QApplication& app, const Environment& env, PlatformServices& platform)
 {
-    auto* filter = new ContextHelpFilter(app, env);
+    auto* filter = new ContextHelpFilter(app, env, platform);
     app.installEventFilter(filter);
     return filter;
 }

@@ -1,20 +1,29 @@
 #pragma once
 // The program's help: the manual's help collection in a window of its own
-// (contents and index beside the page), opened at a help context number by
-// F1 or at the contents or the index by the Help menu. One help window at a
-// time, found by its objectName; it never keeps the program running.
+// (contents, index and full-text search beside the page, Back, Forward and
+// Print above it), opened at a help context number by F1 or at the contents
+// or the index by the Help menu. One help window at a time, found by its
+// objectName; it never keeps the program running, and no dialog of the
+// program blocks it.
 
+#include <QByteArray>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QWidget>
 
 class QApplication;
 class QHelpEngine;
+class QHelpEngineCore;
+class QHelpSearchEngine;
+class QLineEdit;
+class QListWidget;
 class QTabWidget;
+class QToolBar;
 
 namespace castovin {
 
 struct Environment;
+class PlatformServices;
 
 // The browser pane: pages come out of the help collection.
 class HelpBrowser : public QTextBrowser {
@@ -33,8 +42,9 @@ class HelpWindow : public QWidget {
 
 public:
     // Opens the collection read-only (it may lie in a folder the user
-    // cannot write); IsReady() tells whether that worked.
-    explicit HelpWindow(const QString& collectionFile);
+    // cannot write); IsReady() tells whether that worked. The full-text
+    // index is kept in `searchFolder`, which the user can write.
+    HelpWindow(const QString& collectionFile, const QString& searchFolder, PlatformServices& platform);
     ~HelpWindow() override;
 
     bool IsReady() const { return m_ready; }
@@ -47,14 +57,36 @@ public:
     void ShowIndex();
     bool ShowContext(int number);
     QUrl CurrentPage() const;
+    // The search field's Enter: the index is filtered as the user types;
+    // this runs the full-text search and lists the pages found.
+    void SearchFullText();
+    // Print: the page shown, through the print dialog.
+    void PrintPage();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    void BuildToolbar(QToolBar* toolbar);
+    QWidget* BuildSearchPane();
+    void SetUpSearch(const QString& searchFolder);
+    void ListSearchResults();
     void ShowPage(const QUrl& page);
     void BringToFront();
+    // Moves the window wholly into its screen's free area where it fits.
+    void KeepOnScreen();
 
+    PlatformServices& m_platform;
     QHelpEngine* m_engine = nullptr;
+    QHelpEngineCore* m_searchCollection = nullptr;
+    QHelpSearchEngine* m_search = nullptr;
     bool m_ready = false;
+    bool m_indexing = false;       // the full-text index is being built
+    bool m_searchPending = false;  // Enter came while the index was being built
+    QByteArray m_placement;        // where the user left the window when it was closed
     QTabWidget* m_panes = nullptr;
+    QLineEdit* m_searchField = nullptr;
+    QListWidget* m_results = nullptr;
     HelpBrowser* m_browser = nullptr;
 };
 
@@ -64,13 +96,13 @@ QString HelpCollectionPath(const Environment& env);
 // The help window, opened on first use; nullptr when the collection is
 // missing or broken (the program then shows nothing, as for a missing
 // help file).
-HelpWindow* ProgramHelpWindow(const Environment& env);
+HelpWindow* ProgramHelpWindow(const Environment& env, PlatformServices& platform);
 
 // The help menu's contents and index, and F1's context page. A number
 // without a page shows the contents.
-void ShowHelpContents(const Environment& env);
-void ShowHelpIndex(const Environment& env);
-void ShowHelpContext(const Environment& env, int number);
+void ShowHelpContents(const Environment& env, PlatformServices& platform);
+void ShowHelpIndex(const Environment& env, PlatformServices& platform);
+void ShowHelpContext(const Environment& env, PlatformServices& platform, int number);
 
 // Closes the help window (the program's end).
 void CloseHelpWindow();
@@ -82,6 +114,6 @@ int HelpContextOf(const QObject* object);
 // F1 anywhere in the program opens the help at the context number of the
 // focused control (or of the highlighted menu item). The filter belongs to
 // the application; deleting it switches F1 help off.
-QObject* InstallContextHelp(QApplication& app, const Environment& env);
+QObject* InstallContextHelp(QApplication& app, const Environment& env, PlatformServices& platform);
 
 }  // namespace castovin

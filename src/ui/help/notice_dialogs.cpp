@@ -76,8 +76,9 @@ QString QuestionsAddress()
 
 QString ReleaseDateShown()
 {
-    const QString month = QLocale::system().monthName(ReleaseMonth, QLocale::ShortFormat);
-    return Q(ReleaseDateText(S(month)));
+    const CalendarDate release = ReleaseDate();
+    const QString month = QLocale::system().monthName(release.month, QLocale::ShortFormat);
+    return Q(ReleaseDateText(release, S(month)));
 }
 
 DisclaimerDialog::DisclaimerDialog(ProgramState& state) : m_state(state)
@@ -164,7 +165,7 @@ UpdateDialog::UpdateDialog(ProgramState& state, PlatformServices& platform) : m_
 {
     setObjectName(names::UpdateDialog);
     setWindowTitle(Q(UpdateCaption(state.ProgramName)));
-    const int days = DaysSinceRelease(state.Today());
+    const int days = DaysSinceRelease(ReleaseDate(), state.Today());
     auto* layout = new QVBoxLayout(this);
     QLabel* update = WrappedLabel(this, names::UpdateLabel, LabelText(UpdateText(days)));
     update->setMinimumWidth(440);
@@ -205,23 +206,26 @@ QDialog* ShowUpdateDialog(ProgramState& state, PlatformServices& platform, QWidg
     return dialog;
 }
 
-void CheckAnnualUpdate(ProgramState& state, PlatformServices& platform, QWidget* owner)
+void ShowStartupNotices(ProgramState& state, PlatformServices& platform, QWidget* owner,
+                        const std::function<void()>& then)
 {
-    if (AnnualUpdateDue(state.Settings, state.Today()))
-        ShowUpdateDialog(state, platform, owner);
-}
-
-void ShowStartupNotices(ProgramState& state, PlatformServices& platform, QWidget* owner)
-{
+    // The dialogs do not block, so each step waits for the dialog before it
+    // to be closed (not merely deleted when the program ends). What follows
+    // the last one comes after the keyboard went back to the owner, so that
+    // a window it opens keeps the keyboard.
+    const auto afterClosing = [owner, then] { QTimer::singleShot(0, owner, then); };
+    const auto reminder = [&state, &platform, owner, afterClosing] {
+        if (!AnnualUpdateDue(state.Settings, ReleaseDate(), state.Today())) {
+            afterClosing();
+            return;
+        }
+        QObject::connect(ShowUpdateDialog(state, platform, owner), &QDialog::finished, owner, afterClosing);
+    };
     if (state.Settings.ShowDisclaim != 1) {
-        CheckAnnualUpdate(state, platform, owner);
+        reminder();
         return;
     }
-    // The dialogs do not block, so the reminder waits for the disclaimer to
-    // be closed (not merely deleted when the program ends).
-    QDialog* disclaimer = ShowDisclaimer(state, owner);
-    QObject::connect(disclaimer, &QDialog::finished, owner,
-                     [&state, &platform, owner] { CheckAnnualUpdate(state, platform, owner); });
+    QObject::connect(ShowDisclaimer(state, owner), &QDialog::finished, owner, reminder);
 }
 
 }  // namespace castovin

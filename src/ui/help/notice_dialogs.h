@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -87,10 +88,10 @@ private:
 QDialog* ShowDisclaimer(ProgramState& state, QWidget* owner);
 // Help > "Program Updates...": the update dialog, modal.
 QDialog* ShowUpdateDialog(ProgramState& state, PlatformServices& platform, QWidget* owner);
-// The start-up reminder: the update dialog when it is due.
-void CheckAnnualUpdate(ProgramState& state, PlatformServices& platform, QWidget* owner);
-// The end of the main window's loading: the disclaimer when "ShowDisclaim"
-// is 1, then (once it is closed) the annual reminder.
-void ShowStartupNotices(ProgramState& state, PlatformServices& platform, QWidget* owner);
+// The start-up's notices: the disclaimer when "ShowDisclaim" is 1, then
+// (once it is closed) the update dialog when the annual reminder is due,
+// then (once that is closed, or at once when none is shown) `then`.
+void ShowStartupNotices(ProgramState& state, PlatformServices& platform, QWidget* owner,
+                        const std::function<void()>& then);
 
 }  // namespace castovin

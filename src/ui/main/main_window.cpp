@@ -119,14 +119,11 @@ void MainWindow::BuildCentralArea()
     setCentralWidget(central);
 }
 
-void MainWindow::FormLoad(bool startupNotices)
+void MainWindow::FormLoad()
 {
     RebuildRecentFileMenu();
     ApplyDisplaySettings();
     CenterOnScreen(this);
-    // The disclaimer, then the update reminder, over the laid-out window.
-    if (startupNotices)
-        QTimer::singleShot(0, this, [this] { ShowStartupNotices(m_state, m_platform, this); });
 }
 
 void MainWindow::UpdateCaption()

@@ -39,9 +39,9 @@ public:
     // What the windows opened from here receive.
     WindowContext Context() { return {m_state, m_platform, *this}; }
 
-    // Form_Load: recent-file menu, display settings, placement, then (as
-    // soon as the window is shown) the start-up notices when asked for.
-    void FormLoad(bool startupNotices = true);
+    // Form_Load: recent-file menu, display settings, placement. The
+    // start-up notices follow the shown window (app/startup_window.h).
+    void FormLoad();
     // Display settings: history pane, maximised start, toolbar.
     void ApplyDisplaySettings() override;
     // The four display-font settings on the history pane.

@@ -135,6 +135,13 @@ MsgResult QtPlatformServices::Show(const std::string& text, MsgStyle style, cons
         box.setDefaultButton(style.defaultButton == MsgDefault::Second && order.size() > 1 ? order[1] : order[0]);
     if (box.button(QMessageBox::Cancel) != nullptr)
         box.setEscapeButton(QMessageBox::Cancel);
+    // As the program's dialogs: modal to the window it speaks for, so that
+    // the help window stays usable; F1 in the box opens its own page when
+    // it has one, else that of the window.
+    if (box.parentWidget() != nullptr)
+        box.setWindowModality(Qt::WindowModal);
+    if (style.helpContext != 0)
+        box.setProperty("helpContext", style.helpContext);
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
     return ResultOf(clicked == QMessageBox::NoButton ? QMessageBox::Cancel : clicked);

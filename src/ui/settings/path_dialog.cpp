@@ -25,6 +25,7 @@ namespace castovin {
 PathDialog::PathDialog(const WindowContext& context) : m_context(context)
 {
     setObjectName(names::PathDialog);
+    setProperty("helpContext", 4100);  // every control
     setWindowTitle("Select Path");
     auto* frame = new QGroupBox("Set Path", this);
     auto* options = new QHBoxLayout(frame);

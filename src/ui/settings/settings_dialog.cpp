@@ -127,6 +127,7 @@ void SettingsDialog::BuildMiscFrame(QWidget* parent, QVBoxLayout* column)
 SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context)
 {
     setObjectName(names::SettingsDialog);
+    setProperty("helpContext", kHelpContext);  // every control but the Help button
     setWindowTitle("Settings");
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;

@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 #include "config/settings.h"
@@ -11,30 +13,57 @@ DateTime Day(int year, int month, int day)
     return DateTime{year, month, day, 12, 0, 0};
 }
 
+constexpr CalendarDate kAug2013{2013, 8, 20};
+
 TEST(ReleaseNotices, DaysCountCalendarDaysAcrossMonthsAndLeapYears)
 {
-    EXPECT_EQ(DaysSinceRelease(Day(2013, 8, 20)), 0);
-    EXPECT_EQ(DaysSinceRelease(Day(2013, 8, 21)), 1);
-    EXPECT_EQ(DaysSinceRelease(Day(2013, 9, 1)), 12);
-    EXPECT_EQ(DaysSinceRelease(Day(2013, 8, 19)), -1);
+    EXPECT_EQ(DaysSinceRelease(kAug2013, Day(2013, 8, 20)), 0);
+    EXPECT_EQ(DaysSinceRelease(kAug2013, Day(2013, 8, 21)), 1);
+    EXPECT_EQ(DaysSinceRelease(kAug2013, Day(2013, 9, 1)), 12);
+    EXPECT_EQ(DaysSinceRelease(kAug2013, Day(2013, 8, 19)), -1);
     // 20 Aug 2013 to 20 Aug 2014 is 365 days; to 20 Aug 2016 crosses 29 Feb 2016.
-    EXPECT_EQ(DaysSinceRelease(Day(2014, 8, 20)), 365);
-    EXPECT_EQ(DaysSinceRelease(Day(2016, 8, 20)), 365 * 3 + 1);
+    EXPECT_EQ(DaysSinceRelease(kAug2013, Day(2014, 8, 20)), 365);
+    EXPECT_EQ(DaysSinceRelease(kAug2013, Day(2016, 8, 20)), 365 * 3 + 1);
 }
 
 TEST(ReleaseNotices, ReminderStartsOnTheThreeHundredSixtyFirstDay)
 {
     SettingsRecord settings;
     settings.RemindAnnualUpdates = 1;
-    EXPECT_EQ(DaysSinceRelease(Day(2014, 8, 15)), 360);
-    EXPECT_FALSE(AnnualUpdateDue(settings, Day(2014, 8, 15)));
-    EXPECT_TRUE(AnnualUpdateDue(settings, Day(2014, 8, 16)));
-    EXPECT_TRUE(AnnualUpdateDue(settings, Day(2026, 1, 1)));
+    // Release date, today, due. Built today: quiet; built from a commit 400
+    // days old (10 Dec 2026 back to 5 Nov 2025): due.
+    const struct {
+        CalendarDate release;
+        DateTime today;
+        bool due;
+    } cases[] = {
+        {kAug2013, Day(2014, 8, 15), false},         // 360 days
+        {kAug2013, Day(2014, 8, 16), true},          // 361 days
+        {kAug2013, Day(2026, 1, 1), true},
+        {{2026, 12, 10}, Day(2026, 12, 10), false},  // built today
+        {{2025, 11, 5}, Day(2026, 12, 10), true},    // 400 days
+        {{2026, 12, 10}, Day(2026, 12, 1), false},   // a clock before the release
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AnnualUpdateDue(settings, c.release, c.today), c.due)
+            << c.release.year << "-" << c.release.month << "-" << c.release.day << " to " << c.today.year << "-"
+            << c.today.month << "-" << c.today.day;
+    EXPECT_EQ(DaysSinceRelease({2025, 11, 5}, Day(2026, 12, 10)), 400);
     // Switched off, or any value other than 1: never.
     for (int16_t off : {0, 2, -1}) {
         settings.RemindAnnualUpdates = off;
-        EXPECT_FALSE(AnnualUpdateDue(settings, Day(2026, 1, 1))) << off;
+        EXPECT_FALSE(AnnualUpdateDue(settings, kAug2013, Day(2026, 1, 1))) << off;
     }
+}
+
+TEST(ReleaseNotices, BuiltReleaseDateIsTheConfiguredOne)
+{
+    // CASTOVIN_RELEASE_DATE as CMake worked it out (the commit's date by default).
+    const std::string configured = CASTOVIN_CONFIGURED_RELEASE_DATE;
+    const CalendarDate built = ReleaseDate();
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", built.year, built.month, built.day);
+    EXPECT_EQ(text, configured);
 }
 
 TEST(ReleaseNotices, UpdateTextWithinAndAfterTheFirstYear)
@@ -54,8 +83,8 @@ TEST(ReleaseNotices, UpdateTextWithinAndAfterTheFirstYear)
 
 TEST(ReleaseNotices, AboutTextLeadsWithNameVersionAndDate)
 {
-    EXPECT_EQ(ReleaseDateText("Aug"), "20-Aug-2013");
-    EXPECT_EQ(ReleaseDateText("août"), "20-août-2013");
+    EXPECT_EQ(ReleaseDateText(kAug2013, "Aug"), "20-Aug-2013");
+    EXPECT_EQ(ReleaseDateText({2026, 1, 5}, "août"), "05-août-2026");
     EXPECT_EQ(AboutTitle("CASTOVIN"), "About the CASTOVIN Program");
     const std::string text = AboutText("CASTOVIN", "20-Aug-2013");
     const std::string head = "CASTOVIN\r\n\nVersion: 2.5.02\r\n\nRevision Date: 20-Aug-2013\r\n\n";

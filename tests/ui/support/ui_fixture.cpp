@@ -31,7 +31,6 @@ UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, co
     options.executablePath = m_home.filePath("app/castovin").toStdString();
     options.appFolder = m_home.filePath("app/").toStdString();
     options.environment.home = m_home.path().toStdString();
-    options.startupNotices = startupNotices;
     for (const QString& family : QFontDatabase::families()) {
         options.installedFonts.push_back(family.toStdString());
         if (QFontDatabase::isFixedPitch(family))
@@ -40,7 +39,7 @@ UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, co
     m_window = CreateMainWindow(*state, *platform, options);
     if (!showInputForm)
         state->Settings.ShowInputScreenOnLoad = 0;
-    OpenStartupProjects(*m_window, project);
+    FinishStartup(*m_window, startupNotices, project);
 }
 
 std::function<void(const QString&)> UiFixture::WithSettingsFile(const QByteArray& sections)
