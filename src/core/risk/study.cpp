@@ -1,5 +1,6 @@
 #include "risk/study.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -190,6 +191,11 @@ Study ResolvedStudy(const Study& study, const std::array<SupportRecord, 2>& supp
             in.meanFromProject = false;
         }
     }
+    // The order of the fields, not of their entry, fixes which random
+    // numbers each input takes, so a study reads the same however it is
+    // written.
+    std::stable_sort(out.inputs.begin(), out.inputs.end(),
+                     [](const VariedInput& a, const VariedInput& b) { return a.field < b.field; });
     return out;
 }
 

@@ -90,7 +90,8 @@ struct Study {
 // Adds an input, or replaces the one of the same field.
 void SetInput(Study& study, const VariedInput& input);
 
-// The study as run on a project: means taken from the project where asked.
+// The study as run on a project: means taken from the project where asked,
+// the inputs in the order of StudyField.
 Study ResolvedStudy(const Study& study, const std::array<SupportRecord, 2>& support);
 
 // Why a resolved study cannot be run on a project in `unitSystem`, as
