@@ -15,6 +15,7 @@
 #include "program/output_commands.h"
 #include "program/program_state.h"
 #include "program/startup.h"
+#include "risk_command.h"
 #include "search_command.h"
 #include "text/atomic_file.h"
 #include "text/description.h"
@@ -65,6 +66,19 @@ void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std:
     state.ProjectSaved = FlagTrue;
     state.ProjectEmpty = FlagFalse;
 }
+
+}  // namespace
+
+Project ReadReportProject(const std::string& file, const CliInput& in)
+{
+    RecordingMessageBox box;
+    ProgramState state(box);
+    Prepare(state, Command{});
+    OpenProject(state, box, file, in);
+    return state.project();
+}
+
+namespace {
 
 void Report(const Project& project, const Command& c, const std::string& file, CliStream& out)
 {
@@ -198,6 +212,10 @@ int RunCli(const std::vector<std::string>& args, const CliInput& in, CliStream& 
 {
     if (const std::optional<int> status = InformationRequest(args, out))
         return OutputReached(out, err) ? *status : CliFailed;
+    if (!args.empty() && args[0] == "risk") {
+        const int status = RunRiskCommand(args, in, out, err, CliUsageText());
+        return OutputReached(out, err) ? status : CliFailed;
+    }
     if (!args.empty() && args[0] == "search") {
         const int status = RunSearchCommand(args, out, err, CliUsageText());
         return OutputReached(out, err) ? status : CliFailed;

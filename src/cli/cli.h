@@ -16,6 +16,12 @@ inline constexpr int CliOk = 0;
 inline constexpr int CliFailed = 1;
 inline constexpr int CliUsage = 2;
 
+struct Project;
+
+// The project of FILE ("-": read from `in`) as the report commands open it,
+// so that its listing is the design report's; throws RuntimeError.
+Project ReadReportProject(const std::string& file, const CliInput& in);
+
 // Runs one command; `args` excludes the program name. A project named "-" is
 // read from `in`. Reports go to `out` byte for byte, problems to `err` as one
 // line each.

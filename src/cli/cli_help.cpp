@@ -13,7 +13,7 @@ struct Help {
     std::string_view text;
 };
 
-constexpr std::array<Help, 8> kHelps = {{
+constexpr std::array<Help, 9> kHelps = {{
     {"design", "castovin-cli design FILE... [--no-header] [--json]",
      "The design report of each project: the input listing, then the results.\n"
      "FILE may be - for standard input. With --json, one JSON object per file,\n"
@@ -49,6 +49,15 @@ constexpr std::array<Help, 8> kHelps = {{
      "in the project's units) that pass the design check, cheapest per foot\n"
      "(metre) of advance first; bolts per row 3:6 and spacing 3:6:0.5 ft\n"
      "(1:2:0.1 m) unless given; exit status 3 when none passes.\n"},
+    {"risk",
+     "castovin-cli risk FILE... [--study STUDY.json] [--samples N] [--seed S] [--method lhs|mc]\n"
+     "                  [--vary FIELD=DIST:P1:P2[:P3][@MIN:MAX]]... [--min-probability P]\n"
+     "                  [--threads N] [--no-header] [--json] [--samples-out OUT.csv]",
+     "How likely each project is to pass the design check when its inputs are\n"
+     "uncertain: a study (docs/schema/study.schema.json) gives distributions to\n"
+     "inputs, sampled by Latin Hypercube or Monte Carlo with a seed. DIST is\n"
+     "fixed, normal, lognormal, uniform or triangular; a mean of - is the\n"
+     "project's value. Exit status 3 when P(pass) is below --min-probability.\n"},
 }};
 
 constexpr std::string_view kCommon = "Options:\n"

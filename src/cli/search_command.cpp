@@ -14,6 +14,8 @@
 #include "json_report.h"
 #include "model/price_list.h"
 #include "program/design_search.h"
+#include "risk/reliable_search.h"
+#include "study_file.h"
 #include "text/atomic_file.h"
 #include "text/number_format.h"
 #include "text/paths.h"
@@ -49,6 +51,9 @@ struct SearchOptions {
     std::size_t top = kDefaultTop;
     bool json = false;
     std::string writeBest;
+    std::string study;                     // with --min-probability: the search at a reliability
+    std::optional<double> minProbability;
+    std::optional<std::size_t> samples;
 };
 
 std::vector<std::string> SplitColons(const std::string& text)
@@ -151,6 +156,15 @@ SearchOptions ParseSearchOptions(const std::vector<std::string>& args)
         } else if (a == "--json") {
             GivenOnce(a, given);
             o.json = true;
+        } else if (a == "--study") {
+            o.study = FileNameValue(args, i, given);
+        } else if (a == "--min-probability") {
+            const std::optional<double> p = ParseStrictNumber(OptionValue(args, i, given));
+            if (!p || !(*p >= 0 && *p <= 1))
+                throw SearchUsageError{"--min-probability takes a number from 0 to 1"};
+            o.minProbability = *p;
+        } else if (a == "--samples") {
+            o.samples = static_cast<std::size_t>(WholeRangeNumber(OptionValue(args, i, given)));
         } else if (a == "--write-best") {
             o.writeBest = FileNameValue(args, i, given);
         } else if (a.size() > 1 && a[0] == '-') {
@@ -165,6 +179,8 @@ SearchOptions ParseSearchOptions(const std::vector<std::string>& args)
                                                              : std::to_string(positional.size()) + " arguments")};
     if (o.prices.empty())
         throw SearchUsageError{"--prices PRICES.csv is missing"};
+    if (o.study.empty() != !o.minProbability)
+        throw SearchUsageError{"--study and --min-probability go together"};
     o.project = positional[0];
     return o;
 }
@@ -289,6 +305,84 @@ void WriteOutcomeJson(CliStream& out, const SearchOptions& o, UnitSystem u, cons
     out << std::string_view(frame).substr(at + kPlaceholder.size()) << "\n";
 }
 
+// The study of --study resolved on the project, with --samples over it.
+Study SearchStudy(const SearchOptions& o, const Project& data)
+{
+    Study study;
+    try {
+        study = ParseStudyJson(ReadWholeFile(o.study, 1u << 20));
+    } catch (const RuntimeError& e) {
+        throw SearchFailure{o.study, e.description()};
+    } catch (const StudyReadError& e) {
+        throw SearchFailure{o.study, e.detail};
+    }
+    if (o.samples)
+        study.samples = *o.samples;
+    study = ResolvedStudy(study, data.Support);
+    if (std::optional<std::string> problem = StudyProblem(study, data.UnitSystem))
+        throw SearchFailure{o.study, *problem};
+    if (std::optional<std::string> problem = StudySearchProblem(study))
+        throw SearchFailure{o.study, *problem};
+    return study;
+}
+
+// The search at a reliability: the table gains P(pass) and its interval.
+int ReliableSearch(const SearchOptions& o, const Project& data, const SearchRanges& ranges,
+                   const std::vector<PriceRow>& prices, CliStream& out)
+{
+    const Study study = SearchStudy(o, data);
+    const SearchProject project{data.UnitSystem, data.Support, data.Cost};
+    const ReliableOutcome found = SearchReliableDesigns(project, prices, ranges, study, *o.minProbability, o.top);
+    SearchOutcome outcome;
+    outcome.tried = found.tried;
+    outcome.skipped = found.skipped;
+    outcome.passed = found.ranked.size();
+    for (const ReliableCandidate& c : found.ranked)
+        outcome.ranked.push_back(c.candidate);
+    if (!outcome.ranked.empty() && !o.writeBest.empty())
+        WriteBest(o.writeBest, data, WithCandidate(project, outcome.ranked.front()));
+    if (o.json) {
+        nlohmann::json doc = {{"project", o.project}, {"prices", o.prices}, {"study", o.study},
+                              {"minProbability", *o.minProbability}, {"samples", study.samples},
+                              {"tried", found.tried}, {"skipped", found.skipped}, {"judged", found.judged}};
+        nlohmann::json list = nlohmann::json::array();
+        for (std::size_t i = 0; i < found.ranked.size(); ++i) {
+            nlohmann::json c = CandidateJson(found.ranked[i].candidate, i + 1, prices);
+            c["pPass"] = found.ranked[i].pPass;
+            c["interval"] = {found.ranked[i].pLow, found.ranked[i].pHigh};
+            list.push_back(c);
+        }
+        doc["candidates"] = list;
+        out << doc.dump(2) << "\n";
+    } else if (outcome.ranked.empty()) {
+        out << "No bolt pattern passes with a probability of at least " << GeneralNumber(*o.minProbability) << " ("
+            << found.judged << " judged)\n";
+    } else {
+        const std::vector<std::string> lines = [&] {
+            std::vector<std::string> v;
+            std::string table = CandidateTable(outcome, data.UnitSystem);
+            for (std::size_t at = 0; at < table.size();) {
+                const std::size_t end = table.find('\n', at);
+                v.push_back(table.substr(at, end - at));
+                at = end + 1;
+            }
+            return v;
+        }();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            out << lines[i];
+            if (i == 0)
+                out << "  P(pass)  95 % interval";
+            else
+                out << "  " << AlignRight(FormatNumber(found.ranked[i - 1].pPass, "0.0000"), 7) << "  "
+                    << FormatNumber(found.ranked[i - 1].pLow, "0.0000") << "-"
+                    << FormatNumber(found.ranked[i - 1].pHigh, "0.0000");
+            out << "\n";
+        }
+        out << found.judged << " candidates judged on " << study.samples << " samples each\n";
+    }
+    return outcome.ranked.empty() ? CliNothingPasses : CliOk;
+}
+
 int Search(const SearchOptions& o, CliStream& out)
 {
     const Project data = ReadProject(o.project);
@@ -300,6 +394,8 @@ int Search(const SearchOptions& o, CliStream& out)
         throw SearchFailure{o.prices, "the price list holds its header but no bolts"};
     if (const std::optional<std::string> tooMany = SearchSizeProblem(prices.rows.size(), ranges))
         throw SearchFailure{o.prices, *tooMany};
+    if (o.minProbability)
+        return ReliableSearch(o, data, ranges, prices.rows, out);
     const SearchProject project{data.UnitSystem, data.Support, data.Cost};
     const SearchOutcome outcome = SearchDesigns(project, prices.rows, ranges, o.top);
     if (!outcome.ranked.empty() && !o.writeBest.empty())

@@ -369,6 +369,11 @@ SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<Pric
     return outcome;
 }
 
+bool CandidateRanksBefore(const SearchCandidate& a, const SearchCandidate& b)
+{
+    return RanksBefore(a, b);
+}
+
 SearchProject WithCandidate(const SearchProject& project, const SearchCandidate& c)
 {
     SearchProject out = project;

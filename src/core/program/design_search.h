@@ -126,6 +126,9 @@ inline constexpr std::size_t ParallelSearchCandidates = 1'000'000;
 SearchOutcome SearchDesigns(const SearchProject& project, const std::vector<PriceRow>& prices,
                             const SearchRanges& ranges, std::size_t keep = 0, const SearchControl& control = {});
 
+// The ranking of the search: true when `a` is listed before `b`.
+bool CandidateRanksBefore(const SearchCandidate& a, const SearchCandidate& b);
+
 // The project with a candidate put in: the first system's bolt length,
 // diameter, grade, bolts per row and row spacing, and the cost record's bolt
 // cost, bolts per row and row spacing.

@@ -256,6 +256,10 @@ std::string FormatNumber(double value, std::string_view pattern)
         return FormatFixed(value, 1, 0);
     if (pattern == "00")
         return FormatFixed(value, 0, 2);
+    if (pattern == "0.000")
+        return FormatFixed(value, 3, 1);
+    if (pattern == "0.0000")
+        return FormatFixed(value, 4, 1);
     throw std::invalid_argument("unknown number pattern");
 }
 

@@ -26,7 +26,8 @@ inline std::string GeneralNumber(int32_t value)
     return GeneralNumber(static_cast<int64_t>(value));
 }
 
-// Decimal patterns of the reports: "0.0", "0.00", "#.0", "##0.00" and "00".
+// Decimal patterns of the reports: "0.0", "0.00", "0.000", "0.0000", "#.0",
+// "##0.00" and "00".
 // The value is first reduced to 15 significant digits, then rounded to the
 // pattern's decimals with halves away from zero. A result that rounds to zero
 // carries no minus sign. Throws std::invalid_argument for another pattern.

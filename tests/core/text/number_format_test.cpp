@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Pattern, UnknownPatternIsRefused)
 {
-    EXPECT_THROW(FormatNumber(1.0, "0.000"), std::invalid_argument);
+    EXPECT_THROW(FormatNumber(1.0, "0.00000"), std::invalid_argument);
 }
 
 TEST(StrictNumber, AcceptsOnlyOneDecimalNumber)

@@ -1,0 +1,29 @@
+#pragma once
+// The report of a probabilistic study in the program's report style: page 0
+// is the design report's header and input listing, page 1 the study, the
+// sampling, the results and the sensitivity table, so that the viewer shows,
+// copies and prints it like the other reports.
+
+#include <string>
+
+#include "program/output_commands.h"
+#include "risk/risk_results.h"
+
+namespace castovin {
+
+// Page 1: the study's text (CR LF line ends).
+std::string RiskReportText(const Study& resolvedStudy, const RiskResults& results, UnitSystem unitSystem);
+
+// Both pages; the listing is the design report's, built by BuildReport.
+ReportPages BuildRiskReport(const Project& project, const Study& resolvedStudy, const RiskResults& results,
+                            bool withHeader);
+
+// "Latin Hypercube" or "Monte Carlo"; "lhs" or "mc".
+const char* SamplingMethodName(SamplingMethod method);
+const char* SamplingMethodCode(SamplingMethod method);
+
+// The reliability index as the report writes it: "> 8" when no sample
+// fails, "< -8" when none passes, otherwise "0.00".
+std::string BetaText(double beta);
+
+}  // namespace castovin

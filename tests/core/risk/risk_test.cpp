@@ -1,0 +1,248 @@
+// The probabilistic study: distributions, sampling, the pass rule and
+// reproducibility.
+
+#include <cmath>
+#include <algorithm>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "config/default_inputs.h"
+#include "model/design_analysis.h"
+#include "program/design_search.h"
+#include "risk/random_stream.h"
+#include "risk/risk_report.h"
+
+namespace castovin {
+namespace {
+
+std::array<SupportRecord, 2> DefaultEnglish()
+{
+    // The default English project: CMRR 45, 400 ft, 162 pcf, SF 1.2, 6 ft
+    // bolts of 0.75 in and 75 ksi, 4 per row at 4 ft, span 30 ft, entry 20 ft.
+    SupportRecord s{};
+    s.CMRR = 45;
+    s.DepthofCover = 400;
+    s.UnitWeight = 162;
+    s.StabilityFactor = 1.2f;
+    s.ActualBoltLength = 6;
+    s.BoltDiameter = 0.75f;
+    s.BoltGrade = 75;
+    s.BoltsPerRow = 4;
+    s.RowSpacing = 4;
+    s.ActualInterSpan = 30;
+    s.EntryWidth = 20;
+    s.NumberOfSystems = 1;
+    return {s, s};
+}
+
+Study OneInput(StudyField field, const Distribution& d, std::size_t n, SamplingMethod m = SamplingMethod::MonteCarlo)
+{
+    Study s;
+    s.samples = n;
+    s.method = m;
+    s.inputs.push_back({field, d, false});
+    return s;
+}
+
+struct MomentCase {
+    Distribution d;
+};
+
+class DistributionMoments : public ::testing::TestWithParam<MomentCase> {};
+
+// Unit weight has the editor's range (0, FLT_MAX], so nothing is cut off.
+TEST_P(DistributionMoments, MeanAndSdWithinFourStandardErrors)
+{
+    const Distribution& d = GetParam().d;
+    const std::size_t n = 1'000'000;
+    RiskSamples samples;
+    ASSERT_TRUE(DrawSamples(OneInput(StudyField::UnitWeight, d, n), UnitSystem::English, samples));
+    double sum = 0, squares = 0;
+    for (float v : samples.values[0])
+        sum += v;
+    const double mean = sum / n;
+    for (float v : samples.values[0])
+        squares += (v - mean) * (v - mean);
+    const double sd = std::sqrt(squares / (n - 1));
+    const double exactSd = DistributionSd(d);
+    EXPECT_NEAR(mean, DistributionMean(d), 4 * exactSd / std::sqrt(double(n)));
+    // The standard error of the sd is about sd / sqrt(2n) for these shapes;
+    // twice that covers the lognormal's heavier tail.
+    EXPECT_NEAR(sd, exactSd, 8 * exactSd / std::sqrt(2.0 * n));
+}
+
+Distribution Normal(double m, double s)
+{
+    Distribution d;
+    d.kind = DistributionKind::Normal;
+    d.mean = m;
+    d.sd = s;
+    return d;
+}
+Distribution Lognormal(double m, double s)
+{
+    Distribution d = Normal(m, s);
+    d.kind = DistributionKind::Lognormal;
+    return d;
+}
+Distribution Uniform(double a, double b)
+{
+    Distribution d;
+    d.kind = DistributionKind::Uniform;
+    d.min = a;
+    d.max = b;
+    return d;
+}
+Distribution Triangular(double a, double c, double b)
+{
+    Distribution d = Uniform(a, b);
+    d.kind = DistributionKind::Triangular;
+    d.mode = c;
+    return d;
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, DistributionMoments,
+                         ::testing::Values(MomentCase{Normal(160, 8)}, MomentCase{Lognormal(160, 40)},
+                                           MomentCase{Uniform(140, 180)}, MomentCase{Triangular(140, 150, 180)}));
+
+TEST(Truncation, SamplesStayInsideTheirBoundsAndTheEditorsRange)
+{
+    Distribution d = Normal(9.5, 2);  // bolt length: the editor's maximum is 10 ft
+    d.truncLow = 7;
+    RiskSamples samples;
+    ASSERT_TRUE(DrawSamples(OneInput(StudyField::BoltLength, d, 100'000), UnitSystem::English, samples));
+    for (float v : samples.values[0]) {
+        ASSERT_GE(v, 7.0f);
+        ASSERT_LE(v, 10.0f);
+    }
+}
+
+TEST(LatinHypercube, EachStratumHoldsOneSample)
+{
+    const std::size_t n = 5000;
+    RiskSamples samples;
+    ASSERT_TRUE(DrawSamples(OneInput(StudyField::UnitWeight, Uniform(0, n), n, SamplingMethod::LatinHypercube),
+                            UnitSystem::English, samples));
+    // Sorted, the i-th value lies in stratum i (its bounds allowed, which a
+    // float may round onto).
+    std::vector<float> sorted = samples.values[0];
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < n; ++i) {
+        ASSERT_GE(sorted[i], float(i)) << i;
+        ASSERT_LE(sorted[i], float(i + 1)) << i;
+    }
+}
+
+TEST(FixedStudy, AgreesWithTheDesignCheck)
+{
+    for (int16_t cmrr : {45, 70}) {  // 70 fails: the method does not apply at 400 ft
+        std::array<SupportRecord, 2> support = DefaultEnglish();
+        support[0].CMRR = cmrr;
+        const DesignResults design = ComputeDesign(support, UnitSystem::English);
+        Study study;
+        study.samples = 100;
+        const RiskRun run = RunStudy(support, UnitSystem::English, study);
+        EXPECT_EQ(run.results.pPass, DesignPasses(design) ? 1.0 : 0.0) << cmrr;
+        if (design.suitable) {
+            EXPECT_FLOAT_EQ(run.samples.margin[0], design.actualVELB[0] / design.suggestedVELB);
+        }
+    }
+}
+
+TEST(UniformCmrr, PassingShareMatchesTheBoundary)
+{
+    // The default project passes at CMRR 45 and fails at 60, where the
+    // method no longer applies; the boundary is found by bisection.
+    const std::array<SupportRecord, 2> support = DefaultEnglish();
+    const auto passes = [&](int cmrr) {
+        std::array<SupportRecord, 2> s = support;
+        s[0].CMRR = static_cast<int16_t>(cmrr);
+        return DesignPasses(ComputeDesignValues(s, UnitSystem::English));
+    };
+    int low = 45, high = 60;
+    ASSERT_TRUE(passes(low));
+    ASSERT_FALSE(passes(high));
+    while (high - low > 1) {
+        const int mid = (low + high) / 2;
+        (passes(mid) ? low : high) = mid;
+    }
+    // Values in (44.5, 60.5) round to the 16 whole numbers 45..60.
+    const double share = (high - 45) / 16.0;
+    const std::size_t n = 200'000;
+    const RiskRun run = RunStudy(support, UnitSystem::English, OneInput(StudyField::CMRR, Uniform(44.5, 60.5), n));
+    EXPECT_NEAR(run.results.pPass, share, 3.29 * std::sqrt(share * (1 - share) / double(n)));
+}
+
+std::string ReportOf(uint64_t seed, unsigned threads, SamplingMethod m)
+{
+    Study study = OneInput(StudyField::CMRR, Normal(45, 6), 20'000, m);
+    study.inputs.push_back({StudyField::RowSpacing, Triangular(3.5, 4, 5), false});
+    study.seed = seed;
+    RiskControl control;
+    control.threads = threads;
+    const RiskRun run = RunStudy(DefaultEnglish(), UnitSystem::English, study, control);
+    return RiskReportText(study, run.results, UnitSystem::English);
+}
+
+TEST(Reproducibility, SameSeedSameBytesForAnyThreadCount)
+{
+    for (SamplingMethod m : {SamplingMethod::LatinHypercube, SamplingMethod::MonteCarlo}) {
+        const std::string one = ReportOf(7, 1, m);
+        EXPECT_EQ(one, ReportOf(7, 2, m));
+        EXPECT_EQ(one, ReportOf(7, 1, m));
+        EXPECT_NE(one, ReportOf(8, 2, m));
+    }
+}
+
+struct RefusalCase {
+    StudyField field;
+    Distribution d;
+    const char* message;
+};
+
+class Refusals : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(Refusals, NameTheKeyAndTheReason)
+{
+    Study study = OneInput(GetParam().field, GetParam().d, 1000);
+    EXPECT_EQ(StudyProblem(study, UnitSystem::English).value_or("accepted"), GetParam().message);
+}
+
+Distribution Truncated(Distribution d, double low, double high)
+{
+    d.truncLow = low;
+    d.truncHigh = high;
+    return d;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Each, Refusals,
+    ::testing::Values(RefusalCase{StudyField::CMRR, Normal(45, 0), "inputs.cmrr.sd: must be above 0"},
+                      RefusalCase{StudyField::CMRR, Uniform(50, 40), "inputs.cmrr.min: must be below max"},
+                      RefusalCase{StudyField::CMRR, Triangular(40, 70, 60), "inputs.cmrr.mode: must lie in [min, max]"},
+                      RefusalCase{StudyField::BoltLength, Truncated(Normal(6, 1), 5, 12),
+                                  "inputs.boltLength.truncate: outside the parameters editor's range (0, 10]"},
+                      RefusalCase{StudyField::DepthOfCover, Truncated(Normal(400, 1), 900, 1000),
+                                  "inputs.depthOfCover: no probability between 900 and 1000"},
+                      RefusalCase{StudyField::UnitWeight, Normal(160, 8), "accepted"}));
+
+TEST(StudyChecks, OtherUnitsAndSampleCountsAreRefused)
+{
+    Study study;
+    study.unitSystem = UnitSystem::Metric;
+    EXPECT_EQ(StudyProblem(study, UnitSystem::English).value_or(""),
+              "unitSystem: the study is in metric units, the project in english");
+    study.unitSystem = UnitSystem::English;
+    study.samples = 99;
+    EXPECT_EQ(StudyProblem(study, UnitSystem::English).value_or(""), "samples: must be from 100 to 10000000");
+}
+
+TEST(Normal, QuantileInvertsTheDistributionFunction)
+{
+    for (double p : {1e-12, 1e-6, 0.02, 0.3, 0.5, 0.9, 0.99999})
+        EXPECT_NEAR(NormalCdf(NormalQuantile(p)) / p, 1.0, 1e-12) << p;
+}
+
+}  // namespace
+}  // namespace castovin
