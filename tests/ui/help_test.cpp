@@ -89,11 +89,11 @@ private slots:
         UiFixture f;
         QSet<int> numbers{1000, 2201, 3510, 3520, 4100, 4300, 4500, 5001};
         CollectContexts(&f.Main(), numbers);
-        GatherFrom(f, names::Indexed(names::EditItem, 1), names::ParametersEditor, numbers);
-        GatherFrom(f, names::Indexed(names::EditItem, 2), names::CostEditor, numbers);
-        GatherFrom(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor, numbers);
-        GatherFrom(f, names::Indexed(names::UtilItem, 2), names::UnitCalculator, numbers);
-        GatherFrom(f, names::Indexed(names::HelpItem, 4), names::ResourceDialog, numbers);
+        GatherFrom(f, names::InputParametersItem, names::ParametersEditor, numbers);
+        GatherFrom(f, names::InputCostItem, names::CostEditor, numbers);
+        GatherFrom(f, names::UtilOptionsItem, names::OptionsEditor, numbers);
+        GatherFrom(f, names::UtilUnitConversionItem, names::UnitCalculator, numbers);
+        GatherFrom(f, names::HelpResourceFilesItem, names::ResourceDialog, numbers);
         QVERIFY(numbers.contains(2200) && numbers.contains(4200) && numbers.contains(1100));
 
         HelpWindow* help = ProgramHelpWindow(*f.state);
@@ -115,7 +115,7 @@ private slots:
     {
         UiFixture f;
         std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state));
-        f.Trigger(names::Indexed(names::EditItem, 1));
+        f.Trigger(names::InputParametersItem);
         QApplication::processEvents();
         QWidget* editor = FindTopLevel(names::ParametersEditor);
         QVERIFY(editor != nullptr);
@@ -132,7 +132,7 @@ private slots:
         // The calculator's load gradient box has a section of its own.
         editor->close();
         QApplication::processEvents();
-        f.Trigger(names::Indexed(names::UtilItem, 2));
+        f.Trigger(names::UtilUnitConversionItem);
         QWidget* units = FindTopLevel(names::UnitCalculator);
         QVERIFY(units != nullptr);
         units->findChild<QTabWidget*>(names::UnitTabs)->setCurrentIndex(2);
@@ -148,7 +148,7 @@ private slots:
         REQUIRE_CHILD(QMenu, file, &f.Main(), names::FileMenu);
         file->popup(f.Main().mapToGlobal(QPoint(10, 10)));
         QTRY_VERIFY(QApplication::activePopupWidget() == file);
-        file->setActiveAction(f.Action(names::Indexed(names::FileItem, 3)));  // "Save &As...", 1400
+        file->setActiveAction(f.Action(names::FileSaveAsItem));  // "Save &As...", 1400
         QTest::keyClick(file, Qt::Key_F1);
         auto* help = static_cast<HelpWindow*>(FindTopLevel(names::HelpWindow));
         QVERIFY(help != nullptr);
@@ -160,12 +160,12 @@ private slots:
     void helpMenuShowsContentsAndIndex()
     {
         UiFixture f;
-        f.Trigger(names::Indexed(names::HelpItem, 1));
+        f.Trigger(names::HelpIndexItem);
         auto* help = static_cast<HelpWindow*>(FindTopLevel(names::HelpWindow));
         QVERIFY(help != nullptr);
         REQUIRE_CHILD(QTabWidget, panes, help, names::HelpPanes);
         QCOMPARE(panes->currentWidget()->objectName(), QString(names::HelpIndex));
-        f.Trigger(names::Indexed(names::HelpItem, 0));
+        f.Trigger(names::HelpContentsItem);
         QCOMPARE(FindTopLevel(names::HelpWindow), help);  // one help window
         QCOMPARE(panes->currentWidget()->objectName(), QString(names::HelpContents));
         QCOMPARE(help->CurrentPage().toString(), kManual + "index.html");
@@ -181,7 +181,7 @@ private slots:
     void pdfManualOpensWithTheDesktopAndHoldsEveryChapter()
     {
         UiFixture f(kHistoryKept);
-        f.Trigger(names::Indexed(names::HelpItem, 2));
+        f.Trigger(names::HelpPdfItem);
         QCOMPARE(f.platform->Opened().size(), 1);
         const QString pdf = f.platform->Opened().first();
         QVERIFY(pdf.endsWith("/VELB.PDF"));
@@ -201,7 +201,7 @@ private slots:
         // The desktop cannot open it: a logged message.
         f.platform->FailOpening(true);
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::HelpItem, 2));
+        f.Trigger(names::HelpPdfItem);
         QCOMPARE(f.platform->LastCall().text, QString("Operation Failed"));
         QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Operation Failed"));
         CHECK_SCRIPT(f);
@@ -212,7 +212,7 @@ private slots:
         // An installed layout beside the program's folder, without the manual.
         UiFixture f(EmptyInstalledData);
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::HelpItem, 2));
+        f.Trigger(names::HelpPdfItem);
         QVERIFY(f.platform->Opened().isEmpty());
         QCOMPARE(f.platform->LastCall().text, QString("Help file (VELB.PDF) not available"));
         QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Help file (VELB.PDF) not available"));
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(tsv.open(QIODevice::ReadOnly | QIODevice::Text));
         const QStringList lines = QString::fromUtf8(tsv.readAll()).trimmed().split('\n');
         QCOMPARE(lines.size(), 6);
-        f.Trigger(names::Indexed(names::HelpItem, 4));
+        f.Trigger(names::HelpResourceFilesItem);
         QWidget* dialog = FindTopLevel(names::ResourceDialog);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->windowTitle(), QString("Resource Files"));
@@ -255,7 +255,7 @@ private slots:
         UiFixture f(EmptyInstalledData);
         const std::string historyBefore = f.state->History.Text();
         QVERIFY(!historyBefore.empty());
-        f.Trigger(names::Indexed(names::HelpItem, 4));
+        f.Trigger(names::HelpResourceFilesItem);
         QWidget* dialog = FindTopLevel(names::ResourceDialog);
         QVERIFY(dialog != nullptr);
         f.platform->AnswerBox(MsgResult::OK);
@@ -273,7 +273,7 @@ private slots:
         const std::string historyBefore = f.state->History.Text();
         QVERIFY(!historyBefore.empty());
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::HelpItem, 10));
+        f.Trigger(names::HelpAboutItem);
         const auto& box = f.platform->LastCall();
         QCOMPARE(box.title, QString("About the CASTOVIN Program"));
         const QString month = QLocale::system().monthName(8, QLocale::ShortFormat);
@@ -330,7 +330,7 @@ private slots:
         QCOMPARE(SettingsValue(f, "RemindAnnualUpdates"), std::string("<absent>"));
         f.state->Settings.RemindAnnualUpdates = 1;
         f.state->Today = [] { return Day(2013, 9, 1); };
-        f.Trigger(names::Indexed(names::HelpItem, 8));
+        f.Trigger(names::HelpUpdatesItem);
         QWidget* update = FindTopLevel(names::UpdateDialog);
         QVERIFY(update != nullptr);
         QVERIFY(update->findChild<QLabel*>(names::UpdateLabel)
@@ -405,7 +405,7 @@ private slots:
         QApplication::processEvents();
 
         // Still available from the Help menu.
-        f.Trigger(names::Indexed(names::HelpItem, 6));
+        f.Trigger(names::HelpDisclaimerItem);
         QVERIFY(FindTopLevel(names::DisclaimerDialog) != nullptr);
         CHECK_SCRIPT(f);
     }
