@@ -34,12 +34,12 @@ private:
     static void Open(UiFixture& f, const QString& path)
     {
         f.platform->AnswerFile(path);
-        f.Trigger(names::Indexed(names::FileItem, 1));
+        f.Trigger(names::FileOpenItem);
     }
 
     static DesignSearchWindow* OpenSearch(UiFixture& f)
     {
-        f.Trigger(names::Indexed(names::UtilItem, 8));
+        f.Trigger(names::UtilDesignSearchItem);
         QApplication::processEvents();
         return qobject_cast<DesignSearchWindow*>(FindTopLevel(names::SearchWindow));
     }
@@ -75,18 +75,18 @@ private slots:
     void menuItemFollowsFileConversionAndKeepsTheOtherNames()
     {
         UiFixture f;
-        QAction* item = f.Action(names::Indexed(names::UtilItem, 8));
+        QAction* item = f.Action(names::UtilDesignSearchItem);
         QVERIFY(item != nullptr);
         QCOMPARE(item->text(), QString("&Design Search..."));
         QCOMPARE(item->property("helpContext").toInt(), 4600);
         const QList<QAction*> shown = f.Main().findChild<QMenu*>(names::UtilMenu)->actions();
         const int at = static_cast<int>(shown.indexOf(item));
         QCOMPARE(shown.at(at - 1)->text(), QString("&File Conversion..."));
-        QCOMPARE(f.Action(names::Indexed(names::UtilItem, 5))->text(), QString("&Clear History Window"));
+        QCOMPARE(f.Action(names::UtilClearHistoryItem)->text(), QString("&Clear History Window"));
 
         // An empty project has nothing to search.
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::UtilItem, 8));
+        f.Trigger(names::UtilDesignSearchItem);
         QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
         QVERIFY(FindTopLevel(names::SearchWindow) == nullptr);
         CHECK_SCRIPT(f);

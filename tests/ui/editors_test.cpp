@@ -48,14 +48,14 @@ private:
     static void Open(UiFixture& f, const QString& path)
     {
         f.platform->AnswerFile(path);
-        f.Trigger(names::Indexed(names::FileItem, 1));
+        f.Trigger(names::FileOpenItem);
     }
 
 private slots:
     void numericFieldsFilterKeystrokes()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        QWidget* editor = OpenEditor(f, names::InputParametersItem, names::ParametersEditor);
         QVERIFY(editor != nullptr);
         REQUIRE_CHILD(QLineEdit, cmrr, editor, names::ParmCMRR);
         cmrr->setText("12");
@@ -143,7 +143,7 @@ private slots:
     void mainWindowStaysWhileAnEditorIsOpen()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        QWidget* editor = OpenEditor(f, names::InputParametersItem, names::ParametersEditor);
         QVERIFY(!f.Main().close());
         QVERIFY(FindTopLevel(names::ParametersEditor) == editor);
         editor->close();
@@ -154,7 +154,7 @@ private slots:
     void enterCommitsAndEscapeCancels()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
+        QWidget* editor = OpenEditor(f, names::InputCostItem, names::CostEditor);
         editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor));
         REQUIRE_CHILD(QLineEdit, boltCost, editor, "txtBoltCost");
@@ -162,7 +162,7 @@ private slots:
         QTest::keyClick(boltCost, Qt::Key_Escape);
         QVERIFY(FindTopLevel(names::CostEditor) == nullptr);
         QCOMPARE(f.state->Cost.BoltCost, 3.0f);
-        editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
+        editor = OpenEditor(f, names::InputCostItem, names::CostEditor);
         editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor));
         REQUIRE_CHILD(QLineEdit, again, editor, "txtBoltCost");
@@ -179,7 +179,7 @@ private slots:
             UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");
         UiFixture f(prepare);
         const auto before = f.state->Support;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        QWidget* editor = OpenEditor(f, names::InputParametersItem, names::ParametersEditor);
         REQUIRE_CHILD(QLineEdit, depth, editor, names::ParmDepth);
         Retype(depth, "750");
         REQUIRE_CHILD(QPushButton, cancel, editor, names::EditorCancel);
@@ -193,7 +193,7 @@ private slots:
     void invalidFieldKeepsTheEditorOpenWithFocus()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        QWidget* editor = OpenEditor(f, names::InputParametersItem, names::ParametersEditor);
         editor->activateWindow();
         REQUIRE_CHILD(QLineEdit, bolt, editor, names::Indexed(names::ParmBoltLength, 0));
         Retype(bolt, "10.01");
@@ -212,7 +212,7 @@ private slots:
     void secondSystemLayout()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        QWidget* editor = OpenEditor(f, names::InputParametersItem, names::ParametersEditor);
         REQUIRE_CHILD(QComboBox, systems, editor, names::ParmNoSup);
         REQUIRE_CHILD(QComboBox, type, editor, names::ParmSystem);
         REQUIRE_CHILD(QComboBox, location, editor, names::ParmLocation);
@@ -257,7 +257,7 @@ private slots:
     void emptyNumberOfSystemsIsNamed()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        QWidget* editor = OpenEditor(f, names::InputParametersItem, names::ParametersEditor);
         REQUIRE_CHILD(QComboBox, systems, editor, names::ParmNoSup);
         systems->setEditText("");
         f.platform->AnswerBox(MsgResult::OK);
@@ -274,7 +274,7 @@ private slots:
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
         const auto before = f.state->Support;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 1), names::ParametersEditor);
+        QWidget* editor = OpenEditor(f, names::InputParametersItem, names::ParametersEditor);
         REQUIRE_CHILD(QLineEdit, spacing, editor, names::Indexed(names::ParmRowSpacing, 0));
         Retype(spacing, "5");
         REQUIRE_CHILD(QPushButton, results, editor, names::EditorResults);
@@ -301,7 +301,7 @@ private slots:
     void costEditorLiveFiguresAndValidation()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
+        QWidget* editor = OpenEditor(f, names::InputCostItem, names::CostEditor);
         QVERIFY(editor != nullptr);
         REQUIRE_CHILD(QLineEdit, advance, editor, names::CostAdvanceCalc);
         REQUIRE_CHILD(QLineEdit, production, editor, names::CostProductionCalc);
@@ -340,7 +340,7 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
+        QWidget* editor = OpenEditor(f, names::InputCostItem, names::CostEditor);
         REQUIRE_CHILD(QLineEdit, boltCost, editor, "txtBoltCost");
         Retype(boltCost, "4");
         REQUIRE_CHILD(QPushButton, results, editor, names::EditorResults);
@@ -356,7 +356,7 @@ private slots:
     void descriptionOfANewProjectChoosesTheUnits()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 0), names::DescriptionEditor);
+        QWidget* editor = OpenEditor(f, names::InputDescriptionItem, names::DescriptionEditor);
         QVERIFY(editor != nullptr);
         REQUIRE_CHILD(QRadioButton, metric, editor, names::Indexed(names::DescriptionUnits, 1));
         REQUIRE_CHILD(QRadioButton, english, editor, names::Indexed(names::DescriptionUnits, 0));
@@ -377,7 +377,7 @@ private slots:
         QCOMPARE(f.state->InputsEntered, FlagTrue);
 
         // Reopened: only the current unit system is offered.
-        editor = OpenEditor(f, names::Indexed(names::EditItem, 0), names::DescriptionEditor);
+        editor = OpenEditor(f, names::InputDescriptionItem, names::DescriptionEditor);
         REQUIRE_CHILD(QRadioButton, english2, editor, names::Indexed(names::DescriptionUnits, 0));
         REQUIRE_CHILD(QRadioButton, metric2, editor, names::Indexed(names::DescriptionUnits, 1));
         QVERIFY(!english2->isEnabled());
@@ -391,7 +391,7 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 0), names::DescriptionEditor);
+        QWidget* editor = OpenEditor(f, names::InputDescriptionItem, names::DescriptionEditor);
         REQUIRE_CHILD(QRadioButton, metric, editor, names::Indexed(names::DescriptionUnits, 1));
         QVERIFY(!metric->isEnabled());  // a project from a file keeps its units
         REQUIRE_CHILD(QPlainTextEdit, description, editor, names::DescriptionText);
@@ -411,7 +411,7 @@ private slots:
     void optionsMirrorListsAndSetDefaultThenCancel()
     {
         UiFixture f;
-        QWidget* options = OpenEditor(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor);
+        QWidget* options = OpenEditor(f, names::UtilOptionsItem, names::OptionsEditor);
         QVERIFY(options != nullptr);
         REQUIRE_CHILD(QLineEdit, cmrrEnglish, options, names::Indexed(names::ParmCMRR, 0));
         REQUIRE_CHILD(QLineEdit, cmrrMetric, options, names::Indexed(names::ParmCMRR, 1));
@@ -453,7 +453,7 @@ private slots:
     void optionsValidationBringsThePageToTheFront()
     {
         UiFixture f;
-        QWidget* options = OpenEditor(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor);
+        QWidget* options = OpenEditor(f, names::UtilOptionsItem, names::OptionsEditor);
         REQUIRE_CHILD(QLineEdit, sf, options, names::Indexed(names::ParmStabilityFactor, 0));
         Retype(sf, "0");
         f.platform->AnswerBox(MsgResult::OK);
@@ -477,7 +477,7 @@ private slots:
         UiFixture f;
         const QString data = f.File("data");
         qputenv("XDG_DATA_HOME", data.toUtf8());
-        QWidget* options = OpenEditor(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor);
+        QWidget* options = OpenEditor(f, names::UtilOptionsItem, names::OptionsEditor);
         REQUIRE_CHILD(QPushButton, associate, options, names::OptionsFileAssociation);
         f.platform->AnswerBox(MsgResult::No);
         associate->click();
@@ -501,7 +501,7 @@ private slots:
     void copyClipPutsThePictureOnTheClipboard()
     {
         UiFixture f;
-        QWidget* editor = OpenEditor(f, names::Indexed(names::EditItem, 2), names::CostEditor);
+        QWidget* editor = OpenEditor(f, names::InputCostItem, names::CostEditor);
         REQUIRE_CHILD(QPushButton, copy, editor, names::EditorCopyClip);
         f.platform->AnswerBox(MsgResult::OK);
         copy->click();
@@ -539,6 +539,34 @@ private slots:
         QVERIFY(FindTopLevel(names::ParametersEditor) != nullptr);
         FindTopLevel(names::ParametersEditor)->close();
         CHECK_SCRIPT(f);
+    }
+
+    void everyCheckedFieldIsAControlOfItsWindow()
+    {
+        // The core's checks name the field the focus goes to as a value; the
+        // window finds it by its name in names.h, which must name a box.
+        UiFixture f;
+        QWidget* cost = OpenEditor(f, names::InputCostItem, names::CostEditor);
+        QVERIFY(cost != nullptr);
+        for (std::size_t i = 0; i < CostFieldCount; ++i)
+            QVERIFY2(cost->findChild<QLineEdit*>(names::Of(static_cast<CostField>(i))) != nullptr,
+                     names::Of(static_cast<CostField>(i)));
+        cost->close();
+        QWidget* options = OpenEditor(f, names::UtilOptionsItem, names::OptionsEditor);
+        QVERIFY(options != nullptr);
+        for (int field = static_cast<int>(OptionsField::CMRR); field <= static_cast<int>(OptionsField::EntryWidth);
+             ++field)
+            for (int page : {0, 1}) {
+                const QString name = names::Indexed(names::StemOf(static_cast<OptionsField>(field)), page);
+                QVERIFY2(options->findChild<QLineEdit*>(name) != nullptr, qPrintable(name));
+            }
+        options->close();
+        QWidget* settings = OpenEditor(f, names::UtilSettingsItem, names::SettingsDialog);
+        QVERIFY(settings != nullptr);
+        for (SettingsField field :
+             {SettingsField::DataPath, SettingsField::FileExtension, SettingsField::ExternalEditor})
+            QVERIFY2(settings->findChild<QLineEdit*>(names::Of(field)) != nullptr, names::Of(field));
+        settings->close();
     }
 };
 

@@ -43,7 +43,7 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(GraphSettings({})));
         Open(f, UiFixture::Example("default-english.vlb"));
-        QVERIFY(f.Action(names::Indexed(names::GraphItem, 1))->isEnabled());
+        QVERIFY(f.Action(names::OutputGraphDepthItem)->isEnabled());
         GraphWindow* window = Graph(f, 1);
         QVERIFY(window != nullptr);
         QCOMPARE(window->windowTitle(), QString("Graph"));
@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(window->Lines(0)->name(), QString("Sug.VELB"));
 
         // Point ID starts checked; the item shows and hides the frame.
-        QAction* pointId = window->findChild<QAction*>(names::Indexed(names::GraphOptionsItem, 0));
+        QAction* pointId = window->findChild<QAction*>(names::GraphPointIdItem);
         REQUIRE_CHILD(QWidget, frame, window, names::GraphPointFrame);
         QVERIFY(pointId->isChecked());
         QVERIFY(frame->isVisible());
@@ -75,7 +75,7 @@ private slots:
         window->resize(TwipsToPixels(window, 3000), TwipsToPixels(window, 3000));
         QCOMPARE(window->size(), QSize(minimum, minimum));
 
-        window->findChild<QAction*>(names::Indexed(names::GraphFileItem, 4))->trigger();
+        window->findChild<QAction*>(names::GraphExitItem)->trigger();
         QVERIFY(FindTopLevel(names::GraphWindow) == nullptr);
         QVERIFY(f.Main().isEnabled());
 
@@ -238,13 +238,13 @@ private slots:
         Open(f, UiFixture::Example("default-english.vlb"));
         GraphWindow* window = Graph(f, 0);
         f.platform->AnswerPrint(std::nullopt);
-        window->findChild<QAction*>(names::Indexed(names::GraphFileItem, 0))->trigger();
+        window->findChild<QAction*>(names::GraphPrintItem)->trigger();
         QVERIFY(!Log(f).contains("Printing Graph"));
         QVERIFY(f.platform->BoxTexts().empty());
 
         const QString pdf = f.File("graph.pdf");
         f.platform->AnswerPrint(pdf);
-        window->findChild<QAction*>(names::Indexed(names::GraphFileItem, 0))->trigger();
+        window->findChild<QAction*>(names::GraphPrintItem)->trigger();
         QVERIFY(Log(f).contains("Printing Graph"));
         const QString text = PdfText(pdf);
         QCOMPARE(text.split('\f', Qt::SkipEmptyParts).size(), 1);
@@ -266,7 +266,7 @@ private slots:
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
         GraphWindow* window = Graph(f, 0);
-        window->findChild<QAction*>(names::Indexed(names::GraphEditItem, 0))->trigger();
+        window->findChild<QAction*>(names::GraphCopyItem)->trigger();
         QCOMPARE(f.platform->ClipboardClears(), 1);
         QVERIFY(!f.platform->ClipboardImage().isNull());
         // Twice the screen's resolution, and the same drawing as SVG.
@@ -289,7 +289,7 @@ private slots:
         const QString book = f.File("span.xlsx");
         f.platform->AnswerFile(book);
         f.platform->AnswerBox(MsgResult::OK);
-        window->findChild<QAction*>(names::Indexed(names::GraphFileItem, 2))->trigger();
+        window->findChild<QAction*>(names::GraphExportItem)->trigger();
         const ScriptedPlatform::Call& dialog = f.platform->Calls()[f.platform->Calls().size() - 2];
         QCOMPARE(dialog.file.fileName, QString("short-span-span.xlsx"));
         QCOMPARE(dialog.file.folder, f.DataFolder());

@@ -118,26 +118,27 @@ private slots:
         UiFixture f({}, UiFixture::Example("default-english.vlb"));
         QSet<int> numbers;
         CollectContexts(&f.Main(), numbers);
-        GatherFrom(f, names::Indexed(names::EditItem, 1), names::ParametersEditor, numbers);
-        GatherFrom(f, names::Indexed(names::EditItem, 2), names::CostEditor, numbers);
-        GatherFrom(f, names::Indexed(names::UtilItem, 1), names::OptionsEditor, numbers);
-        GatherFrom(f, names::Indexed(names::UtilItem, 2), names::UnitCalculator, numbers);
-        GatherFrom(f, names::Indexed(names::HelpItem, 4), names::ResourceDialog, numbers);
+        GatherFrom(f, names::InputParametersItem, names::ParametersEditor, numbers);
+        GatherFrom(f, names::InputCostItem, names::CostEditor, numbers);
+        GatherFrom(f, names::UtilOptionsItem, names::OptionsEditor, numbers);
+        GatherFrom(f, names::UtilUnitConversionItem, names::UnitCalculator, numbers);
+        GatherFrom(f, names::HelpResourceFilesItem, names::ResourceDialog, numbers);
+        QVERIFY(numbers.contains(2200) && numbers.contains(4200) && numbers.contains(1100));
 
-        GatherFrom(f, names::Indexed(names::UtilItem, 0), names::SettingsDialog, numbers, true);
+        GatherFrom(f, names::UtilSettingsItem, names::SettingsDialog, numbers, true);
         CheckEveryControl(names::SettingsDialog, 4100, numbers);
         FindTopLevel(names::SettingsDialog)->findChild<QPushButton*>(names::SettingsSetPath)->click();
         CheckEveryControl(names::PathDialog, 4100, numbers);
         FindTopLevel(names::PathDialog)->close();
         FindTopLevel(names::SettingsDialog)->close();
-        GatherFrom(f, names::Indexed(names::GraphItem, 0), names::GraphWindow, numbers, true);
+        GatherFrom(f, names::OutputGraphCMRRItem, names::GraphWindow, numbers, true);
         CheckEveryControl(names::GraphWindow, 3520, numbers);
-        FindTopLevel(names::GraphWindow)->findChild<QAction*>(names::Indexed(names::GraphOptionsItem, 1))->trigger();
+        FindTopLevel(names::GraphWindow)->findChild<QAction*>(names::GraphBasicOptionsItem)->trigger();
         CheckEveryControl(names::GraphOptionsDialog, 3510, numbers);
         FindTopLevel(names::GraphOptionsDialog)->close();
         FindTopLevel(names::GraphWindow)->close();
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::HelpItem, 10));
+        f.Trigger(names::HelpAboutItem);
         numbers << f.platform->LastCall().style.helpContext;
         // The numbers of the help context table, each found on its window.
         for (int n : {1000, 2201, 3510, 3520, 4100, 4300, 4500, 5001, 1100, 2200, 4200})
@@ -162,7 +163,7 @@ private slots:
     {
         UiFixture f;
         std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state, *f.platform));
-        f.Trigger(names::Indexed(names::EditItem, 1));
+        f.Trigger(names::InputParametersItem);
         QApplication::processEvents();
         QWidget* editor = FindTopLevel(names::ParametersEditor);
         QVERIFY(editor != nullptr);
@@ -179,7 +180,7 @@ private slots:
         // The calculator's load gradient box has a section of its own.
         editor->close();
         QApplication::processEvents();
-        f.Trigger(names::Indexed(names::UtilItem, 2));
+        f.Trigger(names::UtilUnitConversionItem);
         QWidget* units = FindTopLevel(names::UnitCalculator);
         QVERIFY(units != nullptr);
         units->findChild<QTabWidget*>(names::UnitTabs)->setCurrentIndex(2);
@@ -195,7 +196,7 @@ private slots:
         REQUIRE_CHILD(QMenu, file, &f.Main(), names::FileMenu);
         file->popup(f.Main().mapToGlobal(QPoint(10, 10)));
         QTRY_VERIFY(QApplication::activePopupWidget() == file);
-        file->setActiveAction(f.Action(names::Indexed(names::FileItem, 3)));  // "Save &As...", 1400
+        file->setActiveAction(f.Action(names::FileSaveAsItem));  // "Save &As...", 1400
         QTest::keyClick(file, Qt::Key_F1);
         auto* help = static_cast<HelpWindow*>(FindTopLevel(names::HelpWindow));
         QVERIFY(help != nullptr);
@@ -207,12 +208,12 @@ private slots:
     void helpMenuShowsContentsAndIndex()
     {
         UiFixture f;
-        f.Trigger(names::Indexed(names::HelpItem, 1));
+        f.Trigger(names::HelpIndexItem);
         auto* help = static_cast<HelpWindow*>(FindTopLevel(names::HelpWindow));
         QVERIFY(help != nullptr);
         REQUIRE_CHILD(QTabWidget, panes, help, names::HelpPanes);
         QCOMPARE(panes->currentWidget()->objectName(), QString(names::HelpIndex));
-        f.Trigger(names::Indexed(names::HelpItem, 0));
+        f.Trigger(names::HelpContentsItem);
         QCOMPARE(FindTopLevel(names::HelpWindow), help);  // one help window
         QCOMPARE(panes->currentWidget()->objectName(), QString(names::HelpContents));
         QCOMPARE(help->CurrentPage().toString(), kManual + "index.html");
@@ -228,7 +229,7 @@ private slots:
     void pdfManualOpensWithTheDesktopAndHoldsEveryChapter()
     {
         UiFixture f(kHistoryKept);
-        f.Trigger(names::Indexed(names::HelpItem, 2));
+        f.Trigger(names::HelpPdfItem);
         QCOMPARE(f.platform->Opened().size(), 1);
         const QString pdf = f.platform->Opened().first();
         QVERIFY(pdf.endsWith("/VELB.PDF"));
@@ -248,7 +249,7 @@ private slots:
         // The desktop cannot open it: a logged message.
         f.platform->FailOpening(true);
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::HelpItem, 2));
+        f.Trigger(names::HelpPdfItem);
         QCOMPARE(f.platform->LastCall().text, QString("Operation Failed"));
         QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Operation Failed"));
         CHECK_SCRIPT(f);
@@ -259,7 +260,7 @@ private slots:
         // An installed layout beside the program's folder, without the manual.
         UiFixture f(EmptyInstalledData);
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::HelpItem, 2));
+        f.Trigger(names::HelpPdfItem);
         QVERIFY(f.platform->Opened().isEmpty());
         QCOMPARE(f.platform->LastCall().text, QString("Help file (VELB.PDF) not available"));
         QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Help file (VELB.PDF) not available"));
@@ -274,7 +275,7 @@ private slots:
         QVERIFY(tsv.open(QIODevice::ReadOnly | QIODevice::Text));
         const QStringList lines = QString::fromUtf8(tsv.readAll()).trimmed().split('\n');
         QCOMPARE(lines.size(), 6);
-        f.Trigger(names::Indexed(names::HelpItem, 4));
+        f.Trigger(names::HelpResourceFilesItem);
         QWidget* dialog = FindTopLevel(names::ResourceDialog);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->windowTitle(), QString("Resource Files"));
@@ -302,7 +303,7 @@ private slots:
         UiFixture f(EmptyInstalledData);
         const std::string historyBefore = f.state->History.Text();
         QVERIFY(!historyBefore.empty());
-        f.Trigger(names::Indexed(names::HelpItem, 4));
+        f.Trigger(names::HelpResourceFilesItem);
         QWidget* dialog = FindTopLevel(names::ResourceDialog);
         QVERIFY(dialog != nullptr);
         f.platform->AnswerBox(MsgResult::OK);
@@ -320,7 +321,7 @@ private slots:
         const std::string historyBefore = f.state->History.Text();
         QVERIFY(!historyBefore.empty());
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::HelpItem, 10));
+        f.Trigger(names::HelpAboutItem);
         const auto& box = f.platform->LastCall();
         QCOMPARE(box.title, QString("About the CASTOVIN Program"));
         const QString date = kReleased.toString("dd-") +
@@ -380,7 +381,7 @@ private slots:
         QCOMPARE(SettingsValue(f, "RemindAnnualUpdates"), std::string("<absent>"));
         f.state->Settings.RemindAnnualUpdates = 1;
         f.state->Today = [] { return DaysAfterRelease(12); };
-        f.Trigger(names::Indexed(names::HelpItem, 8));
+        f.Trigger(names::HelpUpdatesItem);
         QWidget* update = FindTopLevel(names::UpdateDialog);
         QVERIFY(update != nullptr);
         QVERIFY(update->findChild<QLabel*>(names::UpdateLabel)
@@ -455,7 +456,7 @@ private slots:
         QApplication::processEvents();
 
         // Still available from the Help menu.
-        f.Trigger(names::Indexed(names::HelpItem, 6));
+        f.Trigger(names::HelpDisclaimerItem);
         QVERIFY(FindTopLevel(names::DisclaimerDialog) != nullptr);
         CHECK_SCRIPT(f);
     }

@@ -50,7 +50,7 @@ private slots:
     {
         UiFixture f;
         std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state, *f.platform));
-        f.Trigger(names::Indexed(names::UtilItem, 0));
+        f.Trigger(names::UtilSettingsItem);
         QWidget* settings = FindTopLevel(names::SettingsDialog);
         QVERIFY(settings != nullptr);
         REQUIRE_CHILD(QPushButton, setPath, settings, names::SettingsSetPath);
@@ -128,7 +128,7 @@ private slots:
     void contentsOpenOneLevelAndTheReopenedWindowIsOnTheScreen()
     {
         UiFixture f;
-        f.Trigger(names::Indexed(names::HelpItem, 0));
+        f.Trigger(names::HelpContentsItem);
         HelpWindow* help = OpenHelp();
         QVERIFY(help != nullptr);
         auto* contents = help->findChild<QTreeView*>(names::HelpContents);
@@ -153,7 +153,7 @@ private slots:
         help->move(area.center());
         help->close();
         QApplication::processEvents();
-        f.Trigger(names::Indexed(names::HelpItem, 0));
+        f.Trigger(names::HelpContentsItem);
         QCOMPARE(OpenHelp(), help);
         QVERIFY2(area.contains(help->frameGeometry()),
                  qPrintable(QString("%1,%2 %3x%4")

@@ -41,7 +41,7 @@ private:
     static void OpenThroughMenu(UiFixture& f, const QString& path)
     {
         f.platform->AnswerFile(path);
-        f.Trigger(names::Indexed(names::FileItem, 1));
+        f.Trigger(names::FileOpenItem);
     }
 
 private slots:
@@ -119,7 +119,7 @@ private slots:
         OpenThroughMenu(f, example);
         const QString copy = f.File("copy.vlb");
         f.platform->AnswerFile(copy);
-        f.Trigger(names::Indexed(names::FileItem, 3));
+        f.Trigger(names::FileSaveAsItem);
         QCOMPARE(ReadBytes(copy), ReadBytes(example));
         QCOMPARE(f.Main().windowTitle(), QString("VELB: ") + copy);
         // The Save As dialog starts in the data folder with the file's name.
@@ -135,7 +135,7 @@ private slots:
         OpenThroughMenu(f, UiFixture::Example("default-english.vlb"));
         const std::string before = f.state->ProjectFilePath;
         f.platform->AnswerFile(std::nullopt);
-        f.Trigger(names::Indexed(names::FileItem, 3));
+        f.Trigger(names::FileSaveAsItem);
         QCOMPARE(f.state->ProjectFilePath, before);
         CHECK_SCRIPT(f);
     }
@@ -145,7 +145,7 @@ private slots:
         UiFixture f;
         f.state->ProjectSaved = FlagFalse;
         f.platform->AnswerFile(std::nullopt);
-        f.Trigger(names::Indexed(names::FileItem, 2));
+        f.Trigger(names::FileSaveItem);
         QCOMPARE(f.state->ProjectSaved, FlagFalse);
         QCOMPARE(f.state->Settings.MaxLastFiles, int16_t{0});
         QCOMPARE(f.platform->LastCall().kind, ScriptedPlatform::Kind::File);
@@ -209,7 +209,7 @@ private slots:
         f.state->ProjectSaved = FlagFalse;
         f.platform->AnswerFile(UiFixture::Example("default-metric.vlb"));
         f.platform->AnswerBox(MsgResult::Yes);
-        f.Trigger(names::Indexed(names::FileItem, 1));
+        f.Trigger(names::FileOpenItem);
         QCOMPARE(f.platform->BoxTexts().back(), "Save changes to: " + path + "?");
         QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second));
         CHECK_CONTAINS(ReadBytes(path), "\r\nedited\r\n");
@@ -229,7 +229,7 @@ private slots:
         file.close();
         f.platform->AnswerFile(bad);
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::FileItem, 1));
+        f.Trigger(names::FileOpenItem);
         QCOMPARE(f.platform->BoxTexts(), std::vector<QString>{"Invalid file format"});
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
         QCOMPARE(f.state->Settings.MaxLastFiles, int16_t{0});
@@ -303,17 +303,17 @@ private slots:
         REQUIRE_CHILD(QPlainTextEdit, pane, &f.Main(), names::HistoryPane);
         QVERIFY(!pane->isHidden());
         CHECK_CONTAINS(pane->toPlainText(), "File initialized. Use Edit-Project Parameters to enter data");
-        f.Trigger(names::Indexed(names::UtilItem, 7));
+        f.Trigger(names::UtilCopyHistoryItem);
         QCOMPARE(f.platform->Clipboard(), QString::fromStdString(f.state->History.Text()));
         QVERIFY(f.platform->Clipboard().startsWith("1. "));
-        f.Trigger(names::Indexed(names::UtilItem, 6));
+        f.Trigger(names::UtilToggleHistoryItem);
         QVERIFY(pane->isHidden());
-        QCOMPARE(f.Action(names::Indexed(names::UtilItem, 6))->text(), QString("Restore History &Window"));
-        QVERIFY(!f.Action(names::Indexed(names::UtilItem, 7))->isEnabled());
-        f.Trigger(names::Indexed(names::UtilItem, 6));
-        QCOMPARE(f.Action(names::Indexed(names::UtilItem, 6))->text(), QString("Close History &Window"));
+        QCOMPARE(f.Action(names::UtilToggleHistoryItem)->text(), QString("Restore History &Window"));
+        QVERIFY(!f.Action(names::UtilCopyHistoryItem)->isEnabled());
+        f.Trigger(names::UtilToggleHistoryItem);
+        QCOMPARE(f.Action(names::UtilToggleHistoryItem)->text(), QString("Close History &Window"));
         const int16_t counter = f.state->History.LineCounter();
-        f.Trigger(names::Indexed(names::UtilItem, 5));
+        f.Trigger(names::UtilClearHistoryItem);
         QCOMPARE(pane->toPlainText(), QString());
         QCOMPARE(f.state->History.LineCounter(), counter);
         CHECK_SCRIPT(f);
@@ -323,7 +323,7 @@ private slots:
     {
         UiFixture f;
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::UtilItem, 3));
+        f.Trigger(names::UtilFileConversionItem);
         QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
         QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::OK));
 
@@ -332,11 +332,11 @@ private slots:
         OpenThroughMenu(f, path);
         f.state->ProjectSaved = FlagFalse;
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::UtilItem, 3));
+        f.Trigger(names::UtilFileConversionItem);
         QCOMPARE(f.platform->BoxTexts().back(), QString("Save Current File before accessing this option"));
 
         f.state->ProjectSaved = FlagTrue;
-        f.Trigger(names::Indexed(names::UtilItem, 3));
+        f.Trigger(names::UtilFileConversionItem);
         QWidget* dialog = FindTopLevel(names::ConvertDialog);
         QVERIFY(dialog != nullptr);
         REQUIRE_CHILD(QRadioButton, english, dialog, names::Indexed(names::ConvertUnits, 0));
@@ -356,7 +356,7 @@ private slots:
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Metric_mine.vlb*"));
         QVERIFY(FindTopLevel(names::ConvertDialog) == nullptr);
         // The original stays; the first save goes to the data folder.
-        f.Trigger(names::Indexed(names::FileItem, 2));
+        f.Trigger(names::FileSaveItem);
         QVERIFY(QFile::exists(f.DataFolder() + "Metric_mine.vlb"));
         QCOMPARE(QString::fromStdString(f.state->ProjectFilePath), f.DataFolder() + "Metric_mine.vlb");
         QCOMPARE(f.Main().windowTitle(), QString::fromStdString(WindowCaption(*f.state)));
@@ -372,7 +372,7 @@ private slots:
             OpenThroughMenu(f, UiFixture::Example("default-metric.vlb"));
             f.state->ProjectSaved = FlagFalse;
             f.platform->AnswerBox(MsgResult::No);
-            f.Trigger(names::Indexed(names::FileItem, 0));
+            f.Trigger(names::FileNewItem);
             QCOMPARE(f.platform->BoxTexts().back(),
                      "Save changes to: " + UiFixture::Example("default-metric.vlb") + "?");
             QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second));
@@ -390,7 +390,7 @@ private slots:
             f.state->ProjectTitle = "Changed before New";
             f.state->ProjectSaved = FlagFalse;
             f.platform->AnswerBox(MsgResult::Yes);
-            f.Trigger(names::Indexed(names::FileItem, 0));
+            f.Trigger(names::FileNewItem);
             CHECK_CONTAINS(ReadBytes(copy), "Changed before New");
             QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
             QCOMPARE(f.Main().LastResult(), CommandResult::Done);
@@ -405,7 +405,7 @@ private slots:
             f.state->ProjectEmpty = FlagFalse;
             f.platform->AnswerBox(MsgResult::Yes);
             f.platform->AnswerFile(std::nullopt);
-            f.Trigger(names::Indexed(names::FileItem, 0));
+            f.Trigger(names::FileNewItem);
             QCOMPARE(f.Main().LastResult(), CommandResult::Cancelled);
             QCOMPARE(f.state->ProjectTitle, std::string("Typed, never saved"));
             QCOMPARE(f.state->ProjectSaved, FlagFalse);
@@ -418,7 +418,7 @@ private slots:
     {
         UiFixture f;
         f.platform->AnswerPrinterSetup(false);
-        f.Trigger(names::Indexed(names::FileItem, 5));
+        f.Trigger(names::FilePrinterSetupItem);
         QCOMPARE(f.Main().LastResult(), CommandResult::Cancelled);
         CHECK_SCRIPT(f);
     }

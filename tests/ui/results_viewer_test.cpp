@@ -31,7 +31,7 @@ private:
     static void Open(UiFixture& f, const QString& path)
     {
         f.platform->AnswerFile(path);
-        f.Trigger(names::Indexed(names::FileItem, 1));
+        f.Trigger(names::FileOpenItem);
     }
 
 private slots:
@@ -39,7 +39,7 @@ private slots:
     {
         UiFixture f;
         f.platform->AnswerBox(MsgResult::OK);
-        f.Trigger(names::Indexed(names::CalcItem, 0));
+        f.Trigger(names::OutputDesignItem);
         QCOMPARE(f.platform->BoxTexts().back(), QString("Current file is empty"));
         QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::OK));
         QCOMPARE(f.platform->LastCall().title, QString("Castovin"));
@@ -52,7 +52,7 @@ private slots:
         UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
         const QString example = UiFixture::Example("default-english.vlb");
         Open(f, example);
-        f.Trigger(names::Indexed(names::CalcItem, 0));
+        f.Trigger(names::OutputDesignItem);
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
         QCOMPARE(viewer->windowTitle(), QString("Calculation Results"));
@@ -92,7 +92,7 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
         Open(f, UiFixture::Example("default-metric.vlb"));
-        f.Trigger(names::Indexed(names::CalcItem, 1));
+        f.Trigger(names::OutputCostItem);
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
         QCOMPARE(f.state->ReportKind, int16_t{2});
@@ -115,7 +115,7 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("cable-bolts-intersections.vlb"));
-        f.Trigger(names::Indexed(names::CalcItem, 0));
+        f.Trigger(names::OutputDesignItem);
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
         const QString pdf = f.File("report.pdf");
@@ -178,7 +178,7 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
         Open(f, UiFixture::Example("default-english.vlb"));
-        f.Trigger(names::Indexed(names::CalcItem, 0));
+        f.Trigger(names::OutputDesignItem);
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         f.platform->AnswerPrint(std::nullopt);
         REQUIRE_CHILD(QPushButton, printPage, viewer, names::ViewerPrintPage);
@@ -195,7 +195,7 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        f.Trigger(names::Indexed(names::CalcItem, 0));
+        f.Trigger(names::OutputDesignItem);
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         const QString pdf = f.File("page.pdf");
         f.platform->AnswerPrint(pdf);
@@ -222,7 +222,7 @@ private slots:
         Open(f, UiFixture::Example("default-english.vlb"));
         const QString pdf = f.File("menu.pdf");
         f.platform->AnswerPrint(pdf);
-        f.Trigger(names::Indexed(names::FileItem, 6));
+        f.Trigger(names::FilePrintItem);
         CHECK_CONTAINS(PdfText(pdf), "[PRODUCTION]");
 
         // Without a dialog, but the destination is a file: the toolbar's
@@ -238,7 +238,7 @@ private slots:
         QVERIFY(!QFile::exists(f.File("default-printer.pdf")));
 
         f.platform->AnswerPrint(std::nullopt);  // a cancelled dialog prints nothing
-        f.Trigger(names::Indexed(names::FileItem, 6));
+        f.Trigger(names::FilePrintItem);
         QCOMPARE(f.Main().LastResult(), CommandResult::Cancelled);
         CHECK_SCRIPT(f);
     }
@@ -247,7 +247,7 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        f.Trigger(names::Indexed(names::FileItem, 7));
+        f.Trigger(names::FilePrintPreviewItem);
         QWidget* preview = FindTopLevel(names::Preview);
         QVERIFY(preview != nullptr);
         QCOMPARE(preview->windowTitle(), QString("Print Preview"));
@@ -277,7 +277,7 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        f.Trigger(names::Indexed(names::CalcItem, 1));
+        f.Trigger(names::OutputCostItem);
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         REQUIRE_CHILD(QPushButton, change, viewer, names::ViewerChangeInput);
         change->click();

@@ -24,18 +24,18 @@ private slots:
         QTest::addColumn<QString>("window");
         const std::pair<QString, const char*> windows[] = {
             {{}, names::MainWindow},
-            {names::Indexed(names::CalcItem, 0), names::ResultsViewer},
-            {names::Indexed(names::FileItem, 7), names::Preview},
-            {names::Indexed(names::EditItem, 0), names::DescriptionEditor},
-            {names::Indexed(names::EditItem, 1), names::ParametersEditor},
-            {names::Indexed(names::EditItem, 2), names::CostEditor},
-            {names::Indexed(names::UtilItem, 0), names::SettingsDialog},
-            {names::Indexed(names::UtilItem, 1), names::OptionsEditor},
-            {names::Indexed(names::UtilItem, 2), names::UnitCalculator},
-            {names::Indexed(names::UtilItem, 3), names::ConvertDialog},
-            {names::Indexed(names::UtilItem, 8), names::SearchWindow},
-            {names::Indexed(names::FileItem, 9), names::BrowserWindow},
-            {names::Indexed(names::GraphItem, 1), names::GraphWindow},
+            {names::OutputDesignItem, names::ResultsViewer},
+            {names::FilePrintPreviewItem, names::Preview},
+            {names::InputDescriptionItem, names::DescriptionEditor},
+            {names::InputParametersItem, names::ParametersEditor},
+            {names::InputCostItem, names::CostEditor},
+            {names::UtilSettingsItem, names::SettingsDialog},
+            {names::UtilOptionsItem, names::OptionsEditor},
+            {names::UtilUnitConversionItem, names::UnitCalculator},
+            {names::UtilFileConversionItem, names::ConvertDialog},
+            {names::UtilDesignSearchItem, names::SearchWindow},
+            {names::FileViewSourceItem, names::BrowserWindow},
+            {names::OutputGraphDepthItem, names::GraphWindow},
         };
         for (const auto& [item, window] : windows)
             QTest::newRow(window) << item << QString(window);
@@ -51,7 +51,7 @@ private slots:
         const QString project = f.File("mine.vlb");
         QFile::copy(UiFixture::Example("default-english.vlb"), project);
         f.platform->AnswerFile(project);
-        f.Trigger(names::Indexed(names::FileItem, 1));
+        f.Trigger(names::FileOpenItem);
         if (!menuItem.isEmpty())
             f.Trigger(menuItem);
         QWidget* opened = FindTopLevel(window);

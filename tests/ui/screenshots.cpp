@@ -43,7 +43,7 @@ bool Grab(const char* window, const QString& file)
 // showing an example project.
 bool SettingsAndBrowser(UiFixture& f, const QString& out)
 {
-    f.Trigger(names::Indexed(names::UtilItem, 0));
+    f.Trigger(names::UtilSettingsItem);
     bool ok = Grab(names::SettingsDialog, out + "/settings-dialog.png");
     if (QWidget* settings = FindTopLevel(names::SettingsDialog)) {
         if (auto* setPath = settings->findChild<QPushButton*>(names::SettingsSetPath))
@@ -55,7 +55,7 @@ bool SettingsAndBrowser(UiFixture& f, const QString& out)
     }
     for (const char* name : {"default-english.vlb", "cable-bolts-intersections.vlb", "strong-roof.vlb"})
         QFile::copy(UiFixture::Example(name), f.DataFolder() + name);
-    f.Trigger(names::Indexed(names::FileItem, 9));
+    f.Trigger(names::FileViewSourceItem);
     QApplication::processEvents();
     auto* browser = qobject_cast<TextBrowser*>(FindTopLevel(names::BrowserWindow));
     if (browser == nullptr)
@@ -91,7 +91,7 @@ void WaitForHelpPanes(QWidget* help)
 bool ToolScreenshots(UiFixture& f, const QString& out)
 {
     bool ok = true;
-    f.Trigger(names::Indexed(names::UtilItem, 2));
+    f.Trigger(names::UtilUnitConversionItem);
     QApplication::processEvents();
     if (QWidget* units = FindTopLevel(names::UnitCalculator)) {
         units->findChild<QRadioButton*>(names::Indexed(names::CalculatorTabs[0].options, 1))->click();
@@ -104,7 +104,7 @@ bool ToolScreenshots(UiFixture& f, const QString& out)
     }
     QApplication::processEvents();
 
-    f.Trigger(names::Indexed(names::HelpItem, 0));
+    f.Trigger(names::HelpContentsItem);
     if (QWidget* help = FindTopLevel(names::HelpWindow)) {
         WaitForHelpPanes(help);
         ok = help->grab().save(out + "/help-window.png") && ok;
@@ -114,7 +114,7 @@ bool ToolScreenshots(UiFixture& f, const QString& out)
     }
 
     f.state->Today = [] { return DateTime{2014, 8, 16}; };
-    f.Trigger(names::Indexed(names::HelpItem, 8));
+    f.Trigger(names::HelpUpdatesItem);
     QApplication::processEvents();
     if (QWidget* update = FindTopLevel(names::UpdateDialog)) {
         ok = update->grab().save(out + "/update-dialog.png") && ok;
@@ -146,7 +146,7 @@ int main(int argc, char** argv)
     f.Main().resize(960, 640);
     QApplication::processEvents();
     bool ok = f.Main().grab().save(out + "/main-window.png");
-    f.Trigger(names::Indexed(names::CalcItem, 0));
+    f.Trigger(names::OutputDesignItem);
     QApplication::processEvents();
     if (QWidget* viewer = FindTopLevel(names::ResultsViewer)) {
         viewer->resize(760, 620);
@@ -164,10 +164,10 @@ int main(int argc, char** argv)
         QString item;
         const char* window;
         const char* file;
-    } editors[] = {{names::Indexed(names::EditItem, 1), names::ParametersEditor, "parameters-editor.png"},
-                   {names::Indexed(names::EditItem, 2), names::CostEditor, "cost-editor.png"},
-                   {names::Indexed(names::EditItem, 0), names::DescriptionEditor, "description-editor.png"},
-                   {names::Indexed(names::UtilItem, 1), names::OptionsEditor, "options-editor.png"}};
+    } editors[] = {{names::InputParametersItem, names::ParametersEditor, "parameters-editor.png"},
+                   {names::InputCostItem, names::CostEditor, "cost-editor.png"},
+                   {names::InputDescriptionItem, names::DescriptionEditor, "description-editor.png"},
+                   {names::UtilOptionsItem, names::OptionsEditor, "options-editor.png"}};
     for (const auto& editor : editors) {
         f.Trigger(editor.item);
         QApplication::processEvents();
@@ -188,13 +188,13 @@ int main(int argc, char** argv)
     ok = ToolScreenshots(f, out) && ok;
 
     // The depth curve of the project, and its options dialog.
-    f.Trigger(names::Indexed(names::GraphItem, 1));
+    f.Trigger(names::OutputGraphDepthItem);
     QApplication::processEvents();
     if (QWidget* graph = FindTopLevel(names::GraphWindow)) {
         graph->resize(760, 560);
         QApplication::processEvents();
         ok = graph->grab().save(out + "/graph-window.png") && ok;
-        graph->findChild<QAction*>(names::Indexed(names::GraphOptionsItem, 1))->trigger();
+        graph->findChild<QAction*>(names::GraphBasicOptionsItem)->trigger();
         QApplication::processEvents();
         if (QWidget* options = FindTopLevel(names::GraphOptionsDialog)) {
             if (auto* lastUsed = options->findChild<QAbstractButton*>(names::Indexed(names::GraphOptChoice, 1)))

@@ -60,7 +60,7 @@ class SettingsTest : public QObject {
 private:
     static QWidget* Open(UiFixture& f)
     {
-        f.Trigger(names::Indexed(names::UtilItem, 0));
+        f.Trigger(names::UtilSettingsItem);
         return FindTopLevel(names::SettingsDialog);
     }
     static void Press(QWidget* window, const char* button)
@@ -75,8 +75,8 @@ private slots:
     void loadsTheSettingsRecord()
     {
         UiFixture f;  // a first start: the settings file's first values
-        QVERIFY(f.Action(names::Indexed(names::UtilItem, 0))->isEnabled());
-        QCOMPARE(f.Action(names::Indexed(names::UtilItem, 0))->text(), QString("&Settings..."));
+        QVERIFY(f.Action(names::UtilSettingsItem)->isEnabled());
+        QCOMPARE(f.Action(names::UtilSettingsItem)->text(), QString("&Settings..."));
         QWidget* dialog = Open(f);
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->windowTitle(), QString("Settings"));
@@ -331,7 +331,7 @@ private slots:
         auto* pane = f.Main().findChild<QPlainTextEdit*>(names::HistoryPane);
         QVERIFY(pane != nullptr);
         QVERIFY(pane->isHidden());
-        QVERIFY(!f.Action(names::Indexed(names::UtilItem, 5))->isEnabled());
+        QVERIFY(!f.Action(names::UtilClearHistoryItem)->isEnabled());
         QWidget* dialog = Open(f);
         REQUIRE_CHILD(QCheckBox, history, dialog, names::SettingsDisplayHistory);
         REQUIRE_CHILD(QCheckBox, toolbar, dialog, names::SettingsEnableToolbar);
@@ -342,7 +342,7 @@ private slots:
         Press(dialog, names::SettingsOk);
         QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
         QVERIFY(!pane->isHidden());
-        QVERIFY(f.Action(names::Indexed(names::UtilItem, 5))->isEnabled());
+        QVERIFY(f.Action(names::UtilClearHistoryItem)->isEnabled());
         QVERIFY(f.Main().findChild<QToolBar*>(names::Toolbar)->isHidden());
         QCOMPARE(f.state->Settings.DefaultUnits, int16_t{1});
         QCOMPARE(IniValue(f, "Settings", "DisplayHistoryWin"), QString("1"));

@@ -78,7 +78,7 @@ private:
     }
     static QWidget* Open(UiFixture& f)
     {
-        f.Trigger(names::Indexed(names::FileItem, 9));
+        f.Trigger(names::FileViewSourceItem);
         return FindTopLevel(names::BrowserWindow);
     }
 
@@ -86,7 +86,7 @@ private slots:
     void opensOnTheProjectPatternInTheDataFolder()
     {
         UiFixture f(WithFiles());
-        QAction* item = f.Action(names::Indexed(names::FileItem, 9));
+        QAction* item = f.Action(names::FileViewSourceItem);
         QVERIFY(item->isEnabled());
         QCOMPARE(item->shortcut(), QKeySequence("Ctrl+B"));
         QWidget* browser = Open(f);

@@ -22,7 +22,7 @@ private:
     // Opens the calculator through Utilities > "Unit Conversion...".
     static QWidget* Open(UiFixture& f)
     {
-        f.Trigger(names::Indexed(names::UtilItem, 2));
+        f.Trigger(names::UtilUnitConversionItem);
         QApplication::processEvents();
         return FindTopLevel(names::UnitCalculator);
     }

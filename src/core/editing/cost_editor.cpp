@@ -33,54 +33,35 @@ const std::array<CostFieldInfo, CostFieldCount>& CostFieldTable()
 {
     using C = CostRecord;
     static const std::array<CostFieldInfo, CostFieldCount> table = {{
-        {"txtBoltCost", "Consumables", "Bolt cost ($/bolt)", -1, &C::BoltCost, "Invalid cost per bolt"},
-        {"txtPlateCost", "Consumables", "Plate cost ($/plate)", -1, &C::PlateCost, "Invalid cost per plate"},
-        {"txtResinCost", "Consumables", "Resin cost ($/bolt)", -1, &C::ResinCost, "Invalid cost per resin"},
-        {"txtBitCost", "Consumables", "Bit cost ($/shift)", -1, &C::BitCost, "Invalid cost per bit"},
-        {"txtHeaderCost", "Consumables", "Header cost ($/bolt)", -1, &C::HeaderCost, "Invalid header cost"},
-        {"txtStrapCost", "Consumables", "Strap/mesh cost ($/row)", -1, &C::StrapCost, "Invalid strap/mesh cost"},
-        {"txtnboltsShift", "Production", "Number of bolts installed per shift", -1, &C::BoltsPerShift,
+        {"Consumables", "Bolt cost ($/bolt)", -1, &C::BoltCost, "Invalid cost per bolt"},
+        {"Consumables", "Plate cost ($/plate)", -1, &C::PlateCost, "Invalid cost per plate"},
+        {"Consumables", "Resin cost ($/bolt)", -1, &C::ResinCost, "Invalid cost per resin"},
+        {"Consumables", "Bit cost ($/shift)", -1, &C::BitCost, "Invalid cost per bit"},
+        {"Consumables", "Header cost ($/bolt)", -1, &C::HeaderCost, "Invalid header cost"},
+        {"Consumables", "Strap/mesh cost ($/row)", -1, &C::StrapCost, "Invalid strap/mesh cost"},
+        {"Production", "Number of bolts installed per shift", -1, &C::BoltsPerShift,
          "Invalid number of bolts per shift"},
-        {"txtnBoltsRow", "Production", "Number of bolts per row", -1, &C::CostBoltsPerRow,
-         "Invalid number of bolts per row"},
-        {"txtRowSpacing", "Production", "Spacing between rows", UnitKind::Length, &C::CostRowSpacing,
-         "Invalid bolt row spacing"},
-        {"txtnOperShift", "Operating Labor", "Number of operators/shift", -1, &C::OperatorsPerShift,
+        {"Production", "Number of bolts per row", -1, &C::CostBoltsPerRow, "Invalid number of bolts per row"},
+        {"Production", "Spacing between rows", UnitKind::Length, &C::CostRowSpacing, "Invalid bolt row spacing"},
+        {"Operating Labor", "Number of operators/shift", -1, &C::OperatorsPerShift,
          "Invalid number of operators per shift"},
-        {"txtTotalLabor", "Operating Labor", "Total labor cost ($/hr)", -1, &C::LaborCost,
-         "Invalid total labor cost per shift"},
-        {"txtHoursShift", "Operating Labor", "Hours/shift", -1, &C::HoursPerShift, "Invalid hours per shift"},
-        {"txtMaintainHrs", "Maintenance", "Preventative maintenance (labor hrs/day)", -1, &C::MaintenanceHours,
+        {"Operating Labor", "Total labor cost ($/hr)", -1, &C::LaborCost, "Invalid total labor cost per shift"},
+        {"Operating Labor", "Hours/shift", -1, &C::HoursPerShift, "Invalid hours per shift"},
+        {"Maintenance", "Preventative maintenance (labor hrs/day)", -1, &C::MaintenanceHours,
          "Invalid maintenance hours"},
-        {"txtMaintainCost", "Maintenance", "Maintenance supply cost ($/yr)", -1, &C::MaintenanceCost,
-         "Invalid maintenance cost"},
-        {"txtTranspCost", "Transportation", "Transportation of supplies ($/shift)", -1, &C::TransportCost,
+        {"Maintenance", "Maintenance supply cost ($/yr)", -1, &C::MaintenanceCost, "Invalid maintenance cost"},
+        {"Transportation", "Transportation of supplies ($/shift)", -1, &C::TransportCost,
          "Invalid transportation cost"},
-        {"txtCapitalCost", "Machine Ownership", "Capital cost for machine ($)", -1, &C::CapitalCost,
-         "Invalid machine capital cost"},
-        {"txtYearsDepr", "Machine Ownership", "Years to depreciate", -1, &C::YearsToDepreciate,
-         "Invalid number of depreciation years"},
-        {"txtAdvanceShift", "Production", "Advance per shift ", UnitKind::Length, &C::AdvancePerShift,
-         "Invalid advance per shift"},
-        {"txtAdvanceRate", "Production", "Advance: Clean tons per", UnitKind::AdvanceRate, &C::AdvanceRate,
-         "Invalid advance rate"},
-        {"txtCleanProduction", "Production", "Clean production per shift", UnitKind::ShortTons, &C::CleanProduction,
+        {"Machine Ownership", "Capital cost for machine ($)", -1, &C::CapitalCost, "Invalid machine capital cost"},
+        {"Machine Ownership", "Years to depreciate", -1, &C::YearsToDepreciate, "Invalid number of depreciation years"},
+        {"Production", "Advance per shift ", UnitKind::Length, &C::AdvancePerShift, "Invalid advance per shift"},
+        {"Production", "Advance: Clean tons per", UnitKind::AdvanceRate, &C::AdvanceRate, "Invalid advance rate"},
+        {"Production", "Clean production per shift", UnitKind::ShortTons, &C::CleanProduction,
          "Invalid clean production"},
-        {"txtShiftsWeek", "Production", "Production shifts/week", -1, &C::ShiftsPerWeek,
-         "Invalid number of shifts per week"},
-        {"txtWeeksYear", "Production", "Production weeks/year", -1, &C::WeeksPerYear,
-         "Invalid number of weeks per year"},
+        {"Production", "Production shifts/week", -1, &C::ShiftsPerWeek, "Invalid number of shifts per week"},
+        {"Production", "Production weeks/year", -1, &C::WeeksPerYear, "Invalid number of weeks per year"},
     }};
     return table;
-}
-
-std::size_t CostFieldIndex(const std::string& control)
-{
-    const auto& table = CostFieldTable();
-    for (std::size_t i = 0; i < table.size(); ++i)
-        if (control == table[i].control)
-            return i;
-    throw RuntimeError(err::SubscriptOutOfRange);
 }
 
 CostFields CostFieldsFromCost(const CostRecord& cost)

@@ -7,19 +7,17 @@
 #include <optional>
 #include <string>
 
+#include "editing/editor_fields.h"
 #include "model/project.h"
 
 namespace castovin {
 
 struct Messenger;
 
-inline constexpr std::size_t CostFieldCount = 22;
-
-// One input field: its control, frame and label (the unit label of `unitKind`
-// is appended, -1 for none), the cost field and the message for a negative
+// One input field: its frame and label (the unit label of `unitKind` is
+// appended, -1 for none), the cost field and the message for a negative
 // value.
 struct CostFieldInfo {
-    const char* control;
     const char* frame;
     const char* label;
     int unitKind;
@@ -27,7 +25,7 @@ struct CostFieldInfo {
     const char* negativeMessage;
 };
 
-// The 22 input fields in the order they are validated.
+// The 22 input fields in the order they are validated, one per CostField.
 const std::array<CostFieldInfo, CostFieldCount>& CostFieldTable();
 
 struct CostFields {
@@ -37,9 +35,6 @@ struct CostFields {
 };
 
 CostFields CostFieldsFromCost(const CostRecord& cost);
-
-// The index of a field in CostFieldTable by its control name.
-std::size_t CostFieldIndex(const std::string& control);
 
 // The calculated advance per shift the editor shows for the texts of bolts
 // per shift, bolts per row and row spacing; nullopt when the row spacing is

@@ -91,26 +91,27 @@ OptionsValidation CheckOptions(Messenger& messenger, const OptionsFields& f)
         bool failed;
         const char* message;
         int page;
-        const char* focus;
+        OptionsField focus;
     };
+    using F = OptionsField;
     const Check checks[] = {
-        {!Positive(SF), "Invalid stability factor", 2, "txtStabilityFactor_1"},
-        {!Positive(FieldValue(e.ActualBoltLength)), "Invalid actual bolt length", 1, "txtActualBoltLength_0"},
-        {!Positive(FieldValue(m.ActualBoltLength)), "Invalid actual bolt length", 2, "txtActualBoltLength_1"},
-        {!Positive(FieldValue(e.BoltDiameter)), "Invalid bolt diameter", 1, "txtBoltDiameter_0"},
-        {!Positive(FieldValue(m.BoltDiameter)), "Invalid bolt diameter", 2, "txtBoltDiameter_1"},
-        {!Positive(FieldValue(e.BoltGrade)), "Invalid bolt grade", 1, "txtBoltGrade_0"},
-        {!Positive(FieldValue(m.BoltGrade)), "Invalid bolt grade", 2, "txtBoltGrade_1"},
-        {!Positive(FieldValue(e.BoltsperRow)), "Invalid number of bolts per row", 1, "txtBoltsperRow_0"},
-        {!Positive(FieldValue(e.RowSpacing)), "Invalid row spacing", 1, "txtRowSpacing_0"},
-        {!Positive(FieldValue(m.RowSpacing)), "Invalid row spacing", 2, "txtRowSpacing_1"},
-        {!(CMRR > 0 && CMRR < 100), "Invalid CMRR", 2, "txtCMRR_1"},
-        {!Positive(FieldValue(e.DepthofCover)), "Invalid depth of cover", 1, "txtDepthofCover_0"},
-        {!Positive(FieldValue(m.DepthofCover)), "Invalid depth of cover", 2, "txtDepthofCover_1"},
-        {!Positive(FieldValue(e.ActualSpan)), "Invalid actual intersection span", 1, "txtActualSpan_0"},
-        {!Positive(FieldValue(m.ActualSpan)), "Invalid actual intersection span", 2, "txtActualSpan_1"},
-        {!Positive(FieldValue(e.EntryWidth)), "Invalid entry width", 1, "txtEntryWidth_0"},
-        {!Positive(FieldValue(m.EntryWidth)), "Invalid entry width", 2, "txtEntryWidth_1"},
+        {!Positive(SF), "Invalid stability factor", 2, F::StabilityFactor},
+        {!Positive(FieldValue(e.ActualBoltLength)), "Invalid actual bolt length", 1, F::ActualBoltLength},
+        {!Positive(FieldValue(m.ActualBoltLength)), "Invalid actual bolt length", 2, F::ActualBoltLength},
+        {!Positive(FieldValue(e.BoltDiameter)), "Invalid bolt diameter", 1, F::BoltDiameter},
+        {!Positive(FieldValue(m.BoltDiameter)), "Invalid bolt diameter", 2, F::BoltDiameter},
+        {!Positive(FieldValue(e.BoltGrade)), "Invalid bolt grade", 1, F::BoltGrade},
+        {!Positive(FieldValue(m.BoltGrade)), "Invalid bolt grade", 2, F::BoltGrade},
+        {!Positive(FieldValue(e.BoltsperRow)), "Invalid number of bolts per row", 1, F::BoltsperRow},
+        {!Positive(FieldValue(e.RowSpacing)), "Invalid row spacing", 1, F::RowSpacing},
+        {!Positive(FieldValue(m.RowSpacing)), "Invalid row spacing", 2, F::RowSpacing},
+        {!(CMRR > 0 && CMRR < 100), "Invalid CMRR", 2, F::CMRR},
+        {!Positive(FieldValue(e.DepthofCover)), "Invalid depth of cover", 1, F::DepthofCover},
+        {!Positive(FieldValue(m.DepthofCover)), "Invalid depth of cover", 2, F::DepthofCover},
+        {!Positive(FieldValue(e.ActualSpan)), "Invalid actual intersection span", 1, F::ActualSpan},
+        {!Positive(FieldValue(m.ActualSpan)), "Invalid actual intersection span", 2, F::ActualSpan},
+        {!Positive(FieldValue(e.EntryWidth)), "Invalid entry width", 1, F::EntryWidth},
+        {!Positive(FieldValue(m.EntryWidth)), "Invalid entry width", 2, F::EntryWidth},
     };
     OptionsValidation result;
     for (const Check& c : checks) {
@@ -124,11 +125,11 @@ OptionsValidation CheckOptions(Messenger& messenger, const OptionsFields& f)
         ShowMessage(messenger,
                     "WARNING:  CMRR outside range of case history data base.  VELB may not be valid.  Accept Value ?",
                     MsgButtons::YesNo, messenger.MsgCategory.RangeError) != MsgResult::Yes)
-        result = {false, 1, "txtCMRR_0"};
+        result = {false, 1, F::CMRR};
     if (SF > 0 && SF < 1 &&
         ShowMessage(messenger, "WARNING:  Stability Factor is less than 1.0 VELB is probably not valid.",
                     MsgButtons::YesNo, messenger.MsgCategory.RangeError) != MsgResult::Yes)
-        result = {false, 1, "txtStabilityFactor_0"};
+        result = {false, 1, F::StabilityFactor};
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/editor_fields.h"
 #include "model/project.h"
 
 namespace castovin {
@@ -33,11 +34,11 @@ struct OptionsFields {
 OptionsFields OptionsFieldsFromState(const Environment& env);
 
 // Where a failed check puts the user: the tab page (1 English, 2 metric) and
-// the field's control name, such as "txtStabilityFactor_1".
+// the field on that page.
 struct OptionsValidation {
     bool valid = true;
     int page = 0;
-    std::string focus;
+    OptionsField focus = OptionsField::None;
 };
 
 OptionsValidation CheckOptions(Messenger& messenger, const OptionsFields& fields);

@@ -112,20 +112,20 @@ SettingsValidation CheckSettings(Messenger& messenger, SettingsFields& fields)
     // Checked before the folder itself: such a folder may well exist, but
     // the settings file, one line a value, cannot keep its name.
     if (!Keepable(messenger, "The data folder", fields.dataPath))
-        return {false, "Text2"};
+        return {false, SettingsField::DataPath};
     if (!ValidPath(messenger, fields.dataPath, true)) {
         ShowMessage(messenger, "Invalid Path for Data Files", MsgIcon::Critical, messenger.MsgCategory.Error);
-        return {false, "Text2"};
+        return {false, SettingsField::DataPath};
     }
     if (!CheckRange(messenger, fields.historySize, 4096, 16384, "Size of Command History Window"))
-        return {false, {}};
+        return {false, SettingsField::None};
     if (!ValidFileExtension(fields.fileExtension)) {
         ShowMessage(messenger, "Invalid character in file extension", MsgIcon::Critical,
                     messenger.MsgCategory.InvalidCharacter);
-        return {false, "Text1"};
+        return {false, SettingsField::FileExtension};
     }
     if (!Keepable(messenger, "The text viewer", fields.externalEditor))
-        return {false, "Text4"};
+        return {false, SettingsField::ExternalEditor};
     return {};
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "editing/editor_fields.h"
+
 namespace castovin {
 
 struct Environment;
@@ -44,11 +46,11 @@ std::string CompletedFolderPath(std::string_view path);
 // 0 to 9; trailing blanks are not looked at.
 bool ValidFileExtension(std::string_view extension);
 
-// The result of "OK": valid, or the objectName of the box the focus goes to
-// (empty when the failed check leaves the focus where it is).
+// The result of "OK": valid, or the box the focus goes to (None when the
+// failed check leaves the focus where it is).
 struct SettingsValidation {
     bool valid = true;
-    std::string focus;
+    SettingsField focus = SettingsField::None;
 };
 
 // The checks of "OK" in order, stopping at the first failure with its

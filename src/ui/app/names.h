@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include "editing/editor_fields.h"
+
 namespace castovin::names {
 
 // "stem_index", the name of one member of a control array.
@@ -51,6 +53,42 @@ inline constexpr char CentralArea[] = "centralArea";
 inline constexpr char VersionLabel[] = "lblver";
 inline constexpr char Logo[] = "Picture1";
 inline constexpr char HistoryPane[] = "txtMain";
+// The main window's menu items by what they do. Their objectNames are the
+// positions in the menu tables (separators count), so these follow the
+// tables of main/main_menus.cpp.
+inline constexpr char FileNewItem[] = "mnuFileItem_0";
+inline constexpr char FileOpenItem[] = "mnuFileItem_1";
+inline constexpr char FileSaveItem[] = "mnuFileItem_2";
+inline constexpr char FileSaveAsItem[] = "mnuFileItem_3";
+inline constexpr char FilePrinterSetupItem[] = "mnuFileItem_5";
+inline constexpr char FilePrintItem[] = "mnuFileItem_6";
+inline constexpr char FilePrintPreviewItem[] = "mnuFileItem_7";
+inline constexpr char FileViewSourceItem[] = "mnuFileItem_9";
+inline constexpr char FileExitItem[] = "mnuFileItem_11";
+inline constexpr char InputDescriptionItem[] = "mnuEditItem_0";
+inline constexpr char InputParametersItem[] = "mnuEditItem_1";
+inline constexpr char InputCostItem[] = "mnuEditItem_2";
+inline constexpr char OutputDesignItem[] = "mnuCalcItem_0";
+inline constexpr char OutputCostItem[] = "mnuCalcItem_1";
+inline constexpr char OutputGraphCMRRItem[] = "mnuCalcGrafItem_0";
+inline constexpr char OutputGraphDepthItem[] = "mnuCalcGrafItem_1";
+inline constexpr char OutputGraphStabilityFactorItem[] = "mnuCalcGrafItem_2";
+inline constexpr char OutputGraphSpanItem[] = "mnuCalcGrafItem_3";
+inline constexpr char UtilSettingsItem[] = "mnuUtilItem_0";
+inline constexpr char UtilOptionsItem[] = "mnuUtilItem_1";
+inline constexpr char UtilUnitConversionItem[] = "mnuUtilItem_2";
+inline constexpr char UtilFileConversionItem[] = "mnuUtilItem_3";
+inline constexpr char UtilClearHistoryItem[] = "mnuUtilItem_5";
+inline constexpr char UtilToggleHistoryItem[] = "mnuUtilItem_6";
+inline constexpr char UtilCopyHistoryItem[] = "mnuUtilItem_7";
+inline constexpr char UtilDesignSearchItem[] = "mnuUtilItem_8";
+inline constexpr char HelpContentsItem[] = "mnuHelpItem_0";
+inline constexpr char HelpIndexItem[] = "mnuHelpItem_1";
+inline constexpr char HelpPdfItem[] = "mnuHelpItem_2";
+inline constexpr char HelpResourceFilesItem[] = "mnuHelpItem_4";
+inline constexpr char HelpDisclaimerItem[] = "mnuHelpItem_6";
+inline constexpr char HelpUpdatesItem[] = "mnuHelpItem_8";
+inline constexpr char HelpAboutItem[] = "mnuHelpItem_10";
 
 // The results viewer and the preview.
 inline constexpr char ReportPane[] = "RichTextBox1";
@@ -104,7 +142,17 @@ inline constexpr char ParmTabPage[] = "SSTab1_page";  // + 0..1
 inline constexpr char ParmSystemLabel[] = "lblSecondSystem";
 inline constexpr char ParmLocationLabel[] = "lblSecondLocation";
 
-// The cost editor (its input fields are named by the core's field table).
+// The cost editor: its input fields, one per CostField in its order.
+inline constexpr std::array<const char*, CostFieldCount> CostFields = {
+    "txtBoltCost",    "txtPlateCost",       "txtResinCost",  "txtBitCost",     "txtHeaderCost", "txtStrapCost",
+    "txtnboltsShift", "txtnBoltsRow",       "txtRowSpacing", "txtnOperShift",  "txtTotalLabor", "txtHoursShift",
+    "txtMaintainHrs", "txtMaintainCost",    "txtTranspCost", "txtCapitalCost", "txtYearsDepr",  "txtAdvanceShift",
+    "txtAdvanceRate", "txtCleanProduction", "txtShiftsWeek", "txtWeeksYear",
+};
+inline const char* Of(CostField field)
+{
+    return CostFields[CostFieldIndex(field)];
+}
 inline constexpr char CostAdvanceCalc[] = "txtAdvanceShiftCalc";
 inline constexpr char CostProductionCalc[] = "txtCleanProductionCalc";
 inline constexpr char CostUseAdvance[] = "chkAdvance";
@@ -136,6 +184,37 @@ inline constexpr char OptionsBoltsPerRow[] = "txtBoltsperRow";
 inline constexpr char OptionsRowSpacing[] = "txtRowSpacing";
 inline constexpr char OptionsSpan[] = "txtActualSpan";
 inline constexpr char OptionsEntryWidth[] = "txtEntryWidth";
+// The stem of a default-input field, Indexed by the page (0 English, 1 metric).
+inline const char* StemOf(OptionsField field)
+{
+    switch (field) {
+    case OptionsField::CMRR:
+        return OptionsCMRR;
+    case OptionsField::DepthofCover:
+        return OptionsDepth;
+    case OptionsField::UnitWeight:
+        return OptionsUnitWeight;
+    case OptionsField::StabilityFactor:
+        return OptionsStabilityFactor;
+    case OptionsField::ActualBoltLength:
+        return OptionsBoltLength;
+    case OptionsField::BoltDiameter:
+        return OptionsDiameter;
+    case OptionsField::BoltGrade:
+        return OptionsGrade;
+    case OptionsField::BoltsperRow:
+        return OptionsBoltsPerRow;
+    case OptionsField::RowSpacing:
+        return OptionsRowSpacing;
+    case OptionsField::ActualSpan:
+        return OptionsSpan;
+    case OptionsField::EntryWidth:
+        return OptionsEntryWidth;
+    case OptionsField::None:
+        break;
+    }
+    return "";
+}
 
 // The conversion dialog.
 inline constexpr char ConvertUnitsFrame[] = "Frame1";
@@ -169,6 +248,21 @@ inline constexpr char SettingsCopyExamples[] = "chkCopyExamples";
 inline constexpr char SettingsOk[] = "cmdOK";
 inline constexpr char SettingsCancel[] = "cmdCancel";
 inline constexpr char SettingsHelp[] = "cmdHelp";
+// The box of a settings field; empty for None.
+inline const char* Of(SettingsField field)
+{
+    switch (field) {
+    case SettingsField::DataPath:
+        return SettingsDataPath;
+    case SettingsField::FileExtension:
+        return SettingsExtension;
+    case SettingsField::ExternalEditor:
+        return SettingsViewer;
+    case SettingsField::None:
+        break;
+    }
+    return "";
+}
 
 // The path dialog.
 inline constexpr char PathDialog[] = "frmPath";
@@ -207,6 +301,13 @@ inline constexpr char GraphEditMenu[] = "GraphEdit";
 inline constexpr char GraphEditItem[] = "GraphEditItem";  // Indexed: 0 Copy
 inline constexpr char GraphOptionsMenu[] = "GraphOptions";
 inline constexpr char GraphOptionsItem[] = "GraphOptionsItem";  // Indexed: 0 Point ID, 1 Basic Options
+// The graph window's menu items by what they do.
+inline constexpr char GraphPrintItem[] = "GraphFileItem_0";
+inline constexpr char GraphExportItem[] = "GraphFileItem_2";
+inline constexpr char GraphExitItem[] = "GraphFileItem_4";
+inline constexpr char GraphCopyItem[] = "GraphEditItem_0";
+inline constexpr char GraphPointIdItem[] = "GraphOptionsItem_0";
+inline constexpr char GraphBasicOptionsItem[] = "GraphOptionsItem_1";
 
 // The graph options dialog.
 inline constexpr char GraphOptionsDialog[] = "frmGraphOpt";

@@ -38,10 +38,9 @@ QLineEdit* CostEditorWindow::CalculatedField(QWidget* parent, const char* name)
 
 // The check box and the read-only calculated value beside the advance and
 // the clean production fields.
-void CostEditorWindow::AddCalculatedRow(const std::string& control, QGridLayout* grid, QGroupBox* frame, int row,
-                                        UnitSystem unit)
+void CostEditorWindow::AddCalculatedRow(CostField field, QGridLayout* grid, QGroupBox* frame, int row, UnitSystem unit)
 {
-    if (control == std::string("txtAdvanceShift")) {
+    if (field == CostField::AdvancePerShift) {
         m_useAdvance = new QCheckBox("Use calculated value", frame);
         m_useAdvance->setObjectName(names::CostUseAdvance);
         m_advanceCalc = CalculatedField(frame, names::CostAdvanceCalc);
@@ -51,7 +50,7 @@ void CostEditorWindow::AddCalculatedRow(const std::string& control, QGridLayout*
             row + 1, 0);
         grid->addWidget(m_advanceCalc, row + 1, 1);
     }
-    if (control == std::string("txtCleanProduction")) {
+    if (field == CostField::CleanProduction) {
         m_useProduction = new QCheckBox("Use calculated value", frame);
         m_useProduction->setObjectName(names::CostUseProduction);
         m_productionCalc = CalculatedField(frame, names::CostProductionCalc);
@@ -90,16 +89,17 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
         if (info.unitKind >= 0)
             label += Q(std::string(UnitLabel(info.unitKind, unit)));
         auto* caption = new QLabel(label, frames[info.frame]);
-        caption->setObjectName(names::CaptionOf(info.control));
+        const auto costField = static_cast<CostField>(i);
+        caption->setObjectName(names::CaptionOf(names::Of(costField)));
         auto* field = new QLineEdit(frames[info.frame]);
-        field->setObjectName(info.control);
+        field->setObjectName(names::Of(costField));
         field->setProperty("helpContext", info.frame == std::string("Operating Labor") ? 2200 : 2300);
         field->setMinimumWidth(90);
         MakeNumericField(field);
         grid->addWidget(caption, row, 0);
         grid->addWidget(field, row, 1);
         m_fields[i] = field;
-        AddCalculatedRow(info.control, grid, frames[info.frame], row, unit);
+        AddCalculatedRow(costField, grid, frames[info.frame], row, unit);
     }
 
     auto* left = new QVBoxLayout;
@@ -143,10 +143,10 @@ void CostEditorWindow::LoadFields()
     m_useProduction->setChecked(f.useCalculatedProduction);
     RecalculateAdvance();
     RecalculateProduction();
-    for (const char* name : {"txtnboltsShift", "txtnBoltsRow", "txtRowSpacing"})
-        connect(m_fields[CostFieldIndex(name)], &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateAdvance);
-    for (const char* name : {"txtAdvanceRate", "txtAdvanceShift"})
-        connect(m_fields[CostFieldIndex(name)], &QLineEdit::textChanged, this,
+    for (const CostField field : {CostField::BoltsPerShift, CostField::CostBoltsPerRow, CostField::CostRowSpacing})
+        connect(m_fields[CostFieldIndex(field)], &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateAdvance);
+    for (const CostField field : {CostField::AdvanceRate, CostField::AdvancePerShift})
+        connect(m_fields[CostFieldIndex(field)], &QLineEdit::textChanged, this,
                 &CostEditorWindow::RecalculateProduction);
     connect(m_advanceCalc, &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateProduction);
     AppendHistory(state, "Editing Project Parameters");
@@ -164,9 +164,9 @@ CostFields CostEditorWindow::Fields() const
 
 void CostEditorWindow::RecalculateAdvance()
 {
-    const auto text = [this](const char* name) { return S(m_fields[CostFieldIndex(name)]->text()); };
-    const std::optional<std::string> advance =
-        CalculatedAdvanceText(text("txtnboltsShift"), text("txtnBoltsRow"), text("txtRowSpacing"));
+    const auto text = [this](CostField field) { return S(m_fields[CostFieldIndex(field)]->text()); };
+    const std::optional<std::string> advance = CalculatedAdvanceText(
+        text(CostField::BoltsPerShift), text(CostField::CostBoltsPerRow), text(CostField::CostRowSpacing));
     // A new text recalculates the production through its own textChanged.
     if (advance)
         m_advanceCalc->setText(Q(*advance));
@@ -175,7 +175,7 @@ void CostEditorWindow::RecalculateAdvance()
 void CostEditorWindow::RecalculateProduction()
 {
     const std::optional<std::string> production =
-        CalculatedProductionText(S(m_advanceCalc->text()), S(m_fields[CostFieldIndex("txtAdvanceRate")]->text()));
+        CalculatedProductionText(S(m_advanceCalc->text()), S(m_fields[CostFieldIndex(CostField::AdvanceRate)]->text()));
     if (production)
         m_productionCalc->setText(Q(*production));
 }

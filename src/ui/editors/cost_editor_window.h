@@ -31,7 +31,7 @@ public:
     void Results();
 
 private:
-    void AddCalculatedRow(const std::string& control, QGridLayout* grid, QGroupBox* frame, int row, UnitSystem unit);
+    void AddCalculatedRow(CostField field, QGridLayout* grid, QGroupBox* frame, int row, UnitSystem unit);
     // Form_Unload: commits when OK was pressed, logs, gives the main window back.
     void Unload();
     void LoadFields();

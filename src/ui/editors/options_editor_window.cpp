@@ -318,7 +318,8 @@ void OptionsEditorWindow::Ok()
     const OptionsValidation result = CheckOptions(m_context.state, Fields());
     if (!result.valid) {
         m_tabs->setCurrentIndex(result.page);
-        if (auto* field = findChild<QLineEdit*>(Q(result.focus)))
+        const QString name = names::Indexed(names::StemOf(result.focus), result.page - 1);
+        if (auto* field = findChild<QLineEdit*>(name))
             field->setFocus();
         return;
     }

@@ -248,7 +248,7 @@ void SettingsDialog::Ok()
     const SettingsValidation result = CheckSettings(m_context.state, fields);
     m_dataPath->setText(Q(fields.dataPath));
     if (!result.valid) {
-        if (auto* box = findChild<QLineEdit*>(Q(result.focus)))
+        if (auto* box = findChild<QLineEdit*>(names::Of(result.focus)))
             box->setFocus();
         return;
     }

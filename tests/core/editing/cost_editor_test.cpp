@@ -11,26 +11,26 @@ using test::StateTest;
 class CostEditing : public StateTest {
 protected:
     CostEditing() { fields = CostFieldsFromCost(state.Cost); }
-    std::string& Text(const char* control) { return fields.text[CostFieldIndex(control)]; }
+    std::string& Text(CostField field) { return fields.text[CostFieldIndex(field)]; }
     CostFields fields;
 };
 
 TEST_F(CostEditing, ZeroAndEmptyAreValid)
 {
-    Text("txtHeaderCost") = "0";
-    Text("txtStrapCost") = "";
+    Text(CostField::HeaderCost) = "0";
+    Text(CostField::StrapCost) = "";
     EXPECT_FALSE(ValidateCost(state, fields).has_value());
     EXPECT_EQ(CostFromFields(fields, state.Cost).StrapCost, 0);
 }
 
 TEST_F(CostEditing, FirstNegativeFieldOnly)
 {
-    Text("txtBitCost") = "-1";
-    Text("txtWeeksYear") = "-5";
+    Text(CostField::BitCost) = "-1";
+    Text(CostField::WeeksPerYear) = "-5";
     box.Answer(MsgResult::OK);
     const auto failed = ValidateCost(state, fields);
     ASSERT_TRUE(failed.has_value());
-    EXPECT_EQ(*failed, CostFieldIndex("txtBitCost"));
+    EXPECT_EQ(*failed, CostFieldIndex(CostField::BitCost));
     EXPECT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().text, "Invalid cost per bit");
     EXPECT_EQ(box.Last().style, MsgStyle(MsgButtons::OK));
@@ -40,10 +40,10 @@ TEST_F(CostEditing, FirstNegativeFieldOnly)
 TEST_F(CostEditing, ValidationFollowsTheTableOrder)
 {
     // The second production run comes after the machine ownership fields.
-    Text("txtAdvanceRate") = "-4";
-    Text("txtYearsDepr") = "-1";
+    Text(CostField::AdvanceRate) = "-4";
+    Text(CostField::YearsToDepreciate) = "-1";
     box.Answer(MsgResult::OK);
-    EXPECT_EQ(*ValidateCost(state, fields), CostFieldIndex("txtYearsDepr"));
+    EXPECT_EQ(*ValidateCost(state, fields), CostFieldIndex(CostField::YearsToDepreciate));
     EXPECT_EQ(box.Last().text, "Invalid number of depreciation years");
 }
 
@@ -65,7 +65,7 @@ TEST(CalculatedProduction, AdvanceAndCleanProduction)
 
 TEST(CostFieldLabels, AdvanceRateIsAMassPerLength)
 {
-    const CostFieldInfo& rate = CostFieldTable()[CostFieldIndex("txtAdvanceRate")];
+    const CostFieldInfo& rate = CostFieldTable()[CostFieldIndex(CostField::AdvanceRate)];
     EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, UnitSystem::English)),
               "Advance: Clean tons per (tons/ft)");
     EXPECT_EQ(std::string(rate.label) + std::string(UnitLabel(rate.unitKind, UnitSystem::Metric)),
@@ -74,13 +74,13 @@ TEST(CostFieldLabels, AdvanceRateIsAMassPerLength)
 
 TEST_F(CostEditing, SwitchesAndValuesCommitted)
 {
-    Text("txtBoltCost") = "3.25";
+    Text(CostField::BoltCost) = "3.25";
     fields.useCalculatedAdvance = false;
     const CostRecord cost = CostFromFields(fields, state.Cost);
     EXPECT_EQ(cost.BoltCost, 3.25f);
     EXPECT_EQ(cost.UseCalculatedAdvance, 0);
     EXPECT_EQ(cost.UseCalculatedProduction, 1);
-    EXPECT_EQ(std::string(CostFieldTable()[17].label), "Advance per shift ");
+    EXPECT_EQ(std::string(CostFieldTable()[CostFieldIndex(CostField::AdvancePerShift)].label), "Advance per shift ");
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST_F(ProgramOptions, StabilityFactorZeroGoesToTheMetricPage)
     const OptionsValidation v = CheckOptions(state, fields);
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.page, 2);
-    EXPECT_EQ(v.focus, "txtStabilityFactor_1");
+    EXPECT_EQ(v.focus, OptionsField::StabilityFactor);
     EXPECT_EQ(box.Last().text, "Invalid stability factor");
     EXPECT_EQ(box.Last().title, "Program Options: Range Error");
 }
@@ -51,7 +51,7 @@ TEST_F(ProgramOptions, CmrrWarningNoGoesToTheEnglishPage)
     const OptionsValidation v = CheckOptions(state, fields);
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.page, 1);
-    EXPECT_EQ(v.focus, "txtCMRR_0");
+    EXPECT_EQ(v.focus, OptionsField::CMRR);
     fields.page[0].StabilityFactor = "0.5";
     box.Answer(MsgResult::Yes);
     box.Answer(MsgResult::Yes);
@@ -66,7 +66,8 @@ TEST_F(ProgramOptions, CmrrJudgedAsTheStoredWholeNumber)
         box.Answer(MsgResult::OK);
         const OptionsValidation v = CheckOptions(state, fields);
         EXPECT_FALSE(v.valid) << refused;
-        EXPECT_EQ(v.focus, "txtCMRR_1");
+        EXPECT_EQ(v.page, 2);
+        EXPECT_EQ(v.focus, OptionsField::CMRR);
         EXPECT_EQ(box.Last().text, "Invalid CMRR");
     }
     fields.page[0].CMRR = "99.4";
@@ -75,7 +76,7 @@ TEST_F(ProgramOptions, CmrrJudgedAsTheStoredWholeNumber)
     EXPECT_EQ(state.DefaultInputs.DefaultCMRR, 99);
     fields.page[0].CMRR = "34.5";  // stored as 34: the warning is asked
     box.Answer(MsgResult::No);
-    EXPECT_EQ(CheckOptions(state, fields).focus, "txtCMRR_0");
+    EXPECT_EQ(CheckOptions(state, fields).focus, OptionsField::CMRR);
 }
 
 TEST_F(ProgramOptions, AddRules)

@@ -65,7 +65,7 @@ TEST_F(SettingsDialogRules, MissingPathFailsFirstAndFocusesThePath)
     box.Answer(MsgResult::OK);
     const SettingsValidation v = CheckSettings(state, fields);
     EXPECT_FALSE(v.valid);
-    EXPECT_EQ(v.focus, "Text2");
+    EXPECT_EQ(v.focus, SettingsField::DataPath);
     EXPECT_EQ(fields.dataPath, dir.File("missing") + "/");
     ASSERT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().text, "Invalid Path for Data Files");
@@ -83,7 +83,7 @@ TEST_F(SettingsDialogRules, ControlCharacterInPathOrViewerIsRefusedBeforeAnyOthe
     box.Answer(MsgResult::OK);
     SettingsValidation v = CheckSettings(state, fields);
     EXPECT_FALSE(v.valid);
-    EXPECT_EQ(v.focus, "Text2");
+    EXPECT_EQ(v.focus, SettingsField::DataPath);
     EXPECT_EQ(box.Last().text, "The data folder " + dir.File("data\\x0ADataPath=/tmp/") +
                                    " cannot be kept: it holds a line break or another control character.");
     EXPECT_EQ(box.Last().title, "Settings: Error");
@@ -93,7 +93,7 @@ TEST_F(SettingsDialogRules, ControlCharacterInPathOrViewerIsRefusedBeforeAnyOthe
     box.Answer(MsgResult::OK);
     v = CheckSettings(state, fields);
     EXPECT_FALSE(v.valid);
-    EXPECT_EQ(v.focus, "Text4");
+    EXPECT_EQ(v.focus, SettingsField::ExternalEditor);
     EXPECT_EQ(
         box.Last().text,
         "The text viewer xdg-open\\x0D[Graph] cannot be kept: it holds a line break or another control character.");
@@ -134,7 +134,7 @@ TEST_F(SettingsDialogRules, HistorySizeBounds)
         box.Answer(MsgResult::OK);
         const SettingsValidation v = CheckSettings(state, fields);
         EXPECT_FALSE(v.valid) << refused;
-        EXPECT_EQ(v.focus, "") << "the size check leaves the focus where it is";
+        EXPECT_EQ(v.focus, SettingsField::None) << "the size check leaves the focus where it is";
         EXPECT_EQ(box.Last().title, "Settings: Range Error");
     }
     EXPECT_EQ(box.Last().text, "Size of Command History Window: Value '20000' is outside input range\r\n"
@@ -147,7 +147,7 @@ TEST_F(SettingsDialogRules, BadExtensionFocusesTheExtension)
     box.Answer(MsgResult::OK);
     const SettingsValidation v = CheckSettings(state, fields);
     EXPECT_FALSE(v.valid);
-    EXPECT_EQ(v.focus, "Text1");
+    EXPECT_EQ(v.focus, SettingsField::FileExtension);
     EXPECT_EQ(box.Last().text, "Invalid character in file extension");
     EXPECT_EQ(box.Last().title, "Settings: Invalid Character");
     EXPECT_EQ(box.Last().style, MsgIcon::Critical);

@@ -90,7 +90,7 @@ inline QString Unzipped(const QString& archive, const QString& member)
 inline void Open(UiFixture& f, const QString& path)
 {
     f.platform->AnswerFile(path);
-    f.Trigger(names::Indexed(names::FileItem, 1));
+    f.Trigger(names::FileOpenItem);
 }
 
 inline GraphWindow* Graph(UiFixture& f, int index)
@@ -104,7 +104,7 @@ inline GraphWindow* Graph(UiFixture& f, int index)
 
 inline QWidget* Options(GraphWindow* window)
 {
-    window->findChild<QAction*>(names::Indexed(names::GraphOptionsItem, 1))->trigger();
+    window->findChild<QAction*>(names::GraphBasicOptionsItem)->trigger();
     return FindTopLevel(names::GraphOptionsDialog);
 }
 

@@ -52,8 +52,23 @@ std::function<void(const QString&)> UiFixture::WithSettingsFile(const QByteArray
     };
 }
 
+void UiFixture::CheckScriptAtEnd() const
+{
+    // Outside a test function (the screenshot tool) there is nothing to fail,
+    // and after a failure the script is rightly left where the test stopped.
+    if (!m_scriptChecked || QTest::currentTestFunction() == nullptr || QTest::currentTestFailed())
+        return;
+    if (!platform->Failures().isEmpty())
+        QTest::qFail(qPrintable("calls not as scripted: " + platform->Failures().join("; ")), __FILE__, __LINE__);
+    else if (!platform->ScriptUsedUp())
+        QTest::qFail("scripted answers left over at the end of the test", __FILE__, __LINE__);
+}
+
 UiFixture::~UiFixture()
 {
+    // Before the windows close: what their closing rules ask is the
+    // teardown's, not the test's.
+    CheckScriptAtEnd();
     // Owned windows first, closed as a user closes them: their closing
     // rules report back to the main window, which is still there.
     QList<QPointer<QWidget>> owned;
