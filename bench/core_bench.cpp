@@ -23,8 +23,8 @@ struct Fixture {
         options.executablePath = "castovin";
         options.detached = true;
         StartProgram(state, options);
-        state.ProjectFilePath = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
-        FileOpen(state.project(), state.environment(), state.messenger());
+        state.project.ProjectFilePath = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
+        FileOpen(state.project, state.environment, state.messenger);
     }
 };
 
@@ -32,7 +32,7 @@ void DesignCheckWithReport(benchmark::State& bench)
 {
     Fixture f;
     for (auto _ : bench) {
-        const ReportPages pages = BuildReport(f.state, f.state.Support, f.state.Cost, ReportType::Design, true);
+        const ReportPages pages = BuildReport(f.state.project, f.state.project.Support, f.state.project.Cost, ReportType::Design, true);
         benchmark::DoNotOptimize(pages.listing.data());
         benchmark::DoNotOptimize(pages.results.data());
     }
@@ -43,7 +43,7 @@ void CostCheckWithReport(benchmark::State& bench)
 {
     Fixture f;
     for (auto _ : bench) {
-        const ReportPages pages = BuildReport(f.state, f.state.Support, f.state.Cost, ReportType::Cost, true);
+        const ReportPages pages = BuildReport(f.state.project, f.state.project.Support, f.state.project.Cost, ReportType::Cost, true);
         benchmark::DoNotOptimize(pages.results.data());
     }
 }
@@ -64,8 +64,8 @@ void ProjectFileOpenFromDisk(benchmark::State& bench)
 {
     Fixture f;
     for (auto _ : bench) {
-        f.state.ProjectFilePath = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
-        benchmark::DoNotOptimize(FileOpen(f.state.project(), f.state.environment(), f.state.messenger()));
+        f.state.project.ProjectFilePath = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
+        benchmark::DoNotOptimize(FileOpen(f.state.project, f.state.environment, f.state.messenger));
     }
 }
 BENCHMARK(ProjectFileOpenFromDisk);

@@ -57,11 +57,11 @@ void JudgeOnThreads(benchmark::State& bench, unsigned threads)
 {
     const Project p = EnglishExample();
     RiskSamples samples;
-    DrawSamples(FiveInputs(200'000), p.UnitSystem, samples);
+    DrawSamples(FiveInputs(200'000), p.units, samples);
     RiskControl control;
     control.threads = threads;
     for (auto _ : bench)
-        JudgeSamples(p.Support, p.UnitSystem, samples, control);
+        JudgeSamples(p.Support, p.units, samples, control);
     bench.SetItemsProcessed(static_cast<int64_t>(bench.iterations()) * 200'000);
 }
 
@@ -82,7 +82,7 @@ void WholeStudyMillionLhs(benchmark::State& bench)
     const Project p = EnglishExample();
     const Study study = FiveInputs(1'000'000);
     for (auto _ : bench) {
-        const RiskRun run = RunStudy(p.Support, p.UnitSystem, study);
+        const RiskRun run = RunStudy(p.Support, p.units, study);
         benchmark::DoNotOptimize(run.results.pPass);
     }
 }

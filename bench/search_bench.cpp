@@ -20,7 +20,7 @@ SearchProject EnglishExample()
     const std::string text = DecodeFileText(ReadWholeFile(CASTOVIN_EXAMPLES_DIR "/default-english.vlb"));
     Project data;
     ParseProjectFile(text, "default-english.vlb", data);
-    return {data.UnitSystem, data.Support, data.Cost};
+    return {data.units, data.Support, data.Cost};
 }
 
 // 1,000 bolts spread over 4..8.95 ft, 0.5..1 in and grades 40..100 ksi, so

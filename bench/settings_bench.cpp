@@ -47,11 +47,11 @@ void LoadSettingsText(benchmark::State& bench, const std::string& text)
 {
     RecordingMessageBox box;
     ProgramState state{box};
-    state.DataFolder = "/nonexistent-castovin-bench/";
+    state.environment.DataFolder = "/nonexistent-castovin-bench/";
     for (auto _ : bench) {
         const ProfileFile ini(text);
-        LoadSettingsFrom(state.environment(), state.messenger(), ini);
-        benchmark::DoNotOptimize(state.Settings.MaxDisplaySize);
+        LoadSettingsFrom(state.environment, state.messenger, ini);
+        benchmark::DoNotOptimize(state.environment.Settings.MaxDisplaySize);
     }
     bench.counters["lines"] = kLines;
 }

@@ -53,18 +53,18 @@ void Prepare(ProgramState& state, const Command& c)
 // Opens FILE, or the project on standard input for "-".
 void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std::string& file, const CliInput& in)
 {
-    state.ProjectFilePath = file;
+    state.project.ProjectFilePath = file;
     if (file != "-") {
-        if (!FileOpen(state.project(), state.environment(), state.messenger()))
+        if (!FileOpen(state.project, state.environment, state.messenger))
             InvalidFormat(box);
         return;
     }
-    std::optional<Project> read = ProjectFromBytes(in.ReadAll(kStandardInputLimit), "-", state.project());
+    std::optional<Project> read = ProjectFromBytes(in.ReadAll(kStandardInputLimit), "-", state.project);
     if (!read)
         InvalidFormat(box);
-    state.project() = std::move(*read);
-    state.ProjectSaved = FlagTrue;
-    state.ProjectEmpty = FlagFalse;
+    state.project = std::move(*read);
+    state.project.ProjectSaved = FlagTrue;
+    state.project.ProjectEmpty = FlagFalse;
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ Project ReadReportProject(const std::string& file, const CliInput& in)
     ProgramState state(box);
     Prepare(state, Command{});
     OpenProject(state, box, file, in);
-    return state.project();
+    return state.project;
 }
 
 namespace {
@@ -110,22 +110,22 @@ bool IsOwnInput(const std::string& input, const std::string& output, const CliIn
 void Convert(ProgramState& state, const Command& c, const CliInput& in, CliStream& out)
 {
     const std::string& file = c.args[0];
-    ConvertProject(state.project(), state.UnitSystem == UnitSystem::Metric ? UnitSystem::English : UnitSystem::Metric,
-                   state.messenger());
+    ConvertProject(state.project, state.project.units == UnitSystem::Metric ? UnitSystem::English : UnitSystem::Metric,
+                   state.messenger);
     // A project from standard input has no folder to go beside: it goes
     // back to standard output, as it does for "-o -".
     if (c.output == "-" || (c.output.empty() && file == "-")) {
-        NormaliseDescription(state.project().ProjectDescription);
-        out << ProjectFileText(state.project());
+        NormaliseDescription(state.project.ProjectDescription);
+        out << ProjectFileText(state.project);
         return;
     }
     // The converted project is named without a folder; it goes beside FILE.
-    const std::string target = c.output.empty() ? FolderPart(file) + state.ProjectFilePath : c.output;
+    const std::string target = c.output.empty() ? FolderPart(file) + state.project.ProjectFilePath : c.output;
     if (IsOwnInput(file, target, in))
         throw RuntimeError(err::PathFileAccessError, "Will not replace the project being converted (" + target + ")");
-    state.ProjectFilePath = target;
-    FileSave(state.project(), state.messenger());
-    out << state.ProjectFilePath << "\n";
+    state.project.ProjectFilePath = target;
+    FileSave(state.project, state.messenger);
+    out << state.project.ProjectFilePath << "\n";
 }
 
 bool EndsWith(const std::string& text, const std::string& end)
@@ -136,7 +136,7 @@ bool EndsWith(const std::string& text, const std::string& end)
 void Curve(ProgramState& state, const Command& c, CliStream& out)
 {
     const std::vector<CurvePoint> points =
-        ComputeCurve(state.Support[0], state.UnitSystem, GraphIndexOf(c.args[1]), state.messenger());
+        ComputeCurve(state.project.Support[0], state.project.units, GraphIndexOf(c.args[1]), state.messenger);
     if (c.output.empty() || c.output == "-")
         out << CurveCsv(points);
     else if (EndsWith(LowerCase(c.output), ".xlsx"))
@@ -168,8 +168,8 @@ bool RunOnFile(const Command& c, const std::string& file, const CliInput& in, Cl
     try {
         Prepare(state, c);
         if (c.name == "new") {
-            state.ProjectFilePath = file;
-            FileSave(state.project(), state.messenger());
+            state.project.ProjectFilePath = file;
+            FileSave(state.project, state.messenger);
             return true;
         }
         OpenProject(state, box, file, in);
@@ -178,7 +178,7 @@ bool RunOnFile(const Command& c, const std::string& file, const CliInput& in, Cl
         else if (c.name == "curve")
             Curve(state, c, out);
         else
-            Report(state.project(), c, file, out);
+            Report(state.project, c, file, out);
         return true;
     } catch (const RuntimeError& e) {
         ErrorLine(err, file, e.description());

@@ -62,7 +62,7 @@ void SystemInputs(JsonWriter& w, const SupportRecord& s, const SupportRecord* se
 void SupportInputs(JsonWriter& w, const Project& p)
 {
     using namespace UnitKind;
-    const UnitSystem u = p.UnitSystem;
+    const UnitSystem u = p.units;
     const SupportRecord& s0 = p.Support[0];
     w.BeginObject();
     Quantity(w.Key("actualIntersectionSpan"), s0.ActualInterSpan, Length, u);
@@ -161,7 +161,7 @@ void HeaderStart(JsonWriter& w, const Project& p, const std::string& file)
 void HeaderEnd(JsonWriter& w, const Project& p)
 {
     w.Key("title").String(p.ProjectTitle);
-    w.Key("unitSystem").String(p.UnitSystem == UnitSystem::Metric ? "metric" : "english");
+    w.Key("unitSystem").String(p.units == UnitSystem::Metric ? "metric" : "english");
 }
 
 void CostInputs(JsonWriter& w, const CostRecord& c, UnitSystem u)
@@ -202,7 +202,7 @@ void CostInputs(JsonWriter& w, const CostRecord& c, UnitSystem u)
 
 std::string DesignJson(const Project& project, const std::string& file)
 {
-    const DesignResults r = ComputeDesign(project.Support, project.UnitSystem);
+    const DesignResults r = ComputeDesign(project.Support, project.units);
     JsonWriter w;
     w.BeginObject();
     w.Key("applicable").Bool(r.suitable);
@@ -210,7 +210,7 @@ std::string DesignJson(const Project& project, const std::string& file)
     SupportInputs(w.Key("inputs"), project);
     w.Key("report").String("design");
     if (r.suitable)
-        DesignResultsJson(w.Key("results"), r, project.UnitSystem);
+        DesignResultsJson(w.Key("results"), r, project.units);
     else
         w.Key("results").Null();
     Verdict(w.Key("suitability"), r.suitable ? "beam-building" : "roof-too-strong", SuitabilityText(r.suitable));
@@ -226,7 +226,7 @@ std::string CostJson(const Project& project, const std::string& file)
         {"consumables", 0}, {"machineOwnership", 4}, {"maintenance", 2},
         {"operatingLabor", 1}, {"total", 5}, {"transportation", 3}};
     const CostTable table = ComputeCostTable(project.Cost);
-    const bool metric = project.UnitSystem == UnitSystem::Metric;
+    const bool metric = project.units == UnitSystem::Metric;
     JsonWriter w;
     w.BeginObject();
     w.Key("costTable").BeginObject();
@@ -240,7 +240,7 @@ std::string CostJson(const Project& project, const std::string& file)
     }
     w.EndObject();
     HeaderStart(w, project, file);
-    CostInputs(w.Key("inputs"), project.Cost, project.UnitSystem);
+    CostInputs(w.Key("inputs"), project.Cost, project.units);
     w.Key("report").String("cost");
     HeaderEnd(w, project);
     w.EndObject();

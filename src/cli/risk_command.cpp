@@ -131,7 +131,7 @@ Study StudyFor(const RiskOptions& o, const std::optional<Study>& file, const Pro
 {
     Study study = file ? *file : Study{};
     if (!file)
-        study.unitSystem = project.UnitSystem;
+        study.unitSystem = project.units;
     if (o.samples)
         study.samples = *o.samples;
     if (o.seed)
@@ -170,16 +170,16 @@ bool RunOnProject(const RiskOptions& o, const std::optional<Study>& file, const 
         throw RiskFailure{name, e.description()};
     }
     const Study study = StudyFor(o, file, project);
-    if (const std::optional<std::string> problem = StudyProblem(study, project.UnitSystem))
+    if (const std::optional<std::string> problem = StudyProblem(study, project.units))
         throw RiskFailure{o.study.empty() ? name : o.study, *problem};
     RiskControl control;
     control.threads = o.threads;
-    const RiskRun run = RunStudy(project.Support, project.UnitSystem, study, control);
+    const RiskRun run = RunStudy(project.Support, project.units, study, control);
     const bool meets = !o.minProbability || run.results.pPass >= *o.minProbability;
     if (o.json) {
         json doc = {{"file", name},
-                    {"unitSystem", project.UnitSystem != UnitSystem::English ? "metric" : "english"},
-                    {"study", StudyJson(study, project.UnitSystem)}};
+                    {"unitSystem", project.units != UnitSystem::English ? "metric" : "english"},
+                    {"study", StudyJson(study, project.units)}};
         doc.update(RiskResultsJson(run.results));
         if (o.minProbability) {
             doc["minProbability"] = *o.minProbability;

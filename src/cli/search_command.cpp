@@ -319,7 +319,7 @@ Study SearchStudy(const SearchOptions& o, const Project& data)
     if (o.samples)
         study.samples = *o.samples;
     study = ResolvedStudy(study, data.Support);
-    if (std::optional<std::string> problem = StudyProblem(study, data.UnitSystem))
+    if (std::optional<std::string> problem = StudyProblem(study, data.units))
         throw SearchFailure{o.study, *problem};
     if (std::optional<std::string> problem = StudySearchProblem(study))
         throw SearchFailure{o.study, *problem};
@@ -331,7 +331,7 @@ int ReliableSearch(const SearchOptions& o, const Project& data, const SearchRang
                    const std::vector<PriceRow>& prices, CliStream& out)
 {
     const Study study = SearchStudy(o, data);
-    const SearchProject project{data.UnitSystem, data.Support, data.Cost};
+    const SearchProject project{data.units, data.Support, data.Cost};
     const ReliableOutcome found = SearchReliableDesigns(project, prices, ranges, study, *o.minProbability, o.top);
     SearchOutcome outcome;
     outcome.tried = found.tried;
@@ -360,7 +360,7 @@ int ReliableSearch(const SearchOptions& o, const Project& data, const SearchRang
     } else {
         const std::vector<std::string> lines = [&] {
             std::vector<std::string> v;
-            std::string table = CandidateTable(outcome, data.UnitSystem);
+            std::string table = CandidateTable(outcome, data.units);
             for (std::size_t at = 0; at < table.size();) {
                 const std::size_t end = table.find('\n', at);
                 v.push_back(table.substr(at, end - at));
@@ -386,7 +386,7 @@ int ReliableSearch(const SearchOptions& o, const Project& data, const SearchRang
 int Search(const SearchOptions& o, CliStream& out)
 {
     const Project data = ReadProject(o.project);
-    const SearchRanges ranges = ResolveRanges(o, data.UnitSystem);
+    const SearchRanges ranges = ResolveRanges(o, data.units);
     const PriceListRead prices = ReadPriceListFile(o.prices);
     if (prices.problem)
         throw SearchFailure{o.prices, ProblemText(*prices.problem)};
@@ -396,17 +396,17 @@ int Search(const SearchOptions& o, CliStream& out)
         throw SearchFailure{o.prices, *tooMany};
     if (o.minProbability)
         return ReliableSearch(o, data, ranges, prices.rows, out);
-    const SearchProject project{data.UnitSystem, data.Support, data.Cost};
+    const SearchProject project{data.units, data.Support, data.Cost};
     const SearchOutcome outcome = SearchDesigns(project, prices.rows, ranges, o.top);
     if (!outcome.ranked.empty() && !o.writeBest.empty())
         WriteBest(o.writeBest, data, WithCandidate(project, outcome.ranked.front()));
     if (o.json)
-        WriteOutcomeJson(out, o, data.UnitSystem, ranges, outcome, prices.rows);
+        WriteOutcomeJson(out, o, data.units, ranges, outcome, prices.rows);
     else if (outcome.ranked.empty())
         out << "No bolt pattern passes the design check (" << outcome.tried << " tried, " << outcome.skipped
             << " skipped)\n";
     else
-        out << CandidateTable(outcome, data.UnitSystem) << CountsLine(outcome);
+        out << CandidateTable(outcome, data.units) << CountsLine(outcome);
     return outcome.ranked.empty() ? CliNothingPasses : CliOk;
 }
 

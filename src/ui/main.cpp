@@ -50,7 +50,7 @@ int main(int argc, char** argv)
         if (QFontDatabase::isFixedPitch(family))
             options.fixedPitchFonts.push_back(family.toStdString());
     }
-    InstallContextHelp(app, state, platform);
+    InstallContextHelp(app, state.environment, platform);
     const auto window = StartMainWindow(state, platform, options, line.project);
     return QApplication::exec();
 }

@@ -26,7 +26,7 @@ void Check(bool condition)
 struct Fixture {
     RecordingMessageBox box;
     ProgramState state{box};
-    Fixture() { state.DataFolder = "/nonexistent-castovin-fuzz/"; }
+    Fixture() { state.environment.DataFolder = "/nonexistent-castovin-fuzz/"; }
 };
 
 }  // namespace
@@ -38,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     const RecordingMessageBox& box = fixture.box;
     // Parsed from memory: no file is written or read per input.
     ProfileFile ini(DecodeFileText(std::string_view(reinterpret_cast<const char*>(bytes), size)));
-    state.Settings = SettingsRecord{};
-    state.Settings.DisplayHistoryWin = 0;
-    LoadSettingsFrom(state.environment(), state.messenger(), ini);
-    const SettingsRecord& s = state.Settings;
+    state.environment.Settings = SettingsRecord{};
+    state.environment.Settings.DisplayHistoryWin = 0;
+    LoadSettingsFrom(state.environment, state.messenger, ini);
+    const SettingsRecord& s = state.environment.Settings;
     Check(s.MaxDisplaySize >= 4096 && s.MaxDisplaySize <= 16384);
     Check(s.DisplayFontSize >= 7 && s.DisplayFontSize <= 24);
     Check(s.MaxLastFiles >= 0 && s.MaxLastFiles <= 4);

@@ -168,9 +168,9 @@ private slots:
         UiFixture f;
         DesignSearchWindow* window = Searched(f);
         QVERIFY(window != nullptr);
-        const auto support = f.state->Support;
-        const auto cost = f.state->Cost;
-        const uint8_t saved = f.state->ProjectSaved;
+        const auto support = f.state->project.Support;
+        const auto cost = f.state->project.Cost;
+        const uint8_t saved = f.state->project.ProjectSaved;
         REQUIRE_CHILD(QTableView, table, window, names::SearchResultTable);
         table->horizontalHeader()->setSortIndicator(10, Qt::DescendingOrder);
         table->selectRow(0);  // the dearest passing pattern
@@ -186,9 +186,9 @@ private slots:
         Click(viewer, names::ViewerOk);
         QApplication::processEvents();
         QVERIFY(FindTopLevel(names::ResultsViewer) == nullptr);
-        QVERIFY(f.state->Support == support);
-        QVERIFY(f.state->Cost == cost);
-        QCOMPARE(f.state->ProjectSaved, saved);
+        QVERIFY(f.state->project.Support == support);
+        QVERIFY(f.state->project.Cost == cost);
+        QCOMPARE(f.state->project.ProjectSaved, saved);
         QVERIFY(!f.Main().windowTitle().endsWith('*'));
         CHECK_SCRIPT(f);
     }
@@ -198,8 +198,8 @@ private slots:
         UiFixture f(UiFixture::WithSettingsFile(kHistoryShown));
         DesignSearchWindow* window = Searched(f);
         QVERIFY(window != nullptr);
-        QCOMPARE(f.state->ProjectSaved, FlagTrue);
-        const auto second = f.state->Support[1];
+        QCOMPARE(f.state->project.ProjectSaved, FlagTrue);
+        const auto second = f.state->project.Support[1];
         REQUIRE_CHILD(QTableView, table, window, names::SearchResultTable);
         table->horizontalHeader()->setSortIndicator(10, Qt::DescendingOrder);
         table->selectRow(0);
@@ -220,19 +220,19 @@ private slots:
         QVERIFY(price > 0);
         Click(window, names::SearchApply);
 
-        const SupportRecord& first = f.state->Support[0];
+        const SupportRecord& first = f.state->project.Support[0];
         QCOMPARE(static_cast<double>(first.ActualBoltLength), length);
         QCOMPARE(static_cast<double>(first.BoltDiameter), diameter);
         QCOMPARE(static_cast<int>(first.BoltsPerRow), bolts);
         QCOMPARE(static_cast<double>(first.RowSpacing), spacing);
         QCOMPARE(static_cast<double>(first.BoltGrade), grade);
-        QCOMPARE(f.state->Cost.BoltCost, static_cast<float>(price));
-        QCOMPARE(static_cast<int>(f.state->Cost.CostBoltsPerRow), bolts);
-        QCOMPARE(static_cast<double>(f.state->Cost.CostRowSpacing), spacing);
-        QVERIFY(f.state->Support[1] == second);
-        QCOMPARE(f.state->ProjectSaved, FlagFalse);
+        QCOMPARE(f.state->project.Cost.BoltCost, static_cast<float>(price));
+        QCOMPARE(static_cast<int>(f.state->project.Cost.CostBoltsPerRow), bolts);
+        QCOMPARE(static_cast<double>(f.state->project.Cost.CostRowSpacing), spacing);
+        QVERIFY(f.state->project.Support[1] == second);
+        QCOMPARE(f.state->project.ProjectSaved, FlagFalse);
         QVERIFY(f.Main().windowTitle().endsWith('*'));
-        const QString log = QString::fromStdString(f.state->History.Text());
+        const QString log = QString::fromStdString(f.state->messenger.History.Text());
         CHECK_CONTAINS(log, QString("Design search applied: %1 ft, %2 in, grade").arg(length).arg(diameter));
         CHECK_CONTAINS(log, QString("%1 bolts per row, %2 ft row spacing").arg(bolts).arg(spacing));
         CHECK_SCRIPT(f);
@@ -241,7 +241,7 @@ private slots:
     void keepsTheBestItCanShowAndCountsAll()
     {
         UiFixture f;
-        f.state->Settings.SearchKeepBest = 10;
+        f.state->environment.Settings.SearchKeepBest = 10;
         DesignSearchWindow* window = Searched(f);
         QVERIFY(window != nullptr);
         REQUIRE_CHILD(QLabel, summary, window, names::SearchSummary);

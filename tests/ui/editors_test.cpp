@@ -119,7 +119,7 @@ private slots:
         QVERIFY(editor != nullptr);
         QCOMPARE(editor->windowTitle(), QString("Parameters"));
         QVERIFY(!f.Main().isEnabled());
-        QCOMPARE(f.state->EditorOpen, SwitchTrue);
+        QCOMPARE(f.state->session.EditorOpen, SwitchTrue);
         REQUIRE_CHILD(QLabel, depthLabel, editor, names::CaptionOf(names::ParmDepth));
         QCOMPARE(depthLabel->text(), QString("Depth of Cover (ft)"));
         REQUIRE_CHILD(QLineEdit, cmrr, editor, names::ParmCMRR);
@@ -131,10 +131,10 @@ private slots:
         ok->click();
         QCoreApplication::processEvents();
         QVERIFY(FindTopLevel(names::ParametersEditor) == nullptr);
-        QCOMPARE(f.state->Support[0].CMRR, int16_t{99});
-        QCOMPARE(f.state->ProjectSaved, FlagFalse);
-        QCOMPARE(f.state->InputsEntered, FlagTrue);
-        QCOMPARE(f.state->EditorOpen, int16_t{0});
+        QCOMPARE(f.state->project.Support[0].CMRR, int16_t{99});
+        QCOMPARE(f.state->project.ProjectSaved, FlagFalse);
+        QCOMPARE(f.state->project.InputsEntered, FlagTrue);
+        QCOMPARE(f.state->session.EditorOpen, int16_t{0});
         QVERIFY(f.Main().isEnabled());
         QVERIFY(f.Main().windowTitle().endsWith('*'));
         CHECK_SCRIPT(f);
@@ -161,7 +161,7 @@ private slots:
         Retype(boltCost, "3.5");
         QTest::keyClick(boltCost, Qt::Key_Escape);
         QVERIFY(FindTopLevel(names::CostEditor) == nullptr);
-        QCOMPARE(f.state->Cost.BoltCost, 3.0f);
+        QCOMPARE(f.state->project.Cost.BoltCost, 3.0f);
         editor = OpenEditor(f, names::InputCostItem, names::CostEditor);
         editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor));
@@ -169,7 +169,7 @@ private slots:
         Retype(again, "3.5");
         QTest::keyClick(again, Qt::Key_Return);
         QVERIFY(FindTopLevel(names::CostEditor) == nullptr);
-        QCOMPARE(f.state->Cost.BoltCost, 3.5f);
+        QCOMPARE(f.state->project.Cost.BoltCost, 3.5f);
         CHECK_SCRIPT(f);
     }
 
@@ -178,14 +178,14 @@ private slots:
         const auto prepare =
             UiFixture::WithSettingsFile("[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=16384\r\n");
         UiFixture f(prepare);
-        const auto before = f.state->Support;
+        const auto before = f.state->project.Support;
         QWidget* editor = OpenEditor(f, names::InputParametersItem, names::ParametersEditor);
         REQUIRE_CHILD(QLineEdit, depth, editor, names::ParmDepth);
         Retype(depth, "750");
         REQUIRE_CHILD(QPushButton, cancel, editor, names::EditorCancel);
         cancel->click();
-        QCOMPARE(f.state->Support, before);
-        CHECK_CONTAINS(QString::fromStdString(f.state->History.Text()), ". Project Parameters Not Modified\r\n");
+        QCOMPARE(f.state->project.Support, before);
+        CHECK_CONTAINS(QString::fromStdString(f.state->messenger.History.Text()), ". Project Parameters Not Modified\r\n");
         QVERIFY(f.Main().isEnabled());
         CHECK_SCRIPT(f);
     }
@@ -204,7 +204,7 @@ private slots:
                  QString("Invalid actual bolt length. Maximum length allowed is 10 (ft)"));
         QVERIFY(FindTopLevel(names::ParametersEditor) != nullptr);
         QCOMPARE(editor->focusWidget(), static_cast<QWidget*>(bolt));
-        QCOMPARE(f.state->Support[0].ActualBoltLength, 6.0f);
+        QCOMPARE(f.state->project.Support[0].ActualBoltLength, 6.0f);
         editor->close();
         CHECK_SCRIPT(f);
     }
@@ -250,7 +250,7 @@ private slots:
         REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
         ok->click();
         QVERIFY(FindTopLevel(names::ParametersEditor) == nullptr);
-        QCOMPARE(f.state->Support[0].NumberOfSystems, int16_t{1});
+        QCOMPARE(f.state->project.Support[0].NumberOfSystems, int16_t{1});
         CHECK_SCRIPT(f);
     }
 
@@ -273,7 +273,7 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
-        const auto before = f.state->Support;
+        const auto before = f.state->project.Support;
         QWidget* editor = OpenEditor(f, names::InputParametersItem, names::ParametersEditor);
         REQUIRE_CHILD(QLineEdit, spacing, editor, names::Indexed(names::ParmRowSpacing, 0));
         Retype(spacing, "5");
@@ -281,11 +281,11 @@ private slots:
         results->click();
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
-        QCOMPARE(f.state->Support, before);
-        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[0]),
+        QCOMPARE(f.state->project.Support, before);
+        CHECK_CONTAINS(QString::fromStdString(f.state->session.OutputBuffer[0]),
                        "Row Spacing.......................................5 (ft)");
         // 9.94 x 4 / 5 = 7.95
-        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[1]),
+        CHECK_CONTAINS(QString::fromStdString(f.state->session.OutputBuffer[1]),
                        "Actual VELB for this design.......................8.0");
         viewer->close();
         QCoreApplication::processEvents();
@@ -293,7 +293,7 @@ private slots:
         QVERIFY(!f.Main().isEnabled());
         REQUIRE_CHILD(QPushButton, cancel, editor, names::EditorCancel);
         cancel->click();  // the report showed the edit; the project keeps its value
-        QCOMPARE(f.state->Support[0].RowSpacing, 4.0f);
+        QCOMPARE(f.state->project.Support[0].RowSpacing, 4.0f);
         QVERIFY(f.Main().isEnabled());
         CHECK_SCRIPT(f);
     }
@@ -330,8 +330,8 @@ private slots:
         Retype(bit, "70");
         ok->click();
         QVERIFY(FindTopLevel(names::CostEditor) == nullptr);
-        QCOMPARE(f.state->Cost.BitCost, 70.0f);
-        QCOMPARE(f.state->Cost.UseCalculatedAdvance, int16_t{0});
+        QCOMPARE(f.state->project.Cost.BitCost, 70.0f);
+        QCOMPARE(f.state->project.Cost.UseCalculatedAdvance, int16_t{0});
         QVERIFY(f.Main().isEnabled());
         CHECK_SCRIPT(f);
     }
@@ -346,10 +346,10 @@ private slots:
         REQUIRE_CHILD(QPushButton, results, editor, names::EditorResults);
         results->click();
         QVERIFY(FindTopLevel(names::ResultsViewer) != nullptr);
-        QCOMPARE(f.state->Cost.BoltCost, 3.0f);
-        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[0]),
+        QCOMPARE(f.state->project.Cost.BoltCost, 3.0f);
+        CHECK_CONTAINS(QString::fromStdString(f.state->session.OutputBuffer[0]),
                        "Bolt cost ($/bolt)................................4\r\n");
-        CHECK_CONTAINS(QString::fromStdString(f.state->OutputBuffer[1]), "Consumables Cost:            6.72");
+        CHECK_CONTAINS(QString::fromStdString(f.state->session.OutputBuffer[1]), "Consumables Cost:            6.72");
         CHECK_SCRIPT(f);
     }
 
@@ -370,11 +370,11 @@ private slots:
         QTest::keyClicks(description, "second line");
         REQUIRE_CHILD(QPushButton, ok, editor, names::EditorOk);
         ok->click();
-        QCOMPARE(f.state->UnitSystem, UnitSystem::Metric);
-        QCOMPARE(f.state->Support[0].DepthofCover, 150.0f);
-        QCOMPARE(f.state->ProjectTitle, std::string("Tailgate, panel 7"));
-        QCOMPARE(f.state->ProjectDescription, std::string("first line\r\nsecond line"));
-        QCOMPARE(f.state->InputsEntered, FlagTrue);
+        QCOMPARE(f.state->project.units, UnitSystem::Metric);
+        QCOMPARE(f.state->project.Support[0].DepthofCover, 150.0f);
+        QCOMPARE(f.state->project.ProjectTitle, std::string("Tailgate, panel 7"));
+        QCOMPARE(f.state->project.ProjectDescription, std::string("first line\r\nsecond line"));
+        QCOMPARE(f.state->project.InputsEntered, FlagTrue);
 
         // Reopened: only the current unit system is offered.
         editor = OpenEditor(f, names::InputDescriptionItem, names::DescriptionEditor);
@@ -403,7 +403,7 @@ private slots:
         next->click();
         QVERIFY(FindTopLevel(names::DescriptionEditor) == nullptr);
         QVERIFY(FindTopLevel(names::ParametersEditor) != nullptr);
-        QCOMPARE(f.state->ProjectDescription.size(), std::size_t{1000});
+        QCOMPARE(f.state->project.ProjectDescription.size(), std::size_t{1000});
         FindTopLevel(names::ParametersEditor)->close();
         CHECK_SCRIPT(f);
     }
@@ -437,16 +437,16 @@ private slots:
         QCOMPARE(set1->count(), 4);
 
         // Set Default acts at once on the metric lists; Cancel keeps that.
-        const auto englishLists = f.state->BoltGradeList[0];
-        f.state->BoltGradeLast[2] = 1;
+        const auto englishLists = f.state->environment.BoltGradeList[0];
+        f.state->environment.BoltGradeLast[2] = 1;
         REQUIRE_CHILD(QPushButton, reset, options, names::Indexed(names::OptionsSetDefault, 1));
         reset->click();
-        QCOMPARE(f.state->BoltGradeLast[2], int16_t{3});
+        QCOMPARE(f.state->environment.BoltGradeLast[2], int16_t{3});
         REQUIRE_CHILD(QPushButton, cancel, options, names::EditorCancel);
         cancel->click();
-        QCOMPARE(f.state->BoltGradeLast[2], int16_t{3});
-        QCOMPARE(f.state->BoltGradeList[0], englishLists);
-        QCOMPARE(f.state->DefaultInputs.DefaultCMRR, int16_t{45});
+        QCOMPARE(f.state->environment.BoltGradeLast[2], int16_t{3});
+        QCOMPARE(f.state->environment.BoltGradeList[0], englishLists);
+        QCOMPARE(f.state->environment.DefaultInputs.DefaultCMRR, int16_t{45});
         CHECK_SCRIPT(f);
     }
 
@@ -467,8 +467,8 @@ private slots:
         weight->setText("26");
         ok->click();
         QVERIFY(FindTopLevel(names::OptionsEditor) == nullptr);
-        QCOMPARE(f.state->DefaultInputs.DefaultStabilityFactor, 1.5f);
-        QCOMPARE(f.state->DefaultInputs.DefaultMETUnitWeight, 26.0f);
+        QCOMPARE(f.state->environment.DefaultInputs.DefaultStabilityFactor, 1.5f);
+        QCOMPARE(f.state->environment.DefaultInputs.DefaultMETUnitWeight, 26.0f);
         CHECK_SCRIPT(f);
     }
 

@@ -90,7 +90,7 @@ private slots:
         REQUIRE_CHILD(QPushButton, cancel, dialog, names::GraphOptCancel);
         cancel->click();
         QVERIFY(FindTopLevel(names::GraphOptionsDialog) == nullptr);
-        QCOMPARE(f.state->Settings.GraphTitle, std::string("Castovin"));
+        QCOMPARE(f.state->environment.Settings.GraphTitle, std::string("Castovin"));
         QCOMPARE(window->Chart()->title(), QString("Castovin"));
         QVERIFY(!Axis(window, Qt::Vertical)->isGridLineVisible());
         QCOMPARE(ReadBytes(f.DataFolder() + "VELB.INI"), before);
@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(window->Lines(0)->pen().style(), Qt::NoPen);
         QVERIFY(window->Symbols(0)->isVisible());
         window->ReadFormatBack();
-        QCOMPARE(f.state->Settings.SymbolSize, int16_t{11});
+        QCOMPARE(f.state->environment.Settings.SymbolSize, int16_t{11});
 
         const QString ini = QString::fromUtf8(ReadBytes(f.DataFolder() + "VELB.INI"));
         QVERIFY(ini.contains("GraphSetParams=1\r\n"));

@@ -137,8 +137,8 @@ private slots:
         Open(f, UiFixture::Example("default-metric.vlb"));
         window = Graph(f, 1);
         QCOMPARE(Axis(window, Qt::Horizontal)->titleText(), QString("Depth of Cover (m)"));
-        QCOMPARE(f.state->Settings.XAxisTitle[3], std::string("Intersection Span (m)"));
-        QCOMPARE(f.state->Settings.GraphUnits, int16_t{1});
+        QCOMPARE(f.state->environment.Settings.XAxisTitle[3], std::string("Intersection Span (m)"));
+        QCOMPARE(f.state->environment.Settings.GraphUnits, int16_t{1});
         window->close();
         CHECK_SCRIPT(f);
     }
@@ -154,7 +154,7 @@ private slots:
             QCOMPARE(Axis(window, Qt::Vertical)->isGridLineVisible(), grid == 1);
             QCOMPARE(Axis(window, Qt::Horizontal)->isGridLineVisible(), grid == 2);
             window->ReadFormatBack();
-            QCOMPARE(f.state->Settings.GridStyle, int16_t(grid));
+            QCOMPARE(f.state->environment.Settings.GridStyle, int16_t(grid));
             window->ApplyFormatToChart();
             QCOMPARE(Axis(window, Qt::Vertical)->isGridLineVisible(), grid == 1);
             QCOMPARE(Axis(window, Qt::Horizontal)->isGridLineVisible(), grid == 2);
@@ -173,7 +173,7 @@ private slots:
             QVERIFY(window->Symbols(0)->isVisible());
             QCOMPARE(window->Symbols(0)->color(), QColor(0, 0, 255));
             window->ReadFormatBack();
-            QCOMPARE(f.state->Settings.SymbolSize, int16_t{8});
+            QCOMPARE(f.state->environment.Settings.SymbolSize, int16_t{8});
             window->close();
         }
         {
@@ -188,7 +188,7 @@ private slots:
             QCOMPARE(window->CurveLabelCount(), 0);
             QVERIFY(!window->Chart()->legend()->isVisible());
             window->ReadFormatBack();
-            QCOMPARE(f.state->Settings.CurveLegend, int16_t{0});
+            QCOMPARE(f.state->environment.Settings.CurveLegend, int16_t{0});
             window->close();
         }
     }
@@ -253,7 +253,7 @@ private slots:
         // Above the chart: the project title, the file name and the date.
         const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
         QVERIFY2(lines.size() > 3, qPrintable(text));
-        QCOMPARE(lines[0].trimmed(), QString::fromStdString(f.state->ProjectTitle));
+        QCOMPARE(lines[0].trimmed(), QString::fromStdString(f.state->project.ProjectTitle));
         QCOMPARE(lines[1].trimmed(), QString("default-english.vlb"));
         QVERIFY2(QRegularExpression(R"(^\d{1,2}/\d{1,2}/\d{4}$)").match(lines[2].trimmed()).hasMatch(),
                  qPrintable(lines[2]));

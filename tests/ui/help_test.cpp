@@ -144,7 +144,7 @@ private slots:
         for (int n : {1000, 2201, 3510, 3520, 4100, 4300, 4500, 5001, 1100, 2200, 4200})
             QVERIFY2(numbers.contains(n), qPrintable(QString::number(n)));
 
-        HelpWindow* help = ProgramHelpWindow(*f.state, *f.platform);
+        HelpWindow* help = ProgramHelpWindow(f.state->environment, *f.platform);
         QVERIFY(help != nullptr);
         auto* browser = help->findChild<QTextBrowser*>(names::HelpBrowser);
         for (int n : numbers) {
@@ -162,7 +162,7 @@ private slots:
     void f1OnAParametersFieldOpensItsPage()
     {
         UiFixture f;
-        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state, *f.platform));
+        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, f.state->environment, *f.platform));
         f.Trigger(names::InputParametersItem);
         QApplication::processEvents();
         QWidget* editor = FindTopLevel(names::ParametersEditor);
@@ -192,7 +192,7 @@ private slots:
     void f1InAnOpenMenuOpensTheHighlightedItemsPage()
     {
         UiFixture f;
-        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state, *f.platform));
+        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, f.state->environment, *f.platform));
         REQUIRE_CHILD(QMenu, file, &f.Main(), names::FileMenu);
         file->popup(f.Main().mapToGlobal(QPoint(10, 10)));
         QTRY_VERIFY(QApplication::activePopupWidget() == file);
@@ -251,7 +251,7 @@ private slots:
         f.platform->AnswerBox(MsgResult::OK);
         f.Trigger(names::HelpPdfItem);
         QCOMPARE(f.platform->LastCall().text, QString("Operation Failed"));
-        QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Operation Failed"));
+        QVERIFY(QString::fromStdString(f.state->messenger.History.Text()).contains("Operation Failed"));
         CHECK_SCRIPT(f);
     }
 
@@ -263,7 +263,7 @@ private slots:
         f.Trigger(names::HelpPdfItem);
         QVERIFY(f.platform->Opened().isEmpty());
         QCOMPARE(f.platform->LastCall().text, QString("Help file (VELB.PDF) not available"));
-        QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Help file (VELB.PDF) not available"));
+        QVERIFY(QString::fromStdString(f.state->messenger.History.Text()).contains("Help file (VELB.PDF) not available"));
         CHECK_SCRIPT(f);
     }
 
@@ -301,7 +301,7 @@ private slots:
     void missingReferenceSheetIsNamedInAPlainBox()
     {
         UiFixture f(EmptyInstalledData);
-        const std::string historyBefore = f.state->History.Text();
+        const std::string historyBefore = f.state->messenger.History.Text();
         QVERIFY(!historyBefore.empty());
         f.Trigger(names::HelpResourceFilesItem);
         QWidget* dialog = FindTopLevel(names::ResourceDialog);
@@ -310,15 +310,15 @@ private slots:
         QTest::mouseClick(dialog->findChild<QPushButton*>(names::Indexed(names::ResourceButton, 4)), Qt::LeftButton);
         const QString path = QDir(f.Home()).filePath("share/castovin/unit-factors.pdf");
         QCOMPARE(f.platform->LastCall().text, "Resource file (" + path + ") not available");
-        QCOMPARE(f.platform->LastCall().title, QString::fromStdString(f.state->ProgramTitle));
-        QCOMPARE(f.state->History.Text(), historyBefore);  // not logged
+        QCOMPARE(f.platform->LastCall().title, QString::fromStdString(f.state->environment.ProgramTitle));
+        QCOMPARE(f.state->messenger.History.Text(), historyBefore);  // not logged
         CHECK_SCRIPT(f);
     }
 
     void aboutBoxNamesVersionAndReleaseDate()
     {
         UiFixture f(kHistoryKept);
-        const std::string historyBefore = f.state->History.Text();
+        const std::string historyBefore = f.state->messenger.History.Text();
         QVERIFY(!historyBefore.empty());
         f.platform->AnswerBox(MsgResult::OK);
         f.Trigger(names::HelpAboutItem);
@@ -333,7 +333,7 @@ private slots:
         QVERIFY(box.text.contains("Castovin developers"));
         QVERIFY(box.text.contains("MIT"));
         QCOMPARE(box.style.icon, MsgIcon::Information);
-        QCOMPARE(f.state->History.Text(), historyBefore);
+        QCOMPARE(f.state->messenger.History.Text(), historyBefore);
         CHECK_SCRIPT(f);
     }
 
@@ -342,13 +342,13 @@ private slots:
         const auto prepare = UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=0\r\nRemindAnnualUpdates=1\r\n");
         {
             UiFixture f(prepare, {}, false, true);
-            f.state->Today = [] { return DaysAfterRelease(360); };
+            f.state->environment.Today = [] { return DaysAfterRelease(360); };
             QApplication::processEvents();
             QVERIFY(FindTopLevel(names::UpdateDialog) == nullptr);
             QVERIFY(FindTopLevel(names::DisclaimerDialog) == nullptr);
         }
         UiFixture f(prepare, {}, false, true);
-        f.state->Today = [] { return DaysAfterRelease(361); };
+        f.state->environment.Today = [] { return DaysAfterRelease(361); };
         QApplication::processEvents();
         QWidget* update = FindTopLevel(names::UpdateDialog);
         QVERIFY(update != nullptr);
@@ -370,7 +370,7 @@ private slots:
         QApplication::processEvents();
         QVERIFY(FindTopLevel(names::UpdateDialog) == nullptr);
         QCOMPARE(SettingsValue(f, "RemindAnnualUpdates"), std::string("0"));
-        QCOMPARE(f.state->Settings.RemindAnnualUpdates, int16_t(0));
+        QCOMPARE(f.state->environment.Settings.RemindAnnualUpdates, int16_t(0));
         CHECK_SCRIPT(f);
     }
 
@@ -379,8 +379,8 @@ private slots:
         // [Settings] without the reminder key: closing rewrites the section.
         UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=0\r\n"));
         QCOMPARE(SettingsValue(f, "RemindAnnualUpdates"), std::string("<absent>"));
-        f.state->Settings.RemindAnnualUpdates = 1;
-        f.state->Today = [] { return DaysAfterRelease(12); };
+        f.state->environment.Settings.RemindAnnualUpdates = 1;
+        f.state->environment.Today = [] { return DaysAfterRelease(12); };
         f.Trigger(names::HelpUpdatesItem);
         QWidget* update = FindTopLevel(names::UpdateDialog);
         QVERIFY(update != nullptr);
@@ -390,7 +390,7 @@ private slots:
 
         auto* link = update->findChild<LinkLabel*>(names::UpdateUrl);
         QVERIFY(link != nullptr);
-        const QString page = ProgramWebPage(f.state->AppFolder);
+        const QString page = ProgramWebPage(f.state->environment.AppFolder);
         QCOMPARE(link->text(), page);
         // The link leads to a page that exists: the build's copy of the manual.
         QVERIFY(page.startsWith("file:///") && page.endsWith("/manual/index.html"));
@@ -437,7 +437,7 @@ private slots:
     {
         UiFixture f(UiFixture::WithSettingsFile("[Settings]\r\nShowDisclaim=1\r\nRemindAnnualUpdates=1\r\n"), {}, false,
                     true);
-        f.state->Today = [] { return DaysAfterRelease(361); };
+        f.state->environment.Today = [] { return DaysAfterRelease(361); };
         QApplication::processEvents();
         QWidget* disclaimer = FindTopLevel(names::DisclaimerDialog);
         QVERIFY(disclaimer != nullptr);

@@ -49,7 +49,7 @@ private slots:
     void f1InAModalDialogGivesAHelpWindowThatTakesInput()
     {
         UiFixture f;
-        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, *f.state, *f.platform));
+        std::unique_ptr<QObject> filter(InstallContextHelp(*qApp, f.state->environment, *f.platform));
         f.Trigger(names::UtilSettingsItem);
         QWidget* settings = FindTopLevel(names::SettingsDialog);
         QVERIFY(settings != nullptr);
@@ -79,7 +79,7 @@ private slots:
     void backForwardSearchAndPrint()
     {
         UiFixture f;
-        HelpWindow* help = ProgramHelpWindow(*f.state, *f.platform);
+        HelpWindow* help = ProgramHelpWindow(f.state->environment, *f.platform);
         QVERIFY(help != nullptr);
         QVERIFY(help->ShowContext(4100));
         const QUrl first = help->CurrentPage();

@@ -75,10 +75,10 @@ private slots:
         UiFixture f;
         const QString example = UiFixture::Example("default-english.vlb");
         OpenThroughMenu(f, example);
-        QCOMPARE(f.Main().windowTitle(), QString::fromStdString(WindowCaption(*f.state)));
+        QCOMPARE(f.Main().windowTitle(), QString::fromStdString(WindowCaption(f.state->project)));
         QVERIFY(f.Main().windowTitle().startsWith("VELB: "));
-        QCOMPARE(f.state->ProjectTitle, std::string("Panel 3 North mains, default English design"));
-        QCOMPARE(f.state->ProjectEmpty, FlagFalse);
+        QCOMPARE(f.state->project.ProjectTitle, std::string("Panel 3 North mains, default English design"));
+        QCOMPARE(f.state->project.ProjectEmpty, FlagFalse);
         QVERIFY(f.Action(names::Indexed(names::FileArray, 0))->isVisible());
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), example);
         // The first Open dialog starts in the data folder and offers project files.
@@ -125,7 +125,7 @@ private slots:
         // The Save As dialog starts in the data folder with the file's name.
         QCOMPARE(f.platform->LastCall().file.fileName, QString("cable-bolts-intersections.vlb"));
         OpenThroughMenu(f, copy);
-        QCOMPARE(f.state->Support[0].NumberOfSystems, int16_t{2});
+        QCOMPARE(f.state->project.Support[0].NumberOfSystems, int16_t{2});
         CHECK_SCRIPT(f);
     }
 
@@ -133,21 +133,21 @@ private slots:
     {
         UiFixture f;
         OpenThroughMenu(f, UiFixture::Example("default-english.vlb"));
-        const std::string before = f.state->ProjectFilePath;
+        const std::string before = f.state->project.ProjectFilePath;
         f.platform->AnswerFile(std::nullopt);
         f.Trigger(names::FileSaveAsItem);
-        QCOMPARE(f.state->ProjectFilePath, before);
+        QCOMPARE(f.state->project.ProjectFilePath, before);
         CHECK_SCRIPT(f);
     }
 
     void savingUntitledAsksForAName()
     {
         UiFixture f;
-        f.state->ProjectSaved = FlagFalse;
+        f.state->project.ProjectSaved = FlagFalse;
         f.platform->AnswerFile(std::nullopt);
         f.Trigger(names::FileSaveItem);
-        QCOMPARE(f.state->ProjectSaved, FlagFalse);
-        QCOMPARE(f.state->Settings.MaxLastFiles, int16_t{0});
+        QCOMPARE(f.state->project.ProjectSaved, FlagFalse);
+        QCOMPARE(f.state->environment.Settings.MaxLastFiles, int16_t{0});
         QCOMPARE(f.platform->LastCall().kind, ScriptedPlatform::Kind::File);
         CHECK_SCRIPT(f);
     }
@@ -156,7 +156,7 @@ private slots:
     {
         {
             UiFixture f;  // Cancel keeps the program open
-            f.state->ProjectSaved = FlagFalse;
+            f.state->project.ProjectSaved = FlagFalse;
             f.platform->AnswerBox(MsgResult::Cancel);
             QVERIFY(!f.Main().close());
             QCOMPARE(f.platform->LastCall().text, QString("Save changes to: Untitled?"));
@@ -170,8 +170,8 @@ private slots:
             QFile::copy(UiFixture::Example("default-english.vlb"), path);
             OpenThroughMenu(f, path);
             const QByteArray before = ReadBytes(path);
-            f.state->ProjectTitle = "changed";
-            f.state->ProjectSaved = FlagFalse;
+            f.state->project.ProjectTitle = "changed";
+            f.state->project.ProjectSaved = FlagFalse;
             f.platform->AnswerBox(MsgResult::No);
             QVERIFY(f.Main().close());
             QCOMPARE(ReadBytes(path), before);
@@ -182,8 +182,8 @@ private slots:
             const QString path = f.File("mine.vlb");
             QFile::copy(UiFixture::Example("default-english.vlb"), path);
             OpenThroughMenu(f, path);
-            f.state->ProjectTitle = "changed title";
-            f.state->ProjectSaved = FlagFalse;
+            f.state->project.ProjectTitle = "changed title";
+            f.state->project.ProjectSaved = FlagFalse;
             f.platform->AnswerBox(MsgResult::Yes);
             QVERIFY(f.Main().close());
             CHECK_CONTAINS(ReadBytes(path), "\r\nchanged title\r\n");
@@ -191,7 +191,7 @@ private slots:
         }
         {
             UiFixture f;  // Yes on an untitled project: cancelling Save As keeps it open
-            f.state->ProjectSaved = FlagFalse;
+            f.state->project.ProjectSaved = FlagFalse;
             f.platform->AnswerBox(MsgResult::Yes);
             f.platform->AnswerFile(std::nullopt);
             QVERIFY(!f.Main().close());
@@ -205,17 +205,17 @@ private slots:
         const QString path = f.File("first.vlb");
         QFile::copy(UiFixture::Example("default-english.vlb"), path);
         OpenThroughMenu(f, path);
-        f.state->ProjectTitle = "edited";
-        f.state->ProjectSaved = FlagFalse;
+        f.state->project.ProjectTitle = "edited";
+        f.state->project.ProjectSaved = FlagFalse;
         f.platform->AnswerFile(UiFixture::Example("default-metric.vlb"));
         f.platform->AnswerBox(MsgResult::Yes);
         f.Trigger(names::FileOpenItem);
         QCOMPARE(f.platform->BoxTexts().back(), "Save changes to: " + path + "?");
         QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second));
         CHECK_CONTAINS(ReadBytes(path), "\r\nedited\r\n");
-        QCOMPARE(f.state->UnitSystem, UnitSystem::Metric);
+        QCOMPARE(f.state->project.units, UnitSystem::Metric);
         // The question is not logged.
-        QVERIFY(!QString::fromStdString(f.state->History.Text()).contains("Save changes"));
+        QVERIFY(!QString::fromStdString(f.state->messenger.History.Text()).contains("Save changes"));
         CHECK_SCRIPT(f);
     }
 
@@ -232,7 +232,7 @@ private slots:
         f.Trigger(names::FileOpenItem);
         QCOMPARE(f.platform->BoxTexts(), std::vector<QString>{"Invalid file format"});
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
-        QCOMPARE(f.state->Settings.MaxLastFiles, int16_t{0});
+        QCOMPARE(f.state->environment.Settings.MaxLastFiles, int16_t{0});
         CHECK_SCRIPT(f);
     }
 
@@ -263,7 +263,7 @@ private slots:
     void commandLineProjectOpensAtStart()
     {
         UiFixture f({}, UiFixture::Example("strong-roof.vlb"));
-        QCOMPARE(f.state->ProjectTitle, std::string("Sandstone roof at 500 ft, method check"));
+        QCOMPARE(f.state->project.ProjectTitle, std::string("Sandstone roof at 500 ft, method check"));
         QCOMPARE(f.Main().windowTitle(), SavedCaption(UiFixture::Example("strong-roof.vlb")));
         CHECK_SCRIPT(f);
     }
@@ -278,12 +278,12 @@ private slots:
                                         .toUtf8();
         {
             UiFixture f(UiFixture::WithSettingsFile(settings));
-            QCOMPARE(f.state->UnitSystem, UnitSystem::Metric);
+            QCOMPARE(f.state->project.units, UnitSystem::Metric);
             QCOMPARE(f.Main().windowTitle(), SavedCaption(last));
             CHECK_SCRIPT(f);
         }
         UiFixture f(UiFixture::WithSettingsFile(settings), UiFixture::Example("strong-roof.vlb"));
-        QCOMPARE(f.state->ProjectTitle, std::string("Sandstone roof at 500 ft, method check"));
+        QCOMPARE(f.state->project.ProjectTitle, std::string("Sandstone roof at 500 ft, method check"));
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 1))->text(), UiFixture::Example("strong-roof.vlb"));
         QCOMPARE(f.Action(names::Indexed(names::FileArray, 2))->text(), last);
         CHECK_SCRIPT(f);
@@ -304,7 +304,7 @@ private slots:
         QVERIFY(!pane->isHidden());
         CHECK_CONTAINS(pane->toPlainText(), "File initialized. Use Edit-Project Parameters to enter data");
         f.Trigger(names::UtilCopyHistoryItem);
-        QCOMPARE(f.platform->Clipboard(), QString::fromStdString(f.state->History.Text()));
+        QCOMPARE(f.platform->Clipboard(), QString::fromStdString(f.state->messenger.History.Text()));
         QVERIFY(f.platform->Clipboard().startsWith("1. "));
         f.Trigger(names::UtilToggleHistoryItem);
         QVERIFY(pane->isHidden());
@@ -312,10 +312,10 @@ private slots:
         QVERIFY(!f.Action(names::UtilCopyHistoryItem)->isEnabled());
         f.Trigger(names::UtilToggleHistoryItem);
         QCOMPARE(f.Action(names::UtilToggleHistoryItem)->text(), QString("Close History &Window"));
-        const int16_t counter = f.state->History.LineCounter();
+        const int16_t counter = f.state->messenger.History.LineCounter();
         f.Trigger(names::UtilClearHistoryItem);
         QCOMPARE(pane->toPlainText(), QString());
-        QCOMPARE(f.state->History.LineCounter(), counter);
+        QCOMPARE(f.state->messenger.History.LineCounter(), counter);
         CHECK_SCRIPT(f);
     }
 
@@ -330,12 +330,12 @@ private slots:
         const QString path = f.File("mine.vlb");
         QFile::copy(UiFixture::Example("default-english.vlb"), path);
         OpenThroughMenu(f, path);
-        f.state->ProjectSaved = FlagFalse;
+        f.state->project.ProjectSaved = FlagFalse;
         f.platform->AnswerBox(MsgResult::OK);
         f.Trigger(names::UtilFileConversionItem);
         QCOMPARE(f.platform->BoxTexts().back(), QString("Save Current File before accessing this option"));
 
-        f.state->ProjectSaved = FlagTrue;
+        f.state->project.ProjectSaved = FlagTrue;
         f.Trigger(names::UtilFileConversionItem);
         QWidget* dialog = FindTopLevel(names::ConvertDialog);
         QVERIFY(dialog != nullptr);
@@ -352,14 +352,14 @@ private slots:
         f.platform->AnswerBox(MsgResult::OK);
         convert->click();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Conversion Completed: The conversion form will be closed"));
-        QCOMPARE(f.state->UnitSystem, UnitSystem::Metric);
+        QCOMPARE(f.state->project.units, UnitSystem::Metric);
         QCOMPARE(f.Main().windowTitle(), QString("VELB: Metric_mine.vlb*"));
         QVERIFY(FindTopLevel(names::ConvertDialog) == nullptr);
         // The original stays; the first save goes to the data folder.
         f.Trigger(names::FileSaveItem);
         QVERIFY(QFile::exists(f.DataFolder() + "Metric_mine.vlb"));
-        QCOMPARE(QString::fromStdString(f.state->ProjectFilePath), f.DataFolder() + "Metric_mine.vlb");
-        QCOMPARE(f.Main().windowTitle(), QString::fromStdString(WindowCaption(*f.state)));
+        QCOMPARE(QString::fromStdString(f.state->project.ProjectFilePath), f.DataFolder() + "Metric_mine.vlb");
+        QCOMPARE(f.Main().windowTitle(), QString::fromStdString(WindowCaption(f.state->project)));
         QVERIFY(!f.Main().windowTitle().endsWith('*'));
         CHECK_SCRIPT(f);
     }
@@ -370,14 +370,14 @@ private slots:
         {
             UiFixture f;
             OpenThroughMenu(f, UiFixture::Example("default-metric.vlb"));
-            f.state->ProjectSaved = FlagFalse;
+            f.state->project.ProjectSaved = FlagFalse;
             f.platform->AnswerBox(MsgResult::No);
             f.Trigger(names::FileNewItem);
             QCOMPARE(f.platform->BoxTexts().back(),
                      "Save changes to: " + UiFixture::Example("default-metric.vlb") + "?");
             QCOMPARE(f.platform->LastCall().style, MsgStyle(MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second));
             QCOMPARE(f.Main().windowTitle(), QString("VELB: Untitled"));
-            QCOMPARE(f.state->UnitSystem, UnitSystem::English);
+            QCOMPARE(f.state->project.units, UnitSystem::English);
             CHECK_SCRIPT(f);
         }
         // Yes: the project is saved first, then replaced (Ctrl+N's toolbar
@@ -387,8 +387,8 @@ private slots:
             const QString copy = f.File("mine.vlb");
             QFile::copy(UiFixture::Example("default-metric.vlb"), copy);
             OpenThroughMenu(f, copy);
-            f.state->ProjectTitle = "Changed before New";
-            f.state->ProjectSaved = FlagFalse;
+            f.state->project.ProjectTitle = "Changed before New";
+            f.state->project.ProjectSaved = FlagFalse;
             f.platform->AnswerBox(MsgResult::Yes);
             f.Trigger(names::FileNewItem);
             CHECK_CONTAINS(ReadBytes(copy), "Changed before New");
@@ -400,15 +400,15 @@ private slots:
         // dialog: nothing is lost, the project stays as it was.
         {
             UiFixture f;
-            f.state->ProjectTitle = "Typed, never saved";
-            f.state->ProjectSaved = FlagFalse;
-            f.state->ProjectEmpty = FlagFalse;
+            f.state->project.ProjectTitle = "Typed, never saved";
+            f.state->project.ProjectSaved = FlagFalse;
+            f.state->project.ProjectEmpty = FlagFalse;
             f.platform->AnswerBox(MsgResult::Yes);
             f.platform->AnswerFile(std::nullopt);
             f.Trigger(names::FileNewItem);
             QCOMPARE(f.Main().LastResult(), CommandResult::Cancelled);
-            QCOMPARE(f.state->ProjectTitle, std::string("Typed, never saved"));
-            QCOMPARE(f.state->ProjectSaved, FlagFalse);
+            QCOMPARE(f.state->project.ProjectTitle, std::string("Typed, never saved"));
+            QCOMPARE(f.state->project.ProjectSaved, FlagFalse);
             QVERIFY(f.Main().windowTitle().endsWith('*'));
             CHECK_SCRIPT(f);
         }

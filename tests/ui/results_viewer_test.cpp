@@ -67,7 +67,7 @@ private slots:
         QVERIFY(pane->toPlainText().startsWith("VELB module build: 2.5.02\n"));
         QVERIFY(!previous->isEnabled());
         QVERIFY(next->isEnabled());
-        QCOMPARE(f.state->ReportKind, int16_t{1});
+        QCOMPARE(f.state->session.ReportKind, int16_t{1});
 
         // Copy All is the design report of castovin-cli, byte for byte.
         REQUIRE_CHILD(QPushButton, copyAll, viewer, names::ViewerCopyAll);
@@ -76,8 +76,8 @@ private slots:
         QCOMPARE(f.platform->Clipboard().toStdString(), cli.out);
         REQUIRE_CHILD(QPushButton, copyPage, viewer, names::ViewerCopyPage);
         copyPage->click();
-        QCOMPARE(f.platform->Clipboard().toStdString(), f.state->OutputBuffer[0]);
-        const QString log = QString::fromStdString(f.state->History.Text());
+        QCOMPARE(f.platform->Clipboard().toStdString(), f.state->session.OutputBuffer[0]);
+        const QString log = QString::fromStdString(f.state->messenger.History.Text());
         CHECK_CONTAINS(log, ". Output page # 0copied to clipboard\r\n");
 
         REQUIRE_CHILD(QPushButton, ok, viewer, names::ViewerOk);
@@ -95,13 +95,13 @@ private slots:
         f.Trigger(names::OutputCostItem);
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
-        QCOMPARE(f.state->ReportKind, int16_t{2});
-        QCOMPARE(f.state->LastOutputPage, int16_t{1});
+        QCOMPARE(f.state->session.ReportKind, int16_t{2});
+        QCOMPARE(f.state->session.LastOutputPage, int16_t{1});
         REQUIRE_CHILD(QPlainTextEdit, pane, viewer, names::ReportPane);
         CHECK_CONTAINS(pane->toPlainText(), "TOTAL COST:                  9.22     30.74   2766.17      2.56");
         REQUIRE_CHILD(QPushButton, copyPage, viewer, names::ViewerCopyPage);
         copyPage->click();
-        const QString log = QString::fromStdString(f.state->History.Text());
+        const QString log = QString::fromStdString(f.state->messenger.History.Text());
         CHECK_CONTAINS(log, ". Results displayed\r\n");
         CHECK_CONTAINS(log, ". Output page # 1copied to clipboard\r\n");
         REQUIRE_CHILD(QPushButton, plots, viewer, names::ViewerPlots);
@@ -145,7 +145,7 @@ private slots:
         while (1152 + perPage * lineSpacing <= 15840 - 1872)
             ++perPage;
         const QStringList reportLines =
-            QString::fromStdString(f.state->OutputBuffer[0] + f.state->OutputBuffer[1]).split("\r\n");
+            QString::fromStdString(f.state->session.OutputBuffer[0] + f.state->session.OutputBuffer[1]).split("\r\n");
         int next = perPage;
         while (reportLines[next].trimmed().isEmpty())
             ++next;
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(secondPageFirst, reportLines[next].simplified());
 
         // Every body line of both pages is printed, in order.
-        const std::string all = f.state->OutputBuffer[0] + f.state->OutputBuffer[1];
+        const std::string all = f.state->session.OutputBuffer[0] + f.state->session.OutputBuffer[1];
         QString printed;
         for (const QString& page : pages)
             printed += page.section('\n', 1);
@@ -183,7 +183,7 @@ private slots:
         f.platform->AnswerPrint(std::nullopt);
         REQUIRE_CHILD(QPushButton, printPage, viewer, names::ViewerPrintPage);
         printPage->click();
-        const QString log = QString::fromStdString(f.state->History.Text());
+        const QString log = QString::fromStdString(f.state->messenger.History.Text());
         const int printed = log.indexOf(". Current page printed\r\n");
         const int aborted = log.indexOf(". Printing aborted\r\n");
         QVERIFY(printed >= 0 && aborted > printed);
@@ -286,7 +286,7 @@ private slots:
         QWidget* editor = FindTopLevel(names::CostEditor);
         QVERIFY(editor != nullptr);
         QVERIFY(!f.Main().isEnabled());
-        QCOMPARE(f.state->EditorOpen, SwitchTrue);
+        QCOMPARE(f.state->session.EditorOpen, SwitchTrue);
 
         // From the editor's own Results, Change Input only closes the viewer.
         REQUIRE_CHILD(QPushButton, results, editor, names::EditorResults);

@@ -113,7 +113,7 @@ bool ToolScreenshots(UiFixture& f, const QString& out)
         ok = false;
     }
 
-    f.state->Today = [] { return DateTime{2014, 8, 16}; };
+    f.state->environment.Today = [] { return DateTime{2014, 8, 16}; };
     f.Trigger(names::HelpUpdatesItem);
     QApplication::processEvents();
     if (QWidget* update = FindTopLevel(names::UpdateDialog)) {

@@ -36,7 +36,7 @@ const QByteArray kHistoryOn = "[Settings]\r\nDisplayHistoryWin=1\r\nMaxDisplaySi
 
 QString History(UiFixture& f)
 {
-    return QString::fromStdString(f.state->History.Text());
+    return QString::fromStdString(f.state->messenger.History.Text());
 }
 
 void Retype(QLineEdit* box, const QString& text)
@@ -130,7 +130,7 @@ private slots:
         Retype(extension, "");
         Press(dialog, names::SettingsOk);
         QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
-        QCOMPARE(f.state->Settings.FileExtension, std::string());
+        QCOMPARE(f.state->environment.Settings.FileExtension, std::string());
         QCOMPARE(IniValue(f, "Settings", "FileExtension"), QString());
         CHECK_SCRIPT(f);
     }
@@ -151,7 +151,7 @@ private slots:
         Retype(path, f.File("projects"));
         Press(dialog, names::SettingsOk);
         QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
-        QCOMPARE(QString::fromStdString(f.state->Settings.DataPath), f.File("projects") + "/");
+        QCOMPARE(QString::fromStdString(f.state->environment.Settings.DataPath), f.File("projects") + "/");
         CHECK_SCRIPT(f);
     }
 
@@ -174,13 +174,13 @@ private slots:
         }
         Retype(size, "4096");
         Press(dialog, names::SettingsOk);
-        QCOMPARE(f.state->Settings.MaxDisplaySize, int16_t{4096});
+        QCOMPARE(f.state->environment.Settings.MaxDisplaySize, int16_t{4096});
         dialog = Open(f);
         REQUIRE_CHILD(QLineEdit, size2, dialog, names::SettingsHistorySize);
         Retype(size2, "16384");
         Press(dialog, names::SettingsOk);
         QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
-        QCOMPARE(f.state->Settings.MaxDisplaySize, int16_t{16384});
+        QCOMPARE(f.state->environment.Settings.MaxDisplaySize, int16_t{16384});
         CHECK_SCRIPT(f);
     }
 
@@ -248,8 +248,8 @@ private slots:
         QCOMPARE(viewer->text(), QString("/bin/sh"));
         Press(dialog, names::SettingsCancel);
         QVERIFY(FindTopLevel(names::SettingsDialog) == nullptr);
-        QCOMPARE(f.state->Settings.ExternalEditor, std::string("gvim -R"));
-        QCOMPARE(f.state->Settings.FileExtension, std::string("VLB"));
+        QCOMPARE(f.state->environment.Settings.ExternalEditor, std::string("gvim -R"));
+        QCOMPARE(f.state->environment.Settings.FileExtension, std::string("VLB"));
         QVERIFY(History(f).contains(". Settings Not Modified\r\n"));
         QVERIFY(!History(f).contains(". Settings Modified"));
         CHECK_SCRIPT(f);
@@ -297,11 +297,11 @@ private slots:
         // A cancelled font dialog gives the preset back.
         f.platform->AnswerFont(std::nullopt);
         Press(dialog, names::SettingsHistoryFont);
-        QCOMPARE(f.state->Settings.DisplayFontName, std::string("Liberation Mono"));
+        QCOMPARE(f.state->environment.Settings.DisplayFontName, std::string("Liberation Mono"));
         Press(dialog, names::SettingsCancel);
-        QCOMPARE(f.state->Settings.DisplayFontName, std::string("Liberation Mono"));
-        QCOMPARE(f.state->Settings.DisplayFontSize, 13.0f);
-        QCOMPARE(f.state->Settings.DisplayFontBold, int16_t{-1});
+        QCOMPARE(f.state->environment.Settings.DisplayFontName, std::string("Liberation Mono"));
+        QCOMPARE(f.state->environment.Settings.DisplayFontSize, 13.0f);
+        QCOMPARE(f.state->environment.Settings.DisplayFontBold, int16_t{-1});
         QCOMPARE(pane->font().pointSize(), 13);
         QVERIFY(History(f).contains(". Settings Not Modified\r\n"));
         CHECK_SCRIPT(f);
@@ -344,7 +344,7 @@ private slots:
         QVERIFY(!pane->isHidden());
         QVERIFY(f.Action(names::UtilClearHistoryItem)->isEnabled());
         QVERIFY(f.Main().findChild<QToolBar*>(names::Toolbar)->isHidden());
-        QCOMPARE(f.state->Settings.DefaultUnits, int16_t{1});
+        QCOMPARE(f.state->environment.Settings.DefaultUnits, int16_t{1});
         QCOMPARE(IniValue(f, "Settings", "DisplayHistoryWin"), QString("1"));
         QCOMPARE(IniValue(f, "Settings", "EnableMainMenuToolbar"), QString("0"));
         // The log records from now on.
@@ -391,7 +391,7 @@ private slots:
         Press(dialog, names::PathOk);
         QVERIFY(FindTopLevel(names::PathDialog) == nullptr);
         QCOMPARE(path->text(), f.File("projects/2026") + "/");
-        QCOMPARE(QString::fromStdString(f.state->EditedPath), f.File("projects/2026") + "/");
+        QCOMPARE(QString::fromStdString(f.state->environment.EditedPath), f.File("projects/2026") + "/");
 
         // A place that cannot be read is reported and nothing moves.
         Press(settings, names::SettingsSetPath);

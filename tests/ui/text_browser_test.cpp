@@ -167,7 +167,7 @@ private slots:
         ClickFile(browser, "notes.txt");
         QCOMPARE(browser->findChild<QPlainTextEdit*>(names::BrowserPane)->toPlainText(), QString::fromUtf8("Größe\n"));
         browser->close();
-        QCOMPARE(f.state->Settings.BrowseDefaultFilter, std::string("*"));
+        QCOMPARE(f.state->environment.Settings.BrowseDefaultFilter, std::string("*"));
         CHECK_SCRIPT(f);
     }
 
@@ -187,7 +187,7 @@ private slots:
         browser->findChild<QPushButton*>(names::BrowserOk)->click();
         QCoreApplication::processEvents();
         QVERIFY(FindTopLevel(names::BrowserWindow) == nullptr);
-        QCOMPARE(QString::fromStdString(f.state->LastBrowsedFolder), f.DataFolder() + "sub");
+        QCOMPARE(QString::fromStdString(f.state->environment.LastBrowsedFolder), f.DataFolder() + "sub");
         const ProfileFile ini = ProfileFile::Load(f.DataFolder().toStdString() + "VELB.INI");
         QCOMPARE(ini.Read("TextBrowse", "BrowseDefaultFilter").value_or("?"), std::string("*.txt"));
         QCOMPARE(ini.Read("TextBrowse", "BrowseUseNotepad").value_or("?"), std::string("0"));
@@ -220,7 +220,7 @@ private slots:
         QVERIFY(pane->toPlainText().isEmpty());  // the pane keeps what it had
 
         // The default viewer is the desktop's opener.
-        f.state->Settings.ExternalEditor = "Notepad.exe";
+        f.state->environment.Settings.ExternalEditor = "Notepad.exe";
         ClickFile(browser, "one.vlb");
         QCOMPARE(f.platform->StartedPrograms().back().program, QString("xdg-open"));
         QCOMPARE(f.platform->StartedPrograms().back().arguments, QStringList{copy});
@@ -243,7 +243,7 @@ private slots:
         viewer->click();
         QVERIFY(font->isEnabled());
         browser->close();
-        QCOMPARE(f.state->Settings.BrowseUseNotepad, int16_t{0});
+        QCOMPARE(f.state->environment.Settings.BrowseUseNotepad, int16_t{0});
         CHECK_SCRIPT(f);
     }
 
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(pane->font().family(), QString("Liberation Mono"));
         QCOMPARE(pane->font().pointSize(), 15);
         QVERIFY(pane->font().italic());
-        QCOMPARE(f.state->Settings.BrowseFontItalic, int16_t{-1});
+        QCOMPARE(f.state->environment.Settings.BrowseFontItalic, int16_t{-1});
         browser->close();
         const ProfileFile ini = ProfileFile::Load(f.DataFolder().toStdString() + "VELB.INI");
         QCOMPARE(ini.Read("TextBrowse", "BrowseFontSize").value_or("?"), std::string("15"));

@@ -94,7 +94,7 @@ private slots:
         }
         QCOMPARE(w->findChild<QRadioButton*>(Unit(Load, 4))->text(), QString("kips"));
         QCOMPARE(w->findChild<QRadioButton*>(Unit(Load, 1))->text(), QString("tonsF (short)"));
-        QVERIFY(QString::fromStdString(f.state->History.Text()).contains("Loading Unit Conversion Form"));
+        QVERIFY(QString::fromStdString(f.state->messenger.History.Text()).contains("Loading Unit Conversion Form"));
         CHECK_SCRIPT(f);
     }
 

@@ -135,9 +135,9 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(FindTopLevel(window) == nullptr);
         QVERIFY(f.Main().isEnabled());
-        QCOMPARE(f.state->EditorOpen, int16_t{0});
+        QCOMPARE(f.state->session.EditorOpen, int16_t{0});
         if (!closingLine.isEmpty())
-            QCOMPARE(Occurrences(f.state->History.Text(), closingLine), 1);
+            QCOMPARE(Occurrences(f.state->messenger.History.Text(), closingLine), 1);
         CHECK_SCRIPT(f);
     }
 
@@ -154,22 +154,22 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(FindTopLevel(names::DescriptionEditor) == nullptr);
         QVERIFY(f.Main().isEnabled());
-        QCOMPARE(Occurrences(f.state->History.Text(), "Project Description Modified"), 1);
-        QCOMPARE(Occurrences(f.state->History.Text(), "Project Description Not Modified"), 0);
+        QCOMPARE(Occurrences(f.state->messenger.History.Text(), "Project Description Modified"), 1);
+        QCOMPARE(Occurrences(f.state->messenger.History.Text(), "Project Description Not Modified"), 0);
         CHECK_SCRIPT(f);
     }
 
     void conversionRemembersTheFileOptionHoweverItCloses()
     {
         UiFixture f;
-        f.state->ConvertFileOption = 1;
+        f.state->environment.ConvertFileOption = 1;
         QWidget* dialog = OpenWindow(f, names::UtilFileConversionItem, names::ConvertDialog);
         QVERIFY(dialog != nullptr);
         REQUIRE_CHILD(QRadioButton, load, dialog, names::Indexed(names::ConvertFileOption, 0));
         load->click();
         // Esc, which closes the dialog without a close event.
         qobject_cast<QDialog*>(dialog)->reject();
-        QCOMPARE(f.state->ConvertFileOption, int16_t{0});
+        QCOMPARE(f.state->environment.ConvertFileOption, int16_t{0});
         CHECK_SCRIPT(f);
     }
 
@@ -305,7 +305,7 @@ private slots:
         REQUIRE_CHILD(QPushButton, convert, FindTopLevel(names::ConvertDialog), names::ConvertRun);
         convert->click();
         f.Trigger(names::FileSaveItem);
-        const QString saved = QString::fromStdString(f.state->ProjectFilePath);
+        const QString saved = QString::fromStdString(f.state->project.ProjectFilePath);
         const QByteArray before = ReadBytes(saved);
         QVERIFY(!before.isEmpty());
 
@@ -409,10 +409,10 @@ private slots:
         // A fresh home without a documents or desktop folder.
         UiFixture f([](const QString& home) { QDir(home + "/Documents").removeRecursively(); });
         const QString dataHome = f.Home() + "/.local/share/castovin/";
-        QCOMPARE(QString::fromStdString(f.state->DataFolder), dataHome);
-        QCOMPARE(QString::fromStdString(f.state->TempFolder), dataHome + "Temp/");
+        QCOMPARE(QString::fromStdString(f.state->environment.DataFolder), dataHome);
+        QCOMPARE(QString::fromStdString(f.state->environment.TempFolder), dataHome + "Temp/");
         QVERIFY(QFile::exists(dataHome + "VELB.INI"));
-        QCOMPARE(QString::fromStdString(f.state->Settings.DataPath), dataHome);
+        QCOMPARE(QString::fromStdString(f.state->environment.Settings.DataPath), dataHome);
         // Nothing is written into the program's folder.
         QVERIFY(QDir(f.Home() + "/app").entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
         CHECK_SCRIPT(f);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "config/default_inputs.h"
 #include "config/settings.h"
@@ -31,6 +32,14 @@ struct Environment {
     std::string EditedPath;
     // The text browser's folder when it last closed; kept for the run only.
     std::string LastBrowsedFolder;
+    // Kept for the run only as well: the project conversion dialog's file
+    // option when it last closed, the folder the graph export last wrote to,
+    // the one the design search's price lists were last loaded from or saved
+    // to, and the search's price table (its cells as text) when it closed.
+    int16_t ConvertFileOption = 0;
+    std::string LastExportFolder;
+    std::string LastPriceFolder;
+    std::vector<std::vector<std::string>> LastPriceTable;
     std::string DefaultFont = "Arial";
 
     // Values given to new projects and bolt grades offered by the editors.

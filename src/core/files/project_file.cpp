@@ -210,7 +210,7 @@ std::string ProjectFileText(const Project& data)
         out += CrLf;
     };
     line(ProjectFileTag);
-    line(NumberLine(UnitNumber(data.UnitSystem), Form::Direct));
+    line(NumberLine(UnitNumber(data.units), Form::Direct));
     line(data.ProjectTitle);
     line(kStartDesc);
     line(DescriptionBlock(data.ProjectDescription));
@@ -226,7 +226,7 @@ ParseOutcome ParseProjectFile(std::string_view text, std::string_view fileName, 
         return ParseOutcome::InvalidFormat;
     int16_t unitSystem = 0;
     reader.Read(unitSystem);
-    data.UnitSystem = UnitSystemOf(unitSystem);
+    data.units = UnitSystemOf(unitSystem);
     data.ProjectTitle = std::string(reader.Next());
     data.ProjectDescription = ReadDescription(reader);
     VisitValueFields(data, [&reader](auto& field, Form) { reader.Read(field); });

@@ -69,7 +69,7 @@ bool ConvertProject(Project& project, UnitSystem target, Messenger& messenger)
 
     const char* prefix = toMetric ? "Metric_" : "English_";
     project.ProjectFilePath = prefix + FileNamePart(messenger, project.ProjectFilePath, false);
-    project.UnitSystem = toMetric ? UnitSystem::Metric : UnitSystem::English;
+    project.units = toMetric ? UnitSystem::Metric : UnitSystem::English;
     project.ProjectSaved = FlagFalse;
     return true;
 }

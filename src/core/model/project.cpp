@@ -61,7 +61,7 @@ void ApplyNewProjectValues(Project& project, const DefaultInputsRecord& defaults
                            UnitSystem defaultUnitSystem)
 {
     if (resetUnits)
-        project.UnitSystem = defaultUnitSystem;
+        project.units = defaultUnitSystem;
     if (resetName)
         project.ProjectFilePath = "Untitled";
     project.ProjectSaved = FlagTrue;
@@ -79,7 +79,7 @@ void ApplyNewProjectValues(Project& project, const DefaultInputsRecord& defaults
     s1.BoltsPerRow = d.DefaultNumberBoltsPerRow;
     s1.BoltsPerIntersection = 12;
 
-    const bool metric = project.UnitSystem != UnitSystem::English;
+    const bool metric = project.units != UnitSystem::English;
     s0.DepthofCover = metric ? d.DefaultMETDepthofCover : d.DefaultENGDepthofCover;
     s0.UnitWeight = metric ? d.DefaultMETUnitWeight : d.DefaultENGUnitWeight;
     s0.ActualBoltLength = metric ? d.DefaultMETActualBoltLength : d.DefaultENGActualBoltLength;
@@ -94,7 +94,7 @@ void ApplyNewProjectValues(Project& project, const DefaultInputsRecord& defaults
     s1.RowSpacing = s0.RowSpacing;
     s1.CableBoltCapacity = metric ? 0.25f : 30.0f;
 
-    project.Cost = DefaultCost(project.UnitSystem);
+    project.Cost = DefaultCost(project.units);
     project.ProjectTitle.clear();
     project.ProjectDescription.clear();
 }

@@ -101,7 +101,7 @@ inline constexpr int16_t SwitchTrue = -1;
 // The open project: what its file stores, where it is and whether it has
 // changes. Editors and commands change it; reports only read it.
 struct Project {
-    castovin::UnitSystem UnitSystem = castovin::UnitSystem::English;
+    UnitSystem units = UnitSystem::English;  // what the project file calls its UnitSystem
     std::array<SupportRecord, 2> Support{};
     CostRecord Cost{};
     std::string ProjectTitle;

@@ -56,8 +56,8 @@ void Header(const Project& project, Listing& out, bool costListing)
         out.Text() += WrapText(fileLine, kProjectFileWrapWidth);
         out.End();
     }
-    out.Line("Input Units: " + std::string(UnitLabel(UnitKind::Length, project.UnitSystem)) +
-                 std::string(UnitLabel(UnitKind::Stress, project.UnitSystem)),
+    out.Line("Input Units: " + std::string(UnitLabel(UnitKind::Length, project.units)) +
+                 std::string(UnitLabel(UnitKind::Stress, project.units)),
              2);
 }
 
@@ -168,7 +168,7 @@ void CostInputs(const CostRecord& c, Listing& out)
 
 Listing Begin(const Project& project, std::string_view description, bool withHeader, bool costListing)
 {
-    Listing out(project.UnitSystem);
+    Listing out(project.units);
     if (withHeader)
         Header(project, out, costListing);
     CommonPart(project, description, out);

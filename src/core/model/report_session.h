@@ -18,6 +18,8 @@ struct ReportSession {
     std::array<std::string, 5> OutputBuffer{};
     int16_t LastOutputPage = 4;
     int16_t ReportKind = 0;  // 1 design output, 2 cost output
+    // -1 while an editor or the results viewer holds the project.
+    int16_t EditorOpen = 0;
 };
 
 }  // namespace castovin

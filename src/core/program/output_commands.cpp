@@ -18,9 +18,9 @@ ReportPages BuildReport(const Project& project, const std::array<SupportRecord, 
     switch (type) {
     case ReportType::Design:
         return {SupportListing(project, support, withHeader),
-                DesignReportText(ComputeDesign(support, project.UnitSystem), project.UnitSystem)};
+                DesignReportText(ComputeDesign(support, project.units), project.units)};
     case ReportType::Cost:
-        return {CostListing(project, cost, withHeader), CostReportText(ComputeCostTable(cost), project.UnitSystem)};
+        return {CostListing(project, cost, withHeader), CostReportText(ComputeCostTable(cost), project.units)};
     case ReportType::Listing:
     default:
         return {FullListing(project, withHeader), {}};
@@ -49,15 +49,15 @@ void ShowPages(ReportSession& session, ReportPages pages, ReportType type)
 
 bool RunOutputCommand(ProgramState& state, ReportType type)
 {
-    if (RefusedAsEmpty(state, state))
+    if (RefusedAsEmpty(state.project, state.messenger))
         return false;
-    state.LastOutputPage = 4;
+    state.session.LastOutputPage = 4;
     if (type == ReportType::Design)
-        state.WorkSupport = state.Support;
+        state.session.WorkSupport = state.project.Support;
     else
-        state.WorkCost = state.Cost;
-    const bool withHeader = state.Settings.PrintModuleHeader == 1;
-    ShowPages(state, BuildReport(state, state.WorkSupport, state.WorkCost, type, withHeader), type);
+        state.session.WorkCost = state.project.Cost;
+    const bool withHeader = state.environment.Settings.PrintModuleHeader == 1;
+    ShowPages(state.session, BuildReport(state.project, state.session.WorkSupport, state.session.WorkCost, type, withHeader), type);
     return true;
 }
 

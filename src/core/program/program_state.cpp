@@ -5,21 +5,23 @@
 
 namespace castovin {
 
-ProgramState::ProgramState(MessageBoxService& messageBox) : Messenger(messageBox)
+ProgramState::ProgramState(MessageBoxService& messageBox) : messenger(messageBox)
 {
-    HistorySettings = [this] { return HistoryOptions{Settings.DisplayHistoryWin == 1, Settings.MaxDisplaySize}; };
+    messenger.HistorySettings = [this] {
+        return HistoryOptions{environment.Settings.DisplayHistoryWin == 1, environment.Settings.MaxDisplaySize};
+    };
 }
 
 void InitialiseModel(ProgramState& state, std::string_view executablePath)
 {
-    state.ProgramTitle = "Castovin";
-    state.BoxTitle = state.ProgramTitle;
-    state.ProgramName = UpperCase(BaseName(executablePath));
-    state.ProgramFile = BaseName(executablePath);
-    state.DefaultInputs = DefaultInputsRecord{};
-    state.BoltGradeList = BuiltInBoltGradeList();
-    state.BoltGradeLast = BuiltInBoltGradeLast();
-    state.LastOutputPage = 4;
+    state.environment.ProgramTitle = "Castovin";
+    state.messenger.BoxTitle = state.environment.ProgramTitle;
+    state.environment.ProgramName = UpperCase(BaseName(executablePath));
+    state.environment.ProgramFile = BaseName(executablePath);
+    state.environment.DefaultInputs = DefaultInputsRecord{};
+    state.environment.BoltGradeList = BuiltInBoltGradeList();
+    state.environment.BoltGradeLast = BuiltInBoltGradeLast();
+    state.session.LastOutputPage = 4;
 }
 
 }  // namespace castovin

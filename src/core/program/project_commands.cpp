@@ -18,14 +18,14 @@ void ClearResultPages(ReportSession& session)
 
 void NewProject(ProgramState& state, bool resetName, bool resetUnits)
 {
-    FileNew(state.project(), state.environment(), state.messenger(), resetName, resetUnits);
-    ClearResultPages(state.report());
+    FileNew(state.project, state.environment, state.messenger, resetName, resetUnits);
+    ClearResultPages(state.session);
 }
 
 bool OpenProject(ProgramState& state)
 {
-    ClearResultPages(state.report());
-    return FileOpen(state.project(), state.environment(), state.messenger());
+    ClearResultPages(state.session);
+    return FileOpen(state.project, state.environment, state.messenger);
 }
 
 }  // namespace castovin

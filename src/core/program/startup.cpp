@@ -25,10 +25,10 @@ namespace {
 
 void StartDetached(ProgramState& state, const StartupOptions& options)
 {
-    state.Settings.DefaultUnits = UnitNumber(options.defaultUnits);
-    state.Settings.DisplayHistoryWin = options.keepHistory ? 1 : 0;
-    state.Settings.MaxDisplaySize = 16384;
-    FileNew(state.project(), state.environment(), state.messenger(), true, true);
+    state.environment.Settings.DefaultUnits = UnitNumber(options.defaultUnits);
+    state.environment.Settings.DisplayHistoryWin = options.keepHistory ? 1 : 0;
+    state.environment.Settings.MaxDisplaySize = 16384;
+    FileNew(state.project, state.environment, state.messenger, true, true);
 }
 
 }  // namespace
@@ -37,32 +37,31 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
 {
     InitialiseModel(state, options.executablePath);
 
-    state.DefaultFont = DefaultFontName(options.installedFonts, options.fixedPitchFonts);
-    state.Settings = SettingsRecord{};
-    state.Settings.DefaultUnits = UnitNumber(UnitSystem::English);
-    state.Settings.DisplayFontName = state.DefaultFont;
-    state.Settings.BrowseFontName = state.DefaultFont;
-    state.AppFolder = options.appFolder;
-    FillCategoryPrefixes(state.MsgCategory);
-    state.DefaultGraphFormat = GraphFormat{};
+    state.environment.DefaultFont = DefaultFontName(options.installedFonts, options.fixedPitchFonts);
+    state.environment.Settings = SettingsRecord{};
+    state.environment.Settings.DefaultUnits = UnitNumber(UnitSystem::English);
+    state.environment.Settings.DisplayFontName = state.environment.DefaultFont;
+    state.environment.Settings.BrowseFontName = state.environment.DefaultFont;
+    state.environment.AppFolder = options.appFolder;
+    FillCategoryPrefixes(state.messenger.MsgCategory);
     if (options.detached) {
         StartDetached(state, options);
         return;
     }
-    CreateUserFolders(state, options.environment);
-    state.EditedPath = state.DataFolder;
-    state.Settings.DataPath = state.DataFolder;
+    CreateUserFolders(state.environment, options.environment);
+    state.environment.EditedPath = state.environment.DataFolder;
+    state.environment.Settings.DataPath = state.environment.DataFolder;
 
-    state.Settings.DisplayHistoryWin = 0;
+    state.environment.Settings.DisplayHistoryWin = 0;
 
-    state.Settings.GraphUnits = UnitNumber(UnitSystem::English);
+    state.environment.Settings.GraphUnits = UnitNumber(UnitSystem::English);
 
-    ForceDecimalPoint(state);
+    ForceDecimalPoint(state.environment);
 
-    CheckSettingsFile(state.environment(), state.messenger());
+    CheckSettingsFile(state.environment, state.messenger);
 
-    if (state.Settings.CopyExampleFiles == 1 && !options.exampleFolder.empty())
-        CopyMissingExamples(options.exampleFolder, state.DataFolder);
+    if (state.environment.Settings.CopyExampleFiles == 1 && !options.exampleFolder.empty())
+        CopyMissingExamples(options.exampleFolder, state.environment.DataFolder);
 }
 
 }  // namespace castovin

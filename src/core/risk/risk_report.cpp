@@ -131,7 +131,7 @@ std::string RiskReportText(const Study& study, const RiskResults& r, UnitSystem 
 ReportPages BuildRiskReport(const Project& project, const Study& study, const RiskResults& r, bool withHeader)
 {
     ReportPages pages = BuildReport(project, project.Support, project.Cost, ReportType::Design, withHeader);
-    pages.results = RiskReportText(study, r, project.UnitSystem);
+    pages.results = RiskReportText(study, r, project.units);
     return pages;
 }
 

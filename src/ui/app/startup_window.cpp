@@ -43,19 +43,19 @@ std::unique_ptr<MainWindow> CreateMainWindow(ProgramState& state, PlatformServic
     window->UpdateCaption();
     window->show();
     window->ApplyHistoryFont();
-    state.EditorOpen = 0;
+    state.session.EditorOpen = 0;
     return window;
 }
 
 void OpenStartupProjects(MainWindow& window, const QString& project)
 {
     ProgramState& state = window.State();
-    const std::string& last = state.Settings.LastFiles[1].LastFileLong;
-    if (state.Settings.LoadLastInputFile == 1 && !last.empty())
+    const std::string& last = state.environment.Settings.LastFiles[1].LastFileLong;
+    if (state.environment.Settings.LoadLastInputFile == 1 && !last.empty())
         window.mnuFileArray_Click(1);
     if (!project.isEmpty()) {
-        const QString previous = Q(state.ProjectFilePath);
-        state.ProjectFilePath = S(project);
+        const QString previous = Q(state.project.ProjectFilePath);
+        state.project.ProjectFilePath = S(project);
         window.LoadProjFile(previous);
     }
 }

@@ -108,13 +108,13 @@ TextBrowser::TextBrowser(const WindowContext& context) : m_context(context)
 
     ProgramState& state = m_context.state;
     FillPlaces(m_places);
-    const QString pattern = Q(InitialBrowsePattern(state));
+    const QString pattern = Q(InitialBrowsePattern(state.environment));
     m_patterns = SplitPatterns(S(pattern)).value_or(std::vector<std::string>{AllFilesPattern});
-    if (!ShowFolder(Q(InitialBrowseFolder(state))))
+    if (!ShowFolder(Q(InitialBrowseFolder(state.environment))))
         ShowFolder(QDir::homePath());
     m_pattern->setText(pattern);
     ApplyPaneFont();
-    m_useViewer->setChecked(state.Settings.BrowseUseNotepad == 1);
+    m_useViewer->setChecked(state.environment.Settings.BrowseUseNotepad == 1);
     m_setFont->setEnabled(!m_useViewer->isChecked());
 
     connect(m_places, &QComboBox::activated, this, &TextBrowser::ChoosePlace);
@@ -165,7 +165,7 @@ bool TextBrowser::ShowFolder(const QString& folder)
 
 void TextBrowser::ChoosePlace(int index)
 {
-    if (const std::optional<QString> root = ChosenPlace(m_places, index, m_place, m_context.state))
+    if (const std::optional<QString> root = ChosenPlace(m_places, index, m_place, m_context.state.messenger))
         ShowFolder(*root);
 }
 
@@ -228,23 +228,23 @@ void TextBrowser::ChooseFile(const QString& name)
 void TextBrowser::ShowInViewer(const std::string& path)
 {
     ProgramState& state = m_context.state;
-    const std::string copy = state.TempFolder + BrowseCopyName;
+    const std::string copy = state.environment.TempFolder + BrowseCopyName;
     // A viewer started on a stale or missing copy would show the wrong file.
-    if (!CopyTextFile(state, path, copy))
+    if (!CopyTextFile(state.messenger, path, copy))
         return;
-    const ViewerCommand command = ViewerCommandFor(state.Settings.ExternalEditor, copy);
+    const ViewerCommand command = ViewerCommandFor(state.environment.Settings.ExternalEditor, copy);
     QStringList arguments;
     for (const std::string& argument : command.arguments)
         arguments << Q(argument);
     if (!m_context.platform.StartProgram(Q(command.program), arguments))
-        ShowMessage(state, "Shell operation failed. Check status of External Viewer: " + state.Settings.ExternalEditor,
-                    MsgButtons::OK, state.MsgCategory.Error);
+        ShowMessage(state.messenger, "Shell operation failed. Check status of External Viewer: " + state.environment.Settings.ExternalEditor,
+                    MsgButtons::OK, state.messenger.MsgCategory.Error);
 }
 
 void TextBrowser::ShowInPane(const std::string& path)
 {
     // A listed file may have been replaced or removed since.
-    if (!CheckBrowsable(m_context.state, path))
+    if (!CheckBrowsable(m_context.state.messenger, path))
         return;
     PaneText pane;
     if (m_context.host.Trapped([&] { pane = ReadPaneText(path); }))
@@ -253,10 +253,10 @@ void TextBrowser::ShowInPane(const std::string& path)
 
 void TextBrowser::ApplyPaneFont()
 {
-    const SettingsRecord& s = m_context.state.Settings;
+    const SettingsRecord& s = m_context.state.environment.Settings;
     const QString family = Q(s.BrowseFontName);
     if (!FontFamilyAvailable(family)) {
-        ShowMessage(m_context.state, "Invalid font selection", MsgButtons::OK, m_context.state.MsgCategory.Error);
+        ShowMessage(m_context.state.messenger, "Invalid font selection", MsgButtons::OK, m_context.state.messenger.MsgCategory.Error);
         return;
     }
     QFont font(family);
@@ -268,7 +268,7 @@ void TextBrowser::ApplyPaneFont()
 
 void TextBrowser::ChooseFont()
 {
-    SettingsRecord& s = m_context.state.Settings;
+    SettingsRecord& s = m_context.state.environment.Settings;
     QFont preset(Q(s.BrowseFontName));
     preset.setPointSizeF(s.BrowseFontSize);
     preset.setBold(s.BrowseFontBold != 0);
@@ -286,10 +286,10 @@ void TextBrowser::ChooseFont()
 void TextBrowser::FormUnload()
 {
     ProgramState& state = m_context.state;
-    state.Settings.BrowseDefaultFilter = S(m_pattern->text());
-    state.LastBrowsedFolder = S(m_folder);
-    state.Settings.BrowseUseNotepad = m_useViewer->isChecked() ? 1 : 0;
-    SaveSettings(state, state, SettingsGroup::TextBrowse);
+    state.environment.Settings.BrowseDefaultFilter = S(m_pattern->text());
+    state.environment.LastBrowsedFolder = S(m_folder);
+    state.environment.Settings.BrowseUseNotepad = m_useViewer->isChecked() ? 1 : 0;
+    SaveSettings(state.environment, state.messenger, SettingsGroup::TextBrowse);
 }
 
 void OpenTextBrowser(const WindowContext& context)

@@ -59,7 +59,7 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
     QPushButton* convert = MakeButton(this, names::ConvertRun, "Convert");
     convert->setDefault(true);
     QPushButton* cancel = MakeButton(this, names::ConvertCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(this, names::ConvertHelp, m_context.state);
+    QPushButton* help = MakeHelpButton(this, names::ConvertHelp, m_context.state.messenger);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(convert);
     buttons->addWidget(cancel);
@@ -75,18 +75,18 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
 
     // Form_Load: only the other unit system can be chosen.
-    SetMsgCategory(state.MsgCategory, 13);
-    AppendHistory(state, "Loading File Conversion Form");
+    SetMsgCategory(state.messenger.MsgCategory, 13);
+    AppendHistory(state.messenger, "Loading File Conversion Form");
     for (int i = 0; i < 2; ++i) {
         QRadioButton* option = m_units[static_cast<std::size_t>(i)];
-        const bool own = UnitSystemOf(i) == state.UnitSystem;
+        const bool own = UnitSystemOf(i) == state.project.units;
         option->setAutoExclusive(false);
         option->setChecked(!own);
         option->setAutoExclusive(true);
         option->setEnabled(!own);
     }
     OptionGroup fileGroup = GroupOf(m_fileOptions);
-    SetArrayIndex(state, fileGroup, state.ConvertFileOption);
+    SetArrayIndex(state.messenger, fileGroup, state.environment.ConvertFileOption);
     SetGroup(m_fileOptions, fileGroup);
     m_fileOptions[1]->setEnabled(false);
     adjustSize();
@@ -96,17 +96,17 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
 
 void ConvertDialog::Unload()
 {
-    m_context.state.ConvertFileOption = static_cast<int16_t>(GetArrayIndex(GroupOf(m_fileOptions)));
+    m_context.state.environment.ConvertFileOption = static_cast<int16_t>(GetArrayIndex(GroupOf(m_fileOptions)));
 }
 
 void ConvertDialog::Convert()
 {
     ProgramState& state = m_context.state;
-    state.ConvertTarget = UnitSystemOf(GetArrayIndex(GroupOf(m_units)));
-    if (!m_context.host.Trapped([&] { ConvertProject(state, state.ConvertTarget, state); }))
+    const UnitSystem target = UnitSystemOf(GetArrayIndex(GroupOf(m_units)));
+    if (!m_context.host.Trapped([&] { ConvertProject(state.project, target, state.messenger); }))
         return;
     m_context.host.UpdateCaption();
-    ShowMessage(state, "Conversion Completed: The conversion form will be closed", MsgButtons::OK);
+    ShowMessage(state.messenger, "Conversion Completed: The conversion form will be closed", MsgButtons::OK);
     close();
 }
 

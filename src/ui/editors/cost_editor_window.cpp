@@ -69,7 +69,7 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
     setWindowTitle("Cost Parameters");
     setWindowFlag(Qt::Dialog);
     ProgramState& state = m_context.state;
-    const UnitSystem unit = state.UnitSystem;
+    const UnitSystem unit = state.project.units;
 
     // One frame per group, the fields in the order of the table.
     std::map<std::string, QGridLayout*> grids;
@@ -133,10 +133,10 @@ void CostEditorWindow::LoadFields()
 {
     // Form_Load.
     ProgramState& state = m_context.state;
-    state.EditorOpen = SwitchTrue;
-    state.ReportKind = 2;
-    SetMsgCategory(state.MsgCategory, 2);
-    const CostFields f = CostFieldsFromCost(state.Cost);
+    state.session.EditorOpen = SwitchTrue;
+    state.session.ReportKind = 2;
+    SetMsgCategory(state.messenger.MsgCategory, 2);
+    const CostFields f = CostFieldsFromCost(state.project.Cost);
     for (std::size_t i = 0; i < CostFieldCount; ++i)
         m_fields[i]->setText(Q(f.text[i]));
     m_useAdvance->setChecked(f.useCalculatedAdvance);
@@ -149,7 +149,7 @@ void CostEditorWindow::LoadFields()
         connect(m_fields[CostFieldIndex(field)], &QLineEdit::textChanged, this,
                 &CostEditorWindow::RecalculateProduction);
     connect(m_advanceCalc, &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateProduction);
-    AppendHistory(state, "Editing Project Parameters");
+    AppendHistory(state.messenger, "Editing Project Parameters");
 }
 
 CostFields CostEditorWindow::Fields() const
@@ -183,12 +183,12 @@ void CostEditorWindow::RecalculateProduction()
 void CostEditorWindow::SaveWorkParms()
 {
     ProgramState& state = m_context.state;
-    state.WorkCost = CostFromFields(Fields(), state.Cost);
+    state.session.WorkCost = CostFromFields(Fields(), state.project.Cost);
 }
 
 void CostEditorWindow::Ok()
 {
-    if (const std::optional<std::size_t> failed = ValidateCost(m_context.state, Fields())) {
+    if (const std::optional<std::size_t> failed = ValidateCost(m_context.state.messenger, Fields())) {
         m_fields[*failed]->setFocus();
         return;
     }
@@ -198,7 +198,7 @@ void CostEditorWindow::Ok()
 
 void CostEditorWindow::Results()
 {
-    if (const std::optional<std::size_t> failed = ValidateCost(m_context.state, Fields())) {
+    if (const std::optional<std::size_t> failed = ValidateCost(m_context.state.messenger, Fields())) {
         m_fields[*failed]->setFocus();
         return;
     }
@@ -209,7 +209,7 @@ void CostEditorWindow::Unload()
 {
     ProgramState& state = m_context.state;
     if (m_ok)
-        state.Cost = CostFromFields(Fields(), state.Cost);
+        state.project.Cost = CostFromFields(Fields(), state.project.Cost);
     FinishProjectEditor(m_context, m_ok);
 }
 

@@ -48,7 +48,7 @@ DescriptionEditor::DescriptionEditor(const WindowContext& context) : m_context(c
     QPushButton* ok = MakeButton(this, names::EditorOk, "OK");
     ok->setDefault(true);
     QPushButton* cancel = MakeButton(this, names::EditorCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(this, names::EditorHelp, m_context.state);
+    QPushButton* help = MakeHelpButton(this, names::EditorHelp, m_context.state.messenger);
     QPushButton* next = MakeButton(this, names::DescriptionNextForm, "Next Form");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(next);
@@ -74,19 +74,19 @@ void DescriptionEditor::LoadFields()
 {
     // Form_Load: the unit system can change only while nothing is entered.
     ProgramState& state = m_context.state;
-    SetMsgCategory(state.MsgCategory, 1);
-    AppendHistory(state, "Editing Project Description");
-    m_title->setText(Q(state.ProjectTitle));
-    QString description = Q(state.ProjectDescription);
+    SetMsgCategory(state.messenger.MsgCategory, 1);
+    AppendHistory(state.messenger, "Editing Project Description");
+    m_title->setText(Q(state.project.ProjectTitle));
+    QString description = Q(state.project.ProjectDescription);
     description.replace("\r\n", "\n");
     m_description->setPlainText(description);
-    const bool locked = state.InputsEntered == FlagTrue;
+    const bool locked = state.project.InputsEntered == FlagTrue;
     for (int i = 0; i < 2; ++i) {
         QRadioButton* option = m_units[static_cast<std::size_t>(i)];
         option->setAutoExclusive(false);
-        option->setChecked(UnitSystemOf(i) == state.UnitSystem);
+        option->setChecked(UnitSystemOf(i) == state.project.units);
         option->setAutoExclusive(true);
-        option->setEnabled(!locked || UnitSystemOf(i) == state.UnitSystem);
+        option->setEnabled(!locked || UnitSystemOf(i) == state.project.units);
     }
     CenterOnScreen(this);
 }
@@ -124,19 +124,19 @@ void DescriptionEditor::Unload()
     ProgramState& state = m_context.state;
     if (m_ok) {
         const int chosen = GetArrayIndex(OptionGroup{0, {m_units[0]->isChecked(), m_units[1]->isChecked()}});
-        if (UnitSystemOf(chosen) != state.UnitSystem) {
-            state.UnitSystem = UnitSystemOf(chosen);
+        if (UnitSystemOf(chosen) != state.project.units) {
+            state.project.units = UnitSystemOf(chosen);
             NewProject(state, true, false);
         }
-        state.ProjectTitle = S(m_title->text());
+        state.project.ProjectTitle = S(m_title->text());
         QString description = m_description->toPlainText();
         description.replace("\n", "\r\n");
-        state.ProjectDescription = S(description);
-        AppendHistory(state, "Project Description Modified");
-        MarkProjectEdited(state);
+        state.project.ProjectDescription = S(description);
+        AppendHistory(state.messenger, "Project Description Modified");
+        MarkProjectEdited(state.project);
         m_context.host.UpdateCaption();
     } else {
-        AppendHistory(state, "Project Description Not Modified");
+        AppendHistory(state.messenger, "Project Description Not Modified");
     }
 }
 

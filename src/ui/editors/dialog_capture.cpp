@@ -11,8 +11,8 @@ namespace castovin {
 void CopyDialogImage(const WindowContext& context, QWidget* dialog)
 {
     context.platform.SetClipboardImage(dialog->grab().toImage());
-    ShowMessage(context.state, "Screenshot of dialog copied to clipboard", MsgButtons::OK,
-                context.state.MsgCategory.Message);
+    ShowMessage(context.state.messenger, "Screenshot of dialog copied to clipboard", MsgButtons::OK,
+                context.state.messenger.MsgCategory.Message);
 }
 
 }  // namespace castovin

@@ -22,7 +22,7 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, cons
 {
     QPushButton* okButton = MakeButton(editor, names::EditorOk, "OK");
     QPushButton* cancel = MakeButton(editor, names::EditorCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(editor, names::EditorHelp, context.state);
+    QPushButton* help = MakeHelpButton(editor, names::EditorHelp, context.state.messenger);
     QPushButton* copy = MakeButton(editor, names::EditorCopyClip, "&Copy Clip");
     QPushButton* resultsButton = MakeButton(editor, names::EditorResults, "Results");
     // The editors are windows of their own, not dialogs: Enter and Esc are
@@ -52,7 +52,7 @@ void ShowEditorResults(const WindowContext& context, QWidget* editor, ReportType
     ProgramState& state = context.state;
     const bool built = context.host.Trapped([&] {
         saveWorkParms();
-        RunEditorResults(state, state, state.Settings.PrintModuleHeader == 1, type);
+        RunEditorResults(state.session, state.project, state.environment.Settings.PrintModuleHeader == 1, type);
     });
     if (built)
         context.host.ShowResultsViewer(editor);
@@ -62,13 +62,13 @@ void FinishProjectEditor(const WindowContext& context, bool modified)
 {
     ProgramState& state = context.state;
     if (modified) {
-        MarkProjectEdited(state);
-        AppendHistory(state, "Project Parameters Modified");
+        MarkProjectEdited(state.project);
+        AppendHistory(state.messenger, "Project Parameters Modified");
         context.host.UpdateCaption();
     } else {
-        AppendHistory(state, "Project Parameters Not Modified");
+        AppendHistory(state.messenger, "Project Parameters Not Modified");
     }
-    state.EditorOpen = 0;
+    state.session.EditorOpen = 0;
     context.host.HostWindow()->setEnabled(true);
 }
 

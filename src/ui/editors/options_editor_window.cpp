@@ -198,7 +198,7 @@ OptionsEditorWindow::OptionsEditorWindow(const WindowContext& context) : m_conte
     m_tabs->addTab(BuildDefaultsPage(1), "Default Parameters (Metric)");
 
     const DialogButtons buttons =
-        MakeOkCancelHelpRow(this, names::EditorOk, names::EditorCancel, names::EditorHelp, m_context.state);
+        MakeOkCancelHelpRow(this, names::EditorOk, names::EditorCancel, names::EditorHelp, m_context.state.messenger);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons.row);
@@ -212,9 +212,9 @@ void OptionsEditorWindow::LoadFields()
 {
     // Form_Load.
     ProgramState& state = m_context.state;
-    SetMsgCategory(state.MsgCategory, 7);
-    AppendHistory(state, "Editing VELB Options");
-    const OptionsFields f = OptionsFieldsFromState(state);
+    SetMsgCategory(state.messenger.MsgCategory, 7);
+    AppendHistory(state.messenger, "Editing VELB Options");
+    const OptionsFields f = OptionsFieldsFromState(state.environment);
     m_switches[0]->setChecked(f.loadInputForm);
     m_switches[1]->setChecked(f.viewChildWindow);
     m_switches[2]->setChecked(f.printModuleHeader);
@@ -290,7 +290,7 @@ void OptionsEditorWindow::Add(int tab)
 {
     const std::size_t list = TargetList(tab);
     std::vector<std::string> entries = Entries(list);
-    if (AddBoltGrade(m_context.state, entries, S(m_items[static_cast<std::size_t>(tab)]->text())))
+    if (AddBoltGrade(m_context.state.messenger, entries, S(m_items[static_cast<std::size_t>(tab)]->text())))
         ShowEntries(list, entries);
 }
 
@@ -301,13 +301,13 @@ void OptionsEditorWindow::Delete(int tab)
     std::vector<bool> selected;
     for (int i = 0; i < m_lists[list]->count(); ++i)
         selected.push_back(m_lists[list]->item(i)->isSelected());
-    DeleteBoltGrades(m_context.state, entries, selected);
+    DeleteBoltGrades(m_context.state.messenger, entries, selected);
     ShowEntries(list, entries);
 }
 
 void OptionsEditorWindow::SetDefault(int tab)
 {
-    const auto lists = SetDefaultBoltGrades(m_context.state, tab == 0 ? UnitSystem::English : UnitSystem::Metric);
+    const auto lists = SetDefaultBoltGrades(m_context.state.environment, tab == 0 ? UnitSystem::English : UnitSystem::Metric);
     const auto first = static_cast<std::size_t>(tab) * 2;
     ShowEntries(first, lists[0]);
     ShowEntries(first + 1, lists[1]);
@@ -315,7 +315,7 @@ void OptionsEditorWindow::SetDefault(int tab)
 
 void OptionsEditorWindow::Ok()
 {
-    const OptionsValidation result = CheckOptions(m_context.state, Fields());
+    const OptionsValidation result = CheckOptions(m_context.state.messenger, Fields());
     if (!result.valid) {
         m_tabs->setCurrentIndex(result.page);
         const QString name = names::Indexed(names::StemOf(result.focus), result.page - 1);
@@ -330,18 +330,18 @@ void OptionsEditorWindow::Ok()
 void OptionsEditorWindow::MakeFileAssociation()
 {
     ProgramState& state = m_context.state;
-    const std::string extension = state.Settings.FileExtension;
-    if (ShowMessage(state,
+    const std::string extension = state.environment.Settings.FileExtension;
+    if (ShowMessage(state.messenger,
                     "This operation may break an existing association of file extension " + extension +
                         " with other programs on this computer. Proceed?",
                     MsgButtons::YesNo) != MsgResult::Yes)
         return;
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const std::string dataHome = UserDataHome(S(env.value("XDG_DATA_HOME")), S(env.value("HOME")));
-    const std::string& program = state.ProgramFile;
-    const FileAssociation association = RegisterFileType(dataHome, state.AppFolder, program, extension);
+    const std::string& program = state.environment.ProgramFile;
+    const FileAssociation association = RegisterFileType(dataHome, state.environment.AppFolder, program, extension);
     if (!association.refusal.empty()) {
-        ShowMessage(state, association.refusal, MsgIcon::Exclamation);
+        ShowMessage(state.messenger, association.refusal, MsgIcon::Exclamation);
         return;
     }
     // Let the desktop see the new type and entry, when its tools are there.
@@ -352,17 +352,17 @@ void OptionsEditorWindow::MakeFileAssociation()
     const QString desktopTool = QStandardPaths::findExecutable("update-desktop-database");
     if (association.written && !desktopTool.isEmpty())
         platform.StartProgram(desktopTool, {Q(dataHome + "/applications")});
-    ShowMessage(state, "The file association for " + extension + " has been made to " + association.command,
+    ShowMessage(state.messenger, "The file association for " + extension + " has been made to " + association.command,
                 MsgButtons::OK);
-    AppendHistory(state, state.AppFolder + " " + program + " " + extension);
+    AppendHistory(state.messenger, state.environment.AppFolder + " " + program + " " + extension);
 }
 
 void OptionsEditorWindow::Unload()
 {
     if (m_ok)
-        CommitOptions(m_context.state, m_context.state, Fields());
+        CommitOptions(m_context.state.environment, m_context.state.messenger, Fields());
     else
-        AppendHistory(m_context.state, "Options Not Modified");
+        AppendHistory(m_context.state.messenger, "Options Not Modified");
 }
 
 }  // namespace castovin

@@ -56,7 +56,7 @@ ParametersEditor::ParametersEditor(const WindowContext& context) : m_context(con
     setObjectName(names::ParametersEditor);
     setWindowTitle("Parameters");
     setWindowFlag(Qt::Dialog);
-    const UnitSystem u = m_context.state.UnitSystem;
+    const UnitSystem u = m_context.state.project.units;
 
     // Geology, mining factors and design factors.
     auto* geology = new QGroupBox("Geology", this);
@@ -121,7 +121,7 @@ ParametersEditor::ParametersEditor(const WindowContext& context) : m_context(con
 void ParametersEditor::BuildSystemPages()
 {
     // The two support systems on the pages of the tab control.
-    const UnitSystem u = m_context.state.UnitSystem;
+    const UnitSystem u = m_context.state.project.units;
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(names::ParmTabs);
     m_tabs->setUsesScrollButtons(false);
@@ -197,10 +197,10 @@ void ParametersEditor::LoadFields()
 {
     // Form_Load.
     ProgramState& state = m_context.state;
-    state.EditorOpen = SwitchTrue;
-    state.ReportKind = 1;
-    SetMsgCategory(state.MsgCategory, 2);
-    const ParameterFields f = ParameterFieldsFromSupport(state.Support);
+    state.session.EditorOpen = SwitchTrue;
+    state.session.ReportKind = 1;
+    SetMsgCategory(state.messenger.MsgCategory, 2);
+    const ParameterFields f = ParameterFieldsFromSupport(state.project.Support);
     m_CMRR->setText(Q(f.CMRR));
     m_depth->setText(Q(f.DepthofCover));
     m_unitWeight->setText(Q(f.UnitWeight));
@@ -217,7 +217,7 @@ void ParametersEditor::LoadFields()
     m_cableCapacity->setText(Q(f.CableBoltCap));
     m_noSup->addItems({"1", "2"});
     m_noSup->setEditText(Q(f.NoSup));
-    AppendHistory(state, "Editing Project Parameters");
+    AppendHistory(state.messenger, "Editing Project Parameters");
     FillGradeLists();
     for (std::size_t i = 0; i < 2; ++i)
         m_grade[i]->setEditText(Q(f.BoltGrade[i]));
@@ -244,9 +244,9 @@ ParametersEditor::~ParametersEditor() = default;
 void ParametersEditor::FillGradeLists()
 {
     const ProgramState& state = m_context.state;
-    const std::size_t first = state.UnitSystem != UnitSystem::English ? 2 : 0;
+    const std::size_t first = state.project.units != UnitSystem::English ? 2 : 0;
     for (std::size_t i = 0; i < 2; ++i)
-        for (const std::string& entry : BoltGradeEntries(state, first + i))
+        for (const std::string& entry : BoltGradeEntries(state.environment, first + i))
             m_grade[i]->addItem(Q(entry));
 }
 
@@ -277,7 +277,7 @@ ParameterFields ParametersEditor::Fields() const
 void ParametersEditor::ApplyLayout()
 {
     const SupportLayout layout = ApplySupportLayout(S(m_noSup->currentText()), m_system->currentIndex(),
-                                                    m_location->currentIndex(), m_context.state.UnitSystem);
+                                                    m_location->currentIndex(), m_context.state.project.units);
     m_tabs->setTabEnabled(1, layout.secondPageSelectable);
     if (!layout.secondPageSelectable)
         m_tabs->setCurrentIndex(0);
@@ -368,12 +368,12 @@ void ParametersEditor::Focus(ParmField field)
 void ParametersEditor::SaveWorkParms()
 {
     ProgramState& state = m_context.state;
-    state.WorkSupport = SupportFromFields(Fields(), state.Support);
+    state.session.WorkSupport = SupportFromFields(Fields(), state.project.Support);
 }
 
 void ParametersEditor::Ok()
 {
-    const ParmValidation result = ValidateParms(m_context.state, m_context.state.UnitSystem, Fields());
+    const ParmValidation result = ValidateParms(m_context.state.messenger, m_context.state.project.units, Fields());
     Focus(result.focus);
     if (!result.valid)
         return;
@@ -383,7 +383,7 @@ void ParametersEditor::Ok()
 
 void ParametersEditor::Results()
 {
-    const ParmValidation result = ValidateParms(m_context.state, m_context.state.UnitSystem, Fields());
+    const ParmValidation result = ValidateParms(m_context.state.messenger, m_context.state.project.units, Fields());
     Focus(result.focus);
     if (!result.valid)
         return;
@@ -394,7 +394,7 @@ void ParametersEditor::Unload()
 {
     ProgramState& state = m_context.state;
     if (m_ok)
-        state.Support = SupportFromFields(Fields(), state.Support);
+        state.project.Support = SupportFromFields(Fields(), state.project.Support);
     FinishProjectEditor(m_context, m_ok);
 }
 

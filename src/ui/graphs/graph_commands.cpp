@@ -41,14 +41,14 @@ void OpenGraphWindow(WindowContext& context, int16_t graphIndex)
     bool computed = false;
     context.host.Trapped([&] {
         // The curve comes from the project's committed values.
-        state.WorkSupport = state.Support;
-        points = ComputeCurve(state.WorkSupport[0], state.UnitSystem, graphIndex, state);
+        state.session.WorkSupport = state.project.Support;
+        points = ComputeCurve(state.session.WorkSupport[0], state.project.units, graphIndex, state.messenger);
         computed = true;
     });
     if (!computed)
         return;
     if (points.empty()) {
-        ShowMessage(state, EmptyCurveMessage(state.WorkSupport[0], state.UnitSystem, graphIndex), MsgIcon::Information);
+        ShowMessage(state.messenger, EmptyCurveMessage(state.session.WorkSupport[0], state.project.units, graphIndex), MsgIcon::Information);
         return;
     }
     QWidget* host = context.host.HostWindow();
@@ -63,22 +63,22 @@ void OpenGraphWindow(WindowContext& context, int16_t graphIndex)
 void GraphWindow::Export()
 {
     ProgramState& state = m_context.state;
-    if (state.Settings.AskOfficeInstall == 0 &&
-        ShowMessage(state, "Export the graph data to a spreadsheet file and open it?", MsgButtons::YesNo) !=
+    if (state.environment.Settings.AskOfficeInstall == 0 &&
+        ShowMessage(state.messenger, "Export the graph data to a spreadsheet file and open it?", MsgButtons::YesNo) !=
             MsgResult::Yes)
         return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::SaveAs;
     request.title = "Export Graph Data";
-    request.folder = Q(state.LastExportFolder.empty() ? state.DataFolder : state.LastExportFolder);
-    request.fileName = Q(ExportFileName(state.ProjectFilePath, m_currentGraph));
+    request.folder = Q(state.environment.LastExportFolder.empty() ? state.environment.DataFolder : state.environment.LastExportFolder);
+    request.fileName = Q(ExportFileName(state.project.ProjectFilePath, m_currentGraph));
     request.filters = QStringList{"Workbook (*.xlsx)", "CSV text (*.csv)"};
     request.selectedFilter = request.filters.front();
     request.defaultSuffix = "xlsx";
     const std::optional<QString> path = m_context.platform.FileDialog(this, request);
     if (!path)
         return;
-    state.LastExportFolder = S(QFileInfo(*path).absolutePath() + '/');
+    state.environment.LastExportFolder = S(QFileInfo(*path).absolutePath() + '/');
     ExportTo(*path, path->endsWith(".csv", Qt::CaseInsensitive));
 }
 
@@ -98,9 +98,9 @@ void GraphWindow::ExportTo(const QString& path, bool csv)
     });
     if (!written)
         return;
-    ShowMessage(state, "Exported " + GeneralNumber(static_cast<int32_t>(m_curveCount)) + " Curves", MsgButtons::OK);
+    ShowMessage(state.messenger, "Exported " + GeneralNumber(static_cast<int32_t>(m_curveCount)) + " Curves", MsgButtons::OK);
     if (!m_context.platform.OpenDocument(path))
-        ShowMessage(state, NoOpenerText(S(path)), MsgButtons::OK);
+        ShowMessage(state.messenger, NoOpenerText(S(path)), MsgButtons::OK);
 }
 
 }  // namespace castovin

@@ -61,7 +61,7 @@ GraphOptionsDialog::GraphOptionsDialog(GraphWindow& graph) : m_graph(graph)
 
     // Form_Load: the lists at the record's positions, then the option (which
     // may put the defaults into the record), then the controls.
-    const SettingsRecord& s = m_graph.Context().state.Settings;
+    const SettingsRecord& s = m_graph.Context().state.environment.Settings;
     m_grid->setCurrentIndex(s.GridStyle);
     m_style->setCurrentIndex(s.GraphStyle - 1);
     const int option = s.GraphSetParams == 1 ? 1 : 0;
@@ -124,7 +124,7 @@ void GraphOptionsDialog::BuildControls()
     }
 
     const DialogButtons buttons = MakeOkCancelHelpRow(this, names::GraphOptOk, names::GraphOptCancel,
-                                                      names::GraphOptHelp, m_graph.Context().state);
+                                                      names::GraphOptHelp, m_graph.Context().state.messenger);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(basic);
     layout->addWidget(options);
@@ -141,7 +141,7 @@ void GraphOptionsDialog::BuildControls()
 
 void GraphOptionsDialog::InitForm()
 {
-    const GraphOptionsFields f = GraphOptionsFromRecord(m_graph.Context().state.Settings);
+    const GraphOptionsFields f = GraphOptionsFromRecord(m_graph.Context().state.environment.Settings);
     m_title->setText(Q(f.title));
     for (std::size_t i = 0; i < 4; ++i)
         m_xTitles[i]->setText(Q(f.xTitles[i]));
@@ -158,7 +158,7 @@ void GraphOptionsDialog::ChooseOption(int index)
 {
     ProgramState& state = m_graph.Context().state;
     if (index == 0) {
-        ChooseGraphOption(state.Settings, 0, state.DefaultGraphFormat, state.UnitSystem);
+        ChooseGraphOption(state.environment.Settings, 0, GraphFormat{}, state.project.units);
         InitForm();
     }
     const bool editable = GraphOptionsEditable(index);
@@ -183,7 +183,7 @@ void GraphOptionsDialog::CheckListEntry(QComboBox* list)
         list->setCurrentIndex(position);
         return;
     }
-    ShowMessage(m_graph.Context().state, "Please select a valid entry", MsgButtons::OK);
+    ShowMessage(m_graph.Context().state.messenger, "Please select a valid entry", MsgButtons::OK);
     list->setCurrentIndex(0);
     list->setEditText(list->itemText(0));
 }
@@ -213,8 +213,8 @@ void GraphOptionsDialog::Unload()
 {
     ProgramState& state = m_graph.Context().state;
     if (m_accepted) {
-        CommitGraphOptions(state.Settings, Fields());
-        SaveSettings(state, state, SettingsGroup::Graph);
+        CommitGraphOptions(state.environment.Settings, Fields());
+        SaveSettings(state.environment, state.messenger, SettingsGroup::Graph);
     }
     m_graph.ApplyFormatToChart();
 }

@@ -202,10 +202,10 @@ void GraphWindow::GraphInit(int16_t index)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ProgramState& state = m_context.state;
-    SettingsRecord& s = state.Settings;
+    SettingsRecord& s = state.environment.Settings;
     m_currentGraph = index;
-    if (NeedsDefaultFormat(s, index, state.UnitSystem))
-        SetDefaultGraphFormat(s, state.DefaultGraphFormat, state.UnitSystem);
+    if (NeedsDefaultFormat(s, index, state.project.units))
+        SetDefaultGraphFormat(s, GraphFormat{}, state.project.units);
     m_x->setTitleText(Q(s.XAxisTitle.at(static_cast<std::size_t>(index))));
     m_y->setTitleText(Q(s.YAxisTitle0));
     ApplyGrid();
@@ -216,7 +216,7 @@ void GraphWindow::GraphInit(int16_t index)
 
 void GraphWindow::ApplyGrid()
 {
-    const int16_t grid = m_context.state.Settings.GridStyle;
+    const int16_t grid = m_context.state.environment.Settings.GridStyle;
     m_y->setGridLineVisible(HorizontalGrid(grid));
     m_x->setGridLineVisible(VerticalGrid(grid));
 }
@@ -265,7 +265,7 @@ void GraphWindow::DrawCurve(const std::vector<CurvePoint>& points)
 
 void GraphWindow::StyleCurve(int c)
 {
-    const SettingsRecord& s = m_context.state.Settings;
+    const SettingsRecord& s = m_context.state.environment.Settings;
     const QColor colour = CurveColour(c);
     QScatterSeries* symbols = Symbols(c);
     symbols->setMarkerShape(QScatterSeries::MarkerShapeCircle);
@@ -283,7 +283,7 @@ void GraphWindow::StyleCurve(int c)
 void GraphWindow::ApplyLegend()
 {
     // A curve's label is its line's legend entry; the symbols never have one.
-    const bool shown = m_context.state.Settings.CurveLegend == 1;
+    const bool shown = m_context.state.environment.Settings.CurveLegend == 1;
     for (int c = 0; c < m_curveCount; ++c) {
         Lines(c)->setName(shown ? CurveLabel : "");
         for (QLegendMarker* marker : m_chart->legend()->markers(Lines(c))) {
@@ -318,7 +318,7 @@ std::vector<CurvePoint> GraphWindow::CurveData(int c) const
 
 void GraphWindow::ApplyFormatToChart()
 {
-    const SettingsRecord& s = m_context.state.Settings;
+    const SettingsRecord& s = m_context.state.environment.Settings;
     m_chart->setTitle(Q(s.GraphTitle));
     m_x->setTitleText(Q(s.XAxisTitle.at(static_cast<std::size_t>(m_currentGraph))));
     m_y->setTitleText(Q(s.YAxisTitle0));
@@ -340,7 +340,7 @@ void GraphWindow::ReadFormatBack()
     chart.yTitle = S(m_y->titleText());
     chart.horizontalGrid = m_y->isGridLineVisible();
     chart.verticalGrid = m_x->isGridLineVisible();
-    ReadChartBack(m_context.state.Settings, m_currentGraph, chart);
+    ReadChartBack(m_context.state.environment.Settings, m_currentGraph, chart);
 }
 
 void GraphWindow::changeEvent(QEvent* event)
@@ -421,15 +421,15 @@ void GraphWindow::Print()
     ProgramState& state = m_context.state;
     QPrinter& printer = m_context.platform.Printer();
     bool cancelled = false;
-    CommandTrap trap(state, cancelled, RestoreNormalCursor);
+    CommandTrap trap(state.messenger, cancelled, RestoreNormalCursor);
     if (!trap.Step([&] {
             if (!m_context.platform.PrintDialog(this, printer, false,
-                                                SuggestedPdfName(state.Settings.DataPath, state.ProjectFilePath)))
+                                                SuggestedPdfName(state.environment.Settings.DataPath, state.project.ProjectFilePath)))
                 throw RuntimeError(err::DialogCancelled);
         }) ||
         cancelled)
         return;
-    AppendHistory(state, "Printing Graph");
+    AppendHistory(state.messenger, "Printing Graph");
     m_context.host.Trapped([&] {
         QPainter painter;
         if (!painter.begin(&printer))
@@ -437,7 +437,7 @@ void GraphWindow::Print()
         // The project title, the file name and the date above the chart;
         // the chart fills the rest of the page as far as its proportions allow.
         const QRect page = painter.viewport();
-        const QStringList heading = {Q(state.ProjectTitle), QFileInfo(Q(state.ProjectFilePath)).fileName(),
+        const QStringList heading = {Q(state.project.ProjectTitle), QFileInfo(Q(state.project.ProjectFilePath)).fileName(),
                                      Q(FormatDateMdy(LocalNow()))};
         painter.setFont(QFont(PrintFontFamily(), 10));
         const int line = QFontMetrics(painter.font(), &printer).lineSpacing();

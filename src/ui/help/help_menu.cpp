@@ -26,7 +26,7 @@ constexpr int kAboutHelpContext = 1000;
 
 QString HelpFolder(const ProgramState& state)
 {
-    return Q(FindDataFolder(state.AppFolder));
+    return Q(FindDataFolder(state.environment.AppFolder));
 }
 
 ResourceDialog::ResourceDialog(ProgramState& state, PlatformServices& platform) : m_state(state), m_platform(platform)
@@ -59,22 +59,22 @@ void ResourceDialog::ViewDocument(int index)
     const QString path = HelpFolder(m_state) + ResourceDocuments[static_cast<std::size_t>(index)].file;
     // Plain boxes with the program's title; they are not logged.
     if (!IsRegularFile(S(path))) {
-        m_platform.Show("Resource file (" + S(path) + ") not available", MsgButtons::OK, m_state.ProgramTitle);
+        m_platform.Show("Resource file (" + S(path) + ") not available", MsgButtons::OK, m_state.environment.ProgramTitle);
         return;
     }
     if (!m_platform.OpenDocument(path))
-        m_platform.Show("Operation Failed", MsgButtons::OK, m_state.ProgramTitle);
+        m_platform.Show("Operation Failed", MsgButtons::OK, m_state.environment.ProgramTitle);
 }
 
 void OpenPdfManual(ProgramState& state, PlatformServices& platform)
 {
     const QString path = HelpFolder(state) + PdfManualName;
     if (!IsRegularFile(S(path))) {
-        ShowMessage(state, std::string("Help file (") + PdfManualName + ") not available", MsgButtons::OK);
+        ShowMessage(state.messenger, std::string("Help file (") + PdfManualName + ") not available", MsgButtons::OK);
         return;
     }
     if (!platform.OpenDocument(path))
-        ShowMessage(state, "Operation Failed", MsgButtons::OK);
+        ShowMessage(state.messenger, "Operation Failed", MsgButtons::OK);
 }
 
 void ShowAboutBox(ProgramState& state, PlatformServices& platform)
@@ -83,17 +83,17 @@ void ShowAboutBox(ProgramState& state, PlatformServices& platform)
     const std::string date = S(ReleaseDateShown());
     MsgStyle style(MsgIcon::Information);
     style.helpContext = kAboutHelpContext;
-    platform.Show(AboutText(state.ProgramName, date), style, AboutTitle(state.ProgramName));
+    platform.Show(AboutText(state.environment.ProgramName, date), style, AboutTitle(state.environment.ProgramName));
 }
 
 void HelpMenuCommand(int index, ProgramState& state, PlatformServices& platform, QWidget* owner)
 {
     switch (index) {
     case 0:
-        ShowHelpContents(state, platform);
+        ShowHelpContents(state.environment, platform);
         break;
     case 1:
-        ShowHelpIndex(state, platform);
+        ShowHelpIndex(state.environment, platform);
         break;
     case 2:
         OpenPdfManual(state, platform);

@@ -84,7 +84,7 @@ QString ReleaseDateShown()
 DisclaimerDialog::DisclaimerDialog(ProgramState& state) : m_state(state)
 {
     setObjectName(names::DisclaimerDialog);
-    setWindowTitle(Q(DisclaimerCaption(state.ProgramName)));
+    setWindowTitle(Q(DisclaimerCaption(state.environment.ProgramName)));
     auto* layout = new QVBoxLayout(this);
     QLabel* text = WrappedLabel(this, names::DisclaimerLabel, LabelText(DisclaimerText(S(QuestionsAddress()))));
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -94,8 +94,8 @@ DisclaimerDialog::DisclaimerDialog(ProgramState& state) : m_state(state)
     AddClosingRow(this, layout, m_dontShow);
     ClosingRules::Install(this, [this] {
         if (m_dontShow->isChecked())
-            m_state.Settings.ShowDisclaim = 0;
-        SaveSettings(m_state, m_state, SettingsGroup::Settings);
+            m_state.environment.Settings.ShowDisclaim = 0;
+        SaveSettings(m_state.environment, m_state.messenger, SettingsGroup::Settings);
     });
     adjustSize();
     CenterOnScreen(this);
@@ -164,8 +164,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 UpdateDialog::UpdateDialog(ProgramState& state, PlatformServices& platform) : m_state(state)
 {
     setObjectName(names::UpdateDialog);
-    setWindowTitle(Q(UpdateCaption(state.ProgramName)));
-    const int days = DaysSinceRelease(ReleaseDate(), state.Today());
+    setWindowTitle(Q(UpdateCaption(state.environment.ProgramName)));
+    const int days = DaysSinceRelease(ReleaseDate(), state.environment.Today());
     auto* layout = new QVBoxLayout(this);
     QLabel* update = WrappedLabel(this, names::UpdateLabel, LabelText(UpdateText(days)));
     update->setMinimumWidth(440);
@@ -175,9 +175,9 @@ UpdateDialog::UpdateDialog(ProgramState& state, PlatformServices& platform) : m_
     box->setObjectName(names::UpdateUrlBox);
     box->setFrameShape(QFrame::StyledPanel);
     auto* boxLayout = new QHBoxLayout(box);
-    auto* link = new LinkLabel(ProgramWebPage(state.AppFolder), box, platform);
+    auto* link = new LinkLabel(ProgramWebPage(state.environment.AppFolder), box, platform);
     connect(link, &LinkLabel::openFailed, this,
-            [this](const QString& url) { ShowMessage(m_state, NoOpenerText(S(url)), MsgButtons::OK); });
+            [this](const QString& url) { ShowMessage(m_state.messenger, NoOpenerText(S(url)), MsgButtons::OK); });
     boxLayout->addWidget(link);
     layout->addWidget(box);
     layout->addWidget(WrappedLabel(this, names::UpdateInfo, LabelText(UpdateInfoText(S(ReleaseDateShown())))));
@@ -185,8 +185,8 @@ UpdateDialog::UpdateDialog(ProgramState& state, PlatformServices& platform) : m_
     AddClosingRow(this, layout, m_disable);
     ClosingRules::Install(this, [this] {
         if (m_disable->isChecked())
-            m_state.Settings.RemindAnnualUpdates = 0;
-        SaveSettings(m_state, m_state, SettingsGroup::Settings);
+            m_state.environment.Settings.RemindAnnualUpdates = 0;
+        SaveSettings(m_state.environment, m_state.messenger, SettingsGroup::Settings);
     });
     adjustSize();
     CenterOnScreen(this);
@@ -215,13 +215,13 @@ void ShowStartupNotices(ProgramState& state, PlatformServices& platform, QWidget
     // a window it opens keeps the keyboard.
     const auto afterClosing = [owner, then] { QTimer::singleShot(0, owner, then); };
     const auto reminder = [&state, &platform, owner, afterClosing] {
-        if (!AnnualUpdateDue(state.Settings, ReleaseDate(), state.Today())) {
+        if (!AnnualUpdateDue(state.environment.Settings, ReleaseDate(), state.environment.Today())) {
             afterClosing();
             return;
         }
         QObject::connect(ShowUpdateDialog(state, platform, owner), &QDialog::finished, owner, afterClosing);
     };
-    if (state.Settings.ShowDisclaim != 1) {
+    if (state.environment.Settings.ShowDisclaim != 1) {
         reminder();
         return;
     }

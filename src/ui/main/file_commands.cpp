@@ -69,40 +69,40 @@ std::optional<QString> MainWindow::AskForFile(bool open)
     FileDialogRequest request;
     request.mode = open ? FileDialogRequest::Mode::Open : FileDialogRequest::Mode::SaveAs;
     request.title = open ? "Open" : "Save As";
-    if (!TrimBlanks(m_state.ProjectFilePath).empty())
-        request.fileName = Q(FileNamePart(m_state, m_state.ProjectFilePath, false));
+    if (!TrimBlanks(m_state.project.ProjectFilePath).empty())
+        request.fileName = Q(FileNamePart(m_state.messenger, m_state.project.ProjectFilePath, false));
     const QString remembered = open ? m_rememberedFolder : QString();
-    request.folder = remembered.isEmpty() ? WithoutFinalSeparator(m_state.Settings.DataPath) : remembered;
-    const QString extension = Q(m_state.Settings.FileExtension);
-    request.filters = {"All Files (*.*)", Q(m_state.ProgramName) + " Files (*." + extension + ")"};
+    request.folder = remembered.isEmpty() ? WithoutFinalSeparator(m_state.environment.Settings.DataPath) : remembered;
+    const QString extension = Q(m_state.environment.Settings.FileExtension);
+    request.filters = {"All Files (*.*)", Q(m_state.environment.ProgramName) + " Files (*." + extension + ")"};
     request.selectedFilter = request.filters[1];
     request.defaultSuffix = extension;
     const std::optional<QString> chosen = m_platform.FileDialog(this, request);
     if (!chosen) {
         // Cancelled: the project keeps the path it had.
-        DialogCancelled(m_state);
+        DialogCancelled(m_state.messenger);
         return std::nullopt;
     }
-    m_state.ProjectFilePath = S(*chosen);
+    m_state.project.ProjectFilePath = S(*chosen);
     m_rememberedFolder = Q(FolderPart(S(*chosen)));
     return chosen;
 }
 
 bool MainWindow::AskToSaveChanges(const QString& previousPath, bool stopWhenNotSaved)
 {
-    if (m_state.ProjectSaved != FlagFalse)
+    if (m_state.project.ProjectSaved != FlagFalse)
         return true;
     const MsgResult answer =
         m_platform.Show("Save changes to: " + S(previousPath) + "?",
-                        MsgStyle{MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second}, m_state.ProgramTitle);
+                        MsgStyle{MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second}, m_state.environment.ProgramTitle);
     if (answer != MsgResult::Yes)
         return true;
-    const std::string target = m_state.ProjectFilePath;
-    m_state.ProjectFilePath = S(previousPath);
+    const std::string target = m_state.project.ProjectFilePath;
+    m_state.project.ProjectFilePath = S(previousPath);
     const bool saved = FileMenuSave(false);
     // A save cancelled or failed keeps the project's own path.
     if (saved || !stopWhenNotSaved)
-        m_state.ProjectFilePath = target;
+        m_state.project.ProjectFilePath = target;
     return saved || !stopWhenNotSaved;
 }
 
@@ -112,27 +112,27 @@ bool MainWindow::LoadProjFile(const QString& previousPath)
     AskToSaveChanges(previousPath, false);
     // A failed open leaves the project "Untitled"; a retry reads the file
     // it was asked for again.
-    const std::string target = m_state.ProjectFilePath;
+    const std::string target = m_state.project.ProjectFilePath;
     bool opened = false;
     Trapped([&] {
         BusyCursor busy;
-        m_state.ProjectFilePath = target;
+        m_state.project.ProjectFilePath = target;
         opened = OpenProject(m_state);
     });
     if (opened) {
-        RecentFileUpdate(m_state, m_state, m_state.ProjectFilePath);
+        RecentFileUpdate(m_state.environment, m_state.messenger, m_state.project.ProjectFilePath);
         RebuildRecentFileMenu();
     }
     UpdateCaption();
-    if (opened && m_state.Settings.ShowInputScreenOnLoad == 1)
+    if (opened && m_state.environment.Settings.ShowInputScreenOnLoad == 1)
         Run(Command::EditParameters);
     return opened;
 }
 
 void MainWindow::mnuFileArray_Click(int number)
 {
-    const QString previous = Q(m_state.ProjectFilePath);
-    m_state.ProjectFilePath = m_state.Settings.LastFiles[static_cast<std::size_t>(number)].LastFileLong;
+    const QString previous = Q(m_state.project.ProjectFilePath);
+    m_state.project.ProjectFilePath = m_state.environment.Settings.LastFiles[static_cast<std::size_t>(number)].LastFileLong;
     LoadProjFile(previous);
 }
 
@@ -140,20 +140,20 @@ CommandResult MainWindow::NewFile()
 {
     // New replaces the project as Open does, so it asks the same question;
     // a save that does not happen keeps the project.
-    if (!AskToSaveChanges(Q(m_state.ProjectFilePath), true)) {
+    if (!AskToSaveChanges(Q(m_state.project.ProjectFilePath), true)) {
         UpdateCaption();
         return CommandResult::Cancelled;
     }
     NewProject(m_state, true, true);
     UpdateCaption();
-    if (m_state.Settings.ShowInputScreenOnLoad == 1)
+    if (m_state.environment.Settings.ShowInputScreenOnLoad == 1)
         Run(Command::EditParameters);
     return CommandResult::Done;
 }
 
 CommandResult MainWindow::OpenFile()
 {
-    const QString previous = Q(m_state.ProjectFilePath);
+    const QString previous = Q(m_state.project.ProjectFilePath);
     if (!AskForFile(true))
         return CommandResult::Cancelled;
     return LoadProjFile(previous) ? CommandResult::Done : CommandResult::Failed;
@@ -161,15 +161,15 @@ CommandResult MainWindow::OpenFile()
 
 bool MainWindow::FileMenuSave(bool force)
 {
-    if ((force || ProjectNeedsName(m_state)) && !AskForFile(false))
+    if ((force || ProjectNeedsName(m_state.project)) && !AskForFile(false))
         return false;
     // A project named without a folder (after a conversion) goes to the
     // data folder, not to wherever the program happens to run.
-    if (FolderPart(m_state.ProjectFilePath).empty())
-        m_state.ProjectFilePath = m_state.Settings.DataPath + m_state.ProjectFilePath;
+    if (FolderPart(m_state.project.ProjectFilePath).empty())
+        m_state.project.ProjectFilePath = m_state.environment.Settings.DataPath + m_state.project.ProjectFilePath;
     return Trapped([&] {
         BusyCursor busy;
-        FileSave(m_state, m_state);
+        FileSave(m_state.project, m_state.messenger);
     });
 }
 
@@ -177,7 +177,7 @@ CommandResult MainWindow::SaveFile(bool force)
 {
     if (!FileMenuSave(force))
         return CommandResult::Cancelled;
-    RecentFileUpdate(m_state, m_state, m_state.ProjectFilePath);
+    RecentFileUpdate(m_state.environment, m_state.messenger, m_state.project.ProjectFilePath);
     RebuildRecentFileMenu();
     UpdateCaption();
     return CommandResult::Done;
@@ -185,42 +185,42 @@ CommandResult MainWindow::SaveFile(bool force)
 
 bool MainWindow::AskCurrentFileEmpty()
 {
-    return ShowMessage(m_state, "Current file is empty. Continue?",
+    return ShowMessage(m_state.messenger, "Current file is empty. Continue?",
                        MsgStyle{MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second}) == MsgResult::Yes;
 }
 
 void MainWindow::BuildInputListing()
 {
-    m_state.OutputBuffer[0] = FullListing(m_state, m_state.Settings.PrintModuleHeader == 1);
+    m_state.session.OutputBuffer[0] = FullListing(m_state.project, m_state.environment.Settings.PrintModuleHeader == 1);
 }
 
 CommandResult MainWindow::PrinterSetup()
 {
     if (!m_platform.PrinterSetupDialog(this, m_platform.Printer()))
-        return DialogCancelled(m_state);
+        return DialogCancelled(m_state.messenger);
     return CommandResult::Done;
 }
 
 CommandResult MainWindow::PrintProjectReport(bool withDialog)
 {
-    if (m_state.ProjectEmpty == FlagTrue && !AskCurrentFileEmpty())
+    if (m_state.project.ProjectEmpty == FlagTrue && !AskCurrentFileEmpty())
         return CommandResult::Cancelled;
     QPrinter& printer = m_platform.Printer();
     if ((withDialog || !PrintsWithoutDialog(printer)) &&
         !m_platform.PrintDialog(this, printer, false,
-                                SuggestedPdfName(m_state.Settings.DataPath, m_state.ProjectFilePath)))
-        return DialogCancelled(m_state);
+                                SuggestedPdfName(m_state.environment.Settings.DataPath, m_state.project.ProjectFilePath)))
+        return DialogCancelled(m_state.messenger);
     const bool printed = Trapped([&] {
         BuildInputListing();
         BusyCursor busy;
-        PrintReport(printer, Q(m_state.ProgramName), {m_state.OutputBuffer[0], m_state.OutputBuffer[1]});
+        PrintReport(printer, Q(m_state.environment.ProgramName), {m_state.session.OutputBuffer[0], m_state.session.OutputBuffer[1]});
     });
     return printed ? CommandResult::Done : CommandResult::Failed;
 }
 
 CommandResult MainWindow::PrintPreview()
 {
-    if (m_state.ProjectEmpty == FlagTrue && !AskCurrentFileEmpty())
+    if (m_state.project.ProjectEmpty == FlagTrue && !AskCurrentFileEmpty())
         return CommandResult::Cancelled;
     if (!Trapped([&] { BuildInputListing(); }))
         return CommandResult::Failed;
@@ -230,18 +230,18 @@ CommandResult MainWindow::PrintPreview()
 
 bool MainWindow::QueryUnload()
 {
-    if (m_state.ProjectSaved != FlagFalse)
+    if (m_state.project.ProjectSaved != FlagFalse)
         return true;
     const MsgResult answer =
-        m_platform.Show("Save changes to: " + m_state.ProjectFilePath + "?",
-                        MsgStyle{MsgButtons::YesNoCancel, MsgIcon::Question}, m_state.ProgramTitle);
+        m_platform.Show("Save changes to: " + m_state.project.ProjectFilePath + "?",
+                        MsgStyle{MsgButtons::YesNoCancel, MsgIcon::Question}, m_state.environment.ProgramTitle);
     if (answer == MsgResult::No)
         return true;
     if (answer != MsgResult::Yes)
         return false;
     if (!FileMenuSave(false))
         return false;
-    RecentFileUpdate(m_state, m_state, m_state.ProjectFilePath);
+    RecentFileUpdate(m_state.environment, m_state.messenger, m_state.project.ProjectFilePath);
     return true;
 }
 
@@ -251,8 +251,8 @@ void MainWindow::FormUnload()
         return;
     m_unloaded = true;
     CloseHelpWindow();
-    SaveSettings(m_state, m_state, SettingsGroup::FileMenu);
-    RestoreDecimalSeparator(m_state);
+    SaveSettings(m_state.environment, m_state.messenger, SettingsGroup::FileMenu);
+    RestoreDecimalSeparator(m_state.environment);
 }
 
 }  // namespace castovin

@@ -190,10 +190,10 @@ void MainWindow::BuildToolbar()
 
 void MainWindow::RebuildRecentFileMenu()
 {
-    const bool any = BuildRecentFileMenu(m_state);
+    const bool any = BuildRecentFileMenu(m_state.environment);
     for (int n = 1; n <= 4; ++n) {
         QAction*& action = m_fileArray[static_cast<std::size_t>(n)];
-        const std::string& caption = m_state.RecentFileCaptions[static_cast<std::size_t>(n)];
+        const std::string& caption = m_state.environment.RecentFileCaptions[static_cast<std::size_t>(n)];
         if (caption.empty()) {
             if (action != nullptr)
                 action->setVisible(false);

@@ -65,14 +65,14 @@ MainWindow::MainWindow(ProgramState& state, PlatformServices& platform) : m_stat
     BuildMenus();
     BuildToolbar();
     BuildCentralArea();
-    m_state.History.SetChangedHandler([this] { ShowHistory(); });
+    m_state.messenger.History.SetChangedHandler([this] { ShowHistory(); });
     ShowHistory();
     resize(900, 640);
 }
 
 MainWindow::~MainWindow()
 {
-    m_state.History.SetChangedHandler({});
+    m_state.messenger.History.SetChangedHandler({});
 }
 
 void MainWindow::BuildCentralArea()
@@ -128,26 +128,26 @@ void MainWindow::FormLoad()
 
 void MainWindow::UpdateCaption()
 {
-    setWindowTitle(Q(WindowCaption(m_state)));
+    setWindowTitle(Q(WindowCaption(m_state.project)));
 }
 
 void MainWindow::ApplyDisplaySettings()
 {
-    const bool shown = m_state.Settings.DisplayHistoryWin == 1;
+    const bool shown = m_state.environment.Settings.DisplayHistoryWin == 1;
     m_history->setVisible(shown);
     for (int i : {5, 6, 7})
         m_utilItems[static_cast<std::size_t>(i)]->setEnabled(shown);
     m_utilItems[6]->setText(shown ? "Close History &Window" : "Restore History &Window");
-    if (m_state.Settings.MaxMainMenu == 1)
+    if (m_state.environment.Settings.MaxMainMenu == 1)
         setWindowState(windowState() | Qt::WindowMaximized);
     else
         setWindowState(windowState() & ~Qt::WindowMaximized);
-    m_toolbar->setVisible(m_state.Settings.EnableMainMenuToolbar == 1);
+    m_toolbar->setVisible(m_state.environment.Settings.EnableMainMenuToolbar == 1);
 }
 
 void MainWindow::ApplyHistoryFont()
 {
-    const SettingsRecord& s = m_state.Settings;
+    const SettingsRecord& s = m_state.environment.Settings;
     const QString family = Q(s.DisplayFontName);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     if (FontFamilyAvailable(family)) {
@@ -155,7 +155,7 @@ void MainWindow::ApplyHistoryFont()
     } else {
         // A family the system lacks: the message, then the system's
         // fixed-pitch font rather than whatever face Qt would substitute.
-        ShowMessage(m_state, "Invalid font selection:" + s.DisplayFontName, MsgButtons::OK, m_state.MsgCategory.Error);
+        ShowMessage(m_state.messenger, "Invalid font selection:" + s.DisplayFontName, MsgButtons::OK, m_state.messenger.MsgCategory.Error);
     }
     if (s.DisplayFontSize > 0)
         font.setPointSizeF(s.DisplayFontSize);
@@ -171,7 +171,7 @@ void MainWindow::ApplyHistoryFont()
 
 void MainWindow::ShowHistory()
 {
-    m_history->setPlainText(DisplayText(m_state.History.Text()));
+    m_history->setPlainText(DisplayText(m_state.messenger.History.Text()));
     m_history->moveCursor(QTextCursor::End);
     m_history->verticalScrollBar()->setValue(m_history->verticalScrollBar()->maximum());
 }
@@ -185,7 +185,7 @@ void MainWindow::SetHistoryVisible(bool visible)
 
 bool MainWindow::Trapped(const std::function<void()>& step)
 {
-    CommandTrap trap(m_state, m_cancelFlag, RestoreNormalCursor);
+    CommandTrap trap(m_state.messenger, m_cancelFlag, RestoreNormalCursor);
     return trap.Step(step) && trap.Completed();
 }
 
@@ -288,10 +288,10 @@ CommandResult MainWindow::RunEditor(Command command)
 
 CommandResult MainWindow::OpenConversion()
 {
-    if (RefusedAsEmpty(m_state, m_state))
+    if (RefusedAsEmpty(m_state.project, m_state.messenger))
         return CommandResult::NotAvailable;
-    if (m_state.ProjectSaved == FlagFalse) {
-        ShowMessage(m_state, "Save Current File before accessing this option", MsgButtons::OK);
+    if (m_state.project.ProjectSaved == FlagFalse) {
+        ShowMessage(m_state.messenger, "Save Current File before accessing this option", MsgButtons::OK);
         return CommandResult::NotAvailable;
     }
     ShowOwnedWindow(new ConvertDialog(Context()), this, true);
@@ -313,7 +313,7 @@ CommandResult MainWindow::RunUtility(Command command)
     case Command::FileConversion:
         return OpenConversion();
     case Command::ClearHistory:
-        m_state.History.Clear();
+        m_state.messenger.History.Clear();
         return CommandResult::Done;
     case Command::ToggleHistory:
         SetHistoryVisible(m_history->isHidden());
@@ -321,7 +321,7 @@ CommandResult MainWindow::RunUtility(Command command)
     case Command::CopyHistory:
         if (m_history->isHidden())
             return CommandResult::NotAvailable;
-        m_platform.SetClipboardText(Q(m_state.History.Text()));
+        m_platform.SetClipboardText(Q(m_state.messenger.History.Text()));
         return CommandResult::Done;
     case Command::DesignSearch:
         return OpenDesignSearch(Context());

@@ -141,7 +141,7 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
     QPushButton* results = MakeButton(this, names::SearchResults, "Results");
     QPushButton* apply = MakeButton(this, names::SearchApply, "Apply");
     QPushButton* close = MakeButton(this, names::SearchClose, "Close");
-    QPushButton* help = MakeHelpButton(this, names::SearchHelp, m_context.state);
+    QPushButton* help = MakeHelpButton(this, names::SearchHelp, m_context.state.messenger);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(results);
     buttons->addWidget(apply);
@@ -162,7 +162,7 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
     connect(apply, &QPushButton::clicked, this, &DesignSearchWindow::Apply);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    AppendHistory(m_context.state, "Loading Design Search Form");
+    AppendHistory(m_context.state.messenger, "Loading Design Search Form");
     // The main window waits while the search is open, as it does for an editor.
     // Closing stops a search under way; its outcome is never shown.
     RestorePriceTable();
@@ -192,7 +192,7 @@ QWidget* DesignSearchWindow::BuildPriceFrame()
     auto* frame = new QGroupBox("Price list ($ per bolt)", this);
     m_prices = new QTableWidget(0, kPriceColumns, frame);
     m_prices->setObjectName(names::SearchPriceTable);
-    const SearchRowTexts head = SearchColumnHeadings(m_context.state.UnitSystem);
+    const SearchRowTexts head = SearchColumnHeadings(m_context.state.project.units);
     m_prices->setHorizontalHeaderLabels({Q(head[1]), Q(head[2]), Q(head[3]), "$/bolt", "Name"});
     m_prices->horizontalHeader()->setStretchLastSection(true);
     QPushButton* add = MakeButton(frame, names::SearchAddRow, "Add Row");
@@ -218,7 +218,7 @@ QWidget* DesignSearchWindow::BuildPriceFrame()
 
 QWidget* DesignSearchWindow::BuildRangeFrame()
 {
-    const SearchRanges ranges = DefaultSearchRanges(m_context.state.UnitSystem);
+    const SearchRanges ranges = DefaultSearchRanges(m_context.state.project.units);
     auto* frame = new QGroupBox("Ranges", this);
     auto* grid = new QGridLayout(frame);
     auto spin = [frame](const char* name, int value) {
@@ -238,7 +238,7 @@ QWidget* DesignSearchWindow::BuildRangeFrame()
     m_spacingMin = edit(names::SearchSpacingMin, ranges.spacingMin);
     m_spacingMax = edit(names::SearchSpacingMax, ranges.spacingMax);
     m_spacingStep = edit(names::SearchSpacingStep, ranges.spacingStep);
-    const QString length = Q(SearchColumnHeadings(m_context.state.UnitSystem)[5]).remove("Spacing");
+    const QString length = Q(SearchColumnHeadings(m_context.state.project.units)[5]).remove("Spacing");
     grid->addWidget(new QLabel("Bolts per row from", frame), 0, 0);
     grid->addWidget(m_boltsMin, 0, 1);
     grid->addWidget(new QLabel("to", frame), 1, 0);
@@ -260,7 +260,7 @@ QWidget* DesignSearchWindow::BuildResultFrame()
 {
     auto* frame = new QGroupBox("Passing bolt patterns, least cost first", this);
     m_model = new SearchResultModel(this);
-    m_model->SetCandidates(m_context.state.UnitSystem, {});
+    m_model->SetCandidates(m_context.state.project.units, {});
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(Qt::UserRole);
@@ -309,7 +309,7 @@ std::optional<std::vector<PriceRow>> DesignSearchWindow::TablePrices()
     const PriceListRead read = ParsePriceCells(cells);
     if (read.problem) {
         const int row = read.problem->line - 1;  // line 1 is the header
-        ShowMessage(m_context.state, "Price list row " + std::to_string(row) + ": " + read.problem->message,
+        ShowMessage(m_context.state.messenger, "Price list row " + std::to_string(row) + ": " + read.problem->message,
                     MsgIcon::Exclamation);
         return std::nullopt;
     }
@@ -332,14 +332,14 @@ void DesignSearchWindow::FillPriceTable(const std::vector<PriceRow>& rows)
 QString DesignSearchWindow::PriceFolder() const
 {
     const ProgramState& state = m_context.state;
-    return Q(state.LastPriceFolder.empty() ? state.Settings.DataPath : state.LastPriceFolder);
+    return Q(state.environment.LastPriceFolder.empty() ? state.environment.Settings.DataPath : state.environment.LastPriceFolder);
 }
 
 // The table as it was when the window last closed in this run, typed or
 // loaded, so that the next opening goes on from it.
 void DesignSearchWindow::KeepPriceTable()
 {
-    std::vector<std::vector<std::string>>& kept = m_context.state.LastPriceTable;
+    std::vector<std::vector<std::string>>& kept = m_context.state.environment.LastPriceTable;
     kept.assign(static_cast<std::size_t>(m_prices->rowCount()), std::vector<std::string>(kPriceColumns));
     for (int r = 0; r < m_prices->rowCount(); ++r)
         for (int c = 0; c < kPriceColumns; ++c)
@@ -349,7 +349,7 @@ void DesignSearchWindow::KeepPriceTable()
 
 void DesignSearchWindow::RestorePriceTable()
 {
-    const std::vector<std::vector<std::string>>& kept = m_context.state.LastPriceTable;
+    const std::vector<std::vector<std::string>>& kept = m_context.state.environment.LastPriceTable;
     if (kept.empty())
         return;
     m_prices->setRowCount(0);
@@ -371,17 +371,17 @@ void DesignSearchWindow::LoadPrices()
     request.selectedFilter = request.filters[0];
     const std::optional<QString> path = m_context.platform.FileDialog(this, request);
     if (!path) {
-        DialogCancelled(m_context.state);
+        DialogCancelled(m_context.state.messenger);
         return;
     }
-    m_context.state.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
+    m_context.state.environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
     const PriceListRead read = ReadPriceListFile(S(*path));
     if (read.problem) {
-        ShowMessage(m_context.state, S(*path) + ": " + ProblemText(*read.problem), MsgIcon::Exclamation);
+        ShowMessage(m_context.state.messenger, S(*path) + ": " + ProblemText(*read.problem), MsgIcon::Exclamation);
         return;
     }
     FillPriceTable(read.rows);
-    AppendHistory(m_context.state, "Price list loaded: " + S(*path));
+    AppendHistory(m_context.state.messenger, "Price list loaded: " + S(*path));
 }
 
 void DesignSearchWindow::SavePrices()
@@ -398,15 +398,15 @@ void DesignSearchWindow::SavePrices()
     request.defaultSuffix = "csv";
     const std::optional<QString> path = m_context.platform.FileDialog(this, request);
     if (!path) {
-        DialogCancelled(m_context.state);
+        DialogCancelled(m_context.state.messenger);
         return;
     }
-    m_context.state.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
+    m_context.state.environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
     if (const std::optional<std::string> problem = WritePriceListFile(S(*path), *rows)) {
-        ShowMessage(m_context.state, *problem, MsgIcon::Exclamation);
+        ShowMessage(m_context.state.messenger, *problem, MsgIcon::Exclamation);
         return;
     }
-    AppendHistory(m_context.state, "Price list saved: " + S(*path));
+    AppendHistory(m_context.state.messenger, "Price list saved: " + S(*path));
 }
 
 std::optional<SearchRanges> DesignSearchWindow::ReadRanges()
@@ -422,7 +422,7 @@ std::optional<SearchRanges> DesignSearchWindow::ReadRanges()
     const std::optional<RangesFault> fault =
         ok[0] && ok[1] && ok[2] ? RangesFaultOf(ranges) : std::optional(RangesFault::SpacingNotANumber);
     if (fault) {
-        ShowMessage(m_context.state, RangesFaultText(*fault), MsgIcon::Exclamation);
+        ShowMessage(m_context.state.messenger, RangesFaultText(*fault), MsgIcon::Exclamation);
         return std::nullopt;
     }
     return ranges;
@@ -431,7 +431,7 @@ std::optional<SearchRanges> DesignSearchWindow::ReadRanges()
 SearchProject DesignSearchWindow::CurrentProject() const
 {
     const ProgramState& state = m_context.state;
-    return SearchProject{state.UnitSystem, state.Support, state.Cost};
+    return SearchProject{state.project.units, state.project.Support, state.project.Cost};
 }
 
 void DesignSearchWindow::Search()
@@ -443,14 +443,14 @@ void DesignSearchWindow::Search()
     if (!ranges)
         return;
     if (const std::optional<std::string> tooMany = SearchSizeProblem(prices->size(), *ranges)) {
-        ShowMessage(m_context.state, *tooMany, MsgIcon::Exclamation);
+        ShowMessage(m_context.state.messenger, *tooMany, MsgIcon::Exclamation);
         return;
     }
     m_progress->setValue(0);
     m_progress->show();
     m_cancel->show();
     m_summary->setText("Searching...");
-    const auto keep = static_cast<std::size_t>(m_context.state.Settings.SearchKeepBest);
+    const auto keep = static_cast<std::size_t>(m_context.state.environment.Settings.SearchKeepBest);
     m_runner->Start(CurrentProject(), *prices, *ranges, keep,
                     [this](SearchOutcome outcome) { ShowOutcome(std::move(outcome)); });
 }
@@ -470,7 +470,7 @@ void DesignSearchWindow::ShowOutcome(SearchOutcome outcome)
     m_progress->hide();
     m_cancel->hide();
     const std::size_t kept = outcome.ranked.size();
-    m_model->SetCandidates(m_context.state.UnitSystem, std::move(outcome.ranked));
+    m_model->SetCandidates(m_context.state.project.units, std::move(outcome.ranked));
     m_results->sortByColumn(0, Qt::AscendingOrder);
     QString summary = QString("%1 candidates tried, %2 skipped (outside the parameters editor's ranges), %3 passed")
                           .arg(outcome.tried)
@@ -482,11 +482,11 @@ void DesignSearchWindow::ShowOutcome(SearchOutcome outcome)
         summary = "Search cancelled: " + summary;
     m_summary->setText(summary);
     if (outcome.cancelled) {
-        AppendHistory(m_context.state, "Design search cancelled");
+        AppendHistory(m_context.state.messenger, "Design search cancelled");
         return;
     }
     if (outcome.passed == 0)
-        ShowMessage(m_context.state, "No bolt pattern passes the design check", MsgIcon::Information);
+        ShowMessage(m_context.state.messenger, "No bolt pattern passes the design check", MsgIcon::Information);
     else
         m_results->selectRow(0);
 }
@@ -495,7 +495,7 @@ const SearchCandidate* DesignSearchWindow::SelectedCandidate()
 {
     const QModelIndexList rows = m_results->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
-        ShowMessage(m_context.state, "Select a bolt pattern in the results first", MsgButtons::OK);
+        ShowMessage(m_context.state.messenger, "Select a bolt pattern in the results first", MsgButtons::OK);
         return nullptr;
     }
     return &m_model->Candidate(m_sorted->mapToSource(rows.first()).row());
@@ -510,8 +510,8 @@ void DesignSearchWindow::ShowResults()
     // The report reads the work copies; the project keeps its values.
     ShowEditorResults(m_context, this, ReportType::Design, [&] {
         const SearchProject trial = WithCandidate(CurrentProject(), *candidate);
-        state.WorkSupport = trial.support;
-        state.WorkCost = trial.cost;
+        state.session.WorkSupport = trial.support;
+        state.session.WorkCost = trial.cost;
     });
 }
 
@@ -522,16 +522,16 @@ void DesignSearchWindow::Apply()
         return;
     ProgramState& state = m_context.state;
     const SearchProject applied = WithCandidate(CurrentProject(), *candidate);
-    state.Support = applied.support;
-    state.Cost = applied.cost;
-    MarkProjectEdited(state);
-    AppendHistory(state, "Design search applied: " + S(PatternText(*candidate, state.UnitSystem)));
+    state.project.Support = applied.support;
+    state.project.Cost = applied.cost;
+    MarkProjectEdited(state.project);
+    AppendHistory(state.messenger, "Design search applied: " + S(PatternText(*candidate, state.project.units)));
     m_context.host.UpdateCaption();
 }
 
 CommandResult OpenDesignSearch(const WindowContext& context)
 {
-    if (RefusedAsEmpty(context.state, context.state))
+    if (RefusedAsEmpty(context.state.project, context.state.messenger))
         return CommandResult::NotAvailable;
     QWidget* host = context.host.HostWindow();
     host->setEnabled(false);

@@ -142,7 +142,7 @@ SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context
     columns->addLayout(right);
 
     const DialogButtons row =
-        MakeOkCancelHelpRow(this, names::SettingsOk, names::SettingsCancel, names::SettingsHelp, m_context.state);
+        MakeOkCancelHelpRow(this, names::SettingsOk, names::SettingsCancel, names::SettingsHelp, m_context.state.messenger);
     QPushButton* ok = row.ok;
     QPushButton* cancel = row.cancel;
     QHBoxLayout* buttons = row.row;
@@ -156,7 +156,7 @@ SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context
     ConnectReactions();
     ClosingRules::Install(this, [this] {
         ProgramState& state = m_context.state;
-        CloseSettings(state, state, m_acceptedFields, m_accepted, [this] { m_context.host.ApplyDisplaySettings(); });
+        CloseSettings(state.environment, state.messenger, m_acceptedFields, m_accepted, [this] { m_context.host.ApplyDisplaySettings(); });
     });
     adjustSize();
     CenterOnScreen(this);
@@ -165,16 +165,16 @@ SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context
 void SettingsDialog::FormLoad()
 {
     ProgramState& state = m_context.state;
-    SetMsgCategory(state.MsgCategory, SettingsFormNumber);
-    AppendHistory(state, "Editing Settings");
+    SetMsgCategory(state.messenger.MsgCategory, SettingsFormNumber);
+    AppendHistory(state.messenger, "Editing Settings");
     for (int i = 0; i < 2; ++i)
         m_units[static_cast<std::size_t>(i)]->setText(Q(std::string(UnitSystemText(UnitSystemOf(i)))));
     m_loading = true;
     m_accepted = false;
     m_pathDialogOpen = false;
-    const SettingsFields f = SettingsFieldsFromState(state);
+    const SettingsFields f = SettingsFieldsFromState(state.environment);
     OptionGroup units{0, {false, false}};
-    SetArrayIndex(state, units, f.defaultUnits);
+    SetArrayIndex(state.messenger, units, f.defaultUnits);
     for (std::size_t i = 0; i < 2; ++i)
         m_units[i]->setChecked(units.value[i]);
     m_displayHistory->setChecked(f.displayHistory);
@@ -205,12 +205,12 @@ void SettingsDialog::ConnectReactions()
     // Clicks only: the program's own ticking while loading tells nothing.
     connect(m_shortNames, &QCheckBox::clicked, this, [this] {
         if (!m_loading)
-            ShowMessage(m_context.state, "Option will take effect upon restarting this program", MsgButtons::OK,
+            ShowMessage(m_context.state.messenger, "Option will take effect upon restarting this program", MsgButtons::OK,
                         "Message");
     });
     connect(m_copyExamples, &QCheckBox::clicked, this, [this](bool on) {
         if (on && !m_loading)
-            ShowMessage(m_context.state, CopyExamplesMessage(m_context.state.DataFolder), MsgButtons::OK);
+            ShowMessage(m_context.state.messenger, CopyExamplesMessage(m_context.state.environment.DataFolder), MsgButtons::OK);
     });
     connect(m_extension, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QString upper = text.toUpper();
@@ -245,7 +245,7 @@ SettingsFields SettingsDialog::Fields() const
 void SettingsDialog::Ok()
 {
     SettingsFields fields = Fields();
-    const SettingsValidation result = CheckSettings(m_context.state, fields);
+    const SettingsValidation result = CheckSettings(m_context.state.messenger, fields);
     m_dataPath->setText(Q(fields.dataPath));
     if (!result.valid) {
         if (auto* box = findChild<QLineEdit*>(names::Of(result.focus)))
@@ -274,7 +274,7 @@ void SettingsDialog::SelectViewer()
 
 void SettingsDialog::ChooseHistoryFont()
 {
-    SettingsRecord& s = m_context.state.Settings;
+    SettingsRecord& s = m_context.state.environment.Settings;
     QFont preset(Q(s.DisplayFontName));
     preset.setPointSizeF(s.DisplayFontSize);
     preset.setBold(s.DisplayFontBold != 0);
@@ -291,7 +291,7 @@ void SettingsDialog::ChooseHistoryFont()
 void SettingsDialog::OpenPathDialog()
 {
     ProgramState& state = m_context.state;
-    state.EditedPath = S(m_dataPath->text());
+    state.environment.EditedPath = S(m_dataPath->text());
     m_pathDialogOpen = true;
     // The path comes back when the path dialog has gone, as when this
     // dialog becomes active again.
@@ -299,7 +299,7 @@ void SettingsDialog::OpenPathDialog()
         if (!m_pathDialogOpen)
             return;
         m_pathDialogOpen = false;
-        m_dataPath->setText(Q(m_context.state.EditedPath));
+        m_dataPath->setText(Q(m_context.state.environment.EditedPath));
     });
 }
 

@@ -59,7 +59,7 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
     m_tab[2].input->setProperty("helpContext", 4300);
 
     QPushButton* ok = MakeButton(this, names::CalculatorOk, "OK");
-    QPushButton* help = MakeHelpButton(this, names::CalculatorHelp, m_state);
+    QPushButton* help = MakeHelpButton(this, names::CalculatorHelp, m_state.messenger);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
@@ -72,8 +72,8 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
 
     // Form_Load: the calculator's message category, the history line, the
     // first unit of every group, and the results of the starting "0".
-    SetMsgCategory(m_state.MsgCategory, 12);
-    AppendHistory(m_state, "Loading Unit Conversion Form");
+    SetMsgCategory(m_state.messenger.MsgCategory, 12);
+    AppendHistory(m_state.messenger, "Loading Unit Conversion Form");
     for (std::size_t i = 0; i < m_tab.size(); ++i) {
         m_tab[i].units[0]->setChecked(true);
         Recalculate(static_cast<int>(i));

@@ -15,7 +15,7 @@
 
 namespace castovin {
 
-PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context), m_text(context.state.OutputBuffer[0])
+PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context), m_text(context.state.session.OutputBuffer[0])
 {
     setObjectName(names::Preview);
     setWindowTitle("Print Preview");
@@ -25,7 +25,7 @@ PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context),
     ok->setDefault(true);
     QPushButton* copy = MakeButton(this, names::PreviewCopy, "&Copy to Clipboard");
     QPushButton* print = MakeButton(this, names::PreviewPrint, "&Print");
-    QPushButton* help = MakeHelpButton(this, names::PreviewHelp, m_context.state);
+    QPushButton* help = MakeHelpButton(this, names::PreviewHelp, m_context.state.messenger);
     auto* row = new QHBoxLayout;
     row->addWidget(copy);
     row->addWidget(print);
@@ -39,7 +39,7 @@ PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context),
     connect(copy, &QPushButton::clicked, this, &PreviewWindow::CopyToClipboard);
     connect(print, &QPushButton::clicked, this, &PreviewWindow::Print);
 
-    AppendHistory(m_context.state, "Preview displayed");
+    AppendHistory(m_context.state.messenger, "Preview displayed");
     adjustSize();
     CenterOnScreen(this);
 }
@@ -47,28 +47,28 @@ PreviewWindow::PreviewWindow(const WindowContext& context) : m_context(context),
 void PreviewWindow::CopyToClipboard()
 {
     m_context.platform.ClearClipboard();
-    m_context.platform.SetClipboardText(Q(m_context.state.OutputBuffer[0]));
-    AppendHistory(m_context.state, "Output copied to clipboard");
+    m_context.platform.SetClipboardText(Q(m_context.state.session.OutputBuffer[0]));
+    AppendHistory(m_context.state.messenger, "Output copied to clipboard");
 }
 
 void PreviewWindow::Print()
 {
     if (m_cancel) {
-        AppendHistory(m_context.state, "Printing aborted");
+        AppendHistory(m_context.state.messenger, "Printing aborted");
         return;
     }
     ProgramState& state = m_context.state;
     QPrinter& printer = m_context.platform.Printer();
     if (!PrintsWithoutDialog(printer) &&
         !m_context.platform.PrintDialog(this, printer, false,
-                                        SuggestedPdfName(state.Settings.DataPath, state.ProjectFilePath))) {
-        DialogCancelled(state);
-        AppendHistory(state, "Printing aborted");
+                                        SuggestedPdfName(state.environment.Settings.DataPath, state.project.ProjectFilePath))) {
+        DialogCancelled(state.messenger);
+        AppendHistory(state.messenger, "Printing aborted");
         return;
     }
     m_context.host.Trapped([&] {
         BusyCursor busy;
-        PrintReport(printer, Q(state.ProgramName), {m_text});
+        PrintReport(printer, Q(state.environment.ProgramName), {m_text});
     });
 }
 

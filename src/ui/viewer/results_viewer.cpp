@@ -50,7 +50,7 @@ ResultsViewer::ResultsViewer(const WindowContext& context) : m_context(context)
     m_previous = MakeButton(this, names::ViewerPrevious, "P&revious Page");
     m_printAll = MakeButton(this, names::ViewerPrintAll, "Print &All");
     m_copyAll = MakeButton(this, names::ViewerCopyAll, "Cop&y All");
-    m_help = MakeHelpButton(this, names::ViewerHelp, m_context.state);
+    m_help = MakeHelpButton(this, names::ViewerHelp, m_context.state.messenger);
     m_changeInput = MakeButton(this, names::ViewerChangeInput, "Change &Input");
     m_viewPlots = MakeButton(this, names::ViewerPlots, "&View Plots");
 
@@ -86,7 +86,7 @@ ResultsViewer::ResultsViewer(const WindowContext& context) : m_context(context)
     host->setEnabled(false);
     m_page = 0;
     NextPage();
-    AppendHistory(m_context.state, "Results displayed");
+    AppendHistory(m_context.state.messenger, "Results displayed");
     adjustSize();
     CenterOnScreen(this);
     ClosingRules::Install(this, [this] { Unload(); });
@@ -110,14 +110,14 @@ void ResultsViewer::showEvent(QShowEvent* event)
 
 void ResultsViewer::Loadbuffer()
 {
-    m_pane->setPlainText(PaneText(m_context.state.OutputBuffer[static_cast<std::size_t>(m_page)]));
+    m_pane->setPlainText(PaneText(m_context.state.session.OutputBuffer[static_cast<std::size_t>(m_page)]));
     m_pane->setEnabled(true);
     m_pane->setReadOnly(true);
 }
 
 void ResultsViewer::NextPage()
 {
-    const int last = m_context.state.LastOutputPage;
+    const int last = m_context.state.session.LastOutputPage;
     if (m_page < last) {
         ++m_page;
         Loadbuffer();
@@ -140,8 +140,8 @@ void ResultsViewer::CopyPage()
 {
     PlatformServices& platform = m_context.platform;
     platform.ClearClipboard();
-    platform.SetClipboardText(Q(m_context.state.OutputBuffer[static_cast<std::size_t>(m_page)]));
-    AppendHistory(m_context.state, "Output page # " + std::to_string(m_page) + "copied to clipboard");
+    platform.SetClipboardText(Q(m_context.state.session.OutputBuffer[static_cast<std::size_t>(m_page)]));
+    AppendHistory(m_context.state.messenger, "Output page # " + std::to_string(m_page) + "copied to clipboard");
 }
 
 void ResultsViewer::CopyAll()
@@ -149,8 +149,8 @@ void ResultsViewer::CopyAll()
     ProgramState& state = m_context.state;
     PlatformServices& platform = m_context.platform;
     platform.ClearClipboard();
-    platform.SetClipboardText(Q(JoinPages(state, 0, state.LastOutputPage)));
-    AppendHistory(state, "Output copied to clipboard");
+    platform.SetClipboardText(Q(JoinPages(state.session, 0, state.session.LastOutputPage)));
+    AppendHistory(state.messenger, "Output copied to clipboard");
 }
 
 void ResultsViewer::PrintPages(int first, int last)
@@ -158,39 +158,39 @@ void ResultsViewer::PrintPages(int first, int last)
     ProgramState& state = m_context.state;
     m_cancel = false;
     PlatformServices& platform = m_context.platform;
-    const QString pdf = SuggestedPdfName(state.Settings.DataPath, state.ProjectFilePath);
+    const QString pdf = SuggestedPdfName(state.environment.Settings.DataPath, state.project.ProjectFilePath);
     if (!platform.PrintDialog(this, platform.Printer(), false, pdf)) {
         m_cancel = true;
-        DialogCancelled(state);
-        AppendHistory(state, "Printing aborted");
+        DialogCancelled(state.messenger);
+        AppendHistory(state.messenger, "Printing aborted");
         return;
     }
-    const std::string joined = JoinPages(state, first, last);
+    const std::string joined = JoinPages(state.session, first, last);
     m_context.host.Trapped([&] {
         BusyCursor busy;
-        PrintReport(platform.Printer(), Q(state.ProgramName), {joined});
+        PrintReport(platform.Printer(), Q(state.environment.ProgramName), {joined});
     });
 }
 
 void ResultsViewer::PrintPage()
 {
-    AppendHistory(m_context.state, "Current page printed");
+    AppendHistory(m_context.state.messenger, "Current page printed");
     PrintPages(m_page, m_page);
     Loadbuffer();
 }
 
 void ResultsViewer::PrintAll()
 {
-    AppendHistory(m_context.state, "All pages printed");
-    PrintPages(0, m_context.state.LastOutputPage);
+    AppendHistory(m_context.state.messenger, "All pages printed");
+    PrintPages(0, m_context.state.session.LastOutputPage);
     Loadbuffer();
 }
 
 void ResultsViewer::ChangeInput()
 {
     ProgramState& state = m_context.state;
-    const bool editorOpen = state.EditorOpen != 0;
-    const int kind = state.ReportKind;
+    const bool editorOpen = state.session.EditorOpen != 0;
+    const int kind = state.session.ReportKind;
     close();
     if (!editorOpen)
         m_context.host.Run(kind == 2 ? Command::EditCost : Command::EditParameters);
@@ -198,7 +198,7 @@ void ResultsViewer::ChangeInput()
 
 void ResultsViewer::ViewPlots()
 {
-    ShowMessage(m_context.state, "Option not active yet", MsgButtons::OK);
+    ShowMessage(m_context.state.messenger, "Option not active yet", MsgButtons::OK);
 }
 
 }  // namespace castovin

@@ -20,7 +20,7 @@ protected:
     Folders()
     {
         env.home = home.Path().string();
-        state.AppFolder = home.File("app") + "/";
+        state.environment.AppFolder = home.File("app") + "/";
     }
     void UserDirs(const std::string& content)
     {
@@ -35,10 +35,10 @@ TEST_F(Folders, XdgDocumentsFolderWithHomeExpanded)
 {
     UserDirs("# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desk\"\nXDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n");
     fs::create_directories(home.Path() / "Docs");
-    CreateUserFolders(state, env);
-    EXPECT_EQ(state.DataFolder, home.File("Docs") + "/MyTELVOR/");
-    EXPECT_EQ(state.TempFolder, home.File("Docs") + "/MyTELVOR/Temp/");
-    EXPECT_TRUE(fs::is_directory(state.TempFolder));
+    CreateUserFolders(state.environment, env);
+    EXPECT_EQ(state.environment.DataFolder, home.File("Docs") + "/MyTELVOR/");
+    EXPECT_EQ(state.environment.TempFolder, home.File("Docs") + "/MyTELVOR/Temp/");
+    EXPECT_TRUE(fs::is_directory(state.environment.TempFolder));
 }
 
 TEST_F(Folders, XdgConfigHomeIsHonoured)
@@ -86,23 +86,23 @@ TEST_F(Folders, MissingDocumentsFallsBackToHomeDocumentsThenDesktop)
 TEST_F(Folders, NoDocumentsFolderUsesTheUsersDataHome)
 {
     // Neither ~/.local nor ~/.local/share exists yet: both are made.
-    CreateUserFolders(state, env);
-    EXPECT_EQ(state.DataFolder, home.File(".local/share/castovin") + "/");
-    EXPECT_EQ(state.TempFolder, home.File(".local/share/castovin/Temp") + "/");
-    EXPECT_TRUE(fs::is_directory(state.TempFolder));
-    EXPECT_FALSE(fs::exists(state.AppFolder));
+    CreateUserFolders(state.environment, env);
+    EXPECT_EQ(state.environment.DataFolder, home.File(".local/share/castovin") + "/");
+    EXPECT_EQ(state.environment.TempFolder, home.File(".local/share/castovin/Temp") + "/");
+    EXPECT_TRUE(fs::is_directory(state.environment.TempFolder));
+    EXPECT_FALSE(fs::exists(state.environment.AppFolder));
 }
 
 TEST_F(Folders, XdgDataHomeIsHonoured)
 {
     env.xdgDataHome = home.File("data");
-    CreateUserFolders(state, env);
-    EXPECT_EQ(state.DataFolder, home.File("data/castovin") + "/");
-    EXPECT_EQ(state.TempFolder, home.File("data/castovin/Temp") + "/");
+    CreateUserFolders(state.environment, env);
+    EXPECT_EQ(state.environment.DataFolder, home.File("data/castovin") + "/");
+    EXPECT_EQ(state.environment.TempFolder, home.File("data/castovin/Temp") + "/");
     // A relative value is not a data home: the default is used.
     env.xdgDataHome = "relative/data";
-    CreateUserFolders(state, env);
-    EXPECT_EQ(state.DataFolder, home.File(".local/share/castovin") + "/");
+    CreateUserFolders(state.environment, env);
+    EXPECT_EQ(state.environment.DataFolder, home.File(".local/share/castovin") + "/");
 }
 
 TEST_F(Folders, ProgramFolderOnlyWhenNoPerUserFolderCanBeMade)
@@ -110,36 +110,36 @@ TEST_F(Folders, ProgramFolderOnlyWhenNoPerUserFolderCanBeMade)
     // The data home is taken by a file, so nothing can be created under it.
     std::ofstream(home.Path() / "blocked") << "a file";
     env.xdgDataHome = home.File("blocked");
-    CreateUserFolders(state, env);
-    EXPECT_EQ(state.DataFolder, state.AppFolder);
-    EXPECT_EQ(state.TempFolder, state.AppFolder);
+    CreateUserFolders(state.environment, env);
+    EXPECT_EQ(state.environment.DataFolder, state.environment.AppFolder);
+    EXPECT_EQ(state.environment.TempFolder, state.environment.AppFolder);
     UserEnvironment nobody;
-    CreateUserFolders(state, nobody);
-    EXPECT_EQ(state.DataFolder, state.AppFolder);
+    CreateUserFolders(state.environment, nobody);
+    EXPECT_EQ(state.environment.DataFolder, state.environment.AppFolder);
 }
 
 TEST_F(Folders, UserFolderNameTakenByAFile)
 {
     fs::create_directories(home.Path() / "Documents");
     std::ofstream(home.Path() / "Documents" / "MyTELVOR") << "a file";
-    CreateUserFolders(state, env);
-    EXPECT_EQ(state.DataFolder, home.File(".local/share/castovin") + "/");
-    EXPECT_EQ(state.TempFolder, home.File(".local/share/castovin/Temp") + "/");
+    CreateUserFolders(state.environment, env);
+    EXPECT_EQ(state.environment.DataFolder, home.File(".local/share/castovin") + "/");
+    EXPECT_EQ(state.environment.TempFolder, home.File(".local/share/castovin/Temp") + "/");
 }
 
 TEST_F(Folders, RootDocumentsFolderGetsNoDoubledSeparator)
 {
     UserDirs("XDG_DOCUMENTS_DIR=\"" + home.Path().string() + "/\"\n");
-    CreateUserFolders(state, env);
-    EXPECT_EQ(state.DataFolder, home.Path().string() + "/MyTELVOR/");
+    CreateUserFolders(state.environment, env);
+    EXPECT_EQ(state.environment.DataFolder, home.Path().string() + "/MyTELVOR/");
 }
 
 TEST_F(Folders, ExistingFoldersAreKept)
 {
     fs::create_directories(home.Path() / "Documents" / "MyTELVOR" / "Temp");
     std::ofstream(home.Path() / "Documents" / "MyTELVOR" / "VELB.INI") << "kept";
-    CreateUserFolders(state, env);
-    EXPECT_EQ(state.DataFolder, home.File("Documents") + "/MyTELVOR/");
+    CreateUserFolders(state.environment, env);
+    EXPECT_EQ(state.environment.DataFolder, home.File("Documents") + "/MyTELVOR/");
     EXPECT_TRUE(fs::exists(home.Path() / "Documents" / "MyTELVOR" / "VELB.INI"));
 }
 

@@ -52,9 +52,9 @@ protected:
 TEST_F(Settings, FirstRunCreatesTheFileWithTheFirstFileValues)
 {
     Start();
-    EXPECT_EQ(state.DataFolder, DataFolder());
-    EXPECT_EQ(state.TempFolder, DataFolder() + "Temp/");
-    EXPECT_EQ(state.SettingsFilePath, IniPath());
+    EXPECT_EQ(state.environment.DataFolder, DataFolder());
+    EXPECT_EQ(state.environment.TempFolder, DataFolder() + "Temp/");
+    EXPECT_EQ(state.environment.SettingsFilePath, IniPath());
     const ProfileFile ini = ProfileFile::Load(IniPath());
     EXPECT_EQ(ini.Read("Version", "INIFileVersion"), "050817");
     EXPECT_EQ(ini.Read("Settings", "DisplayHistoryWin"), "0");
@@ -69,10 +69,10 @@ TEST_F(Settings, FirstRunCreatesTheFileWithTheFirstFileValues)
     EXPECT_EQ(ini.Read("VELBDefaults", "DefaultENGboltDiameter"), "0.75");
     EXPECT_EQ(ini.Read("VELBBoltGrade", "DefaultBoltGradeArray3_2"), "620");
     // The run then uses the values read back.
-    EXPECT_EQ(state.Settings.DisplayHistoryWin, 0);
-    EXPECT_EQ(state.Settings.MaxDisplaySize, 4096);
-    EXPECT_EQ(state.Settings.KeepFileNames, 1);
-    EXPECT_EQ(state.History.Text(), "");
+    EXPECT_EQ(state.environment.Settings.DisplayHistoryWin, 0);
+    EXPECT_EQ(state.environment.Settings.MaxDisplaySize, 4096);
+    EXPECT_EQ(state.environment.Settings.KeepFileNames, 1);
+    EXPECT_EQ(state.messenger.History.Text(), "");
 }
 
 TEST_F(Settings, FileOfAnotherVersionIsReplaced)
@@ -84,8 +84,8 @@ TEST_F(Settings, FileOfAnotherVersionIsReplaced)
     const std::string text = ReadFile(IniPath());
     EXPECT_TRUE(Contains(text, "INIFileVersion=050817\r\n"));
     EXPECT_FALSE(Contains(text, "[Old]"));
-    EXPECT_EQ(state.Settings.DisplayHistoryWin, 0);
-    EXPECT_EQ(state.Settings.MaxDisplaySize, 4096);
+    EXPECT_EQ(state.environment.Settings.DisplayHistoryWin, 0);
+    EXPECT_EQ(state.environment.Settings.MaxDisplaySize, 4096);
 }
 
 TEST_F(Settings, FileWithoutVersionIsReplaced)
@@ -94,7 +94,7 @@ TEST_F(Settings, FileWithoutVersionIsReplaced)
     std::ofstream(IniPath(), std::ios::binary) << "\x7f\x45\x4c\x46\x02\x01\x01\0\0garbage\xff\xfe";
     Start();
     EXPECT_EQ(ProfileFile::Load(IniPath()).Read("Version", "INIFileVersion"), "050817");
-    EXPECT_EQ(state.Settings.ShowDisclaim, 1);
+    EXPECT_EQ(state.environment.Settings.ShowDisclaim, 1);
 }
 
 TEST_F(Settings, FileWithCarriageReturnLineEndsIsReadNotReplaced)
@@ -104,9 +104,9 @@ TEST_F(Settings, FileWithCarriageReturnLineEndsIsReadNotReplaced)
                              "[Graph]\rGraphStyle=2\r[Mine]\rkept=yes\r";
     std::ofstream(IniPath(), std::ios::binary) << text;
     Start();
-    EXPECT_EQ(state.Settings.DefaultUnits, 1);
-    EXPECT_EQ(state.Settings.MaxDisplaySize, 8192);
-    EXPECT_EQ(state.Settings.GraphStyle, 2);
+    EXPECT_EQ(state.environment.Settings.DefaultUnits, 1);
+    EXPECT_EQ(state.environment.Settings.MaxDisplaySize, 8192);
+    EXPECT_EQ(state.environment.Settings.GraphStyle, 2);
     EXPECT_EQ(ReadFile(IniPath()), text);
 }
 
@@ -114,10 +114,10 @@ TEST_F(Settings, TruncatedFileKeepsWhatItHolds)
 {
     WriteIni("[Settings]\r\nDefaultUnits=1\r\nMaxDisplaySize=81");
     Start();
-    EXPECT_EQ(state.Settings.DefaultUnits, 1);
-    EXPECT_EQ(state.Settings.MaxDisplaySize, 4096);  // 81 is out of range
-    EXPECT_EQ(state.Settings.ShowDisclaim, 0);       // absent: its missing value
-    EXPECT_EQ(state.Settings.ShowInputScreenOnLoad, 1);
+    EXPECT_EQ(state.environment.Settings.DefaultUnits, 1);
+    EXPECT_EQ(state.environment.Settings.MaxDisplaySize, 4096);  // 81 is out of range
+    EXPECT_EQ(state.environment.Settings.ShowDisclaim, 0);       // absent: its missing value
+    EXPECT_EQ(state.environment.Settings.ShowInputScreenOnLoad, 1);
 }
 
 TEST_F(Settings, OutOfRangeValuesTakeTheLowBound)
@@ -127,7 +127,7 @@ TEST_F(Settings, OutOfRangeValuesTakeTheLowBound)
              "[Graph]\r\nGraphStyle=0\r\n SymbolSize =2\r\nGridStyle=3\r\n"
              "[VELBOptions]\r\nShowInputScreenOnLoad=5\r\nPrintModuleHeader=\r\n");
     Start();
-    const SettingsRecord& s = state.Settings;
+    const SettingsRecord& s = state.environment.Settings;
     EXPECT_EQ(s.MaxDisplaySize, 4096);
     EXPECT_EQ(s.DisplayFontSize, 8);
     EXPECT_EQ(s.DisplayFontBold, -1);
@@ -140,23 +140,23 @@ TEST_F(Settings, OutOfRangeValuesTakeTheLowBound)
     EXPECT_EQ(s.ShowInputScreenOnLoad, 0);
     EXPECT_EQ(s.PrintModuleHeader, 1);                // empty: the read's default 1
     EXPECT_EQ(s.CopyExampleFiles, 1);                 // absent: the read's default "1"
-    EXPECT_EQ(s.DisplayFontName, state.DefaultFont);  // missing: the default font
+    EXPECT_EQ(s.DisplayFontName, state.environment.DefaultFont);  // missing: the default font
 }
 
 TEST_F(Settings, NumbersThatDoNotFitSixteenBitsAreOutOfRange)
 {
     WriteIni("[Settings]\r\nMaxDisplaySize=99999\r\nDisplayHistoryWin=65537\r\n[Graph]\r\nSymbolSize=1e400\r\n");
     Start();
-    EXPECT_EQ(state.Settings.MaxDisplaySize, 4096);
-    EXPECT_EQ(state.Settings.DisplayHistoryWin, 0);
-    EXPECT_EQ(state.Settings.SymbolSize, 3);
+    EXPECT_EQ(state.environment.Settings.MaxDisplaySize, 4096);
+    EXPECT_EQ(state.environment.Settings.DisplayHistoryWin, 0);
+    EXPECT_EQ(state.environment.Settings.SymbolSize, 3);
 }
 
 TEST_F(Settings, MaxDisplaySizeInRangeIsKept)
 {
     WriteIni("[Settings]\r\nMaxDisplaySize=8192\r\n");
     Start();
-    EXPECT_EQ(state.Settings.MaxDisplaySize, 8192);
+    EXPECT_EQ(state.environment.Settings.MaxDisplaySize, 8192);
 }
 
 TEST_F(Settings, ExtensionAndDataPathRules)
@@ -164,16 +164,16 @@ TEST_F(Settings, ExtensionAndDataPathRules)
     fs::create_directories(home.Path() / "projects");
     WriteIni("[Settings]\r\nFileExtension=0\r\nDataPath=  " + (home.Path() / "projects").string() + "  \r\n");
     Start();
-    EXPECT_EQ(state.Settings.FileExtension, "VLB");
-    EXPECT_EQ(state.Settings.DataPath, (home.Path() / "projects").string() + "/");
+    EXPECT_EQ(state.environment.Settings.FileExtension, "VLB");
+    EXPECT_EQ(state.environment.Settings.DataPath, (home.Path() / "projects").string() + "/");
 }
 
 TEST_F(Settings, EmptyExtensionAndMissingDataPathFolder)
 {
     WriteIni("[Settings]\r\nFileExtension=\r\nDataPath=" + (home.Path() / "gone").string() + "\r\n");
     Start();
-    EXPECT_EQ(state.Settings.FileExtension, "");
-    EXPECT_EQ(state.Settings.DataPath, DataFolder());
+    EXPECT_EQ(state.environment.Settings.FileExtension, "");
+    EXPECT_EQ(state.environment.Settings.DataPath, DataFolder());
     EXPECT_EQ(box.Count(), 0u);
 }
 
@@ -181,7 +181,7 @@ TEST_F(Settings, DataPathZeroIsTheDataFolder)
 {
     WriteIni("[Settings]\r\nDataPath=0\r\n");
     Start();
-    EXPECT_EQ(state.Settings.DataPath, DataFolder());
+    EXPECT_EQ(state.environment.Settings.DataPath, DataFolder());
 }
 
 TEST_F(Settings, RecentFilesReadUpToTheirCount)
@@ -190,47 +190,47 @@ TEST_F(Settings, RecentFilesReadUpToTheirCount)
              "LastFile2=b.vlb\r\nLastFileMode2=1\r\nLastFileLong2=/p/b.vlb\r\n"
              "LastFile3=c.vlb\r\nLastFileMode3=1\r\nLastFileLong3=/p/c.vlb\r\n");
     Start();
-    EXPECT_EQ(state.Settings.MaxLastFiles, 2);
-    EXPECT_EQ(state.Settings.LastFiles[2].LastFileLong, "/p/b.vlb");
-    EXPECT_EQ(state.Settings.LastFiles[3].LastFile, "");
+    EXPECT_EQ(state.environment.Settings.MaxLastFiles, 2);
+    EXPECT_EQ(state.environment.Settings.LastFiles[2].LastFileLong, "/p/b.vlb");
+    EXPECT_EQ(state.environment.Settings.LastFiles[3].LastFile, "");
 }
 
 TEST_F(Settings, TooManyRecentFilesReadsNone)
 {
     WriteIni("[FileMenu]\r\nMaxLastFiles=7\r\nLastFile1=a.vlb\r\nLastFileLong1=/p/a.vlb\r\n");
     Start();
-    EXPECT_EQ(state.Settings.MaxLastFiles, 0);
-    EXPECT_EQ(state.Settings.LastFiles[1].LastFile, "");
+    EXPECT_EQ(state.environment.Settings.MaxLastFiles, 0);
+    EXPECT_EQ(state.environment.Settings.LastFiles[1].LastFile, "");
 }
 
 TEST_F(Settings, LongValueIsCut)
 {
     WriteIni("[Settings]\r\nExternalEditor=" + std::string(300, 'e') + "\r\n");
     Start();
-    EXPECT_EQ(state.Settings.ExternalEditor, std::string(254, 'e'));
+    EXPECT_EQ(state.environment.Settings.ExternalEditor, std::string(254, 'e'));
 }
 
 TEST_F(Settings, SavingOneGroupChangesOnlyThatSection)
 {
     Start();
-    state.Settings.DisplayHistoryWin = 1;  // the log is kept from now on
-    state.Settings.GraphTitle = "Panel 3";
-    state.Settings.KeepFileNames = 0;  // changed in memory, not saved with group 5
+    state.environment.Settings.DisplayHistoryWin = 1;  // the log is kept from now on
+    state.environment.Settings.GraphTitle = "Panel 3";
+    state.environment.Settings.KeepFileNames = 0;  // changed in memory, not saved with group 5
     const std::string before = ReadFile(IniPath());
-    SaveSettings(state.environment(), state.messenger(), SettingsGroup::Graph);
+    SaveSettings(state.environment, state.messenger, SettingsGroup::Graph);
     const std::string after = ReadFile(IniPath());
     std::string expected = before;
     expected.replace(expected.find("GraphTitle=Castovin"), 19, "GraphTitle=Panel 3");
     EXPECT_EQ(after, expected);
-    EXPECT_TRUE(Contains(state.History.Text(), "Saving default settings to file: " + IniPath() + "\r\n"));
+    EXPECT_TRUE(Contains(state.messenger.History.Text(), "Saving default settings to file: " + IniPath() + "\r\n"));
 }
 
 TEST_F(Settings, EmptiedBoltGradeListIsWrittenAsMinusOne)
 {
     Start();
-    state.BoltGradeLast[0] = -1;
-    state.BoltGradeList[2][1] = 400;
-    SaveDefaultInputs(state, SettingsGroup::VELBBoltGrade);
+    state.environment.BoltGradeLast[0] = -1;
+    state.environment.BoltGradeList[2][1] = 400;
+    SaveDefaultInputs(state.environment, SettingsGroup::VELBBoltGrade);
     const ProfileFile ini = ProfileFile::Load(IniPath());
     EXPECT_EQ(ini.Read("VELBBoltGrade", "DefaultBoltGradeIndexENG1"), "-1");
     EXPECT_EQ(ini.Read("VELBBoltGrade", "DefaultBoltGradeArray1_2"), "400");
@@ -241,9 +241,9 @@ TEST_F(Settings, EmptiedBoltGradeListIsWrittenAsMinusOne)
 TEST_F(Settings, RecentFileCountIsLimitedWhenWritten)
 {
     Start();
-    state.Settings.MaxLastFiles = 9;
-    SaveSettings(state.environment(), state.messenger(), SettingsGroup::FileMenu);
-    EXPECT_EQ(state.Settings.MaxLastFiles, 0);
+    state.environment.Settings.MaxLastFiles = 9;
+    SaveSettings(state.environment, state.messenger, SettingsGroup::FileMenu);
+    EXPECT_EQ(state.environment.Settings.MaxLastFiles, 0);
     EXPECT_EQ(ProfileFile::Load(IniPath()).Read("FileMenu", "MaxLastFiles"), "0");
 }
 
@@ -256,9 +256,9 @@ TEST_F(Settings, UnwritableDataFolderStillStarts)
     std::ofstream(home.Path() / "data-home") << "not a folder";
     options.environment.xdgDataHome = (home.Path() / "data-home").string();
     Start();
-    EXPECT_EQ(state.DataFolder, options.appFolder);
-    EXPECT_EQ(state.TempFolder, options.appFolder);
-    EXPECT_EQ(state.SettingsFilePath, options.appFolder + "VELB.INI");
+    EXPECT_EQ(state.environment.DataFolder, options.appFolder);
+    EXPECT_EQ(state.environment.TempFolder, options.appFolder);
+    EXPECT_EQ(state.environment.SettingsFilePath, options.appFolder + "VELB.INI");
 }
 
 TEST_F(Settings, UnreadableFileIsNeverDeletedOrOverwritten)
@@ -275,13 +275,13 @@ TEST_F(Settings, UnreadableFileIsNeverDeletedOrOverwritten)
               "The settings file " + IniPath() +
                   " cannot be read. The built-in settings are used this time; the file is left as it is.");
     // The values of a new settings file, not those of keys gone missing.
-    EXPECT_EQ(state.Settings.DisplayHistoryWin, 0);
-    EXPECT_EQ(state.Settings.FileExtension, "VLB");
-    EXPECT_EQ(state.Settings.ShowDisclaim, 1);
-    EXPECT_EQ(state.Settings.EnableMainMenuToolbar, 1);
-    EXPECT_EQ(state.Settings.ExternalEditor, "xdg-open");
-    SaveSettings(state.environment(), state.messenger(), SettingsGroup::All);
-    SaveDefaultInputs(state, SettingsGroup::VELBDefaults);
+    EXPECT_EQ(state.environment.Settings.DisplayHistoryWin, 0);
+    EXPECT_EQ(state.environment.Settings.FileExtension, "VLB");
+    EXPECT_EQ(state.environment.Settings.ShowDisclaim, 1);
+    EXPECT_EQ(state.environment.Settings.EnableMainMenuToolbar, 1);
+    EXPECT_EQ(state.environment.Settings.ExternalEditor, "xdg-open");
+    SaveSettings(state.environment, state.messenger, SettingsGroup::All);
+    SaveDefaultInputs(state.environment, SettingsGroup::VELBDefaults);
     EXPECT_FALSE(WriteIniString(IniPath(), "Settings", "DisplayHistoryWin", "0"));
     EXPECT_EQ(fs::file_size(IniPath()), 17u * 1024 * 1024);
     EXPECT_EQ(ReadFile(IniPath()).substr(0, 64), head);
@@ -303,8 +303,8 @@ TEST_F(Settings, BlockedDocumentsFolderKeepsTheSettingsPerUser)
     std::ofstream(home.Path() / "Documents" / "MyTELVOR") << "not a folder";
     Start();
     const std::string perUser = (home.Path() / ".local/share/castovin").string() + "/";
-    EXPECT_EQ(state.DataFolder, perUser);
-    EXPECT_EQ(state.SettingsFilePath, perUser + "VELB.INI");
+    EXPECT_EQ(state.environment.DataFolder, perUser);
+    EXPECT_EQ(state.environment.SettingsFilePath, perUser + "VELB.INI");
     EXPECT_TRUE(fs::exists(perUser + "VELB.INI"));
     EXPECT_FALSE(fs::exists(options.appFolder + "VELB.INI"));
 }

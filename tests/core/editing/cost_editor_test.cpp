@@ -10,7 +10,7 @@ using test::StateTest;
 
 class CostEditing : public StateTest {
 protected:
-    CostEditing() { fields = CostFieldsFromCost(state.Cost); }
+    CostEditing() { fields = CostFieldsFromCost(state.project.Cost); }
     std::string& Text(CostField field) { return fields.text[CostFieldIndex(field)]; }
     CostFields fields;
 };
@@ -19,8 +19,8 @@ TEST_F(CostEditing, ZeroAndEmptyAreValid)
 {
     Text(CostField::HeaderCost) = "0";
     Text(CostField::StrapCost) = "";
-    EXPECT_FALSE(ValidateCost(state, fields).has_value());
-    EXPECT_EQ(CostFromFields(fields, state.Cost).StrapCost, 0);
+    EXPECT_FALSE(ValidateCost(state.messenger, fields).has_value());
+    EXPECT_EQ(CostFromFields(fields, state.project.Cost).StrapCost, 0);
 }
 
 TEST_F(CostEditing, FirstNegativeFieldOnly)
@@ -28,7 +28,7 @@ TEST_F(CostEditing, FirstNegativeFieldOnly)
     Text(CostField::BitCost) = "-1";
     Text(CostField::WeeksPerYear) = "-5";
     box.Answer(MsgResult::OK);
-    const auto failed = ValidateCost(state, fields);
+    const auto failed = ValidateCost(state.messenger, fields);
     ASSERT_TRUE(failed.has_value());
     EXPECT_EQ(*failed, CostFieldIndex(CostField::BitCost));
     EXPECT_EQ(box.Count(), 1u);
@@ -43,7 +43,7 @@ TEST_F(CostEditing, ValidationFollowsTheTableOrder)
     Text(CostField::AdvanceRate) = "-4";
     Text(CostField::YearsToDepreciate) = "-1";
     box.Answer(MsgResult::OK);
-    EXPECT_EQ(*ValidateCost(state, fields), CostFieldIndex(CostField::YearsToDepreciate));
+    EXPECT_EQ(*ValidateCost(state.messenger, fields), CostFieldIndex(CostField::YearsToDepreciate));
     EXPECT_EQ(box.Last().text, "Invalid number of depreciation years");
 }
 
@@ -76,7 +76,7 @@ TEST_F(CostEditing, SwitchesAndValuesCommitted)
 {
     Text(CostField::BoltCost) = "3.25";
     fields.useCalculatedAdvance = false;
-    const CostRecord cost = CostFromFields(fields, state.Cost);
+    const CostRecord cost = CostFromFields(fields, state.project.Cost);
     EXPECT_EQ(cost.BoltCost, 3.25f);
     EXPECT_EQ(cost.UseCalculatedAdvance, 0);
     EXPECT_EQ(cost.UseCalculatedProduction, 1);

@@ -19,10 +19,10 @@ class Parameters : public StateTest {
 protected:
     Parameters()
     {
-        SetMsgCategory(state.MsgCategory, 2);
-        fields = ParameterFieldsFromSupport(state.Support);
+        SetMsgCategory(state.messenger.MsgCategory, 2);
+        fields = ParameterFieldsFromSupport(state.project.Support);
     }
-    ParmValidation Validate() { return ValidateParms(state.messenger(), state.UnitSystem, fields); }
+    ParmValidation Validate() { return ValidateParms(state.messenger, state.project.units, fields); }
     std::vector<std::string> Texts() const
     {
         std::vector<std::string> texts;
@@ -61,10 +61,10 @@ TEST_F(Parameters, CmrrLimits)
     }
     fields.CMRR = "99.4";
     EXPECT_TRUE(Validate().valid);
-    EXPECT_EQ(SupportFromFields(fields, state.Support)[0].CMRR, 99);
+    EXPECT_EQ(SupportFromFields(fields, state.project.Support)[0].CMRR, 99);
     fields.CMRR = "98.5";  // half to even: stored as 98
     EXPECT_TRUE(Validate().valid);
-    EXPECT_EQ(SupportFromFields(fields, state.Support)[0].CMRR, 98);
+    EXPECT_EQ(SupportFromFields(fields, state.project.Support)[0].CMRR, 98);
 
     fields.CMRR = "30";
     box.Answer(MsgResult::Yes);
@@ -110,7 +110,7 @@ TEST_F(Parameters, SpanAgainstEntryWidthEnglish)
 
 TEST_F(Parameters, SpanAgainstEntryWidthMetric)
 {
-    state.UnitSystem = UnitSystem::Metric;
+    state.project.units = UnitSystem::Metric;
     fields.EntryWidth = "6.2";  // diagonal 8.77 m
     fields.ActualSpan = "9";
     fields.ActualBoltLength = {"2", "2"};
@@ -133,7 +133,7 @@ TEST_F(Parameters, BoltLengthLimit)
     EXPECT_EQ(v.focus, ParmField::ActualBoltLength0);
     EXPECT_EQ(box.Last().text, "Invalid actual bolt length. Maximum length allowed is 10 (ft)");
 
-    state.UnitSystem = UnitSystem::Metric;
+    state.project.units = UnitSystem::Metric;
     fields.ActualBoltLength[0] = "3.3";  // compared in single precision: passes
     fields.BoltDiameter[0] = "25";
     fields.DepthofCover = "150";
@@ -153,7 +153,7 @@ TEST_F(Parameters, HiddenSecondSystemIsNotCheckedWithOneSystem)
     EXPECT_TRUE(Validate().valid);
     EXPECT_EQ(box.Count(), 0u);
     // A hidden field that is not a number keeps the project's value.
-    EXPECT_EQ(SupportFromFields(fields, state.Support)[1].BoltsPerIntersection, 12);
+    EXPECT_EQ(SupportFromFields(fields, state.project.Support)[1].BoltsPerIntersection, 12);
 }
 
 TEST_F(Parameters, HiddenDiameterOfCableSystemIsStillChecked)
@@ -242,7 +242,7 @@ TEST_F(Parameters, CommittedValues)
     fields.BoltsInter = "7";
     fields.CableBoltCap = "25";
     fields.BoltGrade[1] = "60";
-    const auto support = SupportFromFields(fields, state.Support);
+    const auto support = SupportFromFields(fields, state.project.Support);
     EXPECT_EQ(support[0].NumberOfSystems, 2);
     EXPECT_EQ(support[0].SecondSystemType, 1);
     EXPECT_EQ(support[0].SecondSystemLocation, 1);

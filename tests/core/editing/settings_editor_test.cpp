@@ -20,13 +20,13 @@ class SettingsDialogRules : public StateTest {
 protected:
     SettingsDialogRules()
     {
-        SetMsgCategory(state.MsgCategory, SettingsFormNumber);
-        state.SettingsFilePath = dir.File("VELB.INI");
-        state.Settings.DataPath = dir.Path().string() + "/";
-        state.Settings.MaxDisplaySize = 4096;
-        fields = SettingsFieldsFromState(state);
+        SetMsgCategory(state.messenger.MsgCategory, SettingsFormNumber);
+        state.environment.SettingsFilePath = dir.File("VELB.INI");
+        state.environment.Settings.DataPath = dir.Path().string() + "/";
+        state.environment.Settings.MaxDisplaySize = 4096;
+        fields = SettingsFieldsFromState(state.environment);
     }
-    std::string History() const { return state.History.Text(); }
+    std::string History() const { return state.messenger.History.Text(); }
 
     TempDir dir;
     SettingsFields fields;
@@ -54,7 +54,7 @@ TEST_F(SettingsDialogRules, PathGainsOneFinalSeparator)
 
 TEST_F(SettingsDialogRules, UnchangedFieldsPass)
 {
-    EXPECT_TRUE(CheckSettings(state, fields).valid);
+    EXPECT_TRUE(CheckSettings(state.messenger, fields).valid);
     EXPECT_EQ(box.Count(), 0u);
 }
 
@@ -63,7 +63,7 @@ TEST_F(SettingsDialogRules, MissingPathFailsFirstAndFocusesThePath)
     fields.dataPath = dir.File("missing");
     fields.historySize = "20000";  // would fail too, but the path comes first
     box.Answer(MsgResult::OK);
-    const SettingsValidation v = CheckSettings(state, fields);
+    const SettingsValidation v = CheckSettings(state.messenger, fields);
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.focus, SettingsField::DataPath);
     EXPECT_EQ(fields.dataPath, dir.File("missing") + "/");
@@ -81,7 +81,7 @@ TEST_F(SettingsDialogRules, ControlCharacterInPathOrViewerIsRefusedBeforeAnyOthe
     std::filesystem::create_directories(folder);
     fields.dataPath = folder;
     box.Answer(MsgResult::OK);
-    SettingsValidation v = CheckSettings(state, fields);
+    SettingsValidation v = CheckSettings(state.messenger, fields);
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.focus, SettingsField::DataPath);
     EXPECT_EQ(box.Last().text, "The data folder " + dir.File("data\\x0ADataPath=/tmp/") +
@@ -91,7 +91,7 @@ TEST_F(SettingsDialogRules, ControlCharacterInPathOrViewerIsRefusedBeforeAnyOthe
     fields.dataPath = dir.Path().string();
     fields.externalEditor = "xdg-open\r[Graph]";
     box.Answer(MsgResult::OK);
-    v = CheckSettings(state, fields);
+    v = CheckSettings(state.messenger, fields);
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.focus, SettingsField::ExternalEditor);
     EXPECT_EQ(
@@ -101,25 +101,25 @@ TEST_F(SettingsDialogRules, ControlCharacterInPathOrViewerIsRefusedBeforeAnyOthe
 
     // 254 characters fit a setting; 255 would be cut at the next start.
     fields.externalEditor = "/" + std::string(253, 'v');
-    EXPECT_TRUE(CheckSettings(state, fields).valid);
+    EXPECT_TRUE(CheckSettings(state.messenger, fields).valid);
     fields.externalEditor += "v";
     box.Answer(MsgResult::OK);
-    v = CheckSettings(state, fields);
+    v = CheckSettings(state.messenger, fields);
     EXPECT_FALSE(v.valid);
-    EXPECT_EQ(v.focus, "Text4");
+    EXPECT_EQ(v.focus, SettingsField::ExternalEditor);
     EXPECT_EQ(box.Last().text, "The text viewer /" + std::string(199, 'v') +
                                    "\u2026 cannot be kept: it is longer than the 254 characters a setting can hold.");
     fields.externalEditor = "xdg-open";
     fields.dataPath = "/" + std::string(254, 'd');
     box.Answer(MsgResult::OK);
-    EXPECT_EQ(CheckSettings(state, fields).focus, "Text2");
+    EXPECT_EQ(CheckSettings(state.messenger, fields).focus, SettingsField::DataPath);
     EXPECT_EQ(box.Count(), 4u);
 }
 
 TEST_F(SettingsDialogRules, PathWithoutSeparatorIsCompleted)
 {
     fields.dataPath = dir.Path().string();
-    EXPECT_TRUE(CheckSettings(state, fields).valid);
+    EXPECT_TRUE(CheckSettings(state.messenger, fields).valid);
     EXPECT_EQ(fields.dataPath, dir.Path().string() + "/");
 }
 
@@ -127,12 +127,12 @@ TEST_F(SettingsDialogRules, HistorySizeBounds)
 {
     for (const char* accepted : {"4096", "16384", "8192"}) {
         fields.historySize = accepted;
-        EXPECT_TRUE(CheckSettings(state, fields).valid) << accepted;
+        EXPECT_TRUE(CheckSettings(state.messenger, fields).valid) << accepted;
     }
     for (const char* refused : {"4095", "20000"}) {
         fields.historySize = refused;
         box.Answer(MsgResult::OK);
-        const SettingsValidation v = CheckSettings(state, fields);
+        const SettingsValidation v = CheckSettings(state.messenger, fields);
         EXPECT_FALSE(v.valid) << refused;
         EXPECT_EQ(v.focus, SettingsField::None) << "the size check leaves the focus where it is";
         EXPECT_EQ(box.Last().title, "Settings: Range Error");
@@ -145,7 +145,7 @@ TEST_F(SettingsDialogRules, BadExtensionFocusesTheExtension)
 {
     fields.fileExtension = "V_B";
     box.Answer(MsgResult::OK);
-    const SettingsValidation v = CheckSettings(state, fields);
+    const SettingsValidation v = CheckSettings(state.messenger, fields);
     EXPECT_FALSE(v.valid);
     EXPECT_EQ(v.focus, SettingsField::FileExtension);
     EXPECT_EQ(box.Last().text, "Invalid character in file extension");
@@ -163,18 +163,18 @@ TEST_F(SettingsDialogRules, AcceptedCloseStoresAppliesLogsAndWrites)
     fields.fileExtension = "";
     fields.externalEditor = "less -N";
     bool applied = false;
-    CloseSettings(state, state, fields, true, [&] {
+    CloseSettings(state.environment, state.messenger, fields, true, [&] {
         applied = true;
         // The main window sees the new values when it applies them.
-        EXPECT_EQ(state.Settings.DisplayHistoryWin, 1);
+        EXPECT_EQ(state.environment.Settings.DisplayHistoryWin, 1);
     });
     EXPECT_TRUE(applied);
-    EXPECT_EQ(state.Settings.DefaultUnits, 1);
-    EXPECT_EQ(state.Settings.MaxDisplaySize, 8192);
-    EXPECT_EQ(state.Settings.KeepFileNames, 0);
-    EXPECT_EQ(state.Settings.CopyExampleFiles, 0);
-    EXPECT_EQ(state.Settings.FileExtension, "");
-    EXPECT_EQ(state.Settings.ExternalEditor, "less -N");
+    EXPECT_EQ(state.environment.Settings.DefaultUnits, 1);
+    EXPECT_EQ(state.environment.Settings.MaxDisplaySize, 8192);
+    EXPECT_EQ(state.environment.Settings.KeepFileNames, 0);
+    EXPECT_EQ(state.environment.Settings.CopyExampleFiles, 0);
+    EXPECT_EQ(state.environment.Settings.FileExtension, "");
+    EXPECT_EQ(state.environment.Settings.ExternalEditor, "less -N");
     const std::string history = History();
     const std::size_t modified = history.find("Settings Modified");
     ASSERT_NE(modified, std::string::npos);
@@ -192,10 +192,10 @@ TEST_F(SettingsDialogRules, CancelledCloseChangesNothing)
     fields.defaultUnits = 1;
     fields.fileExtension = "XYZ";
     bool applied = false;
-    CloseSettings(state, state, fields, false, [&] { applied = true; });
+    CloseSettings(state.environment, state.messenger, fields, false, [&] { applied = true; });
     EXPECT_FALSE(applied);
-    EXPECT_EQ(state.Settings.DefaultUnits, 0);
-    EXPECT_EQ(state.Settings.FileExtension, "VLB");
+    EXPECT_EQ(state.environment.Settings.DefaultUnits, 0);
+    EXPECT_EQ(state.environment.Settings.FileExtension, "VLB");
     EXPECT_NE(History().find("Settings Not Modified"), std::string::npos);
     EXPECT_FALSE(std::ifstream(dir.File("VELB.INI")).good());
 }

@@ -105,39 +105,39 @@ class Range : public StateTest {};
 
 TEST_F(Range, BlankField)
 {
-    SetMsgCategory(state.MsgCategory, 8);
+    SetMsgCategory(state.messenger.MsgCategory, 8);
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(CheckRange(state, "  ", 4096, 16384, "Size of Command History Window"));
+    EXPECT_FALSE(CheckRange(state.messenger, "  ", 4096, 16384, "Size of Command History Window"));
     EXPECT_EQ(box.Last().text, "Size of Command History Window: Blank field not allowed");
     EXPECT_EQ(box.Last().style, MsgStyle(MsgIcon::Critical));
     EXPECT_EQ(box.Last().title, "Settings: Range Error");
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(CheckRange(state, "", 1, 10, ""));
+    EXPECT_FALSE(CheckRange(state.messenger, "", 1, 10, ""));
     EXPECT_EQ(box.Last().text, "Blank field not allowed");
 }
 
 TEST_F(Range, BoundsAreInclusive)
 {
-    EXPECT_TRUE(CheckRange(state, "10", 1, 10, "x"));
-    EXPECT_TRUE(CheckRange(state, "5 ft", 1, 10, "x"));
+    EXPECT_TRUE(CheckRange(state.messenger, "10", 1, 10, "x"));
+    EXPECT_TRUE(CheckRange(state.messenger, "5 ft", 1, 10, "x"));
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(CheckRange(state, "10.0001", 1, 10, "x"));
+    EXPECT_FALSE(CheckRange(state.messenger, "10.0001", 1, 10, "x"));
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(CheckRange(state, " 50 ft ", 1, 10, "Length"));
+    EXPECT_FALSE(CheckRange(state.messenger, " 50 ft ", 1, 10, "Length"));
     EXPECT_EQ(box.Last().text, "Length: Value '50 ft' is outside input range\r\nValid range is: 1-10");
 }
 
 TEST_F(Range, MessageRendersBoundsInTheGeneralFormat)
 {
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(CheckRange(state, "100", 4096, 16384, "Size of Command History Window"));
+    EXPECT_FALSE(CheckRange(state.messenger, "100", 4096, 16384, "Size of Command History Window"));
     EXPECT_EQ(box.Last().text,
               "Size of Command History Window: Value '100' is outside input range\r\nValid range is: 4096-16384");
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(CheckRange(state, "0.1", 0.5, 2.25, ""));
+    EXPECT_FALSE(CheckRange(state.messenger, "0.1", 0.5, 2.25, ""));
     EXPECT_EQ(box.Last().text, "Value '0.1' is outside input range\r\nValid range is: 0.5-2.25");
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(CheckRange(state, "1e999", 0, 10, ""));
+    EXPECT_FALSE(CheckRange(state.messenger, "1e999", 0, 10, ""));
 }
 
 class Options : public StateTest {};
@@ -152,10 +152,10 @@ TEST_F(Options, GetArrayIndex)
 TEST_F(Options, SetArrayIndex)
 {
     OptionGroup group{0, {true, false, false}};
-    SetArrayIndex(state, group, 2);
+    SetArrayIndex(state.messenger, group, 2);
     EXPECT_EQ(group.value, (std::vector<bool>{false, false, true}));
     box.Answer(MsgResult::OK);
-    SetArrayIndex(state, group, 3);
+    SetArrayIndex(state.messenger, group, 3);
     EXPECT_EQ(box.Last().text, "Internal Error: SetArrayIndex. Check input/form data.");
     EXPECT_EQ(group.value, (std::vector<bool>{false, false, false}));
 }
@@ -172,12 +172,12 @@ TEST(CenterForm, CentresOrSticksToTheEdge)
 
 TEST_F(Range, CostEditorCategoryCarriesTheParametersPrefix)
 {
-    SetMsgCategory(state.MsgCategory, 2);
-    EXPECT_EQ(state.MsgCategory.Error, "Project Parameters: Error");
-    SetMsgCategory(state.MsgCategory, 12);
-    EXPECT_EQ(state.MsgCategory.RangeError, "Range Error");
-    EXPECT_EQ(state.MsgCategory.Message, "Message");
-    EXPECT_THROW(SetMsgCategory(state.MsgCategory, 14), RuntimeError);
+    SetMsgCategory(state.messenger.MsgCategory, 2);
+    EXPECT_EQ(state.messenger.MsgCategory.Error, "Project Parameters: Error");
+    SetMsgCategory(state.messenger.MsgCategory, 12);
+    EXPECT_EQ(state.messenger.MsgCategory.RangeError, "Range Error");
+    EXPECT_EQ(state.messenger.MsgCategory.Message, "Message");
+    EXPECT_THROW(SetMsgCategory(state.messenger.MsgCategory, 14), RuntimeError);
 }
 
 }  // namespace

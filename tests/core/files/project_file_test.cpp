@@ -56,8 +56,8 @@ protected:
     bool Open(const std::string& content)
     {
         WriteFile(dir.File("mine.vlb"), content);
-        state.ProjectFilePath = dir.File("mine.vlb");
-        return FileOpen(state.project(), state.environment(), state.messenger());
+        state.project.ProjectFilePath = dir.File("mine.vlb");
+        return FileOpen(state.project, state.environment, state.messenger);
     }
     // Opens content that must fail with a run-time error; returns it.
     RuntimeError OpenFailing(const std::string& content)
@@ -72,11 +72,11 @@ protected:
     }
     void ExpectEmptyUntitledProject()
     {
-        EXPECT_EQ(state.ProjectFilePath, "Untitled");
-        EXPECT_EQ(state.ProjectEmpty, FlagTrue);
-        EXPECT_EQ(state.ProjectTitle, "");
-        EXPECT_EQ(state.Support[0].CMRR, 45);
-        EXPECT_EQ(state.Support[0].DepthofCover, 400);
+        EXPECT_EQ(state.project.ProjectFilePath, "Untitled");
+        EXPECT_EQ(state.project.ProjectEmpty, FlagTrue);
+        EXPECT_EQ(state.project.ProjectTitle, "");
+        EXPECT_EQ(state.project.Support[0].CMRR, 45);
+        EXPECT_EQ(state.project.Support[0].DepthofCover, 400);
     }
 
     TempDir dir;
@@ -84,55 +84,55 @@ protected:
 
 TEST_F(ProjectFile, NewProjectLayout)
 {
-    state.ProjectFilePath = dir.File("new.vlb");
-    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
-    EXPECT_EQ(ReadFile(state.ProjectFilePath), DefaultFile(" 0 ", "", {""}));
-    EXPECT_EQ(state.ProjectSaved, FlagTrue);
+    state.project.ProjectFilePath = dir.File("new.vlb");
+    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    EXPECT_EQ(ReadFile(state.project.ProjectFilePath), DefaultFile(" 0 ", "", {""}));
+    EXPECT_EQ(state.project.ProjectSaved, FlagTrue);
 }
 
 TEST_F(ProjectFile, ReadsBackWhatItWrote)
 {
-    state.UnitSystem = UnitSystem::Metric;
-    state.ProjectTitle = "North mains, panel 3";
-    state.ProjectDescription = "  indented, with commas\r\nsecond line";
-    state.Support[0].BoltsPerRow = 4.5f;
-    state.Support[0].NumberOfSystems = 2;
-    state.Support[0].SecondSystemType = 1;
-    state.Support[1].CableBoltCapacity = 0.2669f;
-    state.Support[0].DepthofCover = 1.5e7f;
-    state.Cost.UseCalculatedAdvance = 0;
-    state.Cost.AdvanceRate = 12.34567f;
-    state.ProjectFilePath = dir.File("round.vlb");
-    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
-    const auto saved = state.Support;
-    const auto cost = state.Cost;
-    const std::string bytes = ReadFile(state.ProjectFilePath);
+    state.project.units = UnitSystem::Metric;
+    state.project.ProjectTitle = "North mains, panel 3";
+    state.project.ProjectDescription = "  indented, with commas\r\nsecond line";
+    state.project.Support[0].BoltsPerRow = 4.5f;
+    state.project.Support[0].NumberOfSystems = 2;
+    state.project.Support[0].SecondSystemType = 1;
+    state.project.Support[1].CableBoltCapacity = 0.2669f;
+    state.project.Support[0].DepthofCover = 1.5e7f;
+    state.project.Cost.UseCalculatedAdvance = 0;
+    state.project.Cost.AdvanceRate = 12.34567f;
+    state.project.ProjectFilePath = dir.File("round.vlb");
+    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    const auto saved = state.project.Support;
+    const auto cost = state.project.Cost;
+    const std::string bytes = ReadFile(state.project.ProjectFilePath);
 
-    FileNew(state.project(), state.environment(), state.messenger(), true, true);
-    state.ProjectFilePath = dir.File("round.vlb");
-    ASSERT_TRUE(FileOpen(state.project(), state.environment(), state.messenger()));
-    EXPECT_EQ(state.UnitSystem, UnitSystem::Metric);
-    EXPECT_EQ(state.ProjectTitle, "North mains, panel 3");
-    EXPECT_EQ(state.ProjectDescription, "  indented, with commas\r\nsecond line\r\n");
-    EXPECT_EQ(state.Support, saved);
-    EXPECT_EQ(state.Cost, cost);
-    EXPECT_EQ(state.ProjectSaved, FlagTrue);
-    EXPECT_EQ(state.ProjectEmpty, FlagFalse);
-    EXPECT_EQ(state.InputsEntered, FlagTrue);
+    FileNew(state.project, state.environment, state.messenger, true, true);
+    state.project.ProjectFilePath = dir.File("round.vlb");
+    ASSERT_TRUE(FileOpen(state.project, state.environment, state.messenger));
+    EXPECT_EQ(state.project.units, UnitSystem::Metric);
+    EXPECT_EQ(state.project.ProjectTitle, "North mains, panel 3");
+    EXPECT_EQ(state.project.ProjectDescription, "  indented, with commas\r\nsecond line\r\n");
+    EXPECT_EQ(state.project.Support, saved);
+    EXPECT_EQ(state.project.Cost, cost);
+    EXPECT_EQ(state.project.ProjectSaved, FlagTrue);
+    EXPECT_EQ(state.project.ProjectEmpty, FlagFalse);
+    EXPECT_EQ(state.project.InputsEntered, FlagTrue);
 
-    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
-    EXPECT_EQ(ReadFile(state.ProjectFilePath), bytes);
+    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    EXPECT_EQ(ReadFile(state.project.ProjectFilePath), bytes);
     EXPECT_NE(bytes.find("\r\n 4.5 \r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n1.5E+07\r\n"), std::string::npos);
 }
 
 TEST_F(ProjectFile, DescriptionIsNormalisedWhenSaved)
 {
-    state.ProjectDescription = "first\r\n\r\nthird\r\n" + std::string(70, 'x');
-    state.ProjectFilePath = dir.File("desc.vlb");
-    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
-    EXPECT_EQ(state.ProjectDescription, "first\r\nthird\r\n" + std::string(60, 'x') + "\r\n" + std::string(10, 'x'));
-    const std::string bytes = ReadFile(state.ProjectFilePath);
+    state.project.ProjectDescription = "first\r\n\r\nthird\r\n" + std::string(70, 'x');
+    state.project.ProjectFilePath = dir.File("desc.vlb");
+    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    EXPECT_EQ(state.project.ProjectDescription, "first\r\nthird\r\n" + std::string(60, 'x') + "\r\n" + std::string(10, 'x'));
+    const std::string bytes = ReadFile(state.project.ProjectFilePath);
     EXPECT_NE(bytes.find("##StartDesc##\r\nfirst\r\nthird\r\n" + std::string(60, 'x') + "\r\n" + std::string(10, 'x') +
                          "\r\n##EndDesc##\r\n"),
               std::string::npos);
@@ -141,15 +141,15 @@ TEST_F(ProjectFile, DescriptionIsNormalisedWhenSaved)
 TEST_F(ProjectFile, DescriptionLinesLikeMarkersCannotEndTheBlock)
 {
     // A user may type the marker texts; the file must still read back.
-    state.ProjectDescription = "##StartDesc##\r\nfirst\r\n##EndDesc##\r\n" + std::string(60, 'x') + "##EndDesc##";
-    state.ProjectFilePath = dir.File("markers.vlb");
-    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
-    FileNew(state.project(), state.environment(), state.messenger(), true, true);
-    state.ProjectFilePath = dir.File("markers.vlb");
-    ASSERT_TRUE(FileOpen(state.project(), state.environment(), state.messenger()));
-    EXPECT_EQ(state.ProjectDescription,
+    state.project.ProjectDescription = "##StartDesc##\r\nfirst\r\n##EndDesc##\r\n" + std::string(60, 'x') + "##EndDesc##";
+    state.project.ProjectFilePath = dir.File("markers.vlb");
+    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    FileNew(state.project, state.environment, state.messenger, true, true);
+    state.project.ProjectFilePath = dir.File("markers.vlb");
+    ASSERT_TRUE(FileOpen(state.project, state.environment, state.messenger));
+    EXPECT_EQ(state.project.ProjectDescription,
               "##StartDesc## \r\nfirst\r\n##EndDesc## \r\n" + std::string(60, 'x') + "\r\n##EndDesc## \r\n");
-    EXPECT_EQ(state.Support[0].CMRR, 45);
+    EXPECT_EQ(state.project.Support[0].CMRR, 45);
 }
 
 TEST_F(ProjectFile, AcceptsLfLineEndsAndAMissingFinalLineEnd)
@@ -157,16 +157,16 @@ TEST_F(ProjectFile, AcceptsLfLineEndsAndAMissingFinalLineEnd)
     std::string content = DefaultFile(" 1 ", "LF file", {"a description"}, "\n");
     content.pop_back();
     ASSERT_TRUE(Open(content));
-    EXPECT_EQ(state.UnitSystem, UnitSystem::Metric);
-    EXPECT_EQ(state.ProjectTitle, "LF file");
-    EXPECT_EQ(state.ProjectDescription, "a description\r\n");
-    EXPECT_EQ(state.Cost.UseCalculatedAdvance, 1);
+    EXPECT_EQ(state.project.units, UnitSystem::Metric);
+    EXPECT_EQ(state.project.ProjectTitle, "LF file");
+    EXPECT_EQ(state.project.ProjectDescription, "a description\r\n");
+    EXPECT_EQ(state.project.Cost.UseCalculatedAdvance, 1);
 }
 
 TEST_F(ProjectFile, UnitSystemOutsideZeroToOneIsEnglish)
 {
     ASSERT_TRUE(Open(DefaultFile("7", "", {""})));
-    EXPECT_EQ(state.UnitSystem, UnitSystem::English);
+    EXPECT_EQ(state.project.units, UnitSystem::English);
 }
 
 TEST_F(ProjectFile, DescriptionWithoutStartMarker)
@@ -174,7 +174,7 @@ TEST_F(ProjectFile, DescriptionWithoutStartMarker)
     std::string content = DefaultFile(" 0 ", "Title", {"line one", "   ", "line two"});
     content.erase(content.find("##StartDesc##\r\n"), 15);
     ASSERT_TRUE(Open(content));
-    EXPECT_EQ(state.ProjectDescription, "line one\r\nline two\r\n");
+    EXPECT_EQ(state.project.ProjectDescription, "line one\r\nline two\r\n");
 }
 
 TEST_F(ProjectFile, WindowsCodePageFileIsDecoded)
@@ -184,9 +184,9 @@ TEST_F(ProjectFile, WindowsCodePageFileIsDecoded)
                                  "Entr\xE9"
                                  "e \x96 panel",
                                  {"caf\xE9"})));
-    EXPECT_EQ(state.ProjectTitle, "Entr\xC3\xA9"
+    EXPECT_EQ(state.project.ProjectTitle, "Entr\xC3\xA9"
                                   "e \xE2\x80\x93 panel");
-    EXPECT_EQ(state.ProjectDescription, "caf\xC3\xA9\r\n");
+    EXPECT_EQ(state.project.ProjectDescription, "caf\xC3\xA9\r\n");
 }
 
 TEST_F(ProjectFile, TagRules)
@@ -204,7 +204,7 @@ TEST_F(ProjectFile, SixteenBitFieldsRoundHalfToEven)
     std::string content = DefaultFile(" 0 ", "", {""});
     content.replace(content.find("##EndDesc##\r\n45\r\n"), 17, "##EndDesc##\r\n  44.5\t\r\n");
     ASSERT_TRUE(Open(content));
-    EXPECT_EQ(state.Support[0].CMRR, 44);
+    EXPECT_EQ(state.project.Support[0].CMRR, 44);
 }
 
 TEST_F(ProjectFile, MissingLineNamesTheLine)
@@ -254,10 +254,10 @@ TEST_F(ProjectFile, ManyEmptyLinesAreRefusedAtTheTag)
 
 TEST_F(ProjectFile, FifoIsRefusedWithoutWaiting)
 {
-    state.ProjectFilePath = dir.File("fifo.vlb");
-    ASSERT_EQ(::mkfifo(state.ProjectFilePath.c_str(), 0600), 0);
+    state.project.ProjectFilePath = dir.File("fifo.vlb");
+    ASSERT_EQ(::mkfifo(state.project.ProjectFilePath.c_str(), 0600), 0);
     try {
-        FileOpen(state.project(), state.environment(), state.messenger());
+        FileOpen(state.project, state.environment, state.messenger);
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.description(), "Path/File access error (" + dir.File("fifo.vlb") + ": not a regular file)");
@@ -282,7 +282,7 @@ TEST_F(ProjectFile, PointWithDigitsOnOneSideIsANumber)
         std::string content = DefaultFile(" 0 ", "", {""});
         content.replace(content.find("\r\n1.2\r\n"), 7, std::string("\r\n") + text + "\r\n");
         ASSERT_TRUE(Open(content)) << text;
-        EXPECT_EQ(state.Support[0].StabilityFactor, value) << text;
+        EXPECT_EQ(state.project.Support[0].StabilityFactor, value) << text;
     }
     for (const char* bad : {".", "E5", "1.2.3", "1,5", ""}) {
         std::string content = DefaultFile(" 0 ", "", {""});
@@ -309,9 +309,9 @@ TEST_F(ProjectFile, NumbersOutOfRangeOverflow)
 
 TEST_F(ProjectFile, MissingFile)
 {
-    state.ProjectFilePath = dir.File("absent.vlb");
+    state.project.ProjectFilePath = dir.File("absent.vlb");
     try {
-        FileOpen(state.project(), state.environment(), state.messenger());
+        FileOpen(state.project, state.environment, state.messenger);
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::FileNotFound);
@@ -326,36 +326,36 @@ TEST_F(ProjectFile, FailedOpenNeverLeavesTheProjectBoundToTheFile)
     ASSERT_TRUE(Open(DefaultFile(" 0 ", "good", {""})));
     const std::string bad = DefaultFile(" 0 ", "precious", {""}).substr(0, 100);
     EXPECT_THROW(Open(bad), RuntimeError);
-    EXPECT_EQ(state.ProjectFilePath, "Untitled");
+    EXPECT_EQ(state.project.ProjectFilePath, "Untitled");
     EXPECT_EQ(ReadFile(dir.File("mine.vlb")), bad);
 }
 
 TEST_F(ProjectFile, FailedSaveLeavesThePreviousFile)
 {
-    state.ProjectFilePath = dir.File("keep.vlb");
-    ASSERT_TRUE(FileSave(state.project(), state.messenger()));
-    const std::string before = ReadFile(state.ProjectFilePath);
-    state.ProjectTitle = "changed";
-    state.ProjectSaved = FlagFalse;
+    state.project.ProjectFilePath = dir.File("keep.vlb");
+    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    const std::string before = ReadFile(state.project.ProjectFilePath);
+    state.project.ProjectTitle = "changed";
+    state.project.ProjectSaved = FlagFalse;
     // The target has become a folder: the save fails and reports the path.
     std::filesystem::rename(dir.File("keep.vlb"), dir.File("moved.vlb"));
     std::filesystem::create_directory(dir.File("keep.vlb"));
     try {
-        FileSave(state.project(), state.messenger());
+        FileSave(state.project, state.messenger);
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::PathFileAccessError);
         EXPECT_EQ(e.description(), "Is a folder (" + dir.File("keep.vlb") + ")");
     }
-    EXPECT_EQ(state.ProjectSaved, FlagFalse);
+    EXPECT_EQ(state.project.ProjectSaved, FlagFalse);
     EXPECT_EQ(ReadFile(dir.File("moved.vlb")), before);
 }
 
 TEST_F(ProjectFile, SaveIntoMissingFolderLeavesNothing)
 {
-    state.ProjectFilePath = dir.File("no such folder/new.vlb");
+    state.project.ProjectFilePath = dir.File("no such folder/new.vlb");
     try {
-        FileSave(state.project(), state.messenger());
+        FileSave(state.project, state.messenger);
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::PathNotFound);

@@ -28,7 +28,7 @@ class Cost : public StateTest {};
 
 TEST_F(Cost, EnglishDefaults)
 {
-    EXPECT_EQ(Printed(ComputeCostTable(state.Cost)), (Rows{{"5.72", "5.72", "1717.00", "1.43"},
+    EXPECT_EQ(Printed(ComputeCostTable(state.project.Cost)), (Rows{{"5.72", "5.72", "1717.00", "1.43"},
                                                            {"1.87", "1.87", "560.00", "0.47"},
                                                            {"0.19", "0.19", "55.83", "0.05"},
                                                            {"0.33", "0.33", "100.00", "0.08"},
@@ -39,18 +39,18 @@ TEST_F(Cost, EnglishDefaults)
 TEST_F(Cost, CalculatedAdvanceIsRowsPerShiftTimesRowSpacing)
 {
     // 300 bolts at 4 a row are 75 rows a shift.
-    EXPECT_EQ(CalculatedAdvance(state.Cost), 300);
-    EXPECT_EQ(CalculatedProduction(state.Cost, 300), 1200);
-    state.Cost.CostRowSpacing = 5;
-    EXPECT_EQ(CalculatedAdvance(state.Cost), 375);
-    EXPECT_EQ(CalculatedProduction(state.Cost, 375), 1500);
+    EXPECT_EQ(CalculatedAdvance(state.project.Cost), 300);
+    EXPECT_EQ(CalculatedProduction(state.project.Cost, 300), 1200);
+    state.project.Cost.CostRowSpacing = 5;
+    EXPECT_EQ(CalculatedAdvance(state.project.Cost), 375);
+    EXPECT_EQ(CalculatedProduction(state.project.Cost, 375), 1500);
     // Metric defaults: 75 rows at 1.2 m; 1.2 is not exact as a float, but
     // 75 x 1.2f rounds back to 90 in float.
-    state.Cost.CostRowSpacing = 1.2f;
-    state.Cost.AdvanceRate = 12;
-    const float advance = CalculatedAdvance(state.Cost);
+    state.project.Cost.CostRowSpacing = 1.2f;
+    state.project.Cost.AdvanceRate = 12;
+    const float advance = CalculatedAdvance(state.project.Cost);
     EXPECT_EQ(GeneralNumber(advance), "90");
-    EXPECT_EQ(GeneralNumber(CalculatedProduction(state.Cost, advance)), "1080");
+    EXPECT_EQ(GeneralNumber(CalculatedProduction(state.project.Cost, advance)), "1080");
     EXPECT_EQ(CalculatedAdvance(300, 4, 1.2f), advance);
 }
 
@@ -68,8 +68,8 @@ TEST_F(Cost, CalculatedAdvanceNeedsBoltsPerRowAndRowSpacing)
 TEST_F(Cost, WiderRowSpacingRaisesTheProductionAndLowersThePerTonCost)
 {
     // 4 bolts per row at 5 ft, 300 a shift: 375 ft and 1500 tons a shift.
-    state.Cost.CostRowSpacing = 5;
-    EXPECT_EQ(Printed(ComputeCostTable(state.Cost)), (Rows{{"5.72", "4.58", "1717.00", "1.14"},
+    state.project.Cost.CostRowSpacing = 5;
+    EXPECT_EQ(Printed(ComputeCostTable(state.project.Cost)), (Rows{{"5.72", "4.58", "1717.00", "1.14"},
                                                            {"1.87", "1.49", "560.00", "0.37"},
                                                            {"0.19", "0.15", "55.83", "0.04"},
                                                            {"0.33", "0.27", "100.00", "0.07"},
@@ -80,9 +80,9 @@ TEST_F(Cost, WiderRowSpacingRaisesTheProductionAndLowersThePerTonCost)
 TEST_F(Cost, MetricDefaultsPerTonOfTheCalculatedProduction)
 {
     // 1080 tonnes a shift: 1717 / 1080 = 1.5898, 560 / 1080 = 0.5185, ...
-    state.Cost.CostRowSpacing = 1.2f;
-    state.Cost.AdvanceRate = 12;
-    const Rows rows = Printed(ComputeCostTable(state.Cost));
+    state.project.Cost.CostRowSpacing = 1.2f;
+    state.project.Cost.AdvanceRate = 12;
+    const Rows rows = Printed(ComputeCostTable(state.project.Cost));
     std::vector<std::string> perTon;
     for (const auto& row : rows)
         perTon.push_back(row[3]);
@@ -91,56 +91,56 @@ TEST_F(Cost, MetricDefaultsPerTonOfTheCalculatedProduction)
 
 TEST_F(Cost, NoBoltsPerShiftEmptiesEveryEntry)
 {
-    state.Cost.BoltsPerShift = 0;
-    for (const auto& row : Printed(ComputeCostTable(state.Cost)))
+    state.project.Cost.BoltsPerShift = 0;
+    for (const auto& row : Printed(ComputeCostTable(state.project.Cost)))
         EXPECT_EQ(row, (std::vector<std::string>{"0.00", "0.00", "0.00", "0.00"}));
 }
 
 TEST_F(Cost, NoRowSpacingEmptiesFeetAndTonColumns)
 {
-    state.Cost.CostRowSpacing = 0;
-    const Rows rows = Printed(ComputeCostTable(state.Cost));
+    state.project.Cost.CostRowSpacing = 0;
+    const Rows rows = Printed(ComputeCostTable(state.project.Cost));
     EXPECT_EQ(rows[0], (std::vector<std::string>{"5.72", "0.00", "1717.00", "0.00"}));
     EXPECT_EQ(rows[5], (std::vector<std::string>{"9.22", "0.00", "2766.17", "0.00"}));
 }
 
 TEST_F(Cost, InputProductionOfZeroEmptiesTonColumn)
 {
-    state.Cost.UseCalculatedProduction = 0;
-    state.Cost.CleanProduction = 0;
-    for (const auto& row : Printed(ComputeCostTable(state.Cost)))
+    state.project.Cost.UseCalculatedProduction = 0;
+    state.project.Cost.CleanProduction = 0;
+    for (const auto& row : Printed(ComputeCostTable(state.project.Cost)))
         EXPECT_EQ(row[3], "0.00");
-    state.Cost.CleanProduction = 2400;
-    EXPECT_EQ(Printed(ComputeCostTable(state.Cost))[0][3], "0.72");
+    state.project.Cost.CleanProduction = 2400;
+    EXPECT_EQ(Printed(ComputeCostTable(state.project.Cost))[0][3], "0.72");
 }
 
 TEST_F(Cost, InputAdvanceChangesNothing)
 {
-    const CostTable before = ComputeCostTable(state.Cost);
-    state.Cost.AdvancePerShift = 50;
-    state.Cost.UseCalculatedAdvance = 0;
-    EXPECT_EQ(ComputeCostTable(state.Cost), before);
+    const CostTable before = ComputeCostTable(state.project.Cost);
+    state.project.Cost.AdvancePerShift = 50;
+    state.project.Cost.UseCalculatedAdvance = 0;
+    EXPECT_EQ(ComputeCostTable(state.project.Cost), before);
 }
 
 TEST_F(Cost, SkippedWithoutShiftsOrYears)
 {
-    state.Cost.WeeksPerYear = 0;
-    Rows rows = Printed(ComputeCostTable(state.Cost));
+    state.project.Cost.WeeksPerYear = 0;
+    Rows rows = Printed(ComputeCostTable(state.project.Cost));
     EXPECT_EQ(rows[2][0], "0.00");
     EXPECT_EQ(rows[4][0], "0.00");
-    state.Cost.WeeksPerYear = 50;
-    state.Cost.YearsToDepreciate = 0;
-    rows = Printed(ComputeCostTable(state.Cost));
+    state.project.Cost.WeeksPerYear = 50;
+    state.project.Cost.YearsToDepreciate = 0;
+    rows = Printed(ComputeCostTable(state.project.Cost));
     EXPECT_EQ(rows[2][0], "0.19");
     EXPECT_EQ(rows[4][0], "0.00");
 }
 
 TEST_F(Cost, OverflowIsARunTimeError)
 {
-    state.Cost.BoltCost = 3e38f;
-    state.Cost.PlateCost = 3e38f;
+    state.project.Cost.BoltCost = 3e38f;
+    state.project.Cost.PlateCost = 3e38f;
     try {
-        ComputeCostTable(state.Cost);
+        ComputeCostTable(state.project.Cost);
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::Overflow);
@@ -149,7 +149,7 @@ TEST_F(Cost, OverflowIsARunTimeError)
 
 TEST_F(Cost, TableLayout)
 {
-    const std::string text = CostReportText(ComputeCostTable(state.Cost), state.UnitSystem);
+    const std::string text = CostReportText(ComputeCostTable(state.project.Cost), state.project.units);
     const std::string head =
         "[VELB COST CALCULATIONS]\r\n\r\nOUTPUT TABLE               $/Bolt      $/ft   $/shift     $/ton\r\n"
         "Consumables Cost:            5.72      5.72   1717.00      1.43\r\n";
@@ -159,9 +159,9 @@ TEST_F(Cost, TableLayout)
 
 TEST_F(Cost, MetricTableIsPerMetre)
 {
-    EXPECT_EQ(CostReportText(ComputeCostTable(state.Cost), UnitSystem::Metric).substr(28, 65),
+    EXPECT_EQ(CostReportText(ComputeCostTable(state.project.Cost), UnitSystem::Metric).substr(28, 65),
               "OUTPUT TABLE               $/Bolt       $/m   $/shift     $/ton\r\n");
-    EXPECT_EQ(CostReportText(ComputeCostTable(state.Cost), UnitSystem::English).substr(28, 65),
+    EXPECT_EQ(CostReportText(ComputeCostTable(state.project.Cost), UnitSystem::English).substr(28, 65),
               "OUTPUT TABLE               $/Bolt      $/ft   $/shift     $/ton\r\n");
 }
 

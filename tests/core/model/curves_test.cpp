@@ -17,7 +17,7 @@ class Curves : public StateTest {
 protected:
     std::vector<CurvePoint> Curve(int16_t index)
     {
-        return ComputeCurve(state.Support[0], state.UnitSystem, index, state.messenger());
+        return ComputeCurve(state.project.Support[0], state.project.units, index, state.messenger);
     }
     static std::vector<float> Xs(const std::vector<CurvePoint>& points)
     {
@@ -48,8 +48,8 @@ TEST_F(Curves, DepthCurve)
 
 TEST_F(Curves, MetricDepthCurveInMetres)
 {
-    state.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
-    FileNew(state.project(), state.environment(), state.messenger(), true, true);
+    state.environment.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
+    FileNew(state.project, state.environment, state.messenger, true, true);
     const auto points = Curve(GraphDepth);
     ASSERT_EQ(points.size(), 11u);
     EXPECT_NEAR(points.front().x, 75, 1e-3);
@@ -63,9 +63,9 @@ TEST_F(Curves, SpanCurve)
 
 TEST_F(Curves, SpanLowerLimitRaisedAndLogged)
 {
-    state.Support[0].ActualInterSpan = 5;
+    state.project.Support[0].ActualInterSpan = 5;
     EXPECT_EQ(Curve(GraphSpan).front().x, 3);
-    EXPECT_TRUE(Contains(state.History.Text(), "Lower limit for IntersectionSpan adjusted > 0\r\n"));
+    EXPECT_TRUE(Contains(state.messenger.History.Text(), "Lower limit for IntersectionSpan adjusted > 0\r\n"));
 }
 
 TEST_F(Curves, StabilityFactorCurve)
@@ -77,23 +77,23 @@ TEST_F(Curves, StabilityFactorCurve)
 
 TEST_F(Curves, EmptyRangesGiveNoPoints)
 {
-    state.Support[0].CMRR = 24;  // a = 35, b = 34, N = 2: no point
+    state.project.Support[0].CMRR = 24;  // a = 35, b = 34, N = 2: no point
     EXPECT_TRUE(Curve(GraphCMRR).empty());
-    state.Support[0].CMRR = 21;  // N below 1: no room at all
+    state.project.Support[0].CMRR = 21;  // N below 1: no room at all
     EXPECT_TRUE(Curve(GraphCMRR).empty());
-    state.Support[0].CMRR = 80;  // unsuitable: b = 51 far below a = 70
+    state.project.Support[0].CMRR = 80;  // unsuitable: b = 51 far below a = 70
     EXPECT_TRUE(Curve(GraphCMRR).empty());
 }
 
 TEST_F(Curves, ZeroStepBecomesOne)
 {
-    state.Support[0].StabilityFactor = 0;  // a = b = 0, s = 1
+    state.project.Support[0].StabilityFactor = 0;  // a = b = 0, s = 1
     EXPECT_EQ(Xs(Curve(GraphStabilityFactor)), std::vector<float>{0});
 }
 
 TEST_F(Curves, StepLostInPrecisionIsAnErrorNotAHang)
 {
-    state.Support[0].ActualInterSpan = 1e-12f;  // a = 3, b = 10, s = 1e-13
+    state.project.Support[0].ActualInterSpan = 1e-12f;  // a = 3, b = 10, s = 1e-13
     try {
         Curve(GraphSpan);
         FAIL() << "no error";

@@ -29,10 +29,10 @@ TEST(CheckBoltLength, ThresholdsAreOneFootInclusive)
 
 class Design : public StateTest {
 protected:
-    DesignResults Run() { return ComputeDesign(state.Support, state.UnitSystem); }
-    std::string Report() { return DesignReportText(Run(), state.UnitSystem); }
-    SupportRecord& s0() { return state.Support[0]; }
-    SupportRecord& s1() { return state.Support[1]; }
+    DesignResults Run() { return ComputeDesign(state.project.Support, state.project.units); }
+    std::string Report() { return DesignReportText(Run(), state.project.units); }
+    SupportRecord& s0() { return state.project.Support[0]; }
+    SupportRecord& s1() { return state.project.Support[1]; }
 };
 
 TEST_F(Design, EnglishDefaults)
@@ -164,8 +164,8 @@ TEST_F(Design, UnknownSecondSystemTypeIsASubscriptError)
 
 TEST_F(Design, MetricAndConvertedEnglishAgree)
 {
-    state.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
-    FileNew(state.project(), state.environment(), state.messenger(), true, true);
+    state.environment.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
+    FileNew(state.project, state.environment, state.messenger, true, true);
     const DesignResults metric = Run();
     // The same project in English units.
     s0().DepthofCover = ToFloat(150 * conv::FeetPerMeter);
@@ -176,7 +176,7 @@ TEST_F(Design, MetricAndConvertedEnglishAgree)
     s0().BoltDiameter = ToFloat(20 / conv::MmPerInch);
     s0().BoltGrade = ToFloat(520 * 1000000.0 / conv::PsiPerMPa / 1000);
     s0().UnitWeight = ToFloat(25 * conv::PcfPerKNm3);
-    state.UnitSystem = UnitSystem::English;
+    state.project.units = UnitSystem::English;
     const DesignResults english = Run();
     EXPECT_NEAR(metric.suggestedVELB, english.suggestedVELB, 1e-5);
     EXPECT_NEAR(metric.actualVELB[0], english.actualVELB[0], 1e-5);
@@ -186,8 +186,8 @@ TEST_F(Design, MetricAndConvertedEnglishAgree)
 
 TEST_F(Design, MetricSecondSystemCapacityInKiloNewtonsPerMetre)
 {
-    state.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
-    FileNew(state.project(), state.environment(), state.messenger(), true, true);
+    state.environment.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
+    FileNew(state.project, state.environment, state.messenger, true, true);
     s0().NumberOfSystems = 2;
     s0().SecondSystemType = 1;  // cables over the entry: Q = Cc x Nb2 / S2
     s1().CableBoltCapacity = 0.25f;

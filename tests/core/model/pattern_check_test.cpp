@@ -56,7 +56,7 @@ TEST(PatternCheck, SameOutcomeAndValuesAsTheFullDesignCheck)
         Project project = Example(projectCase.example);
         projectCase.change(project);
         SCOPED_TRACE(projectCase.example);
-        const PatternChecker checker(project.Support, project.UnitSystem);
+        const PatternChecker checker(project.Support, project.units);
         for (float length : kLengths)
             for (float diameter : kDiameters)
                 for (float grade : kGrades)
@@ -71,7 +71,7 @@ TEST(PatternCheck, SameOutcomeAndValuesAsTheFullDesignCheck)
                             auto expected = PatternCheck::Outcome::Faulted;
                             DesignResults full;
                             try {
-                                full = ComputeDesignValues(work, project.UnitSystem);
+                                full = ComputeDesignValues(work, project.units);
                                 expected = DesignPasses(full) ? PatternCheck::Outcome::Passes
                                                               : PatternCheck::Outcome::Fails;
                             } catch (const RuntimeError&) {

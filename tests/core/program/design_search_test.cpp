@@ -32,7 +32,7 @@ Project Example(const std::string& name)
 
 SearchProject SearchOf(const Project& data)
 {
-    return {data.UnitSystem, data.Support, data.Cost};
+    return {data.units, data.Support, data.Cost};
 }
 
 std::vector<PriceRow> ExamplePrices(const std::string& name)
@@ -173,8 +173,8 @@ void ExpectListIsExactlyThePassingPatterns(const std::string& projectName, const
                 written.Cost = with.cost;
                 Project reread;
                 ASSERT_EQ(ParseProjectFile(ProjectFileText(written), "out.vlb", reread), ParseOutcome::Read);
-                const DesignResults design = ComputeDesign(reread.Support, reread.UnitSystem);
-                const std::string report = DesignReportText(design, reread.UnitSystem);
+                const DesignResults design = ComputeDesign(reread.Support, reread.units);
+                const std::string report = DesignReportText(design, reread.units);
                 const bool passes = design.suitable && design.actualVELB[0] >= design.suggestedVELB &&
                                     !test::Contains(design.boltLengthVerdict[0], "probably not valid");
 

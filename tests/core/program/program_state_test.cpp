@@ -14,10 +14,10 @@ class NewProject : public StateTest {};
 
 TEST_F(NewProject, MetricDefaults)
 {
-    state.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
-    FileNew(state.project(), state.environment(), state.messenger(), true, true);
-    const SupportRecord& s0 = state.Support[0];
-    EXPECT_EQ(state.UnitSystem, UnitSystem::Metric);
+    state.environment.Settings.DefaultUnits = UnitNumber(UnitSystem::Metric);
+    FileNew(state.project, state.environment, state.messenger, true, true);
+    const SupportRecord& s0 = state.project.Support[0];
+    EXPECT_EQ(state.project.units, UnitSystem::Metric);
     EXPECT_EQ(s0.DepthofCover, 150);
     EXPECT_EQ(s0.UnitWeight, 25);
     EXPECT_EQ(s0.ActualBoltLength, 2);
@@ -26,17 +26,17 @@ TEST_F(NewProject, MetricDefaults)
     EXPECT_EQ(s0.RowSpacing, 1.2f);
     EXPECT_EQ(s0.ActualInterSpan, 9);
     EXPECT_EQ(s0.EntryWidth, 6.2f);
-    EXPECT_EQ(state.Support[1].CableBoltCapacity, 0.25f);
-    EXPECT_EQ(state.Cost.CostRowSpacing, 1.2f);
-    EXPECT_EQ(state.Cost.AdvancePerShift, 100);
-    EXPECT_EQ(state.Cost.AdvanceRate, 12);
+    EXPECT_EQ(state.project.Support[1].CableBoltCapacity, 0.25f);
+    EXPECT_EQ(state.project.Cost.CostRowSpacing, 1.2f);
+    EXPECT_EQ(state.project.Cost.AdvancePerShift, 100);
+    EXPECT_EQ(state.project.Cost.AdvanceRate, 12);
 }
 
 TEST_F(NewProject, EnglishDefaultsAndOneSystem)
 {
-    const SupportRecord& s0 = state.Support[0];
-    const SupportRecord& s1 = state.Support[1];
-    EXPECT_EQ(state.UnitSystem, UnitSystem::English);
+    const SupportRecord& s0 = state.project.Support[0];
+    const SupportRecord& s1 = state.project.Support[1];
+    EXPECT_EQ(state.project.units, UnitSystem::English);
     EXPECT_EQ(s0.CMRR, 45);
     EXPECT_EQ(s0.DepthofCover, 400);
     EXPECT_EQ(s0.UnitWeight, 162);
@@ -52,27 +52,27 @@ TEST_F(NewProject, EnglishDefaultsAndOneSystem)
     // The second system holds the defaults of the first although unused.
     EXPECT_EQ(s1.ActualBoltLength, 6);
     EXPECT_EQ(s1.BoltGrade, 75);
-    EXPECT_EQ(state.Cost.AdvancePerShift, 300);
-    EXPECT_EQ(state.Cost.AdvanceRate, 4);
-    EXPECT_EQ(state.ProjectFilePath, "Untitled");
-    EXPECT_EQ(state.ProjectSaved, FlagTrue);
-    EXPECT_EQ(state.ProjectEmpty, FlagTrue);
-    EXPECT_EQ(state.InputsEntered, FlagFalse);
+    EXPECT_EQ(state.project.Cost.AdvancePerShift, 300);
+    EXPECT_EQ(state.project.Cost.AdvanceRate, 4);
+    EXPECT_EQ(state.project.ProjectFilePath, "Untitled");
+    EXPECT_EQ(state.project.ProjectSaved, FlagTrue);
+    EXPECT_EQ(state.project.ProjectEmpty, FlagTrue);
+    EXPECT_EQ(state.project.InputsEntered, FlagFalse);
 }
 
 TEST_F(NewProject, KeepsNameAndUnitsWhenAsked)
 {
-    state.ProjectFilePath = "/data/mine.vlb";
-    state.UnitSystem = UnitSystem::Metric;
-    state.OutputBuffer[0] = "listing";
-    state.OutputBuffer[1] = "results";
+    state.project.ProjectFilePath = "/data/mine.vlb";
+    state.project.units = UnitSystem::Metric;
+    state.session.OutputBuffer[0] = "listing";
+    state.session.OutputBuffer[1] = "results";
     castovin::NewProject(state, false, false);
-    EXPECT_EQ(state.ProjectFilePath, "/data/mine.vlb");
-    EXPECT_EQ(state.UnitSystem, UnitSystem::Metric);
-    EXPECT_EQ(state.Support[0].DepthofCover, 150);
-    EXPECT_EQ(state.OutputBuffer[0], "listing");
-    EXPECT_EQ(state.OutputBuffer[1], "");
-    EXPECT_NE(state.History.Text().find("File initialized. Use Edit-Project Parameters to enter data"),
+    EXPECT_EQ(state.project.ProjectFilePath, "/data/mine.vlb");
+    EXPECT_EQ(state.project.units, UnitSystem::Metric);
+    EXPECT_EQ(state.project.Support[0].DepthofCover, 150);
+    EXPECT_EQ(state.session.OutputBuffer[0], "listing");
+    EXPECT_EQ(state.session.OutputBuffer[1], "");
+    EXPECT_NE(state.messenger.History.Text().find("File initialized. Use Edit-Project Parameters to enter data"),
               std::string::npos);
 }
 

@@ -13,7 +13,7 @@ class Trap : public StateTest {
 protected:
     bool cancel = true;
     int restored = 0;
-    CommandTrap trap{state, cancel, [this] { ++restored; }};
+    CommandTrap trap{state.messenger, cancel, [this] { ++restored; }};
 };
 
 TEST_F(Trap, RetryRunsTheStepAgain)

@@ -27,30 +27,30 @@ class Messages : public StateTest {};
 
 TEST_F(Messages, EmptyTitleIsLoggedAsMessageAndShownAsProgramTitle)
 {
-    state.History.Clear();
+    state.messenger.History.Clear();
     box.Answer(MsgResult::OK);
-    EXPECT_EQ(ShowMessage(state, "Current file is empty", MsgButtons::OK), MsgResult::OK);
+    EXPECT_EQ(ShowMessage(state.messenger, "Current file is empty", MsgButtons::OK), MsgResult::OK);
     EXPECT_EQ(box.Last().title, "Castovin");
     EXPECT_EQ(box.Last().style, MsgStyle(MsgButtons::OK));
-    EXPECT_NE(state.History.Text().find(". Message: Current file is empty\r\n"), std::string::npos);
+    EXPECT_NE(state.messenger.History.Text().find(". Message: Current file is empty\r\n"), std::string::npos);
 }
 
 TEST_F(Messages, TitledMessageIsLoggedWithItsTitle)
 {
-    SetMsgCategory(state.MsgCategory, 2);
+    SetMsgCategory(state.messenger.MsgCategory, 2);
     box.Answer(MsgResult::OK);
-    ShowMessage(state, "Invalid CMRR", MsgIcon::Critical, state.MsgCategory.RangeError);
+    ShowMessage(state.messenger, "Invalid CMRR", MsgIcon::Critical, state.messenger.MsgCategory.RangeError);
     EXPECT_EQ(box.Last().title, "Project Parameters: Range Error");
-    EXPECT_NE(state.History.Text().find("Project Parameters: Range Error: Invalid CMRR\r\n"), std::string::npos);
+    EXPECT_NE(state.messenger.History.Text().find("Project Parameters: Range Error: Invalid CMRR\r\n"), std::string::npos);
 }
 
 TEST_F(Messages, SilentLogStillShowsTheBox)
 {
-    state.Settings.DisplayHistoryWin = 0;
-    const std::string before = state.History.Text();
+    state.environment.Settings.DisplayHistoryWin = 0;
+    const std::string before = state.messenger.History.Text();
     box.Answer(MsgResult::Yes);
-    EXPECT_EQ(ShowMessage(state, "Proceed?", MsgButtons::YesNo), MsgResult::Yes);
-    EXPECT_EQ(state.History.Text(), before);
+    EXPECT_EQ(ShowMessage(state.messenger, "Proceed?", MsgButtons::YesNo), MsgResult::Yes);
+    EXPECT_EQ(state.messenger.History.Text(), before);
 }
 
 TEST(HistoryLog, CounterWrapsAfter16384AndSurvivesClear)
@@ -87,51 +87,51 @@ class RunTimeErrors : public StateTest {};
 
 TEST_F(RunTimeErrors, RetryClassAsksRetryOrCancel)
 {
-    state.History.Clear();
+    state.messenger.History.Clear();
     box.Answer(MsgResult::Retry);
-    EXPECT_EQ(ReportRunTimeError(state, RuntimeError(53), true), ErrorAction::Retry);
+    EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(53), true), ErrorAction::Retry);
     EXPECT_EQ(box.Last().text, "Error occurred: File not found (53)");
     EXPECT_EQ(box.Last().style, MsgButtons::RetryCancel);
     // Before any editor opened the Error title is empty: logged as "Message".
-    EXPECT_EQ(Unnumbered(state.History.Text()),
+    EXPECT_EQ(Unnumbered(state.messenger.History.Text()),
               (std::vector<std::string>{"Error  53:File not found", "Message: Error occurred: File not found (53)"}));
     EXPECT_EQ(box.Last().title, "Castovin");
     box.Answer(MsgResult::Cancel);
-    EXPECT_EQ(ReportRunTimeError(state, RuntimeError(53), true), ErrorAction::Continue);
+    EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(53), true), ErrorAction::Continue);
 }
 
 TEST_F(RunTimeErrors, UnlistedNumberTerminates)
 {
     box.Answer(MsgResult::OK);
-    EXPECT_EQ(ReportRunTimeError(state, RuntimeError(9), true), ErrorAction::Leave);
+    EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(9), true), ErrorAction::Leave);
     EXPECT_EQ(box.Last().text, "Error occurred: Subscript out of range (9). Procedure Terminated");
     EXPECT_EQ(box.Last().style, MsgButtons::OK);
 }
 
 TEST_F(RunTimeErrors, CancelledDialogLogsTheBareDescription)
 {
-    state.History.Clear();
-    EXPECT_EQ(ReportRunTimeError(state, RuntimeError(err::DialogCancelled), true), ErrorAction::Cancelled);
-    EXPECT_EQ(Unnumbered(state.History.Text()), std::vector<std::string>{"Cancel was selected."});
+    state.messenger.History.Clear();
+    EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(err::DialogCancelled), true), ErrorAction::Cancelled);
+    EXPECT_EQ(Unnumbered(state.messenger.History.Text()), std::vector<std::string>{"Cancel was selected."});
     EXPECT_EQ(box.Count(), 0u);
 }
 
 TEST_F(RunTimeErrors, WithoutShowNothingIsShownOrLogged)
 {
-    state.History.Clear();
-    EXPECT_EQ(ReportRunTimeError(state, RuntimeError(53), false), ErrorAction::Continue);
-    EXPECT_EQ(ReportRunTimeError(state, RuntimeError(75), false), ErrorAction::Leave);
-    EXPECT_EQ(ReportRunTimeError(state, RuntimeError(err::DatabaseCommand), false), ErrorAction::LeaveDatabase);
-    EXPECT_EQ(state.History.Text(), "");
+    state.messenger.History.Clear();
+    EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(53), false), ErrorAction::Continue);
+    EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(75), false), ErrorAction::Leave);
+    EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(err::DatabaseCommand), false), ErrorAction::LeaveDatabase);
+    EXPECT_EQ(state.messenger.History.Text(), "");
     EXPECT_EQ(box.Count(), 0u);
 }
 
 TEST_F(RunTimeErrors, NegativeNumberHasNoLeadingBlank)
 {
-    state.History.Clear();
+    state.messenger.History.Clear();
     box.Answer(MsgResult::OK);
-    ReportRunTimeError(state, RuntimeError(err::DatabaseCommand), true);
-    EXPECT_EQ(Unnumbered(state.History.Text()).front(), "Error -2147217900:Database command error");
+    ReportRunTimeError(state.messenger, RuntimeError(err::DatabaseCommand), true);
+    EXPECT_EQ(Unnumbered(state.messenger.History.Text()).front(), "Error -2147217900:Database command error");
 }
 
 }  // namespace

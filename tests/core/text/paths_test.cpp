@@ -15,17 +15,17 @@ class Paths : public StateTest {};
 
 TEST_F(Paths, FileNamePartWithAndWithoutExtension)
 {
-    EXPECT_EQ(FileNamePart(state, "/data/Proj.1.VLB", true), "Proj");
-    EXPECT_EQ(FileNamePart(state, "/data/Proj.1.VLB", false), "Proj.1.VLB");
-    EXPECT_EQ(FileNamePart(state, "mine.vlb", false), "mine.vlb");
-    EXPECT_EQ(FileNamePart(state, "/data/.profile", true), ".profile");
-    EXPECT_EQ(FileNamePart(state, "", true), "");
+    EXPECT_EQ(FileNamePart(state.messenger, "/data/Proj.1.VLB", true), "Proj");
+    EXPECT_EQ(FileNamePart(state.messenger, "/data/Proj.1.VLB", false), "Proj.1.VLB");
+    EXPECT_EQ(FileNamePart(state.messenger, "mine.vlb", false), "mine.vlb");
+    EXPECT_EQ(FileNamePart(state.messenger, "/data/.profile", true), ".profile");
+    EXPECT_EQ(FileNamePart(state.messenger, "", true), "");
 }
 
 TEST_F(Paths, PathEndingInSeparatorIsAnError)
 {
     box.Answer(MsgResult::OK);
-    EXPECT_EQ(FileNamePart(state, "/data/projects/", false), "/data/projects/");
+    EXPECT_EQ(FileNamePart(state.messenger, "/data/projects/", false), "/data/projects/");
     EXPECT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().text, "Error in filename: /data/projects/");
 }
@@ -47,9 +47,9 @@ TEST_F(Paths, ValidPathAcceptsFilesAndFolders)
 {
     TempDir dir;
     std::ofstream(dir.File("mine.vlb")) << "x";
-    EXPECT_TRUE(ValidPath(state, dir.File("mine.vlb"), false));
-    EXPECT_TRUE(ValidPath(state, dir.Path().string() + "/", false));
-    EXPECT_FALSE(ValidPath(state, dir.File("missing/"), false));
+    EXPECT_TRUE(ValidPath(state.messenger, dir.File("mine.vlb"), false));
+    EXPECT_TRUE(ValidPath(state.messenger, dir.Path().string() + "/", false));
+    EXPECT_FALSE(ValidPath(state.messenger, dir.File("missing/"), false));
     EXPECT_EQ(box.Count(), 0u);
 }
 
@@ -57,9 +57,9 @@ TEST_F(Paths, ValidPathReportsAPathTheSystemRefuses)
 {
     const std::string tooLong(5000, 'n');
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(ValidPath(state, tooLong, false));
+    EXPECT_FALSE(ValidPath(state.messenger, tooLong, false));
     EXPECT_EQ(box.Last().text, "Invalid path: " + tooLong);
-    EXPECT_FALSE(ValidPath(state, tooLong, true));
+    EXPECT_FALSE(ValidPath(state.messenger, tooLong, true));
     EXPECT_EQ(box.Count(), 1u);
 }
 

@@ -20,10 +20,10 @@ TEST(DecimalSeparator, PointLocaleIsLeftAlone)
     std::setlocale(LC_NUMERIC, "C");
     test::ScriptedMessageBox box;
     ProgramState state(box);
-    ForceDecimalPoint(state);
-    EXPECT_EQ(state.SavedDecimalSeparator, ".");
+    ForceDecimalPoint(state.environment);
+    EXPECT_EQ(state.environment.SavedDecimalSeparator, ".");
     EXPECT_EQ(std::string(std::setlocale(LC_NUMERIC, nullptr)), "C");
-    RestoreDecimalSeparator(state);
+    RestoreDecimalSeparator(state.environment);
     EXPECT_EQ(std::string(std::setlocale(LC_NUMERIC, nullptr)), "C");
 }
 
@@ -40,10 +40,10 @@ TEST(DecimalSeparator, CommaLocaleIsSwitchedForTheRunAndRestored)
 
     test::ScriptedMessageBox box;
     ProgramState state(box);
-    ForceDecimalPoint(state);
-    EXPECT_EQ(state.SavedDecimalSeparator, ",");
+    ForceDecimalPoint(state.environment);
+    EXPECT_EQ(state.environment.SavedDecimalSeparator, ",");
     EXPECT_EQ(std::string(std::localeconv()->decimal_point), ".");
-    RestoreDecimalSeparator(state);
+    RestoreDecimalSeparator(state.environment);
     EXPECT_EQ(std::string(std::localeconv()->decimal_point), ",");
     // The program's own texts never depend on the locale.
     EXPECT_EQ(GeneralNumber(1.5f), "1.5");

@@ -75,33 +75,33 @@ protected:
 
 TEST_F(BrowserRules, OpeningPatternAndFolder)
 {
-    state.Settings.BrowseDefaultFilter = "";
-    state.Settings.FileExtension = "VLB";
-    EXPECT_EQ(InitialBrowsePattern(state), "*.VLB");
-    state.Settings.BrowseDefaultFilter = "*.txt";
-    EXPECT_EQ(InitialBrowsePattern(state), "*.txt");
+    state.environment.Settings.BrowseDefaultFilter = "";
+    state.environment.Settings.FileExtension = "VLB";
+    EXPECT_EQ(InitialBrowsePattern(state.environment), "*.VLB");
+    state.environment.Settings.BrowseDefaultFilter = "*.txt";
+    EXPECT_EQ(InitialBrowsePattern(state.environment), "*.txt");
 
-    state.Settings.DataPath = "/data/";
-    EXPECT_EQ(InitialBrowseFolder(state), "/data/");
-    state.LastBrowsedFolder = "/elsewhere";
-    EXPECT_EQ(InitialBrowseFolder(state), "/elsewhere");
+    state.environment.Settings.DataPath = "/data/";
+    EXPECT_EQ(InitialBrowseFolder(state.environment), "/data/");
+    state.environment.LastBrowsedFolder = "/elsewhere";
+    EXPECT_EQ(InitialBrowseFolder(state.environment), "/elsewhere");
 }
 
 TEST_F(BrowserRules, CopyWritesEveryLineWithCrLf)
 {
     Write(dir.File("source.vlb"), "VELB_212\nline two\r\nline three\rlast");
-    EXPECT_TRUE(CopyTextFile(state, dir.File("source.vlb"), dir.File("copy.tmp")));
+    EXPECT_TRUE(CopyTextFile(state.messenger, dir.File("source.vlb"), dir.File("copy.tmp")));
     EXPECT_EQ(ReadWholeFile(dir.File("copy.tmp")), "VELB_212\r\nline two\r\nline three\r\nlast\r\n");
     // An existing copy is replaced, not appended to.
     Write(dir.File("short.vlb"), "x\n");
-    EXPECT_TRUE(CopyTextFile(state, dir.File("short.vlb"), dir.File("copy.tmp")));
+    EXPECT_TRUE(CopyTextFile(state.messenger, dir.File("short.vlb"), dir.File("copy.tmp")));
     EXPECT_EQ(ReadWholeFile(dir.File("copy.tmp")), "x\r\n");
 }
 
 TEST_F(BrowserRules, CopyOfMissingFileIsRefused)
 {
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(CopyTextFile(state, dir.File("gone.vlb"), dir.File("copy.tmp")));
+    EXPECT_FALSE(CopyTextFile(state.messenger, dir.File("gone.vlb"), dir.File("copy.tmp")));
     EXPECT_EQ(box.Last().text, "Requested File not found: " + dir.File("gone.vlb"));
     EXPECT_EQ(box.Last().style, MsgButtons::OK);
     EXPECT_FALSE(std::ifstream(dir.File("copy.tmp")).good());
@@ -112,7 +112,7 @@ TEST_F(BrowserRules, CopyIntoMissingFolderFails)
     Write(dir.File("source.vlb"), "text\n");
     const std::string target = dir.File("no-such-folder/~tmpbr.tmp");
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(CopyTextFile(state, dir.File("source.vlb"), target));
+    EXPECT_FALSE(CopyTextFile(state.messenger, dir.File("source.vlb"), target));
     EXPECT_EQ(box.Last().text, "File I/O problem with TMP file: " + target);
 }
 
@@ -142,7 +142,7 @@ TEST_F(BrowserRules, OnlyRegularFilesAreShown)
         const std::size_t boxes = box.Count();
         if (!c.message.empty())
             box.Answer(MsgResult::OK);
-        EXPECT_EQ(CheckBrowsable(state, path), c.message.empty()) << c.name;
+        EXPECT_EQ(CheckBrowsable(state.messenger, path), c.message.empty()) << c.name;
         ASSERT_EQ(box.Count(), boxes + (c.message.empty() ? 0 : 1)) << c.name;
         if (c.message.empty())
             continue;
@@ -150,7 +150,7 @@ TEST_F(BrowserRules, OnlyRegularFilesAreShown)
         EXPECT_EQ(box.Last().style, MsgButtons::OK);
         // The copy for the external viewer gives the same answer.
         box.Answer(MsgResult::OK);
-        EXPECT_LT(TimeOf([&] { EXPECT_FALSE(CopyTextFile(state, path, dir.File("copy.tmp"))); }), PromptAnswer);
+        EXPECT_LT(TimeOf([&] { EXPECT_FALSE(CopyTextFile(state.messenger, path, dir.File("copy.tmp"))); }), PromptAnswer);
         EXPECT_EQ(box.Last().text, c.message);
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("copy.tmp")));

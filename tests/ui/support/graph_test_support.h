@@ -110,7 +110,7 @@ inline QWidget* Options(GraphWindow* window)
 
 inline QString Log(UiFixture& f)
 {
-    return QString::fromStdString(f.state->History.Text());
+    return QString::fromStdString(f.state->messenger.History.Text());
 }
 
 }  // namespace castovin::test

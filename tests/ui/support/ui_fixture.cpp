@@ -38,7 +38,7 @@ UiFixture::UiFixture(const std::function<void(const QString& home)>& prepare, co
     }
     m_window = CreateMainWindow(*state, *platform, options);
     if (!showInputForm)
-        state->Settings.ShowInputScreenOnLoad = 0;
+        state->environment.Settings.ShowInputScreenOnLoad = 0;
     FinishStartup(*m_window, startupNotices, project);
 }
 

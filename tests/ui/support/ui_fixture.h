@@ -25,7 +25,7 @@ public:
     // unless `showInputForm` asks for it (the settings keep their value).
     // The disclaimer and the update reminder stay away unless
     // `startupNotices` asks for them; they come with the first events after
-    // the start-up, so a test may set state->Today before.
+    // the start-up, so a test may set state->environment.Today before.
     explicit UiFixture(const std::function<void(const QString& home)>& prepare = {}, const QString& project = {},
                        bool showInputForm = false, bool startupNotices = false);
     ~UiFixture();
