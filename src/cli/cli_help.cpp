@@ -44,11 +44,13 @@ constexpr std::array<Help, 9> kHelps = {{
      "object (docs/schema/units.schema.json).\n"},
     {"search",
      "castovin-cli search FILE --prices PRICES.csv [--bolts-per-row MIN:MAX]\n"
-     "                    [--spacing MIN:MAX:STEP] [--top N] [--json] [--write-best OUT.vlb]",
+     "                    [--spacing MIN:MAX:STEP] [--top N] [--json] [--write-best OUT.vlb]\n"
+     "                    [--study STUDY.json --min-probability P [--samples N]]",
      "The bolt patterns of a price list (CSV: length,diameter,grade,price[,name]\n"
      "in the project's units) that pass the design check, cheapest per foot\n"
      "(metre) of advance first; bolts per row 3:6 and spacing 3:6:0.5 ft\n"
-     "(1:2:0.1 m) unless given; exit status 3 when none passes.\n"},
+     "(1:2:0.1 m) unless given; exit status 3 when none passes. With --study,\n"
+     "only patterns whose P(pass) on the study's samples is at least P.\n"},
     {"risk",
      "castovin-cli risk FILE... [--study STUDY.json] [--samples N] [--seed S] [--method lhs|mc]\n"
      "                  [--vary FIELD=DIST:P1:P2[:P3][@MIN:MAX]]... [--min-probability P]\n"

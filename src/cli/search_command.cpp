@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -264,11 +265,15 @@ nlohmann::json CandidateJson(const SearchCandidate& c, std::size_t rank, const s
 // The outcome as one JSON document, the candidates written one by one as
 // they are formatted, so that a long list never stands in memory as a tree.
 // The layout is that of the whole document dumped with an indent of 2.
+// A search at a reliability adds its members to the document (`extra`) and
+// to each candidate (`decorate`, given the candidate's index).
 void WriteOutcomeJson(CliStream& out, const SearchOptions& o, UnitSystem u, const SearchRanges& r,
-                      const SearchOutcome& outcome, const std::vector<PriceRow>& prices)
+                      const SearchOutcome& outcome, const std::vector<PriceRow>& prices,
+                      const nlohmann::json& extra = nlohmann::json::object(),
+                      const std::function<void(std::size_t, nlohmann::json&)>& decorate = {})
 {
     static constexpr std::string_view kPlaceholder = "\"candidates\": null";
-    const nlohmann::json doc = {{"project", o.project},
+    nlohmann::json doc = {{"project", o.project},
                                 {"prices", o.prices},
                                 {"unitSystem", u != UnitSystem::English ? "metric" : "english"},
                                 {"units",
@@ -283,6 +288,7 @@ void WriteOutcomeJson(CliStream& out, const SearchOptions& o, UnitSystem u, cons
                                 {"skipped", outcome.skipped},
                                 {"passed", outcome.passed},
                                 {"candidates", nullptr}};
+    doc.update(extra);
     const std::string frame = doc.dump(2);
     const std::size_t at = frame.find(kPlaceholder);
     out << std::string_view(frame).substr(0, at) << "\"candidates\": ";
@@ -292,7 +298,10 @@ void WriteOutcomeJson(CliStream& out, const SearchOptions& o, UnitSystem u, cons
         out << "[";
         for (std::size_t i = 0; i < outcome.ranked.size(); ++i) {
             // An element of the top-level array sits two levels deep.
-            std::string element = CandidateJson(outcome.ranked[i], i + 1, prices).dump(2);
+            nlohmann::json candidate = CandidateJson(outcome.ranked[i], i + 1, prices);
+            if (decorate)
+                decorate(i, candidate);
+            const std::string element = candidate.dump(2);
             out << (i == 0 ? "\n    " : ",\n    ");
             for (char c : element) {
                 out << c;
@@ -342,18 +351,14 @@ int ReliableSearch(const SearchOptions& o, const Project& data, const SearchRang
     if (!outcome.ranked.empty() && !o.writeBest.empty())
         WriteBest(o.writeBest, data, WithCandidate(project, outcome.ranked.front()));
     if (o.json) {
-        nlohmann::json doc = {{"project", o.project}, {"prices", o.prices}, {"study", o.study},
-                              {"minProbability", *o.minProbability}, {"samples", study.samples},
-                              {"tried", found.tried}, {"skipped", found.skipped}, {"judged", found.judged}};
-        nlohmann::json list = nlohmann::json::array();
-        for (std::size_t i = 0; i < found.ranked.size(); ++i) {
-            nlohmann::json c = CandidateJson(found.ranked[i].candidate, i + 1, prices);
+        const nlohmann::json extra = {{"study", o.study},
+                                      {"minProbability", *o.minProbability},
+                                      {"samples", study.samples},
+                                      {"judged", found.judged}};
+        WriteOutcomeJson(out, o, data.units, ranges, outcome, prices, extra, [&](std::size_t i, nlohmann::json& c) {
             c["pPass"] = found.ranked[i].pPass;
             c["interval"] = {found.ranked[i].pLow, found.ranked[i].pHigh};
-            list.push_back(c);
-        }
-        doc["candidates"] = list;
-        out << doc.dump(2) << "\n";
+        });
     } else if (outcome.ranked.empty()) {
         out << "No bolt pattern passes with a probability of at least " << GeneralNumber(*o.minProbability) << " ("
             << found.judged << " judged)\n";

@@ -1,9 +1,15 @@
 // castovin-cli risk: refusals, reproducibility, exit status and the report's
 // listing, on the example projects in both unit systems.
 
-#include <gtest/gtest.h>
+#include <fstream>
 
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "json_schema_check.h"
 #include "process.h"
+#include "test_state.h"
+#include "test_text.h"
 
 namespace castovin {
 namespace {
@@ -70,6 +76,55 @@ TEST(RiskCli, ReportStartsWithTheDesignListing)
     const std::size_t listingEnd = design.out.find("[VELB SUITABILITY]");
     EXPECT_EQ(risk.out.substr(0, listingEnd), design.out.substr(0, listingEnd));
     EXPECT_NE(risk.out.find("[PROBABILISTIC DESIGN STUDY]\r\n"), std::string::npos);
+}
+
+// The search at a reliability lists only patterns that reach it, its JSON
+// follows the search schema, and the best pattern written out gives the same
+// P(pass) when the written project is checked again by risk with the study.
+TEST(RiskCli, SearchAtAReliabilityAgreesWithRiskOnTheBestPattern)
+{
+    struct Case {
+        const char* unit;
+        const char* inputs;
+    };
+    const Case cases[] = {
+        {"english", R"("cmrr": {"distribution": "normal", "sd": 3},
+                       "depthOfCover": {"distribution": "uniform", "min": 380, "max": 420},
+                       "unitWeight": {"distribution": "normal", "sd": 3},
+                       "stabilityFactor": {"distribution": "triangular", "min": 1.1, "mode": 1.2, "max": 1.3},
+                       "entryWidth": {"distribution": "normal", "sd": 0.3})"},
+        {"metric", R"("cmrr": {"distribution": "normal", "sd": 3},
+                      "depthOfCover": {"distribution": "normal", "sd": 5},
+                      "unitWeight": {"distribution": "lognormal", "sd": 0.5},
+                      "stabilityFactor": {"distribution": "uniform", "min": 1.1, "max": 1.3},
+                      "entryWidth": {"distribution": "normal", "sd": 0.1})"},
+    };
+    const nlohmann::json schema = nlohmann::json::parse(test::ReadFile(CASTOVIN_SCHEMAS "/search.schema.json"));
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        const std::string study = dir.File("study.json");
+        const std::string best = dir.File("best.vlb");
+        std::ofstream(study) << R"({"format": 1, "unitSystem": ")" << c.unit
+                             << R"(", "sampling": {"samples": 2000, "seed": 7}, "inputs": {)" << c.inputs << "}}";
+        const std::string project = kExamples + "/default-" + c.unit + ".vlb";
+        const auto search = RunProcess(CASTOVIN_CLI, {"search", project, "--prices", kExamples + "/prices-" + c.unit + ".csv",
+                                                      "--study", study, "--min-probability", "0.9", "--top", "3",
+                                                      "--json", "--write-best", best});
+        ASSERT_EQ(search.status, 0) << c.unit << ": " << search.err;
+        const nlohmann::json doc = nlohmann::json::parse(search.out);
+        const std::vector<std::string> problems = test::JsonSchemaProblems(doc, schema);
+        EXPECT_TRUE(problems.empty()) << c.unit << ": " << problems.front();
+        ASSERT_FALSE(doc["candidates"].empty()) << c.unit;
+        for (const nlohmann::json& candidate : doc["candidates"]) {
+            const double p = candidate["pPass"];
+            EXPECT_GE(p, 0.9) << c.unit;
+            EXPECT_LE(candidate["interval"][0].get<double>(), p);
+            EXPECT_GE(candidate["interval"][1].get<double>(), p);
+        }
+        const auto risk = RunProcess(CASTOVIN_CLI, {"risk", best, "--study", study, "--json"});
+        ASSERT_EQ(risk.status, 0) << c.unit << ": " << risk.err;
+        EXPECT_EQ(nlohmann::json::parse(risk.out)["pPass"], doc["candidates"][0]["pPass"]) << c.unit;
+    }
 }
 
 }  // namespace
