@@ -134,18 +134,57 @@ TEST(LatinHypercube, EachStratumHoldsOneSample)
     }
 }
 
+std::array<SupportRecord, 2> DefaultMetric()
+{
+    SupportRecord s{};
+    s.CMRR = 45;
+    s.DepthofCover = 122;
+    s.UnitWeight = 25.4f;
+    s.StabilityFactor = 1.2f;
+    s.ActualBoltLength = 1.8f;
+    s.BoltDiameter = 19;
+    s.BoltGrade = 517;
+    s.BoltsPerRow = 4;
+    s.RowSpacing = 1.2f;
+    s.ActualInterSpan = 9.1f;
+    s.EntryWidth = 6.1f;
+    s.NumberOfSystems = 1;
+    return {s, s};
+}
+
+// A study with only fixed inputs is the design check itself: P(pass) is its
+// verdict and every sample's margin the ratio of its two VELBs, in both unit
+// systems and with a second system (whose bolts only the report judges).
 TEST(FixedStudy, AgreesWithTheDesignCheck)
 {
+    struct Case {
+        const char* name;
+        UnitSystem units;
+        std::array<SupportRecord, 2> support;
+    };
+    std::vector<Case> cases;
     for (int16_t cmrr : {45, 70}) {  // 70 fails: the method does not apply at 400 ft
-        std::array<SupportRecord, 2> support = DefaultEnglish();
-        support[0].CMRR = cmrr;
-        const DesignResults design = ComputeDesign(support, UnitSystem::English);
+        cases.push_back({"english", UnitSystem::English, DefaultEnglish()});
+        cases.back().support[0].CMRR = cmrr;
+        cases.push_back({"metric", UnitSystem::Metric, DefaultMetric()});
+        cases.back().support[0].CMRR = cmrr;
+    }
+    cases.push_back({"two systems", UnitSystem::English, DefaultEnglish()});
+    cases.back().support[0].NumberOfSystems = 2;
+    cases.back().support[0].SecondSystemType = 1;
+    cases.back().support[0].SecondSystemLocation = 1;
+    cases.back().support[0].BoltsPerIntersection = 4;
+    cases.back().support[0].CableBoltCapacity = 25;
+    cases.back().support[1].ActualBoltLength = 10;
+    for (const Case& c : cases) {
+        const DesignResults design = ComputeDesign(c.support, c.units);
         Study study;
+        study.unitSystem = c.units;
         study.samples = 100;
-        const RiskRun run = RunStudy(support, UnitSystem::English, study);
-        EXPECT_EQ(run.results.pPass, DesignPasses(design) ? 1.0 : 0.0) << cmrr;
+        const RiskRun run = RunStudy(c.support, c.units, study);
+        EXPECT_EQ(run.results.pPass, DesignPasses(design) ? 1.0 : 0.0) << c.name << " " << c.support[0].CMRR;
         if (design.suitable) {
-            EXPECT_FLOAT_EQ(run.samples.margin[0], design.actualVELB[0] / design.suggestedVELB);
+            EXPECT_FLOAT_EQ(run.samples.margin[0], design.actualVELB[0] / design.suggestedVELB) << c.name;
         }
     }
 }
