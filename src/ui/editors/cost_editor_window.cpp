@@ -135,7 +135,7 @@ void CostEditorWindow::LoadFields()
     ProgramState& state = m_context.state;
     state.session.EditorOpen = SwitchTrue;
     state.session.ReportKind = ReportType::Cost;
-    SetMsgCategory(state.messenger.MsgCategory, 2);
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Parameters);
     const CostFields f = CostFieldsFromCost(state.project.Cost);
     for (std::size_t i = 0; i < CostFieldCount; ++i)
         m_fields[i]->setText(Q(f.text[i]));

@@ -199,7 +199,7 @@ void ParametersEditor::LoadFields()
     ProgramState& state = m_context.state;
     state.session.EditorOpen = SwitchTrue;
     state.session.ReportKind = ReportType::Design;
-    SetMsgCategory(state.messenger.MsgCategory, 2);
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Parameters);
     const ParameterFields f = ParameterFieldsFromSupport(state.project.Support);
     m_CMRR->setText(Q(f.CMRR));
     m_depth->setText(Q(f.DepthofCover));

@@ -41,7 +41,8 @@ void OpenGraphWindow(WindowContext& context, int16_t graphIndex)
     bool computed = false;
     context.host.Trapped([&] {
         // The curve comes from the project's committed values.
-        points = ComputeCurve(state.project.Support[0], state.project.units, graphIndex, state.messenger);
+        points = ComputeCurve(state.project.Support[0], state.project.units, static_cast<GraphKind>(graphIndex),
+                              state.messenger);
         computed = true;
     });
     if (!computed)
