@@ -23,8 +23,8 @@ struct Fixture {
         options.executablePath = "castovin";
         options.detached = true;
         StartProgram(state, options);
-        state.project.ProjectFilePath = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
-        FileOpen(state.project, state.environment, state.messenger);
+        FileOpen(state.project, CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb", state.environment,
+                 state.messenger);
     }
 };
 
@@ -63,10 +63,9 @@ BENCHMARK(ProjectFileRead);
 void ProjectFileOpenFromDisk(benchmark::State& bench)
 {
     Fixture f;
-    for (auto _ : bench) {
-        f.state.project.ProjectFilePath = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
-        benchmark::DoNotOptimize(FileOpen(f.state.project, f.state.environment, f.state.messenger));
-    }
+    const std::string path = CASTOVIN_EXAMPLES_DIR "/cable-bolts-intersections.vlb";
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(FileOpen(f.state.project, path, f.state.environment, f.state.messenger).opened);
 }
 BENCHMARK(ProjectFileOpenFromDisk);
 

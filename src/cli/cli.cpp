@@ -43,25 +43,24 @@ void Prepare(ProgramState& state, const Command& c)
     StartProgram(state, options);
 }
 
-
-[[noreturn]] void InvalidFormat(const RecordingMessageBox& box)
+[[noreturn]] void InvalidFormat(const std::string& failure)
 {
-    throw RuntimeError(err::BadFileName,
-                       box.Messages().empty() ? std::string("Invalid file format") : box.Messages().back().text);
+    throw RuntimeError(err::BadFileName, failure);
 }
 
 // Opens FILE, or the project on standard input for "-".
-void OpenProject(ProgramState& state, const RecordingMessageBox& box, const std::string& file, const CliInput& in)
+void OpenProject(ProgramState& state, const std::string& file, const CliInput& in)
 {
-    state.project.ProjectFilePath = file;
     if (file != "-") {
-        if (!FileOpen(state.project, state.environment, state.messenger))
-            InvalidFormat(box);
+        const FileOpenResult opened = FileOpen(state.project, file, state.environment, state.messenger);
+        if (!opened)
+            InvalidFormat(opened.failure);
         return;
     }
+    state.project.ProjectFilePath = file;
     std::optional<Project> read = ProjectFromBytes(in.ReadAll(kStandardInputLimit), "-", state.project);
     if (!read)
-        InvalidFormat(box);
+        InvalidFormat(std::string(InvalidFormatText));
     state.project = std::move(*read);
     state.project.ProjectSaved = FlagTrue;
     state.project.ProjectEmpty = FlagFalse;
@@ -74,7 +73,7 @@ Project ReadReportProject(const std::string& file, const CliInput& in)
     RecordingMessageBox box;
     ProgramState state(box);
     Prepare(state, Command{});
-    OpenProject(state, box, file, in);
+    OpenProject(state, file, in);
     return state.project;
 }
 
@@ -102,8 +101,8 @@ bool IsOwnInput(const std::string& input, const std::string& output, const CliIn
     struct stat source = {};
     if (::stat(output.c_str(), &target) != 0)
         return false;
-    const bool known =
-        input == "-" ? in.IsStandardInput() && ::fstat(STDIN_FILENO, &source) == 0 : ::stat(input.c_str(), &source) == 0;
+    const bool known = input == "-" ? in.IsStandardInput() && ::fstat(STDIN_FILENO, &source) == 0
+                                    : ::stat(input.c_str(), &source) == 0;
     return known && source.st_dev == target.st_dev && source.st_ino == target.st_ino;
 }
 
@@ -123,9 +122,8 @@ void Convert(ProgramState& state, const Command& c, const CliInput& in, CliStrea
     const std::string target = c.output.empty() ? FolderPart(file) + state.project.ProjectFilePath : c.output;
     if (IsOwnInput(file, target, in))
         throw RuntimeError(err::PathFileAccessError, "Will not replace the project being converted (" + target + ")");
-    state.project.ProjectFilePath = target;
-    FileSave(state.project, state.messenger);
-    out << state.project.ProjectFilePath << "\n";
+    FileSave(state.project, target, state.messenger);
+    out << target << "\n";
 }
 
 bool EndsWith(const std::string& text, const std::string& end)
@@ -168,11 +166,10 @@ bool RunOnFile(const Command& c, const std::string& file, const CliInput& in, Cl
     try {
         Prepare(state, c);
         if (c.name == "new") {
-            state.project.ProjectFilePath = file;
-            FileSave(state.project, state.messenger);
+            FileSave(state.project, file, state.messenger);
             return true;
         }
-        OpenProject(state, box, file, in);
+        OpenProject(state, file, in);
         if (c.name == "convert")
             Convert(state, c, in, out);
         else if (c.name == "curve")

@@ -126,11 +126,11 @@ Command ParseCommand(const std::vector<std::string>& args)
     return c;
 }
 
-int16_t GraphIndexOf(const std::string& name)
+GraphKind GraphIndexOf(const std::string& name)
 {
     for (std::size_t i = 0; i < GraphShortNames.size(); ++i)
         if (name == GraphShortNames[i])
-            return static_cast<int16_t>(i);
+            return static_cast<GraphKind>(i);
     throw UsageError{"curve", "unknown graph \"" + name + "\" (GRAPH is cmrr, depth, sf or span)"};
 }
 

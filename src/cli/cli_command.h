@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/curves.h"
+
 namespace castovin {
 
 // A command line that cannot run; `detail` says why, in words that follow
@@ -34,7 +36,7 @@ bool TakesSeveralFiles(const std::string& name);
 // wholly a number.
 Command ParseCommand(const std::vector<std::string>& args);
 
-// The curve number of a GRAPH name (checked by ParseCommand).
-int16_t GraphIndexOf(const std::string& name);
+// The curve of a GRAPH name (checked by ParseCommand).
+GraphKind GraphIndexOf(const std::string& name);
 
 }  // namespace castovin

@@ -67,7 +67,7 @@ private slots:
         QVERIFY(pane->toPlainText().startsWith("VELB module build: 2.5.02\n"));
         QVERIFY(!previous->isEnabled());
         QVERIFY(next->isEnabled());
-        QCOMPARE(f.state->session.ReportKind, int16_t{1});
+        QVERIFY(f.state->session.ReportKind == ReportType::Design);
 
         // Copy All is the design report of castovin-cli, byte for byte.
         REQUIRE_CHILD(QPushButton, copyAll, viewer, names::ViewerCopyAll);
@@ -95,7 +95,7 @@ private slots:
         f.Trigger(names::OutputCostItem);
         QWidget* viewer = FindTopLevel(names::ResultsViewer);
         QVERIFY(viewer != nullptr);
-        QCOMPARE(f.state->session.ReportKind, int16_t{2});
+        QVERIFY(f.state->session.ReportKind == ReportType::Cost);
         QCOMPARE(f.state->session.LastOutputPage, int16_t{1});
         REQUIRE_CHILD(QPlainTextEdit, pane, viewer, names::ReportPane);
         CHECK_CONTAINS(pane->toPlainText(), "TOTAL COST:                  9.22     30.74   2766.17      2.56");

@@ -14,9 +14,6 @@ namespace castovin {
 struct Environment;
 struct Messenger;
 
-// The message category of the settings dialog.
-inline constexpr int SettingsFormNumber = 8;
-
 // The dialog's controls as values: check boxes as true or false, the boxes
 // as their text.
 struct SettingsFields {

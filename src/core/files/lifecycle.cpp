@@ -34,7 +34,12 @@ bool RefusedAsEmpty(const Project& project, Messenger& messenger)
 
 bool ProjectNeedsName(const Project& project)
 {
-    return project.ProjectFilePath.empty() || UpperCase(project.ProjectFilePath) == "UNTITLED";
+    return PathNeedsName(project.ProjectFilePath);
+}
+
+bool PathNeedsName(std::string_view path)
+{
+    return path.empty() || UpperCase(path) == "UNTITLED";
 }
 
 std::string WindowCaption(const Project& project)

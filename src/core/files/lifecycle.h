@@ -3,6 +3,7 @@
 // the recent-file list and the window caption.
 
 #include <string>
+#include <string_view>
 
 namespace castovin {
 
@@ -19,6 +20,8 @@ void FileNew(Project& project, const Environment& env, Messenger& messenger, boo
 // True when ProjectFilePath names no file yet (empty or "Untitled" in any
 // letter case), so saving needs a name first.
 bool ProjectNeedsName(const Project& project);
+// The same test for a path about to be saved under.
+bool PathNeedsName(std::string_view path);
 
 // Commands that need a project's values refuse an empty one: true (after
 // "Current file is empty") when nothing has been entered or opened yet.

@@ -247,16 +247,18 @@ void WriteProjectFile(const std::string& path, Project& project)
     WriteFileAtomically(path, ProjectFileText(project));
 }
 
-bool FileSave(Project& project, Messenger& messenger)
+bool FileSave(Project& project, const std::string& path, Messenger& messenger)
 {
+    project.ProjectFilePath = path;
     AppendHistory(messenger, "Saving: " + project.ProjectFilePath);
     WriteProjectFile(project.ProjectFilePath, project);
     project.ProjectSaved = FlagTrue;
     return true;
 }
 
-bool FileOpen(Project& project, const Environment& env, Messenger& messenger)
+FileOpenResult FileOpen(Project& project, const std::string& path, const Environment& env, Messenger& messenger)
 {
+    project.ProjectFilePath = path;
     FileNew(project, env, messenger, false, true);
     AppendHistory(messenger, "Opening: " + project.ProjectFilePath);
     try {
@@ -264,8 +266,9 @@ bool FileOpen(Project& project, const Environment& env, Messenger& messenger)
             ProjectFromBytes(ReadWholeFile(project.ProjectFilePath), BaseName(project.ProjectFilePath), project);
         if (!read) {
             project.ProjectFilePath = "Untitled";
-            ShowMessage(messenger, "Invalid file format", MsgButtons::OK, messenger.MsgCategory.Error);
-            return false;
+            const std::string failure(InvalidFormatText);
+            ShowMessage(messenger, failure, MsgButtons::OK, messenger.MsgCategory.Error);
+            return {false, failure};
         }
         project = std::move(*read);
     } catch (const RuntimeError&) {
@@ -277,7 +280,7 @@ bool FileOpen(Project& project, const Environment& env, Messenger& messenger)
     project.ProjectSaved = FlagTrue;
     project.ProjectEmpty = FlagFalse;
     project.InputsEntered = FlagTrue;
-    return true;
+    return {true, {}};
 }
 
 }  // namespace castovin

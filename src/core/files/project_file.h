@@ -40,15 +40,24 @@ std::optional<Project> ProjectFromBytes(std::string_view bytes, std::string_view
 // through an atomic replace: a failure leaves the previous file and throws.
 void WriteProjectFile(const std::string& path, Project& project);
 
-// Writes the project to ProjectFilePath; true when written. The description
-// is normalised first. A failure leaves the previous file untouched and
-// throws a run-time error.
-bool FileSave(Project& project, Messenger& messenger);
+// Writes the project to `path`, which then names the project; true when
+// written. The description is normalised first. A failure leaves the previous
+// file untouched and throws a run-time error.
+bool FileSave(Project& project, const std::string& path, Messenger& messenger);
 
-// Replaces the project by the file named by ProjectFilePath; true when it was
-// read completely. Otherwise the project is the new, empty project named
-// "Untitled": "Invalid file format" is shown for a wrong tag (false), any
-// other failure throws a run-time error.
-bool FileOpen(Project& project, const Environment& env, Messenger& messenger);
+inline constexpr std::string_view InvalidFormatText = "Invalid file format";
+
+// How an open ended: `failure` is the text shown when the file was not read.
+struct FileOpenResult {
+    bool opened = false;
+    std::string failure;
+    explicit operator bool() const { return opened; }
+};
+
+// Replaces the project by the file at `path`, which then names the project;
+// opened when it was read completely. Otherwise the project is the new, empty
+// project named "Untitled": InvalidFormatText is shown and returned for a
+// wrong tag, any other failure throws a run-time error.
+FileOpenResult FileOpen(Project& project, const std::string& path, const Environment& env, Messenger& messenger);
 
 }  // namespace castovin

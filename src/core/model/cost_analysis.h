@@ -1,6 +1,6 @@
 #pragma once
 // The cost of roof bolting per bolt, foot of advance, shift and ton of clean
-// production, from the work copy WorkCost.
+// production, from a project's (or an editor's) cost record.
 
 #include <array>
 #include <string>

@@ -35,10 +35,10 @@ CmrrCurveRange CmrrRangeOf(float CMRR, float H)
     return r;
 }
 
-Range CurveRange(Messenger& messenger, int16_t index, float CMRR, float H, float SF, float Ia)
+Range CurveRange(Messenger& messenger, GraphKind graph, float CMRR, float H, float SF, float Ia)
 {
     Range r;
-    switch (index) {
+    switch (graph) {
     case GraphCMRR: {
         const CmrrCurveRange cmrr = CmrrRangeOf(CMRR, H);
         r = {cmrr.start, cmrr.cutEnd, ToFloat(double(CMRR) * 0.1)};
@@ -72,7 +72,7 @@ CmrrCurveRange CmrrRange(const SupportRecord& s0, UnitSystem unitSystem)
     return CmrrRangeOf(static_cast<float>(s0.CMRR), DepthFeet(s0, unitSystem));
 }
 
-std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, UnitSystem unitSystem, int16_t index,
+std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, UnitSystem unitSystem, GraphKind graph,
                                      Messenger& messenger)
 {
     const bool metric = unitSystem != UnitSystem::English;
@@ -83,7 +83,7 @@ std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, UnitSystem unitSys
     std::vector<CurvePoint> points;
 
     const float Is = SuggestedSpan(CMRR);
-    const Range r = CurveRange(messenger, index, CMRR, H, SF, Ia);
+    const Range r = CurveRange(messenger, graph, CMRR, H, SF, Ia);
     const double rooms = std::nearbyint((double(r.b) - r.a) / r.s + 2);
     if (!(rooms >= 1))
         return points;
@@ -98,7 +98,7 @@ std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, UnitSystem unitSys
         if (points.size() >= static_cast<std::size_t>(N))
             throw RuntimeError(err::SubscriptOutOfRange);
         CurvePoint p;
-        switch (index) {
+        switch (graph) {
         case GraphCMRR:
             p.y = SuggestedVELB(SF, Is, Ia, H, v);
             break;
@@ -112,7 +112,7 @@ std::vector<CurvePoint> ComputeCurve(const SupportRecord& s0, UnitSystem unitSys
             p.y = SuggestedVELB(SF, Is, v, H, CMRR);
             break;
         }
-        p.x = (metric && (index == GraphDepth || index == GraphSpan)) ? FeetToMeters(v) : v;
+        p.x = (metric && (graph == GraphDepth || graph == GraphSpan)) ? FeetToMeters(v) : v;
         points.push_back(p);
         const float next = ToFloat(double(v) + r.s);
         if (next == v)

@@ -43,7 +43,7 @@ CmrrCurveRange CmrrRange(const SupportRecord& support, UnitSystem unitSystem);
 // The points of curve `index` (0..3) around the inputs of the first support
 // record, in the given unit system. A range with room for no point gives a
 // curve without points; an adjusted lower limit is logged.
-std::vector<CurvePoint> ComputeCurve(const SupportRecord& support, UnitSystem unitSystem, int16_t index,
+std::vector<CurvePoint> ComputeCurve(const SupportRecord& support, UnitSystem unitSystem, GraphKind graph,
                                      Messenger& messenger);
 
 }  // namespace castovin

@@ -1,5 +1,6 @@
 #pragma once
-// The design check of the work copy WorkSupport and its results text.
+// The design check of a project's (or an editor's) support records and its
+// results text.
 
 #include <array>
 #include <cstdint>

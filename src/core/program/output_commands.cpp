@@ -35,35 +35,13 @@ std::string JoinPages(const ReportSession& session, int first, int last)
     return joined;
 }
 
-namespace {
-
-void ShowPages(ReportSession& session, ReportPages pages, ReportType type)
-{
-    session.OutputBuffer[0] = std::move(pages.listing);
-    session.OutputBuffer[1] = std::move(pages.results);
-    session.LastOutputPage = 1;
-    session.ReportKind = static_cast<int16_t>(type);
-}
-
-}  // namespace
-
 bool RunOutputCommand(ProgramState& state, ReportType type)
 {
     if (RefusedAsEmpty(state.project, state.messenger))
         return false;
-    state.session.LastOutputPage = 4;
-    if (type == ReportType::Design)
-        state.session.WorkSupport = state.project.Support;
-    else
-        state.session.WorkCost = state.project.Cost;
     const bool withHeader = state.environment.Settings.PrintModuleHeader == 1;
-    ShowPages(state.session, BuildReport(state.project, state.session.WorkSupport, state.session.WorkCost, type, withHeader), type);
+    state.session.Show(BuildReport(state.project, state.project.Support, state.project.Cost, type, withHeader), type);
     return true;
-}
-
-void RunEditorResults(ReportSession& session, const Project& project, bool withHeader, ReportType type)
-{
-    ShowPages(session, BuildReport(project, session.WorkSupport, session.WorkCost, type, withHeader), type);
 }
 
 }  // namespace castovin

@@ -8,21 +8,12 @@
 #include <string>
 
 #include "model/project.h"
+#include "model/report_session.h"
 
 namespace castovin {
 
 struct Messenger;
 struct ProgramState;
-struct ReportSession;
-
-enum class ReportType { Design = 1, Cost = 2, Listing = 3 };
-
-// Page 0: header and input listing; page 1: the results (empty for the
-// listing report, which lists the support and the cost inputs).
-struct ReportPages {
-    std::string listing;
-    std::string results;
-};
 
 // The pages of a report. The title, description, path and unit system come
 // from `project`; the support and cost inputs are those given, so that a
@@ -35,13 +26,8 @@ ReportPages BuildReport(const Project& project, const std::array<SupportRecord, 
 std::string JoinPages(const ReportSession& session, int first, int last);
 
 // The output menu: refuses an empty project with "Current file is empty";
-// otherwise fills the work copy from the project and builds the pages into
-// the session. True when the viewer is to open.
+// otherwise builds the report of the project's records and shows it in the
+// session. True when the viewer is to open.
 bool RunOutputCommand(ProgramState& state, ReportType type);
-
-// An editor's "Results", after the editor filled the session's work copy:
-// builds the pages so that the listing shows the edited values while the
-// project keeps its committed ones.
-void RunEditorResults(ReportSession& session, const Project& project, bool withHeader, ReportType type);
 
 }  // namespace castovin

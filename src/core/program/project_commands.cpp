@@ -22,10 +22,10 @@ void NewProject(ProgramState& state, bool resetName, bool resetUnits)
     ClearResultPages(state.session);
 }
 
-bool OpenProject(ProgramState& state)
+FileOpenResult OpenProject(ProgramState& state, const std::string& path)
 {
     ClearResultPages(state.session);
-    return FileOpen(state.project, state.environment, state.messenger);
+    return FileOpen(state.project, path, state.environment, state.messenger);
 }
 
 }  // namespace castovin

@@ -3,6 +3,10 @@
 // folder, plus the report pages of the previous project cleared, so that a
 // printed project never carries another project's results.
 
+#include <string>
+
+#include "files/project_file.h"
+
 namespace castovin {
 
 struct ProgramState;
@@ -10,8 +14,8 @@ struct ProgramState;
 // A new project (see FileNew) with the results pages emptied.
 void NewProject(ProgramState& state, bool resetName, bool resetUnits);
 
-// The project named by ProjectFilePath (see FileOpen) with the results pages
-// emptied; true when it was read completely.
-bool OpenProject(ProgramState& state);
+// The project read from `path` (see FileOpen) with the results pages
+// emptied.
+FileOpenResult OpenProject(ProgramState& state, const std::string& path);
 
 }  // namespace castovin

@@ -45,14 +45,18 @@ void AppendHistory(Messenger& messenger, std::string_view text)
 void FillCategoryPrefixes(MessageCategories& categories)
 {
     categories.Prefix.fill({});
-    categories.Prefix[1] = "Project Description: ";
-    categories.Prefix[2] = "Project Parameters: ";
-    categories.Prefix[7] = "Program Options: ";
-    categories.Prefix[8] = "Settings: ";
+    const auto at = [&categories](MsgForm form) -> std::string& {
+        return categories.Prefix[static_cast<std::size_t>(form)];
+    };
+    at(MsgForm::Description) = "Project Description: ";
+    at(MsgForm::Parameters) = "Project Parameters: ";
+    at(MsgForm::Options) = "Program Options: ";
+    at(MsgForm::Settings) = "Settings: ";
 }
 
-void SetMsgCategory(MessageCategories& c, int formNumber)
+void SetMsgCategory(MessageCategories& c, MsgForm form)
 {
+    const int formNumber = static_cast<int>(form);
     if (formNumber < 1 || formNumber > 13)
         throw RuntimeError(err::SubscriptOutOfRange);
     const std::string& prefix = c.Prefix[static_cast<std::size_t>(formNumber)];

@@ -120,8 +120,20 @@ void AppendHistory(Messenger& messenger, std::string_view text);
 // Fills the category prefix table (start-up).
 void FillCategoryPrefixes(MessageCategories& categories);
 
-// Sets the category titles for the editor with the given form number (1..13).
-void SetMsgCategory(MessageCategories& categories, int formNumber);
+// The forms whose messages take their category titles from the prefix
+// table, by their form numbers there (1..13).
+enum class MsgForm : int {
+    Description = 1,
+    Parameters = 2,  // the parameters and the cost editor
+    Options = 7,
+    Settings = 8,
+    UnitCalculator = 12,
+    Convert = 13,
+};
+
+// Sets the category titles for the messages of `form`; a number outside
+// 1..13 is a subscript error.
+void SetMsgCategory(MessageCategories& categories, MsgForm form);
 
 // Classifies a run-time error, tells the user when `show` is set, and returns
 // the action the trapping command takes.

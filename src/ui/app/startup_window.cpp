@@ -53,11 +53,8 @@ void OpenStartupProjects(MainWindow& window, const QString& project)
     const std::string& last = state.environment.Settings.LastFiles[1].LastFileLong;
     if (state.environment.Settings.LoadLastInputFile == 1 && !last.empty())
         window.mnuFileArray_Click(1);
-    if (!project.isEmpty()) {
-        const QString previous = Q(state.project.ProjectFilePath);
-        state.project.ProjectFilePath = S(project);
-        window.LoadProjFile(previous);
-    }
+    if (!project.isEmpty())
+        window.LoadProjFile(project);
 }
 
 void FinishStartup(MainWindow& window, bool notices, const QString& project)
@@ -68,9 +65,8 @@ void FinishStartup(MainWindow& window, bool notices, const QString& project)
         openProjects();
         return;
     }
-    QTimer::singleShot(0, main, [main, openProjects] {
-        ShowStartupNotices(main->State(), main->Platform(), main, openProjects);
-    });
+    QTimer::singleShot(
+        0, main, [main, openProjects] { ShowStartupNotices(main->State(), main->Platform(), main, openProjects); });
 }
 
 std::unique_ptr<MainWindow> StartMainWindow(ProgramState& state, PlatformServices& platform,

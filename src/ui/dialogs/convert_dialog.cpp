@@ -75,7 +75,7 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
 
     // Form_Load: only the other unit system can be chosen.
-    SetMsgCategory(state.messenger.MsgCategory, 13);
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Convert);
     AppendHistory(state.messenger, "Loading File Conversion Form");
     for (int i = 0; i < 2; ++i) {
         QRadioButton* option = m_units[static_cast<std::size_t>(i)];

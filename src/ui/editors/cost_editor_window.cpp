@@ -134,8 +134,8 @@ void CostEditorWindow::LoadFields()
     // Form_Load.
     ProgramState& state = m_context.state;
     state.session.EditorOpen = SwitchTrue;
-    state.session.ReportKind = 2;
-    SetMsgCategory(state.messenger.MsgCategory, 2);
+    state.session.ReportKind = ReportType::Cost;
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Parameters);
     const CostFields f = CostFieldsFromCost(state.project.Cost);
     for (std::size_t i = 0; i < CostFieldCount; ++i)
         m_fields[i]->setText(Q(f.text[i]));
@@ -180,10 +180,9 @@ void CostEditorWindow::RecalculateProduction()
         m_productionCalc->setText(Q(*production));
 }
 
-void CostEditorWindow::SaveWorkParms()
+CostRecord CostEditorWindow::SaveWorkParms() const
 {
-    ProgramState& state = m_context.state;
-    state.session.WorkCost = CostFromFields(Fields(), state.project.Cost);
+    return CostFromFields(Fields(), m_context.state.project.Cost);
 }
 
 void CostEditorWindow::Ok()
@@ -202,7 +201,8 @@ void CostEditorWindow::Results()
         m_fields[*failed]->setFocus();
         return;
     }
-    ShowEditorResults(m_context, this, ReportType::Cost, [this] { SaveWorkParms(); });
+    ShowEditorResults(m_context, this, ReportType::Cost,
+                      [this](std::array<SupportRecord, 2>&, CostRecord& cost) { cost = SaveWorkParms(); });
 }
 
 void CostEditorWindow::Unload()

@@ -24,7 +24,8 @@ public:
     explicit CostEditorWindow(const WindowContext& context);
 
     CostFields Fields() const;
-    void SaveWorkParms();
+    // The fields as a cost record over the project's.
+    CostRecord SaveWorkParms() const;
     void RecalculateAdvance();
     void RecalculateProduction();
     void Ok();

@@ -74,7 +74,7 @@ void DescriptionEditor::LoadFields()
 {
     // Form_Load: the unit system can change only while nothing is entered.
     ProgramState& state = m_context.state;
-    SetMsgCategory(state.messenger.MsgCategory, 1);
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Description);
     AppendHistory(state.messenger, "Editing Project Description");
     m_title->setText(Q(state.project.ProjectTitle));
     QString description = Q(state.project.ProjectDescription);

@@ -46,13 +46,15 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, cons
     return row;
 }
 
-void ShowEditorResults(const WindowContext& context, QWidget* editor, ReportType type,
-                       const std::function<void()>& saveWorkParms)
+void ShowEditorResults(const WindowContext& context, QWidget* editor, ReportType type, const EditedRecords& edited)
 {
     ProgramState& state = context.state;
     const bool built = context.host.Trapped([&] {
-        saveWorkParms();
-        RunEditorResults(state.session, state.project, state.environment.Settings.PrintModuleHeader == 1, type);
+        std::array<SupportRecord, 2> support = state.project.Support;
+        CostRecord cost = state.project.Cost;
+        edited(support, cost);
+        const bool withHeader = state.environment.Settings.PrintModuleHeader == 1;
+        state.session.Show(BuildReport(state.project, support, cost, type, withHeader), type);
     });
     if (built)
         context.host.ShowResultsViewer(editor);

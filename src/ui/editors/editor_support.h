@@ -3,6 +3,7 @@
 // sequence over the open editor, the closing that commits or not and gives
 // the main window back, and a layout that keeps its shape when resized.
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -22,10 +23,13 @@ namespace castovin {
 QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, const std::function<void()>& ok,
                              const std::function<void()>& results);
 
-// Fills the work copy (`saveWorkParms`), runs the analysis on it and opens
-// the results viewer over `editor`.
-void ShowEditorResults(const WindowContext& context, QWidget* editor, ReportType type,
-                       const std::function<void()>& saveWorkParms);
+// The records an editor's "Results" reports on: the project's, with the
+// editor's values written over them by the editor.
+using EditedRecords = std::function<void(std::array<SupportRecord, 2>& support, CostRecord& cost)>;
+
+// Builds the report of the edited records (the project keeps its committed
+// ones), shows it in the session and opens the results viewer over `editor`.
+void ShowEditorResults(const WindowContext& context, QWidget* editor, ReportType type, const EditedRecords& edited);
 
 // Logs whether the project was modified, marks it edited when it was, and
 // gives the main window back (enabled, with the focus).

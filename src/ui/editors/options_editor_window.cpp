@@ -212,7 +212,7 @@ void OptionsEditorWindow::LoadFields()
 {
     // Form_Load.
     ProgramState& state = m_context.state;
-    SetMsgCategory(state.messenger.MsgCategory, 7);
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Options);
     AppendHistory(state.messenger, "Editing VELB Options");
     const OptionsFields f = OptionsFieldsFromState(state.environment);
     m_switches[0]->setChecked(f.loadInputForm);

@@ -198,8 +198,8 @@ void ParametersEditor::LoadFields()
     // Form_Load.
     ProgramState& state = m_context.state;
     state.session.EditorOpen = SwitchTrue;
-    state.session.ReportKind = 1;
-    SetMsgCategory(state.messenger.MsgCategory, 2);
+    state.session.ReportKind = ReportType::Design;
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Parameters);
     const ParameterFields f = ParameterFieldsFromSupport(state.project.Support);
     m_CMRR->setText(Q(f.CMRR));
     m_depth->setText(Q(f.DepthofCover));
@@ -365,10 +365,9 @@ void ParametersEditor::Focus(ParmField field)
     widget->setFocus();
 }
 
-void ParametersEditor::SaveWorkParms()
+std::array<SupportRecord, 2> ParametersEditor::SaveWorkParms() const
 {
-    ProgramState& state = m_context.state;
-    state.session.WorkSupport = SupportFromFields(Fields(), state.project.Support);
+    return SupportFromFields(Fields(), m_context.state.project.Support);
 }
 
 void ParametersEditor::Ok()
@@ -387,7 +386,8 @@ void ParametersEditor::Results()
     Focus(result.focus);
     if (!result.valid)
         return;
-    ShowEditorResults(m_context, this, ReportType::Design, [this] { SaveWorkParms(); });
+    ShowEditorResults(m_context, this, ReportType::Design,
+                      [this](std::array<SupportRecord, 2>& support, CostRecord&) { support = SaveWorkParms(); });
 }
 
 void ParametersEditor::Unload()

@@ -18,6 +18,7 @@ class QTabWidget;
 namespace castovin {
 
 struct ParameterFields;
+struct SupportRecord;
 enum class ParmField;
 
 class ParametersEditor : public QWidget {
@@ -29,8 +30,8 @@ public:
 
     // The fields as they stand.
     ParameterFields Fields() const;
-    // Copies the fields into WorkSupport.
-    void SaveWorkParms();
+    // The fields as support records over the project's.
+    std::array<SupportRecord, 2> SaveWorkParms() const;
     // Re-applies the second system's layout from the current choices.
     void ApplyLayout();
 

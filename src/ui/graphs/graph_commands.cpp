@@ -41,14 +41,15 @@ void OpenGraphWindow(WindowContext& context, int16_t graphIndex)
     bool computed = false;
     context.host.Trapped([&] {
         // The curve comes from the project's committed values.
-        state.session.WorkSupport = state.project.Support;
-        points = ComputeCurve(state.session.WorkSupport[0], state.project.units, graphIndex, state.messenger);
+        points = ComputeCurve(state.project.Support[0], state.project.units, static_cast<GraphKind>(graphIndex),
+                              state.messenger);
         computed = true;
     });
     if (!computed)
         return;
     if (points.empty()) {
-        ShowMessage(state.messenger, EmptyCurveMessage(state.session.WorkSupport[0], state.project.units, graphIndex), MsgIcon::Information);
+        ShowMessage(state.messenger, EmptyCurveMessage(state.project.Support[0], state.project.units, graphIndex),
+                    MsgIcon::Information);
         return;
     }
     QWidget* host = context.host.HostWindow();
@@ -70,7 +71,8 @@ void GraphWindow::Export()
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::SaveAs;
     request.title = "Export Graph Data";
-    request.folder = Q(state.environment.LastExportFolder.empty() ? state.environment.DataFolder : state.environment.LastExportFolder);
+    request.folder = Q(state.environment.LastExportFolder.empty() ? state.environment.DataFolder
+                                                                  : state.environment.LastExportFolder);
     request.fileName = Q(ExportFileName(state.project.ProjectFilePath, m_currentGraph));
     request.filters = QStringList{"Workbook (*.xlsx)", "CSV text (*.csv)"};
     request.selectedFilter = request.filters.front();
@@ -98,7 +100,8 @@ void GraphWindow::ExportTo(const QString& path, bool csv)
     });
     if (!written)
         return;
-    ShowMessage(state.messenger, "Exported " + GeneralNumber(static_cast<int32_t>(m_curveCount)) + " Curves", MsgButtons::OK);
+    ShowMessage(state.messenger, "Exported " + GeneralNumber(static_cast<int32_t>(m_curveCount)) + " Curves",
+                MsgButtons::OK);
     if (!m_context.platform.OpenDocument(path))
         ShowMessage(state.messenger, NoOpenerText(S(path)), MsgButtons::OK);
 }

@@ -14,6 +14,7 @@
 #include "platform/platform_services.h"
 #include "program/program_state.h"
 #include "program/project_commands.h"
+#include "program/unsaved_changes.h"
 #include "text/messages.h"
 #include "text/paths.h"
 #include "text/text_format.h"
@@ -83,46 +84,36 @@ std::optional<QString> MainWindow::AskForFile(bool open)
         DialogCancelled(m_state.messenger);
         return std::nullopt;
     }
-    m_state.project.ProjectFilePath = S(*chosen);
     m_rememberedFolder = Q(FolderPart(S(*chosen)));
     return chosen;
 }
 
-bool MainWindow::AskToSaveChanges(const QString& previousPath, bool stopWhenNotSaved)
+SaveDialogs MainWindow::Dialogs()
 {
-    if (m_state.project.ProjectSaved != FlagFalse)
-        return true;
-    const MsgResult answer =
-        m_platform.Show("Save changes to: " + S(previousPath) + "?",
-                        MsgStyle{MsgButtons::YesNo, MsgIcon::Question, MsgDefault::Second}, m_state.environment.ProgramTitle);
-    if (answer != MsgResult::Yes)
-        return true;
-    const std::string target = m_state.project.ProjectFilePath;
-    m_state.project.ProjectFilePath = S(previousPath);
-    const bool saved = FileMenuSave(false);
-    // A save cancelled or failed keeps the project's own path.
-    if (saved || !stopWhenNotSaved)
-        m_state.project.ProjectFilePath = target;
-    return saved || !stopWhenNotSaved;
+    SaveDialogs dialogs;
+    dialogs.ask = [this](const std::string& text, MsgStyle style, const std::string& title) {
+        return m_platform.Show(text, style, title);
+    };
+    dialogs.askName = [this]() -> std::optional<std::string> {
+        const std::optional<QString> chosen = AskForFile(false);
+        if (!chosen)
+            return std::nullopt;
+        return S(*chosen);
+    };
+    dialogs.trapped = [this](const std::function<void()>& step) {
+        return Trapped([&] {
+            BusyCursor busy;
+            step();
+        });
+    };
+    return dialogs;
 }
 
-bool MainWindow::LoadProjFile(const QString& previousPath)
+bool MainWindow::LoadProjFile(const QString& path)
 {
-    // Open goes on after the question whatever the save did.
-    AskToSaveChanges(previousPath, false);
-    // A failed open leaves the project "Untitled"; a retry reads the file
-    // it was asked for again.
-    const std::string target = m_state.project.ProjectFilePath;
-    bool opened = false;
-    Trapped([&] {
-        BusyCursor busy;
-        m_state.project.ProjectFilePath = target;
-        opened = OpenProject(m_state);
-    });
-    if (opened) {
-        RecentFileUpdate(m_state.environment, m_state.messenger, m_state.project.ProjectFilePath);
+    const bool opened = castovin::LoadProjFile(m_state, m_state.project.ProjectFilePath, S(path), Dialogs());
+    if (opened)
         RebuildRecentFileMenu();
-    }
     UpdateCaption();
     if (opened && m_state.environment.Settings.ShowInputScreenOnLoad == 1)
         Run(Command::EditParameters);
@@ -131,16 +122,14 @@ bool MainWindow::LoadProjFile(const QString& previousPath)
 
 void MainWindow::mnuFileArray_Click(int number)
 {
-    const QString previous = Q(m_state.project.ProjectFilePath);
-    m_state.project.ProjectFilePath = m_state.environment.Settings.LastFiles[static_cast<std::size_t>(number)].LastFileLong;
-    LoadProjFile(previous);
+    LoadProjFile(Q(m_state.environment.Settings.LastFiles[static_cast<std::size_t>(number)].LastFileLong));
 }
 
 CommandResult MainWindow::NewFile()
 {
     // New replaces the project as Open does, so it asks the same question;
     // a save that does not happen keeps the project.
-    if (!AskToSaveChanges(Q(m_state.project.ProjectFilePath), true)) {
+    if (!AskToSaveChanges(m_state, m_state.project.ProjectFilePath, true, Dialogs())) {
         UpdateCaption();
         return CommandResult::Cancelled;
     }
@@ -153,24 +142,15 @@ CommandResult MainWindow::NewFile()
 
 CommandResult MainWindow::OpenFile()
 {
-    const QString previous = Q(m_state.project.ProjectFilePath);
-    if (!AskForFile(true))
+    const std::optional<QString> chosen = AskForFile(true);
+    if (!chosen)
         return CommandResult::Cancelled;
-    return LoadProjFile(previous) ? CommandResult::Done : CommandResult::Failed;
+    return LoadProjFile(*chosen) ? CommandResult::Done : CommandResult::Failed;
 }
 
 bool MainWindow::FileMenuSave(bool force)
 {
-    if ((force || ProjectNeedsName(m_state.project)) && !AskForFile(false))
-        return false;
-    // A project named without a folder (after a conversion) goes to the
-    // data folder, not to wherever the program happens to run.
-    if (FolderPart(m_state.project.ProjectFilePath).empty())
-        m_state.project.ProjectFilePath = m_state.environment.Settings.DataPath + m_state.project.ProjectFilePath;
-    return Trapped([&] {
-        BusyCursor busy;
-        FileSave(m_state.project, m_state.messenger);
-    });
+    return castovin::FileMenuSave(m_state, m_state.project.ProjectFilePath, force, Dialogs());
 }
 
 CommandResult MainWindow::SaveFile(bool force)
@@ -207,13 +187,15 @@ CommandResult MainWindow::PrintProjectReport(bool withDialog)
         return CommandResult::Cancelled;
     QPrinter& printer = m_platform.Printer();
     if ((withDialog || !PrintsWithoutDialog(printer)) &&
-        !m_platform.PrintDialog(this, printer, false,
-                                SuggestedPdfName(m_state.environment.Settings.DataPath, m_state.project.ProjectFilePath)))
+        !m_platform.PrintDialog(
+            this, printer, false,
+            SuggestedPdfName(m_state.environment.Settings.DataPath, m_state.project.ProjectFilePath)))
         return DialogCancelled(m_state.messenger);
     const bool printed = Trapped([&] {
         BuildInputListing();
         BusyCursor busy;
-        PrintReport(printer, Q(m_state.environment.ProgramName), {m_state.session.OutputBuffer[0], m_state.session.OutputBuffer[1]});
+        PrintReport(printer, Q(m_state.environment.ProgramName),
+                    {m_state.session.OutputBuffer[0], m_state.session.OutputBuffer[1]});
     });
     return printed ? CommandResult::Done : CommandResult::Failed;
 }
@@ -230,19 +212,7 @@ CommandResult MainWindow::PrintPreview()
 
 bool MainWindow::QueryUnload()
 {
-    if (m_state.project.ProjectSaved != FlagFalse)
-        return true;
-    const MsgResult answer =
-        m_platform.Show("Save changes to: " + m_state.project.ProjectFilePath + "?",
-                        MsgStyle{MsgButtons::YesNoCancel, MsgIcon::Question}, m_state.environment.ProgramTitle);
-    if (answer == MsgResult::No)
-        return true;
-    if (answer != MsgResult::Yes)
-        return false;
-    if (!FileMenuSave(false))
-        return false;
-    RecentFileUpdate(m_state.environment, m_state.messenger, m_state.project.ProjectFilePath);
-    return true;
+    return castovin::QueryUnload(m_state, Dialogs());
 }
 
 void MainWindow::FormUnload()

@@ -25,6 +25,7 @@ class QToolBar;
 namespace castovin {
 
 struct ProgramState;
+struct SaveDialogs;
 class PlatformServices;
 
 class MainWindow : public QMainWindow, public ProgramHost {
@@ -56,10 +57,10 @@ public:
     // How the last command run ended.
     CommandResult LastResult() const { return m_lastResult; }
 
-    // Opens the file named by ProjectFilePath; on success updates the
-    // recent-file list and the caption. The previous path is asked about
-    // first when the project has unsaved changes.
-    bool LoadProjFile(const QString& previousPath);
+    // Opens the file at `path`; on success updates the recent-file list and
+    // the caption. The project's own path is asked about first when it has
+    // unsaved changes.
+    bool LoadProjFile(const QString& path);
     // Opens recent-file entry `number` (1..4).
     void mnuFileArray_Click(int number);
     // Saves the project, asking for a name when it has none or when forced;
@@ -103,9 +104,9 @@ private:
     CommandResult PrintPreview();
     std::optional<QString> AskForFile(bool open);
     bool AskCurrentFileEmpty();
-    // The unsaved-changes question before the project is replaced: true
-    // when the command may go on.
-    bool AskToSaveChanges(const QString& previousPath, bool stopWhenNotSaved);
+    // The questions, the Save As dialog and the error trap of this window,
+    // for the unsaved-changes protocol.
+    SaveDialogs Dialogs();
     void BuildInputListing();
     void FormUnload();
     bool QueryUnload();

@@ -332,7 +332,8 @@ void DesignSearchWindow::FillPriceTable(const std::vector<PriceRow>& rows)
 QString DesignSearchWindow::PriceFolder() const
 {
     const ProgramState& state = m_context.state;
-    return Q(state.environment.LastPriceFolder.empty() ? state.environment.Settings.DataPath : state.environment.LastPriceFolder);
+    return Q(state.environment.LastPriceFolder.empty() ? state.environment.Settings.DataPath
+                                                       : state.environment.LastPriceFolder);
 }
 
 // The table as it was when the window last closed in this run, typed or
@@ -506,13 +507,13 @@ void DesignSearchWindow::ShowResults()
     const SearchCandidate* candidate = SelectedCandidate();
     if (candidate == nullptr)
         return;
-    ProgramState& state = m_context.state;
-    // The report reads the work copies; the project keeps its values.
-    ShowEditorResults(m_context, this, ReportType::Design, [&] {
-        const SearchProject trial = WithCandidate(CurrentProject(), *candidate);
-        state.session.WorkSupport = trial.support;
-        state.session.WorkCost = trial.cost;
-    });
+    // The report shows the candidate; the project keeps its values.
+    ShowEditorResults(m_context, this, ReportType::Design,
+                      [&](std::array<SupportRecord, 2>& support, CostRecord& cost) {
+                          const SearchProject trial = WithCandidate(CurrentProject(), *candidate);
+                          support = trial.support;
+                          cost = trial.cost;
+                      });
 }
 
 void DesignSearchWindow::Apply()

@@ -165,7 +165,7 @@ SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context
 void SettingsDialog::FormLoad()
 {
     ProgramState& state = m_context.state;
-    SetMsgCategory(state.messenger.MsgCategory, SettingsFormNumber);
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Settings);
     AppendHistory(state.messenger, "Editing Settings");
     for (int i = 0; i < 2; ++i)
         m_units[static_cast<std::size_t>(i)]->setText(Q(std::string(UnitSystemText(UnitSystemOf(i)))));

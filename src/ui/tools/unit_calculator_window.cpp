@@ -72,7 +72,7 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
 
     // Form_Load: the calculator's message category, the history line, the
     // first unit of every group, and the results of the starting "0".
-    SetMsgCategory(m_state.messenger.MsgCategory, 12);
+    SetMsgCategory(m_state.messenger.MsgCategory, MsgForm::UnitCalculator);
     AppendHistory(m_state.messenger, "Loading Unit Conversion Form");
     for (std::size_t i = 0; i < m_tab.size(); ++i) {
         m_tab[i].units[0]->setChecked(true);

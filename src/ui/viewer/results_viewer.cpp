@@ -190,10 +190,10 @@ void ResultsViewer::ChangeInput()
 {
     ProgramState& state = m_context.state;
     const bool editorOpen = state.session.EditorOpen != 0;
-    const int kind = state.session.ReportKind;
+    const ReportType kind = state.session.ReportKind;
     close();
     if (!editorOpen)
-        m_context.host.Run(kind == 2 ? Command::EditCost : Command::EditParameters);
+        m_context.host.Run(kind == ReportType::Cost ? Command::EditCost : Command::EditParameters);
 }
 
 void ResultsViewer::ViewPlots()

@@ -15,7 +15,7 @@ class ProgramOptions : public StateTest {
 protected:
     ProgramOptions()
     {
-        SetMsgCategory(state.messenger.MsgCategory, 7);
+        SetMsgCategory(state.messenger.MsgCategory, MsgForm::Options);
         state.environment.SettingsFilePath = dir.File("VELB.INI");
         fields = OptionsFieldsFromState(state.environment);
     }

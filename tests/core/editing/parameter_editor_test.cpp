@@ -19,7 +19,7 @@ class Parameters : public StateTest {
 protected:
     Parameters()
     {
-        SetMsgCategory(state.messenger.MsgCategory, 2);
+        SetMsgCategory(state.messenger.MsgCategory, MsgForm::Parameters);
         fields = ParameterFieldsFromSupport(state.project.Support);
     }
     ParmValidation Validate() { return ValidateParms(state.messenger, state.project.units, fields); }

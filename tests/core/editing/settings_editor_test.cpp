@@ -20,7 +20,7 @@ class SettingsDialogRules : public StateTest {
 protected:
     SettingsDialogRules()
     {
-        SetMsgCategory(state.messenger.MsgCategory, SettingsFormNumber);
+        SetMsgCategory(state.messenger.MsgCategory, MsgForm::Settings);
         state.environment.SettingsFilePath = dir.File("VELB.INI");
         state.environment.Settings.DataPath = dir.Path().string() + "/";
         state.environment.Settings.MaxDisplaySize = 4096;

@@ -105,7 +105,7 @@ class Range : public StateTest {};
 
 TEST_F(Range, BlankField)
 {
-    SetMsgCategory(state.messenger.MsgCategory, 8);
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Settings);
     box.Answer(MsgResult::OK);
     EXPECT_FALSE(CheckRange(state.messenger, "  ", 4096, 16384, "Size of Command History Window"));
     EXPECT_EQ(box.Last().text, "Size of Command History Window: Blank field not allowed");
@@ -172,12 +172,12 @@ TEST(CenterForm, CentresOrSticksToTheEdge)
 
 TEST_F(Range, CostEditorCategoryCarriesTheParametersPrefix)
 {
-    SetMsgCategory(state.messenger.MsgCategory, 2);
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Parameters);
     EXPECT_EQ(state.messenger.MsgCategory.Error, "Project Parameters: Error");
-    SetMsgCategory(state.messenger.MsgCategory, 12);
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::UnitCalculator);
     EXPECT_EQ(state.messenger.MsgCategory.RangeError, "Range Error");
     EXPECT_EQ(state.messenger.MsgCategory.Message, "Message");
-    EXPECT_THROW(SetMsgCategory(state.messenger.MsgCategory, 14), RuntimeError);
+    EXPECT_THROW(SetMsgCategory(state.messenger.MsgCategory, static_cast<MsgForm>(14)), RuntimeError);
 }
 
 }  // namespace

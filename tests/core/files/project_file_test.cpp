@@ -53,11 +53,10 @@ void WriteFile(const std::string& path, std::string_view content)
 
 class ProjectFile : public StateTest {
 protected:
-    bool Open(const std::string& content)
+    FileOpenResult Open(const std::string& content)
     {
         WriteFile(dir.File("mine.vlb"), content);
-        state.project.ProjectFilePath = dir.File("mine.vlb");
-        return FileOpen(state.project, state.environment, state.messenger);
+        return FileOpen(state.project, dir.File("mine.vlb"), state.environment, state.messenger);
     }
     // Opens content that must fail with a run-time error; returns it.
     RuntimeError OpenFailing(const std::string& content)
@@ -84,8 +83,7 @@ protected:
 
 TEST_F(ProjectFile, NewProjectLayout)
 {
-    state.project.ProjectFilePath = dir.File("new.vlb");
-    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    ASSERT_TRUE(FileSave(state.project, dir.File("new.vlb"), state.messenger));
     EXPECT_EQ(ReadFile(state.project.ProjectFilePath), DefaultFile(" 0 ", "", {""}));
     EXPECT_EQ(state.project.ProjectSaved, FlagTrue);
 }
@@ -102,15 +100,13 @@ TEST_F(ProjectFile, ReadsBackWhatItWrote)
     state.project.Support[0].DepthofCover = 1.5e7f;
     state.project.Cost.UseCalculatedAdvance = 0;
     state.project.Cost.AdvanceRate = 12.34567f;
-    state.project.ProjectFilePath = dir.File("round.vlb");
-    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    ASSERT_TRUE(FileSave(state.project, dir.File("round.vlb"), state.messenger));
     const auto saved = state.project.Support;
     const auto cost = state.project.Cost;
     const std::string bytes = ReadFile(state.project.ProjectFilePath);
 
     FileNew(state.project, state.environment, state.messenger, true, true);
-    state.project.ProjectFilePath = dir.File("round.vlb");
-    ASSERT_TRUE(FileOpen(state.project, state.environment, state.messenger));
+    ASSERT_TRUE(FileOpen(state.project, dir.File("round.vlb"), state.environment, state.messenger));
     EXPECT_EQ(state.project.units, UnitSystem::Metric);
     EXPECT_EQ(state.project.ProjectTitle, "North mains, panel 3");
     EXPECT_EQ(state.project.ProjectDescription, "  indented, with commas\r\nsecond line\r\n");
@@ -120,7 +116,7 @@ TEST_F(ProjectFile, ReadsBackWhatItWrote)
     EXPECT_EQ(state.project.ProjectEmpty, FlagFalse);
     EXPECT_EQ(state.project.InputsEntered, FlagTrue);
 
-    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    ASSERT_TRUE(FileSave(state.project, dir.File("round.vlb"), state.messenger));
     EXPECT_EQ(ReadFile(state.project.ProjectFilePath), bytes);
     EXPECT_NE(bytes.find("\r\n 4.5 \r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n1.5E+07\r\n"), std::string::npos);
@@ -129,9 +125,9 @@ TEST_F(ProjectFile, ReadsBackWhatItWrote)
 TEST_F(ProjectFile, DescriptionIsNormalisedWhenSaved)
 {
     state.project.ProjectDescription = "first\r\n\r\nthird\r\n" + std::string(70, 'x');
-    state.project.ProjectFilePath = dir.File("desc.vlb");
-    ASSERT_TRUE(FileSave(state.project, state.messenger));
-    EXPECT_EQ(state.project.ProjectDescription, "first\r\nthird\r\n" + std::string(60, 'x') + "\r\n" + std::string(10, 'x'));
+    ASSERT_TRUE(FileSave(state.project, dir.File("desc.vlb"), state.messenger));
+    EXPECT_EQ(state.project.ProjectDescription,
+              "first\r\nthird\r\n" + std::string(60, 'x') + "\r\n" + std::string(10, 'x'));
     const std::string bytes = ReadFile(state.project.ProjectFilePath);
     EXPECT_NE(bytes.find("##StartDesc##\r\nfirst\r\nthird\r\n" + std::string(60, 'x') + "\r\n" + std::string(10, 'x') +
                          "\r\n##EndDesc##\r\n"),
@@ -141,12 +137,11 @@ TEST_F(ProjectFile, DescriptionIsNormalisedWhenSaved)
 TEST_F(ProjectFile, DescriptionLinesLikeMarkersCannotEndTheBlock)
 {
     // A user may type the marker texts; the file must still read back.
-    state.project.ProjectDescription = "##StartDesc##\r\nfirst\r\n##EndDesc##\r\n" + std::string(60, 'x') + "##EndDesc##";
-    state.project.ProjectFilePath = dir.File("markers.vlb");
-    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    state.project.ProjectDescription =
+        "##StartDesc##\r\nfirst\r\n##EndDesc##\r\n" + std::string(60, 'x') + "##EndDesc##";
+    ASSERT_TRUE(FileSave(state.project, dir.File("markers.vlb"), state.messenger));
     FileNew(state.project, state.environment, state.messenger, true, true);
-    state.project.ProjectFilePath = dir.File("markers.vlb");
-    ASSERT_TRUE(FileOpen(state.project, state.environment, state.messenger));
+    ASSERT_TRUE(FileOpen(state.project, dir.File("markers.vlb"), state.environment, state.messenger));
     EXPECT_EQ(state.project.ProjectDescription,
               "##StartDesc## \r\nfirst\r\n##EndDesc## \r\n" + std::string(60, 'x') + "\r\n##EndDesc## \r\n");
     EXPECT_EQ(state.project.Support[0].CMRR, 45);
@@ -185,7 +180,7 @@ TEST_F(ProjectFile, WindowsCodePageFileIsDecoded)
                                  "e \x96 panel",
                                  {"caf\xE9"})));
     EXPECT_EQ(state.project.ProjectTitle, "Entr\xC3\xA9"
-                                  "e \xE2\x80\x93 panel");
+                                          "e \xE2\x80\x93 panel");
     EXPECT_EQ(state.project.ProjectDescription, "caf\xC3\xA9\r\n");
 }
 
@@ -194,7 +189,9 @@ TEST_F(ProjectFile, TagRules)
     ASSERT_TRUE(Open(std::string("  VELB_212  , written by hand") + DefaultFile(" 0 ", "", {""}).substr(8)));
     ASSERT_TRUE(Open(std::string("\"VELB_212\"") + DefaultFile(" 0 ", "", {""}).substr(8)));
     box.Answer(MsgResult::OK);
-    EXPECT_FALSE(Open(std::string("velb_212") + DefaultFile(" 0 ", "T", {""}).substr(8)));
+    const FileOpenResult wrong = Open(std::string("velb_212") + DefaultFile(" 0 ", "T", {""}).substr(8));
+    EXPECT_FALSE(wrong);
+    EXPECT_EQ(wrong.failure, "Invalid file format");
     EXPECT_EQ(box.Last().text, "Invalid file format");
     ExpectEmptyUntitledProject();
 }
@@ -254,10 +251,9 @@ TEST_F(ProjectFile, ManyEmptyLinesAreRefusedAtTheTag)
 
 TEST_F(ProjectFile, FifoIsRefusedWithoutWaiting)
 {
-    state.project.ProjectFilePath = dir.File("fifo.vlb");
-    ASSERT_EQ(::mkfifo(state.project.ProjectFilePath.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(dir.File("fifo.vlb").c_str(), 0600), 0);
     try {
-        FileOpen(state.project, state.environment, state.messenger);
+        FileOpen(state.project, dir.File("fifo.vlb"), state.environment, state.messenger);
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.description(), "Path/File access error (" + dir.File("fifo.vlb") + ": not a regular file)");
@@ -309,9 +305,8 @@ TEST_F(ProjectFile, NumbersOutOfRangeOverflow)
 
 TEST_F(ProjectFile, MissingFile)
 {
-    state.project.ProjectFilePath = dir.File("absent.vlb");
     try {
-        FileOpen(state.project, state.environment, state.messenger);
+        FileOpen(state.project, dir.File("absent.vlb"), state.environment, state.messenger);
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::FileNotFound);
@@ -332,8 +327,7 @@ TEST_F(ProjectFile, FailedOpenNeverLeavesTheProjectBoundToTheFile)
 
 TEST_F(ProjectFile, FailedSaveLeavesThePreviousFile)
 {
-    state.project.ProjectFilePath = dir.File("keep.vlb");
-    ASSERT_TRUE(FileSave(state.project, state.messenger));
+    ASSERT_TRUE(FileSave(state.project, dir.File("keep.vlb"), state.messenger));
     const std::string before = ReadFile(state.project.ProjectFilePath);
     state.project.ProjectTitle = "changed";
     state.project.ProjectSaved = FlagFalse;
@@ -341,7 +335,7 @@ TEST_F(ProjectFile, FailedSaveLeavesThePreviousFile)
     std::filesystem::rename(dir.File("keep.vlb"), dir.File("moved.vlb"));
     std::filesystem::create_directory(dir.File("keep.vlb"));
     try {
-        FileSave(state.project, state.messenger);
+        FileSave(state.project, dir.File("keep.vlb"), state.messenger);
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::PathFileAccessError);
@@ -353,9 +347,8 @@ TEST_F(ProjectFile, FailedSaveLeavesThePreviousFile)
 
 TEST_F(ProjectFile, SaveIntoMissingFolderLeavesNothing)
 {
-    state.project.ProjectFilePath = dir.File("no such folder/new.vlb");
     try {
-        FileSave(state.project, state.messenger);
+        FileSave(state.project, dir.File("no such folder/new.vlb"), state.messenger);
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::PathNotFound);

@@ -15,9 +15,9 @@ using test::StateTest;
 
 class Curves : public StateTest {
 protected:
-    std::vector<CurvePoint> Curve(int16_t index)
+    std::vector<CurvePoint> Curve(GraphKind graph)
     {
-        return ComputeCurve(state.project.Support[0], state.project.units, index, state.messenger);
+        return ComputeCurve(state.project.Support[0], state.project.units, graph, state.messenger);
     }
     static std::vector<float> Xs(const std::vector<CurvePoint>& points)
     {

@@ -37,7 +37,7 @@ TEST_F(Messages, EmptyTitleIsLoggedAsMessageAndShownAsProgramTitle)
 
 TEST_F(Messages, TitledMessageIsLoggedWithItsTitle)
 {
-    SetMsgCategory(state.messenger.MsgCategory, 2);
+    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Parameters);
     box.Answer(MsgResult::OK);
     ShowMessage(state.messenger, "Invalid CMRR", MsgIcon::Critical, state.messenger.MsgCategory.RangeError);
     EXPECT_EQ(box.Last().title, "Project Parameters: Range Error");
