@@ -69,7 +69,8 @@ void FinishStartup(MainWindow& window, bool notices, const QString& project)
         return;
     }
     QTimer::singleShot(0, main, [main, openProjects] {
-        ShowStartupNotices(main->State(), main->Platform(), main, openProjects);
+        ProgramState& state = main->State();
+        ShowStartupNotices(state.environment, state.messenger, main->Platform(), main, openProjects);
     });
 }
 

@@ -245,7 +245,7 @@ CommandResult MainWindow::RunHelp(Command command)
         {Command::Disclaimer, 6},   {Command::ProgramUpdates, 8}, {Command::About, 10}};
     for (const auto& [item, index] : kItems)
         if (item == command)
-            HelpMenuCommand(index, m_state, m_platform, this);
+            HelpMenuCommand(index, m_state.environment, m_state.messenger, m_platform, this);
     return CommandResult::Done;
 }
 
@@ -305,7 +305,7 @@ CommandResult MainWindow::RunUtility(Command command)
         OpenSettingsDialog(Context());
         return CommandResult::Done;
     case Command::UnitConversion:
-        OpenUnitCalculator(m_state, this);
+        OpenUnitCalculator(m_state.messenger, this);
         return CommandResult::Done;
     case Command::Options:
         ShowOwnedWindow(new OptionsEditorWindow(Context()), this, true);
