@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/window_helpers.h"
-#include "config/folders.h"
 #include "app/names.h"
+#include "app/window_helpers.h"
+#include "config/environment.h"
+#include "config/folders.h"
 #include "help/help_window.h"
 #include "help/notice_dialogs.h"
 #include "platform/platform_services.h"
-#include "config/environment.h"
 #include "text/atomic_file.h"
 #include "text/messages.h"
 #include "tools/release_notices.h"

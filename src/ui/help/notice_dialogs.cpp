@@ -11,12 +11,12 @@
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
+#include "config/environment.h"
 #include "config/folders.h"
 #include "config/settings_file.h"
-#include "app/names.h"
 #include "platform/platform_services.h"
-#include "config/environment.h"
 #include "text/messages.h"
 #include "tools/release_notices.h"
 
@@ -201,8 +201,7 @@ QDialog* ShowDisclaimer(Environment& environment, Messenger& messenger, QWidget*
     return dialog;
 }
 
-QDialog* ShowUpdateDialog(Environment& environment, Messenger& messenger, PlatformServices& platform,
-                          QWidget* owner)
+QDialog* ShowUpdateDialog(Environment& environment, Messenger& messenger, PlatformServices& platform, QWidget* owner)
 {
     auto* dialog = new UpdateDialog(environment, messenger, platform);
     ShowOwnedWindow(dialog, owner, true);
@@ -222,7 +221,8 @@ void ShowStartupNotices(Environment& environment, Messenger& messenger, Platform
             afterClosing();
             return;
         }
-        QObject::connect(ShowUpdateDialog(environment, messenger, platform, owner), &QDialog::finished, owner, afterClosing);
+        QObject::connect(ShowUpdateDialog(environment, messenger, platform, owner), &QDialog::finished, owner,
+                         afterClosing);
     };
     if (environment.Settings.ShowDisclaim != 1) {
         reminder();

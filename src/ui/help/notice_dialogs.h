@@ -90,8 +90,7 @@ private:
 // Help > "&Disclaimer..." and the start-up: the disclaimer, modal.
 QDialog* ShowDisclaimer(Environment& environment, Messenger& messenger, QWidget* owner);
 // Help > "Program Updates...": the update dialog, modal.
-QDialog* ShowUpdateDialog(Environment& environment, Messenger& messenger, PlatformServices& platform,
-                          QWidget* owner);
+QDialog* ShowUpdateDialog(Environment& environment, Messenger& messenger, PlatformServices& platform, QWidget* owner);
 // The start-up's notices: the disclaimer when "ShowDisclaim" is 1, then
 // (once it is closed) the update dialog when the annual reminder is due,
 // then (once that is closed, or at once when none is shown) `then`.
