@@ -65,8 +65,10 @@ void FinishStartup(MainWindow& window, bool notices, const QString& project)
         openProjects();
         return;
     }
-    QTimer::singleShot(
-        0, main, [main, openProjects] { ShowStartupNotices(main->State(), main->Platform(), main, openProjects); });
+    QTimer::singleShot(0, main, [main, openProjects] {
+        ProgramState& state = main->State();
+        ShowStartupNotices(state.environment, state.messenger, main->Platform(), main, openProjects);
+    });
 }
 
 std::unique_ptr<MainWindow> StartMainWindow(ProgramState& state, PlatformServices& platform,

@@ -9,9 +9,10 @@
 #include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
+#include "config/environment.h"
 #include "editing/validation.h"
 #include "model/conversion.h"
-#include "program/program_state.h"
+#include "model/project.h"
 #include "text/messages.h"
 
 namespace castovin {
@@ -34,11 +35,12 @@ void SetGroup(const std::array<QRadioButton*, 2>& buttons, const OptionGroup& gr
 
 }  // namespace
 
-ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
+ConvertDialog::ConvertDialog(Project& project, Environment& environment, Messenger& messenger,
+                             const WindowContext& context)
+    : m_project(project), m_environment(environment), m_messenger(messenger), m_context(context)
 {
     setObjectName(names::ConvertDialog);
     setWindowTitle("File Conversion Utility");
-    ProgramState& state = m_context.state;
 
     auto* units = new QGroupBox("Units", this);
     units->setObjectName(names::ConvertUnitsFrame);
@@ -59,7 +61,7 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
     QPushButton* convert = MakeButton(this, names::ConvertRun, "Convert");
     convert->setDefault(true);
     QPushButton* cancel = MakeButton(this, names::ConvertCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(this, names::ConvertHelp, m_context.state.messenger);
+    QPushButton* help = MakeHelpButton(this, names::ConvertHelp, m_messenger);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(convert);
     buttons->addWidget(cancel);
@@ -75,18 +77,18 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
 
     // Form_Load: only the other unit system can be chosen.
-    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Convert);
-    AppendHistory(state.messenger, "Loading File Conversion Form");
+    SetMsgCategory(m_messenger.MsgCategory, MsgForm::Convert);
+    AppendHistory(m_messenger, "Loading File Conversion Form");
     for (int i = 0; i < 2; ++i) {
         QRadioButton* option = m_units[static_cast<std::size_t>(i)];
-        const bool own = UnitSystemOf(i) == state.project.units;
+        const bool own = UnitSystemOf(i) == m_project.units;
         option->setAutoExclusive(false);
         option->setChecked(!own);
         option->setAutoExclusive(true);
         option->setEnabled(!own);
     }
     OptionGroup fileGroup = GroupOf(m_fileOptions);
-    SetArrayIndex(state.messenger, fileGroup, state.environment.ConvertFileOption);
+    SetArrayIndex(m_messenger, fileGroup, m_environment.ConvertFileOption);
     SetGroup(m_fileOptions, fileGroup);
     m_fileOptions[1]->setEnabled(false);
     adjustSize();
@@ -96,17 +98,16 @@ ConvertDialog::ConvertDialog(const WindowContext& context) : m_context(context)
 
 void ConvertDialog::Unload()
 {
-    m_context.state.environment.ConvertFileOption = static_cast<int16_t>(GetArrayIndex(GroupOf(m_fileOptions)));
+    m_environment.ConvertFileOption = static_cast<int16_t>(GetArrayIndex(GroupOf(m_fileOptions)));
 }
 
 void ConvertDialog::Convert()
 {
-    ProgramState& state = m_context.state;
     const UnitSystem target = UnitSystemOf(GetArrayIndex(GroupOf(m_units)));
-    if (!m_context.host.Trapped([&] { ConvertProject(state.project, target, state.messenger); }))
+    if (!m_context.host.Trapped([&] { ConvertProject(m_project, target, m_messenger); }))
         return;
     m_context.host.UpdateCaption();
-    ShowMessage(state.messenger, "Conversion Completed: The conversion form will be closed", MsgButtons::OK);
+    ShowMessage(m_messenger, "Conversion Completed: The conversion form will be closed", MsgButtons::OK);
     close();
 }
 

@@ -12,11 +12,15 @@ class QRadioButton;
 
 namespace castovin {
 
+struct Environment;
+struct Messenger;
+struct Project;
+
 class ConvertDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ConvertDialog(const WindowContext& context);
+    ConvertDialog(Project& project, Environment& environment, Messenger& messenger, const WindowContext& context);
 
     void Convert();
 
@@ -24,6 +28,9 @@ private:
     // Remembers the file option for the next time and gives the focus back.
     void Unload();
 
+    Project& m_project;
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     std::array<QRadioButton*, 2> m_units{};
     std::array<QRadioButton*, 2> m_fileOptions{};

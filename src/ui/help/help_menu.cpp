@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/window_helpers.h"
-#include "config/folders.h"
 #include "app/names.h"
+#include "app/window_helpers.h"
+#include "config/environment.h"
+#include "config/folders.h"
 #include "help/help_window.h"
 #include "help/notice_dialogs.h"
 #include "platform/platform_services.h"
-#include "program/program_state.h"
 #include "text/atomic_file.h"
 #include "text/messages.h"
 #include "tools/release_notices.h"
@@ -24,12 +24,13 @@ constexpr int kAboutHelpContext = 1000;
 
 }  // namespace
 
-QString HelpFolder(const ProgramState& state)
+QString HelpFolder(const Environment& environment)
 {
-    return Q(FindDataFolder(state.environment.AppFolder));
+    return Q(FindDataFolder(environment.AppFolder));
 }
 
-ResourceDialog::ResourceDialog(ProgramState& state, PlatformServices& platform) : m_state(state), m_platform(platform)
+ResourceDialog::ResourceDialog(const Environment& environment, PlatformServices& platform)
+    : m_environment(environment), m_platform(platform)
 {
     setObjectName(names::ResourceDialog);
     setWindowTitle("Resource Files");
@@ -56,59 +57,60 @@ ResourceDialog::ResourceDialog(ProgramState& state, PlatformServices& platform) 
 
 void ResourceDialog::ViewDocument(int index)
 {
-    const QString path = HelpFolder(m_state) + ResourceDocuments[static_cast<std::size_t>(index)].file;
+    const QString path = HelpFolder(m_environment) + ResourceDocuments[static_cast<std::size_t>(index)].file;
     // Plain boxes with the program's title; they are not logged.
     if (!IsRegularFile(S(path))) {
-        m_platform.Show("Resource file (" + S(path) + ") not available", MsgButtons::OK, m_state.environment.ProgramTitle);
+        m_platform.Show("Resource file (" + S(path) + ") not available", MsgButtons::OK, m_environment.ProgramTitle);
         return;
     }
     if (!m_platform.OpenDocument(path))
-        m_platform.Show("Operation Failed", MsgButtons::OK, m_state.environment.ProgramTitle);
+        m_platform.Show("Operation Failed", MsgButtons::OK, m_environment.ProgramTitle);
 }
 
-void OpenPdfManual(ProgramState& state, PlatformServices& platform)
+void OpenPdfManual(const Environment& environment, Messenger& messenger, PlatformServices& platform)
 {
-    const QString path = HelpFolder(state) + PdfManualName;
+    const QString path = HelpFolder(environment) + PdfManualName;
     if (!IsRegularFile(S(path))) {
-        ShowMessage(state.messenger, std::string("Help file (") + PdfManualName + ") not available", MsgButtons::OK);
+        ShowMessage(messenger, std::string("Help file (") + PdfManualName + ") not available", MsgButtons::OK);
         return;
     }
     if (!platform.OpenDocument(path))
-        ShowMessage(state.messenger, "Operation Failed", MsgButtons::OK);
+        ShowMessage(messenger, "Operation Failed", MsgButtons::OK);
 }
 
-void ShowAboutBox(ProgramState& state, PlatformServices& platform)
+void ShowAboutBox(const Environment& environment, PlatformServices& platform)
 {
     // Straight to the box: the about text is not logged in the history.
     const std::string date = S(ReleaseDateShown());
     MsgStyle style(MsgIcon::Information);
     style.helpContext = kAboutHelpContext;
-    platform.Show(AboutText(state.environment.ProgramName, date), style, AboutTitle(state.environment.ProgramName));
+    platform.Show(AboutText(environment.ProgramName, date), style, AboutTitle(environment.ProgramName));
 }
 
-void HelpMenuCommand(int index, ProgramState& state, PlatformServices& platform, QWidget* owner)
+void HelpMenuCommand(int index, Environment& environment, Messenger& messenger, PlatformServices& platform,
+                     QWidget* owner)
 {
     switch (index) {
     case 0:
-        ShowHelpContents(state.environment, platform);
+        ShowHelpContents(environment, platform);
         break;
     case 1:
-        ShowHelpIndex(state.environment, platform);
+        ShowHelpIndex(environment, platform);
         break;
     case 2:
-        OpenPdfManual(state, platform);
+        OpenPdfManual(environment, messenger, platform);
         break;
     case 4:
-        ShowOwnedWindow(new ResourceDialog(state, platform), owner, true);
+        ShowOwnedWindow(new ResourceDialog(environment, platform), owner, true);
         break;
     case 6:
-        ShowDisclaimer(state, owner);
+        ShowDisclaimer(environment, messenger, owner);
         break;
     case 8:
-        ShowUpdateDialog(state, platform, owner);
+        ShowUpdateDialog(environment, messenger, platform, owner);
         break;
     case 10:
-        ShowAboutBox(state, platform);
+        ShowAboutBox(environment, platform);
         break;
     default:
         break;

@@ -9,7 +9,8 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Environment;
+struct Messenger;
 class PlatformServices;
 
 // A reference sheet: the PDF file in the data folder and its button's title.
@@ -33,27 +34,28 @@ inline constexpr const char* PdfManualName = "VELB.PDF";
 
 // The folder of the help files, the manual and the sheets (ends with the
 // separator; empty when the program cannot find its data).
-QString HelpFolder(const ProgramState& state);
+QString HelpFolder(const Environment& environment);
 
 // frmResource, "Resource Files": one button per sheet and "OK".
 class ResourceDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ResourceDialog(ProgramState& state, PlatformServices& platform);
+    ResourceDialog(const Environment& environment, PlatformServices& platform);
     // cmdView(i): opens sheet i with the desktop's PDF viewer.
     void ViewDocument(int index);
 
 private:
-    ProgramState& m_state;
+    const Environment& m_environment;
     PlatformServices& m_platform;
 };
 
 // Help > "Help in &PDF format...".
-void OpenPdfManual(ProgramState& state, PlatformServices& platform);
+void OpenPdfManual(const Environment& environment, Messenger& messenger, PlatformServices& platform);
 // Help > "&About the Program...": the about box.
-void ShowAboutBox(ProgramState& state, PlatformServices& platform);
+void ShowAboutBox(const Environment& environment, PlatformServices& platform);
 // Performs Help menu item `index`.
-void HelpMenuCommand(int index, ProgramState& state, PlatformServices& platform, QWidget* owner);
+void HelpMenuCommand(int index, Environment& environment, Messenger& messenger, PlatformServices& platform,
+                     QWidget* owner);
 
 }  // namespace castovin

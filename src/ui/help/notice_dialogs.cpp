@@ -11,12 +11,12 @@
 #include <QVBoxLayout>
 
 #include "app/closing_rules.h"
+#include "app/names.h"
 #include "app/window_helpers.h"
+#include "config/environment.h"
 #include "config/folders.h"
 #include "config/settings_file.h"
-#include "app/names.h"
 #include "platform/platform_services.h"
-#include "program/program_state.h"
 #include "text/messages.h"
 #include "tools/release_notices.h"
 
@@ -81,10 +81,11 @@ QString ReleaseDateShown()
     return Q(ReleaseDateText(release, S(month)));
 }
 
-DisclaimerDialog::DisclaimerDialog(ProgramState& state) : m_state(state)
+DisclaimerDialog::DisclaimerDialog(Environment& environment, Messenger& messenger)
+    : m_environment(environment), m_messenger(messenger)
 {
     setObjectName(names::DisclaimerDialog);
-    setWindowTitle(Q(DisclaimerCaption(state.environment.ProgramName)));
+    setWindowTitle(Q(DisclaimerCaption(environment.ProgramName)));
     auto* layout = new QVBoxLayout(this);
     QLabel* text = WrappedLabel(this, names::DisclaimerLabel, LabelText(DisclaimerText(S(QuestionsAddress()))));
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -94,8 +95,8 @@ DisclaimerDialog::DisclaimerDialog(ProgramState& state) : m_state(state)
     AddClosingRow(this, layout, m_dontShow);
     ClosingRules::Install(this, [this] {
         if (m_dontShow->isChecked())
-            m_state.environment.Settings.ShowDisclaim = 0;
-        SaveSettings(m_state.environment, m_state.messenger, SettingsGroup::Settings);
+            m_environment.Settings.ShowDisclaim = 0;
+        SaveSettings(m_environment, m_messenger, SettingsGroup::Settings);
     });
     adjustSize();
     CenterOnScreen(this);
@@ -161,11 +162,12 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
             emit openFailed(m_url);
 }
 
-UpdateDialog::UpdateDialog(ProgramState& state, PlatformServices& platform) : m_state(state)
+UpdateDialog::UpdateDialog(Environment& environment, Messenger& messenger, PlatformServices& platform)
+    : m_environment(environment), m_messenger(messenger)
 {
     setObjectName(names::UpdateDialog);
-    setWindowTitle(Q(UpdateCaption(state.environment.ProgramName)));
-    const int days = DaysSinceRelease(ReleaseDate(), state.environment.Today());
+    setWindowTitle(Q(UpdateCaption(environment.ProgramName)));
+    const int days = DaysSinceRelease(ReleaseDate(), environment.Today());
     auto* layout = new QVBoxLayout(this);
     QLabel* update = WrappedLabel(this, names::UpdateLabel, LabelText(UpdateText(days)));
     update->setMinimumWidth(440);
@@ -175,9 +177,9 @@ UpdateDialog::UpdateDialog(ProgramState& state, PlatformServices& platform) : m_
     box->setObjectName(names::UpdateUrlBox);
     box->setFrameShape(QFrame::StyledPanel);
     auto* boxLayout = new QHBoxLayout(box);
-    auto* link = new LinkLabel(ProgramWebPage(state.environment.AppFolder), box, platform);
+    auto* link = new LinkLabel(ProgramWebPage(environment.AppFolder), box, platform);
     connect(link, &LinkLabel::openFailed, this,
-            [this](const QString& url) { ShowMessage(m_state.messenger, NoOpenerText(S(url)), MsgButtons::OK); });
+            [this](const QString& url) { ShowMessage(m_messenger, NoOpenerText(S(url)), MsgButtons::OK); });
     boxLayout->addWidget(link);
     layout->addWidget(box);
     layout->addWidget(WrappedLabel(this, names::UpdateInfo, LabelText(UpdateInfoText(S(ReleaseDateShown())))));
@@ -185,28 +187,28 @@ UpdateDialog::UpdateDialog(ProgramState& state, PlatformServices& platform) : m_
     AddClosingRow(this, layout, m_disable);
     ClosingRules::Install(this, [this] {
         if (m_disable->isChecked())
-            m_state.environment.Settings.RemindAnnualUpdates = 0;
-        SaveSettings(m_state.environment, m_state.messenger, SettingsGroup::Settings);
+            m_environment.Settings.RemindAnnualUpdates = 0;
+        SaveSettings(m_environment, m_messenger, SettingsGroup::Settings);
     });
     adjustSize();
     CenterOnScreen(this);
 }
 
-QDialog* ShowDisclaimer(ProgramState& state, QWidget* owner)
+QDialog* ShowDisclaimer(Environment& environment, Messenger& messenger, QWidget* owner)
 {
-    auto* dialog = new DisclaimerDialog(state);
+    auto* dialog = new DisclaimerDialog(environment, messenger);
     ShowOwnedWindow(dialog, owner, true);
     return dialog;
 }
 
-QDialog* ShowUpdateDialog(ProgramState& state, PlatformServices& platform, QWidget* owner)
+QDialog* ShowUpdateDialog(Environment& environment, Messenger& messenger, PlatformServices& platform, QWidget* owner)
 {
-    auto* dialog = new UpdateDialog(state, platform);
+    auto* dialog = new UpdateDialog(environment, messenger, platform);
     ShowOwnedWindow(dialog, owner, true);
     return dialog;
 }
 
-void ShowStartupNotices(ProgramState& state, PlatformServices& platform, QWidget* owner,
+void ShowStartupNotices(Environment& environment, Messenger& messenger, PlatformServices& platform, QWidget* owner,
                         const std::function<void()>& then)
 {
     // The dialogs do not block, so each step waits for the dialog before it
@@ -214,18 +216,19 @@ void ShowStartupNotices(ProgramState& state, PlatformServices& platform, QWidget
     // the last one comes after the keyboard went back to the owner, so that
     // a window it opens keeps the keyboard.
     const auto afterClosing = [owner, then] { QTimer::singleShot(0, owner, then); };
-    const auto reminder = [&state, &platform, owner, afterClosing] {
-        if (!AnnualUpdateDue(state.environment.Settings, ReleaseDate(), state.environment.Today())) {
+    const auto reminder = [&environment, &messenger, &platform, owner, afterClosing] {
+        if (!AnnualUpdateDue(environment.Settings, ReleaseDate(), environment.Today())) {
             afterClosing();
             return;
         }
-        QObject::connect(ShowUpdateDialog(state, platform, owner), &QDialog::finished, owner, afterClosing);
+        QObject::connect(ShowUpdateDialog(environment, messenger, platform, owner), &QDialog::finished, owner,
+                         afterClosing);
     };
-    if (state.environment.Settings.ShowDisclaim != 1) {
+    if (environment.Settings.ShowDisclaim != 1) {
         reminder();
         return;
     }
-    QObject::connect(ShowDisclaimer(state, owner), &QDialog::finished, owner, reminder);
+    QObject::connect(ShowDisclaimer(environment, messenger, owner), &QDialog::finished, owner, reminder);
 }
 
 }  // namespace castovin

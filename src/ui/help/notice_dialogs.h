@@ -17,7 +17,8 @@ class QTimer;
 
 namespace castovin {
 
-struct ProgramState;
+struct Environment;
+struct Messenger;
 class PlatformServices;
 
 // The address of the program's web page (as the build was configured, else
@@ -33,10 +34,11 @@ class DisclaimerDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit DisclaimerDialog(ProgramState& state);
+    DisclaimerDialog(Environment& environment, Messenger& messenger);
 
 private:
-    ProgramState& m_state;
+    Environment& m_environment;
+    Messenger& m_messenger;
     QCheckBox* m_dontShow = nullptr;
 };
 
@@ -77,21 +79,22 @@ class UpdateDialog : public QDialog {
     Q_OBJECT
 
 public:
-    UpdateDialog(ProgramState& state, PlatformServices& platform);
+    UpdateDialog(Environment& environment, Messenger& messenger, PlatformServices& platform);
 
 private:
-    ProgramState& m_state;
+    Environment& m_environment;
+    Messenger& m_messenger;
     QCheckBox* m_disable = nullptr;
 };
 
 // Help > "&Disclaimer..." and the start-up: the disclaimer, modal.
-QDialog* ShowDisclaimer(ProgramState& state, QWidget* owner);
+QDialog* ShowDisclaimer(Environment& environment, Messenger& messenger, QWidget* owner);
 // Help > "Program Updates...": the update dialog, modal.
-QDialog* ShowUpdateDialog(ProgramState& state, PlatformServices& platform, QWidget* owner);
+QDialog* ShowUpdateDialog(Environment& environment, Messenger& messenger, PlatformServices& platform, QWidget* owner);
 // The start-up's notices: the disclaimer when "ShowDisclaim" is 1, then
 // (once it is closed) the update dialog when the annual reminder is due,
 // then (once that is closed, or at once when none is shown) `then`.
-void ShowStartupNotices(ProgramState& state, PlatformServices& platform, QWidget* owner,
+void ShowStartupNotices(Environment& environment, Messenger& messenger, PlatformServices& platform, QWidget* owner,
                         const std::function<void()>& then);
 
 }  // namespace castovin

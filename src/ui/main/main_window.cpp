@@ -155,7 +155,8 @@ void MainWindow::ApplyHistoryFont()
     } else {
         // A family the system lacks: the message, then the system's
         // fixed-pitch font rather than whatever face Qt would substitute.
-        ShowMessage(m_state.messenger, "Invalid font selection:" + s.DisplayFontName, MsgButtons::OK, m_state.messenger.MsgCategory.Error);
+        ShowMessage(m_state.messenger, "Invalid font selection:" + s.DisplayFontName, MsgButtons::OK,
+                    m_state.messenger.MsgCategory.Error);
     }
     if (s.DisplayFontSize > 0)
         font.setPointSizeF(s.DisplayFontSize);
@@ -245,7 +246,7 @@ CommandResult MainWindow::RunHelp(Command command)
         {Command::Disclaimer, 6},   {Command::ProgramUpdates, 8}, {Command::About, 10}};
     for (const auto& [item, index] : kItems)
         if (item == command)
-            HelpMenuCommand(index, m_state, m_platform, this);
+            HelpMenuCommand(index, m_state.environment, m_state.messenger, m_platform, this);
     return CommandResult::Done;
 }
 
@@ -294,7 +295,7 @@ CommandResult MainWindow::OpenConversion()
         ShowMessage(m_state.messenger, "Save Current File before accessing this option", MsgButtons::OK);
         return CommandResult::NotAvailable;
     }
-    ShowOwnedWindow(new ConvertDialog(Context()), this, true);
+    ShowOwnedWindow(new ConvertDialog(m_state.project, m_state.environment, m_state.messenger, Context()), this, true);
     return CommandResult::Done;
 }
 
@@ -302,10 +303,10 @@ CommandResult MainWindow::RunUtility(Command command)
 {
     switch (command) {
     case Command::Settings:
-        OpenSettingsDialog(Context());
+        OpenSettingsDialog(m_state.environment, m_state.messenger, Context());
         return CommandResult::Done;
     case Command::UnitConversion:
-        OpenUnitCalculator(m_state, this);
+        OpenUnitCalculator(m_state.messenger, this);
         return CommandResult::Done;
     case Command::Options:
         ShowOwnedWindow(new OptionsEditorWindow(Context()), this, true);

@@ -15,14 +15,15 @@
 #include "app/names.h"
 #include "app/window_helpers.h"
 #include "browser/folder_places.h"
+#include "config/environment.h"
 #include "editing/settings_editor.h"
 #include "editing/validation.h"
-#include "program/program_state.h"
 #include "text/messages.h"
 
 namespace castovin {
 
-PathDialog::PathDialog(const WindowContext& context) : m_context(context)
+PathDialog::PathDialog(Environment& environment, Messenger& messenger)
+    : m_environment(environment), m_messenger(messenger)
 {
     setObjectName(names::PathDialog);
     setProperty("helpContext", 4100);  // every control
@@ -42,8 +43,7 @@ PathDialog::PathDialog(const WindowContext& context) : m_context(context)
     m_folders = MakeFolderTree(this, names::PathFolders, m_model);
     m_folders->setMinimumSize(320, 260);
 
-    const DialogButtons row =
-        MakeOkCancelHelpRow(this, names::PathOk, names::PathCancel, names::PathHelp, m_context.state.messenger);
+    const DialogButtons row = MakeOkCancelHelpRow(this, names::PathOk, names::PathCancel, names::PathHelp, m_messenger);
     QPushButton* ok = row.ok;
     QPushButton* cancel = row.cancel;
     QHBoxLayout* buttons = row.row;
@@ -65,11 +65,11 @@ PathDialog::PathDialog(const WindowContext& context) : m_context(context)
 
     // Form_Load: option "Current" moves the lists to the edited path.
     OptionGroup group{0, std::vector<bool>(4, false)};
-    SetArrayIndex(m_context.state.messenger, group, 2);
+    SetArrayIndex(m_messenger, group, 2);
     m_options[2]->setChecked(true);
     // An edited path that cannot be shown: the lists show the data folder
     // (or the home folder), and OK returns that folder, the one in view.
-    if (!ChooseOption(2) && !ShowFolder(Q(m_context.state.environment.DataFolder)))
+    if (!ChooseOption(2) && !ShowFolder(Q(m_environment.DataFolder)))
         ShowFolder(QDir::homePath());
     adjustSize();
     CenterOnScreen(this);
@@ -93,7 +93,7 @@ bool PathDialog::ShowFolder(const QString& folder)
 
 bool PathDialog::ChooseOption(int option)
 {
-    const Environment& env = m_context.state.environment;
+    const Environment& env = m_environment;
     const std::string* folders[4] = {&env.DataFolder, &env.AppFolder, &env.EditedPath, &env.TempFolder};
     if (option < 0 || option > 3)
         return false;
@@ -103,7 +103,7 @@ bool PathDialog::ChooseOption(int option)
 
 void PathDialog::ChoosePlace(int index)
 {
-    if (const std::optional<QString> root = ChosenPlace(m_places, index, m_place, m_context.state.messenger))
+    if (const std::optional<QString> root = ChosenPlace(m_places, index, m_place, m_messenger))
         ShowFolder(*root);
 }
 
@@ -113,13 +113,13 @@ void PathDialog::Ok()
     const QModelIndex shown = m_folders->currentIndex();
     const QString folder = shown.isValid() ? m_model->filePath(shown) : m_current;
     if (!folder.isEmpty())
-        m_context.state.environment.EditedPath = CompletedFolderPath(S(folder));
+        m_environment.EditedPath = CompletedFolderPath(S(folder));
     accept();
 }
 
-void OpenPathDialogOver(const WindowContext& context, QWidget* owner, std::function<void()> closed)
+void OpenPathDialogOver(Environment& environment, Messenger& messenger, QWidget* owner, std::function<void()> closed)
 {
-    auto* dialog = new PathDialog(context);
+    auto* dialog = new PathDialog(environment, messenger);
     ClosingRules::Install(dialog, std::move(closed));
     ShowOwnedWindow(dialog, owner, true);
 }

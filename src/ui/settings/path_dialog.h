@@ -10,8 +10,6 @@
 
 #include <QDialog>
 
-#include "app/window_context.h"
-
 class QComboBox;
 class QFileSystemModel;
 class QRadioButton;
@@ -19,11 +17,14 @@ class QTreeView;
 
 namespace castovin {
 
+struct Environment;
+struct Messenger;
+
 class PathDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PathDialog(const WindowContext& context);
+    PathDialog(Environment& environment, Messenger& messenger);
 
     // The folder the folder tree is at.
     QString CurrentFolder() const { return m_current; }
@@ -38,7 +39,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    WindowContext m_context;
+    Environment& m_environment;
+    Messenger& m_messenger;
     std::array<QRadioButton*, 4> m_options{};
     QComboBox* m_places = nullptr;
     QTreeView* m_folders = nullptr;
@@ -49,6 +51,6 @@ private:
 
 // Opens the path dialog modal over `owner`; `closed` runs when it has gone
 // (after "OK", "Cancel" or the close box).
-void OpenPathDialogOver(const WindowContext& context, QWidget* owner, std::function<void()> closed);
+void OpenPathDialogOver(Environment& environment, Messenger& messenger, QWidget* owner, std::function<void()> closed);
 
 }  // namespace castovin

@@ -14,11 +14,11 @@
 #include "app/closing_rules.h"
 #include "app/names.h"
 #include "app/window_helpers.h"
+#include "config/environment.h"
 #include "editing/validation.h"
 #include "editors/numeric_field.h"
 #include "model/project.h"
 #include "platform/platform_services.h"
-#include "program/program_state.h"
 #include "settings/path_dialog.h"
 #include "text/messages.h"
 
@@ -124,7 +124,8 @@ void SettingsDialog::BuildMiscFrame(QWidget* parent, QVBoxLayout* column)
     connect(m_historyFont, &QPushButton::clicked, this, &SettingsDialog::ChooseHistoryFont);
 }
 
-SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context)
+SettingsDialog::SettingsDialog(Environment& environment, Messenger& messenger, const WindowContext& context)
+    : m_environment(environment), m_messenger(messenger), m_context(context)
 {
     setObjectName(names::SettingsDialog);
     setProperty("helpContext", kHelpContext);  // every control but the Help button
@@ -142,7 +143,7 @@ SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context
     columns->addLayout(right);
 
     const DialogButtons row =
-        MakeOkCancelHelpRow(this, names::SettingsOk, names::SettingsCancel, names::SettingsHelp, m_context.state.messenger);
+        MakeOkCancelHelpRow(this, names::SettingsOk, names::SettingsCancel, names::SettingsHelp, m_messenger);
     QPushButton* ok = row.ok;
     QPushButton* cancel = row.cancel;
     QHBoxLayout* buttons = row.row;
@@ -155,8 +156,8 @@ SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context
     FormLoad();
     ConnectReactions();
     ClosingRules::Install(this, [this] {
-        ProgramState& state = m_context.state;
-        CloseSettings(state.environment, state.messenger, m_acceptedFields, m_accepted, [this] { m_context.host.ApplyDisplaySettings(); });
+        CloseSettings(m_environment, m_messenger, m_acceptedFields, m_accepted,
+                      [this] { m_context.host.ApplyDisplaySettings(); });
     });
     adjustSize();
     CenterOnScreen(this);
@@ -164,17 +165,16 @@ SettingsDialog::SettingsDialog(const WindowContext& context) : m_context(context
 
 void SettingsDialog::FormLoad()
 {
-    ProgramState& state = m_context.state;
-    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Settings);
-    AppendHistory(state.messenger, "Editing Settings");
+    SetMsgCategory(m_messenger.MsgCategory, MsgForm::Settings);
+    AppendHistory(m_messenger, "Editing Settings");
     for (int i = 0; i < 2; ++i)
         m_units[static_cast<std::size_t>(i)]->setText(Q(std::string(UnitSystemText(UnitSystemOf(i)))));
     m_loading = true;
     m_accepted = false;
     m_pathDialogOpen = false;
-    const SettingsFields f = SettingsFieldsFromState(state.environment);
+    const SettingsFields f = SettingsFieldsFromState(m_environment);
     OptionGroup units{0, {false, false}};
-    SetArrayIndex(state.messenger, units, f.defaultUnits);
+    SetArrayIndex(m_messenger, units, f.defaultUnits);
     for (std::size_t i = 0; i < 2; ++i)
         m_units[i]->setChecked(units.value[i]);
     m_displayHistory->setChecked(f.displayHistory);
@@ -205,12 +205,11 @@ void SettingsDialog::ConnectReactions()
     // Clicks only: the program's own ticking while loading tells nothing.
     connect(m_shortNames, &QCheckBox::clicked, this, [this] {
         if (!m_loading)
-            ShowMessage(m_context.state.messenger, "Option will take effect upon restarting this program", MsgButtons::OK,
-                        "Message");
+            ShowMessage(m_messenger, "Option will take effect upon restarting this program", MsgButtons::OK, "Message");
     });
     connect(m_copyExamples, &QCheckBox::clicked, this, [this](bool on) {
         if (on && !m_loading)
-            ShowMessage(m_context.state.messenger, CopyExamplesMessage(m_context.state.environment.DataFolder), MsgButtons::OK);
+            ShowMessage(m_messenger, CopyExamplesMessage(m_environment.DataFolder), MsgButtons::OK);
     });
     connect(m_extension, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QString upper = text.toUpper();
@@ -245,7 +244,7 @@ SettingsFields SettingsDialog::Fields() const
 void SettingsDialog::Ok()
 {
     SettingsFields fields = Fields();
-    const SettingsValidation result = CheckSettings(m_context.state.messenger, fields);
+    const SettingsValidation result = CheckSettings(m_messenger, fields);
     m_dataPath->setText(Q(fields.dataPath));
     if (!result.valid) {
         if (auto* box = findChild<QLineEdit*>(names::Of(result.focus)))
@@ -274,7 +273,7 @@ void SettingsDialog::SelectViewer()
 
 void SettingsDialog::ChooseHistoryFont()
 {
-    SettingsRecord& s = m_context.state.environment.Settings;
+    SettingsRecord& s = m_environment.Settings;
     QFont preset(Q(s.DisplayFontName));
     preset.setPointSizeF(s.DisplayFontSize);
     preset.setBold(s.DisplayFontBold != 0);
@@ -290,22 +289,21 @@ void SettingsDialog::ChooseHistoryFont()
 
 void SettingsDialog::OpenPathDialog()
 {
-    ProgramState& state = m_context.state;
-    state.environment.EditedPath = S(m_dataPath->text());
+    m_environment.EditedPath = S(m_dataPath->text());
     m_pathDialogOpen = true;
     // The path comes back when the path dialog has gone, as when this
     // dialog becomes active again.
-    OpenPathDialogOver(m_context, this, [this] {
+    OpenPathDialogOver(m_environment, m_messenger, this, [this] {
         if (!m_pathDialogOpen)
             return;
         m_pathDialogOpen = false;
-        m_dataPath->setText(Q(m_context.state.environment.EditedPath));
+        m_dataPath->setText(Q(m_environment.EditedPath));
     });
 }
 
-void OpenSettingsDialog(const WindowContext& context)
+void OpenSettingsDialog(Environment& environment, Messenger& messenger, const WindowContext& context)
 {
-    ShowOwnedWindow(new SettingsDialog(context), context.host.HostWindow(), true);
+    ShowOwnedWindow(new SettingsDialog(environment, messenger, context), context.host.HostWindow(), true);
 }
 
 }  // namespace castovin

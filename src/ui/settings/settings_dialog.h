@@ -18,12 +18,14 @@ class QVBoxLayout;
 
 namespace castovin {
 
+struct Environment;
+struct Messenger;
 
 class SettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SettingsDialog(const WindowContext& context);
+    SettingsDialog(Environment& environment, Messenger& messenger, const WindowContext& context);
 
     SettingsFields Fields() const;
     // "OK": the checks in order; closes when they pass.
@@ -42,6 +44,8 @@ private:
     void FormLoad();
     void ConnectReactions();
 
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     bool m_loading = false;
     bool m_accepted = false;
@@ -66,6 +70,6 @@ private:
 };
 
 // Utilities > "Settings...": the dialog, modal over the main window.
-void OpenSettingsDialog(const WindowContext& context);
+void OpenSettingsDialog(Environment& environment, Messenger& messenger, const WindowContext& context);
 
 }  // namespace castovin

@@ -12,7 +12,6 @@
 #include "app/names.h"
 #include "app/window_helpers.h"
 #include "editors/numeric_field.h"
-#include "program/program_state.h"
 #include "text/messages.h"
 #include "text/number_format.h"
 #include "text/number_reading.h"
@@ -45,7 +44,7 @@ static_assert(kTabs.size() == names::CalculatorTabs.size());
 
 }  // namespace
 
-UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
+UnitCalculatorWindow::UnitCalculatorWindow(Messenger& messenger) : m_messenger(messenger)
 {
     setObjectName(names::UnitCalculator);
     setWindowTitle("Unit Conversions");
@@ -59,7 +58,7 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
     m_tab[2].input->setProperty("helpContext", 4300);
 
     QPushButton* ok = MakeButton(this, names::CalculatorOk, "OK");
-    QPushButton* help = MakeHelpButton(this, names::CalculatorHelp, m_state.messenger);
+    QPushButton* help = MakeHelpButton(this, names::CalculatorHelp, m_messenger);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
@@ -72,8 +71,8 @@ UnitCalculatorWindow::UnitCalculatorWindow(ProgramState& state) : m_state(state)
 
     // Form_Load: the calculator's message category, the history line, the
     // first unit of every group, and the results of the starting "0".
-    SetMsgCategory(m_state.messenger.MsgCategory, MsgForm::UnitCalculator);
-    AppendHistory(m_state.messenger, "Loading Unit Conversion Form");
+    SetMsgCategory(m_messenger.MsgCategory, MsgForm::UnitCalculator);
+    AppendHistory(m_messenger, "Loading Unit Conversion Form");
     for (std::size_t i = 0; i < m_tab.size(); ++i) {
         m_tab[i].units[0]->setChecked(true);
         Recalculate(static_cast<int>(i));
@@ -172,9 +171,9 @@ void UnitCalculatorWindow::showEvent(QShowEvent* event)
     TabSelected(0);
 }
 
-void OpenUnitCalculator(ProgramState& state, QWidget* owner)
+void OpenUnitCalculator(Messenger& messenger, QWidget* owner)
 {
-    ShowOwnedWindow(new UnitCalculatorWindow(state), owner, true);
+    ShowOwnedWindow(new UnitCalculatorWindow(messenger), owner, true);
 }
 
 }  // namespace castovin

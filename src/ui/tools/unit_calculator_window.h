@@ -16,13 +16,13 @@ class QTabWidget;
 
 namespace castovin {
 
-struct ProgramState;
+struct Messenger;
 
 class UnitCalculatorWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit UnitCalculatorWindow(ProgramState& state);
+    explicit UnitCalculatorWindow(Messenger& messenger);
 
     // Fills the result boxes of one tab from its input box and unit.
     void Recalculate(int tab);
@@ -45,13 +45,13 @@ private:
     int SelectedUnit(const Tab& tab) const;
     void TabSelected(int index);
 
-    ProgramState& m_state;
+    Messenger& m_messenger;
     QTabWidget* m_tabs = nullptr;
     std::array<Tab, 5> m_tab{};
     bool m_activated = false;
 };
 
 // Utilities > "Unit Conversion...": opens the calculator over `owner`.
-void OpenUnitCalculator(ProgramState& state, QWidget* owner);
+void OpenUnitCalculator(Messenger& messenger, QWidget* owner);
 
 }  // namespace castovin
