@@ -37,7 +37,9 @@ std::string FileLock::LockPath(const std::string& path)
     return FolderPart(path) + "." + BaseName(path) + ".lock";
 }
 
-FileLock::FileLock(const std::string& path) : m_fd(OpenLockFile(LockPath(path)))
+// No settings file (an empty path) has nothing to lock: the lock file would
+// otherwise be "..lock" in whatever folder the program runs in.
+FileLock::FileLock(const std::string& path) : m_fd(path.empty() ? -1 : OpenLockFile(LockPath(path)))
 {
     if (m_fd < 0)
         return;

@@ -2,6 +2,7 @@
 // save reads, changes and renames the whole file, so without the lock one
 // program's rename drops what the other wrote since its read.
 
+#include <filesystem>
 #include <fcntl.h>
 #include <optional>
 #include <string>
@@ -60,6 +61,13 @@ TEST(FileLock, TwoProcessesWritingAtOnceLoseNoKey)
             lost += ini.Read(section, "Key" + std::to_string(i)) != std::to_string(i);
     EXPECT_EQ(lost, 0);
     EXPECT_EQ(ini.Read("Version", "INIFileVersion"), "050817");
+}
+
+TEST(FileLock, NoSettingsFileLeavesNoLockFile)
+{
+    const bool before = std::filesystem::exists("..lock");
+    EXPECT_FALSE(FileLock(std::string()).Held());
+    EXPECT_EQ(std::filesystem::exists("..lock"), before);
 }
 
 TEST(FileLock, LockFileThatIsNotARegularFileIsNotUsed)
