@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "cli.h"
+#include "cli/cli.h"
 
 namespace castovin {
 namespace {

@@ -3,13 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "files/project_file.h"
-#include "program/output_commands.h"
-#include "program/program_state.h"
-#include "program/startup.h"
-#include "text/atomic_file.h"
-#include "text/description.h"
-#include "text/unicode.h"
+#include "core/files/project_file.h"
+#include "core/program/output_commands.h"
+#include "core/program/program_state.h"
+#include "core/program/startup.h"
+#include "core/text/atomic_file.h"
+#include "core/text/description.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 namespace {
@@ -32,7 +32,8 @@ void DesignCheckWithReport(benchmark::State& bench)
 {
     Fixture f;
     for (auto _ : bench) {
-        const ReportPages pages = BuildReport(f.state.project, f.state.project.Support, f.state.project.Cost, ReportType::Design, true);
+        const ReportPages pages =
+            BuildReport(f.state.project, f.state.project.Support, f.state.project.Cost, ReportType::Design, true);
         benchmark::DoNotOptimize(pages.listing.data());
         benchmark::DoNotOptimize(pages.results.data());
     }
@@ -43,7 +44,8 @@ void CostCheckWithReport(benchmark::State& bench)
 {
     Fixture f;
     for (auto _ : bench) {
-        const ReportPages pages = BuildReport(f.state.project, f.state.project.Support, f.state.project.Cost, ReportType::Cost, true);
+        const ReportPages pages =
+            BuildReport(f.state.project, f.state.project.Support, f.state.project.Cost, ReportType::Cost, true);
         benchmark::DoNotOptimize(pages.results.data());
     }
 }

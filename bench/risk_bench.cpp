@@ -5,10 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "files/project_file.h"
-#include "risk/risk_results.h"
-#include "text/atomic_file.h"
-#include "text/unicode.h"
+#include "core/files/project_file.h"
+#include "core/risk/risk_results.h"
+#include "core/text/atomic_file.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 namespace {

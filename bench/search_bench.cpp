@@ -7,10 +7,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "files/project_file.h"
-#include "program/design_search.h"
-#include "text/atomic_file.h"
-#include "text/unicode.h"
+#include "core/files/project_file.h"
+#include "core/program/design_search.h"
+#include "core/text/atomic_file.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 namespace {

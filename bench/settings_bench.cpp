@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "config/profile_file.h"
-#include "config/settings_file.h"
-#include "program/program_state.h"
+#include "core/config/profile_file.h"
+#include "core/config/settings_file.h"
+#include "core/program/program_state.h"
 
 namespace castovin {
 namespace {

@@ -26,7 +26,8 @@ double Seconds()
 
 std::string Property(xcb_connection_t* x, xcb_window_t window, xcb_atom_t property)
 {
-    const xcb_get_property_cookie_t cookie = xcb_get_property(x, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(x, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(x, cookie, nullptr);
     if (reply == nullptr)
         return {};

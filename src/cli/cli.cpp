@@ -1,29 +1,29 @@
-#include "cli.h"
+#include "cli/cli.h"
 
 #include <new>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "cli_command.h"
-#include "cli_help.h"
-#include "cli_output.h"
-#include "files/project_file.h"
-#include "json_report.h"
-#include "model/conversion.h"
-#include "model/curves.h"
-#include "program/output_commands.h"
-#include "program/program_state.h"
-#include "program/startup.h"
-#include "risk_command.h"
-#include "search_command.h"
-#include "text/atomic_file.h"
-#include "text/description.h"
-#include "text/number_format.h"
-#include "text/paths.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
-#include "tools/unit_calculator.h"
+#include "cli/cli_command.h"
+#include "cli/cli_help.h"
+#include "cli/cli_output.h"
+#include "cli/json_report.h"
+#include "cli/risk_command.h"
+#include "cli/search_command.h"
+#include "core/files/project_file.h"
+#include "core/model/conversion.h"
+#include "core/model/curves.h"
+#include "core/program/output_commands.h"
+#include "core/program/program_state.h"
+#include "core/program/startup.h"
+#include "core/text/atomic_file.h"
+#include "core/text/description.h"
+#include "core/text/number_format.h"
+#include "core/text/paths.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
+#include "core/tools/unit_calculator.h"
 #include "xlsx/curve_export.h"
 
 namespace castovin {
@@ -34,7 +34,7 @@ namespace {
 constexpr std::size_t kStandardInputLimit = 16u << 20;
 
 // A fresh program state, as the program has it before it opens a file.
-void Prepare(ProgramState& state, const Command& c)
+void Prepare(ProgramState& state, const CliRequest& c)
 {
     StartupOptions options;
     options.executablePath = CliProgram;
@@ -72,14 +72,14 @@ Project ReadReportProject(const std::string& file, const CliInput& in)
 {
     RecordingMessageBox box;
     ProgramState state(box);
-    Prepare(state, Command{});
+    Prepare(state, CliRequest{});
     OpenProject(state, file, in);
     return state.project;
 }
 
 namespace {
 
-void Report(const Project& project, const Command& c, const std::string& file, CliStream& out)
+void Report(const Project& project, const CliRequest& c, const std::string& file, CliStream& out)
 {
     if (c.json) {
         out << (c.name == "design" ? DesignJson(project, file) : CostJson(project, file)) << "\n";
@@ -106,7 +106,7 @@ bool IsOwnInput(const std::string& input, const std::string& output, const CliIn
     return known && source.st_dev == target.st_dev && source.st_ino == target.st_ino;
 }
 
-void Convert(ProgramState& state, const Command& c, const CliInput& in, CliStream& out)
+void Convert(ProgramState& state, const CliRequest& c, const CliInput& in, CliStream& out)
 {
     const std::string& file = c.args[0];
     ConvertProject(state.project, state.project.units == UnitSystem::Metric ? UnitSystem::English : UnitSystem::Metric,
@@ -131,7 +131,7 @@ bool EndsWith(const std::string& text, const std::string& end)
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-void Curve(ProgramState& state, const Command& c, CliStream& out)
+void Curve(ProgramState& state, const CliRequest& c, CliStream& out)
 {
     const std::vector<CurvePoint> points =
         ComputeCurve(state.project.Support[0], state.project.units, GraphIndexOf(c.args[1]), state.messenger);
@@ -143,7 +143,7 @@ void Curve(ProgramState& state, const Command& c, CliStream& out)
         WriteFileAtomically(c.output, CurveCsv(points));
 }
 
-void Units(const Command& c, CliStream& out)
+void Units(const CliRequest& c, CliStream& out)
 {
     const std::optional<UnitName> unit = FindUnit(c.args[1]);
     if (c.json) {
@@ -159,7 +159,7 @@ void Units(const Command& c, CliStream& out)
 }
 
 // One project file of a command; false when it failed (reported on `err`).
-bool RunOnFile(const Command& c, const std::string& file, const CliInput& in, CliStream& out, CliStream& err)
+bool RunOnFile(const CliRequest& c, const std::string& file, const CliInput& in, CliStream& out, CliStream& err)
 {
     RecordingMessageBox box;
     ProgramState state(box);
@@ -217,7 +217,7 @@ int RunCli(const std::vector<std::string>& args, const CliInput& in, CliStream& 
         const int status = RunSearchCommand(args, out, err, CliUsageText());
         return OutputReached(out, err) ? status : CliFailed;
     }
-    Command c;
+    CliRequest c;
     try {
         c = ParseCommand(args);
     } catch (const UsageError& e) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli_stream.h"
+#include "cli/cli_stream.h"
 
 namespace castovin {
 

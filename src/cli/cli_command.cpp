@@ -1,11 +1,11 @@
-#include "cli_command.h"
+#include "cli/cli_command.h"
 
 #include <cmath>
 #include <optional>
 
-#include "model/curves.h"
-#include "text/number_reading.h"
-#include "tools/unit_calculator.h"
+#include "core/model/curves.h"
+#include "core/text/number_reading.h"
+#include "core/tools/unit_calculator.h"
 
 namespace castovin {
 
@@ -40,21 +40,21 @@ const CommandShape* FindShape(const std::string& name)
     return nullptr;
 }
 
-bool IsOption(const std::string& a, const Command& c)
+bool IsOption(const std::string& a, const CliRequest& c)
 {
     // A negative VALUE of units and "-" (standard input) are arguments.
     return a.size() > 1 && a[0] == '-' && !(c.name == "units" && c.args.empty());
 }
 
 // Sets a switch that may be given once.
-void SetOnce(bool& flag, const Command& c, const std::string& option)
+void SetOnce(bool& flag, const CliRequest& c, const std::string& option)
 {
     if (flag)
         throw UsageError{c.name, option + " is given twice"};
     flag = true;
 }
 
-void SetOutput(Command& c, const std::vector<std::string>& args, std::size_t& i)
+void SetOutput(CliRequest& c, const std::vector<std::string>& args, std::size_t& i)
 {
     if (!c.output.empty())
         throw UsageError{c.name, "-o is given twice"};
@@ -71,7 +71,7 @@ std::string ArgumentCount(std::size_t n)
 }
 
 // GRAPH and UNIT by name, VALUE as a whole number.
-void CheckOperands(Command& c)
+void CheckOperands(CliRequest& c)
 {
     if (c.name == "curve")
         GraphIndexOf(c.args[1]);
@@ -95,14 +95,14 @@ bool TakesSeveralFiles(const std::string& name)
     return shape && shape->severalFiles;
 }
 
-Command ParseCommand(const std::vector<std::string>& args)
+CliRequest ParseCommand(const std::vector<std::string>& args)
 {
     if (args.empty())
         throw UsageError{{}, "no command given"};
     const CommandShape* shape = FindShape(args[0]);
     if (!shape)
         throw UsageError{{}, "unknown command \"" + args[0] + "\""};
-    Command c;
+    CliRequest c;
     c.name = args[0];
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/curves.h"
+#include "core/model/curves.h"
 
 namespace castovin {
 
@@ -17,7 +17,7 @@ struct UsageError {
     std::string detail;
 };
 
-struct Command {
+struct CliRequest {
     std::string name;
     std::vector<std::string> args;
     std::string output;  // -o OUT; "-" is standard output
@@ -34,7 +34,7 @@ bool TakesSeveralFiles(const std::string& name);
 // command, option or argument count that is wrong, a repeated option, an
 // empty file name after -o, an unknown GRAPH or UNIT and a VALUE that is not
 // wholly a number.
-Command ParseCommand(const std::vector<std::string>& args);
+CliRequest ParseCommand(const std::vector<std::string>& args);
 
 // The curve of a GRAPH name (checked by ParseCommand).
 GraphKind GraphIndexOf(const std::string& name);

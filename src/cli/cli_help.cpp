@@ -1,4 +1,4 @@
-#include "cli_help.h"
+#include "cli/cli_help.h"
 
 #include <array>
 #include <string_view>

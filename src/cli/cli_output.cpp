@@ -1,12 +1,12 @@
-#include "cli_output.h"
+#include "cli/cli_output.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "cli.h"
-#include "text/text_format.h"
+#include "cli/cli.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "cli_stream.h"
+#include "cli/cli_stream.h"
 
 namespace castovin {
 

@@ -1,9 +1,9 @@
-#include "cli_stream.h"
+#include "cli/cli_stream.h"
 
 #include <cerrno>
 #include <unistd.h>
 
-#include "text/runtime_error.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

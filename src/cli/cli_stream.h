@@ -22,8 +22,7 @@ public:
     CliStream& operator<<(std::string_view text);
     CliStream& operator<<(char c) { return *this << std::string_view(&c, 1); }
     template <std::integral T>
-        requires(!std::same_as<T, char> && !std::same_as<T, bool>)
-    CliStream& operator<<(T value)
+    requires(!std::same_as<T, char> && !std::same_as<T, bool>) CliStream& operator<<(T value)
     {
         return *this << std::string_view(std::to_string(value));
     }

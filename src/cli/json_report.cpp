@@ -1,11 +1,11 @@
-#include "json_report.h"
+#include "cli/json_report.h"
 
 #include <charconv>
 
-#include "json_writer.h"
-#include "model/cost_analysis.h"
-#include "model/design_analysis.h"
-#include "tools/unit_calculator.h"
+#include "cli/json_writer.h"
+#include "core/model/cost_analysis.h"
+#include "core/model/design_analysis.h"
+#include "core/tools/unit_calculator.h"
 
 namespace castovin {
 
@@ -222,9 +222,9 @@ std::string DesignJson(const Project& project, const std::string& file)
 std::string CostJson(const Project& project, const std::string& file)
 {
     // In name order, with the row each stands for.
-    static constexpr std::pair<const char*, std::size_t> kRows[6] = {
-        {"consumables", 0}, {"machineOwnership", 4}, {"maintenance", 2},
-        {"operatingLabor", 1}, {"total", 5}, {"transportation", 3}};
+    static constexpr std::pair<const char*, std::size_t> kRows[6] = {{"consumables", 0}, {"machineOwnership", 4},
+                                                                     {"maintenance", 2}, {"operatingLabor", 1},
+                                                                     {"total", 5},       {"transportation", 3}};
     const CostTable table = ComputeCostTable(project.Cost);
     const bool metric = project.units == UnitSystem::Metric;
     JsonWriter w;

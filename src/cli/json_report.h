@@ -9,7 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "model/project.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

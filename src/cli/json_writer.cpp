@@ -1,4 +1,4 @@
-#include "json_writer.h"
+#include "cli/json_writer.h"
 
 #include <charconv>
 #include <cmath>
@@ -101,13 +101,27 @@ void JsonWriter::String(std::string_view text)
             continue;
         }
         switch (c) {
-        case '"': m_text += "\\\""; break;
-        case '\\': m_text += "\\\\"; break;
-        case '\b': m_text += "\\b"; break;
-        case '\f': m_text += "\\f"; break;
-        case '\n': m_text += "\\n"; break;
-        case '\r': m_text += "\\r"; break;
-        case '\t': m_text += "\\t"; break;
+        case '"':
+            m_text += "\\\"";
+            break;
+        case '\\':
+            m_text += "\\\\";
+            break;
+        case '\b':
+            m_text += "\\b";
+            break;
+        case '\f':
+            m_text += "\\f";
+            break;
+        case '\n':
+            m_text += "\\n";
+            break;
+        case '\r':
+            m_text += "\\r";
+            break;
+        case '\t':
+            m_text += "\\t";
+            break;
         default:
             if (c < 0x20)
                 m_text.append("\\u00").append(1, kHex[c >> 4]).append(1, kHex[c & 15]);

@@ -6,8 +6,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "cli.h"
-#include "cli_output.h"
+#include "cli/cli.h"
+#include "cli/cli_output.h"
 
 namespace {
 

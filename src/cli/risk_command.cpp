@@ -1,17 +1,17 @@
-#include "risk_command.h"
+#include "cli/risk_command.h"
 
 #include <cmath>
 #include <optional>
 
-#include "cli.h"
-#include "cli_output.h"
-#include "json_report.h"
-#include "model/project.h"
-#include "risk/risk_report.h"
-#include "study_file.h"
-#include "text/atomic_file.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
+#include "cli/cli.h"
+#include "cli/cli_output.h"
+#include "cli/json_report.h"
+#include "cli/study_file.h"
+#include "core/model/project.h"
+#include "core/risk/risk_report.h"
+#include "core/text/atomic_file.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 
@@ -224,13 +224,17 @@ json StudyJson(const Study& study, UnitSystem u)
                       {"label", StudyFieldLabel(in.field, u)},
                       {"distribution", DistributionName(d.kind)}};
         switch (d.kind) {
-        case DistributionKind::Fixed: entry["value"] = d.value; break;
+        case DistributionKind::Fixed:
+            entry["value"] = d.value;
+            break;
         case DistributionKind::Normal:
         case DistributionKind::Lognormal:
             entry["mean"] = d.mean;
             entry["sd"] = d.sd;
             break;
-        case DistributionKind::Triangular: entry["mode"] = d.mode; [[fallthrough]];
+        case DistributionKind::Triangular:
+            entry["mode"] = d.mode;
+            [[fallthrough]];
         case DistributionKind::Uniform:
             entry["min"] = d.min;
             entry["max"] = d.max;

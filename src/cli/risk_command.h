@@ -2,13 +2,13 @@
 // castovin-cli risk: how likely a project is to pass the design check when
 // its inputs are uncertain.
 
-#include "cli_stream.h"
+#include "cli/cli_stream.h"
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
-#include "risk/risk_results.h"
+#include "core/risk/risk_results.h"
 
 namespace castovin {
 

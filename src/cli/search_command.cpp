@@ -1,4 +1,4 @@
-#include "search_command.h"
+#include "cli/search_command.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,20 +9,20 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli.h"
-#include "cli_output.h"
-#include "files/project_file.h"
-#include "json_report.h"
-#include "model/price_list.h"
-#include "program/design_search.h"
-#include "risk/reliable_search.h"
-#include "study_file.h"
-#include "text/atomic_file.h"
-#include "text/number_format.h"
-#include "text/paths.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
-#include "text/unicode.h"
+#include "cli/cli.h"
+#include "cli/cli_output.h"
+#include "cli/json_report.h"
+#include "cli/study_file.h"
+#include "core/files/project_file.h"
+#include "core/model/price_list.h"
+#include "core/program/design_search.h"
+#include "core/risk/reliable_search.h"
+#include "core/text/atomic_file.h"
+#include "core/text/number_format.h"
+#include "core/text/paths.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 
@@ -52,7 +52,7 @@ struct SearchOptions {
     std::size_t top = kDefaultTop;
     bool json = false;
     std::string writeBest;
-    std::string study;                     // with --min-probability: the search at a reliability
+    std::string study;  // with --min-probability: the search at a reliability
     std::optional<double> minProbability;
     std::optional<std::size_t> samples;
 };
@@ -274,20 +274,20 @@ void WriteOutcomeJson(CliStream& out, const SearchOptions& o, UnitSystem u, cons
 {
     static constexpr std::string_view kPlaceholder = "\"candidates\": null";
     nlohmann::json doc = {{"project", o.project},
-                                {"prices", o.prices},
-                                {"unitSystem", u != UnitSystem::English ? "metric" : "english"},
-                                {"units",
-                                 {{"length", JsonUnitName(UnitKind::Length, u)},
-                                  {"diameter", JsonUnitName(UnitKind::Diameter, u)},
-                                  {"grade", JsonUnitName(UnitKind::Grade, u)},
-                                  {"advance", AdvanceUnit(u)}}},
-                                {"boltsPerRow", {{"min", r.boltsMin}, {"max", r.boltsMax}}},
-                                {"spacing", {{"min", r.spacingMin}, {"max", r.spacingMax}, {"step", r.spacingStep}}},
-                                {"top", o.top},
-                                {"tried", outcome.tried},
-                                {"skipped", outcome.skipped},
-                                {"passed", outcome.passed},
-                                {"candidates", nullptr}};
+                          {"prices", o.prices},
+                          {"unitSystem", u != UnitSystem::English ? "metric" : "english"},
+                          {"units",
+                           {{"length", JsonUnitName(UnitKind::Length, u)},
+                            {"diameter", JsonUnitName(UnitKind::Diameter, u)},
+                            {"grade", JsonUnitName(UnitKind::Grade, u)},
+                            {"advance", AdvanceUnit(u)}}},
+                          {"boltsPerRow", {{"min", r.boltsMin}, {"max", r.boltsMax}}},
+                          {"spacing", {{"min", r.spacingMin}, {"max", r.spacingMax}, {"step", r.spacingStep}}},
+                          {"top", o.top},
+                          {"tried", outcome.tried},
+                          {"skipped", outcome.skipped},
+                          {"passed", outcome.passed},
+                          {"candidates", nullptr}};
     doc.update(extra);
     const std::string frame = doc.dump(2);
     const std::size_t at = frame.find(kPlaceholder);
@@ -417,8 +417,7 @@ int Search(const SearchOptions& o, CliStream& out)
 
 }  // namespace
 
-int RunSearchCommand(const std::vector<std::string>& args, CliStream& out, CliStream& err,
-                     const std::string& usage)
+int RunSearchCommand(const std::vector<std::string>& args, CliStream& out, CliStream& err, const std::string& usage)
 {
     try {
         const SearchOptions options = ParseSearchOptions(args);

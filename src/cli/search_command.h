@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli_stream.h"
+#include "cli/cli_stream.h"
 
 namespace castovin {
 
@@ -15,7 +15,6 @@ inline constexpr int CliNothingPasses = 3;
 
 // Runs "search FILE --prices PRICES.csv [options]"; `args` starts with
 // "search". `usage` is written to `err` after a usage problem.
-int RunSearchCommand(const std::vector<std::string>& args, CliStream& out, CliStream& err,
-                     const std::string& usage);
+int RunSearchCommand(const std::vector<std::string>& args, CliStream& out, CliStream& err, const std::string& usage);
 
 }  // namespace castovin

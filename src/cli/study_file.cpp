@@ -1,4 +1,4 @@
-#include "study_file.h"
+#include "cli/study_file.h"
 
 #include <cmath>
 #include <limits>
@@ -7,7 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "text/number_format.h"
+#include "core/text/number_format.h"
 
 namespace castovin {
 
@@ -68,7 +68,9 @@ VariedInput InputFromJson(const std::string& name, const json& spec)
     Distribution& d = in.distribution;
     d.kind = *kind;
     switch (*kind) {
-    case DistributionKind::Fixed: d.value = NumberAt(spec, "value", where); break;
+    case DistributionKind::Fixed:
+        d.value = NumberAt(spec, "value", where);
+        break;
     case DistributionKind::Normal:
     case DistributionKind::Lognormal:
         in.meanFromProject = !spec.contains("mean") || spec["mean"] == "-";
@@ -76,7 +78,9 @@ VariedInput InputFromJson(const std::string& name, const json& spec)
             d.mean = NumberAt(spec, "mean", where);
         d.sd = NumberAt(spec, "sd", where);
         break;
-    case DistributionKind::Triangular: d.mode = NumberAt(spec, "mode", where); [[fallthrough]];
+    case DistributionKind::Triangular:
+        d.mode = NumberAt(spec, "mode", where);
+        [[fallthrough]];
     case DistributionKind::Uniform:
         d.min = NumberAt(spec, "min", where);
         d.max = NumberAt(spec, "max", where);
@@ -189,13 +193,15 @@ VariedInput ParseVary(const std::string& text)
         Refuse(where, "DIST must be fixed, normal, lognormal, uniform or triangular");
     d.kind = *kind;
     static constexpr std::size_t kCounts[] = {1, 2, 2, 2, 3};
-    static constexpr const char* kShapes[] = {"fixed:VALUE", "normal:MEAN:SD", "lognormal:MEAN:SD",
-                                              "uniform:MIN:MAX", "triangular:MIN:MODE:MAX"};
+    static constexpr const char* kShapes[] = {"fixed:VALUE", "normal:MEAN:SD", "lognormal:MEAN:SD", "uniform:MIN:MAX",
+                                              "triangular:MIN:MODE:MAX"};
     const std::size_t k = static_cast<std::size_t>(*kind);
     if (p.size() != kCounts[k] + 1)
         Refuse(where, std::string("takes ") + kShapes[k]);
     switch (*kind) {
-    case DistributionKind::Fixed: d.value = VaryNumber(p[1], where); break;
+    case DistributionKind::Fixed:
+        d.value = VaryNumber(p[1], where);
+        break;
     case DistributionKind::Normal:
     case DistributionKind::Lognormal:
         in.meanFromProject = p[1] == "-";

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "risk/study.h"
+#include "core/risk/study.h"
 
 namespace castovin {
 

@@ -7,13 +7,13 @@
 #include <QFontDatabase>
 #include <QLocale>
 
-#include "app/icons.h"
-#include "app/startup_window.h"
-#include "help/help_window.h"
-#include "main/main_window.h"
-#include "platform/qt_platform_services.h"
-#include "program/program_state.h"
-#include "text/text_format.h"
+#include "core/program/program_state.h"
+#include "core/text/text_format.h"
+#include "ui/app/icons.h"
+#include "ui/help/help_window.h"
+#include "ui/main/main_window.h"
+#include "ui/main/startup_window.h"
+#include "ui/platform/qt_platform_services.h"
 
 int main(int argc, char** argv)
 {

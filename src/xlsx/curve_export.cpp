@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "config/folders.h"
-#include "text/atomic_file.h"
-#include "text/io_errors.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
+#include "core/config/folders.h"
+#include "core/text/atomic_file.h"
+#include "core/text/io_errors.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
 #include "xlsx/workbook_module.h"
 
 namespace castovin {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/curves.h"
+#include "core/model/curves.h"
 
 namespace castovin {
 

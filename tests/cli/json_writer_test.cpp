@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "json_writer.h"
+#include "cli/json_writer.h"
 
 namespace castovin {
 namespace {
@@ -22,8 +22,8 @@ TEST(JsonWriter, Strings)
         {"\x7f", "\"\x7f\""},
         {"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "\"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80\""},
         {"bad\xff.vlb", "\"bad\xef\xbf\xbd.vlb\""},
-        {"\xc3", "\"\xef\xbf\xbd\""},                      // cut short
-        {"\xc0\xaf", "\"\xef\xbf\xbd\xef\xbf\xbd\""},      // overlong
+        {"\xc3", "\"\xef\xbf\xbd\""},                                  // cut short
+        {"\xc0\xaf", "\"\xef\xbf\xbd\xef\xbf\xbd\""},                  // overlong
         {"\xed\xa0\x80", "\"\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\""},  // a surrogate
     };
     for (const auto& [text, expected] : cases) {
@@ -36,11 +36,12 @@ TEST(JsonWriter, Strings)
 TEST(JsonWriter, Numbers)
 {
     const std::pair<float, std::string> cases[] = {
-        {600, "600.0"},     {0.75f, "0.75"},     {1.2f, "1.2"},
-        {-30.4f, "-30.4"},  {1e-5f, "1e-05"},    {0.00012f, "0.00012"},
-        {1e16f, "1e+16"},   {0, "0.0"},          {-0.0f, "-0.0"},
-        {std::numeric_limits<float>::max(), "3.4028235e+38"},
-        {std::nanf(""), "null"},                 {std::numeric_limits<float>::infinity(), "null"},
+        {600, "600.0"},          {0.75f, "0.75"},
+        {1.2f, "1.2"},           {-30.4f, "-30.4"},
+        {1e-5f, "1e-05"},        {0.00012f, "0.00012"},
+        {1e16f, "1e+16"},        {0, "0.0"},
+        {-0.0f, "-0.0"},         {std::numeric_limits<float>::max(), "3.4028235e+38"},
+        {std::nanf(""), "null"}, {std::numeric_limits<float>::infinity(), "null"},
     };
     for (const auto& [value, expected] : cases) {
         std::string text;

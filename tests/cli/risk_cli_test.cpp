@@ -41,13 +41,12 @@ TEST_P(RiskRefusals, OneLineNamingTheKey)
 
 INSTANTIATE_TEST_SUITE_P(
     Each, RiskRefusals,
-    ::testing::Values(
-        RefusalCase{{"--vary", "cmrr=normal:-:0"}, 1, "inputs.cmrr.sd: must be above 0\n"},
-        RefusalCase{{"--vary", "rock=normal:1:1"}, 2, "--vary rock: unknown field\n"},
-        RefusalCase{{"--vary", "boltLength=uniform:5:7@5:11"},
-                    1,
-                    "inputs.boltLength.truncate: outside the parameters editor's range (0, 10]\n"},
-        RefusalCase{{"--samples", "99"}, 1, "samples: must be from 100 to 10000000\n"}));
+    ::testing::Values(RefusalCase{{"--vary", "cmrr=normal:-:0"}, 1, "inputs.cmrr.sd: must be above 0\n"},
+                      RefusalCase{{"--vary", "rock=normal:1:1"}, 2, "--vary rock: unknown field\n"},
+                      RefusalCase{{"--vary", "boltLength=uniform:5:7@5:11"},
+                                  1,
+                                  "inputs.boltLength.truncate: outside the parameters editor's range (0, 10]\n"},
+                      RefusalCase{{"--samples", "99"}, 1, "samples: must be from 100 to 10000000\n"}));
 
 TEST(RiskCli, SameSeedSameBytesAnyThreadsAndExitStatusByProbability)
 {
@@ -107,9 +106,9 @@ TEST(RiskCli, SearchAtAReliabilityAgreesWithRiskOnTheBestPattern)
         std::ofstream(study) << R"({"format": 1, "unitSystem": ")" << c.unit
                              << R"(", "sampling": {"samples": 2000, "seed": 7}, "inputs": {)" << c.inputs << "}}";
         const std::string project = kExamples + "/default-" + c.unit + ".vlb";
-        const auto search = RunProcess(CASTOVIN_CLI, {"search", project, "--prices", kExamples + "/prices-" + c.unit + ".csv",
-                                                      "--study", study, "--min-probability", "0.9", "--top", "3",
-                                                      "--json", "--write-best", best});
+        const auto search = RunProcess(
+            CASTOVIN_CLI, {"search", project, "--prices", kExamples + "/prices-" + c.unit + ".csv", "--study", study,
+                           "--min-probability", "0.9", "--top", "3", "--json", "--write-best", best});
         ASSERT_EQ(search.status, 0) << c.unit << ": " << search.err;
         const nlohmann::json doc = nlohmann::json::parse(search.out);
         const std::vector<std::string> problems = test::JsonSchemaProblems(doc, schema);

@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "editing/validation.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
+#include "core/editing/validation.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
 
 using namespace castovin;
 

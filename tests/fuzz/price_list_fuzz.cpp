@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "model/price_list.h"
+#include "core/model/price_list.h"
 
 using namespace castovin;
 

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "config/profile_file.h"
-#include "config/settings_file.h"
-#include "program/program_state.h"
-#include "text/unicode.h"
+#include "core/config/profile_file.h"
+#include "core/config/settings_file.h"
+#include "core/program/program_state.h"
+#include "core/text/unicode.h"
 
 using namespace castovin;
 

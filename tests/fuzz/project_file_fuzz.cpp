@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "files/project_file.h"
-#include "text/description.h"
-#include "text/runtime_error.h"
-#include "text/unicode.h"
+#include "core/files/project_file.h"
+#include "core/text/description.h"
+#include "core/text/runtime_error.h"
+#include "core/text/unicode.h"
 
 using namespace castovin;
 

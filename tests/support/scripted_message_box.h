@@ -9,15 +9,15 @@
 
 #include <gtest/gtest.h>
 
-#include "text/messages.h"
+#include "core/text/messages.h"
 
 namespace castovin {
 
 // Failure messages show a style as its three parts.
 inline void PrintTo(const MsgStyle& style, std::ostream* os)
 {
-    *os << "{buttons " << static_cast<int>(style.buttons) << ", icon " << static_cast<int>(style.icon)
-        << ", default " << static_cast<int>(style.defaultButton) << "}";
+    *os << "{buttons " << static_cast<int>(style.buttons) << ", icon " << static_cast<int>(style.icon) << ", default "
+        << static_cast<int>(style.defaultButton) << "}";
 }
 
 }  // namespace castovin
@@ -39,8 +39,8 @@ public:
     {
         m_shown.push_back({text, style, title});
         if (m_answers.empty()) {
-            ADD_FAILURE() << "unscripted message box: \"" << text << "\" (buttons " << static_cast<int>(style.buttons) << ", title \"" << title
-                          << "\")";
+            ADD_FAILURE() << "unscripted message box: \"" << text << "\" (buttons " << static_cast<int>(style.buttons)
+                          << ", title \"" << title << "\")";
             return MsgResult::Cancel;
         }
         const MsgResult result = m_answers.front();

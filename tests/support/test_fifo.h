@@ -63,8 +63,7 @@ private:
 };
 
 // How long a call took.
-template <typename Call>
-std::chrono::steady_clock::duration TimeOf(Call call)
+template <typename Call> std::chrono::steady_clock::duration TimeOf(Call call)
 {
     const auto start = std::chrono::steady_clock::now();
     call();

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "program/program_state.h"
-#include "program/startup.h"
+#include "core/program/program_state.h"
+#include "core/program/startup.h"
 #include "scripted_message_box.h"
 
 namespace castovin::test {

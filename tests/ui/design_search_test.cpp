@@ -15,8 +15,8 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "app/names.h"
-#include "search/design_search_window.h"
+#include "ui/app/names.h"
+#include "ui/search/design_search_window.h"
 #include "ui_fixture.h"
 
 using namespace castovin;

@@ -22,9 +22,9 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/names.h"
-#include "editors/numeric_field.h"
-#include "program/program_state.h"
+#include "core/program/program_state.h"
+#include "ui/app/names.h"
+#include "ui/editors/numeric_field.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -185,7 +185,8 @@ private slots:
         REQUIRE_CHILD(QPushButton, cancel, editor, names::EditorCancel);
         cancel->click();
         QCOMPARE(f.state->project.Support, before);
-        CHECK_CONTAINS(QString::fromStdString(f.state->messenger.History.Text()), ". Project Parameters Not Modified\r\n");
+        CHECK_CONTAINS(QString::fromStdString(f.state->messenger.History.Text()),
+                       ". Project Parameters Not Modified\r\n");
         QVERIFY(f.Main().isEnabled());
         CHECK_SCRIPT(f);
     }

@@ -187,5 +187,5 @@ private slots:
 };
 
 QTEST_MAIN(GraphOptionsTest)
-#include "app/names.h"
 #include "graph_options_test.moc"
+#include "ui/app/names.h"

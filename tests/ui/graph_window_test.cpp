@@ -9,11 +9,11 @@
 #include <QScatterSeries>
 #include <QTest>
 
-#include "app/names.h"
-#include "app/window_helpers.h"
+#include "core/text/messages.h"
 #include "graph_test_support.h"
-#include "platform/platform_services.h"
-#include "text/messages.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/platform/platform_services.h"
 
 using namespace castovin;
 using namespace castovin::test;

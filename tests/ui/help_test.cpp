@@ -21,12 +21,12 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "app/names.h"
-#include "config/profile_file.h"
-#include "help/help_menu.h"
-#include "help/help_window.h"
-#include "help/notice_dialogs.h"
-#include "text/messages.h"
+#include "core/config/profile_file.h"
+#include "core/text/messages.h"
+#include "ui/app/names.h"
+#include "ui/help/help_menu.h"
+#include "ui/help/help_window.h"
+#include "ui/help/notice_dialogs.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -263,7 +263,8 @@ private slots:
         f.Trigger(names::HelpPdfItem);
         QVERIFY(f.platform->Opened().isEmpty());
         QCOMPARE(f.platform->LastCall().text, QString("Help file (VELB.PDF) not available"));
-        QVERIFY(QString::fromStdString(f.state->messenger.History.Text()).contains("Help file (VELB.PDF) not available"));
+        QVERIFY(
+            QString::fromStdString(f.state->messenger.History.Text()).contains("Help file (VELB.PDF) not available"));
         CHECK_SCRIPT(f);
     }
 

@@ -14,8 +14,8 @@
 #include <QTreeView>
 #include <QWindow>
 
-#include "app/names.h"
-#include "help/help_window.h"
+#include "ui/app/names.h"
+#include "ui/help/help_window.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -155,12 +155,11 @@ private slots:
         QApplication::processEvents();
         f.Trigger(names::HelpContentsItem);
         QCOMPARE(OpenHelp(), help);
-        QVERIFY2(area.contains(help->frameGeometry()),
-                 qPrintable(QString("%1,%2 %3x%4")
-                                .arg(help->frameGeometry().x())
-                                .arg(help->frameGeometry().y())
-                                .arg(help->frameGeometry().width())
-                                .arg(help->frameGeometry().height())));
+        QVERIFY2(area.contains(help->frameGeometry()), qPrintable(QString("%1,%2 %3x%4")
+                                                                      .arg(help->frameGeometry().x())
+                                                                      .arg(help->frameGeometry().y())
+                                                                      .arg(help->frameGeometry().width())
+                                                                      .arg(help->frameGeometry().height())));
         CHECK_SCRIPT(f);
     }
 };

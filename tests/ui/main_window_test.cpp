@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "app/icons.h"
-#include "app/names.h"
-#include "config/profile_file.h"
-#include "files/lifecycle.h"
-#include "model/project.h"
+#include "core/config/profile_file.h"
+#include "core/files/lifecycle.h"
+#include "core/model/project.h"
+#include "ui/app/icons.h"
+#include "ui/app/names.h"
 #include "ui_fixture.h"
 
 using namespace castovin;

@@ -9,12 +9,12 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "app/names.h"
+#include "core/program/program_state.h"
 #include "process.h"
-#include "program/program_state.h"
+#include "ui/app/names.h"
+#include "ui/viewer/report_printer.h"
+#include "ui/viewer/results_viewer_dialog.h"
 #include "ui_fixture.h"
-#include "viewer/report_printer.h"
-#include "viewer/results_viewer.h"
 
 using namespace castovin;
 using namespace castovin::test;

@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app/names.h"
+#include "ui/app/names.h"
 #include "ui_fixture.h"
 
 using namespace castovin;

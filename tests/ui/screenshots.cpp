@@ -19,8 +19,8 @@
 #include <QTabWidget>
 #include <QTreeView>
 
-#include "app/names.h"
-#include "browser/text_browser.h"
+#include "ui/app/names.h"
+#include "ui/browser/text_browser_dialog.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -57,7 +57,7 @@ bool SettingsAndBrowser(UiFixture& f, const QString& out)
         QFile::copy(UiFixture::Example(name), f.DataFolder() + name);
     f.Trigger(names::FileViewSourceItem);
     QApplication::processEvents();
-    auto* browser = qobject_cast<TextBrowser*>(FindTopLevel(names::BrowserWindow));
+    auto* browser = qobject_cast<TextBrowserDialog*>(FindTopLevel(names::BrowserWindow));
     if (browser == nullptr)
         return false;
     browser->resize(900, 560);

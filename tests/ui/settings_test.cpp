@@ -19,10 +19,10 @@
 #include <QToolBar>
 #include <QTreeView>
 
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "config/profile_file.h"
-#include "program/program_state.h"
+#include "core/config/profile_file.h"
+#include "core/program/program_state.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
 #include "ui_fixture.h"
 
 using namespace castovin;

@@ -15,11 +15,11 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "app/names.h"
-#include "browser/text_browser.h"
-#include "config/profile_file.h"
-#include "program/program_state.h"
+#include "core/config/profile_file.h"
+#include "core/program/program_state.h"
 #include "test_fifo.h"
+#include "ui/app/names.h"
+#include "ui/browser/text_browser_dialog.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -122,7 +122,7 @@ private slots:
         const QString deep = f.DataFolder() + QString(120, 'd') + "/" + QString(120, 'e');
         QDir().mkpath(deep);
         WriteFile(deep + "/long.vlb", "VELB_212\r\n");
-        auto* browser = qobject_cast<TextBrowser*>(Open(f));
+        auto* browser = qobject_cast<TextBrowserDialog*>(Open(f));
         QVERIFY(browser != nullptr);
         const int width = browser->width();
         QVERIFY(browser->ShowFolder(deep));
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(ini.Read("TextBrowse", "BrowseUseNotepad").value_or("?"), std::string("0"));
 
         browser = Open(f);
-        auto* reopened = qobject_cast<TextBrowser*>(browser);
+        auto* reopened = qobject_cast<TextBrowserDialog*>(browser);
         QVERIFY(reopened != nullptr);
         QCOMPARE(reopened->Folder(), f.DataFolder() + "sub");
         QCOMPARE(browser->findChild<QLineEdit*>(names::BrowserPattern)->text(), QString("*.txt"));

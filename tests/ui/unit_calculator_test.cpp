@@ -8,8 +8,8 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/names.h"
-#include "help/help_window.h"
+#include "ui/app/names.h"
+#include "ui/help/help_window.h"
 #include "ui_fixture.h"
 
 using namespace castovin;

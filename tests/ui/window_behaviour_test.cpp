@@ -16,10 +16,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/names.h"
-#include "program/program_state.h"
+#include "core/program/program_state.h"
+#include "ui/app/names.h"
+#include "ui/viewer/report_printer.h"
 #include "ui_fixture.h"
-#include "viewer/report_printer.h"
 
 using namespace castovin;
 using namespace castovin::test;

@@ -1,4 +1,4 @@
-#include "config/default_inputs.h"
+#include "core/config/default_inputs.h"
 
 namespace castovin {
 

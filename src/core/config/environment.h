@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "config/default_inputs.h"
-#include "config/settings.h"
-#include "text/number_format.h"
+#include "core/config/default_inputs.h"
+#include "core/config/settings.h"
+#include "core/text/number_format.h"
 
 namespace castovin {
 

@@ -1,4 +1,4 @@
-#include "config/file_lock.h"
+#include "core/config/file_lock.h"
 
 #include <cerrno>
 #include <chrono>
@@ -8,7 +8,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "text/paths.h"
+#include "core/text/paths.h"
 
 namespace castovin {
 

@@ -1,4 +1,4 @@
-#include "config/folders.h"
+#include "core/config/folders.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -7,10 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "config/environment.h"
-#include "text/atomic_file.h"
-#include "text/paths.h"
-#include "text/text_format.h"
+#include "core/config/environment.h"
+#include "core/text/atomic_file.h"
+#include "core/text/paths.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -1,8 +1,8 @@
-#include "config/font_names.h"
+#include "core/config/font_names.h"
 
 #include <array>
 
-#include "text/text_format.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -1,12 +1,12 @@
-#include "config/profile_file.h"
+#include "core/config/profile_file.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 
-#include "text/atomic_file.h"
-#include "text/runtime_error.h"
-#include "text/unicode.h"
+#include "core/text/atomic_file.h"
+#include "core/text/runtime_error.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 
@@ -199,7 +199,8 @@ bool ProfileFile::Write(std::string_view section, std::string_view key, std::str
     const auto found = m_sectionIndex.find(IndexName(section));
     if (found == m_sectionIndex.end()) {
         m_sectionIndex.emplace(IndexName(section), m_sections.size());
-        m_sections.push_back(Section{"[" + std::string(section) + "]", {std::move(entry)}, 1, std::vector<KeyEntry>{{NameHash(key), 0}}});
+        m_sections.push_back(Section{
+            "[" + std::string(section) + "]", {std::move(entry)}, 1, std::vector<KeyEntry>{{NameHash(key), 0}}});
         return true;
     }
     Section& target = m_sections[found->second];

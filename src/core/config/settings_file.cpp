@@ -1,4 +1,4 @@
-#include "config/settings_file.h"
+#include "core/config/settings_file.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,15 +6,15 @@
 #include <unistd.h>
 #include <variant>
 
-#include "config/environment.h"
-#include "config/file_lock.h"
-#include "config/profile_file.h"
-#include "text/messages.h"
-#include "text/number_format.h"
-#include "text/number_reading.h"
-#include "text/paths.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
+#include "core/config/environment.h"
+#include "core/config/file_lock.h"
+#include "core/config/profile_file.h"
+#include "core/text/messages.h"
+#include "core/text/number_format.h"
+#include "core/text/number_reading.h"
+#include "core/text/paths.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -1,13 +1,13 @@
-#include "editing/cost_editor.h"
+#include "core/editing/cost_editor.h"
 
 #include <cmath>
 #include <limits>
 
-#include "editing/validation.h"
-#include "model/cost_analysis.h"
-#include "text/messages.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
+#include "core/editing/validation.h"
+#include "core/model/cost_analysis.h"
+#include "core/text/messages.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

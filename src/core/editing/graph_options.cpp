@@ -1,13 +1,13 @@
-#include "editing/graph_options.h"
+#include "core/editing/graph_options.h"
 
 #include <cmath>
 #include <limits>
 
-#include "model/curves.h"
-#include "model/formulas.h"
-#include "model/project.h"
-#include "text/number_format.h"
-#include "text/paths.h"
+#include "core/model/curves.h"
+#include "core/model/formulas.h"
+#include "core/model/project.h"
+#include "core/text/number_format.h"
+#include "core/text/paths.h"
 
 namespace castovin {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "config/settings.h"
-#include "model/project.h"
+#include "core/config/settings.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

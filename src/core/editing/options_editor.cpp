@@ -1,15 +1,15 @@
-#include "editing/options_editor.h"
+#include "core/editing/options_editor.h"
 
 #include <cmath>
 #include <limits>
 
-#include "config/environment.h"
-#include "config/settings_file.h"
-#include "editing/validation.h"
-#include "text/messages.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
+#include "core/config/environment.h"
+#include "core/config/settings_file.h"
+#include "core/editing/validation.h"
+#include "core/text/messages.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

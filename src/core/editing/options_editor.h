@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "editing/editor_fields.h"
-#include "model/project.h"
+#include "core/editing/editor_fields.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

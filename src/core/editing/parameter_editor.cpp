@@ -1,12 +1,12 @@
-#include "editing/parameter_editor.h"
+#include "core/editing/parameter_editor.h"
 
 #include <cmath>
 #include <limits>
 
-#include "editing/validation.h"
-#include "text/messages.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
+#include "core/editing/validation.h"
+#include "core/text/messages.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

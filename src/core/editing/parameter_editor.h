@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "model/project.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

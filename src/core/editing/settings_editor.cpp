@@ -1,16 +1,16 @@
-#include "editing/settings_editor.h"
+#include "core/editing/settings_editor.h"
 
 #include <cmath>
 
-#include "config/environment.h"
-#include "config/profile_file.h"
-#include "config/settings_file.h"
-#include "editing/validation.h"
-#include "text/messages.h"
-#include "text/number_reading.h"
-#include "text/paths.h"
-#include "text/text_format.h"
-#include "text/unicode.h"
+#include "core/config/environment.h"
+#include "core/config/profile_file.h"
+#include "core/config/settings_file.h"
+#include "core/editing/validation.h"
+#include "core/text/messages.h"
+#include "core/text/number_reading.h"
+#include "core/text/paths.h"
+#include "core/text/text_format.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 

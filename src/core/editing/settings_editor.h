@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "editing/editor_fields.h"
+#include "core/editing/editor_fields.h"
 
 namespace castovin {
 

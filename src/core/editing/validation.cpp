@@ -1,4 +1,4 @@
-#include "editing/validation.h"
+#include "core/editing/validation.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,10 +6,10 @@
 #include <limits>
 #include <optional>
 
-#include "text/messages.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
+#include "core/text/messages.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 
@@ -43,8 +43,7 @@ bool CheckRange(Messenger& messenger, std::string_view valueText, double lower, 
         prefix += ": ";
     const std::string trimmed = TrimBlanks(valueText);
     if (trimmed.empty()) {
-        ShowMessage(messenger, prefix + "Blank field not allowed", MsgIcon::Critical,
-                    messenger.MsgCategory.RangeError);
+        ShowMessage(messenger, prefix + "Blank field not allowed", MsgIcon::Critical, messenger.MsgCategory.RangeError);
         return false;
     }
     double v = 0;

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "text/number_reading.h"
+#include "core/text/number_reading.h"
 
 namespace castovin {
 

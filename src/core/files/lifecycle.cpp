@@ -1,13 +1,13 @@
-#include "files/lifecycle.h"
+#include "core/files/lifecycle.h"
 
-#include "config/environment.h"
-#include "config/profile_file.h"
-#include "config/settings_file.h"
-#include "model/project.h"
-#include "text/messages.h"
-#include "text/paths.h"
-#include "text/text_format.h"
-#include "text/unicode.h"
+#include "core/config/environment.h"
+#include "core/config/profile_file.h"
+#include "core/config/settings_file.h"
+#include "core/model/project.h"
+#include "core/text/messages.h"
+#include "core/text/paths.h"
+#include "core/text/text_format.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 

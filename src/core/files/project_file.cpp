@@ -1,20 +1,20 @@
-#include "files/project_file.h"
+#include "core/files/project_file.h"
 
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <vector>
 
-#include "config/environment.h"
-#include "files/lifecycle.h"
-#include "text/atomic_file.h"
-#include "text/description.h"
-#include "text/messages.h"
-#include "text/number_format.h"
-#include "text/paths.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
-#include "text/unicode.h"
+#include "core/config/environment.h"
+#include "core/files/lifecycle.h"
+#include "core/text/atomic_file.h"
+#include "core/text/description.h"
+#include "core/text/messages.h"
+#include "core/text/number_format.h"
+#include "core/text/paths.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 

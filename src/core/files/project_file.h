@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/project.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

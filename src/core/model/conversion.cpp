@@ -1,9 +1,9 @@
-#include "model/conversion.h"
+#include "core/model/conversion.h"
 
-#include "model/formulas.h"
-#include "model/project.h"
-#include "text/messages.h"
-#include "text/paths.h"
+#include "core/model/formulas.h"
+#include "core/model/project.h"
+#include "core/text/messages.h"
+#include "core/text/paths.h"
 
 namespace castovin {
 

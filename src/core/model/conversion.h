@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "model/project.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

@@ -1,9 +1,9 @@
-#include "model/cost_analysis.h"
+#include "core/model/cost_analysis.h"
 
-#include "model/formulas.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
+#include "core/model/formulas.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 
@@ -82,8 +82,8 @@ PatternCost::PatternCost(const CostRecord& c) : m_cost(c)
     try {
         m_fixed[0] = ToFloat(double(c.LaborCost) * c.OperatorsPerShift * c.HoursPerShift / Ns);
         if (m_W > 0)
-            m_fixed[1] = ToFloat((double(c.LaborCost) * c.MaintenanceHours * c.WeeksPerYear + c.MaintenanceCost) /
-                                 m_W / Ns);
+            m_fixed[1] =
+                ToFloat((double(c.LaborCost) * c.MaintenanceHours * c.WeeksPerYear + c.MaintenanceCost) / m_W / Ns);
         m_fixed[2] = ToFloat(c.TransportCost / Ns);
         if (c.YearsToDepreciate > 0 && m_W > 0)
             m_fixed[3] = ToFloat(double(c.CapitalCost) / c.YearsToDepreciate / m_W / Ns);
@@ -105,8 +105,8 @@ std::array<float, 4> PatternCost::Total(float boltCost, float boltsPerRow, float
     const float production = ToFloat(double(advance) * c.AdvanceRate);
     CostTable t{};
     if (Nb > 0 && Ns > 0) {
-        t[Consumables][0] = ToFloat(double(boltCost) + c.PlateCost + c.ResinCost + c.HeaderCost + m_bitPerBolt +
-                                    c.StrapCost / Nb);
+        t[Consumables][0] =
+            ToFloat(double(boltCost) + c.PlateCost + c.ResinCost + c.HeaderCost + m_bitPerBolt + c.StrapCost / Nb);
         if (m_fixedFaults)
             RaiseOverflow();
         for (std::size_t r = Labor; r <= Ownership; ++r)
@@ -122,9 +122,8 @@ std::array<float, 4> PatternCost::Total(float boltCost, float boltsPerRow, float
     }
     std::array<float, 4> total{};
     for (std::size_t col = 0; col < 4; ++col)
-        total[col] =
-            ToFloat(double(t[Labor][col]) + t[Consumables][col] + t[Maintenance][col] + t[Transportation][col] +
-                    t[Ownership][col]);
+        total[col] = ToFloat(double(t[Labor][col]) + t[Consumables][col] + t[Maintenance][col] +
+                             t[Transportation][col] + t[Ownership][col]);
     return total;
 }
 

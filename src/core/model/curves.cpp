@@ -1,12 +1,12 @@
-#include "model/curves.h"
+#include "core/model/curves.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "model/formulas.h"
-#include "model/project.h"
-#include "text/messages.h"
-#include "text/runtime_error.h"
+#include "core/model/formulas.h"
+#include "core/model/project.h"
+#include "core/text/messages.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

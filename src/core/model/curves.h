@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/project.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

@@ -1,11 +1,11 @@
-#include "model/design_analysis.h"
+#include "core/model/design_analysis.h"
 
-#include "model/design_working.h"
-#include "model/formulas.h"
-#include "model/report_lines.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
+#include "core/model/design_working.h"
+#include "core/model/formulas.h"
+#include "core/model/report_lines.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/project.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

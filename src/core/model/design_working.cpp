@@ -1,7 +1,7 @@
-#include "model/design_working.h"
+#include "core/model/design_working.h"
 
-#include "model/formulas.h"
-#include "text/runtime_error.h"
+#include "core/model/formulas.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "model/design_analysis.h"
-#include "model/project.h"
+#include "core/model/design_analysis.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

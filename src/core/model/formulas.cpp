@@ -1,9 +1,9 @@
-#include "model/formulas.h"
+#include "core/model/formulas.h"
 
 #include <cmath>
 #include <limits>
 
-#include "text/runtime_error.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 
@@ -34,7 +34,6 @@ double Log10(double x)
         throw RuntimeError(err::InvalidCall);
     return std::log(x) / std::log(10.0);
 }
-
 
 float SuggestedSpan(float CMRR)
 {

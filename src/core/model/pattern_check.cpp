@@ -1,11 +1,11 @@
-#include "model/pattern_check.h"
+#include "core/model/pattern_check.h"
 
 #include <cmath>
 #include <limits>
 
-#include "model/design_working.h"
-#include "model/formulas.h"
-#include "text/runtime_error.h"
+#include "core/model/design_working.h"
+#include "core/model/formulas.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 
@@ -134,8 +134,7 @@ PatternCheck PatternChecker::Check(const PatternBolt& bolt, float boltsPerRow, c
     return c;
 }
 
-PatternCheck PatternChecker::Check(float length, float diameter, float grade, float boltsPerRow,
-                                   float rowSpacing) const
+PatternCheck PatternChecker::Check(float length, float diameter, float grade, float boltsPerRow, float rowSpacing) const
 {
     return Check(Bolt(length, diameter, grade), boltsPerRow, Spacing(rowSpacing));
 }

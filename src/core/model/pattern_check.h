@@ -10,8 +10,8 @@
 
 #include <array>
 
-#include "model/design_analysis.h"
-#include "model/project.h"
+#include "core/model/design_analysis.h"
+#include "core/model/project.h"
 
 namespace castovin {
 
@@ -37,7 +37,7 @@ struct PatternSpacing {
 struct PatternCheck {
     enum class Outcome { Faulted, Fails, Passes };
     Outcome outcome = Outcome::Faulted;
-    float actualVELB = 0;            // of the first system
+    float actualVELB = 0;  // of the first system
     float suggestedVELB = 0;
     float boltLengthDifference = 0;  // ft
     // actualVELB - suggestedVELB: at 0 or above the VELB part of the check passes.
@@ -67,7 +67,7 @@ private:
     bool m_metric = false;
     bool m_faults = false;  // a project value raises an error whatever the pattern
     bool m_suitable = false;
-    float m_We = 0;                    // ft
+    float m_We = 0;  // ft
     float m_suggestedVELB = 0;
     float m_suggestedBoltLength = 0;  // ft
 };

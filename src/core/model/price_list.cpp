@@ -1,4 +1,4 @@
-#include "model/price_list.h"
+#include "core/model/price_list.h"
 
 #include <algorithm>
 #include <array>
@@ -6,11 +6,11 @@
 #include <cmath>
 #include <limits>
 
-#include "text/atomic_file.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
-#include "text/unicode.h"
+#include "core/text/atomic_file.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 

@@ -1,6 +1,6 @@
-#include "model/project.h"
+#include "core/model/project.h"
 
-#include "text/runtime_error.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

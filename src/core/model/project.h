@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/default_inputs.h"
+#include "core/config/default_inputs.h"
 
 namespace castovin {
 

@@ -1,10 +1,10 @@
-#include "model/report_assembly.h"
+#include "core/model/report_assembly.h"
 
-#include "model/cost_analysis.h"
-#include "model/report_lines.h"
-#include "text/description.h"
-#include "text/number_format.h"
-#include "text/text_format.h"
+#include "core/model/cost_analysis.h"
+#include "core/model/report_lines.h"
+#include "core/text/description.h"
+#include "core/text/number_format.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "model/project.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

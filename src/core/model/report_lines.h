@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/text_format.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -1,15 +1,15 @@
-#include "program/design_search.h"
+#include "core/program/design_search.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <thread>
 
-#include "editing/parameter_editor.h"
-#include "model/cost_analysis.h"
-#include "model/pattern_check.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
+#include "core/editing/parameter_editor.h"
+#include "core/model/cost_analysis.h"
+#include "core/model/pattern_check.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 
@@ -286,8 +286,8 @@ struct RowQueue {
 
 // Searches rows from the queue until it is empty or the search is cancelled;
 // `report` is called after each row (on the caller's thread only).
-void SearchRows(RowSearch& search, const std::vector<PriceRow>& prices, RowQueue& queue,
-                const SearchControl& control, bool report)
+void SearchRows(RowSearch& search, const std::vector<PriceRow>& prices, RowQueue& queue, const SearchControl& control,
+                bool report)
 {
     for (;;) {
         const std::size_t first = queue.next.fetch_add(queue.chunk);

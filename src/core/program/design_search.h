@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "model/design_analysis.h"
-#include "model/price_list.h"
-#include "model/project.h"
+#include "core/model/design_analysis.h"
+#include "core/model/price_list.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

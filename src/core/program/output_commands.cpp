@@ -1,14 +1,14 @@
-#include "program/output_commands.h"
+#include "core/program/output_commands.h"
 
 #include <algorithm>
 
-#include "files/lifecycle.h"
-#include "model/cost_analysis.h"
-#include "model/design_analysis.h"
-#include "model/report_assembly.h"
-#include "model/report_session.h"
-#include "program/program_state.h"
-#include "text/messages.h"
+#include "core/files/lifecycle.h"
+#include "core/model/cost_analysis.h"
+#include "core/model/design_analysis.h"
+#include "core/model/report_assembly.h"
+#include "core/model/report_session.h"
+#include "core/program/program_state.h"
+#include "core/text/messages.h"
 
 namespace castovin {
 

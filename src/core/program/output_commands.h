@@ -7,8 +7,8 @@
 #include <array>
 #include <string>
 
-#include "model/project.h"
-#include "model/report_session.h"
+#include "core/model/project.h"
+#include "core/model/report_session.h"
 
 namespace castovin {
 

@@ -1,7 +1,7 @@
-#include "program/program_state.h"
+#include "core/program/program_state.h"
 
-#include "text/paths.h"
-#include "text/text_format.h"
+#include "core/text/paths.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "config/environment.h"
-#include "model/project.h"
-#include "model/report_session.h"
-#include "text/messages.h"
+#include "core/config/environment.h"
+#include "core/model/project.h"
+#include "core/model/report_session.h"
+#include "core/text/messages.h"
 
 namespace castovin {
 

@@ -1,8 +1,8 @@
-#include "program/project_commands.h"
+#include "core/program/project_commands.h"
 
-#include "files/lifecycle.h"
-#include "files/project_file.h"
-#include "program/program_state.h"
+#include "core/files/lifecycle.h"
+#include "core/files/project_file.h"
+#include "core/program/program_state.h"
 
 namespace castovin {
 

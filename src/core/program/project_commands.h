@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "files/project_file.h"
+#include "core/files/project_file.h"
 
 namespace castovin {
 

@@ -1,11 +1,11 @@
-#include "program/startup.h"
+#include "core/program/startup.h"
 
-#include "config/font_names.h"
-#include "config/settings_file.h"
-#include "files/lifecycle.h"
-#include "program/program_state.h"
-#include "text/messages.h"
-#include "tools/decimal_separator.h"
+#include "core/config/font_names.h"
+#include "core/config/settings_file.h"
+#include "core/files/lifecycle.h"
+#include "core/program/program_state.h"
+#include "core/text/messages.h"
+#include "core/tools/decimal_separator.h"
 
 namespace castovin {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "config/folders.h"
-#include "model/project.h"
+#include "core/config/folders.h"
+#include "core/model/project.h"
 
 namespace castovin {
 

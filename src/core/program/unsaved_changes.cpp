@@ -1,10 +1,10 @@
-#include "program/unsaved_changes.h"
+#include "core/program/unsaved_changes.h"
 
-#include "files/lifecycle.h"
-#include "files/project_file.h"
-#include "program/program_state.h"
-#include "program/project_commands.h"
-#include "text/paths.h"
+#include "core/files/lifecycle.h"
+#include "core/files/project_file.h"
+#include "core/program/program_state.h"
+#include "core/program/project_commands.h"
+#include "core/text/paths.h"
 
 namespace castovin {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "text/messages.h"
+#include "core/text/messages.h"
 
 namespace castovin {
 

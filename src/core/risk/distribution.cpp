@@ -1,9 +1,9 @@
-#include "risk/distribution.h"
+#include "core/risk/distribution.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "risk/random_stream.h"
+#include "core/risk/random_stream.h"
 
 namespace castovin {
 

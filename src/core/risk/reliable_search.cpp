@@ -1,10 +1,10 @@
-#include "risk/reliable_search.h"
+#include "core/risk/reliable_search.h"
 
 #include <algorithm>
 
-#include "editing/parameter_editor.h"
-#include "model/cost_analysis.h"
-#include "text/runtime_error.h"
+#include "core/editing/parameter_editor.h"
+#include "core/model/cost_analysis.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "program/design_search.h"
-#include "risk/risk_results.h"
+#include "core/program/design_search.h"
+#include "core/risk/risk_results.h"
 
 namespace castovin {
 

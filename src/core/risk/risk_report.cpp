@@ -1,10 +1,10 @@
-#include "risk/risk_report.h"
+#include "core/risk/risk_report.h"
 
 #include <cmath>
 
-#include "model/report_lines.h"
-#include "text/number_format.h"
-#include "text/text_format.h"
+#include "core/model/report_lines.h"
+#include "core/text/number_format.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "program/output_commands.h"
-#include "risk/risk_results.h"
+#include "core/program/output_commands.h"
+#include "core/risk/risk_results.h"
 
 namespace castovin {
 

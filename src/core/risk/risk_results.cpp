@@ -1,4 +1,4 @@
-#include "risk/risk_results.h"
+#include "core/risk/risk_results.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <numeric>
 #include <thread>
 
-#include "risk/random_stream.h"
+#include "core/risk/random_stream.h"
 
 namespace castovin {
 
@@ -161,9 +161,8 @@ std::vector<double> Ranks(const std::vector<float>& values)
 {
     std::vector<uint32_t> order(values.size());
     std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(), [&](uint32_t x, uint32_t y) {
-        return values[x] < values[y] || (values[x] == values[y] && x < y);
-    });
+    std::sort(order.begin(), order.end(),
+              [&](uint32_t x, uint32_t y) { return values[x] < values[y] || (values[x] == values[y] && x < y); });
     std::vector<double> ranks(values.size());
     for (std::size_t i = 0; i < order.size();) {
         std::size_t j = i;

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "risk/risk_run.h"
+#include "core/risk/risk_run.h"
 
 namespace castovin {
 
@@ -29,9 +29,9 @@ struct RiskResults {
     std::array<std::size_t, SampleClassCount> classCounts{};  // by SampleClass
     std::size_t warned = 0;
     double pPass = 0;
-    double pLow = 0;   // 95 % Wilson interval
+    double pLow = 0;  // 95 % Wilson interval
     double pHigh = 0;
-    double beta = 0;   // Φ⁻¹(P(pass)); ±infinity when no sample fails or passes
+    double beta = 0;  // Φ⁻¹(P(pass)); ±infinity when no sample fails or passes
     // The margin over the samples where the method applies.
     std::size_t marginCount = 0;
     double marginMean = 0;

@@ -1,14 +1,14 @@
-#include "risk/risk_run.h"
+#include "core/risk/risk_run.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <thread>
 
-#include "model/design_analysis.h"
-#include "program/design_search.h"
-#include "risk/random_stream.h"
-#include "text/runtime_error.h"
+#include "core/model/design_analysis.h"
+#include "core/program/design_search.h"
+#include "core/risk/random_stream.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

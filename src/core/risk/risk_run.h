@@ -10,8 +10,8 @@
 #include <functional>
 #include <vector>
 
-#include "model/project.h"
-#include "risk/study.h"
+#include "core/model/project.h"
+#include "core/risk/study.h"
 
 namespace castovin {
 

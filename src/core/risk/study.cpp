@@ -1,10 +1,10 @@
-#include "risk/study.h"
+#include "core/risk/study.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 
-#include "text/number_format.h"
+#include "core/text/number_format.h"
 
 namespace castovin {
 
@@ -49,23 +49,35 @@ float* FloatField(std::array<SupportRecord, 2>& s, StudyField f)
 {
     const std::size_t k = Info(f).system == 1 ? 1 : 0;
     switch (f) {
-    case StudyField::DepthOfCover: return &s[0].DepthofCover;
-    case StudyField::UnitWeight: return &s[0].UnitWeight;
-    case StudyField::StabilityFactor: return &s[0].StabilityFactor;
-    case StudyField::EntryWidth: return &s[0].EntryWidth;
-    case StudyField::ActualIntersectionSpan: return &s[0].ActualInterSpan;
+    case StudyField::DepthOfCover:
+        return &s[0].DepthofCover;
+    case StudyField::UnitWeight:
+        return &s[0].UnitWeight;
+    case StudyField::StabilityFactor:
+        return &s[0].StabilityFactor;
+    case StudyField::EntryWidth:
+        return &s[0].EntryWidth;
+    case StudyField::ActualIntersectionSpan:
+        return &s[0].ActualInterSpan;
     case StudyField::BoltLength:
-    case StudyField::BoltLength2: return &s[k].ActualBoltLength;
+    case StudyField::BoltLength2:
+        return &s[k].ActualBoltLength;
     case StudyField::BoltDiameter:
-    case StudyField::BoltDiameter2: return &s[k].BoltDiameter;
+    case StudyField::BoltDiameter2:
+        return &s[k].BoltDiameter;
     case StudyField::BoltGrade:
-    case StudyField::BoltGrade2: return &s[k].BoltGrade;
+    case StudyField::BoltGrade2:
+        return &s[k].BoltGrade;
     case StudyField::BoltsPerRow:
-    case StudyField::BoltsPerRow2: return &s[k].BoltsPerRow;
+    case StudyField::BoltsPerRow2:
+        return &s[k].BoltsPerRow;
     case StudyField::RowSpacing:
-    case StudyField::RowSpacing2: return &s[k].RowSpacing;
-    case StudyField::CableBoltCapacity: return &s[1].CableBoltCapacity;
-    default: return nullptr;
+    case StudyField::RowSpacing2:
+        return &s[k].RowSpacing;
+    case StudyField::CableBoltCapacity:
+        return &s[1].CableBoltCapacity;
+    default:
+        return nullptr;
     }
 }
 
@@ -132,10 +144,13 @@ FieldRange EditorRange(StudyField field, UnitSystem u)
     const std::size_t k = UnitIndex(u);
     switch (field) {
     case StudyField::BoltLength:
-    case StudyField::BoltLength2: return {0, MaxBoltLength[k], true};
+    case StudyField::BoltLength2:
+        return {0, MaxBoltLength[k], true};
     case StudyField::BoltDiameter:
-    case StudyField::BoltDiameter2: return {0, MaxBoltDiameter[k], true};
-    default: return {0, FLT_MAX, true};
+    case StudyField::BoltDiameter2:
+        return {0, MaxBoltDiameter[k], true};
+    default:
+        return {0, FLT_MAX, true};
     }
 }
 
@@ -202,8 +217,9 @@ Study ResolvedStudy(const Study& study, const std::array<SupportRecord, 2>& supp
 std::optional<std::string> StudyProblem(const Study& study, UnitSystem u)
 {
     if (study.unitSystem != u)
-        return std::string("unitSystem: the study is in ") + (study.unitSystem == UnitSystem::English ? "english" : "metric") +
-               " units, the project in " + (u == UnitSystem::English ? "english" : "metric");
+        return std::string("unitSystem: the study is in ") +
+               (study.unitSystem == UnitSystem::English ? "english" : "metric") + " units, the project in " +
+               (u == UnitSystem::English ? "english" : "metric");
     if (study.samples < MinStudySamples || study.samples > MaxStudySamples)
         return "samples: must be from 100 to 10000000";
     for (const VariedInput& in : study.inputs) {
@@ -228,12 +244,16 @@ std::string DistributionText(const Distribution& d)
 {
     std::string text = DistributionName(d.kind);
     switch (d.kind) {
-    case DistributionKind::Fixed: text += " " + GeneralNumber(d.value); break;
+    case DistributionKind::Fixed:
+        text += " " + GeneralNumber(d.value);
+        break;
     case DistributionKind::Normal:
     case DistributionKind::Lognormal:
         text += ", mean " + GeneralNumber(d.mean) + ", sd " + GeneralNumber(d.sd);
         break;
-    case DistributionKind::Uniform: text += " " + GeneralNumber(d.min) + " to " + GeneralNumber(d.max); break;
+    case DistributionKind::Uniform:
+        text += " " + GeneralNumber(d.min) + " to " + GeneralNumber(d.max);
+        break;
     case DistributionKind::Triangular:
         text += " " + GeneralNumber(d.min) + ", " + GeneralNumber(d.mode) + ", " + GeneralNumber(d.max);
         break;

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "model/project.h"
-#include "risk/distribution.h"
+#include "core/model/project.h"
+#include "core/risk/distribution.h"
 
 namespace castovin {
 

@@ -1,4 +1,4 @@
-#include "text/atomic_file.h"
+#include "core/text/atomic_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,8 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "text/io_errors.h"
-#include "text/runtime_error.h"
+#include "core/text/io_errors.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

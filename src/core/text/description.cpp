@@ -1,9 +1,9 @@
-#include "text/description.h"
+#include "core/text/description.h"
 
 #include <algorithm>
 
-#include "text/text_format.h"
-#include "text/unicode.h"
+#include "core/text/text_format.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 

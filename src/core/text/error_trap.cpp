@@ -1,10 +1,10 @@
-#include "text/error_trap.h"
+#include "core/text/error_trap.h"
 
 #include <new>
 #include <stdexcept>
 
-#include "text/messages.h"
-#include "text/runtime_error.h"
+#include "core/text/messages.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

@@ -1,7 +1,7 @@
-#include "text/history_log.h"
+#include "core/text/history_log.h"
 
-#include "text/number_format.h"
-#include "text/unicode.h"
+#include "core/text/number_format.h"
+#include "core/text/unicode.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "text/io_errors.h"
+#include "core/text/io_errors.h"
 
 #include <cerrno>
 #include <string>
 #include <sys/stat.h>
 
-#include "text/runtime_error.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

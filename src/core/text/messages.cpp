@@ -1,8 +1,8 @@
-#include "text/messages.h"
+#include "core/text/messages.h"
 
-#include "text/number_format.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

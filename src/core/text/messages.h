@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "text/history_log.h"
+#include "core/text/history_log.h"
 
 namespace castovin {
 

@@ -1,4 +1,4 @@
-#include "text/number_format.h"
+#include "core/text/number_format.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "text/runtime_error.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

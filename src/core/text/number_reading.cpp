@@ -1,4 +1,4 @@
-#include "text/number_reading.h"
+#include "core/text/number_reading.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,8 +6,8 @@
 #include <limits>
 #include <optional>
 
-#include "text/number_format.h"
-#include "text/runtime_error.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

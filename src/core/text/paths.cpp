@@ -1,13 +1,13 @@
-#include "text/paths.h"
+#include "core/text/paths.h"
 
 #include <cerrno>
 #include <dirent.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
 
-#include "text/io_errors.h"
-#include "text/messages.h"
-#include "text/runtime_error.h"
+#include "core/text/io_errors.h"
+#include "core/text/messages.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

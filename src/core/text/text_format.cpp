@@ -1,7 +1,7 @@
-#include "text/text_format.h"
+#include "core/text/text_format.h"
 
-#include "text/number_format.h"
-#include "text/unicode.h"
+#include "core/text/number_format.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 

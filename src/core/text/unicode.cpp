@@ -1,4 +1,4 @@
-#include "text/unicode.h"
+#include "core/text/unicode.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "tools/decimal_separator.h"
+#include "core/tools/decimal_separator.h"
 
 #include <clocale>
 #include <string>
 
-#include "config/environment.h"
+#include "core/config/environment.h"
 
 namespace castovin {
 

@@ -1,11 +1,11 @@
-#include "tools/file_association.h"
+#include "core/tools/file_association.h"
 
 #include <algorithm>
 #include <sys/stat.h>
 
-#include "text/atomic_file.h"
-#include "text/runtime_error.h"
-#include "text/text_format.h"
+#include "core/text/atomic_file.h"
+#include "core/text/runtime_error.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -1,9 +1,9 @@
-#include "tools/release_notices.h"
+#include "core/tools/release_notices.h"
 
 #include <chrono>
 
-#include "config/settings.h"
-#include "text/text_format.h"
+#include "core/config/settings.h"
+#include "core/text/text_format.h"
 
 namespace castovin {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/number_format.h"
+#include "core/text/number_format.h"
 
 namespace castovin {
 

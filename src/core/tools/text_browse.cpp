@@ -1,13 +1,13 @@
-#include "tools/text_browse.h"
+#include "core/tools/text_browse.h"
 
 #include <sys/stat.h>
 
-#include "config/environment.h"
-#include "text/atomic_file.h"
-#include "text/messages.h"
-#include "text/paths.h"
-#include "text/text_format.h"
-#include "text/unicode.h"
+#include "core/config/environment.h"
+#include "core/text/atomic_file.h"
+#include "core/text/messages.h"
+#include "core/text/paths.h"
+#include "core/text/text_format.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 

@@ -1,8 +1,8 @@
-#include "tools/unit_calculator.h"
+#include "core/tools/unit_calculator.h"
 
 #include <cmath>
 
-#include "text/runtime_error.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

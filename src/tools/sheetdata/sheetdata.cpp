@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
-#include "cli.h"
-#include "model/formulas.h"
-#include "text/number_format.h"
-#include "tools/unit_calculator.h"
+#include "cli/cli.h"
+#include "core/model/formulas.h"
+#include "core/text/number_format.h"
+#include "core/tools/unit_calculator.h"
 
 namespace castovin {
 namespace {

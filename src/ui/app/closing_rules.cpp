@@ -1,4 +1,4 @@
-#include "app/closing_rules.h"
+#include "ui/app/closing_rules.h"
 
 #include <QEvent>
 #include <QWidget>

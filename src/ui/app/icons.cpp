@@ -1,4 +1,4 @@
-#include "app/icons.h"
+#include "ui/app/icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

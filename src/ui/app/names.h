@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "editing/editor_fields.h"
+#include "core/editing/editor_fields.h"
 
 namespace castovin::names {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/commands.h"
+#include "ui/app/commands.h"
 
 class QWidget;
 

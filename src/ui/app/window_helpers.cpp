@@ -1,4 +1,4 @@
-#include "app/window_helpers.h"
+#include "ui/app/window_helpers.h"
 
 #include <QFont>
 #include <QFontInfo>
@@ -13,11 +13,11 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "app/closing_rules.h"
-#include "config/font_names.h"
-#include "editing/validation.h"
-#include "text/messages.h"
-#include "text/runtime_error.h"
+#include "core/config/font_names.h"
+#include "core/editing/validation.h"
+#include "core/text/messages.h"
+#include "core/text/runtime_error.h"
+#include "ui/app/closing_rules.h"
 
 namespace castovin {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "app/commands.h"
+#include "ui/app/commands.h"
 
 class QFont;
 class QHBoxLayout;

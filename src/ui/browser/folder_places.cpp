@@ -1,4 +1,4 @@
-#include "browser/folder_places.h"
+#include "ui/browser/folder_places.h"
 
 #include <memory>
 
@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "text/messages.h"
+#include "core/text/messages.h"
 
 namespace castovin {
 

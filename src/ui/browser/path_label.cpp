@@ -1,4 +1,4 @@
-#include "browser/path_label.h"
+#include "ui/browser/path_label.h"
 
 #include <QFontMetrics>
 

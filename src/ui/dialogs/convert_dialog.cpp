@@ -1,4 +1,4 @@
-#include "dialogs/convert_dialog.h"
+#include "ui/dialogs/convert_dialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -6,14 +6,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/closing_rules.h"
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "config/environment.h"
-#include "editing/validation.h"
-#include "model/conversion.h"
-#include "model/project.h"
-#include "text/messages.h"
+#include "core/config/environment.h"
+#include "core/editing/validation.h"
+#include "core/model/conversion.h"
+#include "core/model/project.h"
+#include "core/text/messages.h"
+#include "ui/app/closing_rules.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
 
 namespace castovin {
 

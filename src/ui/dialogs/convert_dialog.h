@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "app/window_context.h"
+#include "ui/app/window_context.h"
 
 class QRadioButton;
 

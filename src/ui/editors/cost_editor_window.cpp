@@ -1,4 +1,4 @@
-#include "editors/cost_editor_window.h"
+#include "ui/editors/cost_editor_window.h"
 
 #include <map>
 
@@ -10,14 +10,14 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/closing_rules.h"
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "editors/editor_support.h"
-#include "editors/numeric_field.h"
-#include "program/output_commands.h"
-#include "program/program_state.h"
-#include "text/messages.h"
+#include "core/program/output_commands.h"
+#include "core/program/program_state.h"
+#include "core/text/messages.h"
+#include "ui/app/closing_rules.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/editors/editor_support.h"
+#include "ui/editors/numeric_field.h"
 
 namespace castovin {
 

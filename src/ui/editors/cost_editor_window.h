@@ -7,8 +7,8 @@
 
 #include <QWidget>
 
-#include "app/window_context.h"
-#include "editing/cost_editor.h"
+#include "core/editing/cost_editor.h"
+#include "ui/app/window_context.h"
 
 class QCheckBox;
 class QGridLayout;

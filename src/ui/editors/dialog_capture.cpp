@@ -1,10 +1,10 @@
-#include "editors/dialog_capture.h"
+#include "ui/editors/dialog_capture.h"
 
 #include <QWidget>
 
-#include "platform/platform_services.h"
-#include "program/program_state.h"
-#include "text/messages.h"
+#include "core/program/program_state.h"
+#include "core/text/messages.h"
+#include "ui/platform/platform_services.h"
 
 namespace castovin {
 

@@ -2,7 +2,7 @@
 // "&Copy Clip": a picture of the dialog on the clipboard, then the note that
 // it is there.
 
-#include "app/window_context.h"
+#include "ui/app/window_context.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "editors/editor_support.h"
+#include "ui/editors/editor_support.h"
 
 #include <algorithm>
 
@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "editors/dialog_capture.h"
-#include "files/lifecycle.h"
-#include "program/program_state.h"
-#include "text/messages.h"
+#include "core/files/lifecycle.h"
+#include "core/program/program_state.h"
+#include "core/text/messages.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/editors/dialog_capture.h"
 
 namespace castovin {
 

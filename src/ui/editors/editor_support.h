@@ -12,8 +12,8 @@ class QGridLayout;
 class QHBoxLayout;
 class QWidget;
 
-#include "app/window_context.h"
-#include "program/output_commands.h"
+#include "core/program/output_commands.h"
+#include "ui/app/window_context.h"
 
 namespace castovin {
 

@@ -1,4 +1,4 @@
-#include "editors/numeric_field.h"
+#include "ui/editors/numeric_field.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "editing/validation.h"
+#include "core/editing/validation.h"
 
 namespace castovin {
 

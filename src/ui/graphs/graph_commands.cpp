@@ -4,14 +4,14 @@
 #include <QFileInfo>
 #include <QLineSeries>
 
-#include "app/window_helpers.h"
-#include "editing/graph_options.h"
-#include "graphs/graph_window.h"
-#include "platform/platform_services.h"
-#include "program/program_state.h"
-#include "text/atomic_file.h"
-#include "text/messages.h"
-#include "text/number_format.h"
+#include "core/editing/graph_options.h"
+#include "core/program/program_state.h"
+#include "core/text/atomic_file.h"
+#include "core/text/messages.h"
+#include "core/text/number_format.h"
+#include "ui/app/window_helpers.h"
+#include "ui/graphs/graph_window.h"
+#include "ui/platform/platform_services.h"
 #include "xlsx/curve_export.h"
 
 namespace castovin {

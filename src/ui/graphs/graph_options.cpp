@@ -1,4 +1,4 @@
-#include "graphs/graph_options.h"
+#include "ui/graphs/graph_options.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,15 +12,15 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/closing_rules.h"
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "config/settings_file.h"
-#include "editing/graph_options.h"
-#include "editors/numeric_field.h"
-#include "graphs/graph_window.h"
-#include "program/program_state.h"
-#include "text/messages.h"
+#include "core/config/settings_file.h"
+#include "core/editing/graph_options.h"
+#include "core/program/program_state.h"
+#include "core/text/messages.h"
+#include "ui/app/closing_rules.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/editors/numeric_field.h"
+#include "ui/graphs/graph_window.h"
 
 namespace castovin {
 

@@ -1,4 +1,4 @@
-#include "graphs/graph_window.h"
+#include "ui/graphs/graph_window.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -21,18 +21,18 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
-#include "app/closing_rules.h"
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "editing/graph_options.h"
-#include "graphs/graph_options.h"
-#include "platform/platform_services.h"
-#include "program/program_state.h"
-#include "text/error_trap.h"
-#include "text/messages.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
-#include "viewer/report_printer.h"
+#include "core/editing/graph_options.h"
+#include "core/program/program_state.h"
+#include "core/text/error_trap.h"
+#include "core/text/messages.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
+#include "ui/app/closing_rules.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/graphs/graph_options.h"
+#include "ui/platform/platform_services.h"
+#include "ui/viewer/report_printer.h"
 
 namespace castovin {
 
@@ -423,8 +423,9 @@ void GraphWindow::Print()
     bool cancelled = false;
     CommandTrap trap(state.messenger, cancelled, RestoreNormalCursor);
     if (!trap.Step([&] {
-            if (!m_context.platform.PrintDialog(this, printer, false,
-                                                SuggestedPdfName(state.environment.Settings.DataPath, state.project.ProjectFilePath)))
+            if (!m_context.platform.PrintDialog(
+                    this, printer, false,
+                    SuggestedPdfName(state.environment.Settings.DataPath, state.project.ProjectFilePath)))
                 throw RuntimeError(err::DialogCancelled);
         }) ||
         cancelled)
@@ -437,7 +438,8 @@ void GraphWindow::Print()
         // The project title, the file name and the date above the chart;
         // the chart fills the rest of the page as far as its proportions allow.
         const QRect page = painter.viewport();
-        const QStringList heading = {Q(state.project.ProjectTitle), QFileInfo(Q(state.project.ProjectFilePath)).fileName(),
+        const QStringList heading = {Q(state.project.ProjectTitle),
+                                     QFileInfo(Q(state.project.ProjectFilePath)).fileName(),
                                      Q(FormatDateMdy(LocalNow()))};
         painter.setFont(QFont(PrintFontFamily(), 10));
         const int line = QFontMetrics(painter.font(), &printer).lineSpacing();

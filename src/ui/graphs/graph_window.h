@@ -8,8 +8,8 @@
 
 #include <QMainWindow>
 
-#include "app/window_context.h"
-#include "model/curves.h"
+#include "core/model/curves.h"
+#include "ui/app/window_context.h"
 
 class QAction;
 class QChart;

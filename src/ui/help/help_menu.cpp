@@ -1,20 +1,20 @@
-#include "help/help_menu.h"
+#include "ui/help/help_menu.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "config/environment.h"
-#include "config/folders.h"
-#include "help/help_window.h"
-#include "help/notice_dialogs.h"
-#include "platform/platform_services.h"
-#include "text/atomic_file.h"
-#include "text/messages.h"
-#include "tools/release_notices.h"
+#include "core/config/environment.h"
+#include "core/config/folders.h"
+#include "core/text/atomic_file.h"
+#include "core/text/messages.h"
+#include "core/tools/release_notices.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/help/help_window.h"
+#include "ui/help/notice_dialogs.h"
+#include "ui/platform/platform_services.h"
 
 namespace castovin {
 

@@ -1,4 +1,4 @@
-#include "help/help_window.h"
+#include "ui/help/help_window.h"
 
 #include <algorithm>
 #include <utility>
@@ -24,12 +24,12 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/window_helpers.h"
-#include "config/environment.h"
-#include "config/folders.h"
-#include "text/atomic_file.h"
-#include "app/names.h"
-#include "platform/platform_services.h"
+#include "core/config/environment.h"
+#include "core/config/folders.h"
+#include "core/text/atomic_file.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/platform/platform_services.h"
 
 namespace castovin {
 
@@ -116,8 +116,8 @@ HelpWindow::HelpWindow(const QString& collectionFile, const QString& searchFolde
     m_engine->setReadOnly(true);
     // The collection is opened by the database driver, which would wait on
     // a FIFO in its place: only a regular file is handed to it.
-    m_ready = IsRegularFile(S(collectionFile)) && m_engine->setupData() &&
-              !m_engine->registeredDocumentations().isEmpty();
+    m_ready =
+        IsRegularFile(S(collectionFile)) && m_engine->setupData() && !m_engine->registeredDocumentations().isEmpty();
 
     m_browser = new HelpBrowser(*m_engine, this);
     m_panes = new QTabWidget(this);

@@ -1,4 +1,4 @@
-#include "help/notice_dialogs.h"
+#include "ui/help/notice_dialogs.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -10,15 +10,15 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/closing_rules.h"
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "config/environment.h"
-#include "config/folders.h"
-#include "config/settings_file.h"
-#include "platform/platform_services.h"
-#include "text/messages.h"
-#include "tools/release_notices.h"
+#include "core/config/environment.h"
+#include "core/config/folders.h"
+#include "core/config/settings_file.h"
+#include "core/text/messages.h"
+#include "core/tools/release_notices.h"
+#include "ui/app/closing_rules.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/platform/platform_services.h"
 
 namespace castovin {
 

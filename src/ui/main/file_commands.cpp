@@ -3,24 +3,24 @@
 
 #include <QPrinter>
 
-#include "app/window_helpers.h"
-#include "browser/text_browser.h"
-#include "config/settings_file.h"
-#include "files/lifecycle.h"
-#include "files/project_file.h"
-#include "help/help_window.h"
-#include "main/main_window.h"
-#include "model/report_assembly.h"
-#include "platform/platform_services.h"
-#include "program/program_state.h"
-#include "program/project_commands.h"
-#include "program/unsaved_changes.h"
-#include "text/messages.h"
-#include "text/paths.h"
-#include "text/text_format.h"
-#include "tools/decimal_separator.h"
-#include "viewer/preview_window.h"
-#include "viewer/report_printer.h"
+#include "core/config/settings_file.h"
+#include "core/files/lifecycle.h"
+#include "core/files/project_file.h"
+#include "core/model/report_assembly.h"
+#include "core/program/program_state.h"
+#include "core/program/project_commands.h"
+#include "core/program/unsaved_changes.h"
+#include "core/text/messages.h"
+#include "core/text/paths.h"
+#include "core/text/text_format.h"
+#include "core/tools/decimal_separator.h"
+#include "ui/app/window_helpers.h"
+#include "ui/browser/text_browser_dialog.h"
+#include "ui/help/help_window.h"
+#include "ui/main/main_window.h"
+#include "ui/platform/platform_services.h"
+#include "ui/viewer/preview_dialog.h"
+#include "ui/viewer/report_printer.h"
 
 namespace castovin {
 
@@ -206,7 +206,7 @@ CommandResult MainWindow::PrintPreview()
         return CommandResult::Cancelled;
     if (!Trapped([&] { BuildInputListing(); }))
         return CommandResult::Failed;
-    ShowOwnedWindow(new PreviewWindow(Context()), this, true);
+    ShowOwnedWindow(new PreviewDialog(Context()), this, true);
     return CommandResult::Done;
 }
 

@@ -12,12 +12,12 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "app/icons.h"
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "files/lifecycle.h"
-#include "main/main_window.h"
-#include "program/program_state.h"
+#include "core/files/lifecycle.h"
+#include "core/program/program_state.h"
+#include "ui/app/icons.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/main/main_window.h"
 
 namespace castovin {
 

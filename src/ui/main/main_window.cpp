@@ -1,4 +1,4 @@
-#include "main/main_window.h"
+#include "ui/main/main_window.h"
 
 #include <algorithm>
 
@@ -14,31 +14,31 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "app/closing_rules.h"
-#include "app/icons.h"
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "dialogs/convert_dialog.h"
-#include "editors/cost_editor_window.h"
-#include "editors/description_editor.h"
-#include "editors/options_editor_window.h"
-#include "editors/parameters_editor.h"
-#include "files/lifecycle.h"
-#include "graphs/graph_window.h"
-#include "help/help_menu.h"
-#include "help/help_window.h"
-#include "help/notice_dialogs.h"
-#include "platform/platform_services.h"
-#include "program/output_commands.h"
-#include "program/program_state.h"
-#include "search/design_search_window.h"
-#include "settings/settings_dialog.h"
-#include "text/error_trap.h"
-#include "text/messages.h"
-#include "text/text_format.h"
-#include "tools/unit_calculator_window.h"
-#include "viewer/report_printer.h"
-#include "viewer/results_viewer.h"
+#include "core/files/lifecycle.h"
+#include "core/program/output_commands.h"
+#include "core/program/program_state.h"
+#include "core/text/error_trap.h"
+#include "core/text/messages.h"
+#include "core/text/text_format.h"
+#include "ui/app/closing_rules.h"
+#include "ui/app/icons.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/dialogs/convert_dialog.h"
+#include "ui/editors/cost_editor_window.h"
+#include "ui/editors/description_editor_dialog.h"
+#include "ui/editors/options_editor_dialog.h"
+#include "ui/editors/parameters_editor_window.h"
+#include "ui/graphs/graph_window.h"
+#include "ui/help/help_menu.h"
+#include "ui/help/help_window.h"
+#include "ui/help/notice_dialogs.h"
+#include "ui/platform/platform_services.h"
+#include "ui/search/design_search_window.h"
+#include "ui/settings/settings_dialog.h"
+#include "ui/tools/unit_calculator_dialog.h"
+#include "ui/viewer/report_printer.h"
+#include "ui/viewer/results_viewer_dialog.h"
 
 namespace castovin {
 
@@ -265,20 +265,20 @@ CommandResult MainWindow::RunOutput(Command command)
 void MainWindow::ShowResultsViewer(QWidget* owner)
 {
     // The window the viewer opened over (an editor or this one) gets the focus back.
-    ShowOwnedWindow(new ResultsViewer(Context()), owner != nullptr ? owner : this, true);
+    ShowOwnedWindow(new ResultsViewerDialog(Context()), owner != nullptr ? owner : this, true);
 }
 
 CommandResult MainWindow::RunEditor(Command command)
 {
     const bool ok = Trapped([&] {
         if (command == Command::EditDescription) {
-            ShowOwnedWindow(new DescriptionEditor(Context()), this, true);
+            ShowOwnedWindow(new DescriptionEditorDialog(Context()), this, true);
             return;
         }
         QWidget* editor = nullptr;
         {
             BusyCursor busy;
-            editor = command == Command::EditParameters ? static_cast<QWidget*>(new ParametersEditor(Context()))
+            editor = command == Command::EditParameters ? static_cast<QWidget*>(new ParametersEditorWindow(Context()))
                                                         : static_cast<QWidget*>(new CostEditorWindow(Context()));
         }
         setEnabled(false);
@@ -309,7 +309,7 @@ CommandResult MainWindow::RunUtility(Command command)
         OpenUnitCalculator(m_state.messenger, this);
         return CommandResult::Done;
     case Command::Options:
-        ShowOwnedWindow(new OptionsEditorWindow(Context()), this, true);
+        ShowOwnedWindow(new OptionsEditorDialog(Context()), this, true);
         return CommandResult::Done;
     case Command::FileConversion:
         return OpenConversion();

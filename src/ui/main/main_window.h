@@ -14,7 +14,7 @@
 
 #include <QMainWindow>
 
-#include "app/window_context.h"
+#include "ui/app/window_context.h"
 
 class QAction;
 class QLabel;

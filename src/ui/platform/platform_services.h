@@ -12,7 +12,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "text/messages.h"
+#include "core/text/messages.h"
 
 class QPrinter;
 class QWidget;

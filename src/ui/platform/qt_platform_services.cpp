@@ -1,4 +1,4 @@
-#include "platform/qt_platform_services.h"
+#include "ui/platform/qt_platform_services.h"
 
 #include <functional>
 
@@ -21,8 +21,8 @@
 #include <QSortFilterProxyModel>
 #include <QUrl>
 
-#include "app/window_helpers.h"
-#include "viewer/report_printer.h"
+#include "ui/app/window_helpers.h"
+#include "ui/viewer/report_printer.h"
 
 namespace castovin {
 

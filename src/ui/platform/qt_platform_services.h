@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "platform/platform_services.h"
+#include "ui/platform/platform_services.h"
 
 namespace castovin {
 

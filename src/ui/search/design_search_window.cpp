@@ -1,4 +1,4 @@
-#include "search/design_search_window.h"
+#include "ui/search/design_search_window.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -17,17 +17,17 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/closing_rules.h"
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "editors/editor_support.h"
-#include "files/lifecycle.h"
-#include "model/project.h"
-#include "platform/platform_services.h"
-#include "program/output_commands.h"
-#include "program/program_state.h"
-#include "text/messages.h"
-#include "text/number_format.h"
+#include "core/files/lifecycle.h"
+#include "core/model/project.h"
+#include "core/program/output_commands.h"
+#include "core/program/program_state.h"
+#include "core/text/messages.h"
+#include "core/text/number_format.h"
+#include "ui/app/closing_rules.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/editors/editor_support.h"
+#include "ui/platform/platform_services.h"
 
 namespace castovin {
 

@@ -12,9 +12,9 @@
 #include <QAbstractTableModel>
 #include <QWidget>
 
-#include "app/window_context.h"
-#include "program/design_search.h"
-#include "search/search_runner.h"
+#include "core/program/design_search.h"
+#include "ui/app/window_context.h"
+#include "ui/search/search_runner.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,10 +1,12 @@
-#include "search/search_runner.h"
+#include "ui/search/search_runner.h"
 
 #include <QThread>
 
 namespace castovin {
 
-SearchRunner::SearchRunner(QObject* parent) : QObject(parent) {}
+SearchRunner::SearchRunner(QObject* parent) : QObject(parent)
+{
+}
 
 SearchRunner::~SearchRunner()
 {
@@ -49,7 +51,8 @@ void SearchRunner::Start(SearchProject project, std::vector<PriceRow> prices, Se
             shown = percent;
             // Queued to the runner's thread; dropped if the runner is gone.
             QMetaObject::invokeMethod(
-                this, [this, generation, percent] {
+                this,
+                [this, generation, percent] {
                     if (generation == m_generation)
                         emit progressed(percent);
                 },

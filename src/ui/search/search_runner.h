@@ -12,7 +12,7 @@
 
 #include <QObject>
 
-#include "program/design_search.h"
+#include "core/program/design_search.h"
 
 class QThread;
 

@@ -1,4 +1,4 @@
-#include "settings/path_dialog.h"
+#include "ui/settings/path_dialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,14 +11,14 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "app/closing_rules.h"
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "browser/folder_places.h"
-#include "config/environment.h"
-#include "editing/settings_editor.h"
-#include "editing/validation.h"
-#include "text/messages.h"
+#include "core/config/environment.h"
+#include "core/editing/settings_editor.h"
+#include "core/editing/validation.h"
+#include "core/text/messages.h"
+#include "ui/app/closing_rules.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/browser/folder_places.h"
 
 namespace castovin {
 

@@ -1,4 +1,4 @@
-#include "settings/settings_dialog.h"
+#include "ui/settings/settings_dialog.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -11,16 +11,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/closing_rules.h"
-#include "app/names.h"
-#include "app/window_helpers.h"
-#include "config/environment.h"
-#include "editing/validation.h"
-#include "editors/numeric_field.h"
-#include "model/project.h"
-#include "platform/platform_services.h"
-#include "settings/path_dialog.h"
-#include "text/messages.h"
+#include "core/config/environment.h"
+#include "core/editing/validation.h"
+#include "core/model/project.h"
+#include "core/text/messages.h"
+#include "ui/app/closing_rules.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/editors/numeric_field.h"
+#include "ui/platform/platform_services.h"
+#include "ui/settings/path_dialog.h"
 
 namespace castovin {
 

@@ -7,8 +7,8 @@
 
 #include <QDialog>
 
-#include "app/window_context.h"
-#include "editing/settings_editor.h"
+#include "core/editing/settings_editor.h"
+#include "ui/app/window_context.h"
 
 class QCheckBox;
 class QLineEdit;

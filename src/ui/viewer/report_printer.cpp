@@ -1,4 +1,4 @@
-#include "viewer/report_printer.h"
+#include "ui/viewer/report_printer.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -7,8 +7,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "config/font_names.h"
-#include "text/runtime_error.h"
+#include "core/config/font_names.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 

@@ -15,7 +15,7 @@
 #include <QPainter>
 #include <QString>
 
-#include "text/number_format.h"
+#include "core/text/number_format.h"
 
 class QPrinter;
 

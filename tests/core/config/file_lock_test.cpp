@@ -2,8 +2,8 @@
 // save reads, changes and renames the whole file, so without the lock one
 // program's rename drops what the other wrote since its read.
 
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -13,9 +13,9 @@
 
 #include <gtest/gtest.h>
 
-#include "config/file_lock.h"
-#include "config/profile_file.h"
-#include "config/settings_file.h"
+#include "core/config/file_lock.h"
+#include "core/config/profile_file.h"
+#include "core/config/settings_file.h"
 #include "test_state.h"
 
 namespace castovin {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "config/folders.h"
-#include "program/startup.h"
+#include "core/config/folders.h"
+#include "core/program/startup.h"
 #include "test_fifo.h"
 #include "test_state.h"
 

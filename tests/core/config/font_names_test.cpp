@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "config/font_names.h"
+#include "core/config/font_names.h"
 
 namespace castovin {
 namespace {

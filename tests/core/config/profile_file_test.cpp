@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/profile_file.h"
+#include "core/config/profile_file.h"
 #include "test_state.h"
 
 namespace castovin {

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "config/profile_file.h"
-#include "config/settings_file.h"
-#include "program/startup.h"
+#include "core/config/profile_file.h"
+#include "core/config/settings_file.h"
+#include "core/program/startup.h"
 #include "test_state.h"
 #include "test_text.h"
 
@@ -138,8 +138,8 @@ TEST_F(Settings, OutOfRangeValuesTakeTheLowBound)
     EXPECT_EQ(s.SymbolSize, 3);
     EXPECT_EQ(s.GridStyle, 3);
     EXPECT_EQ(s.ShowInputScreenOnLoad, 0);
-    EXPECT_EQ(s.PrintModuleHeader, 1);                // empty: the read's default 1
-    EXPECT_EQ(s.CopyExampleFiles, 1);                 // absent: the read's default "1"
+    EXPECT_EQ(s.PrintModuleHeader, 1);                            // empty: the read's default 1
+    EXPECT_EQ(s.CopyExampleFiles, 1);                             // absent: the read's default "1"
     EXPECT_EQ(s.DisplayFontName, state.environment.DefaultFont);  // missing: the default font
 }
 

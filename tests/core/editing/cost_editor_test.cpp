@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editing/cost_editor.h"
+#include "core/editing/cost_editor.h"
 #include "test_state.h"
 
 namespace castovin {

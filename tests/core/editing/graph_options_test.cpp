@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "editing/graph_options.h"
-#include "model/curves.h"
-#include "model/project.h"
-#include "text/messages.h"
+#include "core/editing/graph_options.h"
+#include "core/model/curves.h"
+#include "core/model/project.h"
+#include "core/text/messages.h"
 
 namespace castovin {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "config/settings_file.h"
-#include "editing/options_editor.h"
-#include "files/lifecycle.h"
+#include "core/config/settings_file.h"
+#include "core/editing/options_editor.h"
+#include "core/files/lifecycle.h"
 #include "test_state.h"
 
 namespace castovin {

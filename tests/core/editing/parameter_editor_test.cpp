@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editing/parameter_editor.h"
+#include "core/editing/parameter_editor.h"
 #include "test_state.h"
 
 namespace castovin {

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "config/profile_file.h"
-#include "editing/settings_editor.h"
+#include "core/config/profile_file.h"
+#include "core/editing/settings_editor.h"
 #include "test_state.h"
 
 namespace castovin {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "editing/validation.h"
+#include "core/editing/validation.h"
+#include "core/text/number_reading.h"
+#include "core/text/runtime_error.h"
 #include "test_state.h"
-#include "text/number_reading.h"
-#include "text/runtime_error.h"
 
 namespace castovin {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "config/settings_file.h"
-#include "files/lifecycle.h"
+#include "core/config/settings_file.h"
+#include "core/files/lifecycle.h"
 #include "test_state.h"
 
 namespace castovin {

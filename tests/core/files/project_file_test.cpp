@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "files/lifecycle.h"
-#include "files/project_file.h"
+#include "core/files/lifecycle.h"
+#include "core/files/project_file.h"
+#include "core/text/atomic_file.h"
+#include "core/text/runtime_error.h"
 #include "test_state.h"
 #include "test_text.h"
-#include "text/atomic_file.h"
-#include "text/runtime_error.h"
 
 namespace castovin {
 namespace {

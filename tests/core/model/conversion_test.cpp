@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/conversion.h"
-#include "model/cost_analysis.h"
+#include "core/model/conversion.h"
+#include "core/model/cost_analysis.h"
 #include "test_state.h"
 
 namespace castovin {
@@ -11,10 +11,7 @@ using test::StateTest;
 
 class Conversion : public StateTest {
 protected:
-    void Convert(UnitSystem target)
-    {
-        ASSERT_TRUE(ConvertProject(state.project, target, state.messenger));
-    }
+    void Convert(UnitSystem target) { ASSERT_TRUE(ConvertProject(state.project, target, state.messenger)); }
 };
 
 TEST_F(Conversion, EnglishDefaultsToMetric)

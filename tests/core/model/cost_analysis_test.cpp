@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "model/cost_analysis.h"
+#include "core/model/cost_analysis.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
 #include "test_state.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
 
 namespace castovin {
 namespace {
@@ -29,11 +29,11 @@ class Cost : public StateTest {};
 TEST_F(Cost, EnglishDefaults)
 {
     EXPECT_EQ(Printed(ComputeCostTable(state.project.Cost)), (Rows{{"5.72", "5.72", "1717.00", "1.43"},
-                                                           {"1.87", "1.87", "560.00", "0.47"},
-                                                           {"0.19", "0.19", "55.83", "0.05"},
-                                                           {"0.33", "0.33", "100.00", "0.08"},
-                                                           {"1.11", "1.11", "333.33", "0.28"},
-                                                           {"9.22", "9.22", "2766.17", "2.31"}}));
+                                                                   {"1.87", "1.87", "560.00", "0.47"},
+                                                                   {"0.19", "0.19", "55.83", "0.05"},
+                                                                   {"0.33", "0.33", "100.00", "0.08"},
+                                                                   {"1.11", "1.11", "333.33", "0.28"},
+                                                                   {"9.22", "9.22", "2766.17", "2.31"}}));
 }
 
 TEST_F(Cost, CalculatedAdvanceIsRowsPerShiftTimesRowSpacing)
@@ -70,11 +70,11 @@ TEST_F(Cost, WiderRowSpacingRaisesTheProductionAndLowersThePerTonCost)
     // 4 bolts per row at 5 ft, 300 a shift: 375 ft and 1500 tons a shift.
     state.project.Cost.CostRowSpacing = 5;
     EXPECT_EQ(Printed(ComputeCostTable(state.project.Cost)), (Rows{{"5.72", "4.58", "1717.00", "1.14"},
-                                                           {"1.87", "1.49", "560.00", "0.37"},
-                                                           {"0.19", "0.15", "55.83", "0.04"},
-                                                           {"0.33", "0.27", "100.00", "0.07"},
-                                                           {"1.11", "0.89", "333.33", "0.22"},
-                                                           {"9.22", "7.38", "2766.17", "1.84"}}));
+                                                                   {"1.87", "1.49", "560.00", "0.37"},
+                                                                   {"0.19", "0.15", "55.83", "0.04"},
+                                                                   {"0.33", "0.27", "100.00", "0.07"},
+                                                                   {"1.11", "0.89", "333.33", "0.22"},
+                                                                   {"9.22", "7.38", "2766.17", "1.84"}}));
 }
 
 TEST_F(Cost, MetricDefaultsPerTonOfTheCalculatedProduction)

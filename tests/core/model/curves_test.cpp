@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "files/lifecycle.h"
-#include "model/curves.h"
-#include "model/formulas.h"
+#include "core/files/lifecycle.h"
+#include "core/model/curves.h"
+#include "core/model/formulas.h"
+#include "core/text/runtime_error.h"
 #include "test_state.h"
 #include "test_text.h"
-#include "text/runtime_error.h"
 
 namespace castovin {
 namespace {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "files/lifecycle.h"
-#include "model/design_analysis.h"
-#include "model/formulas.h"
+#include "core/files/lifecycle.h"
+#include "core/model/design_analysis.h"
+#include "core/model/formulas.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
 #include "test_state.h"
-#include "text/number_format.h"
-#include "text/runtime_error.h"
 
 namespace castovin {
 namespace {

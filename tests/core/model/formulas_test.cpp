@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/formulas.h"
-#include "text/runtime_error.h"
+#include "core/model/formulas.h"
+#include "core/text/runtime_error.h"
 
 namespace castovin {
 namespace {

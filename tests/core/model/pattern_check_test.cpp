@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "files/project_file.h"
-#include "model/cost_analysis.h"
-#include "model/pattern_check.h"
-#include "program/design_search.h"
-#include "text/atomic_file.h"
-#include "text/runtime_error.h"
-#include "text/unicode.h"
+#include "core/files/project_file.h"
+#include "core/model/cost_analysis.h"
+#include "core/model/pattern_check.h"
+#include "core/program/design_search.h"
+#include "core/text/atomic_file.h"
+#include "core/text/runtime_error.h"
+#include "core/text/unicode.h"
 
 namespace castovin {
 namespace {
@@ -34,12 +34,12 @@ const ProjectCase kProjects[] = {
     {"default-english.vlb", [](Project&) {}},
     {"default-metric.vlb", [](Project&) {}},
     {"cable-bolts-intersections.vlb", [](Project&) {}},
-    {"strong-roof.vlb", [](Project&) {}},                                         // the method does not apply
+    {"strong-roof.vlb", [](Project&) {}},                                          // the method does not apply
     {"default-english.vlb", [](Project& p) { p.Support[0].EntryWidth = 0; }},      // every VELB divides by 0
     {"default-english.vlb", [](Project& p) { p.Support[0].DepthofCover = -1; }},   // log of a negative depth
     {"default-metric.vlb", [](Project& p) { p.Support[0].EntryWidth = 1e-30f; }},  // VELBs overflow
     {"default-english.vlb", [](Project& p) { p.Cost.BoltsPerShift = 0; }},
-    {"default-english.vlb", [](Project& p) { p.Cost.ShiftsPerWeek = 3e38f; }},     // shifts a year overflow
+    {"default-english.vlb", [](Project& p) { p.Cost.ShiftsPerWeek = 3e38f; }},  // shifts a year overflow
     {"default-metric.vlb", [](Project& p) { p.Cost.UseCalculatedProduction = 1; }},
 };
 
@@ -72,8 +72,8 @@ TEST(PatternCheck, SameOutcomeAndValuesAsTheFullDesignCheck)
                             DesignResults full;
                             try {
                                 full = ComputeDesignValues(work, project.units);
-                                expected = DesignPasses(full) ? PatternCheck::Outcome::Passes
-                                                              : PatternCheck::Outcome::Fails;
+                                expected =
+                                    DesignPasses(full) ? PatternCheck::Outcome::Passes : PatternCheck::Outcome::Fails;
                             } catch (const RuntimeError&) {
                             }
                             const PatternCheck check = checker.Check(length, diameter, grade, boltsPerRow, spacing);

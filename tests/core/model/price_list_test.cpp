@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/price_list.h"
+#include "core/model/price_list.h"
 #include "test_state.h"
 #include "test_text.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/report_assembly.h"
+#include "core/model/report_assembly.h"
 #include "test_state.h"
 #include "test_text.h"
 
@@ -14,8 +14,14 @@ using test::Head;
 
 class Listing : public StateTest {
 protected:
-    std::string Support() { return SupportListing(state.project, state.project.Support, state.environment.Settings.PrintModuleHeader == 1); }
-    std::string CostOnly() { return CostListing(state.project, state.project.Cost, state.environment.Settings.PrintModuleHeader == 1); }
+    std::string Support()
+    {
+        return SupportListing(state.project, state.project.Support, state.environment.Settings.PrintModuleHeader == 1);
+    }
+    std::string CostOnly()
+    {
+        return CostListing(state.project, state.project.Cost, state.environment.Settings.PrintModuleHeader == 1);
+    }
 };
 
 TEST_F(Listing, HeaderAndUnitsLine)

@@ -9,15 +9,15 @@
 
 #include <gtest/gtest.h>
 
-#include "files/project_file.h"
-#include "model/cost_analysis.h"
-#include "model/design_analysis.h"
-#include "model/price_list.h"
-#include "program/design_search.h"
+#include "core/files/project_file.h"
+#include "core/model/cost_analysis.h"
+#include "core/model/design_analysis.h"
+#include "core/model/price_list.h"
+#include "core/program/design_search.h"
+#include "core/text/atomic_file.h"
+#include "core/text/number_format.h"
+#include "core/text/unicode.h"
 #include "test_text.h"
-#include "text/atomic_file.h"
-#include "text/number_format.h"
-#include "text/unicode.h"
 
 namespace castovin {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "files/lifecycle.h"
-#include "program/project_commands.h"
+#include "core/files/lifecycle.h"
+#include "core/program/project_commands.h"
+#include "core/text/runtime_error.h"
 #include "test_state.h"
-#include "text/runtime_error.h"
 
 namespace castovin {
 namespace {

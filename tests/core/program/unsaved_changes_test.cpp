@@ -6,14 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include "files/project_file.h"
-#include "program/program_state.h"
-#include "program/startup.h"
-#include "program/unsaved_changes.h"
+#include "core/files/project_file.h"
+#include "core/program/program_state.h"
+#include "core/program/startup.h"
+#include "core/program/unsaved_changes.h"
+#include "core/text/runtime_error.h"
 #include "scripted_message_box.h"
 #include "test_state.h"
 #include "test_text.h"
-#include "text/runtime_error.h"
 
 namespace castovin {
 namespace {

@@ -1,17 +1,17 @@
 // The probabilistic study: distributions, sampling, the pass rule and
 // reproducibility.
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "config/default_inputs.h"
-#include "model/design_analysis.h"
-#include "program/design_search.h"
-#include "risk/random_stream.h"
-#include "risk/risk_report.h"
+#include "core/config/default_inputs.h"
+#include "core/model/design_analysis.h"
+#include "core/program/design_search.h"
+#include "core/risk/random_stream.h"
+#include "core/risk/risk_report.h"
 
 namespace castovin {
 namespace {

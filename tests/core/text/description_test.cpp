@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "text/description.h"
+#include "core/text/description.h"
 
 namespace castovin {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/text/error_trap.h"
+#include "core/text/runtime_error.h"
 #include "test_state.h"
-#include "text/error_trap.h"
-#include "text/runtime_error.h"
 
 namespace castovin {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/messages.h"
+#include "core/text/runtime_error.h"
 #include "test_state.h"
-#include "text/messages.h"
-#include "text/runtime_error.h"
 
 namespace castovin {
 namespace {
@@ -41,7 +41,8 @@ TEST_F(Messages, TitledMessageIsLoggedWithItsTitle)
     box.Answer(MsgResult::OK);
     ShowMessage(state.messenger, "Invalid CMRR", MsgIcon::Critical, state.messenger.MsgCategory.RangeError);
     EXPECT_EQ(box.Last().title, "Project Parameters: Range Error");
-    EXPECT_NE(state.messenger.History.Text().find("Project Parameters: Range Error: Invalid CMRR\r\n"), std::string::npos);
+    EXPECT_NE(state.messenger.History.Text().find("Project Parameters: Range Error: Invalid CMRR\r\n"),
+              std::string::npos);
 }
 
 TEST_F(Messages, SilentLogStillShowsTheBox)
@@ -121,7 +122,8 @@ TEST_F(RunTimeErrors, WithoutShowNothingIsShownOrLogged)
     state.messenger.History.Clear();
     EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(53), false), ErrorAction::Continue);
     EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(75), false), ErrorAction::Leave);
-    EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(err::DatabaseCommand), false), ErrorAction::LeaveDatabase);
+    EXPECT_EQ(ReportRunTimeError(state.messenger, RuntimeError(err::DatabaseCommand), false),
+              ErrorAction::LeaveDatabase);
     EXPECT_EQ(state.messenger.History.Text(), "");
     EXPECT_EQ(box.Count(), 0u);
 }

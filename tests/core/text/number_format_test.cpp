@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "text/number_format.h"
+#include "core/text/number_format.h"
 
 namespace castovin {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/paths.h"
 #include "test_state.h"
-#include "text/paths.h"
 
 namespace castovin {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/number_format.h"
+#include "core/tools/decimal_separator.h"
 #include "process.h"
 #include "test_state.h"
-#include "text/number_format.h"
-#include "tools/decimal_separator.h"
 
 namespace castovin {
 namespace {

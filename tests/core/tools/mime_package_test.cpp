@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/tools/file_association.h"
 #include "test_state.h"
 #include "test_text.h"
-#include "tools/file_association.h"
 
 namespace castovin {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "config/settings.h"
-#include "tools/release_notices.h"
+#include "core/config/settings.h"
+#include "core/tools/release_notices.h"
 
 namespace castovin {
 namespace {
@@ -37,12 +37,11 @@ TEST(ReleaseNotices, ReminderStartsOnTheThreeHundredSixtyFirstDay)
         DateTime today;
         bool due;
     } cases[] = {
-        {kAug2013, Day(2014, 8, 15), false},         // 360 days
-        {kAug2013, Day(2014, 8, 16), true},          // 361 days
-        {kAug2013, Day(2026, 1, 1), true},
-        {{2026, 12, 10}, Day(2026, 12, 10), false},  // built today
-        {{2025, 11, 5}, Day(2026, 12, 10), true},    // 400 days
-        {{2026, 12, 10}, Day(2026, 12, 1), false},   // a clock before the release
+        {kAug2013, Day(2014, 8, 15), false},                                                    // 360 days
+        {kAug2013, Day(2014, 8, 16), true},                                                     // 361 days
+        {kAug2013, Day(2026, 1, 1), true},         {{2026, 12, 10}, Day(2026, 12, 10), false},  // built today
+        {{2025, 11, 5}, Day(2026, 12, 10), true},                                               // 400 days
+        {{2026, 12, 10}, Day(2026, 12, 1), false},  // a clock before the release
     };
     for (const auto& c : cases)
         EXPECT_EQ(AnnualUpdateDue(settings, c.release, c.today), c.due)

@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/atomic_file.h"
+#include "core/text/runtime_error.h"
+#include "core/tools/text_browse.h"
 #include "test_fifo.h"
 #include "test_state.h"
-#include "text/atomic_file.h"
-#include "text/runtime_error.h"
-#include "tools/text_browse.h"
 
 namespace castovin {
 namespace {
@@ -150,7 +150,8 @@ TEST_F(BrowserRules, OnlyRegularFilesAreShown)
         EXPECT_EQ(box.Last().style, MsgButtons::OK);
         // The copy for the external viewer gives the same answer.
         box.Answer(MsgResult::OK);
-        EXPECT_LT(TimeOf([&] { EXPECT_FALSE(CopyTextFile(state.messenger, path, dir.File("copy.tmp"))); }), PromptAnswer);
+        EXPECT_LT(TimeOf([&] { EXPECT_FALSE(CopyTextFile(state.messenger, path, dir.File("copy.tmp"))); }),
+                  PromptAnswer);
         EXPECT_EQ(box.Last().text, c.message);
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("copy.tmp")));
@@ -231,13 +232,19 @@ TEST(PaneText, CutNeverSplitsACharacter)
         {euro + euro + euro, 6, euro + euro},
         {euro + euro + euro, 7, euro + euro},
         {euro + euro + euro, 8, euro + euro},
-        {"ab\xC3\xA9" "cd", 3, "ab"},
-        {"ab\xC3\xA9" "cd", 4, "ab\xC3\xA9"},
+        {"ab\xC3\xA9"
+         "cd",
+         3, "ab"},
+        {"ab\xC3\xA9"
+         "cd",
+         4, "ab\xC3\xA9"},
         {face + face, 7, face},
         {"a" + face, 4, "a"},
         // Windows-1252 text is no UTF-8 to begin with: cut at the limit, even
         // where its last byte looks like the start of a UTF-8 character.
-        {"Gr\xF6\xDF" "e", 4, "Gr\xC3\xB6\xC3\x9F"},
+        {"Gr\xF6\xDF"
+         "e",
+         4, "Gr\xC3\xB6\xC3\x9F"},
     };
     for (const Case& c : cases) {
         const PaneText pane = PaneTextOf(c.bytes.substr(0, c.limit), c.bytes.size(), c.limit);

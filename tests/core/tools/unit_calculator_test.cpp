@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "text/number_format.h"
-#include "text/runtime_error.h"
-#include "tools/unit_calculator.h"
+#include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
+#include "core/tools/unit_calculator.h"
 
 namespace castovin {
 namespace {

@@ -12,10 +12,10 @@
 #include <QProcess>
 #include <QValueAxis>
 
-#include "app/names.h"
-#include "graphs/graph_window.h"
+#include "core/program/program_state.h"
 #include "process.h"
-#include "program/program_state.h"
+#include "ui/app/names.h"
+#include "ui/graphs/graph_window.h"
 #include "ui_fixture.h"
 
 namespace castovin::test {

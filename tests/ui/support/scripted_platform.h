@@ -13,7 +13,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/platform_services.h"
+#include "ui/platform/platform_services.h"
 
 namespace castovin::test {
 

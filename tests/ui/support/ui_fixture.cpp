@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QProcess>
 
-#include "config/folders.h"
+#include "core/config/folders.h"
 
 namespace castovin::test {
 

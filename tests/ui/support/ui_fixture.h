@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/startup_window.h"
-#include "main/main_window.h"
-#include "program/program_state.h"
+#include "core/program/program_state.h"
 #include "scripted_platform.h"
+#include "ui/main/main_window.h"
+#include "ui/main/startup_window.h"
 
 namespace castovin::test {
 
