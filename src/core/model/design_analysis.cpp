@@ -72,11 +72,8 @@ DesignResults ComputeDesignValues(const std::array<SupportRecord, 2>& work, Unit
     const WorkingSystem& s1 = v.system[1];
     r.suggestedSpan = SuggestedSpan(v.CMRR);
     r.actualVELB[0] = ActualVELB(s0.Lb, s0.Nb, s0.D, s0.Gr, s0.S, v.We);
-    if (v.n == 2) {
-        r.actualVELB[1] = ActualVELB(s1.Lb, s1.Nb, s1.D, s1.Gr, s1.S, v.We);
-        if (v.l == 1)
-            r.actualVELB[1] = IntersectionVELB(s1.Lb, v.Cc, v.N, v.Ia);
-    }
+    if (v.n == 2)
+        r.actualVELB[1] = SecondSystemVELB(v);
     r.suggestedVELB = SuggestedVELB(v.SF, r.suggestedSpan, v.Ia, v.H, v.CMRR);
     r.suggestedBoltLength = SuggestedBoltLength(v.Ia, v.H, v.CMRR);
     r.boltCapacity[0] = BoltCapacity(s0.D, s0.Gr);

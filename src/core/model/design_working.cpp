@@ -58,6 +58,15 @@ float TonsToKiloNewtons(float tons)
     return ToFloat(tons * 2000 * conv::MNPerKip);
 }
 
+float SecondSystemVELB(const WorkingValues& v)
+{
+    // The entry formula runs first even for cables at intersections, as it
+    // always has: a value it cannot hold stops the check the same way.
+    const WorkingSystem& s1 = v.system[1];
+    const float entry = ActualVELB(s1.Lb, s1.Nb, s1.D, s1.Gr, s1.S, v.We);
+    return v.l == 1 ? IntersectionVELB(s1.Lb, v.Cc, v.N, v.Ia) : entry;
+}
+
 std::size_t SecondSystemCase(int16_t t, int16_t l)
 {
     if (t < 0 || t > 1 || l < 0 || l > 1)

@@ -44,6 +44,10 @@ float TonsToKiloNewtons(float tons);
 // entry, 2 bolts at intersections, 3 cables at intersections.
 std::size_t SecondSystemCase(int16_t t, int16_t l);
 
+// The actual VELB of the second system: its bolts over the entry, or its
+// cables at intersections (the design check and the pattern check share it).
+float SecondSystemVELB(const WorkingValues& v);
+
 // The second system's capacity and rock load height into `r`.
 void ComputeSecondSystemLoad(const WorkingValues& v, DesignResults& r, bool metric, float IaFeet);
 

@@ -32,11 +32,8 @@ DesignResults ProjectTerms(std::array<SupportRecord, 2> work, UnitSystem unitSys
         return r;
     const WorkingSystem& s1 = v.system[1];
     r.suggestedSpan = SuggestedSpan(v.CMRR);
-    if (v.n == 2) {
-        r.actualVELB[1] = ActualVELB(s1.Lb, s1.Nb, s1.D, s1.Gr, s1.S, v.We);
-        if (v.l == 1)
-            r.actualVELB[1] = IntersectionVELB(s1.Lb, v.Cc, v.N, v.Ia);
-    }
+    if (v.n == 2)
+        r.actualVELB[1] = SecondSystemVELB(v);
     r.suggestedVELB = SuggestedVELB(v.SF, r.suggestedSpan, v.Ia, v.H, v.CMRR);
     r.suggestedBoltLength = SuggestedBoltLength(v.Ia, v.H, v.CMRR);
     if (v.n == 2) {
