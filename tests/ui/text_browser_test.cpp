@@ -124,7 +124,10 @@ private slots:
         WriteFile(deep + "/long.vlb", "VELB_212\r\n");
         auto* browser = qobject_cast<TextBrowserDialog*>(Open(f));
         QVERIFY(browser != nullptr);
+        // The window may open narrower than its hint on a small screen, so
+        // the hint is compared with itself: the long path must not widen it.
         const int width = browser->width();
+        const int hint = browser->sizeHint().width();
         QVERIFY(browser->ShowFolder(deep));
         browser->ChooseFile("long.vlb");
         QCoreApplication::processEvents();
@@ -132,7 +135,7 @@ private slots:
         QCOMPARE(current->toolTip(), deep + "/long.vlb");
         QVERIFY2(current->text().contains(QChar(0x2026)), qPrintable(current->text()));
         QCOMPARE(browser->width(), width);
-        QVERIFY(browser->sizeHint().width() <= width);
+        QVERIFY(browser->sizeHint().width() <= hint);
         browser->close();
         CHECK_SCRIPT(f);
     }
