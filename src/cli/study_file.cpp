@@ -51,43 +51,43 @@ const std::set<std::string>& ParameterKeys(DistributionKind kind)
     return keys[static_cast<std::size_t>(kind)];
 }
 
-VariedInput InputFromJson(const std::string& name, const json& spec)
+VariedInput InputFromJson(const std::string& name, const json& entry)
 {
     const std::string where = "inputs." + name;
     const std::optional<StudyField> field = StudyFieldOf(name);
     if (!field)
         Refuse(where, "unknown field");
-    if (!spec.is_object() || !spec.contains("distribution") || !spec["distribution"].is_string())
+    if (!entry.is_object() || !entry.contains("distribution") || !entry["distribution"].is_string())
         Refuse(where + ".distribution", "is missing");
-    const std::optional<DistributionKind> kind = DistributionOf(spec["distribution"].get<std::string>());
+    const std::optional<DistributionKind> kind = DistributionOf(entry["distribution"].get<std::string>());
     if (!kind)
         Refuse(where + ".distribution", "must be fixed, normal, lognormal, uniform or triangular");
-    OnlyKeys(spec, where, ParameterKeys(*kind));
+    OnlyKeys(entry, where, ParameterKeys(*kind));
     VariedInput in;
     in.field = *field;
     Distribution& d = in.distribution;
     d.kind = *kind;
     switch (*kind) {
     case DistributionKind::Fixed:
-        d.value = NumberAt(spec, "value", where);
+        d.value = NumberAt(entry, "value", where);
         break;
     case DistributionKind::Normal:
     case DistributionKind::Lognormal:
-        in.meanFromProject = !spec.contains("mean") || spec["mean"] == "-";
+        in.meanFromProject = !entry.contains("mean") || entry["mean"] == "-";
         if (!in.meanFromProject)
-            d.mean = NumberAt(spec, "mean", where);
-        d.sd = NumberAt(spec, "sd", where);
+            d.mean = NumberAt(entry, "mean", where);
+        d.sd = NumberAt(entry, "sd", where);
         break;
     case DistributionKind::Triangular:
-        d.mode = NumberAt(spec, "mode", where);
+        d.mode = NumberAt(entry, "mode", where);
         [[fallthrough]];
     case DistributionKind::Uniform:
-        d.min = NumberAt(spec, "min", where);
-        d.max = NumberAt(spec, "max", where);
+        d.min = NumberAt(entry, "min", where);
+        d.max = NumberAt(entry, "max", where);
         break;
     }
-    if (spec.contains("truncate")) {
-        const json& t = spec["truncate"];
+    if (entry.contains("truncate")) {
+        const json& t = entry["truncate"];
         if (!t.is_array() || t.size() != 2 || !t[0].is_number() || !t[1].is_number())
             Refuse(where + ".truncate", "must be [MIN, MAX]");
         d.truncLow = t[0].get<double>();
@@ -176,18 +176,18 @@ VariedInput ParseVary(const std::string& text)
     if (!field)
         Refuse(where, "unknown field");
     in.field = *field;
-    std::string spec = text.substr(eq + 1);
-    const std::size_t at = spec.find('@');
+    std::string entry = text.substr(eq + 1);
+    const std::size_t at = entry.find('@');
     Distribution& d = in.distribution;
     if (at != std::string::npos) {
-        const std::vector<std::string> bounds = Split(spec.substr(at + 1), ':');
+        const std::vector<std::string> bounds = Split(entry.substr(at + 1), ':');
         if (bounds.size() != 2)
             Refuse(where, "truncation takes @MIN:MAX");
         d.truncLow = VaryNumber(bounds[0], where);
         d.truncHigh = VaryNumber(bounds[1], where);
-        spec.resize(at);
+        entry.resize(at);
     }
-    const std::vector<std::string> p = Split(spec, ':');
+    const std::vector<std::string> p = Split(entry, ':');
     const std::optional<DistributionKind> kind = DistributionOf(p[0]);
     if (!kind)
         Refuse(where, "DIST must be fixed, normal, lognormal, uniform or triangular");
