@@ -477,7 +477,7 @@ private slots:
     {
         UiFixture f;
         const QString data = f.File("data");
-        qputenv("XDG_DATA_HOME", data.toUtf8());
+        f.state->environment.User.xdgDataHome = data.toStdString();
         QWidget* options = OpenEditor(f, names::UtilOptionsItem, names::OptionsEditor);
         REQUIRE_CHILD(QPushButton, associate, options, names::OptionsFileAssociation);
         f.platform->AnswerBox(MsgResult::No);
@@ -486,7 +486,6 @@ private slots:
         f.platform->AnswerBox(MsgResult::Yes);
         f.platform->AnswerBox(MsgResult::OK);
         associate->click();
-        qunsetenv("XDG_DATA_HOME");
         const auto texts = f.platform->BoxTexts();
         QCOMPARE(texts[texts.size() - 2],
                  QString("This operation may break an existing association of file extension VLB with other programs "

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/config/default_inputs.h"
+#include "core/config/folders.h"
 #include "core/config/settings.h"
 #include "core/text/number_format.h"
 
@@ -41,6 +42,9 @@ struct Environment {
     std::string LastPriceFolder;
     std::vector<std::vector<std::string>> LastPriceTable;
     std::string DefaultFont = "Arial";
+    // The process environment the user folders came from, given at start-up;
+    // the file association is written under its data home.
+    UserEnvironment User;
 
     // Values given to new projects and bolt grades offered by the editors.
     DefaultInputsRecord DefaultInputs{};

@@ -16,16 +16,18 @@ void ClearResultPages(ReportSession& session)
 
 }  // namespace
 
-void NewProject(ProgramState& state, bool resetName, bool resetUnits)
+void NewProject(Project& project, ReportSession& session, const Environment& env, Messenger& messenger, bool resetName,
+                bool resetUnits)
 {
-    FileNew(state.project, state.environment, state.messenger, resetName, resetUnits);
-    ClearResultPages(state.session);
+    FileNew(project, env, messenger, resetName, resetUnits);
+    ClearResultPages(session);
 }
 
-FileOpenResult OpenProject(ProgramState& state, const std::string& path)
+FileOpenResult OpenProject(Project& project, ReportSession& session, const std::string& path, const Environment& env,
+                           Messenger& messenger)
 {
-    ClearResultPages(state.session);
-    return FileOpen(state.project, path, state.environment, state.messenger);
+    ClearResultPages(session);
+    return FileOpen(project, path, env, messenger);
 }
 
 }  // namespace castovin

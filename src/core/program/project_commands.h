@@ -9,13 +9,18 @@
 
 namespace castovin {
 
-struct ProgramState;
+struct Environment;
+struct Messenger;
+struct Project;
+struct ReportSession;
 
 // A new project (see FileNew) with the results pages emptied.
-void NewProject(ProgramState& state, bool resetName, bool resetUnits);
+void NewProject(Project& project, ReportSession& session, const Environment& env, Messenger& messenger, bool resetName,
+                bool resetUnits);
 
 // The project read from `path` (see FileOpen) with the results pages
 // emptied.
-FileOpenResult OpenProject(ProgramState& state, const std::string& path);
+FileOpenResult OpenProject(Project& project, ReportSession& session, const std::string& path, const Environment& env,
+                           Messenger& messenger);
 
 }  // namespace castovin

@@ -43,6 +43,7 @@ void StartProgram(ProgramState& state, const StartupOptions& options)
     state.environment.Settings.DisplayFontName = state.environment.DefaultFont;
     state.environment.Settings.BrowseFontName = state.environment.DefaultFont;
     state.environment.AppFolder = options.appFolder;
+    state.environment.User = options.environment;
     FillCategoryPrefixes(state.messenger.MsgCategory);
     if (options.detached) {
         StartDetached(state, options);

@@ -50,7 +50,10 @@ bool LoadProjFile(ProgramState& state, const std::string& savePath, const std::s
     // A failed open leaves the project "Untitled"; a retry reads `openPath`
     // again.
     bool opened = false;
-    dialogs.trapped([&] { opened = static_cast<bool>(OpenProject(state, openPath)); });
+    dialogs.trapped([&] {
+        opened =
+            static_cast<bool>(OpenProject(state.project, state.session, openPath, state.environment, state.messenger));
+    });
     if (opened)
         RecentFileUpdate(state.environment, state.messenger, state.project.ProjectFilePath);
     return opened;

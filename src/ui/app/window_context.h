@@ -1,5 +1,6 @@
 #pragma once
-// What a window receives instead of the main window: the program state, the
+// What a window receives instead of the main window, besides the parts of
+// the program state it works on (each window's constructor names those): the
 // platform services and a narrow interface to the main window. No window but
 // the main window includes main/main_window.h.
 
@@ -11,7 +12,6 @@ class QWidget;
 
 namespace castovin {
 
-struct ProgramState;
 class PlatformServices;
 
 // The main window as the other windows see it.
@@ -41,7 +41,6 @@ public:
 };
 
 struct WindowContext {
-    ProgramState& state;
     PlatformServices& platform;
     ProgramHost& host;
 };

@@ -15,8 +15,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "core/config/environment.h"
 #include "core/config/settings_file.h"
-#include "core/program/program_state.h"
 #include "core/text/atomic_file.h"
 #include "core/text/messages.h"
 #include "core/tools/text_browse.h"
@@ -98,7 +98,8 @@ QWidget* TextBrowserDialog::BuildPaneColumn()
     return column;
 }
 
-TextBrowserDialog::TextBrowserDialog(const WindowContext& context) : m_context(context)
+TextBrowserDialog::TextBrowserDialog(Environment& environment, Messenger& messenger, const WindowContext& context)
+    : m_environment(environment), m_messenger(messenger), m_context(context)
 {
     setObjectName(names::BrowserWindow);
     setWindowTitle("View Source Files");
@@ -106,15 +107,14 @@ TextBrowserDialog::TextBrowserDialog(const WindowContext& context) : m_context(c
     layout->addWidget(BuildListsColumn());
     layout->addWidget(BuildPaneColumn(), 1);
 
-    ProgramState& state = m_context.state;
     FillPlaces(m_places);
-    const QString pattern = Q(InitialBrowsePattern(state.environment));
+    const QString pattern = Q(InitialBrowsePattern(m_environment));
     m_patterns = SplitPatterns(S(pattern)).value_or(std::vector<std::string>{AllFilesPattern});
-    if (!ShowFolder(Q(InitialBrowseFolder(state.environment))))
+    if (!ShowFolder(Q(InitialBrowseFolder(m_environment))))
         ShowFolder(QDir::homePath());
     m_pattern->setText(pattern);
     ApplyPaneFont();
-    m_useViewer->setChecked(state.environment.Settings.BrowseUseNotepad == 1);
+    m_useViewer->setChecked(m_environment.Settings.BrowseUseNotepad == 1);
     m_setFont->setEnabled(!m_useViewer->isChecked());
 
     connect(m_places, &QComboBox::activated, this, &TextBrowserDialog::ChoosePlace);
@@ -165,7 +165,7 @@ bool TextBrowserDialog::ShowFolder(const QString& folder)
 
 void TextBrowserDialog::ChoosePlace(int index)
 {
-    if (const std::optional<QString> root = ChosenPlace(m_places, index, m_place, m_context.state.messenger))
+    if (const std::optional<QString> root = ChosenPlace(m_places, index, m_place, m_messenger))
         ShowFolder(*root);
 }
 
@@ -227,26 +227,24 @@ void TextBrowserDialog::ChooseFile(const QString& name)
 
 void TextBrowserDialog::ShowInViewer(const std::string& path)
 {
-    ProgramState& state = m_context.state;
-    const std::string copy = state.environment.TempFolder + BrowseCopyName;
+    const std::string copy = m_environment.TempFolder + BrowseCopyName;
     // A viewer started on a stale or missing copy would show the wrong file.
-    if (!CopyTextFile(state.messenger, path, copy))
+    if (!CopyTextFile(m_messenger, path, copy))
         return;
-    const ViewerCommand command = ViewerCommandFor(state.environment.Settings.ExternalEditor, copy);
+    const ViewerCommand command = ViewerCommandFor(m_environment.Settings.ExternalEditor, copy);
     QStringList arguments;
     for (const std::string& argument : command.arguments)
         arguments << Q(argument);
     if (!m_context.platform.StartProgram(Q(command.program), arguments))
-        ShowMessage(state.messenger,
-                    "Shell operation failed. Check status of External Viewer: " +
-                        state.environment.Settings.ExternalEditor,
-                    MsgButtons::OK, state.messenger.MsgCategory.Error);
+        ShowMessage(m_messenger,
+                    "Shell operation failed. Check status of External Viewer: " + m_environment.Settings.ExternalEditor,
+                    MsgButtons::OK, m_messenger.MsgCategory.Error);
 }
 
 void TextBrowserDialog::ShowInPane(const std::string& path)
 {
     // A listed file may have been replaced or removed since.
-    if (!CheckBrowsable(m_context.state.messenger, path))
+    if (!CheckBrowsable(m_messenger, path))
         return;
     PaneText pane;
     if (m_context.host.Trapped([&] { pane = ReadPaneText(path); }))
@@ -255,11 +253,10 @@ void TextBrowserDialog::ShowInPane(const std::string& path)
 
 void TextBrowserDialog::ApplyPaneFont()
 {
-    const SettingsRecord& s = m_context.state.environment.Settings;
+    const SettingsRecord& s = m_environment.Settings;
     const QString family = Q(s.BrowseFontName);
     if (!FontFamilyAvailable(family)) {
-        ShowMessage(m_context.state.messenger, "Invalid font selection", MsgButtons::OK,
-                    m_context.state.messenger.MsgCategory.Error);
+        ShowMessage(m_messenger, "Invalid font selection", MsgButtons::OK, m_messenger.MsgCategory.Error);
         return;
     }
     QFont font(family);
@@ -271,7 +268,7 @@ void TextBrowserDialog::ApplyPaneFont()
 
 void TextBrowserDialog::ChooseFont()
 {
-    SettingsRecord& s = m_context.state.environment.Settings;
+    SettingsRecord& s = m_environment.Settings;
     QFont preset(Q(s.BrowseFontName));
     preset.setPointSizeF(s.BrowseFontSize);
     preset.setBold(s.BrowseFontBold != 0);
@@ -288,16 +285,15 @@ void TextBrowserDialog::ChooseFont()
 
 void TextBrowserDialog::FormUnload()
 {
-    ProgramState& state = m_context.state;
-    state.environment.Settings.BrowseDefaultFilter = S(m_pattern->text());
-    state.environment.LastBrowsedFolder = S(m_folder);
-    state.environment.Settings.BrowseUseNotepad = m_useViewer->isChecked() ? 1 : 0;
-    SaveSettings(state.environment, state.messenger, SettingsGroup::TextBrowse);
+    m_environment.Settings.BrowseDefaultFilter = S(m_pattern->text());
+    m_environment.LastBrowsedFolder = S(m_folder);
+    m_environment.Settings.BrowseUseNotepad = m_useViewer->isChecked() ? 1 : 0;
+    SaveSettings(m_environment, m_messenger, SettingsGroup::TextBrowse);
 }
 
-void OpenTextBrowser(const WindowContext& context)
+void OpenTextBrowser(Environment& environment, Messenger& messenger, const WindowContext& context)
 {
-    ShowOwnedWindow(new TextBrowserDialog(context), context.host.HostWindow(), true);
+    ShowOwnedWindow(new TextBrowserDialog(environment, messenger, context), context.host.HostWindow(), true);
 }
 
 void TextBrowserDialog::showEvent(QShowEvent* event)

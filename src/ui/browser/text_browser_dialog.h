@@ -22,13 +22,16 @@ class QTreeView;
 
 namespace castovin {
 
+struct Environment;
+struct Messenger;
+
 class PathLabel;
 
 class TextBrowserDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TextBrowserDialog(const WindowContext& context);
+    TextBrowserDialog(Environment& environment, Messenger& messenger, const WindowContext& context);
 
     // The folder the file list shows.
     QString Folder() const { return m_folder; }
@@ -54,6 +57,8 @@ private:
     void ShowInPane(const std::string& path);
     void FormUnload();
 
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     QString m_folder;
     std::vector<std::string> m_patterns;
@@ -73,6 +78,6 @@ private:
 };
 
 // File > "View Source Files...": the browser, modal over the main window.
-void OpenTextBrowser(const WindowContext& context);
+void OpenTextBrowser(Environment& environment, Messenger& messenger, const WindowContext& context);
 
 }  // namespace castovin

@@ -10,8 +10,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/config/environment.h"
+#include "core/model/project.h"
+#include "core/model/report_session.h"
 #include "core/program/output_commands.h"
-#include "core/program/program_state.h"
 #include "core/text/messages.h"
 #include "ui/app/closing_rules.h"
 #include "ui/app/names.h"
@@ -63,13 +65,14 @@ void CostEditorWindow::AddCalculatedRow(CostField field, QGridLayout* grid, QGro
     }
 }
 
-CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(context)
+CostEditorWindow::CostEditorWindow(Project& project, ReportSession& session, Environment& environment,
+                                   Messenger& messenger, const WindowContext& context)
+    : m_project(project), m_session(session), m_environment(environment), m_messenger(messenger), m_context(context)
 {
     setObjectName(names::CostEditor);
     setWindowTitle("Cost Parameters");
     setWindowFlag(Qt::Dialog);
-    ProgramState& state = m_context.state;
-    const UnitSystem unit = state.project.units;
+    const UnitSystem unit = m_project.units;
 
     // One frame per group, the fields in the order of the table.
     std::map<std::string, QGridLayout*> grids;
@@ -116,7 +119,7 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
     auto* layout = new QVBoxLayout;
     layout->addWidget(ScrollingBody(this, columns), 1);
     layout->addLayout(EditorButtonRow(
-        this, m_context, [this] { Ok(); }, [this] { Results(); }));
+        this, m_messenger, m_context.platform, [this] { Ok(); }, [this] { Results(); }));
     LoadFields();
     std::vector<QGridLayout*> leftGrids;
     for (const char* name : {"Consumables", "Operating Labor", "Maintenance", "Transportation"})
@@ -132,11 +135,10 @@ CostEditorWindow::CostEditorWindow(const WindowContext& context) : m_context(con
 void CostEditorWindow::LoadFields()
 {
     // Form_Load.
-    ProgramState& state = m_context.state;
-    state.session.EditorOpen = SwitchTrue;
-    state.session.ReportKind = ReportType::Cost;
-    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Parameters);
-    const CostFields f = CostFieldsFromCost(state.project.Cost);
+    m_session.EditorOpen = SwitchTrue;
+    m_session.ReportKind = ReportType::Cost;
+    SetMsgCategory(m_messenger.MsgCategory, MsgForm::Parameters);
+    const CostFields f = CostFieldsFromCost(m_project.Cost);
     for (std::size_t i = 0; i < CostFieldCount; ++i)
         m_fields[i]->setText(Q(f.text[i]));
     m_useAdvance->setChecked(f.useCalculatedAdvance);
@@ -149,7 +151,7 @@ void CostEditorWindow::LoadFields()
         connect(m_fields[CostFieldIndex(field)], &QLineEdit::textChanged, this,
                 &CostEditorWindow::RecalculateProduction);
     connect(m_advanceCalc, &QLineEdit::textChanged, this, &CostEditorWindow::RecalculateProduction);
-    AppendHistory(state.messenger, "Editing Project Parameters");
+    AppendHistory(m_messenger, "Editing Project Parameters");
 }
 
 CostFields CostEditorWindow::Fields() const
@@ -182,12 +184,12 @@ void CostEditorWindow::RecalculateProduction()
 
 CostRecord CostEditorWindow::SaveWorkParms() const
 {
-    return CostFromFields(Fields(), m_context.state.project.Cost);
+    return CostFromFields(Fields(), m_project.Cost);
 }
 
 void CostEditorWindow::Ok()
 {
-    if (const std::optional<std::size_t> failed = ValidateCost(m_context.state.messenger, Fields())) {
+    if (const std::optional<std::size_t> failed = ValidateCost(m_messenger, Fields())) {
         m_fields[*failed]->setFocus();
         return;
     }
@@ -197,20 +199,19 @@ void CostEditorWindow::Ok()
 
 void CostEditorWindow::Results()
 {
-    if (const std::optional<std::size_t> failed = ValidateCost(m_context.state.messenger, Fields())) {
+    if (const std::optional<std::size_t> failed = ValidateCost(m_messenger, Fields())) {
         m_fields[*failed]->setFocus();
         return;
     }
-    ShowEditorResults(m_context, this, ReportType::Cost,
+    ShowEditorResults(m_project, m_session, m_environment, m_context.host, this, ReportType::Cost,
                       [this](std::array<SupportRecord, 2>&, CostRecord& cost) { cost = SaveWorkParms(); });
 }
 
 void CostEditorWindow::Unload()
 {
-    ProgramState& state = m_context.state;
     if (m_ok)
-        state.project.Cost = CostFromFields(Fields(), state.project.Cost);
-    FinishProjectEditor(m_context, m_ok);
+        m_project.Cost = CostFromFields(Fields(), m_project.Cost);
+    FinishProjectEditor(m_project, m_session, m_messenger, m_context.host, m_ok);
 }
 
 }  // namespace castovin

@@ -17,11 +17,17 @@ class QLineEdit;
 
 namespace castovin {
 
+struct Project;
+struct ReportSession;
+struct Environment;
+struct Messenger;
+
 class CostEditorWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CostEditorWindow(const WindowContext& context);
+    CostEditorWindow(Project& project, ReportSession& session, Environment& environment, Messenger& messenger,
+                     const WindowContext& context);
 
     CostFields Fields() const;
     // The fields as a cost record over the project's.
@@ -38,6 +44,10 @@ private:
     void LoadFields();
     QLineEdit* CalculatedField(QWidget* parent, const char* name);
 
+    Project& m_project;
+    ReportSession& m_session;
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     bool m_ok = false;
     std::array<QLineEdit*, CostFieldCount> m_fields{};

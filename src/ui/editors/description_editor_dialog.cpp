@@ -9,9 +9,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/config/environment.h"
 #include "core/editing/validation.h"
 #include "core/files/lifecycle.h"
-#include "core/program/program_state.h"
+#include "core/model/project.h"
+#include "core/model/report_session.h"
 #include "core/program/project_commands.h"
 #include "core/text/messages.h"
 #include "ui/app/closing_rules.h"
@@ -20,7 +22,9 @@
 
 namespace castovin {
 
-DescriptionEditorDialog::DescriptionEditorDialog(const WindowContext& context) : m_context(context)
+DescriptionEditorDialog::DescriptionEditorDialog(Project& project, ReportSession& session, Environment& environment,
+                                                 Messenger& messenger, const WindowContext& context)
+    : m_project(project), m_session(session), m_environment(environment), m_messenger(messenger), m_context(context)
 {
     setObjectName(names::DescriptionEditor);
     setWindowTitle("Project Description");
@@ -48,7 +52,7 @@ DescriptionEditorDialog::DescriptionEditorDialog(const WindowContext& context) :
     QPushButton* ok = MakeButton(this, names::EditorOk, "OK");
     ok->setDefault(true);
     QPushButton* cancel = MakeButton(this, names::EditorCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(this, names::EditorHelp, m_context.state.messenger);
+    QPushButton* help = MakeHelpButton(this, names::EditorHelp, m_messenger);
     QPushButton* next = MakeButton(this, names::DescriptionNextForm, "Next Form");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(next);
@@ -73,20 +77,19 @@ DescriptionEditorDialog::DescriptionEditorDialog(const WindowContext& context) :
 void DescriptionEditorDialog::LoadFields()
 {
     // Form_Load: the unit system can change only while nothing is entered.
-    ProgramState& state = m_context.state;
-    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Description);
-    AppendHistory(state.messenger, "Editing Project Description");
-    m_title->setText(Q(state.project.ProjectTitle));
-    QString description = Q(state.project.ProjectDescription);
+    SetMsgCategory(m_messenger.MsgCategory, MsgForm::Description);
+    AppendHistory(m_messenger, "Editing Project Description");
+    m_title->setText(Q(m_project.ProjectTitle));
+    QString description = Q(m_project.ProjectDescription);
     description.replace("\r\n", "\n");
     m_description->setPlainText(description);
-    const bool locked = state.project.InputsEntered == FlagTrue;
+    const bool locked = m_project.InputsEntered == FlagTrue;
     for (int i = 0; i < 2; ++i) {
         QRadioButton* option = m_units[static_cast<std::size_t>(i)];
         option->setAutoExclusive(false);
-        option->setChecked(UnitSystemOf(i) == state.project.units);
+        option->setChecked(UnitSystemOf(i) == m_project.units);
         option->setAutoExclusive(true);
-        option->setEnabled(!locked || UnitSystemOf(i) == state.project.units);
+        option->setEnabled(!locked || UnitSystemOf(i) == m_project.units);
     }
     CenterOnScreen(this);
 }
@@ -121,22 +124,21 @@ void DescriptionEditorDialog::NextForm()
 
 void DescriptionEditorDialog::Unload()
 {
-    ProgramState& state = m_context.state;
     if (m_ok) {
         const int chosen = GetArrayIndex(OptionGroup{0, {m_units[0]->isChecked(), m_units[1]->isChecked()}});
-        if (UnitSystemOf(chosen) != state.project.units) {
-            state.project.units = UnitSystemOf(chosen);
-            NewProject(state, true, false);
+        if (UnitSystemOf(chosen) != m_project.units) {
+            m_project.units = UnitSystemOf(chosen);
+            NewProject(m_project, m_session, m_environment, m_messenger, true, false);
         }
-        state.project.ProjectTitle = S(m_title->text());
+        m_project.ProjectTitle = S(m_title->text());
         QString description = m_description->toPlainText();
         description.replace("\n", "\r\n");
-        state.project.ProjectDescription = S(description);
-        AppendHistory(state.messenger, "Project Description Modified");
-        MarkProjectEdited(state.project);
+        m_project.ProjectDescription = S(description);
+        AppendHistory(m_messenger, "Project Description Modified");
+        MarkProjectEdited(m_project);
         m_context.host.UpdateCaption();
     } else {
-        AppendHistory(state.messenger, "Project Description Not Modified");
+        AppendHistory(m_messenger, "Project Description Not Modified");
     }
 }
 

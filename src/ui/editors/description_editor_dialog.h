@@ -14,13 +14,19 @@ class QRadioButton;
 
 namespace castovin {
 
+struct Project;
+struct ReportSession;
+struct Environment;
+struct Messenger;
+
 class DescriptionEditorDialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int MaxDescriptionLength = 1000;
 
-    explicit DescriptionEditorDialog(const WindowContext& context);
+    DescriptionEditorDialog(Project& project, ReportSession& session, Environment& environment, Messenger& messenger,
+                            const WindowContext& context);
 
     void Ok();
     void NextForm();
@@ -31,6 +37,10 @@ private:
     // Form_Unload: commits when OK (or Next Form) was pressed, logs either way.
     void Unload();
 
+    Project& m_project;
+    ReportSession& m_session;
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     bool m_ok = false;
     QLineEdit* m_title = nullptr;

@@ -2,17 +2,15 @@
 
 #include <QWidget>
 
-#include "core/program/program_state.h"
 #include "core/text/messages.h"
 #include "ui/platform/platform_services.h"
 
 namespace castovin {
 
-void CopyDialogImage(const WindowContext& context, QWidget* dialog)
+void CopyDialogImage(PlatformServices& platform, Messenger& messenger, QWidget* dialog)
 {
-    context.platform.SetClipboardImage(dialog->grab().toImage());
-    ShowMessage(context.state.messenger, "Screenshot of dialog copied to clipboard", MsgButtons::OK,
-                context.state.messenger.MsgCategory.Message);
+    platform.SetClipboardImage(dialog->grab().toImage());
+    ShowMessage(messenger, "Screenshot of dialog copied to clipboard", MsgButtons::OK, messenger.MsgCategory.Message);
 }
 
 }  // namespace castovin

@@ -17,12 +17,12 @@
 
 namespace castovin {
 
-QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, const std::function<void()>& ok,
-                             const std::function<void()>& results)
+QHBoxLayout* EditorButtonRow(QWidget* editor, Messenger& messenger, PlatformServices& platform,
+                             const std::function<void()>& ok, const std::function<void()>& results)
 {
     QPushButton* okButton = MakeButton(editor, names::EditorOk, "OK");
     QPushButton* cancel = MakeButton(editor, names::EditorCancel, "Cancel");
-    QPushButton* help = MakeHelpButton(editor, names::EditorHelp, context.state.messenger);
+    QPushButton* help = MakeHelpButton(editor, names::EditorHelp, messenger);
     QPushButton* copy = MakeButton(editor, names::EditorCopyClip, "&Copy Clip");
     QPushButton* resultsButton = MakeButton(editor, names::EditorResults, "Results");
     // The editors are windows of their own, not dialogs: Enter and Esc are
@@ -34,7 +34,8 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, cons
                      &QPushButton::click);
     QObject::connect(okButton, &QPushButton::clicked, editor, ok);
     QObject::connect(cancel, &QPushButton::clicked, editor, &QWidget::close);
-    QObject::connect(copy, &QPushButton::clicked, editor, [context, editor] { CopyDialogImage(context, editor); });
+    QObject::connect(copy, &QPushButton::clicked, editor,
+                     [&platform, &messenger, editor] { CopyDialogImage(platform, messenger, editor); });
     QObject::connect(resultsButton, &QPushButton::clicked, editor, results);
     auto* row = new QHBoxLayout;
     row->addWidget(resultsButton);
@@ -46,32 +47,32 @@ QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, cons
     return row;
 }
 
-void ShowEditorResults(const WindowContext& context, QWidget* editor, ReportType type, const EditedRecords& edited)
+void ShowEditorResults(const Project& project, ReportSession& session, const Environment& env, ProgramHost& host,
+                       QWidget* editor, ReportType type, const EditedRecords& edited)
 {
-    ProgramState& state = context.state;
-    const bool built = context.host.Trapped([&] {
-        std::array<SupportRecord, 2> support = state.project.Support;
-        CostRecord cost = state.project.Cost;
+    const bool built = host.Trapped([&] {
+        std::array<SupportRecord, 2> support = project.Support;
+        CostRecord cost = project.Cost;
         edited(support, cost);
-        const bool withHeader = state.environment.Settings.PrintModuleHeader == 1;
-        state.session.Show(BuildReport(state.project, support, cost, type, withHeader), type);
+        const bool withHeader = env.Settings.PrintModuleHeader == 1;
+        session.Show(BuildReport(project, support, cost, type, withHeader), type);
     });
     if (built)
-        context.host.ShowResultsViewer(editor);
+        host.ShowResultsViewer(editor);
 }
 
-void FinishProjectEditor(const WindowContext& context, bool modified)
+void FinishProjectEditor(Project& project, ReportSession& session, Messenger& messenger, ProgramHost& host,
+                         bool modified)
 {
-    ProgramState& state = context.state;
     if (modified) {
-        MarkProjectEdited(state.project);
-        AppendHistory(state.messenger, "Project Parameters Modified");
-        context.host.UpdateCaption();
+        MarkProjectEdited(project);
+        AppendHistory(messenger, "Project Parameters Modified");
+        host.UpdateCaption();
     } else {
-        AppendHistory(state.messenger, "Project Parameters Not Modified");
+        AppendHistory(messenger, "Project Parameters Not Modified");
     }
-    state.session.EditorOpen = 0;
-    context.host.HostWindow()->setEnabled(true);
+    session.EditorOpen = 0;
+    host.HostWindow()->setEnabled(true);
 }
 
 void AlignFieldColumns(const std::vector<QGridLayout*>& grids)

@@ -17,11 +17,16 @@ class QWidget;
 
 namespace castovin {
 
+struct Environment;
+struct Messenger;
+struct Project;
+struct ReportSession;
+
 // The button row of the parameters and cost editors: "Results" and
 // "&Copy Clip" on the left, "Help", "OK" (Enter) and "Cancel" (Esc) on the
 // right. OK and Results run the editor's own handlers; Cancel closes it.
-QHBoxLayout* EditorButtonRow(QWidget* editor, const WindowContext& context, const std::function<void()>& ok,
-                             const std::function<void()>& results);
+QHBoxLayout* EditorButtonRow(QWidget* editor, Messenger& messenger, PlatformServices& platform,
+                             const std::function<void()>& ok, const std::function<void()>& results);
 
 // The records an editor's "Results" reports on: the project's, with the
 // editor's values written over them by the editor.
@@ -29,11 +34,13 @@ using EditedRecords = std::function<void(std::array<SupportRecord, 2>& support, 
 
 // Builds the report of the edited records (the project keeps its committed
 // ones), shows it in the session and opens the results viewer over `editor`.
-void ShowEditorResults(const WindowContext& context, QWidget* editor, ReportType type, const EditedRecords& edited);
+void ShowEditorResults(const Project& project, ReportSession& session, const Environment& env, ProgramHost& host,
+                       QWidget* editor, ReportType type, const EditedRecords& edited);
 
 // Logs whether the project was modified, marks it edited when it was, and
 // gives the main window back (enabled, with the focus).
-void FinishProjectEditor(const WindowContext& context, bool modified);
+void FinishProjectEditor(Project& project, ReportSession& session, Messenger& messenger, ProgramHost& host,
+                         bool modified);
 
 // Lines up the label and field columns of neighbouring frames: every grid
 // gets the widest label and the widest field of them all as its column

@@ -7,14 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "core/program/program_state.h"
+#include "core/config/environment.h"
 #include "core/text/messages.h"
 #include "core/text/paths.h"
 #include "core/tools/file_association.h"
@@ -185,7 +184,8 @@ QWidget* OptionsEditorDialog::BuildDefaultsPage(int tab)
     return page;
 }
 
-OptionsEditorDialog::OptionsEditorDialog(const WindowContext& context) : m_context(context)
+OptionsEditorDialog::OptionsEditorDialog(Environment& environment, Messenger& messenger, const WindowContext& context)
+    : m_environment(environment), m_messenger(messenger), m_context(context)
 {
     setObjectName(names::OptionsEditor);
     setWindowTitle("Options");
@@ -198,7 +198,7 @@ OptionsEditorDialog::OptionsEditorDialog(const WindowContext& context) : m_conte
     m_tabs->addTab(BuildDefaultsPage(1), "Default Parameters (Metric)");
 
     const DialogButtons buttons =
-        MakeOkCancelHelpRow(this, names::EditorOk, names::EditorCancel, names::EditorHelp, m_context.state.messenger);
+        MakeOkCancelHelpRow(this, names::EditorOk, names::EditorCancel, names::EditorHelp, m_messenger);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons.row);
@@ -211,10 +211,9 @@ OptionsEditorDialog::OptionsEditorDialog(const WindowContext& context) : m_conte
 void OptionsEditorDialog::LoadFields()
 {
     // Form_Load.
-    ProgramState& state = m_context.state;
-    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Options);
-    AppendHistory(state.messenger, "Editing VELB Options");
-    const OptionsFields f = OptionsFieldsFromState(state.environment);
+    SetMsgCategory(m_messenger.MsgCategory, MsgForm::Options);
+    AppendHistory(m_messenger, "Editing VELB Options");
+    const OptionsFields f = OptionsFieldsFromState(m_environment);
     m_switches[0]->setChecked(f.loadInputForm);
     m_switches[1]->setChecked(f.viewChildWindow);
     m_switches[2]->setChecked(f.printModuleHeader);
@@ -290,7 +289,7 @@ void OptionsEditorDialog::Add(int tab)
 {
     const std::size_t list = TargetList(tab);
     std::vector<std::string> entries = Entries(list);
-    if (AddBoltGrade(m_context.state.messenger, entries, S(m_items[static_cast<std::size_t>(tab)]->text())))
+    if (AddBoltGrade(m_messenger, entries, S(m_items[static_cast<std::size_t>(tab)]->text())))
         ShowEntries(list, entries);
 }
 
@@ -301,14 +300,13 @@ void OptionsEditorDialog::Delete(int tab)
     std::vector<bool> selected;
     for (int i = 0; i < m_lists[list]->count(); ++i)
         selected.push_back(m_lists[list]->item(i)->isSelected());
-    DeleteBoltGrades(m_context.state.messenger, entries, selected);
+    DeleteBoltGrades(m_messenger, entries, selected);
     ShowEntries(list, entries);
 }
 
 void OptionsEditorDialog::SetDefault(int tab)
 {
-    const auto lists =
-        SetDefaultBoltGrades(m_context.state.environment, tab == 0 ? UnitSystem::English : UnitSystem::Metric);
+    const auto lists = SetDefaultBoltGrades(m_environment, tab == 0 ? UnitSystem::English : UnitSystem::Metric);
     const auto first = static_cast<std::size_t>(tab) * 2;
     ShowEntries(first, lists[0]);
     ShowEntries(first + 1, lists[1]);
@@ -316,7 +314,7 @@ void OptionsEditorDialog::SetDefault(int tab)
 
 void OptionsEditorDialog::Ok()
 {
-    const OptionsValidation result = CheckOptions(m_context.state.messenger, Fields());
+    const OptionsValidation result = CheckOptions(m_messenger, Fields());
     if (!result.valid) {
         m_tabs->setCurrentIndex(result.page);
         const QString name = names::Indexed(names::StemOf(result.focus), result.page - 1);
@@ -330,19 +328,17 @@ void OptionsEditorDialog::Ok()
 
 void OptionsEditorDialog::MakeFileAssociation()
 {
-    ProgramState& state = m_context.state;
-    const std::string extension = state.environment.Settings.FileExtension;
-    if (ShowMessage(state.messenger,
+    const std::string extension = m_environment.Settings.FileExtension;
+    if (ShowMessage(m_messenger,
                     "This operation may break an existing association of file extension " + extension +
                         " with other programs on this computer. Proceed?",
                     MsgButtons::YesNo) != MsgResult::Yes)
         return;
-    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const std::string dataHome = UserDataHome(S(env.value("XDG_DATA_HOME")), S(env.value("HOME")));
-    const std::string& program = state.environment.ProgramFile;
-    const FileAssociation association = RegisterFileType(dataHome, state.environment.AppFolder, program, extension);
+    const std::string dataHome = UserDataHome(m_environment.User.xdgDataHome, m_environment.User.home);
+    const std::string& program = m_environment.ProgramFile;
+    const FileAssociation association = RegisterFileType(dataHome, m_environment.AppFolder, program, extension);
     if (!association.refusal.empty()) {
-        ShowMessage(state.messenger, association.refusal, MsgIcon::Exclamation);
+        ShowMessage(m_messenger, association.refusal, MsgIcon::Exclamation);
         return;
     }
     // Let the desktop see the new type and entry, when its tools are there.
@@ -353,17 +349,17 @@ void OptionsEditorDialog::MakeFileAssociation()
     const QString desktopTool = QStandardPaths::findExecutable("update-desktop-database");
     if (association.written && !desktopTool.isEmpty())
         platform.StartProgram(desktopTool, {Q(dataHome + "/applications")});
-    ShowMessage(state.messenger, "The file association for " + extension + " has been made to " + association.command,
+    ShowMessage(m_messenger, "The file association for " + extension + " has been made to " + association.command,
                 MsgButtons::OK);
-    AppendHistory(state.messenger, state.environment.AppFolder + " " + program + " " + extension);
+    AppendHistory(m_messenger, m_environment.AppFolder + " " + program + " " + extension);
 }
 
 void OptionsEditorDialog::Unload()
 {
     if (m_ok)
-        CommitOptions(m_context.state.environment, m_context.state.messenger, Fields());
+        CommitOptions(m_environment, m_messenger, Fields());
     else
-        AppendHistory(m_context.state.messenger, "Options Not Modified");
+        AppendHistory(m_messenger, "Options Not Modified");
 }
 
 }  // namespace castovin

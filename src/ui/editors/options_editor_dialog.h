@@ -17,11 +17,14 @@ class QTabWidget;
 
 namespace castovin {
 
+struct Environment;
+struct Messenger;
+
 class OptionsEditorDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OptionsEditorDialog(const WindowContext& context);
+    OptionsEditorDialog(Environment& environment, Messenger& messenger, const WindowContext& context);
 
     OptionsFields Fields() const;
     void Add(int tab);
@@ -43,6 +46,8 @@ private:
     std::vector<std::string> Entries(std::size_t list) const;
     void ShowEntries(std::size_t list, const std::vector<std::string>& entries);
 
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     bool m_ok = false;
     QTabWidget* m_tabs = nullptr;

@@ -9,10 +9,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/config/environment.h"
 #include "core/editing/options_editor.h"
 #include "core/editing/parameter_editor.h"
+#include "core/model/project.h"
+#include "core/model/report_session.h"
 #include "core/program/output_commands.h"
-#include "core/program/program_state.h"
 #include "core/text/messages.h"
 #include "core/text/number_format.h"
 #include "ui/app/closing_rules.h"
@@ -51,12 +53,14 @@ QLabel* ParametersEditorWindow::Label(QWidget* parent, const QString& name, cons
     return label;
 }
 
-ParametersEditorWindow::ParametersEditorWindow(const WindowContext& context) : m_context(context)
+ParametersEditorWindow::ParametersEditorWindow(Project& project, ReportSession& session, Environment& environment,
+                                               Messenger& messenger, const WindowContext& context)
+    : m_project(project), m_session(session), m_environment(environment), m_messenger(messenger), m_context(context)
 {
     setObjectName(names::ParametersEditor);
     setWindowTitle("Parameters");
     setWindowFlag(Qt::Dialog);
-    const UnitSystem u = m_context.state.project.units;
+    const UnitSystem u = m_project.units;
 
     // Geology, mining factors and design factors.
     auto* geology = new QGroupBox("Geology", this);
@@ -121,7 +125,7 @@ ParametersEditorWindow::ParametersEditorWindow(const WindowContext& context) : m
 void ParametersEditorWindow::BuildSystemPages()
 {
     // The two support systems on the pages of the tab control.
-    const UnitSystem u = m_context.state.project.units;
+    const UnitSystem u = m_project.units;
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(names::ParmTabs);
     m_tabs->setUsesScrollButtons(false);
@@ -189,18 +193,17 @@ void ParametersEditorWindow::BuildLayout(QWidget* geology, QWidget* mining, QWid
     auto* layout = new QVBoxLayout;
     layout->addLayout(top);
     layout->addLayout(EditorButtonRow(
-        this, m_context, [this] { Ok(); }, [this] { Results(); }));
+        this, m_messenger, m_context.platform, [this] { Ok(); }, [this] { Results(); }));
     CentreContent(this, layout);
 }
 
 void ParametersEditorWindow::LoadFields()
 {
     // Form_Load.
-    ProgramState& state = m_context.state;
-    state.session.EditorOpen = SwitchTrue;
-    state.session.ReportKind = ReportType::Design;
-    SetMsgCategory(state.messenger.MsgCategory, MsgForm::Parameters);
-    const ParameterFields f = ParameterFieldsFromSupport(state.project.Support);
+    m_session.EditorOpen = SwitchTrue;
+    m_session.ReportKind = ReportType::Design;
+    SetMsgCategory(m_messenger.MsgCategory, MsgForm::Parameters);
+    const ParameterFields f = ParameterFieldsFromSupport(m_project.Support);
     m_CMRR->setText(Q(f.CMRR));
     m_depth->setText(Q(f.DepthofCover));
     m_unitWeight->setText(Q(f.UnitWeight));
@@ -217,7 +220,7 @@ void ParametersEditorWindow::LoadFields()
     m_cableCapacity->setText(Q(f.CableBoltCap));
     m_noSup->addItems({"1", "2"});
     m_noSup->setEditText(Q(f.NoSup));
-    AppendHistory(state.messenger, "Editing Project Parameters");
+    AppendHistory(m_messenger, "Editing Project Parameters");
     FillGradeLists();
     for (std::size_t i = 0; i < 2; ++i)
         m_grade[i]->setEditText(Q(f.BoltGrade[i]));
@@ -243,10 +246,9 @@ ParametersEditorWindow::~ParametersEditorWindow() = default;
 
 void ParametersEditorWindow::FillGradeLists()
 {
-    const ProgramState& state = m_context.state;
-    const std::size_t first = state.project.units != UnitSystem::English ? 2 : 0;
+    const std::size_t first = m_project.units != UnitSystem::English ? 2 : 0;
     for (std::size_t i = 0; i < 2; ++i)
-        for (const std::string& entry : BoltGradeEntries(state.environment, first + i))
+        for (const std::string& entry : BoltGradeEntries(m_environment, first + i))
             m_grade[i]->addItem(Q(entry));
 }
 
@@ -277,7 +279,7 @@ ParameterFields ParametersEditorWindow::Fields() const
 void ParametersEditorWindow::ApplyLayout()
 {
     const SupportLayout layout = ApplySupportLayout(S(m_noSup->currentText()), m_system->currentIndex(),
-                                                    m_location->currentIndex(), m_context.state.project.units);
+                                                    m_location->currentIndex(), m_project.units);
     m_tabs->setTabEnabled(1, layout.secondPageSelectable);
     if (!layout.secondPageSelectable)
         m_tabs->setCurrentIndex(0);
@@ -367,12 +369,12 @@ void ParametersEditorWindow::Focus(ParmField field)
 
 std::array<SupportRecord, 2> ParametersEditorWindow::SaveWorkParms() const
 {
-    return SupportFromFields(Fields(), m_context.state.project.Support);
+    return SupportFromFields(Fields(), m_project.Support);
 }
 
 void ParametersEditorWindow::Ok()
 {
-    const ParmValidation result = ValidateParms(m_context.state.messenger, m_context.state.project.units, Fields());
+    const ParmValidation result = ValidateParms(m_messenger, m_project.units, Fields());
     Focus(result.focus);
     if (!result.valid)
         return;
@@ -382,20 +384,19 @@ void ParametersEditorWindow::Ok()
 
 void ParametersEditorWindow::Results()
 {
-    const ParmValidation result = ValidateParms(m_context.state.messenger, m_context.state.project.units, Fields());
+    const ParmValidation result = ValidateParms(m_messenger, m_project.units, Fields());
     Focus(result.focus);
     if (!result.valid)
         return;
-    ShowEditorResults(m_context, this, ReportType::Design,
+    ShowEditorResults(m_project, m_session, m_environment, m_context.host, this, ReportType::Design,
                       [this](std::array<SupportRecord, 2>& support, CostRecord&) { support = SaveWorkParms(); });
 }
 
 void ParametersEditorWindow::Unload()
 {
-    ProgramState& state = m_context.state;
     if (m_ok)
-        state.project.Support = SupportFromFields(Fields(), state.project.Support);
-    FinishProjectEditor(m_context, m_ok);
+        m_project.Support = SupportFromFields(Fields(), m_project.Support);
+    FinishProjectEditor(m_project, m_session, m_messenger, m_context.host, m_ok);
 }
 
 }  // namespace castovin

@@ -17,6 +17,11 @@ class QTabWidget;
 
 namespace castovin {
 
+struct Project;
+struct ReportSession;
+struct Environment;
+struct Messenger;
+
 struct ParameterFields;
 struct SupportRecord;
 enum class ParmField;
@@ -25,7 +30,8 @@ class ParametersEditorWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ParametersEditorWindow(const WindowContext& context);
+    ParametersEditorWindow(Project& project, ReportSession& session, Environment& environment, Messenger& messenger,
+                           const WindowContext& context);
     ~ParametersEditorWindow() override;
 
     // The fields as they stand.
@@ -50,6 +56,10 @@ private:
     void Focus(ParmField field);
     void FillGradeLists();
 
+    Project& m_project;
+    ReportSession& m_session;
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     bool m_ok = false;
     std::vector<QGridLayout*> m_leftGrids;

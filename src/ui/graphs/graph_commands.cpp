@@ -34,27 +34,25 @@ public:
 
 }  // namespace
 
-void OpenGraphWindow(WindowContext& context, int16_t graphIndex)
+void OpenGraphWindow(Project& project, Environment& environment, Messenger& messenger, const WindowContext& context,
+                     int16_t graphIndex)
 {
-    ProgramState& state = context.state;
     std::vector<CurvePoint> points;
     bool computed = false;
     context.host.Trapped([&] {
         // The curve comes from the project's committed values.
-        points = ComputeCurve(state.project.Support[0], state.project.units, static_cast<GraphKind>(graphIndex),
-                              state.messenger);
+        points = ComputeCurve(project.Support[0], project.units, static_cast<GraphKind>(graphIndex), messenger);
         computed = true;
     });
     if (!computed)
         return;
     if (points.empty()) {
-        ShowMessage(state.messenger, EmptyCurveMessage(state.project.Support[0], state.project.units, graphIndex),
-                    MsgIcon::Information);
+        ShowMessage(messenger, EmptyCurveMessage(project.Support[0], project.units, graphIndex), MsgIcon::Information);
         return;
     }
     QWidget* host = context.host.HostWindow();
     host->setEnabled(false);
-    auto* window = new GraphWindow(context);
+    auto* window = new GraphWindow(project, environment, messenger, context);
     window->GraphInit(graphIndex);
     window->DrawCurve(points);
     CenterOnScreen(window);
@@ -63,30 +61,28 @@ void OpenGraphWindow(WindowContext& context, int16_t graphIndex)
 
 void GraphWindow::Export()
 {
-    ProgramState& state = m_context.state;
-    if (state.environment.Settings.AskOfficeInstall == 0 &&
-        ShowMessage(state.messenger, "Export the graph data to a spreadsheet file and open it?", MsgButtons::YesNo) !=
+    if (m_environment.Settings.AskOfficeInstall == 0 &&
+        ShowMessage(m_messenger, "Export the graph data to a spreadsheet file and open it?", MsgButtons::YesNo) !=
             MsgResult::Yes)
         return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::SaveAs;
     request.title = "Export Graph Data";
-    request.folder = Q(state.environment.LastExportFolder.empty() ? state.environment.DataFolder
-                                                                  : state.environment.LastExportFolder);
-    request.fileName = Q(ExportFileName(state.project.ProjectFilePath, m_currentGraph));
+    request.folder =
+        Q(m_environment.LastExportFolder.empty() ? m_environment.DataFolder : m_environment.LastExportFolder);
+    request.fileName = Q(ExportFileName(m_project.ProjectFilePath, m_currentGraph));
     request.filters = QStringList{"Workbook (*.xlsx)", "CSV text (*.csv)"};
     request.selectedFilter = request.filters.front();
     request.defaultSuffix = "xlsx";
     const std::optional<QString> path = m_context.platform.FileDialog(this, request);
     if (!path)
         return;
-    state.environment.LastExportFolder = S(QFileInfo(*path).absolutePath() + '/');
+    m_environment.LastExportFolder = S(QFileInfo(*path).absolutePath() + '/');
     ExportTo(*path, path->endsWith(".csv", Qt::CaseInsensitive));
 }
 
 void GraphWindow::ExportTo(const QString& path, bool csv)
 {
-    ProgramState& state = m_context.state;
     bool written = false;
     m_context.host.Trapped([&] {
         ExportCursor busy;
@@ -100,10 +96,10 @@ void GraphWindow::ExportTo(const QString& path, bool csv)
     });
     if (!written)
         return;
-    ShowMessage(state.messenger, "Exported " + GeneralNumber(static_cast<int32_t>(m_curveCount)) + " Curves",
+    ShowMessage(m_messenger, "Exported " + GeneralNumber(static_cast<int32_t>(m_curveCount)) + " Curves",
                 MsgButtons::OK);
     if (!m_context.platform.OpenDocument(path))
-        ShowMessage(state.messenger, NoOpenerText(S(path)), MsgButtons::OK);
+        ShowMessage(m_messenger, NoOpenerText(S(path)), MsgButtons::OK);
 }
 
 }  // namespace castovin

@@ -12,9 +12,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "core/config/environment.h"
 #include "core/config/settings_file.h"
 #include "core/editing/graph_options.h"
-#include "core/program/program_state.h"
 #include "core/text/messages.h"
 #include "ui/app/closing_rules.h"
 #include "ui/app/names.h"
@@ -52,7 +52,9 @@ QComboBox* ListBox(QWidget* parent, const QString& name, const QStringList& entr
 
 }  // namespace
 
-GraphOptionsDialog::GraphOptionsDialog(GraphWindow& graph) : m_graph(graph)
+GraphOptionsDialog::GraphOptionsDialog(GraphWindow& graph, Environment& environment, Messenger& messenger,
+                                       UnitSystem units)
+    : m_graph(graph), m_environment(environment), m_messenger(messenger), m_units(units)
 {
     setObjectName(names::GraphOptionsDialog);
     setProperty("helpContext", 3510);  // every control
@@ -61,7 +63,7 @@ GraphOptionsDialog::GraphOptionsDialog(GraphWindow& graph) : m_graph(graph)
 
     // Form_Load: the lists at the record's positions, then the option (which
     // may put the defaults into the record), then the controls.
-    const SettingsRecord& s = m_graph.Context().state.environment.Settings;
+    const SettingsRecord& s = m_environment.Settings;
     m_grid->setCurrentIndex(s.GridStyle);
     m_style->setCurrentIndex(s.GraphStyle - 1);
     const int option = s.GraphSetParams == 1 ? 1 : 0;
@@ -123,8 +125,8 @@ void GraphOptionsDialog::BuildControls()
         m_options[static_cast<std::size_t>(i)] = button;
     }
 
-    const DialogButtons buttons = MakeOkCancelHelpRow(this, names::GraphOptOk, names::GraphOptCancel,
-                                                      names::GraphOptHelp, m_graph.Context().state.messenger);
+    const DialogButtons buttons =
+        MakeOkCancelHelpRow(this, names::GraphOptOk, names::GraphOptCancel, names::GraphOptHelp, m_messenger);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(basic);
     layout->addWidget(options);
@@ -141,7 +143,7 @@ void GraphOptionsDialog::BuildControls()
 
 void GraphOptionsDialog::InitForm()
 {
-    const GraphOptionsFields f = GraphOptionsFromRecord(m_graph.Context().state.environment.Settings);
+    const GraphOptionsFields f = GraphOptionsFromRecord(m_environment.Settings);
     m_title->setText(Q(f.title));
     for (std::size_t i = 0; i < 4; ++i)
         m_xTitles[i]->setText(Q(f.xTitles[i]));
@@ -156,9 +158,8 @@ void GraphOptionsDialog::InitForm()
 
 void GraphOptionsDialog::ChooseOption(int index)
 {
-    ProgramState& state = m_graph.Context().state;
     if (index == 0) {
-        ChooseGraphOption(state.environment.Settings, 0, GraphFormat{}, state.project.units);
+        ChooseGraphOption(m_environment.Settings, 0, GraphFormat{}, m_units);
         InitForm();
     }
     const bool editable = GraphOptionsEditable(index);
@@ -183,7 +184,7 @@ void GraphOptionsDialog::CheckListEntry(QComboBox* list)
         list->setCurrentIndex(position);
         return;
     }
-    ShowMessage(m_graph.Context().state.messenger, "Please select a valid entry", MsgButtons::OK);
+    ShowMessage(m_messenger, "Please select a valid entry", MsgButtons::OK);
     list->setCurrentIndex(0);
     list->setEditText(list->itemText(0));
 }
@@ -211,10 +212,9 @@ void GraphOptionsDialog::Accept()
 
 void GraphOptionsDialog::Unload()
 {
-    ProgramState& state = m_graph.Context().state;
     if (m_accepted) {
-        CommitGraphOptions(state.environment.Settings, Fields());
-        SaveSettings(state.environment, state.messenger, SettingsGroup::Graph);
+        CommitGraphOptions(m_environment.Settings, Fields());
+        SaveSettings(m_environment, m_messenger, SettingsGroup::Graph);
     }
     m_graph.ApplyFormatToChart();
 }

@@ -5,6 +5,7 @@
 // chart from the record.
 
 #include <array>
+#include <cstdint>
 
 #include <QDialog>
 
@@ -17,6 +18,9 @@ class QScrollBar;
 
 namespace castovin {
 
+enum class UnitSystem : int16_t;
+struct Environment;
+struct Messenger;
 class GraphWindow;
 struct GraphOptionsFields;
 
@@ -24,7 +28,7 @@ class GraphOptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit GraphOptionsDialog(GraphWindow& graph);
+    GraphOptionsDialog(GraphWindow& graph, Environment& environment, Messenger& messenger, UnitSystem units);
 
     // Option1_Click: 0 the defaults (read-only), 1 the last used.
     void ChooseOption(int index);
@@ -39,6 +43,9 @@ private:
     void Unload();
 
     GraphWindow& m_graph;
+    Environment& m_environment;
+    Messenger& m_messenger;
+    UnitSystem m_units;
     bool m_accepted = false;
     QLineEdit* m_title = nullptr;
     std::array<QLineEdit*, 4> m_xTitles{};

@@ -21,8 +21,9 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include "core/config/environment.h"
 #include "core/editing/graph_options.h"
-#include "core/program/program_state.h"
+#include "core/model/project.h"
 #include "core/text/error_trap.h"
 #include "core/text/messages.h"
 #include "core/text/number_format.h"
@@ -88,7 +89,8 @@ private:
     GraphWindow& m_window;
 };
 
-GraphWindow::GraphWindow(const WindowContext& context) : m_context(context)
+GraphWindow::GraphWindow(Project& project, Environment& environment, Messenger& messenger, const WindowContext& context)
+    : m_project(project), m_environment(environment), m_messenger(messenger), m_context(context)
 {
     setObjectName(names::GraphWindow);
     setWindowTitle("Graph");
@@ -201,11 +203,10 @@ QScatterSeries* GraphWindow::Symbols(int c) const
 void GraphWindow::GraphInit(int16_t index)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ProgramState& state = m_context.state;
-    SettingsRecord& s = state.environment.Settings;
+    SettingsRecord& s = m_environment.Settings;
     m_currentGraph = index;
-    if (NeedsDefaultFormat(s, index, state.project.units))
-        SetDefaultGraphFormat(s, GraphFormat{}, state.project.units);
+    if (NeedsDefaultFormat(s, index, m_project.units))
+        SetDefaultGraphFormat(s, GraphFormat{}, m_project.units);
     m_x->setTitleText(Q(s.XAxisTitle.at(static_cast<std::size_t>(index))));
     m_y->setTitleText(Q(s.YAxisTitle0));
     ApplyGrid();
@@ -216,7 +217,7 @@ void GraphWindow::GraphInit(int16_t index)
 
 void GraphWindow::ApplyGrid()
 {
-    const int16_t grid = m_context.state.environment.Settings.GridStyle;
+    const int16_t grid = m_environment.Settings.GridStyle;
     m_y->setGridLineVisible(HorizontalGrid(grid));
     m_x->setGridLineVisible(VerticalGrid(grid));
 }
@@ -265,7 +266,7 @@ void GraphWindow::DrawCurve(const std::vector<CurvePoint>& points)
 
 void GraphWindow::StyleCurve(int c)
 {
-    const SettingsRecord& s = m_context.state.environment.Settings;
+    const SettingsRecord& s = m_environment.Settings;
     const QColor colour = CurveColour(c);
     QScatterSeries* symbols = Symbols(c);
     symbols->setMarkerShape(QScatterSeries::MarkerShapeCircle);
@@ -283,7 +284,7 @@ void GraphWindow::StyleCurve(int c)
 void GraphWindow::ApplyLegend()
 {
     // A curve's label is its line's legend entry; the symbols never have one.
-    const bool shown = m_context.state.environment.Settings.CurveLegend == 1;
+    const bool shown = m_environment.Settings.CurveLegend == 1;
     for (int c = 0; c < m_curveCount; ++c) {
         Lines(c)->setName(shown ? CurveLabel : "");
         for (QLegendMarker* marker : m_chart->legend()->markers(Lines(c))) {
@@ -318,7 +319,7 @@ std::vector<CurvePoint> GraphWindow::CurveData(int c) const
 
 void GraphWindow::ApplyFormatToChart()
 {
-    const SettingsRecord& s = m_context.state.environment.Settings;
+    const SettingsRecord& s = m_environment.Settings;
     m_chart->setTitle(Q(s.GraphTitle));
     m_x->setTitleText(Q(s.XAxisTitle.at(static_cast<std::size_t>(m_currentGraph))));
     m_y->setTitleText(Q(s.YAxisTitle0));
@@ -340,7 +341,7 @@ void GraphWindow::ReadFormatBack()
     chart.yTitle = S(m_y->titleText());
     chart.horizontalGrid = m_y->isGridLineVisible();
     chart.verticalGrid = m_x->isGridLineVisible();
-    ReadChartBack(m_context.state.environment.Settings, m_currentGraph, chart);
+    ReadChartBack(m_environment.Settings, m_currentGraph, chart);
 }
 
 void GraphWindow::changeEvent(QEvent* event)
@@ -418,19 +419,17 @@ void GraphWindow::Copy()
 
 void GraphWindow::Print()
 {
-    ProgramState& state = m_context.state;
     QPrinter& printer = m_context.platform.Printer();
     bool cancelled = false;
-    CommandTrap trap(state.messenger, cancelled, RestoreNormalCursor);
+    CommandTrap trap(m_messenger, cancelled, RestoreNormalCursor);
     if (!trap.Step([&] {
             if (!m_context.platform.PrintDialog(
-                    this, printer, false,
-                    SuggestedPdfName(state.environment.Settings.DataPath, state.project.ProjectFilePath)))
+                    this, printer, false, SuggestedPdfName(m_environment.Settings.DataPath, m_project.ProjectFilePath)))
                 throw RuntimeError(err::DialogCancelled);
         }) ||
         cancelled)
         return;
-    AppendHistory(state.messenger, "Printing Graph");
+    AppendHistory(m_messenger, "Printing Graph");
     m_context.host.Trapped([&] {
         QPainter painter;
         if (!painter.begin(&printer))
@@ -438,8 +437,7 @@ void GraphWindow::Print()
         // The project title, the file name and the date above the chart;
         // the chart fills the rest of the page as far as its proportions allow.
         const QRect page = painter.viewport();
-        const QStringList heading = {Q(state.project.ProjectTitle),
-                                     QFileInfo(Q(state.project.ProjectFilePath)).fileName(),
+        const QStringList heading = {Q(m_project.ProjectTitle), QFileInfo(Q(m_project.ProjectFilePath)).fileName(),
                                      Q(FormatDateMdy(LocalNow()))};
         painter.setFont(QFont(PrintFontFamily(), 10));
         const int line = QFontMetrics(painter.font(), &printer).lineSpacing();
@@ -460,7 +458,7 @@ void GraphWindow::Print()
 void GraphWindow::OpenOptions()
 {
     ReadFormatBack();
-    ShowOwnedWindow(new GraphOptionsDialog(*this), this, true);
+    ShowOwnedWindow(new GraphOptionsDialog(*this, m_environment, m_messenger, m_project.units), this, true);
 }
 
 }  // namespace castovin

@@ -22,18 +22,23 @@ class QValueAxis;
 
 namespace castovin {
 
+struct Project;
+struct Environment;
+struct Messenger;
+
 class GraphView;
 
 // Computes curve `graphIndex` (0..3) from the project and opens the graph
 // window on it over the main window, which it disables until it closes. A
 // curve without points opens no window; a message says why.
-void OpenGraphWindow(WindowContext& context, int16_t graphIndex);
+void OpenGraphWindow(Project& project, Environment& environment, Messenger& messenger, const WindowContext& context,
+                     int16_t graphIndex);
 
 class GraphWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit GraphWindow(const WindowContext& context);
+    GraphWindow(Project& project, Environment& environment, Messenger& messenger, const WindowContext& context);
     ~GraphWindow() override;
 
     // Prepares the chart's axes, titles, grid and header for graph `index`.
@@ -65,7 +70,6 @@ public:
     std::vector<CurvePoint> CurveData(int c) const;
     // Labels shown in the legend.
     int CurveLabelCount() const;
-    const WindowContext& Context() const { return m_context; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -78,6 +82,9 @@ private:
     void ApplyLegend();
     void ExportTo(const QString& path, bool csv);
 
+    Project& m_project;
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     int16_t m_currentGraph = 0;
     int m_curveCount = 0;

@@ -55,7 +55,7 @@ CommandResult MainWindow::RunFileCommand(Command command)
     case Command::PrintPreview:
         return PrintPreview();
     case Command::ViewSourceFiles:
-        OpenTextBrowser(Context());
+        OpenTextBrowser(m_state.environment, m_state.messenger, Context());
         return CommandResult::Done;
     case Command::Exit:
         close();
@@ -133,7 +133,7 @@ CommandResult MainWindow::NewFile()
         UpdateCaption();
         return CommandResult::Cancelled;
     }
-    NewProject(m_state, true, true);
+    NewProject(m_state.project, m_state.session, m_state.environment, m_state.messenger, true, true);
     UpdateCaption();
     if (m_state.environment.Settings.ShowInputScreenOnLoad == 1)
         Run(Command::EditParameters);
@@ -206,7 +206,9 @@ CommandResult MainWindow::PrintPreview()
         return CommandResult::Cancelled;
     if (!Trapped([&] { BuildInputListing(); }))
         return CommandResult::Failed;
-    ShowOwnedWindow(new PreviewDialog(Context()), this, true);
+    ShowOwnedWindow(
+        new PreviewDialog(m_state.project, m_state.session, m_state.environment, m_state.messenger, Context()), this,
+        true);
     return CommandResult::Done;
 }
 

@@ -219,7 +219,10 @@ CommandResult MainWindow::Run(Command command)
     case Command::GraphSpan: {
         const int16_t graph = static_cast<int16_t>(static_cast<int>(command) - static_cast<int>(Command::GraphCMRR));
         WindowContext context = Context();
-        m_lastResult = Trapped([&] { OpenGraphWindow(context, graph); }) ? CommandResult::Done : CommandResult::Failed;
+        m_lastResult =
+            Trapped([&] { OpenGraphWindow(m_state.project, m_state.environment, m_state.messenger, context, graph); })
+                ? CommandResult::Done
+                : CommandResult::Failed;
         break;
     }
     case Command::HelpContents:
@@ -265,21 +268,28 @@ CommandResult MainWindow::RunOutput(Command command)
 void MainWindow::ShowResultsViewer(QWidget* owner)
 {
     // The window the viewer opened over (an editor or this one) gets the focus back.
-    ShowOwnedWindow(new ResultsViewerDialog(Context()), owner != nullptr ? owner : this, true);
+    ShowOwnedWindow(
+        new ResultsViewerDialog(m_state.project, m_state.session, m_state.environment, m_state.messenger, Context()),
+        owner != nullptr ? owner : this, true);
 }
 
 CommandResult MainWindow::RunEditor(Command command)
 {
     const bool ok = Trapped([&] {
         if (command == Command::EditDescription) {
-            ShowOwnedWindow(new DescriptionEditorDialog(Context()), this, true);
+            ShowOwnedWindow(new DescriptionEditorDialog(m_state.project, m_state.session, m_state.environment,
+                                                        m_state.messenger, Context()),
+                            this, true);
             return;
         }
         QWidget* editor = nullptr;
         {
             BusyCursor busy;
-            editor = command == Command::EditParameters ? static_cast<QWidget*>(new ParametersEditorWindow(Context()))
-                                                        : static_cast<QWidget*>(new CostEditorWindow(Context()));
+            editor = command == Command::EditParameters
+                         ? static_cast<QWidget*>(new ParametersEditorWindow(
+                               m_state.project, m_state.session, m_state.environment, m_state.messenger, Context()))
+                         : static_cast<QWidget*>(new CostEditorWindow(
+                               m_state.project, m_state.session, m_state.environment, m_state.messenger, Context()));
         }
         setEnabled(false);
         ShowOwnedWindow(editor, this, false);
@@ -309,7 +319,7 @@ CommandResult MainWindow::RunUtility(Command command)
         OpenUnitCalculator(m_state.messenger, this);
         return CommandResult::Done;
     case Command::Options:
-        ShowOwnedWindow(new OptionsEditorDialog(Context()), this, true);
+        ShowOwnedWindow(new OptionsEditorDialog(m_state.environment, m_state.messenger, Context()), this, true);
         return CommandResult::Done;
     case Command::FileConversion:
         return OpenConversion();
@@ -325,7 +335,7 @@ CommandResult MainWindow::RunUtility(Command command)
         m_platform.SetClipboardText(Q(m_state.messenger.History.Text()));
         return CommandResult::Done;
     case Command::DesignSearch:
-        return OpenDesignSearch(Context());
+        return OpenDesignSearch(m_state.project, m_state.session, m_state.environment, m_state.messenger, Context());
     default:
         return CommandResult::NotAvailable;
     }

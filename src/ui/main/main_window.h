@@ -38,7 +38,7 @@ public:
     ProgramState& State() { return m_state; }
     PlatformServices& Platform() { return m_platform; }
     // What the windows opened from here receive.
-    WindowContext Context() { return {m_state, m_platform, *this}; }
+    WindowContext Context() { return {m_platform, *this}; }
 
     // Form_Load: recent-file menu, display settings, placement. The
     // start-up notices follow the shown window (app/startup_window.h).

@@ -39,7 +39,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(ProgramState& state, PlatformServic
     StartProgram(state, options);
     auto window = std::make_unique<MainWindow>(state, platform);
     window->FormLoad();
-    NewProject(state, true, true);
+    NewProject(state.project, state.session, state.environment, state.messenger, true, true);
     window->UpdateCaption();
     window->show();
     window->ApplyHistoryFont();

@@ -17,10 +17,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/config/environment.h"
 #include "core/files/lifecycle.h"
 #include "core/model/project.h"
+#include "core/model/report_session.h"
 #include "core/program/output_commands.h"
-#include "core/program/program_state.h"
 #include "core/text/messages.h"
 #include "core/text/number_format.h"
 #include "ui/app/closing_rules.h"
@@ -132,7 +133,9 @@ QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation,
 
 // ---- the window ----
 
-DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context(context)
+DesignSearchWindow::DesignSearchWindow(Project& project, ReportSession& session, Environment& environment,
+                                       Messenger& messenger, const WindowContext& context)
+    : m_project(project), m_session(session), m_environment(environment), m_messenger(messenger), m_context(context)
 {
     setObjectName(names::SearchWindow);
     setWindowTitle("Design Search");
@@ -141,7 +144,7 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
     QPushButton* results = MakeButton(this, names::SearchResults, "Results");
     QPushButton* apply = MakeButton(this, names::SearchApply, "Apply");
     QPushButton* close = MakeButton(this, names::SearchClose, "Close");
-    QPushButton* help = MakeHelpButton(this, names::SearchHelp, m_context.state.messenger);
+    QPushButton* help = MakeHelpButton(this, names::SearchHelp, m_messenger);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(results);
     buttons->addWidget(apply);
@@ -162,7 +165,7 @@ DesignSearchWindow::DesignSearchWindow(const WindowContext& context) : m_context
     connect(apply, &QPushButton::clicked, this, &DesignSearchWindow::Apply);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    AppendHistory(m_context.state.messenger, "Loading Design Search Form");
+    AppendHistory(m_messenger, "Loading Design Search Form");
     // The main window waits while the search is open, as it does for an editor.
     // Closing stops a search under way; its outcome is never shown.
     RestorePriceTable();
@@ -192,7 +195,7 @@ QWidget* DesignSearchWindow::BuildPriceFrame()
     auto* frame = new QGroupBox("Price list ($ per bolt)", this);
     m_prices = new QTableWidget(0, kPriceColumns, frame);
     m_prices->setObjectName(names::SearchPriceTable);
-    const SearchRowTexts head = SearchColumnHeadings(m_context.state.project.units);
+    const SearchRowTexts head = SearchColumnHeadings(m_project.units);
     m_prices->setHorizontalHeaderLabels({Q(head[1]), Q(head[2]), Q(head[3]), "$/bolt", "Name"});
     m_prices->horizontalHeader()->setStretchLastSection(true);
     QPushButton* add = MakeButton(frame, names::SearchAddRow, "Add Row");
@@ -218,7 +221,7 @@ QWidget* DesignSearchWindow::BuildPriceFrame()
 
 QWidget* DesignSearchWindow::BuildRangeFrame()
 {
-    const SearchRanges ranges = DefaultSearchRanges(m_context.state.project.units);
+    const SearchRanges ranges = DefaultSearchRanges(m_project.units);
     auto* frame = new QGroupBox("Ranges", this);
     auto* grid = new QGridLayout(frame);
     auto spin = [frame](const char* name, int value) {
@@ -238,7 +241,7 @@ QWidget* DesignSearchWindow::BuildRangeFrame()
     m_spacingMin = edit(names::SearchSpacingMin, ranges.spacingMin);
     m_spacingMax = edit(names::SearchSpacingMax, ranges.spacingMax);
     m_spacingStep = edit(names::SearchSpacingStep, ranges.spacingStep);
-    const QString length = Q(SearchColumnHeadings(m_context.state.project.units)[5]).remove("Spacing");
+    const QString length = Q(SearchColumnHeadings(m_project.units)[5]).remove("Spacing");
     grid->addWidget(new QLabel("Bolts per row from", frame), 0, 0);
     grid->addWidget(m_boltsMin, 0, 1);
     grid->addWidget(new QLabel("to", frame), 1, 0);
@@ -260,7 +263,7 @@ QWidget* DesignSearchWindow::BuildResultFrame()
 {
     auto* frame = new QGroupBox("Passing bolt patterns, least cost first", this);
     m_model = new SearchResultModel(this);
-    m_model->SetCandidates(m_context.state.project.units, {});
+    m_model->SetCandidates(m_project.units, {});
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(Qt::UserRole);
@@ -309,7 +312,7 @@ std::optional<std::vector<PriceRow>> DesignSearchWindow::TablePrices()
     const PriceListRead read = ParsePriceCells(cells);
     if (read.problem) {
         const int row = read.problem->line - 1;  // line 1 is the header
-        ShowMessage(m_context.state.messenger, "Price list row " + std::to_string(row) + ": " + read.problem->message,
+        ShowMessage(m_messenger, "Price list row " + std::to_string(row) + ": " + read.problem->message,
                     MsgIcon::Exclamation);
         return std::nullopt;
     }
@@ -331,16 +334,14 @@ void DesignSearchWindow::FillPriceTable(const std::vector<PriceRow>& rows)
 
 QString DesignSearchWindow::PriceFolder() const
 {
-    const ProgramState& state = m_context.state;
-    return Q(state.environment.LastPriceFolder.empty() ? state.environment.Settings.DataPath
-                                                       : state.environment.LastPriceFolder);
+    return Q(m_environment.LastPriceFolder.empty() ? m_environment.Settings.DataPath : m_environment.LastPriceFolder);
 }
 
 // The table as it was when the window last closed in this run, typed or
 // loaded, so that the next opening goes on from it.
 void DesignSearchWindow::KeepPriceTable()
 {
-    std::vector<std::vector<std::string>>& kept = m_context.state.environment.LastPriceTable;
+    std::vector<std::vector<std::string>>& kept = m_environment.LastPriceTable;
     kept.assign(static_cast<std::size_t>(m_prices->rowCount()), std::vector<std::string>(kPriceColumns));
     for (int r = 0; r < m_prices->rowCount(); ++r)
         for (int c = 0; c < kPriceColumns; ++c)
@@ -350,7 +351,7 @@ void DesignSearchWindow::KeepPriceTable()
 
 void DesignSearchWindow::RestorePriceTable()
 {
-    const std::vector<std::vector<std::string>>& kept = m_context.state.environment.LastPriceTable;
+    const std::vector<std::vector<std::string>>& kept = m_environment.LastPriceTable;
     if (kept.empty())
         return;
     m_prices->setRowCount(0);
@@ -372,17 +373,17 @@ void DesignSearchWindow::LoadPrices()
     request.selectedFilter = request.filters[0];
     const std::optional<QString> path = m_context.platform.FileDialog(this, request);
     if (!path) {
-        DialogCancelled(m_context.state.messenger);
+        DialogCancelled(m_messenger);
         return;
     }
-    m_context.state.environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
+    m_environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
     const PriceListRead read = ReadPriceListFile(S(*path));
     if (read.problem) {
-        ShowMessage(m_context.state.messenger, S(*path) + ": " + ProblemText(*read.problem), MsgIcon::Exclamation);
+        ShowMessage(m_messenger, S(*path) + ": " + ProblemText(*read.problem), MsgIcon::Exclamation);
         return;
     }
     FillPriceTable(read.rows);
-    AppendHistory(m_context.state.messenger, "Price list loaded: " + S(*path));
+    AppendHistory(m_messenger, "Price list loaded: " + S(*path));
 }
 
 void DesignSearchWindow::SavePrices()
@@ -399,15 +400,15 @@ void DesignSearchWindow::SavePrices()
     request.defaultSuffix = "csv";
     const std::optional<QString> path = m_context.platform.FileDialog(this, request);
     if (!path) {
-        DialogCancelled(m_context.state.messenger);
+        DialogCancelled(m_messenger);
         return;
     }
-    m_context.state.environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
+    m_environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
     if (const std::optional<std::string> problem = WritePriceListFile(S(*path), *rows)) {
-        ShowMessage(m_context.state.messenger, *problem, MsgIcon::Exclamation);
+        ShowMessage(m_messenger, *problem, MsgIcon::Exclamation);
         return;
     }
-    AppendHistory(m_context.state.messenger, "Price list saved: " + S(*path));
+    AppendHistory(m_messenger, "Price list saved: " + S(*path));
 }
 
 std::optional<SearchRanges> DesignSearchWindow::ReadRanges()
@@ -423,7 +424,7 @@ std::optional<SearchRanges> DesignSearchWindow::ReadRanges()
     const std::optional<RangesFault> fault =
         ok[0] && ok[1] && ok[2] ? RangesFaultOf(ranges) : std::optional(RangesFault::SpacingNotANumber);
     if (fault) {
-        ShowMessage(m_context.state.messenger, RangesFaultText(*fault), MsgIcon::Exclamation);
+        ShowMessage(m_messenger, RangesFaultText(*fault), MsgIcon::Exclamation);
         return std::nullopt;
     }
     return ranges;
@@ -431,8 +432,7 @@ std::optional<SearchRanges> DesignSearchWindow::ReadRanges()
 
 SearchProject DesignSearchWindow::CurrentProject() const
 {
-    const ProgramState& state = m_context.state;
-    return SearchProject{state.project.units, state.project.Support, state.project.Cost};
+    return SearchProject{m_project.units, m_project.Support, m_project.Cost};
 }
 
 void DesignSearchWindow::Search()
@@ -444,14 +444,14 @@ void DesignSearchWindow::Search()
     if (!ranges)
         return;
     if (const std::optional<std::string> tooMany = SearchSizeProblem(prices->size(), *ranges)) {
-        ShowMessage(m_context.state.messenger, *tooMany, MsgIcon::Exclamation);
+        ShowMessage(m_messenger, *tooMany, MsgIcon::Exclamation);
         return;
     }
     m_progress->setValue(0);
     m_progress->show();
     m_cancel->show();
     m_summary->setText("Searching...");
-    const auto keep = static_cast<std::size_t>(m_context.state.environment.Settings.SearchKeepBest);
+    const auto keep = static_cast<std::size_t>(m_environment.Settings.SearchKeepBest);
     m_runner->Start(CurrentProject(), *prices, *ranges, keep,
                     [this](SearchOutcome outcome) { ShowOutcome(std::move(outcome)); });
 }
@@ -471,7 +471,7 @@ void DesignSearchWindow::ShowOutcome(SearchOutcome outcome)
     m_progress->hide();
     m_cancel->hide();
     const std::size_t kept = outcome.ranked.size();
-    m_model->SetCandidates(m_context.state.project.units, std::move(outcome.ranked));
+    m_model->SetCandidates(m_project.units, std::move(outcome.ranked));
     m_results->sortByColumn(0, Qt::AscendingOrder);
     QString summary = QString("%1 candidates tried, %2 skipped (outside the parameters editor's ranges), %3 passed")
                           .arg(outcome.tried)
@@ -483,11 +483,11 @@ void DesignSearchWindow::ShowOutcome(SearchOutcome outcome)
         summary = "Search cancelled: " + summary;
     m_summary->setText(summary);
     if (outcome.cancelled) {
-        AppendHistory(m_context.state.messenger, "Design search cancelled");
+        AppendHistory(m_messenger, "Design search cancelled");
         return;
     }
     if (outcome.passed == 0)
-        ShowMessage(m_context.state.messenger, "No bolt pattern passes the design check", MsgIcon::Information);
+        ShowMessage(m_messenger, "No bolt pattern passes the design check", MsgIcon::Information);
     else
         m_results->selectRow(0);
 }
@@ -496,7 +496,7 @@ const SearchCandidate* DesignSearchWindow::SelectedCandidate()
 {
     const QModelIndexList rows = m_results->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
-        ShowMessage(m_context.state.messenger, "Select a bolt pattern in the results first", MsgButtons::OK);
+        ShowMessage(m_messenger, "Select a bolt pattern in the results first", MsgButtons::OK);
         return nullptr;
     }
     return &m_model->Candidate(m_sorted->mapToSource(rows.first()).row());
@@ -508,7 +508,7 @@ void DesignSearchWindow::ShowResults()
     if (candidate == nullptr)
         return;
     // The report shows the candidate; the project keeps its values.
-    ShowEditorResults(m_context, this, ReportType::Design,
+    ShowEditorResults(m_project, m_session, m_environment, m_context.host, this, ReportType::Design,
                       [&](std::array<SupportRecord, 2>& support, CostRecord& cost) {
                           const SearchProject trial = WithCandidate(CurrentProject(), *candidate);
                           support = trial.support;
@@ -521,22 +521,22 @@ void DesignSearchWindow::Apply()
     const SearchCandidate* candidate = SelectedCandidate();
     if (candidate == nullptr)
         return;
-    ProgramState& state = m_context.state;
     const SearchProject applied = WithCandidate(CurrentProject(), *candidate);
-    state.project.Support = applied.support;
-    state.project.Cost = applied.cost;
-    MarkProjectEdited(state.project);
-    AppendHistory(state.messenger, "Design search applied: " + S(PatternText(*candidate, state.project.units)));
+    m_project.Support = applied.support;
+    m_project.Cost = applied.cost;
+    MarkProjectEdited(m_project);
+    AppendHistory(m_messenger, "Design search applied: " + S(PatternText(*candidate, m_project.units)));
     m_context.host.UpdateCaption();
 }
 
-CommandResult OpenDesignSearch(const WindowContext& context)
+CommandResult OpenDesignSearch(Project& project, ReportSession& session, Environment& environment, Messenger& messenger,
+                               const WindowContext& context)
 {
-    if (RefusedAsEmpty(context.state.project, context.state.messenger))
+    if (RefusedAsEmpty(project, messenger))
         return CommandResult::NotAvailable;
     QWidget* host = context.host.HostWindow();
     host->setEnabled(false);
-    ShowOwnedWindow(new DesignSearchWindow(context), host, false);
+    ShowOwnedWindow(new DesignSearchWindow(project, session, environment, messenger, context), host, false);
     return CommandResult::Done;
 }
 

@@ -28,6 +28,11 @@ class QTableWidget;
 
 namespace castovin {
 
+struct Project;
+struct ReportSession;
+struct Environment;
+struct Messenger;
+
 // The ranked candidates as a table of the command line's columns. The
 // display role is the text the command line prints; the sort role
 // (Qt::UserRole) is the number behind it, so that "10.00" sorts above "9.50".
@@ -56,7 +61,8 @@ class DesignSearchWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit DesignSearchWindow(const WindowContext& context);
+    DesignSearchWindow(Project& project, ReportSession& session, Environment& environment, Messenger& messenger,
+                       const WindowContext& context);
 
     // The price table as rows, or the problem of its first bad row (shown).
     std::optional<std::vector<PriceRow>> TablePrices();
@@ -90,6 +96,10 @@ private:
     SearchProject CurrentProject() const;
     void ShowOutcome(SearchOutcome outcome);
 
+    Project& m_project;
+    ReportSession& m_session;
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     QTableWidget* m_prices = nullptr;
     QSpinBox* m_boltsMin = nullptr;
@@ -108,6 +118,7 @@ private:
 
 // Opens the window over the disabled main window; an empty project has
 // nothing to search.
-CommandResult OpenDesignSearch(const WindowContext& context);
+CommandResult OpenDesignSearch(Project& project, ReportSession& session, Environment& environment, Messenger& messenger,
+                               const WindowContext& context);
 
 }  // namespace castovin

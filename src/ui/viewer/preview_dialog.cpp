@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/program/program_state.h"
+#include "core/config/environment.h"
+#include "core/model/project.h"
+#include "core/model/report_session.h"
 #include "core/text/messages.h"
 #include "ui/app/names.h"
 #include "ui/app/window_helpers.h"
@@ -15,8 +17,13 @@
 
 namespace castovin {
 
-PreviewDialog::PreviewDialog(const WindowContext& context)
-    : m_context(context), m_text(context.state.session.OutputBuffer[0])
+PreviewDialog::PreviewDialog(const Project& project, const ReportSession& session, Environment& environment,
+                             Messenger& messenger, const WindowContext& context)
+    : m_project(project),
+      m_environment(environment),
+      m_messenger(messenger),
+      m_context(context),
+      m_text(session.OutputBuffer[0])
 {
     setObjectName(names::Preview);
     setWindowTitle("Print Preview");
@@ -26,7 +33,7 @@ PreviewDialog::PreviewDialog(const WindowContext& context)
     ok->setDefault(true);
     QPushButton* copy = MakeButton(this, names::PreviewCopy, "&Copy to Clipboard");
     QPushButton* print = MakeButton(this, names::PreviewPrint, "&Print");
-    QPushButton* help = MakeHelpButton(this, names::PreviewHelp, m_context.state.messenger);
+    QPushButton* help = MakeHelpButton(this, names::PreviewHelp, m_messenger);
     auto* row = new QHBoxLayout;
     row->addWidget(copy);
     row->addWidget(print);
@@ -40,7 +47,7 @@ PreviewDialog::PreviewDialog(const WindowContext& context)
     connect(copy, &QPushButton::clicked, this, &PreviewDialog::CopyToClipboard);
     connect(print, &QPushButton::clicked, this, &PreviewDialog::Print);
 
-    AppendHistory(m_context.state.messenger, "Preview displayed");
+    AppendHistory(m_messenger, "Preview displayed");
     adjustSize();
     CenterOnScreen(this);
 }
@@ -48,29 +55,27 @@ PreviewDialog::PreviewDialog(const WindowContext& context)
 void PreviewDialog::CopyToClipboard()
 {
     m_context.platform.ClearClipboard();
-    m_context.platform.SetClipboardText(Q(m_context.state.session.OutputBuffer[0]));
-    AppendHistory(m_context.state.messenger, "Output copied to clipboard");
+    m_context.platform.SetClipboardText(Q(m_text));
+    AppendHistory(m_messenger, "Output copied to clipboard");
 }
 
 void PreviewDialog::Print()
 {
     if (m_cancel) {
-        AppendHistory(m_context.state.messenger, "Printing aborted");
+        AppendHistory(m_messenger, "Printing aborted");
         return;
     }
-    ProgramState& state = m_context.state;
     QPrinter& printer = m_context.platform.Printer();
     if (!PrintsWithoutDialog(printer) &&
-        !m_context.platform.PrintDialog(
-            this, printer, false,
-            SuggestedPdfName(state.environment.Settings.DataPath, state.project.ProjectFilePath))) {
-        DialogCancelled(state.messenger);
-        AppendHistory(state.messenger, "Printing aborted");
+        !m_context.platform.PrintDialog(this, printer, false,
+                                        SuggestedPdfName(m_environment.Settings.DataPath, m_project.ProjectFilePath))) {
+        DialogCancelled(m_messenger);
+        AppendHistory(m_messenger, "Printing aborted");
         return;
     }
     m_context.host.Trapped([&] {
         BusyCursor busy;
-        PrintReport(printer, Q(state.environment.ProgramName), {m_text});
+        PrintReport(printer, Q(m_environment.ProgramName), {m_text});
     });
 }
 

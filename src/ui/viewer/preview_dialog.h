@@ -9,16 +9,25 @@
 
 namespace castovin {
 
+struct Project;
+struct ReportSession;
+struct Environment;
+struct Messenger;
+
 class PreviewDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PreviewDialog(const WindowContext& context);
+    PreviewDialog(const Project& project, const ReportSession& session, Environment& environment, Messenger& messenger,
+                  const WindowContext& context);
 
     void CopyToClipboard();
     void Print();
 
 private:
+    const Project& m_project;
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     std::string m_text;
     bool m_cancel = false;

@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/config/environment.h"
+#include "core/model/project.h"
+#include "core/model/report_session.h"
 #include "core/program/output_commands.h"
-#include "core/program/program_state.h"
 #include "core/text/messages.h"
 #include "ui/app/closing_rules.h"
 #include "ui/app/names.h"
@@ -37,7 +39,9 @@ QString PaneText(const std::string& text)
     return shown;
 }
 
-ResultsViewerDialog::ResultsViewerDialog(const WindowContext& context) : m_context(context)
+ResultsViewerDialog::ResultsViewerDialog(Project& project, ReportSession& session, Environment& environment,
+                                         Messenger& messenger, const WindowContext& context)
+    : m_project(project), m_session(session), m_environment(environment), m_messenger(messenger), m_context(context)
 {
     setObjectName(names::ResultsViewer);
     setWindowTitle("Calculation Results");
@@ -50,7 +54,7 @@ ResultsViewerDialog::ResultsViewerDialog(const WindowContext& context) : m_conte
     m_previous = MakeButton(this, names::ViewerPrevious, "P&revious Page");
     m_printAll = MakeButton(this, names::ViewerPrintAll, "Print &All");
     m_copyAll = MakeButton(this, names::ViewerCopyAll, "Cop&y All");
-    m_help = MakeHelpButton(this, names::ViewerHelp, m_context.state.messenger);
+    m_help = MakeHelpButton(this, names::ViewerHelp, m_messenger);
     m_changeInput = MakeButton(this, names::ViewerChangeInput, "Change &Input");
     m_viewPlots = MakeButton(this, names::ViewerPlots, "&View Plots");
 
@@ -86,7 +90,7 @@ ResultsViewerDialog::ResultsViewerDialog(const WindowContext& context) : m_conte
     host->setEnabled(false);
     m_page = 0;
     NextPage();
-    AppendHistory(m_context.state.messenger, "Results displayed");
+    AppendHistory(m_messenger, "Results displayed");
     adjustSize();
     CenterOnScreen(this);
     ClosingRules::Install(this, [this] { Unload(); });
@@ -110,14 +114,14 @@ void ResultsViewerDialog::showEvent(QShowEvent* event)
 
 void ResultsViewerDialog::Loadbuffer()
 {
-    m_pane->setPlainText(PaneText(m_context.state.session.OutputBuffer[static_cast<std::size_t>(m_page)]));
+    m_pane->setPlainText(PaneText(m_session.OutputBuffer[static_cast<std::size_t>(m_page)]));
     m_pane->setEnabled(true);
     m_pane->setReadOnly(true);
 }
 
 void ResultsViewerDialog::NextPage()
 {
-    const int last = m_context.state.session.LastOutputPage;
+    const int last = m_session.LastOutputPage;
     if (m_page < last) {
         ++m_page;
         Loadbuffer();
@@ -140,57 +144,54 @@ void ResultsViewerDialog::CopyPage()
 {
     PlatformServices& platform = m_context.platform;
     platform.ClearClipboard();
-    platform.SetClipboardText(Q(m_context.state.session.OutputBuffer[static_cast<std::size_t>(m_page)]));
-    AppendHistory(m_context.state.messenger, "Output page # " + std::to_string(m_page) + "copied to clipboard");
+    platform.SetClipboardText(Q(m_session.OutputBuffer[static_cast<std::size_t>(m_page)]));
+    AppendHistory(m_messenger, "Output page # " + std::to_string(m_page) + "copied to clipboard");
 }
 
 void ResultsViewerDialog::CopyAll()
 {
-    ProgramState& state = m_context.state;
     PlatformServices& platform = m_context.platform;
     platform.ClearClipboard();
-    platform.SetClipboardText(Q(JoinPages(state.session, 0, state.session.LastOutputPage)));
-    AppendHistory(state.messenger, "Output copied to clipboard");
+    platform.SetClipboardText(Q(JoinPages(m_session, 0, m_session.LastOutputPage)));
+    AppendHistory(m_messenger, "Output copied to clipboard");
 }
 
 void ResultsViewerDialog::PrintPages(int first, int last)
 {
-    ProgramState& state = m_context.state;
     m_cancel = false;
     PlatformServices& platform = m_context.platform;
-    const QString pdf = SuggestedPdfName(state.environment.Settings.DataPath, state.project.ProjectFilePath);
+    const QString pdf = SuggestedPdfName(m_environment.Settings.DataPath, m_project.ProjectFilePath);
     if (!platform.PrintDialog(this, platform.Printer(), false, pdf)) {
         m_cancel = true;
-        DialogCancelled(state.messenger);
-        AppendHistory(state.messenger, "Printing aborted");
+        DialogCancelled(m_messenger);
+        AppendHistory(m_messenger, "Printing aborted");
         return;
     }
-    const std::string joined = JoinPages(state.session, first, last);
+    const std::string joined = JoinPages(m_session, first, last);
     m_context.host.Trapped([&] {
         BusyCursor busy;
-        PrintReport(platform.Printer(), Q(state.environment.ProgramName), {joined});
+        PrintReport(platform.Printer(), Q(m_environment.ProgramName), {joined});
     });
 }
 
 void ResultsViewerDialog::PrintPage()
 {
-    AppendHistory(m_context.state.messenger, "Current page printed");
+    AppendHistory(m_messenger, "Current page printed");
     PrintPages(m_page, m_page);
     Loadbuffer();
 }
 
 void ResultsViewerDialog::PrintAll()
 {
-    AppendHistory(m_context.state.messenger, "All pages printed");
-    PrintPages(0, m_context.state.session.LastOutputPage);
+    AppendHistory(m_messenger, "All pages printed");
+    PrintPages(0, m_session.LastOutputPage);
     Loadbuffer();
 }
 
 void ResultsViewerDialog::ChangeInput()
 {
-    ProgramState& state = m_context.state;
-    const bool editorOpen = state.session.EditorOpen != 0;
-    const ReportType kind = state.session.ReportKind;
+    const bool editorOpen = m_session.EditorOpen != 0;
+    const ReportType kind = m_session.ReportKind;
     close();
     if (!editorOpen)
         m_context.host.Run(kind == ReportType::Cost ? Command::EditCost : Command::EditParameters);
@@ -198,7 +199,7 @@ void ResultsViewerDialog::ChangeInput()
 
 void ResultsViewerDialog::ViewPlots()
 {
-    ShowMessage(m_context.state.messenger, "Option not active yet", MsgButtons::OK);
+    ShowMessage(m_messenger, "Option not active yet", MsgButtons::OK);
 }
 
 }  // namespace castovin

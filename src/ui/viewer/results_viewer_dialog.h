@@ -11,11 +11,17 @@ class QPushButton;
 
 namespace castovin {
 
+struct Project;
+struct ReportSession;
+struct Environment;
+struct Messenger;
+
 class ResultsViewerDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ResultsViewerDialog(const WindowContext& context);
+    ResultsViewerDialog(Project& project, ReportSession& session, Environment& environment, Messenger& messenger,
+                        const WindowContext& context);
     ~ResultsViewerDialog() override;
 
     int CurrentPage() const { return m_page; }
@@ -38,6 +44,10 @@ private:
     void PrintPages(int first, int last);
     void Unload();
 
+    Project& m_project;
+    ReportSession& m_session;
+    Environment& m_environment;
+    Messenger& m_messenger;
     WindowContext m_context;
     int m_page = 0;
     bool m_cancel = false;

@@ -66,7 +66,7 @@ TEST_F(NewProject, KeepsNameAndUnitsWhenAsked)
     state.project.units = UnitSystem::Metric;
     state.session.OutputBuffer[0] = "listing";
     state.session.OutputBuffer[1] = "results";
-    castovin::NewProject(state, false, false);
+    castovin::NewProject(state.project, state.session, state.environment, state.messenger, false, false);
     EXPECT_EQ(state.project.ProjectFilePath, "/data/mine.vlb");
     EXPECT_EQ(state.project.units, UnitSystem::Metric);
     EXPECT_EQ(state.project.Support[0].DepthofCover, 150);
