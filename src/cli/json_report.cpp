@@ -18,7 +18,7 @@ json JsonNumber(float value)
     return std::stod(std::string(text, result.ptr));
 }
 
-std::string JsonUnitName(int kind, UnitSystem unitSystem)
+std::string JsonUnitName(UnitKind kind, UnitSystem unitSystem)
 {
     std::string_view label = UnitLabel(kind, unitSystem);
     if (label.size() >= 3 && label.substr(0, 2) == " (" && label.back() == ')')
@@ -30,7 +30,7 @@ namespace {
 
 // Every object below writes its members in name order (see JsonWriter).
 
-void Quantity(JsonWriter& w, float value, int kind, UnitSystem unitSystem)
+void Quantity(JsonWriter& w, float value, UnitKind kind, UnitSystem unitSystem)
 {
     w.BeginObject();
     w.Key("unit").String(JsonUnitName(kind, unitSystem));
@@ -41,7 +41,7 @@ void Quantity(JsonWriter& w, float value, int kind, UnitSystem unitSystem)
 void SystemInputs(JsonWriter& w, const SupportRecord& s, const SupportRecord* second, const SupportRecord& s0,
                   UnitSystem u)
 {
-    using namespace UnitKind;
+    using enum UnitKind;
     w.BeginObject();
     Quantity(w.Key("boltDiameter"), s.BoltDiameter, Diameter, u);
     Quantity(w.Key("boltGrade"), s.BoltGrade, Grade, u);
@@ -61,7 +61,7 @@ void SystemInputs(JsonWriter& w, const SupportRecord& s, const SupportRecord* se
 
 void SupportInputs(JsonWriter& w, const Project& p)
 {
-    using namespace UnitKind;
+    using enum UnitKind;
     const UnitSystem u = p.units;
     const SupportRecord& s0 = p.Support[0];
     w.BeginObject();
@@ -166,7 +166,7 @@ void HeaderEnd(JsonWriter& w, const Project& p)
 
 void CostInputs(JsonWriter& w, const CostRecord& c, UnitSystem u)
 {
-    using namespace UnitKind;
+    using enum UnitKind;
     const float advance = CalculatedAdvance(c);
     w.BeginObject();
     w.Key("bitCost").Number(c.BitCost);

@@ -18,7 +18,7 @@ namespace castovin {
 nlohmann::json JsonNumber(float value);
 
 // The unit name of a quantity kind: its label without the blank and brackets.
-std::string JsonUnitName(int kind, UnitSystem unitSystem);
+std::string JsonUnitName(UnitKind kind, UnitSystem unitSystem);
 
 // The design check of a project (docs/schema/design.schema.json), as one
 // line of compact JSON without its line end.

@@ -27,6 +27,19 @@ enum class SettingsGroup : int16_t {
     VELBBoltGrade = 11,
 };
 
+// A style bit of the settings file: -1 is on, 0 off (the file's own values).
+inline constexpr int16_t FontBitOn = -1;
+inline constexpr int16_t FontBitOff = 0;
+
+// A font of the settings: the history pane's (the Display keys) or the text
+// browser's (the Browse keys). A size of 0 or less keeps the font's own.
+struct FontSetting {
+    std::string name;
+    float size = 10;
+    bool bold = false;
+    bool italic = false;
+};
+
 // One entry of the recent-file list.
 struct RecentFile {
     std::string LastFile;      // short name shown in the menu
@@ -94,5 +107,12 @@ struct SettingsRecord {
 
 // `low` when the value lies outside low..high, else the value.
 int16_t LimitToRange(double value, int16_t low, int16_t high);
+
+// The two fonts of the settings as one record each; any bit but 0 reads as
+// on, and on is written as -1.
+FontSetting DisplayFont(const SettingsRecord& s);
+void SetDisplayFont(SettingsRecord& s, const FontSetting& font);
+FontSetting BrowseFont(const SettingsRecord& s);
+void SetBrowseFont(SettingsRecord& s, const FontSetting& font);
 
 }  // namespace castovin

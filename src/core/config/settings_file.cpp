@@ -84,8 +84,8 @@ std::vector<SettingsKey> Keys(SettingsGroup group)
                 Int("MaxDisplaySize", 4096, 16384, &S::MaxDisplaySize),
                 Text("DisplayFontName", &S::DisplayFontName),
                 Size("DisplayFontSize", &S::DisplayFontSize),
-                Int("DisplayFontBold", -1, 0, &S::DisplayFontBold),
-                Int("DisplayFontItalic", -1, 0, &S::DisplayFontItalic),
+                Int("DisplayFontBold", FontBitOn, FontBitOff, &S::DisplayFontBold),
+                Int("DisplayFontItalic", FontBitOn, FontBitOff, &S::DisplayFontItalic),
                 Int("KeepFileNames", 0, 1, &S::KeepFileNames),
                 Int("ShowDisclaim", 0, 1, &S::ShowDisclaim),
                 Int("MaxMainMenu", 0, 1, &S::MaxMainMenu),
@@ -98,10 +98,12 @@ std::vector<SettingsKey> Keys(SettingsGroup group)
                 Text("DataPath", &S::DataPath),
                 Text("FileExtension", &S::FileExtension)};
     case SettingsGroup::TextBrowse:
-        return {
-            Text("BrowseFontName", &S::BrowseFontName),           Size("BrowseFontSize", &S::BrowseFontSize),
-            Int("BrowseFontBold", -1, 0, &S::BrowseFontBold),     Int("BrowseFontItalic", -1, 0, &S::BrowseFontItalic),
-            Text("BrowseDefaultFilter", &S::BrowseDefaultFilter), Int("BrowseUseNotepad", 0, 1, &S::BrowseUseNotepad)};
+        return {Text("BrowseFontName", &S::BrowseFontName),
+                Size("BrowseFontSize", &S::BrowseFontSize),
+                Int("BrowseFontBold", FontBitOn, FontBitOff, &S::BrowseFontBold),
+                Int("BrowseFontItalic", FontBitOn, FontBitOff, &S::BrowseFontItalic),
+                Text("BrowseDefaultFilter", &S::BrowseDefaultFilter),
+                Int("BrowseUseNotepad", 0, 1, &S::BrowseUseNotepad)};
     case SettingsGroup::Graph: {
         std::vector<SettingsKey> keys = {Int("GraphSetParams", 0, 1, &S::GraphSetParams),
                                          Int("GridStyle", 0, 3, &S::GridStyle),

@@ -15,12 +15,12 @@ namespace castovin {
 struct Messenger;
 
 // One input field: its frame and label (the unit label of `unitKind` is
-// appended, -1 for none), the cost field and the message for a negative
+// appended unless it is None), the cost field and the message for a negative
 // value.
 struct CostFieldInfo {
     const char* frame;
     const char* label;
-    int unitKind;
+    UnitKind unitKind;
     float CostRecord::*member;
     const char* negativeMessage;
 };

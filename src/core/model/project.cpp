@@ -106,11 +106,12 @@ void MarkProjectEdited(Project& project)
     project.InputsEntered = FlagTrue;
 }
 
-std::string_view UnitLabel(int kind, UnitSystem unitSystem)
+std::string_view UnitLabel(UnitKind kind, UnitSystem unitSystem)
 {
-    if (kind < 0 || kind >= static_cast<int>(kUnitLabels.size()))
+    const int index = static_cast<int>(kind);
+    if (index < 0 || index >= static_cast<int>(kUnitLabels.size()))
         throw RuntimeError(err::SubscriptOutOfRange);
-    return kUnitLabels[static_cast<std::size_t>(kind)][UnitIndex(unitSystem)];
+    return kUnitLabels[static_cast<std::size_t>(index)][UnitIndex(unitSystem)];
 }
 
 std::string_view UnitSystemText(UnitSystem unitSystem)

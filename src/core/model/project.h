@@ -120,23 +120,31 @@ void ApplyNewProjectValues(Project& project, const DefaultInputsRecord& defaults
 // An editor committed changes: unsaved, not empty, inputs entered.
 void MarkProjectEdited(Project& project);
 
-// Quantity kinds of the unit-label table.
-namespace UnitKind {
-inline constexpr int Length = 0;
-inline constexpr int Stress = 1;
-inline constexpr int UnitWeight = 2;
-inline constexpr int ShortTons = 6;
-inline constexpr int Grade = 8;
-inline constexpr int CableCapacityListing = 9;
-inline constexpr int AdvanceRate = 10;
-inline constexpr int Diameter = 11;
-inline constexpr int BoltCapacity = 12;
-inline constexpr int SystemCapacity = 13;
-}  // namespace UnitKind
+// Quantity kinds of the unit-label table, in its order; None is a value
+// shown without a unit. Small lengths, pressures, forces, the feet/centimetre
+// kind and moduli are in the table but no report or editor shows them.
+enum class UnitKind : int8_t {
+    None = -1,
+    Length = 0,
+    Stress,
+    UnitWeight,
+    SmallLength,
+    Pressure,
+    Force,
+    ShortTons,
+    FeetOrCentimetres,
+    Grade,
+    CableCapacityListing,
+    AdvanceRate,
+    Diameter,
+    BoltCapacity,
+    SystemCapacity,
+    Modulus,
+};
 
-// The unit label of a quantity kind (0..14) in a unit system, beginning with a
-// blank, such as " (ft)". A kind outside 0..14 is a subscript error.
-std::string_view UnitLabel(int kind, UnitSystem unitSystem);
+// The unit label of a quantity kind in a unit system, beginning with a blank,
+// such as " (ft)". None, or a kind outside the table, is a subscript error.
+std::string_view UnitLabel(UnitKind kind, UnitSystem unitSystem);
 
 // "ft, in, lbs, psi, pcf" or "m, cm, kN, MPa, kN/m3": the unit choices of the
 // settings dialog.

@@ -21,9 +21,11 @@ public:
         m_text += text;
         End(lineEnds);
     }
-    template <typename Number> void Value(std::string_view label, Number value, int kind = -1, int lineEnds = 1)
+    template <typename Number>
+    void Value(std::string_view label, Number value, UnitKind kind = UnitKind::None, int lineEnds = 1)
     {
-        m_text += ValueLine(label, GeneralNumber(value), kind < 0 ? std::string_view() : UnitLabel(kind, m_unitSystem));
+        m_text += ValueLine(label, GeneralNumber(value),
+                            kind == UnitKind::None ? std::string_view() : UnitLabel(kind, m_unitSystem));
         End(lineEnds);
     }
     // A label and a text after the dots.
@@ -79,12 +81,12 @@ std::string NormalisedDescription(const Project& project)
 
 void SupportInputs(const std::array<SupportRecord, 2>& support, Listing& out)
 {
-    using namespace UnitKind;
+    using enum UnitKind;
     const SupportRecord& s0 = support[0];
     const SupportRecord& s1 = support[1];
     out.Line("[SUPPORT PARAMETERS]");
     out.Value("Stability Factor", s0.StabilityFactor);
-    out.Value("Number of Bolt Systems", s0.NumberOfSystems, -1, 2);
+    out.Value("Number of Bolt Systems", s0.NumberOfSystems, UnitKind::None, 2);
     out.Line("[SUPPORT (BOLT) SYSTEM #1]");
     out.Value("Actual Bolt Length", s0.ActualBoltLength, Length);
     out.Value("Bolt Diameter", s0.BoltDiameter, Diameter);
@@ -104,7 +106,7 @@ void SupportInputs(const std::array<SupportRecord, 2>& support, Listing& out)
             out.Value("Bolt Grade", s1.BoltGrade, Grade);
         }
         if (s0.SecondSystemLocation != 0) {
-            out.Value("Number of Bolts per Intersection", s1.BoltsPerIntersection, -1, 2);
+            out.Value("Number of Bolts per Intersection", s1.BoltsPerIntersection, UnitKind::None, 2);
         } else {
             out.Value("Number of Bolts per Row", s1.BoltsPerRow);
             out.Value("Row Spacing", s1.RowSpacing, Length, 2);
@@ -122,7 +124,7 @@ void SupportInputs(const std::array<SupportRecord, 2>& support, Listing& out)
 
 void CostInputs(const CostRecord& c, Listing& out)
 {
-    using namespace UnitKind;
+    using enum UnitKind;
     const float advance = CalculatedAdvance(c);
     const float production = CalculatedProduction(c, advance);
     out.End();

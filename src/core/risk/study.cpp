@@ -13,28 +13,28 @@ namespace {
 struct FieldInfo {
     const char* name;
     const char* label;
-    int unitKind;  // -1: no unit
-    int system;    // 0 or 1: the system of a bolt field, -1 for the others
+    UnitKind unitKind;
+    int system;  // 0 or 1: the system of a bolt field, -1 for the others
 };
 
 constexpr FieldInfo kFields[StudyFieldCount] = {
-    {"cmrr", "Coal Mine Roof Rating", -1, -1},
+    {"cmrr", "Coal Mine Roof Rating", UnitKind::None, -1},
     {"depthOfCover", "Depth of Cover", UnitKind::Length, -1},
     {"unitWeight", "Unit Weight of Rock", UnitKind::UnitWeight, -1},
-    {"stabilityFactor", "Stability Factor", -1, -1},
+    {"stabilityFactor", "Stability Factor", UnitKind::None, -1},
     {"entryWidth", "Entry Width", UnitKind::Length, -1},
     {"actualIntersectionSpan", "Actual Intersection Span", UnitKind::Length, -1},
     {"boltLength", "Actual Bolt Length", UnitKind::Length, 0},
     {"boltDiameter", "Bolt Diameter", UnitKind::Diameter, 0},
     {"boltGrade", "Bolt Grade", UnitKind::Grade, 0},
-    {"boltsPerRow", "Number of Bolts per Row", -1, 0},
+    {"boltsPerRow", "Number of Bolts per Row", UnitKind::None, 0},
     {"rowSpacing", "Row Spacing", UnitKind::Length, 0},
     {"boltLength2", "Actual Bolt Length", UnitKind::Length, 1},
     {"boltDiameter2", "Bolt Diameter", UnitKind::Diameter, 1},
     {"boltGrade2", "Bolt Grade", UnitKind::Grade, 1},
-    {"boltsPerRow2", "Number of Bolts per Row", -1, 1},
+    {"boltsPerRow2", "Number of Bolts per Row", UnitKind::None, 1},
     {"rowSpacing2", "Row Spacing", UnitKind::Length, 1},
-    {"boltsPerIntersection", "Number of Bolts per Intersection", -1, -1},
+    {"boltsPerIntersection", "Number of Bolts per Intersection", UnitKind::None, -1},
     {"cableBoltCapacity", "Cable Bolt Capacity", UnitKind::CableCapacityListing, -1},
 };
 
@@ -129,7 +129,7 @@ std::string StudyFieldLabel(StudyField field, UnitSystem u)
         label += f.system == 0 ? " #1" : " #2";
     if (field == StudyField::CableBoltCapacity)
         return label + (u != UnitSystem::English ? " (MN)" : " (tons)");
-    if (f.unitKind >= 0)
+    if (f.unitKind != UnitKind::None)
         label += UnitLabel(f.unitKind, u);
     return label;
 }

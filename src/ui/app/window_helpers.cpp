@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include "core/config/font_names.h"
+#include "core/config/settings.h"
 #include "core/editing/validation.h"
 #include "core/text/messages.h"
 #include "core/text/runtime_error.h"
@@ -187,6 +188,22 @@ QFont FontAsListed(const QFont& font)
 std::string ChosenFamily(const QFont& font)
 {
     return FamilyWithoutFoundry(font.family().toStdString());
+}
+
+QFont ToQFont(const FontSetting& font)
+{
+    QFont qfont(QString::fromStdString(font.name));
+    if (font.size > 0)
+        qfont.setPointSizeF(font.size);
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    return qfont;
+}
+
+FontSetting FromQFont(const QFont& font, const FontSetting& previous)
+{
+    const float size = font.pointSizeF() > 0 ? static_cast<float>(font.pointSizeF()) : previous.size;
+    return {ChosenFamily(font), size, font.bold(), font.italic()};
 }
 
 }  // namespace castovin

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace castovin {
 
+struct FontSetting;
 struct Messenger;
 
 inline QString Q(const std::string& text)
@@ -90,6 +91,12 @@ QFont FontAsListed(const QFont& font);
 // The family of a font the dialog returned, without the "[Foundry]" the
 // dialog shows for a family installed from more than one foundry.
 std::string ChosenFamily(const QFont& font);
+
+// A font of the settings as Qt's font and back. The size is set only when
+// it is above 0; a font without a point size keeps `previous`'s, and the
+// family is the one the font dialog chose (see ChosenFamily).
+QFont ToQFont(const FontSetting& font);
+FontSetting FromQFont(const QFont& font, const FontSetting& previous);
 
 // Device pixels for a length in twips (1440 per inch) on a screen widget.
 int TwipsToPixels(const QWidget* widget, int twips);

@@ -259,27 +259,14 @@ void TextBrowserDialog::ApplyPaneFont()
         ShowMessage(m_messenger, "Invalid font selection", MsgButtons::OK, m_messenger.MsgCategory.Error);
         return;
     }
-    QFont font(family);
-    font.setPointSizeF(s.BrowseFontSize);
-    font.setBold(s.BrowseFontBold != 0);
-    font.setItalic(s.BrowseFontItalic != 0);
-    m_pane->setFont(font);
+    m_pane->setFont(ToQFont(BrowseFont(s)));
 }
 
 void TextBrowserDialog::ChooseFont()
 {
     SettingsRecord& s = m_environment.Settings;
-    QFont preset(Q(s.BrowseFontName));
-    preset.setPointSizeF(s.BrowseFontSize);
-    preset.setBold(s.BrowseFontBold != 0);
-    preset.setItalic(s.BrowseFontItalic != 0);
-    if (const std::optional<QFont> font = m_context.platform.FontDialog(this, preset)) {
-        s.BrowseFontName = ChosenFamily(*font);
-        if (font->pointSizeF() > 0)
-            s.BrowseFontSize = static_cast<float>(font->pointSizeF());
-        s.BrowseFontBold = font->bold() ? -1 : 0;
-        s.BrowseFontItalic = font->italic() ? -1 : 0;
-    }
+    if (const std::optional<QFont> font = m_context.platform.FontDialog(this, ToQFont(BrowseFont(s))))
+        SetBrowseFont(s, FromQFont(*font, BrowseFont(s)));
     ApplyPaneFont();
 }
 

@@ -89,7 +89,7 @@ CostEditorWindow::CostEditorWindow(Project& project, ReportSession& session, Env
         QGridLayout* grid = grids[info.frame];
         const int row = grid->rowCount();
         QString label = info.label;
-        if (info.unitKind >= 0)
+        if (info.unitKind != UnitKind::None)
             label += Q(std::string(UnitLabel(info.unitKind, unit)));
         auto* caption = new QLabel(label, frames[info.frame]);
         const auto costField = static_cast<CostField>(i);

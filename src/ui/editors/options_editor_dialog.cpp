@@ -28,12 +28,12 @@ namespace castovin {
 
 namespace {
 
-// The default-input fields of a page: control stem, label, unit kind (-1
-// none) and whether the field carries the keystroke filter.
+// The default-input fields of a page: control stem, label, unit kind and whether the field carries the keystroke
+// filter.
 struct InputInfo {
     const char* stem;
     const char* label;
-    int unitKind;
+    UnitKind unitKind;
     bool numeric;
     std::string DefaultInputFields::*member;
 };
@@ -42,14 +42,14 @@ const std::array<InputInfo, 11>& Inputs()
 {
     using D = DefaultInputFields;
     static const std::array<InputInfo, 11> inputs = {{
-        {names::OptionsCMRR, "Coal Mine Roof Rating", -1, true, &D::CMRR},
+        {names::OptionsCMRR, "Coal Mine Roof Rating", UnitKind::None, true, &D::CMRR},
         {names::OptionsDepth, "Depth of Cover", UnitKind::Length, true, &D::DepthofCover},
         {names::OptionsUnitWeight, "Unit Weight", UnitKind::UnitWeight, false, &D::UnitWeight},
-        {names::OptionsStabilityFactor, "Stability Factor", -1, true, &D::StabilityFactor},
+        {names::OptionsStabilityFactor, "Stability Factor", UnitKind::None, true, &D::StabilityFactor},
         {names::OptionsBoltLength, "Actual Bolt Length", UnitKind::Length, true, &D::ActualBoltLength},
         {names::OptionsDiameter, "Bolt Diameter", UnitKind::Diameter, true, &D::BoltDiameter},
         {names::OptionsGrade, "Bolt Grade", UnitKind::Grade, true, &D::BoltGrade},
-        {names::OptionsBoltsPerRow, "Number of Bolts per Row", -1, true, &D::BoltsperRow},
+        {names::OptionsBoltsPerRow, "Number of Bolts per Row", UnitKind::None, true, &D::BoltsperRow},
         {names::OptionsRowSpacing, "Row Spacing", UnitKind::Length, true, &D::RowSpacing},
         {names::OptionsSpan, "Actual Intersection Span", UnitKind::Length, true, &D::ActualSpan},
         {names::OptionsEntryWidth, "Entry Width", UnitKind::Length, true, &D::EntryWidth},
@@ -133,7 +133,7 @@ QWidget* OptionsEditorDialog::BuildDefaultsPage(int tab)
                 continue;
             const InputInfo& info = Inputs()[static_cast<std::size_t>(input)];
             QString label = info.label;
-            if (info.unitKind >= 0)
+            if (info.unitKind != UnitKind::None)
                 label += Q(std::string(UnitLabel(info.unitKind, unit)));
             auto* caption = new QLabel(label, frame);
             caption->setObjectName(names::CaptionOf(names::Indexed(info.stem, tab)));

@@ -29,7 +29,7 @@ namespace {
 
 constexpr int kHelpContext = 2200;
 
-QString Unit(int kind, UnitSystem unitSystem)
+QString Unit(UnitKind kind, UnitSystem unitSystem)
 {
     return Q(std::string(UnitLabel(kind, unitSystem)));
 }

@@ -149,19 +149,15 @@ void MainWindow::ApplyHistoryFont()
 {
     const SettingsRecord& s = m_state.environment.Settings;
     const QString family = Q(s.DisplayFontName);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (FontFamilyAvailable(family)) {
-        font = QFont(family);
-    } else {
+    FontSetting setting = DisplayFont(s);
+    if (!FontFamilyAvailable(family)) {
         // A family the system lacks: the message, then the system's
         // fixed-pitch font rather than whatever face Qt would substitute.
         ShowMessage(m_state.messenger, "Invalid font selection:" + s.DisplayFontName, MsgButtons::OK,
                     m_state.messenger.MsgCategory.Error);
+        setting.name = QFontDatabase::systemFont(QFontDatabase::FixedFont).family().toStdString();
     }
-    if (s.DisplayFontSize > 0)
-        font.setPointSizeF(s.DisplayFontSize);
-    font.setBold(s.DisplayFontBold != 0);
-    font.setItalic(s.DisplayFontItalic != 0);
+    const QFont font = ToQFont(setting);
     m_history->setFont(font);
     // At least five lines of the chosen font fit in the pane.
     const int lines = QFontMetrics(font).lineSpacing() * kHistoryLines;

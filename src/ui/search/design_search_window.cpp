@@ -38,7 +38,7 @@ constexpr int kHelpContext = 4600;
 constexpr int kPriceColumns = 5;  // length, diameter, grade, price, name
 
 // " (ft)" as "ft".
-QString UnitName(int kind, UnitSystem unitSystem)
+QString UnitName(UnitKind kind, UnitSystem unitSystem)
 {
     return Q(std::string(UnitLabel(kind, unitSystem))).trimmed().remove('(').remove(')');
 }

@@ -274,16 +274,10 @@ void SettingsDialog::SelectViewer()
 void SettingsDialog::ChooseHistoryFont()
 {
     SettingsRecord& s = m_environment.Settings;
-    QFont preset(Q(s.DisplayFontName));
-    preset.setPointSizeF(s.DisplayFontSize);
-    preset.setBold(s.DisplayFontBold != 0);
-    preset.setItalic(s.DisplayFontItalic != 0);
+    const QFont preset = ToQFont(DisplayFont(s));
     // A cancelled dialog gives the preset back, which changes nothing.
     const QFont font = m_context.platform.FontDialog(this, preset).value_or(preset);
-    s.DisplayFontName = ChosenFamily(font);
-    s.DisplayFontSize = static_cast<float>(font.pointSizeF() > 0 ? font.pointSizeF() : s.DisplayFontSize);
-    s.DisplayFontBold = font.bold() ? -1 : 0;
-    s.DisplayFontItalic = font.italic() ? -1 : 0;
+    SetDisplayFont(s, FromQFont(font, DisplayFont(s)));
     m_context.host.ApplyHistoryFont();
 }
 

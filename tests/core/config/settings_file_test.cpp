@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -223,6 +224,33 @@ TEST_F(Settings, SavingOneGroupChangesOnlyThatSection)
     expected.replace(expected.find("GraphTitle=Castovin"), 19, "GraphTitle=Panel 3");
     EXPECT_EQ(after, expected);
     EXPECT_TRUE(Contains(state.messenger.History.Text(), "Saving default settings to file: " + IniPath() + "\r\n"));
+}
+
+// The font keys as records: a style bit read from the file is on when it is
+// -1 and off when 0; a font set on is written as -1, off as 0.
+TEST_F(Settings, FontStyleBitsAreMinusOneForOn)
+{
+    WriteIni("[Settings]\r\nDisplayFontName=Courier\r\nDisplayFontSize=12\r\nDisplayFontBold=-1\r\n"
+             "DisplayFontItalic=0\r\n[TextBrowse]\r\nBrowseFontBold=0\r\nBrowseFontItalic=-1\r\n");
+    Start();
+    const FontSetting display = DisplayFont(state.environment.Settings);
+    EXPECT_EQ(display.name, "Courier");
+    EXPECT_EQ(display.size, 12.0f);
+    EXPECT_TRUE(display.bold);
+    EXPECT_FALSE(display.italic);
+    const FontSetting browse = BrowseFont(state.environment.Settings);
+    EXPECT_FALSE(browse.bold);
+    EXPECT_TRUE(browse.italic);
+
+    SetDisplayFont(state.environment.Settings, {"Mono", 9, false, true});
+    SetBrowseFont(state.environment.Settings, {"Mono", 11, true, false});
+    SaveSettings(state.environment, state.messenger, SettingsGroup::All);
+    const ProfileFile ini = ProfileFile::Load(IniPath());
+    for (const auto& [section, key, value] : {std::tuple{"Settings", "DisplayFontBold", "0"},
+                                              {"Settings", "DisplayFontItalic", "-1"},
+                                              {"TextBrowse", "BrowseFontBold", "-1"},
+                                              {"TextBrowse", "BrowseFontItalic", "0"}})
+        EXPECT_EQ(ini.Read(section, key), value) << key;
 }
 
 TEST_F(Settings, EmptiedBoltGradeListIsWrittenAsMinusOne)

@@ -80,9 +80,9 @@ TEST(UnitLabels, TableAndIndexErrors)
 {
     EXPECT_EQ(UnitLabel(UnitKind::Length, UnitSystem::English), " (ft)");
     EXPECT_EQ(UnitLabel(UnitKind::SystemCapacity, UnitSystem::Metric), " (kN/m)");
-    EXPECT_EQ(UnitLabel(14, UnitSystem::English), " (million psi)");
-    EXPECT_THROW(UnitLabel(15, UnitSystem::English), RuntimeError);
-    EXPECT_THROW(UnitLabel(-1, UnitSystem::Metric), RuntimeError);
+    EXPECT_EQ(UnitLabel(UnitKind::Modulus, UnitSystem::English), " (million psi)");
+    EXPECT_THROW(UnitLabel(static_cast<UnitKind>(15), UnitSystem::English), RuntimeError);
+    EXPECT_THROW(UnitLabel(UnitKind::None, UnitSystem::Metric), RuntimeError);
     EXPECT_THROW(SystemTypeName(2), RuntimeError);
     EXPECT_EQ(SystemLocationName(1), "Intersections Only");
 }
