@@ -11,37 +11,52 @@ int16_t LimitToRange(double value, int16_t low, int16_t high)
 
 namespace {
 
-int16_t FontBit(bool on)
+// The four keys of one font of the record.
+struct FontKeys {
+    std::string SettingsRecord::*name;
+    float SettingsRecord::*size;
+    int16_t SettingsRecord::*bold;
+    int16_t SettingsRecord::*italic;
+};
+
+constexpr FontKeys kDisplayKeys{&SettingsRecord::DisplayFontName, &SettingsRecord::DisplayFontSize,
+                                &SettingsRecord::DisplayFontBold, &SettingsRecord::DisplayFontItalic};
+constexpr FontKeys kBrowseKeys{&SettingsRecord::BrowseFontName, &SettingsRecord::BrowseFontSize,
+                               &SettingsRecord::BrowseFontBold, &SettingsRecord::BrowseFontItalic};
+
+FontSetting ReadFont(const SettingsRecord& s, const FontKeys& k)
 {
-    return on ? FontBitOn : FontBitOff;
+    return {s.*k.name, s.*k.size, s.*k.bold != FontBitOff, s.*k.italic != FontBitOff};
+}
+
+void WriteFont(SettingsRecord& s, const FontKeys& k, const FontSetting& font)
+{
+    s.*k.name = font.name;
+    s.*k.size = font.size;
+    s.*k.bold = font.bold ? FontBitOn : FontBitOff;
+    s.*k.italic = font.italic ? FontBitOn : FontBitOff;
 }
 
 }  // namespace
 
 FontSetting DisplayFont(const SettingsRecord& s)
 {
-    return {s.DisplayFontName, s.DisplayFontSize, s.DisplayFontBold != FontBitOff, s.DisplayFontItalic != FontBitOff};
+    return ReadFont(s, kDisplayKeys);
 }
 
 void SetDisplayFont(SettingsRecord& s, const FontSetting& font)
 {
-    s.DisplayFontName = font.name;
-    s.DisplayFontSize = font.size;
-    s.DisplayFontBold = FontBit(font.bold);
-    s.DisplayFontItalic = FontBit(font.italic);
+    WriteFont(s, kDisplayKeys, font);
 }
 
 FontSetting BrowseFont(const SettingsRecord& s)
 {
-    return {s.BrowseFontName, s.BrowseFontSize, s.BrowseFontBold != FontBitOff, s.BrowseFontItalic != FontBitOff};
+    return ReadFont(s, kBrowseKeys);
 }
 
 void SetBrowseFont(SettingsRecord& s, const FontSetting& font)
 {
-    s.BrowseFontName = font.name;
-    s.BrowseFontSize = font.size;
-    s.BrowseFontBold = FontBit(font.bold);
-    s.BrowseFontItalic = FontBit(font.italic);
+    WriteFont(s, kBrowseKeys, font);
 }
 
 }  // namespace castovin
