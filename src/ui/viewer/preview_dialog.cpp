@@ -17,7 +17,7 @@
 
 namespace castovin {
 
-PreviewDialog::PreviewDialog(const Project& project, const ReportSession& session, Environment& environment,
+PreviewDialog::PreviewDialog(const Project& project, const ReportSession& session, const Environment& environment,
                              Messenger& messenger, const WindowContext& context)
     : m_project(project),
       m_environment(environment),

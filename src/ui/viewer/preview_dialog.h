@@ -18,15 +18,15 @@ class PreviewDialog : public QDialog {
     Q_OBJECT
 
 public:
-    PreviewDialog(const Project& project, const ReportSession& session, Environment& environment, Messenger& messenger,
-                  const WindowContext& context);
+    PreviewDialog(const Project& project, const ReportSession& session, const Environment& environment,
+                  Messenger& messenger, const WindowContext& context);
 
     void CopyToClipboard();
     void Print();
 
 private:
     const Project& m_project;
-    Environment& m_environment;
+    const Environment& m_environment;
     Messenger& m_messenger;
     WindowContext m_context;
     std::string m_text;

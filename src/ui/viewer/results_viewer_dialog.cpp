@@ -39,7 +39,7 @@ QString PaneText(const std::string& text)
     return shown;
 }
 
-ResultsViewerDialog::ResultsViewerDialog(Project& project, ReportSession& session, Environment& environment,
+ResultsViewerDialog::ResultsViewerDialog(const Project& project, ReportSession& session, const Environment& environment,
                                          Messenger& messenger, const WindowContext& context)
     : m_project(project), m_session(session), m_environment(environment), m_messenger(messenger), m_context(context)
 {

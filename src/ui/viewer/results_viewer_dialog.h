@@ -20,8 +20,8 @@ class ResultsViewerDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ResultsViewerDialog(Project& project, ReportSession& session, Environment& environment, Messenger& messenger,
-                        const WindowContext& context);
+    ResultsViewerDialog(const Project& project, ReportSession& session, const Environment& environment,
+                        Messenger& messenger, const WindowContext& context);
     ~ResultsViewerDialog() override;
 
     int CurrentPage() const { return m_page; }
@@ -44,9 +44,9 @@ private:
     void PrintPages(int first, int last);
     void Unload();
 
-    Project& m_project;
+    const Project& m_project;
     ReportSession& m_session;
-    Environment& m_environment;
+    const Environment& m_environment;
     Messenger& m_messenger;
     WindowContext m_context;
     int m_page = 0;
