@@ -10,7 +10,7 @@
 #include "core/program/program_state.h"
 #include "core/text/text_format.h"
 #include "ui/app/icons.h"
-#include "ui/help/help_window.h"
+#include "ui/help/context_help.h"
 #include "ui/main/main_window.h"
 #include "ui/main/startup_window.h"
 #include "ui/platform/qt_platform_services.h"

@@ -58,27 +58,13 @@ private:
     int m_error = 0;
 };
 
-// The folders where the workbook writer module may be, in order: beside the
-// installed program (<bin>/../lib/castovin), then the build tree's module
-// folder, but only for a program that runs from inside the build tree, so
-// that a program copied or installed elsewhere never picks up a build's
-// module.
-std::vector<std::string> ModuleFolders()
-{
-    const std::filesystem::path program = ExecutableFolder();
-    std::vector<std::string> folders{(program / CASTOVIN_XLSX_INSTALL_RELDIR).lexically_normal().string()};
-    const std::string buildRoot = FindBuildRoot(program.string());
-    if (!buildRoot.empty())
-        folders.emplace_back(buildRoot + CASTOVIN_XLSX_BUILD_RELDIR);
-    return folders;
-}
-
 // The loaded module, unloaded when done with.
 class WorkbookModule {
 public:
     WorkbookModule()
     {
-        const std::vector<std::string> folders = ModuleFolders();
+        const std::vector<std::string> folders =
+            ModuleFolders(CASTOVIN_XLSX_INSTALL_RELDIR, CASTOVIN_XLSX_BUILD_RELDIR);
         for (const std::string& folder : folders) {
             const std::string file = folder + "/" CASTOVIN_XLSX_MODULE_FILE;
             if (::access(file.c_str(), F_OK) != 0)

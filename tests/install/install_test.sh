@@ -42,6 +42,8 @@ expected=(
 if [ "$with_desktop" = 1 ]; then
   expected+=(
     bin/castovin
+    "$libdir/castovin/modules/castovin-graphs.so"
+    "$libdir/castovin/modules/castovin-help.so"
     share/man/man1/castovin.1
     share/applications/castovin.desktop
     share/metainfo/org.example.castovin.metainfo.xml
@@ -111,6 +113,17 @@ if [ "$with_desktop" = 1 ]; then
     header=$(od -An -tx1 -j16 -N8 "$png" | tr -d ' \n')
     printf -v want '%08x%08x' "$size" "$size"
     [ "$header" = "$want" ] || fail "icon $size: header $header"
+  done
+
+  # The graph and help windows' libraries are loaded with their modules, not
+  # at every start, and each module finds everything it needs.
+  if ldd "$prefix/bin/castovin" | grep -E 'Qt6(Charts|Help|Sql|OpenGLWidgets|Svg)' >&2; then
+    fail "castovin links the graph or help window's libraries"
+  fi
+  for module in graphs help; do
+    if ldd "$prefix/$libdir/castovin/modules/castovin-$module.so" | grep 'not found' >&2; then
+      fail "castovin-$module.so misses a library"
+    fi
   done
 
   # The installed desktop program answers --version without a display.

@@ -24,6 +24,7 @@
 #include "core/config/profile_file.h"
 #include "core/text/messages.h"
 #include "ui/app/names.h"
+#include "ui/help/context_help.h"
 #include "ui/help/help_menu.h"
 #include "ui/help/help_window.h"
 #include "ui/help/notice_dialogs.h"

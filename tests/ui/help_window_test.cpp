@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include "ui/app/names.h"
+#include "ui/help/context_help.h"
 #include "ui/help/help_window.h"
 #include "ui_fixture.h"
 

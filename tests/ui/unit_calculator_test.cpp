@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "ui/app/names.h"
-#include "ui/help/help_window.h"
+#include "ui/help/context_help.h"
 #include "ui_fixture.h"
 
 using namespace castovin;

@@ -200,6 +200,16 @@ std::string FindDataFolder(const std::string& appFolder)
     return FindDataFolder(appFolder, buildRoot.empty() ? std::string() : buildRoot + "share/castovin");
 }
 
+std::vector<std::string> ModuleFolders(const std::string& installRelDir, const std::string& buildRelDir)
+{
+    const std::filesystem::path program = ExecutableFolder();
+    std::vector<std::string> folders{(program / installRelDir).lexically_normal().string()};
+    const std::string buildRoot = FindBuildRoot(program.string());
+    if (!buildRoot.empty())
+        folders.emplace_back(buildRoot + buildRelDir);
+    return folders;
+}
+
 void CreateUserFolders(Environment& state, const UserEnvironment& user)
 {
     const std::optional<std::string> documents = DocumentsFolder(user);

@@ -69,6 +69,13 @@ std::string FindBuildRoot(const std::string& appFolder);
 // The same, with the build tree the program runs in, if any.
 std::string FindDataFolder(const std::string& appFolder);
 
+// The folders where the program's loadable modules may be, in order: beside
+// the installed program (`installRelDir` from the running program's folder),
+// then the build tree's `buildRelDir`, but only for a program that runs from
+// inside the build tree, so that a program copied or installed elsewhere
+// never picks up a build's module.
+std::vector<std::string> ModuleFolders(const std::string& installRelDir, const std::string& buildRelDir);
+
 // Copies the example projects (files ending in ".vlb", any letter case) of
 // `exampleFolder` that `dataFolder` lacks into it; a file already there,
 // changed or not, is never replaced. Returns the names copied; a folder

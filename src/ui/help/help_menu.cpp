@@ -12,7 +12,7 @@
 #include "core/tools/release_notices.h"
 #include "ui/app/names.h"
 #include "ui/app/window_helpers.h"
-#include "ui/help/help_window.h"
+#include "ui/help/context_help.h"
 #include "ui/help/notice_dialogs.h"
 #include "ui/platform/platform_services.h"
 

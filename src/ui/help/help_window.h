@@ -11,7 +11,8 @@
 #include <QUrl>
 #include <QWidget>
 
-class QApplication;
+#include "ui/late/late_windows.h"
+
 class QHelpEngine;
 class QHelpEngineCore;
 class QHelpSearchEngine;
@@ -98,22 +99,9 @@ QString HelpCollectionPath(const Environment& env);
 // help file).
 HelpWindow* ProgramHelpWindow(const Environment& env, PlatformServices& platform);
 
-// The help menu's contents and index, and F1's context page. A number
-// without a page shows the contents.
-void ShowHelpContents(const Environment& env, PlatformServices& platform);
-void ShowHelpIndex(const Environment& env, PlatformServices& platform);
-void ShowHelpContext(const Environment& env, PlatformServices& platform, int number);
-
-// Closes the help window (the program's end).
-void CloseHelpWindow();
-
-// The help context number of an object: its own "helpContext" property or
-// that of the nearest parent with one; 0 when none has one.
-int HelpContextOf(const QObject* object);
-
-// F1 anywhere in the program opens the help at the context number of the
-// focused control (or of the highlighted menu item). The filter belongs to
-// the application; deleting it switches F1 help off.
-QObject* InstallContextHelp(QApplication& app, const Environment& env, PlatformServices& platform);
+// The help window at a topic: the contents, the index or the page of a
+// context number (the contents for a number without a page). This is what
+// the help module runs; the rest of the program asks through context_help.h.
+void ShowHelpTopic(const Environment& env, PlatformServices& platform, HelpTopic topic, int number);
 
 }  // namespace castovin

@@ -16,7 +16,7 @@
 #include "core/tools/decimal_separator.h"
 #include "ui/app/window_helpers.h"
 #include "ui/browser/text_browser_dialog.h"
-#include "ui/help/help_window.h"
+#include "ui/help/context_help.h"
 #include "ui/main/main_window.h"
 #include "ui/platform/platform_services.h"
 #include "ui/viewer/preview_dialog.h"

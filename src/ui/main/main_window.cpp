@@ -29,10 +29,10 @@
 #include "ui/editors/description_editor_dialog.h"
 #include "ui/editors/options_editor_dialog.h"
 #include "ui/editors/parameters_editor_window.h"
-#include "ui/graphs/graph_window.h"
+#include "ui/help/context_help.h"
 #include "ui/help/help_menu.h"
-#include "ui/help/help_window.h"
 #include "ui/help/notice_dialogs.h"
+#include "ui/late/late_windows.h"
 #include "ui/platform/platform_services.h"
 #include "ui/search/design_search_window.h"
 #include "ui/settings/settings_dialog.h"
@@ -215,10 +215,11 @@ CommandResult MainWindow::Run(Command command)
     case Command::GraphSpan: {
         const int16_t graph = static_cast<int16_t>(static_cast<int>(command) - static_cast<int>(Command::GraphCMRR));
         WindowContext context = Context();
-        m_lastResult =
-            Trapped([&] { OpenGraphWindow(m_state.project, m_state.environment, m_state.messenger, context, graph); })
-                ? CommandResult::Done
-                : CommandResult::Failed;
+        m_lastResult = Trapped([&] {
+            m_platform.Late().OpenGraphWindow(m_state.project, m_state.environment, m_state.messenger, context, graph);
+        })
+                           ? CommandResult::Done
+                           : CommandResult::Failed;
         break;
     }
     case Command::HelpContents:

@@ -19,6 +19,8 @@ class QWidget;
 
 namespace castovin {
 
+class LateWindows;
+
 // What a file dialog is asked to show.
 struct FileDialogRequest {
     enum class Mode { Open, SaveAs };
@@ -60,6 +62,9 @@ public:
 
     // The printer the program prints on (chosen with the set-up dialog).
     virtual QPrinter& Printer() = 0;
+
+    // The graph and help windows, whose libraries are loaded at first use.
+    virtual LateWindows& Late() = 0;
 
     // Opens a document (a file path, or an address such as https://... or
     // file:///...) with the desktop's application for it.

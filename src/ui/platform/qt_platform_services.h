@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "ui/late/module_late_windows.h"
 #include "ui/platform/platform_services.h"
 
 namespace castovin {
@@ -25,9 +26,11 @@ public:
     QPrinter& Printer() override;
     bool OpenDocument(const QString& path) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
+    LateWindows& Late() override { return m_late; }
 
 private:
     std::unique_ptr<QPrinter> m_printer;  // made at first use (Printer)
+    ModuleLateWindows m_late;
 };
 
 }  // namespace castovin

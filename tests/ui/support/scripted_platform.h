@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/late/late_windows.h"
 #include "ui/platform/platform_services.h"
 
 namespace castovin::test {
@@ -67,6 +68,10 @@ public:
     QPrinter& Printer() override { return *m_printer; }
     bool OpenDocument(const QString& path) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
+    // The graph and help windows as the tests link them, unless a test hands
+    // over others (the program's modules).
+    LateWindows& Late() override { return *m_late; }
+    void SetLateWindows(LateWindows& late) { m_late = &late; }
 
     // OpenDocument reports failure from now on (the desktop has no viewer).
     void FailOpening(bool fail) { m_failOpening = fail; }
@@ -95,6 +100,8 @@ private:
     // The next scripted answer if it is of `kind`; records a failure otherwise.
     std::optional<Answer> Next(Kind kind, const QString& what);
 
+    LinkedLateWindows m_linked;
+    LateWindows* m_late = &m_linked;
     std::deque<Answer> m_script;
     std::vector<Call> m_calls;
     QStringList m_failures;

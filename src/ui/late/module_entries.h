@@ -1,0 +1,17 @@
+#pragma once
+// The one entry of each window module, looked up by name after loading. Only
+// pointers to the program's own types cross; the program and its modules
+// are built together from one tree with one compiler.
+
+#include <cstdint>
+
+#include "ui/late/late_windows.h"
+
+#define CASTOVIN_GRAPHS_ENTRY_NAME "castovin_graphs_open"
+#define CASTOVIN_HELP_ENTRY_NAME "castovin_help_show"
+
+extern "C" {
+using CastovinGraphsOpen = void (*)(castovin::Project*, castovin::Environment*, castovin::Messenger*,
+                                    const castovin::WindowContext*, int16_t);
+using CastovinHelpShow = void (*)(const castovin::Environment*, castovin::PlatformServices*, int, int);
+}

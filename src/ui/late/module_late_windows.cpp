@@ -1,0 +1,65 @@
+#include "ui/late/module_late_windows.h"
+
+#include <dlfcn.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "core/config/folders.h"
+#include "core/text/messages.h"
+#include "core/text/runtime_error.h"
+#include "ui/late/module_entries.h"
+#include "ui/platform/platform_services.h"
+
+namespace castovin {
+
+namespace {
+
+// The entry `entry` of the module `file`, loaded from the first module
+// folder that holds it.
+void* LoadEntry(const char* file, const char* entry)
+{
+    const std::vector<std::string> folders = ModuleFolders(CASTOVIN_MODULE_INSTALL_RELDIR, CASTOVIN_MODULE_BUILD_RELDIR);
+    for (const std::string& folder : folders) {
+        const std::string path = folder + "/" + file;
+        if (::access(path.c_str(), F_OK) != 0)
+            continue;
+        // Never unloaded: the windows it makes run its code to the end.
+        void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+        if (handle == nullptr)
+            throw RuntimeError(err::FileNotFound, "The module " + path + " cannot be loaded: " + ::dlerror());
+        void* found = ::dlsym(handle, entry);
+        if (found == nullptr)
+            throw RuntimeError(err::FileNotFound, "The module " + path + " has no entry " + entry);
+        return found;
+    }
+    throw RuntimeError(err::FileNotFound,
+                       std::string("The module ") + file + " is not installed (looked in " + folders.front() + ")");
+}
+
+}  // namespace
+
+void ModuleLateWindows::OpenGraphWindow(Project& project, Environment& environment, Messenger& messenger,
+                                        const WindowContext& context, int16_t graphIndex)
+{
+    if (m_graphs == nullptr)
+        m_graphs = LoadEntry("castovin-graphs.so", CASTOVIN_GRAPHS_ENTRY_NAME);
+    reinterpret_cast<CastovinGraphsOpen>(m_graphs)(&project, &environment, &messenger, &context, graphIndex);
+}
+
+void ModuleLateWindows::ShowHelp(const Environment& env, PlatformServices& platform, HelpTopic topic, int number)
+{
+    // Help is asked for outside the run-time error trap (F1 comes from an
+    // event filter), so a module that cannot be loaded is told here.
+    if (m_help == nullptr) {
+        try {
+            m_help = LoadEntry("castovin-help.so", CASTOVIN_HELP_ENTRY_NAME);
+        } catch (const RuntimeError& error) {
+            platform.Show(error.description(), MsgStyle(MsgIcon::Exclamation), "Help");
+            return;
+        }
+    }
+    reinterpret_cast<CastovinHelpShow>(m_help)(&env, &platform, static_cast<int>(topic), number);
+}
+
+}  // namespace castovin

@@ -1,0 +1,22 @@
+#pragma once
+// The late windows as the program runs them: each from its module, loaded
+// the first time the window is asked for and kept loaded to the end (its
+// windows and their code live in it). A module that cannot be loaded is a
+// run-time error naming the file, as a missing workbook writer is.
+
+#include "ui/late/late_windows.h"
+
+namespace castovin {
+
+class ModuleLateWindows final : public LateWindows {
+public:
+    void OpenGraphWindow(Project& project, Environment& environment, Messenger& messenger,
+                         const WindowContext& context, int16_t graphIndex) override;
+    void ShowHelp(const Environment& env, PlatformServices& platform, HelpTopic topic, int number) override;
+
+private:
+    void* m_graphs = nullptr;  // the entries found, once loaded
+    void* m_help = nullptr;
+};
+
+}  // namespace castovin
