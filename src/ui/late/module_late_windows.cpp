@@ -19,7 +19,8 @@ namespace {
 // folder that holds it.
 void* LoadEntry(const char* file, const char* entry)
 {
-    const std::vector<std::string> folders = ModuleFolders(CASTOVIN_MODULE_INSTALL_RELDIR, CASTOVIN_MODULE_BUILD_RELDIR);
+    const std::vector<std::string> folders =
+        ModuleFolders(CASTOVIN_MODULE_INSTALL_RELDIR, CASTOVIN_MODULE_BUILD_RELDIR);
     for (const std::string& folder : folders) {
         const std::string path = folder + "/" + file;
         if (::access(path.c_str(), F_OK) != 0)

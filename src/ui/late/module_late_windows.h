@@ -10,8 +10,8 @@ namespace castovin {
 
 class ModuleLateWindows final : public LateWindows {
 public:
-    void OpenGraphWindow(Project& project, Environment& environment, Messenger& messenger,
-                         const WindowContext& context, int16_t graphIndex) override;
+    void OpenGraphWindow(Project& project, Environment& environment, Messenger& messenger, const WindowContext& context,
+                         int16_t graphIndex) override;
     void ShowHelp(const Environment& env, PlatformServices& platform, HelpTopic topic, int number) override;
 
 private:
