@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include <QAbstractTableModel>
 #include <QWidget>
 
 #include "core/program/design_search.h"
 #include "ui/app/window_context.h"
+#include "ui/search/search_result_model.h"
 #include "ui/search/search_runner.h"
 
 class QLabel;
@@ -32,30 +32,6 @@ struct Project;
 struct ReportSession;
 struct Environment;
 struct Messenger;
-
-// The ranked candidates as a table of the command line's columns. The
-// display role is the text the command line prints; the sort role
-// (Qt::UserRole) is the number behind it, so that "10.00" sorts above "9.50".
-class SearchResultModel : public QAbstractTableModel {
-    Q_OBJECT
-
-public:
-    explicit SearchResultModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
-
-    void SetCandidates(UnitSystem unitSystem, std::vector<SearchCandidate> candidates);
-    const SearchCandidate& Candidate(int row) const { return m_candidates.at(static_cast<std::size_t>(row)); }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-private:
-    QVariant SortValue(int row, int column) const;
-
-    UnitSystem m_unitSystem = UnitSystem::English;
-    std::vector<SearchCandidate> m_candidates;
-};
 
 class DesignSearchWindow : public QWidget {
     Q_OBJECT
