@@ -10,8 +10,8 @@
 
 #include "core/text/messages.h"
 #include "ui/app/names.h"
-#include "ui/tools/unit_calculator_dialog.h"
 #include "ui/help/context_help.h"
+#include "ui/tools/unit_calculator_dialog.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
