@@ -12,6 +12,7 @@
 #include "core/program/design_search.h"
 #include "core/risk/random_stream.h"
 #include "core/risk/risk_report.h"
+#include "core/risk/study_table.h"
 
 namespace castovin {
 namespace {
@@ -281,6 +282,100 @@ TEST(Normal, QuantileInvertsTheDistributionFunction)
 {
     for (double p : {1e-12, 1e-6, 0.02, 0.3, 0.5, 0.9, 0.99999})
         EXPECT_NEAR(NormalCdf(NormalQuantile(p)) / p, 1.0, 1e-12) << p;
+}
+
+// ---- the window's table of inputs ----
+
+TEST(StudyTable, OfferedFieldsFollowTheParametersEditor)
+{
+    using F = StudyField;
+    const std::vector<F> first{
+        F::CMRR,       F::DepthOfCover, F::UnitWeight, F::StabilityFactor, F::EntryWidth, F::ActualIntersectionSpan,
+        F::BoltLength, F::BoltDiameter, F::BoltGrade,  F::BoltsPerRow,     F::RowSpacing};
+    struct Case {
+        int16_t type, location;
+        std::vector<F> second;
+    };
+    EXPECT_EQ(OfferedFields(DefaultEnglish()), first);
+    for (const Case& c :
+         {Case{0, 0, {F::BoltLength2, F::BoltDiameter2, F::BoltGrade2, F::BoltsPerRow2, F::RowSpacing2}},
+          Case{1, 1, {F::BoltLength2, F::BoltsPerIntersection, F::CableBoltCapacity}},
+          Case{1, 0, {F::BoltLength2, F::BoltsPerRow2, F::RowSpacing2, F::CableBoltCapacity}}}) {
+        std::array<SupportRecord, 2> support = DefaultEnglish();
+        support[0].NumberOfSystems = 2;
+        support[0].SecondSystemType = c.type;
+        support[0].SecondSystemLocation = c.location;
+        std::vector<F> expected = first;
+        expected.insert(expected.end(), c.second.begin(), c.second.end());
+        EXPECT_EQ(OfferedFields(support), expected) << c.type << "/" << c.location;
+    }
+}
+
+// Rows 0 (CMRR), 1 (depth of cover) and 6 (bolt length) of the default
+// English project changed as typed; the refusal names the row, the cell and
+// the reason.
+TEST(StudyTable, EachRefusalNamesItsRowAndCell)
+{
+    using K = DistributionKind;
+    using C = StudyCell;
+    struct Case {
+        std::size_t row;
+        K kind;
+        std::array<std::string, 3> parameters;
+        std::string low;
+        C cell;
+        std::string message;
+    };
+    const std::string range = RangeText(StudyField::CMRR, UnitSystem::English);
+    for (const Case& c : {
+             Case{1, K::Normal, {"-", "abc", ""}, "", C::Second, "Depth of Cover (ft): sd is not a number"},
+             Case{1, K::Normal, {"-", "0", ""}, "", C::Second, "Depth of Cover (ft): sd must be above 0"},
+             Case{1, K::Normal, {"-", "", ""}, "", C::Second, "Depth of Cover (ft): sd is empty"},
+             Case{1, K::Normal, {"-", "50", ""}, "x", C::Low, "Depth of Cover (ft): min is not a number"},
+             Case{0, K::Uniform, {"60", "40", ""}, "", C::First, "Coal Mine Roof Rating: min must be below max"},
+             Case{0,
+                  K::Triangular,
+                  {"40", "70", "60"},
+                  "",
+                  C::Second,
+                  "Coal Mine Roof Rating: mode must lie in [min, max]"},
+             Case{0,
+                  K::Fixed,
+                  {"150", "", ""},
+                  "",
+                  C::First,
+                  "Coal Mine Roof Rating: value outside the parameters editor's range " + range},
+         }) {
+        std::vector<StudyRow> rows = DefaultRows(DefaultEnglish());
+        rows[c.row].kind = c.kind;
+        rows[c.row].parameters = c.parameters;
+        rows[c.row].low = c.low;
+        const auto read = StudyFromRows(rows, DefaultEnglish(), UnitSystem::English);
+        const auto* problem = std::get_if<StudyRowProblem>(&read);
+        ASSERT_NE(problem, nullptr) << c.message;
+        EXPECT_EQ(problem->row, c.row) << c.message;
+        EXPECT_EQ(problem->cell, c.cell) << c.message;
+        EXPECT_EQ(problem->message, c.message);
+    }
+}
+
+TEST(StudyTable, OnlyRowsThatVaryBecomeInputs)
+{
+    std::vector<StudyRow> rows = DefaultRows(DefaultEnglish());
+    ASSERT_EQ(rows[6].parameters[0], "6");  // bolt length, the project's value
+    rows[1] = {StudyField::DepthOfCover, DistributionKind::Normal, {"-", "50", ""}, "300", ""};
+    rows[6].parameters[0] = "7";
+    const auto read = StudyFromRows(rows, DefaultEnglish(), UnitSystem::English);
+    const Study* study = std::get_if<Study>(&read);
+    ASSERT_NE(study, nullptr);
+    ASSERT_EQ(study->inputs.size(), 2u);
+    EXPECT_EQ(study->inputs[0].field, StudyField::DepthOfCover);
+    EXPECT_TRUE(study->inputs[0].meanFromProject);
+    EXPECT_EQ(study->inputs[0].distribution.sd, 50);
+    EXPECT_EQ(study->inputs[0].distribution.truncLow, 300);
+    EXPECT_FALSE(study->inputs[0].distribution.truncHigh);
+    EXPECT_EQ(study->inputs[1].field, StudyField::BoltLength);
+    EXPECT_EQ(study->inputs[1].distribution.value, 7);
 }
 
 }  // namespace
