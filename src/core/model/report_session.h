@@ -10,7 +10,8 @@
 namespace castovin {
 
 // None before any report was shown.
-enum class ReportType { None = 0, Design = 1, Cost = 2, Listing = 3 };
+// Risk: the probabilistic analysis (its pages come from BuildRiskReport).
+enum class ReportType { None = 0, Design = 1, Cost = 2, Listing = 3, Risk = 4 };
 
 // Page 0: header and input listing; page 1: the results (empty for the
 // listing report, which lists the support and the cost inputs).

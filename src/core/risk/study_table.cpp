@@ -88,8 +88,8 @@ std::variant<VariedInput, StudyRowProblem> RowInput(std::size_t row, const Study
         d.max = values[2];
         break;
     }
-    for (const auto& [text, cell, bound] : {std::tuple{&r.low, StudyCell::Low, &d.truncLow},
-                                            std::tuple{&r.high, StudyCell::High, &d.truncHigh}}) {
+    for (const auto& [text, cell, bound] :
+         {std::tuple{&r.low, StudyCell::Low, &d.truncLow}, std::tuple{&r.high, StudyCell::High, &d.truncHigh}}) {
         if (text->empty())
             continue;
         auto v = Number(row, r, u, cell, *text, cell == StudyCell::Low ? "min" : "max");
@@ -104,9 +104,9 @@ std::variant<VariedInput, StudyRowProblem> RowInput(std::size_t row, const Study
 
 std::vector<StudyField> OfferedFields(const std::array<SupportRecord, 2>& support)
 {
-    std::vector<StudyField> fields{F::CMRR,      F::DepthOfCover, F::UnitWeight, F::StabilityFactor,
-                                   F::EntryWidth, F::ActualIntersectionSpan, F::BoltLength, F::BoltDiameter,
-                                   F::BoltGrade,  F::BoltsPerRow,  F::RowSpacing};
+    std::vector<StudyField> fields{
+        F::CMRR,       F::DepthOfCover, F::UnitWeight, F::StabilityFactor, F::EntryWidth, F::ActualIntersectionSpan,
+        F::BoltLength, F::BoltDiameter, F::BoltGrade,  F::BoltsPerRow,     F::RowSpacing};
     const SupportRecord& s0 = support[0];
     if (s0.NumberOfSystems != 2)
         return fields;
@@ -157,8 +157,7 @@ std::vector<StudyRow> DefaultRows(const std::array<SupportRecord, 2>& support)
 }
 
 std::variant<Study, StudyRowProblem> StudyFromRows(const std::vector<StudyRow>& rows,
-                                                   const std::array<SupportRecord, 2>& support,
-                                                   UnitSystem unitSystem)
+                                                   const std::array<SupportRecord, 2>& support, UnitSystem unitSystem)
 {
     Study study;
     study.unitSystem = unitSystem;

@@ -32,7 +32,7 @@ struct StudyRow {
     StudyField field = StudyField::CMRR;
     DistributionKind kind = DistributionKind::Fixed;
     std::array<std::string, 3> parameters;  // as typed; "-" as a mean is the project's value
-    std::string low;                         // optional truncation, empty for none
+    std::string low;                        // optional truncation, empty for none
     std::string high;
 };
 
@@ -52,7 +52,6 @@ struct StudyRowProblem {
 // is checked as `castovin-cli risk` checks one (StudyProblem), on the
 // project.
 std::variant<Study, StudyRowProblem> StudyFromRows(const std::vector<StudyRow>& rows,
-                                                   const std::array<SupportRecord, 2>& support,
-                                                   UnitSystem unitSystem);
+                                                   const std::array<SupportRecord, 2>& support, UnitSystem unitSystem);
 
 }  // namespace castovin

@@ -37,6 +37,7 @@ enum class Command {
     ToggleHistory,
     CopyHistory,
     DesignSearch,
+    ProbabilisticAnalysis,
     // Help
     HelpContents,
     HelpIndex,

@@ -82,6 +82,7 @@ inline constexpr char UtilClearHistoryItem[] = "mnuUtilItem_5";
 inline constexpr char UtilToggleHistoryItem[] = "mnuUtilItem_6";
 inline constexpr char UtilCopyHistoryItem[] = "mnuUtilItem_7";
 inline constexpr char UtilDesignSearchItem[] = "mnuUtilItem_8";
+inline constexpr char UtilProbabilisticItem[] = "mnuUtilItem_9";
 inline constexpr char HelpContentsItem[] = "mnuHelpItem_0";
 inline constexpr char HelpIndexItem[] = "mnuHelpItem_1";
 inline constexpr char HelpPdfItem[] = "mnuHelpItem_2";
@@ -348,6 +349,22 @@ inline constexpr char SearchResults[] = "cmdResults";
 inline constexpr char SearchApply[] = "cmdApply";
 inline constexpr char SearchClose[] = "cmdClose";
 inline constexpr char SearchHelp[] = "cmdHelp";
+
+// The probabilistic analysis window; the distribution of input row r is
+// Indexed(RiskDistribution, r).
+inline constexpr char RiskWindow[] = "frmProbabilistic";
+inline constexpr char RiskInputs[] = "tblRiskInputs";
+inline constexpr char RiskDistribution[] = "cboDistribution";
+inline constexpr char RiskMethod[] = "cboSamplingMethod";
+inline constexpr char RiskSamples[] = "txtSamples";
+inline constexpr char RiskSeed[] = "txtSeed";
+inline constexpr char RiskRun[] = "cmdRun";
+inline constexpr char RiskCancel[] = "cmdCancelRun";
+inline constexpr char RiskProgress[] = "prgRun";
+inline constexpr char RiskResults[] = "txtRiskResults";
+inline constexpr char RiskReport[] = "cmdReport";
+inline constexpr char RiskClose[] = "cmdClose";
+inline constexpr char RiskHelp[] = "cmdHelp";
 
 // The help window.
 inline constexpr char HelpWindow[] = "frmHelp";

@@ -59,21 +59,23 @@ const std::array<MenuEntry, 4> kGraphMenu = {{{"Sug VELB vs CMRR", 3500, nullptr
                                               {"Sug VELB vs Stability Factor", 3500, nullptr, C::GraphStabilityFactor},
                                               {"Sug VELB vs Intersection Span", 3500, nullptr, C::GraphSpan}}};
 
-// "Design Search..." came after the history items; it takes the last position
-// so that the items before it keep their names, and BuildMenus shows it after
-// "File Conversion...".
+// "Design Search..." and "Probabilistic Analysis..." came after the history
+// items; they take the last positions so that the items before them keep
+// their names, and BuildMenus shows them after "File Conversion...".
 constexpr int kDesignSearchItem = 8;
+constexpr int kProbabilisticItem = 9;
 constexpr int kDesignSearchShownBefore = 4;  // the separator after "File Conversion..."
 
-const std::array<MenuEntry, 9> kUtilMenu = {{{"&Settings...", 4100, nullptr, C::Settings},
-                                             {"&Options...", 4200, nullptr, C::Options},
-                                             {"&Unit Conversion...", 4300, nullptr, C::UnitConversion},
-                                             {"&File Conversion...", 4400, nullptr, C::FileConversion},
-                                             kSeparator,
-                                             {"&Clear History Window", 4000, nullptr, C::ClearHistory},
-                                             {"Close History &Window", 4000, nullptr, C::ToggleHistory},
-                                             {"Co&py History &Window", 4000, nullptr, C::CopyHistory},
-                                             {"&Design Search...", 4600, nullptr, C::DesignSearch}}};
+const std::array<MenuEntry, 10> kUtilMenu = {{{"&Settings...", 4100, nullptr, C::Settings},
+                                              {"&Options...", 4200, nullptr, C::Options},
+                                              {"&Unit Conversion...", 4300, nullptr, C::UnitConversion},
+                                              {"&File Conversion...", 4400, nullptr, C::FileConversion},
+                                              kSeparator,
+                                              {"&Clear History Window", 4000, nullptr, C::ClearHistory},
+                                              {"Close History &Window", 4000, nullptr, C::ToggleHistory},
+                                              {"Co&py History &Window", 4000, nullptr, C::CopyHistory},
+                                              {"&Design Search...", 4600, nullptr, C::DesignSearch},
+                                              {"&Probabilistic Analysis...", 4700, nullptr, C::ProbabilisticAnalysis}}};
 
 const std::array<MenuEntry, 11> kHelpMenu = {{{"Help &Contents...", 5000, "F1", C::HelpContents},
                                               {"Help &Index...", 5000, nullptr, C::HelpIndex},
@@ -165,8 +167,11 @@ void MainWindow::BuildMenus()
     util->setObjectName(names::UtilMenu);
     AddMenu(util, kUtilMenu, names::UtilItem, this, m_utilItems);
     QAction* search = m_utilItems[kDesignSearchItem];
+    QAction* probabilistic = m_utilItems[kProbabilisticItem];
     util->removeAction(search);
+    util->removeAction(probabilistic);
     util->insertAction(util->actions().at(kDesignSearchShownBefore), search);
+    util->insertAction(util->actions().at(kDesignSearchShownBefore + 1), probabilistic);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName(names::HelpMenu);

@@ -34,6 +34,7 @@
 #include "ui/help/notice_dialogs.h"
 #include "ui/late/late_windows.h"
 #include "ui/platform/platform_services.h"
+#include "ui/risk/probabilistic_analysis_window.h"
 #include "ui/search/design_search_window.h"
 #include "ui/settings/settings_dialog.h"
 #include "ui/tools/unit_calculator_dialog.h"
@@ -207,6 +208,7 @@ CommandResult MainWindow::Run(Command command)
     case Command::ToggleHistory:
     case Command::CopyHistory:
     case Command::DesignSearch:
+    case Command::ProbabilisticAnalysis:
         m_lastResult = RunUtility(command);
         break;
     case Command::GraphCMRR:
@@ -333,6 +335,9 @@ CommandResult MainWindow::RunUtility(Command command)
         return CommandResult::Done;
     case Command::DesignSearch:
         return OpenDesignSearch(m_state.project, m_state.session, m_state.environment, m_state.messenger, Context());
+    case Command::ProbabilisticAnalysis:
+        return OpenProbabilisticAnalysis(m_state.project, m_state.session, m_state.environment, m_state.messenger,
+                                         Context());
     default:
         return CommandResult::NotAvailable;
     }

@@ -120,7 +120,7 @@ private:
 
     QMenu* m_fileMenu = nullptr;
     std::array<QAction*, 5> m_fileArray{};
-    std::array<QAction*, 9> m_utilItems{};
+    std::array<QAction*, 10> m_utilItems{};
     QToolBar* m_toolbar = nullptr;
     QLabel* m_logo = nullptr;
     QLabel* m_version = nullptr;

@@ -88,6 +88,8 @@ ResultsViewerDialog::ResultsViewerDialog(const Project& project, ReportSession& 
     QWidget* host = m_context.host.HostWindow();
     m_mainWasEnabled = host->isEnabled();
     host->setEnabled(false);
+    // A probabilistic analysis has no editor to go back to.
+    m_changeInput->setEnabled(m_session.ReportKind != ReportType::Risk);
     m_page = 0;
     NextPage();
     AppendHistory(m_messenger, "Results displayed");

@@ -1,0 +1,331 @@
+#include "ui/risk/probabilistic_analysis_window.h"
+
+#include <cmath>
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/config/environment.h"
+#include "core/files/lifecycle.h"
+#include "core/model/project.h"
+#include "core/model/report_session.h"
+#include "core/risk/risk_report.h"
+#include "core/text/messages.h"
+#include "core/text/number_format.h"
+#include "ui/app/closing_rules.h"
+#include "ui/app/names.h"
+#include "ui/app/window_helpers.h"
+#include "ui/viewer/results_viewer_dialog.h"
+
+namespace castovin {
+
+namespace {
+
+constexpr int kHelpContext = 4700;
+// The table's columns: the input, its project value, then the cells of
+// StudyCell in their order.
+constexpr int kValueColumn = 1;
+constexpr int kFirstCellColumn = 2;
+constexpr int kColumns = kFirstCellColumn + 6;
+
+int ColumnOf(StudyCell cell)
+{
+    return kFirstCellColumn + static_cast<int>(cell);
+}
+
+const std::array<DistributionKind, 5> kKinds = {DistributionKind::Fixed, DistributionKind::Normal,
+                                                DistributionKind::Lognormal, DistributionKind::Uniform,
+                                                DistributionKind::Triangular};
+
+QTableWidgetItem* ReadOnlyItem(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+}  // namespace
+
+ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project, ReportSession& session,
+                                                         const Environment& environment, Messenger& messenger,
+                                                         const WindowContext& context)
+    : m_project(project), m_session(session), m_environment(environment), m_messenger(messenger), m_context(context),
+      m_runner(new BackgroundRun(this)), m_fields(OfferedFields(project.Support))
+{
+    setObjectName(names::RiskWindow);
+    setWindowTitle("Probabilistic Analysis");
+    setProperty("helpContext", kHelpContext);
+
+    m_report = MakeButton(this, names::RiskReport, "Report");
+    m_report->setEnabled(false);
+    QPushButton* close = MakeButton(this, names::RiskClose, "Close");
+    QPushButton* help = MakeHelpButton(this, names::RiskHelp, m_messenger);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_report);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    buttons->addWidget(help);
+    m_results = MakeReportPane(this);
+    m_results->setObjectName(names::RiskResults);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->addWidget(BuildInputs(), 1);
+    body->addWidget(BuildSampling());
+    body->addWidget(m_results, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(ScrollingBody(this, body), 1);
+    layout->addLayout(buttons);
+    connect(m_report, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::ShowReport);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_runner, &BackgroundRun::progressed, m_progress, &QProgressBar::setValue);
+
+    AppendHistory(m_messenger, "Loading Probabilistic Analysis Form");
+    // The main window waits while the window is open, as it does for the
+    // design search; closing stops an analysis under way.
+    ClosingRules::Install(this, [this, host = &m_context.host] {
+        m_runner->Abandon();
+        host->HostWindow()->setEnabled(true);
+    });
+    resize(960, 680);
+    CenterOnScreen(this);
+}
+
+// Esc closes the window; a cell being edited takes its Esc first.
+void ProbabilisticAnalysisWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QWidget* ProbabilisticAnalysisWindow::BuildInputs()
+{
+    auto* frame = new QGroupBox("Inputs", this);
+    m_inputs = new QTableWidget(0, kColumns, frame);
+    m_inputs->setObjectName(names::RiskInputs);
+    m_inputs->setHorizontalHeaderLabels(
+        {"Input", "Project", "Distribution", "Value, mean or min", "sd, mode or max", "max (triangular)",
+         "Truncate at min", "Truncate at max"});
+    m_inputs->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_inputs->verticalHeader()->hide();
+    FillRows();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(m_inputs);
+    layout->addWidget(new QLabel("A mean of \"-\" is the project's value. The truncation limits are optional; "
+                                 "values always stay within the parameters editor's range.",
+                                 frame));
+    return frame;
+}
+
+void ProbabilisticAnalysisWindow::FillRows()
+{
+    const std::vector<StudyRow> rows = DefaultRows(m_project.Support);
+    m_inputs->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const StudyRow& row = rows[static_cast<std::size_t>(r)];
+        m_inputs->setItem(r, 0, ReadOnlyItem(Q(StudyFieldLabel(row.field, m_project.units))));
+        m_inputs->setItem(r, kValueColumn, ReadOnlyItem(Q(row.parameters[0])));
+        auto* kinds = new QComboBox(m_inputs);
+        kinds->setObjectName(names::Indexed(names::RiskDistribution, r));
+        for (const DistributionKind kind : kKinds)
+            kinds->addItem(DistributionName(kind));
+        m_inputs->setCellWidget(r, ColumnOf(StudyCell::Distribution), kinds);
+        for (int c = ColumnOf(StudyCell::First); c < kColumns; ++c)
+            m_inputs->setItem(r, c, new QTableWidgetItem);
+        m_inputs->item(r, ColumnOf(StudyCell::First))->setText(Q(row.parameters[0]));
+        connect(kinds, &QComboBox::currentIndexChanged, this, [this, r] { KindChosen(r); });
+        KindChosen(r);
+    }
+    m_inputs->resizeColumnsToContents();
+}
+
+void ProbabilisticAnalysisWindow::KindChosen(int row)
+{
+    const auto* kinds = qobject_cast<QComboBox*>(m_inputs->cellWidget(row, ColumnOf(StudyCell::Distribution)));
+    const std::vector<std::string> names = ParameterNames(kKinds[static_cast<std::size_t>(kinds->currentIndex())]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        QTableWidgetItem* item = m_inputs->item(row, ColumnOf(StudyCell::First) + static_cast<int>(i));
+        const bool used = i < names.size();
+        item->setFlags(used ? item->flags() | Qt::ItemIsEditable | Qt::ItemIsEnabled
+                            : item->flags() & ~(Qt::ItemIsEditable | Qt::ItemIsEnabled));
+        item->setToolTip(used ? Q(names[i]) : QString());
+        if (!used)
+            item->setText({});
+    }
+    // A normal or lognormal input starts at the project's value.
+    QTableWidgetItem* first = m_inputs->item(row, ColumnOf(StudyCell::First));
+    if (!names.empty() && names[0] == "mean" && first->text().isEmpty())
+        first->setText("-");
+}
+
+std::vector<StudyRow> ProbabilisticAnalysisWindow::Rows() const
+{
+    std::vector<StudyRow> rows;
+    for (int r = 0; r < m_inputs->rowCount(); ++r) {
+        StudyRow row;
+        row.field = m_fields[static_cast<std::size_t>(r)];
+        const auto* kinds = qobject_cast<QComboBox*>(m_inputs->cellWidget(r, ColumnOf(StudyCell::Distribution)));
+        row.kind = kKinds[static_cast<std::size_t>(kinds->currentIndex())];
+        for (std::size_t i = 0; i < 3; ++i)
+            row.parameters[i] = S(m_inputs->item(r, ColumnOf(StudyCell::First) + static_cast<int>(i))->text().trimmed());
+        row.low = S(m_inputs->item(r, ColumnOf(StudyCell::Low))->text().trimmed());
+        row.high = S(m_inputs->item(r, ColumnOf(StudyCell::High))->text().trimmed());
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+QWidget* ProbabilisticAnalysisWindow::BuildSampling()
+{
+    auto* frame = new QGroupBox("Sampling", this);
+    m_method = new QComboBox(frame);
+    m_method->setObjectName(names::RiskMethod);
+    m_method->addItems({SamplingMethodName(SamplingMethod::LatinHypercube), SamplingMethodName(SamplingMethod::MonteCarlo)});
+    m_samples = new QLineEdit("10000", frame);
+    m_samples->setObjectName(names::RiskSamples);
+    m_seed = new QLineEdit("1", frame);
+    m_seed->setObjectName(names::RiskSeed);
+    m_run = MakeButton(frame, names::RiskRun, "&Run");
+    m_cancel = MakeButton(frame, names::RiskCancel, "Cancel");
+    m_cancel->hide();
+    m_progress = new QProgressBar(frame);
+    m_progress->setObjectName(names::RiskProgress);
+    m_progress->setRange(0, 100);
+    m_progress->hide();
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(new QLabel("Method", frame), 0, 0);
+    grid->addWidget(m_method, 0, 1);
+    grid->addWidget(new QLabel("Samples", frame), 0, 2);
+    grid->addWidget(m_samples, 0, 3);
+    grid->addWidget(new QLabel("Seed", frame), 0, 4);
+    grid->addWidget(m_seed, 0, 5);
+    grid->addWidget(m_run, 0, 6);
+    grid->addWidget(m_progress, 1, 0, 1, 6);
+    grid->addWidget(m_cancel, 1, 6);
+    connect(m_run, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::Run);
+    connect(m_cancel, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::CancelRun);
+    return frame;
+}
+
+std::optional<Study> ProbabilisticAnalysisWindow::TableStudy()
+{
+    auto read = StudyFromRows(Rows(), m_project.Support, m_project.units);
+    if (const auto* problem = std::get_if<StudyRowProblem>(&read)) {
+        ShowMessage(m_messenger, problem->message, MsgIcon::Exclamation);
+        const int row = static_cast<int>(problem->row);
+        const int column = ColumnOf(problem->cell);
+        m_inputs->setCurrentCell(row, column);
+        if (QWidget* kinds = m_inputs->cellWidget(row, column))
+            kinds->setFocus();
+        else
+            m_inputs->setFocus();
+        return std::nullopt;
+    }
+    Study study = std::get<Study>(read);
+    // The sampling fields take what the study file's keys take.
+    const std::optional<double> samples = ParseStrictNumber(S(m_samples->text().trimmed()));
+    const std::optional<double> seed = ParseStrictNumber(S(m_seed->text().trimmed()));
+    QLineEdit* bad = nullptr;
+    std::string message;
+    if (!samples || *samples != std::floor(*samples) || *samples < double(MinStudySamples) ||
+        *samples > double(MaxStudySamples)) {
+        bad = m_samples;
+        message = "Samples: a whole number from 100 to 10000000";
+    } else if (!seed || *seed != std::floor(*seed) || *seed < 0 || *seed > 9007199254740992.0) {
+        bad = m_seed;
+        message = "Seed: a whole number from 0 to 9007199254740992";
+    }
+    if (bad != nullptr) {
+        ShowMessage(m_messenger, message, MsgIcon::Exclamation);
+        bad->setFocus();
+        bad->selectAll();
+        return std::nullopt;
+    }
+    study.samples = static_cast<std::size_t>(*samples);
+    study.seed = static_cast<uint64_t>(*seed);
+    study.method = m_method->currentIndex() == 1 ? SamplingMethod::MonteCarlo : SamplingMethod::LatinHypercube;
+    return ResolvedStudy(study, m_project.Support);
+}
+
+void ProbabilisticAnalysisWindow::Run()
+{
+    std::optional<Study> study = TableStudy();
+    if (!study)
+        return;
+    m_progress->setValue(0);
+    m_progress->show();
+    m_cancel->show();
+    m_results->setPlainText("Running...");
+    const std::array<SupportRecord, 2> support = m_project.Support;
+    const UnitSystem units = m_project.units;
+    const Study run = *study;
+    m_runner->Start<RiskRun>(
+        [support, units, run](const BackgroundRun::Progress& progress, const std::atomic<bool>& cancel) {
+            RiskControl control;
+            control.progress = progress;
+            control.cancel = &cancel;
+            return RunStudy(support, units, run, control);
+        },
+        [this, run](RiskRun outcome) { ShowOutcome(std::move(outcome), run); });
+}
+
+void ProbabilisticAnalysisWindow::CancelRun()
+{
+    m_runner->Cancel();
+}
+
+void ProbabilisticAnalysisWindow::ShowOutcome(RiskRun run, Study study)
+{
+    m_progress->hide();
+    m_cancel->hide();
+    if (run.cancelled) {
+        m_results->setPlainText("Cancelled.");
+        AppendHistory(m_messenger, "Probabilistic analysis cancelled");
+        return;
+    }
+    m_results->setPlainText(PaneText(RiskReportText(study, run.results, m_project.units)));
+    m_lastStudy = std::move(study);
+    m_lastResults = std::move(run.results);
+    m_report->setEnabled(true);
+    AppendHistory(m_messenger, "Probabilistic analysis of " + std::to_string(m_lastStudy->samples) + " samples");
+}
+
+void ProbabilisticAnalysisWindow::ShowReport()
+{
+    if (!m_lastStudy)
+        return;
+    const bool built = m_context.host.Trapped([&] {
+        const bool withHeader = m_environment.Settings.PrintModuleHeader == 1;
+        m_session.Show(BuildRiskReport(m_project, *m_lastStudy, m_lastResults, withHeader), ReportType::Risk);
+    });
+    if (built)
+        m_context.host.ShowResultsViewer(this);
+}
+
+CommandResult OpenProbabilisticAnalysis(const Project& project, ReportSession& session,
+                                        const Environment& environment, Messenger& messenger,
+                                        const WindowContext& context)
+{
+    if (RefusedAsEmpty(project, messenger))
+        return CommandResult::NotAvailable;
+    QWidget* host = context.host.HostWindow();
+    host->setEnabled(false);
+    ShowOwnedWindow(new ProbabilisticAnalysisWindow(project, session, environment, messenger, context), host,
+                    false);
+    return CommandResult::Done;
+}
+
+}  // namespace castovin

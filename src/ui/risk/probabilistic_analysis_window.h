@@ -1,0 +1,91 @@
+#pragma once
+// Utilities > "Probabilistic Analysis...": how likely the project is to pass
+// the design check when its inputs are uncertain. A table gives each input
+// the parameters editor shows a distribution; the analysis runs off the GUI
+// thread with a progress bar and Cancel, and "Report" shows the report that
+// `castovin-cli risk` writes for the same study and seed. The project is
+// never changed.
+
+#include <optional>
+
+#include <QWidget>
+
+#include "core/risk/risk_results.h"
+#include "core/risk/study_table.h"
+#include "ui/app/background_run.h"
+#include "ui/app/commands.h"
+#include "ui/app/window_context.h"
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace castovin {
+
+struct Environment;
+struct Messenger;
+struct Project;
+struct ReportSession;
+
+class ProbabilisticAnalysisWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    ProbabilisticAnalysisWindow(const Project& project, ReportSession& session, const Environment& environment,
+                                Messenger& messenger, const WindowContext& context);
+
+    // The study of the table and the sampling fields, resolved on the
+    // project; nothing when a cell is refused (the message shown, the focus
+    // on the cell).
+    std::optional<Study> TableStudy();
+    // Starts the analysis (a second Run cancels the first); Cancel stops it.
+    void Run();
+    void CancelRun();
+    bool Running() const { return m_runner->Running(); }
+    // The report of the last complete run in the results viewer.
+    void ShowReport();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* BuildInputs();
+    QWidget* BuildSampling();
+    void FillRows();
+    // The cells a row's distribution takes are editable, the others empty.
+    void KindChosen(int row);
+    std::vector<StudyRow> Rows() const;
+    void ShowOutcome(RiskRun run, Study study);
+
+    const Project& m_project;
+    ReportSession& m_session;
+    const Environment& m_environment;
+    Messenger& m_messenger;
+    WindowContext m_context;
+    BackgroundRun* m_runner = nullptr;
+    std::vector<StudyField> m_fields;
+    std::optional<Study> m_lastStudy;  // of the last complete run, with its results
+    RiskResults m_lastResults;
+
+    QTableWidget* m_inputs = nullptr;
+    QComboBox* m_method = nullptr;
+    QLineEdit* m_samples = nullptr;
+    QLineEdit* m_seed = nullptr;
+    QPushButton* m_run = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPlainTextEdit* m_results = nullptr;
+    QPushButton* m_report = nullptr;
+};
+
+// Opens the window over the disabled main window; an empty project has
+// nothing to analyse.
+CommandResult OpenProbabilisticAnalysis(const Project& project, ReportSession& session,
+                                        const Environment& environment, Messenger& messenger,
+                                        const WindowContext& context);
+
+}  // namespace castovin

@@ -1,0 +1,148 @@
+// The probabilistic analysis window: a study entered in the table, a refused
+// cell, a run off the GUI thread with Cancel and Esc, and the report equal to
+// castovin-cli risk for the same study and seed.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "core/program/output_commands.h"
+#include "process.h"
+#include "ui/app/names.h"
+#include "ui/risk/probabilistic_analysis_window.h"
+#include "ui_fixture.h"
+
+using namespace castovin;
+using namespace castovin::test;
+
+class ProbabilisticAnalysisTest : public QObject {
+    Q_OBJECT
+
+private:
+    // The window on the English example (rows: 0 CMRR, 1 depth of cover, ...).
+    static ProbabilisticAnalysisWindow* Opened(UiFixture& f)
+    {
+        f.platform->AnswerFile(UiFixture::Example("default-english.vlb"));
+        f.Trigger(names::FileOpenItem);
+        f.Trigger(names::UtilProbabilisticItem);
+        QApplication::processEvents();
+        auto* window = qobject_cast<ProbabilisticAnalysisWindow*>(FindTopLevel(names::RiskWindow));
+        if (window != nullptr)
+            window->show();
+        return window;
+    }
+
+    // Row `row` given a distribution (by its name) and its cells from the
+    // first parameter on.
+    static void Enter(QWidget* window, int row, const QString& kind, const QStringList& cells)
+    {
+        auto* table = window->findChild<QTableWidget*>(names::RiskInputs);
+        auto* kinds = window->findChild<QComboBox*>(names::Indexed(names::RiskDistribution, row));
+        QVERIFY(table != nullptr && kinds != nullptr);
+        kinds->setCurrentText(kind);
+        for (int i = 0; i < cells.size(); ++i)
+            table->item(row, 3 + i)->setText(cells[i]);
+    }
+
+    static void Sampling(QWidget* window, const QString& samples, const QString& seed)
+    {
+        window->findChild<QLineEdit*>(names::RiskSamples)->setText(samples);
+        window->findChild<QLineEdit*>(names::RiskSeed)->setText(seed);
+    }
+
+private slots:
+    void theReportIsTheCommandLinesForTheSameStudyAndSeed()
+    {
+        UiFixture f;
+        ProbabilisticAnalysisWindow* window = Opened(f);
+        QVERIFY(window != nullptr);
+        QVERIFY(!f.Main().isEnabled());
+        Enter(window, 0, "triangular", {"40", "45", "52"});
+        Enter(window, 1, "normal", {"-", "60", "", "250", "600"});
+        Sampling(window, "3000", "7");
+        window->findChild<QComboBox*>(names::RiskMethod)->setCurrentIndex(1);  // Monte Carlo
+        window->findChild<QPushButton*>(names::RiskRun)->click();
+        QVERIFY(QTest::qWaitFor([window] { return !window->Running(); }, 60000));
+        const QString shown = window->findChild<QPlainTextEdit*>(names::RiskResults)->toPlainText();
+        QVERIFY2(shown.contains("[PROBABILITY OF PASSING]"), qPrintable(shown));
+
+        window->findChild<QPushButton*>(names::RiskReport)->click();
+        QWidget* viewer = FindTopLevel(names::ResultsViewer);
+        QVERIFY(viewer != nullptr);
+        QVERIFY(!viewer->findChild<QPushButton*>(names::ViewerChangeInput)->isEnabled());
+        const std::string report = JoinPages(f.state->session, 0, f.state->session.LastOutputPage);
+        std::vector<std::string> args{"risk",    UiFixture::Example("default-english.vlb").toStdString(),
+                                      "--vary",  "cmrr=triangular:40:45:52",
+                                      "--vary",  "depthOfCover=normal:-:60@250:600",
+                                      "--samples", "3000", "--seed", "7", "--method", "mc"};
+        if (f.state->environment.Settings.PrintModuleHeader != 1)
+            args.push_back("--no-header");
+        const ProcessResult cli = RunProcess(CASTOVIN_CLI, args);
+        QCOMPARE(cli.status, 0);
+        QCOMPARE(QString::fromStdString(report), QString::fromStdString(cli.out));
+        viewer->close();
+        window->close();
+        QVERIFY(f.Main().isEnabled());
+        CHECK_SCRIPT(f);
+    }
+
+    void aRefusedCellIsNamedAndHasTheFocus()
+    {
+        UiFixture f;
+        ProbabilisticAnalysisWindow* window = Opened(f);
+        QVERIFY(window != nullptr);
+        Enter(window, 1, "normal", {"-", "abc"});
+        f.platform->AnswerBox(MsgResult::OK);
+        window->findChild<QPushButton*>(names::RiskRun)->click();
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Depth of Cover (ft): sd is not a number"));
+        auto* table = window->findChild<QTableWidget*>(names::RiskInputs);
+        QCOMPARE(table->currentRow(), 1);
+        QCOMPARE(table->currentColumn(), 4);
+        QVERIFY(!window->Running());
+
+        Enter(window, 1, "normal", {"-", "50"});
+        Sampling(window, "99", "1");
+        f.platform->AnswerBox(MsgResult::OK);
+        window->findChild<QPushButton*>(names::RiskRun)->click();
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Samples: a whole number from 100 to 10000000"));
+        QCOMPARE(window->focusWidget(), window->findChild<QLineEdit*>(names::RiskSamples));
+        window->close();
+        CHECK_SCRIPT(f);
+    }
+
+    // Ten million samples run beside a window that keeps answering; Cancel
+    // stops them, and Esc during a run closes the window.
+    void aLongRunCanBeCancelledAndEscClosesTheWindow()
+    {
+        UiFixture f;
+        ProbabilisticAnalysisWindow* window = Opened(f);
+        QVERIFY(window != nullptr);
+        Enter(window, 1, "normal", {"-", "50"});
+        Sampling(window, "10000000", "3");
+        REQUIRE_CHILD(QPushButton, cancel, window, names::RiskCancel);
+        REQUIRE_CHILD(QProgressBar, progress, window, names::RiskProgress);
+        window->findChild<QPushButton*>(names::RiskRun)->click();
+        QVERIFY(window->Running());
+        QVERIFY(cancel->isVisible() && progress->isVisible());
+        QTest::qWait(50);
+        cancel->click();
+        QVERIFY(QTest::qWaitFor([window] { return !window->Running(); }, 30000));
+        QCOMPARE(window->findChild<QPlainTextEdit*>(names::RiskResults)->toPlainText(), QString("Cancelled."));
+        QVERIFY(!window->findChild<QPushButton*>(names::RiskReport)->isEnabled());
+
+        window->findChild<QPushButton*>(names::RiskRun)->click();
+        QVERIFY(window->Running());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QApplication::processEvents();
+        QVERIFY(FindTopLevel(names::RiskWindow) == nullptr);
+        QVERIFY(f.Main().isEnabled());
+        CHECK_SCRIPT(f);
+    }
+};
+
+QTEST_MAIN(ProbabilisticAnalysisTest)
+#include "probabilistic_analysis_test.moc"
