@@ -34,6 +34,7 @@ private slots:
             {names::UtilUnitConversionItem, names::UnitCalculator},
             {names::UtilFileConversionItem, names::ConvertDialog},
             {names::UtilDesignSearchItem, names::SearchWindow},
+            {names::UtilProbabilisticItem, names::RiskWindow},
             {names::FileViewSourceItem, names::BrowserWindow},
             {names::OutputGraphDepthItem, names::GraphWindow},
         };
