@@ -6,12 +6,12 @@
 #include "cli/cli.h"
 #include "cli/cli_output.h"
 #include "cli/json_report.h"
-#include "cli/study_file.h"
 #include "core/model/project.h"
 #include "core/risk/risk_report.h"
 #include "core/text/atomic_file.h"
 #include "core/text/number_format.h"
 #include "core/text/runtime_error.h"
+#include "studyfile/study_file.h"
 
 namespace castovin {
 

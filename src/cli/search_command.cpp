@@ -12,7 +12,6 @@
 #include "cli/cli.h"
 #include "cli/cli_output.h"
 #include "cli/json_report.h"
-#include "cli/study_file.h"
 #include "core/files/project_file.h"
 #include "core/model/price_list.h"
 #include "core/program/design_search.h"
@@ -23,6 +22,7 @@
 #include "core/text/runtime_error.h"
 #include "core/text/text_format.h"
 #include "core/text/unicode.h"
+#include "studyfile/study_file.h"
 
 namespace castovin {
 

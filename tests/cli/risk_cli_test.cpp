@@ -1,6 +1,7 @@
 // castovin-cli risk: refusals, reproducibility, exit status and the report's
 // listing, on the example projects in both unit systems.
 
+#include <algorithm>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 
 #include "json_schema_check.h"
 #include "process.h"
+#include "studyfile/study_file.h"
 #include "test_state.h"
 #include "test_text.h"
 
@@ -124,6 +126,48 @@ TEST(RiskCli, SearchAtAReliabilityAgreesWithRiskOnTheBestPattern)
         ASSERT_EQ(risk.status, 0) << c.unit << ": " << risk.err;
         EXPECT_EQ(nlohmann::json::parse(risk.out)["pPass"], doc["candidates"][0]["pPass"]) << c.unit;
     }
+}
+
+// A study written by the window's Save Study reads back to the same study,
+// every kind of input, and castovin-cli risk takes the file.
+TEST(StudyFile, WrittenStudiesReadBackAndRun)
+{
+    Study study;
+    study.unitSystem = UnitSystem::Metric;
+    study.method = SamplingMethod::MonteCarlo;
+    study.samples = 2500;
+    study.seed = 9007199254740993u;  // above 2^53: written as a whole number, not a double
+    using D = Distribution;
+    using K = DistributionKind;
+    study.inputs = {{StudyField::CMRR, D{K::Triangular, 0, 0, 0, 40, 45.5, 52, {}, {}}, false},
+                    {StudyField::DepthOfCover, D{K::Normal, 0, 0, 12.25, 0, 0, 0, 100.0, 300.0}, true},
+                    {StudyField::UnitWeight, D{K::Lognormal, 0, 25.1, 0.7, 0, 0, 0, {}, {}}, false},
+                    {StudyField::RowSpacing, D{K::Uniform, 0, 0, 0, 1.1, 0, 1.3, {}, {}}, false},
+                    {StudyField::BoltLength, D{K::Fixed, 1.8, 0, 0, 0, 0, 0, {}, {}}, false}};
+    const std::string text = StudyJson(study);
+    const Study back = ParseStudyJson(text);
+    EXPECT_EQ(StudyJson(back), text);
+    EXPECT_EQ(back.seed, study.seed);
+    ASSERT_EQ(back.inputs.size(), study.inputs.size());
+    EXPECT_EQ(back.unitSystem, UnitSystem::Metric);
+    EXPECT_EQ(back.method, SamplingMethod::MonteCarlo);
+    EXPECT_EQ(back.samples, 2500u);
+    const auto depth = std::find_if(back.inputs.begin(), back.inputs.end(),
+                                    [](const VariedInput& in) { return in.field == StudyField::DepthOfCover; });
+    ASSERT_NE(depth, back.inputs.end());
+    EXPECT_TRUE(depth->meanFromProject);
+    EXPECT_EQ(depth->distribution.truncLow, 100.0);
+    EXPECT_EQ(depth->distribution.truncHigh, 300.0);
+
+    // The same study on the metric example, with a small sample count.
+    study.samples = 200;
+    const test::TempDir dir;
+    const std::string file = (dir.Path() / "metric.study.json").string();
+    std::ofstream(file, std::ios::binary) << StudyJson(study);
+    const test::ProcessResult run =
+        RunProcess(CASTOVIN_CLI, {"risk", kExamples + "/default-metric.vlb", "--study", file});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Monte Carlo"), std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // castovin-cli risk for the same study and seed.
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -75,10 +76,12 @@ private slots:
         QVERIFY(viewer != nullptr);
         QVERIFY(!viewer->findChild<QPushButton*>(names::ViewerChangeInput)->isEnabled());
         const std::string report = JoinPages(f.state->session, 0, f.state->session.LastOutputPage);
-        std::vector<std::string> args{"risk",    UiFixture::Example("default-english.vlb").toStdString(),
-                                      "--vary",  "cmrr=triangular:40:45:52",
-                                      "--vary",  "depthOfCover=normal:-:60@250:600",
-                                      "--samples", "3000", "--seed", "7", "--method", "mc"};
+        std::vector<std::string> args{"risk",      UiFixture::Example("default-english.vlb").toStdString(),
+                                      "--vary",    "cmrr=triangular:40:45:52",
+                                      "--vary",    "depthOfCover=normal:-:60@250:600",
+                                      "--samples", "3000",
+                                      "--seed",    "7",
+                                      "--method",  "mc"};
         if (f.state->environment.Settings.PrintModuleHeader != 1)
             args.push_back("--no-header");
         const ProcessResult cli = RunProcess(CASTOVIN_CLI, args);
@@ -110,6 +113,57 @@ private slots:
         window->findChild<QPushButton*>(names::RiskRun)->click();
         QCOMPARE(f.platform->BoxTexts().back(), QString("Samples: a whole number from 100 to 10000000"));
         QCOMPARE(window->focusWidget(), window->findChild<QLineEdit*>(names::RiskSamples));
+        window->close();
+        CHECK_SCRIPT(f);
+    }
+
+    void aSavedStudyOpensAgainAndABadFileChangesNothing()
+    {
+        UiFixture f;
+        ProbabilisticAnalysisWindow* window = Opened(f);
+        QVERIFY(window != nullptr);
+        Enter(window, 1, "normal", {"-", "45", "", "300", "500"});
+        Enter(window, 6, "uniform", {"5", "7"});
+        Sampling(window, "5000", "11");
+        const QString path = f.File("mine.study.json");
+        f.platform->AnswerFile(path);
+        window->findChild<QPushButton*>(names::RiskSaveStudy)->click();
+        QVERIFY(QFile::exists(path));
+        window->close();
+
+        window = Opened(f);
+        QVERIFY(window != nullptr);
+        auto* table = window->findChild<QTableWidget*>(names::RiskInputs);
+        auto kind = [window](int row) {
+            return window->findChild<QComboBox*>(names::Indexed(names::RiskDistribution, row))->currentText();
+        };
+        auto cells = [table](int row) {
+            QStringList out;
+            for (int c = 3; c < 8; ++c)
+                out << table->item(row, c)->text();
+            return out;
+        };
+        const QString bad = f.File("bad.study.json");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\"format\": 2, \"unitSystem\": \"english\"}");
+        file.close();
+        f.platform->AnswerFile(bad);
+        f.platform->AnswerBox(MsgResult::OK);
+        window->findChild<QPushButton*>(names::RiskOpenStudy)->click();
+        QCOMPARE(f.platform->BoxTexts().back(), bad + ": format: must be 1");
+        QCOMPARE(kind(1), QString("fixed"));
+        QCOMPARE(cells(1), (QStringList{"400", "", "", "", ""}));
+
+        f.platform->AnswerFile(path);
+        window->findChild<QPushButton*>(names::RiskOpenStudy)->click();
+        QCOMPARE(kind(1), QString("normal"));
+        QCOMPARE(cells(1), (QStringList{"-", "45", "", "300", "500"}));
+        QCOMPARE(kind(6), QString("uniform"));
+        QCOMPARE(cells(6), (QStringList{"5", "7", "", "", ""}));
+        QCOMPARE(kind(0), QString("fixed"));
+        QCOMPARE(window->findChild<QLineEdit*>(names::RiskSamples)->text(), QString("5000"));
+        QCOMPARE(window->findChild<QLineEdit*>(names::RiskSeed)->text(), QString("11"));
         window->close();
         CHECK_SCRIPT(f);
     }

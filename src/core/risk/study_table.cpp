@@ -1,5 +1,6 @@
 #include "core/risk/study_table.h"
 
+#include <algorithm>
 #include <tuple>
 
 #include "core/text/number_format.h"
@@ -88,6 +89,12 @@ std::variant<VariedInput, StudyRowProblem> RowInput(std::size_t row, const Study
         d.max = values[2];
         break;
     }
+    // A truncation takes both ends, as in the study file and on the
+    // command line.
+    if (r.low.empty() != r.high.empty()) {
+        const StudyCell missing = r.low.empty() ? StudyCell::Low : StudyCell::High;
+        return StudyRowProblem{row, missing, StudyFieldLabel(r.field, u) + ": truncation takes both min and max"};
+    }
     for (const auto& [text, cell, bound] :
          {std::tuple{&r.low, StudyCell::Low, &d.truncLow}, std::tuple{&r.high, StudyCell::High, &d.truncHigh}}) {
         if (text->empty())
@@ -152,6 +159,43 @@ std::vector<StudyRow> DefaultRows(const std::array<SupportRecord, 2>& support)
         row.field = field;
         row.parameters[0] = GeneralNumber(ProjectValue(support, field));
         rows.push_back(row);
+    }
+    return rows;
+}
+
+std::variant<std::vector<StudyRow>, std::string>
+RowsOfStudy(const Study& study, const std::array<SupportRecord, 2>& support, UnitSystem unitSystem)
+{
+    if (const std::optional<std::string> problem = StudyProblem(ResolvedStudy(study, support), unitSystem))
+        return *problem;
+    std::vector<StudyRow> rows = DefaultRows(support);
+    for (const VariedInput& in : study.inputs) {
+        auto row = std::find_if(rows.begin(), rows.end(), [&](const StudyRow& r) { return r.field == in.field; });
+        if (row == rows.end())
+            return std::string("inputs.") + StudyFieldName(in.field) + ": not an input of this project";
+        const Distribution& d = in.distribution;
+        row->kind = d.kind;
+        const std::array<double, 3> values = [&]() -> std::array<double, 3> {
+            switch (d.kind) {
+            case DistributionKind::Fixed:
+                return {d.value, 0, 0};
+            case DistributionKind::Normal:
+            case DistributionKind::Lognormal:
+                return {d.mean, d.sd, 0};
+            case DistributionKind::Uniform:
+                return {d.min, d.max, 0};
+            case DistributionKind::Triangular:
+                return {d.min, d.mode, d.max};
+            }
+            return {};
+        }();
+        const std::size_t count = ParameterNames(d.kind).size();
+        for (std::size_t i = 0; i < 3; ++i)
+            row->parameters[i] = i < count ? GeneralNumber(values[i]) : std::string();
+        if (in.meanFromProject)
+            row->parameters[0] = "-";
+        row->low = d.truncLow ? GeneralNumber(*d.truncLow) : std::string();
+        row->high = d.truncHigh ? GeneralNumber(*d.truncHigh) : std::string();
     }
     return rows;
 }

@@ -32,7 +32,7 @@ struct StudyRow {
     StudyField field = StudyField::CMRR;
     DistributionKind kind = DistributionKind::Fixed;
     std::array<std::string, 3> parameters;  // as typed; "-" as a mean is the project's value
-    std::string low;                        // optional truncation, empty for none
+    std::string low;                        // the truncation: both ends or neither
     std::string high;
 };
 
@@ -53,5 +53,12 @@ struct StudyRowProblem {
 // project.
 std::variant<Study, StudyRowProblem> StudyFromRows(const std::vector<StudyRow>& rows,
                                                    const std::array<SupportRecord, 2>& support, UnitSystem unitSystem);
+
+// The rows of a study read from a file: the project's rows with the study's
+// inputs put in, or why the study does not fit the project ("KEY: REASON",
+// as castovin-cli risk says it, or "inputs.NAME: not an input of this
+// project" for an input the parameters editor does not show for it).
+std::variant<std::vector<StudyRow>, std::string>
+RowsOfStudy(const Study& study, const std::array<SupportRecord, 2>& support, UnitSystem unitSystem);
 
 }  // namespace castovin

@@ -363,6 +363,8 @@ inline constexpr char RiskCancel[] = "cmdCancelRun";
 inline constexpr char RiskProgress[] = "prgRun";
 inline constexpr char RiskResults[] = "txtRiskResults";
 inline constexpr char RiskReport[] = "cmdReport";
+inline constexpr char RiskSaveStudy[] = "cmdSaveStudy";
+inline constexpr char RiskOpenStudy[] = "cmdOpenStudy";
 inline constexpr char RiskClose[] = "cmdClose";
 inline constexpr char RiskHelp[] = "cmdHelp";
 

@@ -1,8 +1,10 @@
 #include "ui/risk/probabilistic_analysis_window.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -21,11 +24,14 @@
 #include "core/model/project.h"
 #include "core/model/report_session.h"
 #include "core/risk/risk_report.h"
+#include "core/text/atomic_file.h"
 #include "core/text/messages.h"
 #include "core/text/number_format.h"
+#include "studyfile/study_file.h"
 #include "ui/app/closing_rules.h"
 #include "ui/app/names.h"
 #include "ui/app/window_helpers.h"
+#include "ui/platform/platform_services.h"
 #include "ui/viewer/results_viewer_dialog.h"
 
 namespace castovin {
@@ -60,8 +66,13 @@ QTableWidgetItem* ReadOnlyItem(const QString& text)
 ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project, ReportSession& session,
                                                          const Environment& environment, Messenger& messenger,
                                                          const WindowContext& context)
-    : m_project(project), m_session(session), m_environment(environment), m_messenger(messenger), m_context(context),
-      m_runner(new BackgroundRun(this)), m_fields(OfferedFields(project.Support))
+    : m_project(project),
+      m_session(session),
+      m_environment(environment),
+      m_messenger(messenger),
+      m_context(context),
+      m_runner(new BackgroundRun(this)),
+      m_fields(OfferedFields(project.Support))
 {
     setObjectName(names::RiskWindow);
     setWindowTitle("Probabilistic Analysis");
@@ -69,10 +80,14 @@ ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project,
 
     m_report = MakeButton(this, names::RiskReport, "Report");
     m_report->setEnabled(false);
+    QPushButton* save = MakeButton(this, names::RiskSaveStudy, "&Save Study...");
+    QPushButton* open = MakeButton(this, names::RiskOpenStudy, "&Open Study...");
     QPushButton* close = MakeButton(this, names::RiskClose, "Close");
     QPushButton* help = MakeHelpButton(this, names::RiskHelp, m_messenger);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_report);
+    buttons->addWidget(save);
+    buttons->addWidget(open);
     buttons->addStretch(1);
     buttons->addWidget(close);
     buttons->addWidget(help);
@@ -87,6 +102,8 @@ ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project,
     layout->addWidget(ScrollingBody(this, body), 1);
     layout->addLayout(buttons);
     connect(m_report, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::ShowReport);
+    connect(save, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::SaveStudy);
+    connect(open, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::OpenStudy);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_runner, &BackgroundRun::progressed, m_progress, &QProgressBar::setValue);
 
@@ -116,12 +133,11 @@ QWidget* ProbabilisticAnalysisWindow::BuildInputs()
     auto* frame = new QGroupBox("Inputs", this);
     m_inputs = new QTableWidget(0, kColumns, frame);
     m_inputs->setObjectName(names::RiskInputs);
-    m_inputs->setHorizontalHeaderLabels(
-        {"Input", "Project", "Distribution", "Value, mean or min", "sd, mode or max", "max (triangular)",
-         "Truncate at min", "Truncate at max"});
+    m_inputs->setHorizontalHeaderLabels({"Input", "Project", "Distribution", "Value, mean or min", "sd, mode or max",
+                                         "max (triangular)", "Truncate at min", "Truncate at max"});
     m_inputs->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_inputs->verticalHeader()->hide();
-    FillRows();
+    FillRows(DefaultRows(m_project.Support));
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(m_inputs);
     layout->addWidget(new QLabel("A mean of \"-\" is the project's value. The truncation limits are optional; "
@@ -130,23 +146,39 @@ QWidget* ProbabilisticAnalysisWindow::BuildInputs()
     return frame;
 }
 
-void ProbabilisticAnalysisWindow::FillRows()
+void ProbabilisticAnalysisWindow::FillRows(const std::vector<StudyRow>& rows)
 {
-    const std::vector<StudyRow> rows = DefaultRows(m_project.Support);
-    m_inputs->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    // The rows are made once, with the project's inputs; a study opened
+    // later only changes their cells.
+    if (m_inputs->rowCount() == 0) {
+        const std::vector<StudyRow> defaults = DefaultRows(m_project.Support);
+        m_inputs->setRowCount(static_cast<int>(defaults.size()));
+        for (int r = 0; r < static_cast<int>(defaults.size()); ++r) {
+            const StudyRow& row = defaults[static_cast<std::size_t>(r)];
+            m_inputs->setItem(r, 0, ReadOnlyItem(Q(StudyFieldLabel(row.field, m_project.units))));
+            m_inputs->setItem(r, kValueColumn, ReadOnlyItem(Q(row.parameters[0])));
+            auto* kinds = new QComboBox(m_inputs);
+            kinds->setObjectName(names::Indexed(names::RiskDistribution, r));
+            for (const DistributionKind kind : kKinds)
+                kinds->addItem(DistributionName(kind));
+            m_inputs->setCellWidget(r, ColumnOf(StudyCell::Distribution), kinds);
+            for (int column = ColumnOf(StudyCell::First); column < kColumns; ++column)
+                m_inputs->setItem(r, column, new QTableWidgetItem);
+            connect(kinds, &QComboBox::currentIndexChanged, this, [this, r] { KindChosen(r); });
+        }
+    }
+    for (int r = 0; r < static_cast<int>(rows.size()) && r < m_inputs->rowCount(); ++r) {
         const StudyRow& row = rows[static_cast<std::size_t>(r)];
-        m_inputs->setItem(r, 0, ReadOnlyItem(Q(StudyFieldLabel(row.field, m_project.units))));
-        m_inputs->setItem(r, kValueColumn, ReadOnlyItem(Q(row.parameters[0])));
-        auto* kinds = new QComboBox(m_inputs);
-        kinds->setObjectName(names::Indexed(names::RiskDistribution, r));
-        for (const DistributionKind kind : kKinds)
-            kinds->addItem(DistributionName(kind));
-        m_inputs->setCellWidget(r, ColumnOf(StudyCell::Distribution), kinds);
-        for (int c = ColumnOf(StudyCell::First); c < kColumns; ++c)
-            m_inputs->setItem(r, c, new QTableWidgetItem);
-        m_inputs->item(r, ColumnOf(StudyCell::First))->setText(Q(row.parameters[0]));
-        connect(kinds, &QComboBox::currentIndexChanged, this, [this, r] { KindChosen(r); });
+        auto* kinds = qobject_cast<QComboBox*>(m_inputs->cellWidget(r, ColumnOf(StudyCell::Distribution)));
+        {
+            const QSignalBlocker quiet(kinds);
+            kinds->setCurrentIndex(
+                static_cast<int>(std::find(kKinds.begin(), kKinds.end(), row.kind) - kKinds.begin()));
+        }
+        for (std::size_t i = 0; i < 3; ++i)
+            m_inputs->item(r, ColumnOf(StudyCell::First) + static_cast<int>(i))->setText(Q(row.parameters[i]));
+        m_inputs->item(r, ColumnOf(StudyCell::Low))->setText(Q(row.low));
+        m_inputs->item(r, ColumnOf(StudyCell::High))->setText(Q(row.high));
         KindChosen(r);
     }
     m_inputs->resizeColumnsToContents();
@@ -180,7 +212,8 @@ std::vector<StudyRow> ProbabilisticAnalysisWindow::Rows() const
         const auto* kinds = qobject_cast<QComboBox*>(m_inputs->cellWidget(r, ColumnOf(StudyCell::Distribution)));
         row.kind = kKinds[static_cast<std::size_t>(kinds->currentIndex())];
         for (std::size_t i = 0; i < 3; ++i)
-            row.parameters[i] = S(m_inputs->item(r, ColumnOf(StudyCell::First) + static_cast<int>(i))->text().trimmed());
+            row.parameters[i] =
+                S(m_inputs->item(r, ColumnOf(StudyCell::First) + static_cast<int>(i))->text().trimmed());
         row.low = S(m_inputs->item(r, ColumnOf(StudyCell::Low))->text().trimmed());
         row.high = S(m_inputs->item(r, ColumnOf(StudyCell::High))->text().trimmed());
         rows.push_back(row);
@@ -193,7 +226,8 @@ QWidget* ProbabilisticAnalysisWindow::BuildSampling()
     auto* frame = new QGroupBox("Sampling", this);
     m_method = new QComboBox(frame);
     m_method->setObjectName(names::RiskMethod);
-    m_method->addItems({SamplingMethodName(SamplingMethod::LatinHypercube), SamplingMethodName(SamplingMethod::MonteCarlo)});
+    m_method->addItems(
+        {SamplingMethodName(SamplingMethod::LatinHypercube), SamplingMethodName(SamplingMethod::MonteCarlo)});
     m_samples = new QLineEdit("10000", frame);
     m_samples->setObjectName(names::RiskSamples);
     m_seed = new QLineEdit("1", frame);
@@ -315,16 +349,88 @@ void ProbabilisticAnalysisWindow::ShowReport()
         m_context.host.ShowResultsViewer(this);
 }
 
-CommandResult OpenProbabilisticAnalysis(const Project& project, ReportSession& session,
-                                        const Environment& environment, Messenger& messenger,
-                                        const WindowContext& context)
+QString ProbabilisticAnalysisWindow::StudyFileName() const
+{
+    // <project name>.study.json beside the project.
+    const QFileInfo project(Q(m_project.ProjectFilePath));
+    return project.absolutePath() + "/" + project.completeBaseName() + ".study.json";
+}
+
+void ProbabilisticAnalysisWindow::SaveStudy()
+{
+    const std::optional<Study> study = TableStudy();
+    if (!study)
+        return;
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::SaveAs;
+    request.title = "Save Study";
+    request.folder = QFileInfo(StudyFileName()).absolutePath();
+    request.fileName = StudyFileName();
+    request.filters = {"Studies (*.study.json)", "All Files (*.*)"};
+    request.selectedFilter = request.filters[0];
+    request.defaultSuffix = "json";
+    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
+    if (!path) {
+        DialogCancelled(m_messenger);
+        return;
+    }
+    // The study as typed: a mean taken from the project stays "-".
+    Study typed = std::get<Study>(StudyFromRows(Rows(), m_project.Support, m_project.units));
+    typed.method = study->method;
+    typed.samples = study->samples;
+    typed.seed = study->seed;
+    if (m_context.host.Trapped([&] { WriteFileAtomically(S(*path), StudyJson(typed)); }))
+        AppendHistory(m_messenger, "Study saved: " + S(*path));
+}
+
+void ProbabilisticAnalysisWindow::OpenStudy()
+{
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Open;
+    request.title = "Open Study";
+    request.folder = QFileInfo(StudyFileName()).absolutePath();
+    request.filters = {"Studies (*.study.json)", "All Files (*.*)"};
+    request.selectedFilter = request.filters[0];
+    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
+    if (!path) {
+        DialogCancelled(m_messenger);
+        return;
+    }
+    std::string text;
+    if (!m_context.host.Trapped([&] { text = ReadWholeFile(S(*path)); }))
+        return;
+    std::string problem;
+    std::vector<StudyRow> rows;
+    Study study;
+    try {
+        study = ParseStudyJson(text);
+        auto fitted = RowsOfStudy(study, m_project.Support, m_project.units);
+        if (auto* p = std::get_if<std::string>(&fitted))
+            problem = *p;
+        else
+            rows = std::get<std::vector<StudyRow>>(fitted);
+    } catch (const StudyReadError& error) {
+        problem = error.detail;
+    }
+    if (!problem.empty()) {
+        ShowMessage(m_messenger, S(*path) + ": " + problem, MsgIcon::Exclamation);
+        return;
+    }
+    FillRows(rows);
+    m_method->setCurrentIndex(study.method == SamplingMethod::MonteCarlo ? 1 : 0);
+    m_samples->setText(QString::number(study.samples));
+    m_seed->setText(QString::number(study.seed));
+    AppendHistory(m_messenger, "Study opened: " + S(*path));
+}
+
+CommandResult OpenProbabilisticAnalysis(const Project& project, ReportSession& session, const Environment& environment,
+                                        Messenger& messenger, const WindowContext& context)
 {
     if (RefusedAsEmpty(project, messenger))
         return CommandResult::NotAvailable;
     QWidget* host = context.host.HostWindow();
     host->setEnabled(false);
-    ShowOwnedWindow(new ProbabilisticAnalysisWindow(project, session, environment, messenger, context), host,
-                    false);
+    ShowOwnedWindow(new ProbabilisticAnalysisWindow(project, session, environment, messenger, context), host, false);
     return CommandResult::Done;
 }
 

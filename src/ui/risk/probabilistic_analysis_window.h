@@ -48,6 +48,11 @@ public:
     bool Running() const { return m_runner->Running(); }
     // The report of the last complete run in the results viewer.
     void ShowReport();
+    // The study of the table as a study file, and a study file into the
+    // table (a file that cannot be read or does not fit the project is
+    // refused with its reason, and the table is left as it was).
+    void SaveStudy();
+    void OpenStudy();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -55,7 +60,8 @@ protected:
 private:
     QWidget* BuildInputs();
     QWidget* BuildSampling();
-    void FillRows();
+    void FillRows(const std::vector<StudyRow>& rows);
+    QString StudyFileName() const;
     // The cells a row's distribution takes are editable, the others empty.
     void KindChosen(int row);
     std::vector<StudyRow> Rows() const;
@@ -84,8 +90,7 @@ private:
 
 // Opens the window over the disabled main window; an empty project has
 // nothing to analyse.
-CommandResult OpenProbabilisticAnalysis(const Project& project, ReportSession& session,
-                                        const Environment& environment, Messenger& messenger,
-                                        const WindowContext& context);
+CommandResult OpenProbabilisticAnalysis(const Project& project, ReportSession& session, const Environment& environment,
+                                        Messenger& messenger, const WindowContext& context);
 
 }  // namespace castovin

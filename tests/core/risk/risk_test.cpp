@@ -331,7 +331,12 @@ TEST(StudyTable, EachRefusalNamesItsRowAndCell)
              Case{1, K::Normal, {"-", "abc", ""}, "", C::Second, "Depth of Cover (ft): sd is not a number"},
              Case{1, K::Normal, {"-", "0", ""}, "", C::Second, "Depth of Cover (ft): sd must be above 0"},
              Case{1, K::Normal, {"-", "", ""}, "", C::Second, "Depth of Cover (ft): sd is empty"},
-             Case{1, K::Normal, {"-", "50", ""}, "x", C::Low, "Depth of Cover (ft): min is not a number"},
+             Case{1,
+                  K::Normal,
+                  {"-", "50", ""},
+                  "300",
+                  C::High,
+                  "Depth of Cover (ft): truncation takes both min and max"},
              Case{0, K::Uniform, {"60", "40", ""}, "", C::First, "Coal Mine Roof Rating: min must be below max"},
              Case{0,
                   K::Triangular,
@@ -363,7 +368,11 @@ TEST(StudyTable, OnlyRowsThatVaryBecomeInputs)
 {
     std::vector<StudyRow> rows = DefaultRows(DefaultEnglish());
     ASSERT_EQ(rows[6].parameters[0], "6");  // bolt length, the project's value
-    rows[1] = {StudyField::DepthOfCover, DistributionKind::Normal, {"-", "50", ""}, "300", ""};
+    rows[1] = {StudyField::DepthOfCover, DistributionKind::Normal, {"-", "50", ""}, "300", "x"};
+    const auto bad = StudyFromRows(rows, DefaultEnglish(), UnitSystem::English);
+    ASSERT_TRUE(std::holds_alternative<StudyRowProblem>(bad));
+    EXPECT_EQ(std::get<StudyRowProblem>(bad).message, "Depth of Cover (ft): max is not a number");
+    rows[1].high = "500";
     rows[6].parameters[0] = "7";
     const auto read = StudyFromRows(rows, DefaultEnglish(), UnitSystem::English);
     const Study* study = std::get_if<Study>(&read);
@@ -373,7 +382,7 @@ TEST(StudyTable, OnlyRowsThatVaryBecomeInputs)
     EXPECT_TRUE(study->inputs[0].meanFromProject);
     EXPECT_EQ(study->inputs[0].distribution.sd, 50);
     EXPECT_EQ(study->inputs[0].distribution.truncLow, 300);
-    EXPECT_FALSE(study->inputs[0].distribution.truncHigh);
+    EXPECT_EQ(study->inputs[0].distribution.truncHigh, 500);
     EXPECT_EQ(study->inputs[1].field, StudyField::BoltLength);
     EXPECT_EQ(study->inputs[1].distribution.value, 7);
 }

@@ -1,4 +1,4 @@
-#include "cli/study_file.h"
+#include "studyfile/study_file.h"
 
 #include <cmath>
 #include <limits>
@@ -162,6 +162,46 @@ Study ParseStudyJson(const std::string& text)
             study.inputs.push_back(InputFromJson(item.key(), item.value()));
     }
     return study;
+}
+
+std::string StudyJson(const Study& study)
+{
+    json inputs = json::object();
+    for (const VariedInput& in : study.inputs) {
+        const Distribution& d = in.distribution;
+        json entry = {{"distribution", DistributionName(d.kind)}};
+        switch (d.kind) {
+        case DistributionKind::Fixed:
+            entry["value"] = d.value;
+            break;
+        case DistributionKind::Normal:
+        case DistributionKind::Lognormal:
+            entry["mean"] = in.meanFromProject ? json("-") : json(d.mean);
+            entry["sd"] = d.sd;
+            break;
+        case DistributionKind::Triangular:
+            entry["mode"] = d.mode;
+            [[fallthrough]];
+        case DistributionKind::Uniform:
+            entry["min"] = d.min;
+            entry["max"] = d.max;
+            break;
+        }
+        // A truncation has both ends, in the file as on the command line.
+        if (d.truncLow && d.truncHigh)
+            entry["truncate"] = {*d.truncLow, *d.truncHigh};
+        inputs[StudyFieldName(in.field)] = entry;
+    }
+    const json doc = {
+        {"format", StudyFormatVersion},
+        {"unitSystem", study.unitSystem == UnitSystem::Metric ? "metric" : "english"},
+        {"sampling",
+         {{"method", study.method == SamplingMethod::MonteCarlo ? "mc" : "lhs"},
+          {"samples", study.samples},
+          {"seed", study.seed}}},
+        {"inputs", inputs},
+    };
+    return doc.dump(2) + "\n";
 }
 
 VariedInput ParseVary(const std::string& text)
