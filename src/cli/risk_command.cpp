@@ -143,22 +143,6 @@ Study StudyFor(const RiskOptions& o, const std::optional<Study>& file, const Pro
     return ResolvedStudy(study, project.Support);
 }
 
-std::string SamplesCsv(const RiskSamples& s)
-{
-    std::string text = "sample";
-    for (StudyField f : s.fields)
-        text += std::string(",") + StudyFieldName(f);
-    text += ",margin,class\n";
-    for (std::size_t i = 0; i < s.Count(); ++i) {
-        text += std::to_string(i + 1);
-        for (const std::vector<float>& column : s.values)
-            text += "," + GeneralNumber(column[i]);
-        text += "," + (std::isnan(s.margin[i]) ? std::string() : GeneralNumber(s.margin[i]));
-        text += std::string(",") + SampleClassCode(s.classes[i]) + "\n";
-    }
-    return text;
-}
-
 // One project; true when it meets --min-probability (or none is given).
 bool RunOnProject(const RiskOptions& o, const std::optional<Study>& file, const std::string& name, const CliInput& in,
                   CliStream& out)

@@ -87,7 +87,20 @@ private slots:
         const ProcessResult cli = RunProcess(CASTOVIN_CLI, args);
         QCOMPARE(cli.status, 0);
         QCOMPARE(QString::fromStdString(report), QString::fromStdString(cli.out));
+
+        // The samples as the command line's --samples-out writes them.
         viewer->close();
+        const QString exported = f.File("window.samples.csv");
+        f.platform->AnswerFile(exported);
+        window->findChild<QPushButton*>(names::RiskExportSamples)->click();
+        const std::string cliSamples = f.File("cli.samples.csv").toStdString();
+        args.insert(args.end(), {"--samples-out", cliSamples});
+        QCOMPARE(RunProcess(CASTOVIN_CLI, args).status, 0);
+        QFile a(exported), b(QString::fromStdString(cliSamples));
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        const QByteArray windowCsv = a.readAll();
+        QVERIFY(windowCsv.startsWith("sample,cmrr,depthOfCover,margin,class\n"));
+        QCOMPARE(windowCsv, b.readAll());
         window->close();
         QVERIFY(f.Main().isEnabled());
         CHECK_SCRIPT(f);

@@ -135,4 +135,20 @@ ReportPages BuildRiskReport(const Project& project, const Study& study, const Ri
     return pages;
 }
 
+std::string SamplesCsv(const RiskSamples& s)
+{
+    std::string text = "sample";
+    for (StudyField f : s.fields)
+        text += std::string(",") + StudyFieldName(f);
+    text += ",margin,class\n";
+    for (std::size_t i = 0; i < s.Count(); ++i) {
+        text += std::to_string(i + 1);
+        for (const std::vector<float>& column : s.values)
+            text += "," + GeneralNumber(column[i]);
+        text += "," + (std::isnan(s.margin[i]) ? std::string() : GeneralNumber(s.margin[i]));
+        text += std::string(",") + SampleClassCode(s.classes[i]) + "\n";
+    }
+    return text;
+}
+
 }  // namespace castovin

@@ -20,6 +20,11 @@ ReportPages BuildRiskReport(const Project& project, const Study& resolvedStudy, 
 
 // "Latin Hypercube" or "Monte Carlo"; "lhs" or "mc".
 const char* SamplingMethodName(SamplingMethod method);
+
+// The samples as CSV: a row per sample with its number, each varied input's
+// value, the VELB margin (empty when the method does not apply) and its
+// class ("pass", "velb-too-low", ...).
+std::string SamplesCsv(const RiskSamples& samples);
 const char* SamplingMethodCode(SamplingMethod method);
 
 // The reliability index as the report writes it: "> 8" when no sample

@@ -365,6 +365,7 @@ inline constexpr char RiskResults[] = "txtRiskResults";
 inline constexpr char RiskReport[] = "cmdReport";
 inline constexpr char RiskSaveStudy[] = "cmdSaveStudy";
 inline constexpr char RiskOpenStudy[] = "cmdOpenStudy";
+inline constexpr char RiskExportSamples[] = "cmdExportSamples";
 inline constexpr char RiskClose[] = "cmdClose";
 inline constexpr char RiskHelp[] = "cmdHelp";
 

@@ -82,12 +82,15 @@ ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project,
     m_report->setEnabled(false);
     QPushButton* save = MakeButton(this, names::RiskSaveStudy, "&Save Study...");
     QPushButton* open = MakeButton(this, names::RiskOpenStudy, "&Open Study...");
+    m_export = MakeButton(this, names::RiskExportSamples, "&Export Samples...");
+    m_export->setEnabled(false);
     QPushButton* close = MakeButton(this, names::RiskClose, "Close");
     QPushButton* help = MakeHelpButton(this, names::RiskHelp, m_messenger);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_report);
     buttons->addWidget(save);
     buttons->addWidget(open);
+    buttons->addWidget(m_export);
     buttons->addStretch(1);
     buttons->addWidget(close);
     buttons->addWidget(help);
@@ -104,6 +107,7 @@ ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project,
     connect(m_report, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::ShowReport);
     connect(save, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::SaveStudy);
     connect(open, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::OpenStudy);
+    connect(m_export, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::ExportSamples);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_runner, &BackgroundRun::progressed, m_progress, &QProgressBar::setValue);
 
@@ -333,7 +337,9 @@ void ProbabilisticAnalysisWindow::ShowOutcome(RiskRun run, Study study)
     m_results->setPlainText(PaneText(RiskReportText(study, run.results, m_project.units)));
     m_lastStudy = std::move(study);
     m_lastResults = std::move(run.results);
+    m_lastSamples = std::move(run.samples);
     m_report->setEnabled(true);
+    m_export->setEnabled(true);
     AppendHistory(m_messenger, "Probabilistic analysis of " + std::to_string(m_lastStudy->samples) + " samples");
 }
 
@@ -347,6 +353,28 @@ void ProbabilisticAnalysisWindow::ShowReport()
     });
     if (built)
         m_context.host.ShowResultsViewer(this);
+}
+
+void ProbabilisticAnalysisWindow::ExportSamples()
+{
+    if (!m_lastStudy)
+        return;
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::SaveAs;
+    request.title = "Export Samples";
+    const QFileInfo project(Q(m_project.ProjectFilePath));
+    request.folder = project.absolutePath();
+    request.fileName = project.absolutePath() + "/" + project.completeBaseName() + ".samples.csv";
+    request.filters = {"CSV text (*.csv)", "All Files (*.*)"};
+    request.selectedFilter = request.filters[0];
+    request.defaultSuffix = "csv";
+    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
+    if (!path) {
+        DialogCancelled(m_messenger);
+        return;
+    }
+    if (m_context.host.Trapped([&] { WriteFileAtomically(S(*path), SamplesCsv(m_lastSamples)); }))
+        AppendHistory(m_messenger, "Samples exported: " + S(*path));
 }
 
 QString ProbabilisticAnalysisWindow::StudyFileName() const

@@ -53,6 +53,9 @@ public:
     // refused with its reason, and the table is left as it was).
     void SaveStudy();
     void OpenStudy();
+    // The samples of the last complete run as CSV (castovin-cli risk
+    // --samples-out writes the same file).
+    void ExportSamples();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -76,6 +79,7 @@ private:
     std::vector<StudyField> m_fields;
     std::optional<Study> m_lastStudy;  // of the last complete run, with its results
     RiskResults m_lastResults;
+    RiskSamples m_lastSamples;
 
     QTableWidget* m_inputs = nullptr;
     QComboBox* m_method = nullptr;
@@ -86,6 +90,7 @@ private:
     QProgressBar* m_progress = nullptr;
     QPlainTextEdit* m_results = nullptr;
     QPushButton* m_report = nullptr;
+    QPushButton* m_export = nullptr;
 };
 
 // Opens the window over the disabled main window; an empty project has
