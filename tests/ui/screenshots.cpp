@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,10 +18,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTreeView>
 
 #include "ui/app/names.h"
 #include "ui/browser/text_browser_dialog.h"
+#include "ui/risk/probabilistic_analysis_window.h"
 #include "ui_fixture.h"
 
 using namespace castovin;
@@ -126,6 +129,39 @@ bool ToolScreenshots(UiFixture& f, const QString& out)
     return ok;
 }
 
+// The probabilistic analysis window on an example, with a study run: CMRR
+// triangular, depth of cover normal about the project's value.
+bool ProbabilisticScreenshot(UiFixture& f, const QString& out, const QString& example, const QStringList& depth,
+                             const QString& file)
+{
+    f.platform->AnswerFile(UiFixture::Example(example));
+    f.Trigger(names::FileOpenItem);
+    f.Trigger(names::UtilProbabilisticItem);
+    QApplication::processEvents();
+    auto* window = qobject_cast<ProbabilisticAnalysisWindow*>(FindTopLevel(names::RiskWindow));
+    if (window == nullptr)
+        return false;
+    auto* table = window->findChild<QTableWidget*>(names::RiskInputs);
+    const std::pair<int, QStringList> rows[] = {{0, {"triangular", "38", "45", "52"}}, {1, depth}};
+    for (const auto& [row, cells] : rows) {
+        window->findChild<QComboBox*>(names::Indexed(names::RiskDistribution, row))->setCurrentText(cells[0]);
+        for (int i = 1; i < cells.size(); ++i)
+            table->item(row, 2 + i)->setText(cells[i]);
+    }
+    window->findChild<QLineEdit*>(names::RiskSamples)->setText("20000");
+    window->Run();
+    QElapsedTimer waited;
+    waited.start();
+    while (window->Running() && waited.elapsed() < 60000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    window->resize(980, 720);
+    QApplication::processEvents();
+    const bool ok = !window->Running() && window->grab().save(out + "/" + file);
+    window->close();
+    QApplication::processEvents();
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -210,6 +246,11 @@ int main(int argc, char** argv)
     } else {
         ok = false;
     }
+    ok =
+        ProbabilisticScreenshot(f, out, "default-english.vlb", {"normal", "-", "60"}, "probabilistic-window.png") && ok;
+    ok = ProbabilisticScreenshot(f, out, "default-metric.vlb", {"normal", "-", "18"},
+                                 "probabilistic-window-metric.png") &&
+         ok;
     std::printf("%s\n", ok ? "screenshots written" : "screenshots failed");
     return ok ? 0 : 1;
 }

@@ -157,7 +157,9 @@ std::vector<StudyRow> DefaultRows(const std::array<SupportRecord, 2>& support)
     for (const StudyField field : OfferedFields(support)) {
         StudyRow row;
         row.field = field;
-        row.parameters[0] = GeneralNumber(ProjectValue(support, field));
+        // The editor stores floats: their shortest text ("1.2", not
+        // 1.20000004768372).
+        row.parameters[0] = GeneralNumber(static_cast<float>(ProjectValue(support, field)));
         rows.push_back(row);
     }
     return rows;

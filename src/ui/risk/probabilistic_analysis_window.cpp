@@ -98,9 +98,11 @@ ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project,
     m_results->setObjectName(names::RiskResults);
     auto* body = new QVBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
-    body->addWidget(BuildInputs(), 1);
+    // The inputs take most of the height: every row of a one-system project
+    // shows at once on a 1024x768 screen.
+    body->addWidget(BuildInputs(), 3);
     body->addWidget(BuildSampling());
-    body->addWidget(m_results, 1);
+    body->addWidget(m_results, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ScrollingBody(this, body), 1);
     layout->addLayout(buttons);
@@ -139,8 +141,10 @@ QWidget* ProbabilisticAnalysisWindow::BuildInputs()
     m_inputs->setObjectName(names::RiskInputs);
     m_inputs->setHorizontalHeaderLabels({"Input", "Project", "Distribution", "Value, mean or min", "sd, mode or max",
                                          "max (triangular)", "Truncate at min", "Truncate at max"});
-    m_inputs->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_inputs->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_inputs->verticalHeader()->hide();
+    // Eight rows or so at once; the rest scroll.
+    m_inputs->setMinimumHeight(m_inputs->fontMetrics().height() * 18);
     FillRows(DefaultRows(m_project.Support));
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(m_inputs);
@@ -186,6 +190,7 @@ void ProbabilisticAnalysisWindow::FillRows(const std::vector<StudyRow>& rows)
         KindChosen(r);
     }
     m_inputs->resizeColumnsToContents();
+    m_inputs->resizeRowsToContents();
 }
 
 void ProbabilisticAnalysisWindow::KindChosen(int row)

@@ -367,7 +367,8 @@ TEST(StudyTable, EachRefusalNamesItsRowAndCell)
 TEST(StudyTable, OnlyRowsThatVaryBecomeInputs)
 {
     std::vector<StudyRow> rows = DefaultRows(DefaultEnglish());
-    ASSERT_EQ(rows[6].parameters[0], "6");  // bolt length, the project's value
+    ASSERT_EQ(rows[6].parameters[0], "6");    // bolt length, the project's value
+    EXPECT_EQ(rows[3].parameters[0], "1.2");  // the stability factor as the editor shows it
     rows[1] = {StudyField::DepthOfCover, DistributionKind::Normal, {"-", "50", ""}, "300", "x"};
     const auto bad = StudyFromRows(rows, DefaultEnglish(), UnitSystem::English);
     ASSERT_TRUE(std::holds_alternative<StudyRowProblem>(bad));
