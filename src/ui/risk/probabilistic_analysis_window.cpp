@@ -280,16 +280,19 @@ std::optional<Study> ProbabilisticAnalysisWindow::TableStudy()
     Study study = std::get<Study>(read);
     // The sampling fields take what the study file's keys take.
     const std::optional<double> samples = ParseStrictNumber(S(m_samples->text().trimmed()));
-    const std::optional<double> seed = ParseStrictNumber(S(m_seed->text().trimmed()));
+    // The seed is any 64-bit whole number, as in the study file.
+    bool seedRead = false;
+    const QString seedText = m_seed->text().trimmed();
+    const qulonglong seed = seedText.startsWith('+') ? 0 : seedText.toULongLong(&seedRead, 10);
     QLineEdit* bad = nullptr;
     std::string message;
     if (!samples || *samples != std::floor(*samples) || *samples < double(MinStudySamples) ||
         *samples > double(MaxStudySamples)) {
         bad = m_samples;
         message = "Samples: a whole number from 100 to 10000000";
-    } else if (!seed || *seed != std::floor(*seed) || *seed < 0 || *seed > 9007199254740992.0) {
+    } else if (!seedRead) {
         bad = m_seed;
-        message = "Seed: a whole number from 0 to 9007199254740992";
+        message = "Seed: a whole number from 0 to 18446744073709551615";
     }
     if (bad != nullptr) {
         ShowMessage(m_messenger, message, MsgIcon::Exclamation);
@@ -298,7 +301,7 @@ std::optional<Study> ProbabilisticAnalysisWindow::TableStudy()
         return std::nullopt;
     }
     study.samples = static_cast<std::size_t>(*samples);
-    study.seed = static_cast<uint64_t>(*seed);
+    study.seed = static_cast<uint64_t>(seed);
     study.method = m_method->currentIndex() == 1 ? SamplingMethod::MonteCarlo : SamplingMethod::LatinHypercube;
     return ResolvedStudy(study, m_project.Support);
 }
