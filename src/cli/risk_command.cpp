@@ -12,6 +12,7 @@
 #include "core/text/number_format.h"
 #include "core/text/runtime_error.h"
 #include "studyfile/study_file.h"
+#include "studyfile/study_json.h"
 
 namespace castovin {
 
@@ -207,23 +208,8 @@ json StudyJson(const Study& study, UnitSystem u)
         json entry = {{"field", StudyFieldName(in.field)},
                       {"label", StudyFieldLabel(in.field, u)},
                       {"distribution", DistributionName(d.kind)}};
-        switch (d.kind) {
-        case DistributionKind::Fixed:
-            entry["value"] = d.value;
-            break;
-        case DistributionKind::Normal:
-        case DistributionKind::Lognormal:
-            entry["mean"] = d.mean;
-            entry["sd"] = d.sd;
-            break;
-        case DistributionKind::Triangular:
-            entry["mode"] = d.mode;
-            [[fallthrough]];
-        case DistributionKind::Uniform:
-            entry["min"] = d.min;
-            entry["max"] = d.max;
-            break;
-        }
+        // The resolved study: every mean is a number here.
+        PutDistributionParameters(entry, d, false);
         const TruncatedSampler s = InputSampler(in, u);
         entry["sampledOn"] = {s.low, s.high};
         inputs.push_back(entry);

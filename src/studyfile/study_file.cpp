@@ -1,4 +1,5 @@
 #include "studyfile/study_file.h"
+#include "studyfile/study_json.h"
 
 #include <cmath>
 #include <limits>
@@ -164,29 +165,34 @@ Study ParseStudyJson(const std::string& text)
     return study;
 }
 
+void PutDistributionParameters(json& entry, const Distribution& d, bool meanFromProject)
+{
+    switch (d.kind) {
+    case DistributionKind::Fixed:
+        entry["value"] = d.value;
+        break;
+    case DistributionKind::Normal:
+    case DistributionKind::Lognormal:
+        entry["mean"] = meanFromProject ? json("-") : json(d.mean);
+        entry["sd"] = d.sd;
+        break;
+    case DistributionKind::Triangular:
+        entry["mode"] = d.mode;
+        [[fallthrough]];
+    case DistributionKind::Uniform:
+        entry["min"] = d.min;
+        entry["max"] = d.max;
+        break;
+    }
+}
+
 std::string StudyJson(const Study& study)
 {
     json inputs = json::object();
     for (const VariedInput& in : study.inputs) {
         const Distribution& d = in.distribution;
         json entry = {{"distribution", DistributionName(d.kind)}};
-        switch (d.kind) {
-        case DistributionKind::Fixed:
-            entry["value"] = d.value;
-            break;
-        case DistributionKind::Normal:
-        case DistributionKind::Lognormal:
-            entry["mean"] = in.meanFromProject ? json("-") : json(d.mean);
-            entry["sd"] = d.sd;
-            break;
-        case DistributionKind::Triangular:
-            entry["mode"] = d.mode;
-            [[fallthrough]];
-        case DistributionKind::Uniform:
-            entry["min"] = d.min;
-            entry["max"] = d.max;
-            break;
-        }
+        PutDistributionParameters(entry, d, in.meanFromProject);
         // A truncation has both ends, in the file as on the command line.
         if (d.truncLow && d.truncHigh)
             entry["truncate"] = {*d.truncLow, *d.truncHigh};

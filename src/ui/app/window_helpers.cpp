@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -188,6 +189,14 @@ QFont FontAsListed(const QFont& font)
 std::string ChosenFamily(const QFont& font)
 {
     return FamilyWithoutFoundry(font.family().toStdString());
+}
+
+bool CloseOnEsc(QWidget* window, QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier)
+        return false;
+    window->close();
+    return true;
 }
 
 QFont ToQFont(const FontSetting& font)

@@ -7,6 +7,7 @@
 #include "ui/app/commands.h"
 
 class QFont;
+class QKeyEvent;
 class QHBoxLayout;
 class QLayout;
 class QPushButton;
@@ -97,6 +98,11 @@ std::string ChosenFamily(const QFont& font);
 // family is the one the font dialog chose (see ChosenFamily).
 QFont ToQFont(const FontSetting& font);
 FontSetting FromQFont(const QFont& font, const FontSetting& previous);
+
+// For a window of its own (not a dialog): Esc closes it, as it closes every
+// dialog of the program. True when `event` was that Esc. A control that
+// takes Esc itself (a cell being edited) has it first.
+bool CloseOnEsc(QWidget* window, QKeyEvent* event);
 
 // Device pixels for a length in twips (1440 per inch) on a screen widget.
 int TwipsToPixels(const QWidget* widget, int twips);

@@ -127,11 +127,8 @@ ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project,
 // Esc closes the window; a cell being edited takes its Esc first.
 void ProbabilisticAnalysisWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!CloseOnEsc(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 QWidget* ProbabilisticAnalysisWindow::BuildInputs()
@@ -303,13 +300,13 @@ std::optional<Study> ProbabilisticAnalysisWindow::TableStudy()
     study.samples = static_cast<std::size_t>(*samples);
     study.seed = static_cast<uint64_t>(seed);
     study.method = m_method->currentIndex() == 1 ? SamplingMethod::MonteCarlo : SamplingMethod::LatinHypercube;
-    return ResolvedStudy(study, m_project.Support);
+    return study;
 }
 
 void ProbabilisticAnalysisWindow::Run()
 {
-    std::optional<Study> study = TableStudy();
-    if (!study)
+    const std::optional<Study> typed = TableStudy();
+    if (!typed)
         return;
     m_progress->setValue(0);
     m_progress->show();
@@ -317,7 +314,7 @@ void ProbabilisticAnalysisWindow::Run()
     m_results->setPlainText("Running...");
     const std::array<SupportRecord, 2> support = m_project.Support;
     const UnitSystem units = m_project.units;
-    const Study run = *study;
+    const Study run = ResolvedStudy(*typed, m_project.Support);
     m_runner->Start<RiskRun>(
         [support, units, run](const BackgroundRun::Progress& progress, const std::atomic<bool>& cancel) {
             RiskControl control;
@@ -410,12 +407,7 @@ void ProbabilisticAnalysisWindow::SaveStudy()
         DialogCancelled(m_messenger);
         return;
     }
-    // The study as typed: a mean taken from the project stays "-".
-    Study typed = std::get<Study>(StudyFromRows(Rows(), m_project.Support, m_project.units));
-    typed.method = study->method;
-    typed.samples = study->samples;
-    typed.seed = study->seed;
-    if (m_context.host.Trapped([&] { WriteFileAtomically(S(*path), StudyJson(typed)); }))
+    if (m_context.host.Trapped([&] { WriteFileAtomically(S(*path), StudyJson(*study)); }))
         AppendHistory(m_messenger, "Study saved: " + S(*path));
 }
 

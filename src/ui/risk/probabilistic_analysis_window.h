@@ -38,9 +38,9 @@ public:
     ProbabilisticAnalysisWindow(const Project& project, ReportSession& session, const Environment& environment,
                                 Messenger& messenger, const WindowContext& context);
 
-    // The study of the table and the sampling fields, resolved on the
-    // project; nothing when a cell is refused (the message shown, the focus
-    // on the cell).
+    // The study of the table and the sampling fields as typed (a mean of
+    // "-" stays the project's); nothing when a cell is refused (the message
+    // shown, the focus on the cell).
     std::optional<Study> TableStudy();
     // Starts the analysis (a second Run cancels the first); Cancel stops it.
     void Run();

@@ -105,11 +105,8 @@ DesignSearchWindow::DesignSearchWindow(Project& project, ReportSession& session,
 // being edited takes its Esc first, to cancel the edit.
 void DesignSearchWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!CloseOnEsc(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 QWidget* DesignSearchWindow::BuildPriceFrame()
