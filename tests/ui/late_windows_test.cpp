@@ -1,5 +1,6 @@
-// The graph and help windows as the program opens them: from their modules,
-// loaded at first use. The other window tests link the same windows in.
+// The graph and help windows and the probabilistic window's charts as the
+// program opens them: from their modules, loaded at first use. The other
+// window tests link the same windows in.
 
 #include <QApplication>
 #include <QTest>
@@ -28,6 +29,13 @@ private slots:
         QVERIFY(!f.Main().isEnabled());
         graph->close();
         QVERIFY(f.Main().isEnabled());
+
+        // The probabilistic window's charts come from the same module.
+        f.Trigger(names::UtilProbabilisticItem);
+        QWidget* risk = FindTopLevel(names::RiskWindow);
+        QVERIFY(risk != nullptr);
+        QVERIFY(risk->findChild<QChartView*>(names::Indexed(names::RiskChart, 2)) != nullptr);
+        risk->close();
 
         f.Trigger(names::HelpContentsItem);
         QWidget* help = FindTopLevel(names::HelpWindow);

@@ -2,12 +2,16 @@
 // cell, a run off the GUI thread with Cancel and Esc, and the report equal to
 // castovin-cli risk for the same study and seed.
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -103,6 +107,72 @@ private slots:
         QCOMPARE(windowCsv, b.readAll());
         window->close();
         QVERIFY(f.Main().isEnabled());
+        CHECK_SCRIPT(f);
+    }
+
+    // The charts of a run: pointing at a bar or point shows its values, and
+    // the chart shown is copied as a picture and printed under the project
+    // title and the date.
+    void theChartsShowWhatIsPointedAtAndCopyAndPrint()
+    {
+        UiFixture f;
+        ProbabilisticAnalysisWindow* window = Opened(f);
+        QVERIFY(window != nullptr);
+        Enter(window, 0, "triangular", {"34", "42", "50"});
+        Enter(window, 1, "normal", {"-", "60"});
+        Sampling(window, "2000", "3");
+        auto* copy = window->findChild<QPushButton*>(names::RiskCopyChart);
+        auto* tabs = window->findChild<QTabWidget*>(names::RiskResultTabs);
+        QVERIFY(copy != nullptr && tabs != nullptr && window->Charts() != nullptr);
+        tabs->setCurrentIndex(1);
+        QVERIFY(!copy->isEnabled());  // nothing to copy before a run
+        window->Run();
+        QVERIFY(QTest::qWaitFor([window] { return !window->Running(); }, 60000));
+        QVERIFY(copy->isEnabled());
+
+        // At a margin, half-way up the plot (the tornado: its top bar).
+        const auto pointed = [&](RiskChartKind kind, double margin) {
+            tabs->setCurrentIndex(static_cast<int>(kind) + 1);
+            QApplication::processEvents();
+            auto* view = window->findChild<QChartView*>(names::Indexed(names::RiskChart, static_cast<int>(kind)));
+            QChart* chart = view->chart();
+            const QRectF plot = chart->plotArea();
+            const double y = kind == RiskChartKind::Tornado ? plot.top() + plot.height() / 4 : plot.center().y();
+            const QPointF inChart(chart->mapToPosition(QPointF(margin, 0), chart->series().front()).x(), y);
+            const QPointF at = view->mapFromScene(chart->mapToScene(inChart));
+            QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(view->viewport(), &move);
+            return window->Charts()->Pointed(kind);
+        };
+        const struct {
+            RiskChartKind kind;
+            double margin;
+            QString starts;
+            QString ends;
+        } cases[] = {
+            {RiskChartKind::Histogram, 0.97, "Margin 0.", "below the pass line"},
+            {RiskChartKind::Histogram, 1.2, "Margin 1.", "at or above the pass line"},
+            {RiskChartKind::Cumulative, 1.2, "Margin 1.", "of the samples at most"},
+            {RiskChartKind::Tornado, 0.5, "Coal Mine Roof Rating: rank correlation +0.", "of the variance"},
+        };
+        for (const auto& c : cases) {
+            const QString text = pointed(c.kind, c.margin);
+            QVERIFY2(text.startsWith(c.starts) && text.endsWith(c.ends), qPrintable(text));
+        }
+
+        copy->click();
+        QVERIFY(!f.platform->ClipboardImage().isNull());
+        CHECK_CONTAINS(QString::fromUtf8(f.platform->ClipboardSvg()),
+                       "<title>Rank Correlation with the VELB Margin</title>");
+        const QString pdf = f.File("tornado.pdf");
+        f.platform->AnswerPrint(pdf);
+        window->findChild<QPushButton*>(names::RiskPrintChart)->click();
+        const QString printed = PdfText(pdf);
+        CHECK_CONTAINS(printed, QString::fromStdString(f.state->project.ProjectTitle));
+        CHECK_CONTAINS(printed, "Rank Correlation with the VELB Margin");
+        CHECK_CONTAINS(printed, "Coal Mine Roof Rating");
+        window->close();
         CHECK_SCRIPT(f);
     }
 

@@ -132,7 +132,7 @@ bool ToolScreenshots(UiFixture& f, const QString& out)
 // The probabilistic analysis window on an example, with a study run: CMRR
 // triangular, depth of cover normal about the project's value.
 bool ProbabilisticScreenshot(UiFixture& f, const QString& out, const QString& example, const QStringList& depth,
-                             const QString& file)
+                             const std::vector<std::pair<int, QString>>& tabs)
 {
     f.platform->AnswerFile(UiFixture::Example(example));
     f.Trigger(names::FileOpenItem);
@@ -142,7 +142,7 @@ bool ProbabilisticScreenshot(UiFixture& f, const QString& out, const QString& ex
     if (window == nullptr)
         return false;
     auto* table = window->findChild<QTableWidget*>(names::RiskInputs);
-    const std::pair<int, QStringList> rows[] = {{0, {"triangular", "38", "45", "52"}}, {1, depth}};
+    const std::pair<int, QStringList> rows[] = {{0, {"triangular", "34", "42", "50"}}, {1, depth}};
     for (const auto& [row, cells] : rows) {
         window->findChild<QComboBox*>(names::Indexed(names::RiskDistribution, row))->setCurrentText(cells[0]);
         for (int i = 1; i < cells.size(); ++i)
@@ -155,8 +155,14 @@ bool ProbabilisticScreenshot(UiFixture& f, const QString& out, const QString& ex
     while (window->Running() && waited.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     window->resize(980, 720);
-    QApplication::processEvents();
-    const bool ok = !window->Running() && window->grab().save(out + "/" + file);
+    bool ok = !window->Running();
+    // The window with each tab of results named in `tabs` shown.
+    auto* results = window->findChild<QTabWidget*>(names::RiskResultTabs);
+    for (const auto& [tab, file] : tabs) {
+        results->setCurrentIndex(tab);
+        QApplication::processEvents();
+        ok = window->grab().save(out + "/" + file) && ok;
+    }
     window->close();
     QApplication::processEvents();
     return ok;
@@ -246,10 +252,14 @@ int main(int argc, char** argv)
     } else {
         ok = false;
     }
-    ok =
-        ProbabilisticScreenshot(f, out, "default-english.vlb", {"normal", "-", "60"}, "probabilistic-window.png") && ok;
+    ok = ProbabilisticScreenshot(f, out, "default-english.vlb", {"normal", "-", "60"},
+                                 {{0, "probabilistic-window.png"},
+                                  {1, "probabilistic-histogram.png"},
+                                  {2, "probabilistic-cumulative.png"},
+                                  {3, "probabilistic-tornado.png"}}) &&
+         ok;
     ok = ProbabilisticScreenshot(f, out, "default-metric.vlb", {"normal", "-", "18"},
-                                 "probabilistic-window-metric.png") &&
+                                 {{0, "probabilistic-window-metric.png"}, {1, "probabilistic-histogram-metric.png"}}) &&
          ok;
     std::printf("%s\n", ok ? "screenshots written" : "screenshots failed");
     return ok ? 0 : 1;

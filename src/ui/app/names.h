@@ -368,6 +368,14 @@ inline constexpr char RiskOpenStudy[] = "cmdOpenStudy";
 inline constexpr char RiskExportSamples[] = "cmdExportSamples";
 inline constexpr char RiskClose[] = "cmdClose";
 inline constexpr char RiskHelp[] = "cmdHelp";
+// The results' tabs (the text, then the charts), the chart of kind k as
+// Indexed(RiskChart, k) and its line of pointed values as
+// Indexed(RiskPointed, k), and the buttons that act on the chart shown.
+inline constexpr char RiskResultTabs[] = "tabRiskResults";
+inline constexpr char RiskChart[] = "chtRisk";
+inline constexpr char RiskPointed[] = "lblRiskPointed";
+inline constexpr char RiskCopyChart[] = "cmdCopyChart";
+inline constexpr char RiskPrintChart[] = "cmdPrintChart";
 
 // The help window.
 inline constexpr char HelpWindow[] = "frmHelp";

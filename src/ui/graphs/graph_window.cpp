@@ -1,12 +1,9 @@
 #include "ui/graphs/graph_window.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QEvent>
-#include <QFileInfo>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,34 +12,27 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrinter>
 #include <QScatterSeries>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include "core/config/environment.h"
 #include "core/editing/graph_options.h"
 #include "core/model/project.h"
-#include "core/text/error_trap.h"
 #include "core/text/messages.h"
 #include "core/text/number_format.h"
-#include "core/text/runtime_error.h"
 #include "ui/app/closing_rules.h"
 #include "ui/app/names.h"
 #include "ui/app/window_helpers.h"
+#include "ui/graphs/chart_output.h"
 #include "ui/graphs/graph_options.h"
 #include "ui/platform/platform_services.h"
-#include "ui/viewer/report_printer.h"
 
 namespace castovin {
 
 namespace {
 
 constexpr int kMinimumTwips = 4000;
-constexpr int kTitlePoints = 15;
-constexpr int kAxisLabelPoints = 10;
-constexpr int kAxisLineWidth = 2;
 constexpr int kCurveLineWidth = 3;
 // Screen pixels per unit of symbol size: size 3 is still a visible dot.
 constexpr qreal kSymbolPixels = 2;
@@ -53,13 +43,6 @@ QColor CurveColour(int c)
 {
     const Rgb rgb = CurveColours.at(static_cast<std::size_t>(c));
     return QColor(rgb.r, rgb.g, rgb.b);
-}
-
-QFont PointFont(const QFont& base, int points)
-{
-    QFont font(base);
-    font.setPointSize(points);
-    return font;
 }
 
 qreal Margin(qreal low, qreal high)
@@ -96,16 +79,11 @@ GraphWindow::GraphWindow(Project& project, Environment& environment, Messenger& 
     setWindowTitle("Graph");
     setProperty("helpContext", 3520);  // the frame, the chart and the menu items
     m_chart = new QChart;
-    m_chart->setTitleFont(PointFont(m_chart->titleFont(), kTitlePoints));
+    StyleChartTitle(m_chart);
     m_x = new QValueAxis;
     m_y = new QValueAxis;
-    for (QValueAxis* axis : {m_x, m_y}) {
-        axis->setLabelsFont(PointFont(axis->labelsFont(), kAxisLabelPoints));
-        QPen pen = axis->linePen();
-        pen.setWidth(kAxisLineWidth);
-        axis->setLinePen(pen);
-        axis->setMinorGridLineVisible(false);
-    }
+    StyleChartAxis(m_x);
+    StyleChartAxis(m_y);
     m_chart->addAxis(m_x, Qt::AlignBottom);
     m_chart->addAxis(m_y, Qt::AlignLeft);
     m_view = new GraphView(m_chart, *this);
@@ -390,69 +368,12 @@ void GraphWindow::TogglePointId()
 
 void GraphWindow::Copy()
 {
-    // The bitmap at twice the screen's resolution, so that it stays sharp
-    // in a document; the SVG for programs that take the drawing itself.
-    const QSize size = m_view->size();
-    const qreal ratio = 2 * m_view->devicePixelRatioF();
-    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        m_view->render(&painter, QRectF(QPointF(0, 0), size), m_view->rect());
-    }
-    QByteArray svg;
-    QBuffer buffer(&svg);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(windowTitle());
-    {
-        QPainter painter(&generator);
-        m_view->render(&painter, QRectF(QPointF(0, 0), size), m_view->rect());
-    }
-    PlatformServices& platform = m_context.platform;
-    platform.ClearClipboard();
-    platform.SetClipboardPicture(image, svg);
+    CopyChart(m_view, windowTitle(), m_context);
 }
 
 void GraphWindow::Print()
 {
-    QPrinter& printer = m_context.platform.Printer();
-    bool cancelled = false;
-    CommandTrap trap(m_messenger, cancelled, RestoreNormalCursor);
-    if (!trap.Step([&] {
-            if (!m_context.platform.PrintDialog(
-                    this, printer, false, SuggestedPdfName(m_environment.Settings.DataPath, m_project.ProjectFilePath)))
-                throw RuntimeError(err::DialogCancelled);
-        }) ||
-        cancelled)
-        return;
-    AppendHistory(m_messenger, "Printing Graph");
-    m_context.host.Trapped([&] {
-        QPainter painter;
-        if (!painter.begin(&printer))
-            throw RuntimeError(err::PrinterError);
-        // The project title, the file name and the date above the chart;
-        // the chart fills the rest of the page as far as its proportions allow.
-        const QRect page = painter.viewport();
-        const QStringList heading = {Q(m_project.ProjectTitle), QFileInfo(Q(m_project.ProjectFilePath)).fileName(),
-                                     Q(FormatDateMdy(LocalNow()))};
-        painter.setFont(QFont(PrintFontFamily(), 10));
-        const int line = QFontMetrics(painter.font(), &printer).lineSpacing();
-        int y = page.top();
-        for (const QString& text : heading) {
-            painter.drawText(QRect(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, text);
-            y += line;
-        }
-        y += line;
-        QSize size = m_view->size();
-        size.scale(QSize(page.width(), page.bottom() - y), Qt::KeepAspectRatio);
-        const QRect target(QPoint(page.left(), y), size);
-        m_view->render(&painter, target, m_view->rect(), Qt::KeepAspectRatio);
-        painter.end();
-    });
+    PrintChart(this, m_view, m_project, m_environment, m_messenger, m_context, "Printing Graph");
 }
 
 void GraphWindow::OpenOptions()

@@ -15,9 +15,8 @@ namespace castovin {
 
 namespace {
 
-// The entry `entry` of the module `file`, loaded from the first module
-// folder that holds it.
-void* LoadEntry(const char* file, const char* entry)
+// The module `file`, loaded from the first module folder that holds it.
+void* LoadModule(const char* file)
 {
     const std::vector<std::string> folders =
         ModuleFolders(CASTOVIN_MODULE_INSTALL_RELDIR, CASTOVIN_MODULE_BUILD_RELDIR);
@@ -29,13 +28,21 @@ void* LoadEntry(const char* file, const char* entry)
         void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
         if (handle == nullptr)
             throw RuntimeError(err::FileNotFound, "The module " + path + " cannot be loaded: " + ::dlerror());
-        void* found = ::dlsym(handle, entry);
-        if (found == nullptr)
-            throw RuntimeError(err::FileNotFound, "The module " + path + " has no entry " + entry);
-        return found;
+        return handle;
     }
     throw RuntimeError(err::FileNotFound,
                        std::string("The module ") + file + " is not installed (looked in " + folders.front() + ")");
+}
+
+// The entry `entry` of the module `file`, loaded into `handle` the first time.
+void* Entry(void*& handle, const char* file, const char* entry)
+{
+    if (handle == nullptr)
+        handle = LoadModule(file);
+    void* found = ::dlsym(handle, entry);
+    if (found == nullptr)
+        throw RuntimeError(err::FileNotFound, std::string("The module ") + file + " has no entry " + entry);
+    return found;
 }
 
 }  // namespace
@@ -43,24 +50,29 @@ void* LoadEntry(const char* file, const char* entry)
 void ModuleLateWindows::OpenGraphWindow(Project& project, Environment& environment, Messenger& messenger,
                                         const WindowContext& context, int16_t graphIndex)
 {
-    if (m_graphs == nullptr)
-        m_graphs = LoadEntry("castovin-graphs.so", CASTOVIN_GRAPHS_ENTRY_NAME);
-    reinterpret_cast<CastovinGraphsOpen>(m_graphs)(&project, &environment, &messenger, &context, graphIndex);
+    void* open = Entry(m_graphs, "castovin-graphs.so", CASTOVIN_GRAPHS_ENTRY_NAME);
+    reinterpret_cast<CastovinGraphsOpen>(open)(&project, &environment, &messenger, &context, graphIndex);
+}
+
+RiskCharts* ModuleLateWindows::MakeRiskCharts(QWidget* parent, const Project& project, const Environment& environment,
+                                              Messenger& messenger, const WindowContext& context)
+{
+    void* make = Entry(m_graphs, "castovin-graphs.so", CASTOVIN_RISK_CHARTS_ENTRY_NAME);
+    return reinterpret_cast<CastovinRiskCharts>(make)(parent, &project, &environment, &messenger, &context);
 }
 
 void ModuleLateWindows::ShowHelp(const Environment& env, PlatformServices& platform, HelpTopic topic, int number)
 {
     // Help is asked for outside the run-time error trap (F1 comes from an
     // event filter), so a module that cannot be loaded is told here.
-    if (m_help == nullptr) {
-        try {
-            m_help = LoadEntry("castovin-help.so", CASTOVIN_HELP_ENTRY_NAME);
-        } catch (const RuntimeError& error) {
-            platform.Show(error.description(), MsgStyle(MsgIcon::Exclamation), "Help");
-            return;
-        }
+    void* show = nullptr;
+    try {
+        show = Entry(m_help, "castovin-help.so", CASTOVIN_HELP_ENTRY_NAME);
+    } catch (const RuntimeError& error) {
+        platform.Show(error.description(), MsgStyle(MsgIcon::Exclamation), "Help");
+        return;
     }
-    reinterpret_cast<CastovinHelpShow>(m_help)(&env, &platform, static_cast<int>(topic), number);
+    reinterpret_cast<CastovinHelpShow>(show)(&env, &platform, static_cast<int>(topic), number);
 }
 
 }  // namespace castovin

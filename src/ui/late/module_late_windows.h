@@ -12,10 +12,13 @@ class ModuleLateWindows final : public LateWindows {
 public:
     void OpenGraphWindow(Project& project, Environment& environment, Messenger& messenger, const WindowContext& context,
                          int16_t graphIndex) override;
+    RiskCharts* MakeRiskCharts(QWidget* parent, const Project& project, const Environment& environment,
+                               Messenger& messenger, const WindowContext& context) override;
     void ShowHelp(const Environment& env, PlatformServices& platform, HelpTopic topic, int number) override;
 
 private:
-    void* m_graphs = nullptr;  // the entries found, once loaded
+    // The modules, once loaded.
+    void* m_graphs = nullptr;
     void* m_help = nullptr;
 };
 

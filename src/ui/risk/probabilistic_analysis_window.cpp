@@ -16,6 +16,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -27,10 +29,12 @@
 #include "core/text/atomic_file.h"
 #include "core/text/messages.h"
 #include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
 #include "studyfile/study_file.h"
 #include "ui/app/closing_rules.h"
 #include "ui/app/names.h"
 #include "ui/app/window_helpers.h"
+#include "ui/late/late_windows.h"
 #include "ui/platform/platform_services.h"
 #include "ui/viewer/results_viewer_dialog.h"
 
@@ -84,6 +88,8 @@ ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project,
     QPushButton* open = MakeButton(this, names::RiskOpenStudy, "&Open Study...");
     m_export = MakeButton(this, names::RiskExportSamples, "&Export Samples...");
     m_export->setEnabled(false);
+    m_copyChart = MakeButton(this, names::RiskCopyChart, "&Copy Chart");
+    m_printChart = MakeButton(this, names::RiskPrintChart, "&Print Chart...");
     QPushButton* close = MakeButton(this, names::RiskClose, "Close");
     QPushButton* help = MakeHelpButton(this, names::RiskHelp, m_messenger);
     auto* buttons = new QHBoxLayout;
@@ -91,18 +97,26 @@ ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project,
     buttons->addWidget(save);
     buttons->addWidget(open);
     buttons->addWidget(m_export);
+    buttons->addWidget(m_copyChart);
+    buttons->addWidget(m_printChart);
     buttons->addStretch(1);
     buttons->addWidget(close);
     buttons->addWidget(help);
-    m_results = MakeReportPane(this);
-    m_results->setObjectName(names::RiskResults);
+    // The study above, the results below, the split the user's to move.
+    auto* study = new QWidget(this);
+    auto* studyLayout = new QVBoxLayout(study);
+    studyLayout->setContentsMargins(0, 0, 0, 0);
+    studyLayout->addWidget(BuildInputs(), 1);
+    studyLayout->addWidget(BuildSampling());
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->setChildrenCollapsible(false);
+    split->addWidget(study);
+    split->addWidget(BuildResults());
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
     auto* body = new QVBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
-    // The inputs take most of the height: every row of a one-system project
-    // shows at once on a 1024x768 screen.
-    body->addWidget(BuildInputs(), 3);
-    body->addWidget(BuildSampling());
-    body->addWidget(m_results, 2);
+    body->addWidget(split);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ScrollingBody(this, body), 1);
     layout->addLayout(buttons);
@@ -110,6 +124,8 @@ ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project,
     connect(save, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::SaveStudy);
     connect(open, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::OpenStudy);
     connect(m_export, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::ExportSamples);
+    connect(m_copyChart, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::CopyChart);
+    connect(m_printChart, &QPushButton::clicked, this, &ProbabilisticAnalysisWindow::PrintChart);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_runner, &BackgroundRun::progressed, m_progress, &QProgressBar::setValue);
 
@@ -140,8 +156,8 @@ QWidget* ProbabilisticAnalysisWindow::BuildInputs()
                                          "max (triangular)", "Truncate at min", "Truncate at max"});
     m_inputs->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_inputs->verticalHeader()->hide();
-    // Eight rows or so at once; the rest scroll.
-    m_inputs->setMinimumHeight(m_inputs->fontMetrics().height() * 18);
+    // Five rows or so at least; the rest scroll.
+    m_inputs->setMinimumHeight(m_inputs->fontMetrics().height() * 10);
     FillRows(DefaultRows(m_project.Support));
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(m_inputs);
@@ -260,6 +276,61 @@ QWidget* ProbabilisticAnalysisWindow::BuildSampling()
     return frame;
 }
 
+QWidget* ProbabilisticAnalysisWindow::BuildResults()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(names::RiskResultTabs);
+    // Room for a chart with its titles and legend.
+    m_tabs->setMinimumHeight(m_tabs->fontMetrics().height() * 20);
+    m_results = MakeReportPane(m_tabs);
+    m_results->setObjectName(names::RiskResults);
+    m_tabs->addTab(m_results, "Results");
+    // The charts come from the graph window's module; without it the window
+    // still analyses, reports and saves, and says why there are no charts.
+    try {
+        m_charts = m_context.platform.Late().MakeRiskCharts(this, m_project, m_environment, m_messenger, m_context);
+        m_tabs->addTab(m_charts->View(RiskChartKind::Histogram), "&Histogram");
+        m_tabs->addTab(m_charts->View(RiskChartKind::Cumulative), "C&umulative Curve");
+        m_tabs->addTab(m_charts->View(RiskChartKind::Tornado), "&Tornado");
+    } catch (const RuntimeError& error) {
+        auto* missing = new QLabel(Q("The charts cannot be shown. " + error.description()), m_tabs);
+        missing->setWordWrap(true);
+        m_tabs->addTab(missing, "Charts");
+    }
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ProbabilisticAnalysisWindow::UpdateChartButtons);
+    UpdateChartButtons();
+    return m_tabs;
+}
+
+std::optional<RiskChartKind> ProbabilisticAnalysisWindow::ShownChart() const
+{
+    const int tab = m_tabs->currentIndex();
+    if (m_charts == nullptr || tab < 1 || tab > RiskChartCount)
+        return std::nullopt;
+    return static_cast<RiskChartKind>(tab - 1);
+}
+
+// The chart buttons act on the chart shown, once a run has results; the
+// charts, like Report and Export Samples, are those of the last complete run.
+void ProbabilisticAnalysisWindow::UpdateChartButtons()
+{
+    const bool chart = ShownChart().has_value() && m_lastStudy.has_value();
+    m_copyChart->setEnabled(chart);
+    m_printChart->setEnabled(chart);
+}
+
+void ProbabilisticAnalysisWindow::CopyChart()
+{
+    if (const auto kind = ShownChart(); kind && m_lastStudy)
+        m_charts->Copy(*kind);
+}
+
+void ProbabilisticAnalysisWindow::PrintChart()
+{
+    if (const auto kind = ShownChart(); kind && m_lastStudy)
+        m_charts->Print(*kind);
+}
+
 std::optional<Study> ProbabilisticAnalysisWindow::TableStudy()
 {
     auto read = StudyFromRows(Rows(), m_project.Support, m_project.units);
@@ -345,6 +416,9 @@ void ProbabilisticAnalysisWindow::ShowOutcome(RiskRun run, Study study)
     m_lastSamples = std::move(run.samples);
     m_report->setEnabled(true);
     m_export->setEnabled(true);
+    if (m_charts != nullptr)
+        m_charts->Show(MakeRiskChartData(m_lastSamples, m_lastResults, m_project.units));
+    UpdateChartButtons();
     AppendHistory(m_messenger, "Probabilistic analysis of " + std::to_string(m_lastStudy->samples) + " samples");
 }
 

@@ -10,11 +10,13 @@
 
 #include <QWidget>
 
+#include "core/risk/risk_charts.h"
 #include "core/risk/risk_results.h"
 #include "core/risk/study_table.h"
 #include "ui/app/background_run.h"
 #include "ui/app/commands.h"
 #include "ui/app/window_context.h"
+#include "ui/risk/risk_charts.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -22,6 +24,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QTabWidget;
 class QTableWidget;
 
 namespace castovin {
@@ -56,6 +59,11 @@ public:
     // The samples of the last complete run as CSV (castovin-cli risk
     // --samples-out writes the same file).
     void ExportSamples();
+    // The chart shown in the results' tabs onto the clipboard or the printer.
+    void CopyChart();
+    void PrintChart();
+    // The charts, or nothing when the charts' module cannot be loaded.
+    RiskCharts* Charts() const { return m_charts; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -63,6 +71,10 @@ protected:
 private:
     QWidget* BuildInputs();
     QWidget* BuildSampling();
+    QWidget* BuildResults();
+    // The chart of the current tab, when it has one to copy or print.
+    std::optional<RiskChartKind> ShownChart() const;
+    void UpdateChartButtons();
     void FillRows(const std::vector<StudyRow>& rows);
     QString StudyFileName() const;
     // The cells a row's distribution takes are editable, the others empty.
@@ -88,7 +100,11 @@ private:
     QPushButton* m_run = nullptr;
     QPushButton* m_cancel = nullptr;
     QProgressBar* m_progress = nullptr;
+    QTabWidget* m_tabs = nullptr;
     QPlainTextEdit* m_results = nullptr;
+    RiskCharts* m_charts = nullptr;
+    QPushButton* m_copyChart = nullptr;
+    QPushButton* m_printChart = nullptr;
     QPushButton* m_report = nullptr;
     QPushButton* m_export = nullptr;
 };

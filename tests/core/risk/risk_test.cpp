@@ -11,6 +11,7 @@
 #include "core/model/design_analysis.h"
 #include "core/program/design_search.h"
 #include "core/risk/random_stream.h"
+#include "core/risk/risk_charts.h"
 #include "core/risk/risk_report.h"
 #include "core/risk/study_table.h"
 
@@ -386,6 +387,73 @@ TEST(StudyTable, OnlyRowsThatVaryBecomeInputs)
     EXPECT_EQ(study->inputs[0].distribution.truncHigh, 500);
     EXPECT_EQ(study->inputs[1].field, StudyField::BoltLength);
     EXPECT_EQ(study->inputs[1].distribution.value, 7);
+}
+
+// The charts' bins put the pass line on an edge, count each margin once and
+// leave out the samples where the method does not apply; pointing reads the
+// bar, point or input under the pointer.
+TEST(RiskCharts, BinsSplitAtThePassLineAndPointingReadsTheirValues)
+{
+    RiskSamples samples;
+    samples.margin = {0.93f, 0.97f, 0.99f, 1.0f, 1.04f, 1.15f, NAN, 1.30f};
+    RiskResults results;
+    results.histogram = {{0.93, 1.055, 0, 0}};  // the report's width: 0.125
+    results.pPass = 0.5;
+    results.pLow = 0.2;
+    results.pHigh = 0.8;
+    results.sensitivity = {{StudyField::BoltLength, 0.83, 0.68}, {StudyField::CMRR, -0.4, 0.16}};
+    const RiskChartData data = MakeRiskChartData(samples, results, UnitSystem::English);
+
+    ASSERT_EQ(data.marginCount, 7u);
+    ASSERT_EQ(data.bars.size(), 4u);  // 0.875 | 1.000 | 1.125 | 1.250 | 1.375
+    EXPECT_DOUBLE_EQ(data.bars[0].from, 0.875);
+    EXPECT_DOUBLE_EQ(data.bars[1].from, 1.0);
+    const std::vector<std::size_t> counts = {3, 2, 1, 1};
+    const std::vector<bool> failing = {true, false, false, false};
+    for (std::size_t b = 0; b < 4; ++b) {
+        EXPECT_EQ(data.bars[b].count, counts[b]) << b;
+        EXPECT_EQ(data.bars[b].failing, failing[b]) << b;
+    }
+    EXPECT_DOUBLE_EQ(data.shareBelowPass, 3.0 / 7);
+    ASSERT_EQ(data.curve.size(), 7u);
+    EXPECT_FLOAT_EQ(static_cast<float>(data.curve.front().margin), 0.93f);
+    EXPECT_DOUBLE_EQ(data.curve.back().share, 1.0);
+
+    EXPECT_EQ(BarAt(data, 0.9999), std::optional<std::size_t>(0));
+    EXPECT_EQ(BarAt(data, 1.0), std::optional<std::size_t>(1));
+    EXPECT_EQ(BarAt(data, 1.4), std::nullopt);
+    EXPECT_EQ(CurvePointAt(data, 1.11), std::optional<std::size_t>(5));
+    EXPECT_EQ(CurvePointAt(data, 2.0), std::nullopt);
+    EXPECT_EQ(TornadoBarAt(data, 1.2), std::optional<std::size_t>(1));
+    EXPECT_EQ(TornadoBarAt(data, 0.5), std::nullopt);
+    EXPECT_EQ(TornadoBarAt(data, 2.0), std::nullopt);
+
+    EXPECT_EQ(BarText(data, 0), "Margin 0.875 to 1.000: 3 samples (42.9 %), below the pass line");
+    EXPECT_EQ(BarText(data, 3), "Margin 1.250 to 1.375: 1 sample (14.3 %), at or above the pass line");
+    EXPECT_EQ(CurvePointText(data, 3), "Margin 1.000: 57.1 % of the samples at most");
+    EXPECT_EQ(TornadoBarText(data, 0), "Actual Bolt Length #1 (ft): rank correlation +0.830, 68.0 % of the variance");
+    EXPECT_EQ(TornadoBarText(data, 1), "Coal Mine Roof Rating: rank correlation -0.400, 16.0 % of the variance");
+    EXPECT_EQ(PassMarkText(data), "P(pass) = 0.5000 (0.2000 to 0.8000); 42.9 % of the margins below 1");
+}
+
+// A run where the method never applies has no margin to draw; one where all
+// margins are equal still has a bar to show.
+TEST(RiskCharts, NoMarginsOrOneValue)
+{
+    RiskSamples samples;
+    samples.margin = {NAN, NAN};
+    const RiskChartData none = MakeRiskChartData(samples, {}, UnitSystem::English);
+    EXPECT_TRUE(none.bars.empty());
+    EXPECT_TRUE(none.curve.empty());
+    EXPECT_EQ(BarAt(none, 1.0), std::nullopt);
+    EXPECT_EQ(CurvePointAt(none, 1.0), std::nullopt);
+
+    samples.margin = {1.2f, 1.2f, 1.2f};
+    const RiskChartData one = MakeRiskChartData(samples, {}, UnitSystem::English);
+    ASSERT_EQ(one.bars.size(), 1u);
+    EXPECT_EQ(one.bars[0].count, 3u);
+    EXPECT_LE(one.bars[0].from, 1.2);
+    EXPECT_GT(one.bars[0].to, 1.2);
 }
 
 }  // namespace
