@@ -15,6 +15,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "core/config/environment.h"
+#include "core/config/settings_file.h"
 #include "core/program/output_commands.h"
 #include "process.h"
 #include "ui/app/names.h"
@@ -200,6 +202,9 @@ private slots:
         CHECK_SCRIPT(f);
     }
 
+    // A saved study opens again, and with its project the window reopens it:
+    // in a later run from the file remembered in the settings file, in the
+    // same run as the table was when it closed. A bad file changes nothing.
     void aSavedStudyOpensAgainAndABadFileChangesNothing()
     {
         UiFixture f;
@@ -214,18 +219,34 @@ private slots:
         QVERIFY(QFile::exists(path));
         window->close();
 
+        // A later run knows only the settings file.
+        Environment& env = f.state->environment;
+        env.StudyText.clear();
+        env.Settings.Studies.clear();
+        LoadSettings(env, f.state->messenger);
         window = Opened(f);
         QVERIFY(window != nullptr);
         auto* table = window->findChild<QTableWidget*>(names::RiskInputs);
-        auto kind = [window](int row) {
+        auto kind = [&window](int row) {
             return window->findChild<QComboBox*>(names::Indexed(names::RiskDistribution, row))->currentText();
         };
-        auto cells = [table](int row) {
+        auto cells = [&table](int row) {
             QStringList out;
             for (int c = 3; c < 8; ++c)
                 out << table->item(row, c)->text();
             return out;
         };
+        const auto isSaved = [&] {
+            QCOMPARE(kind(1), QString("normal"));
+            QCOMPARE(cells(1), (QStringList{"-", "45", "", "300", "500"}));
+            QCOMPARE(kind(6), QString("uniform"));
+            QCOMPARE(cells(6), (QStringList{"5", "7", "", "", ""}));
+            QCOMPARE(kind(0), QString("fixed"));
+            QCOMPARE(window->findChild<QLineEdit*>(names::RiskSamples)->text(), QString("5000"));
+            QCOMPARE(window->findChild<QLineEdit*>(names::RiskSeed)->text(), QString("11"));
+        };
+        isSaved();
+
         const QString bad = f.File("bad.study.json");
         QFile file(bad);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -235,18 +256,21 @@ private slots:
         f.platform->AnswerBox(MsgResult::OK);
         window->findChild<QPushButton*>(names::RiskOpenStudy)->click();
         QCOMPARE(f.platform->BoxTexts().back(), bad + ": format: must be 1");
-        QCOMPARE(kind(1), QString("fixed"));
-        QCOMPARE(cells(1), (QStringList{"400", "", "", "", ""}));
+        isSaved();
 
+        Enter(window, 1, "fixed", {"400"});
         f.platform->AnswerFile(path);
         window->findChild<QPushButton*>(names::RiskOpenStudy)->click();
-        QCOMPARE(kind(1), QString("normal"));
-        QCOMPARE(cells(1), (QStringList{"-", "45", "", "300", "500"}));
-        QCOMPARE(kind(6), QString("uniform"));
-        QCOMPARE(cells(6), (QStringList{"5", "7", "", "", ""}));
-        QCOMPARE(kind(0), QString("fixed"));
-        QCOMPARE(window->findChild<QLineEdit*>(names::RiskSamples)->text(), QString("5000"));
-        QCOMPARE(window->findChild<QLineEdit*>(names::RiskSeed)->text(), QString("11"));
+        isSaved();
+
+        // In the run, the table as it closed.
+        Enter(window, 6, "triangular", {"5", "6", "7"});
+        window->close();
+        window = Opened(f);
+        QVERIFY(window != nullptr);
+        table = window->findChild<QTableWidget*>(names::RiskInputs);
+        QCOMPARE(kind(6), QString("triangular"));
+        QCOMPARE(cells(6), (QStringList{"5", "6", "7", "", ""}));
         window->close();
         CHECK_SCRIPT(f);
     }

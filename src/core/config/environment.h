@@ -41,6 +41,11 @@ struct Environment {
     std::string LastExportFolder;
     std::string LastPriceFolder;
     std::vector<std::vector<std::string>> LastPriceTable;
+    // The probabilistic window's study as a study file holds it, and the
+    // project file it was made for, as the window last ran, saved, opened or
+    // closed with it: the design search's minimum probability goes by it.
+    std::string StudyProjectFile;
+    std::string StudyText;
     std::string DefaultFont = "Arial";
     // The process environment the user folders came from, given at start-up;
     // the file association is written under its data home.

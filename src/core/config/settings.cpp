@@ -59,4 +59,20 @@ void SetBrowseFont(SettingsRecord& s, const FontSetting& font)
     WriteFont(s, kBrowseKeys, font);
 }
 
+std::string RememberedStudyFile(const SettingsRecord& s, const std::string& projectFile)
+{
+    for (const RememberedStudy& r : s.Studies)
+        if (r.ProjectFile == projectFile)
+            return r.StudyFile;
+    return {};
+}
+
+void RememberStudy(SettingsRecord& s, const std::string& projectFile, const std::string& studyFile)
+{
+    std::erase_if(s.Studies, [&](const RememberedStudy& r) { return r.ProjectFile == projectFile; });
+    s.Studies.insert(s.Studies.begin(), {projectFile, studyFile});
+    if (s.Studies.size() > MaxRememberedStudies)
+        s.Studies.resize(MaxRememberedStudies);
+}
+
 }  // namespace castovin

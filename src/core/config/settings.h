@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace castovin {
 
@@ -23,6 +24,7 @@ enum class SettingsGroup : int16_t {
     TextBrowse = 4,
     Graph = 5,
     VELBOptions = 6,
+    Studies = 7,
     VELBDefaults = 10,
     VELBBoltGrade = 11,
 };
@@ -46,6 +48,14 @@ struct RecentFile {
     int16_t LastFileMode = 0;  // always 1 for entries the program adds
     std::string LastFileLong;  // full path
 };
+
+// The study file last saved or opened for a project in the probabilistic
+// window, which opens it again with that project.
+struct RememberedStudy {
+    std::string ProjectFile;  // full paths
+    std::string StudyFile;
+};
+inline constexpr std::size_t MaxRememberedStudies = 8;
 
 struct SettingsRecord {
     // [Version]
@@ -103,7 +113,16 @@ struct SettingsRecord {
     int16_t AskOfficeInstall = 1;
     // The most passing patterns the design search window keeps and lists.
     int16_t SearchKeepBest = 1000;
+
+    // [Studies]: the most recent first.
+    std::vector<RememberedStudy> Studies;
 };
+
+// The study file remembered for a project, or "" when there is none.
+std::string RememberedStudyFile(const SettingsRecord& s, const std::string& projectFile);
+// Makes `studyFile` the project's study, the most recent of at most
+// MaxRememberedStudies.
+void RememberStudy(SettingsRecord& s, const std::string& projectFile, const std::string& studyFile);
 
 // `low` when the value lies outside low..high, else the value.
 int16_t LimitToRange(double value, int16_t low, int16_t high);

@@ -52,6 +52,11 @@ SettingsKey Text(std::string key, std::string SettingsRecord::*member)
     return {std::move(key), false, 0, 0, nullptr, [member](SettingsRecord& s) { return FieldRef(&(s.*member)); }};
 }
 
+// The groups of the settings record, in the file's order.
+constexpr SettingsGroup kSettingsGroups[] = {SettingsGroup::Settings,    SettingsGroup::FileMenu,
+                                             SettingsGroup::TextBrowse,  SettingsGroup::Graph,
+                                             SettingsGroup::VELBOptions, SettingsGroup::Studies};
+
 const char* SectionOf(SettingsGroup group)
 {
     switch (group) {
@@ -65,6 +70,8 @@ const char* SectionOf(SettingsGroup group)
         return "Graph";
     case SettingsGroup::VELBOptions:
         return "VELBOptions";
+    case SettingsGroup::Studies:
+        return "Studies";
     case SettingsGroup::VELBDefaults:
         return "VELBDefaults";
     case SettingsGroup::VELBBoltGrade:
@@ -232,10 +239,50 @@ void WriteFileMenu(Environment& env, ProfileFile& ini)
     }
 }
 
+// [Studies]: Project1 and Study1 for the most recent, and so on; an entry
+// without both paths is left out.
+void ReadStudies(Environment& env, const ProfileFile& ini)
+{
+    env.Settings.Studies.clear();
+    for (std::size_t n = 1; n <= MaxRememberedStudies; ++n) {
+        const std::string number = std::to_string(n);
+        RememberedStudy r{ini.Read("Studies", "Project" + number).value_or(""),
+                          ini.Read("Studies", "Study" + number).value_or("")};
+        if (!r.ProjectFile.empty() && !r.StudyFile.empty())
+            env.Settings.Studies.push_back(std::move(r));
+    }
+}
+
+void WriteStudies(Environment& env, ProfileFile& ini)
+{
+    // Every slot, so that an entry the list no longer holds is emptied; a
+    // pair goes in whole or not at all, so that a path the file cannot hold
+    // (or would read back otherwise: cut, trimmed) never pairs a project with another project's
+    // study.
+    for (std::size_t n = 1; n <= MaxRememberedStudies; ++n) {
+        const std::string number = std::to_string(n);
+        RememberedStudy r;
+        if (n <= env.Settings.Studies.size())
+            r = env.Settings.Studies[n - 1];
+        const auto holds = [](const std::string& path) {
+            ProfileFile trial;
+            return trial.Write("Studies", "Path", path) && trial.Read("Studies", "Path") == path;
+        };
+        if (!holds(r.ProjectFile) || !holds(r.StudyFile))
+            r = {};
+        ini.Write("Studies", "Project" + number, r.ProjectFile);
+        ini.Write("Studies", "Study" + number, r.StudyFile);
+    }
+}
+
 void WriteGroup(Environment& env, ProfileFile& ini, SettingsGroup group)
 {
     if (group == SettingsGroup::FileMenu) {
         WriteFileMenu(env, ini);
+        return;
+    }
+    if (group == SettingsGroup::Studies) {
+        WriteStudies(env, ini);
         return;
     }
     const char* section = SectionOf(group);
@@ -247,6 +294,10 @@ void ReadGroup(Environment& env, Messenger& messenger, const ProfileFile& ini, S
 {
     if (group == SettingsGroup::FileMenu) {
         ReadFileMenu(env, ini);
+        return;
+    }
+    if (group == SettingsGroup::Studies) {
+        ReadStudies(env, ini);
         return;
     }
     const char* section = SectionOf(group);
@@ -302,8 +353,7 @@ ProfileFile DefaultSettingsFile(Environment& env, Messenger& messenger)
     env.Settings.INIFileVersion = SettingsFileVersionTag;
     ini.Write(kVersionSection, kVersionKey, env.Settings.INIFileVersion);
     AppendHistory(messenger, "Saving default settings to file: " + env.SettingsFilePath);
-    for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
-                            SettingsGroup::Graph, SettingsGroup::VELBOptions})
+    for (SettingsGroup g : kSettingsGroups)
         WriteGroup(env, ini, g);
     WriteDefaultInputs(env, ini);
     WriteBoltGrades(env, ini);
@@ -371,8 +421,7 @@ void LoadSettings(Environment& env, Messenger& messenger)
 
 void LoadSettingsFrom(Environment& env, Messenger& messenger, const ProfileFile& ini)
 {
-    for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
-                            SettingsGroup::Graph, SettingsGroup::VELBOptions})
+    for (SettingsGroup g : kSettingsGroups)
         ReadGroup(env, messenger, ini, g);
 }
 
@@ -385,8 +434,7 @@ void SaveSettings(Environment& env, Messenger& messenger, SettingsGroup group)
     std::optional<ProfileFile> ini = ProfileFile::LoadForUpdate(env.SettingsFilePath);
     if (!ini)
         return;  // an unreadable file is never overwritten
-    for (SettingsGroup g : {SettingsGroup::Settings, SettingsGroup::FileMenu, SettingsGroup::TextBrowse,
-                            SettingsGroup::Graph, SettingsGroup::VELBOptions})
+    for (SettingsGroup g : kSettingsGroups)
         if (group == SettingsGroup::All || group == g)
             WriteGroup(env, *ini, g);
     ini->Save(env.SettingsFilePath);

@@ -28,7 +28,7 @@ bool WriteIniString(const std::string& file, std::string_view section, std::stri
 // then the settings are read.
 void CheckSettingsFile(Environment& env, Messenger& messenger);
 
-// Reads groups Settings, FileMenu, TextBrowse, Graph and VELBOptions.
+// Reads groups Settings, FileMenu, TextBrowse, Graph, VELBOptions and Studies.
 void LoadSettings(Environment& env, Messenger& messenger);
 
 class ProfileFile;

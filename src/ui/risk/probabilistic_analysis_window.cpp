@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "core/config/environment.h"
+#include "core/config/settings_file.h"
 #include "core/files/lifecycle.h"
 #include "core/model/project.h"
 #include "core/model/report_session.h"
@@ -68,7 +69,7 @@ QTableWidgetItem* ReadOnlyItem(const QString& text)
 }  // namespace
 
 ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project, ReportSession& session,
-                                                         const Environment& environment, Messenger& messenger,
+                                                         Environment& environment, Messenger& messenger,
                                                          const WindowContext& context)
     : m_project(project),
       m_session(session),
@@ -130,10 +131,16 @@ ProbabilisticAnalysisWindow::ProbabilisticAnalysisWindow(const Project& project,
     connect(m_runner, &BackgroundRun::progressed, m_progress, &QProgressBar::setValue);
 
     AppendHistory(m_messenger, "Loading Probabilistic Analysis Form");
+    RestoreStudy();
     // The main window waits while the window is open, as it does for the
     // design search; closing stops an analysis under way.
+    // The table as it stands goes to the design search and the next
+    // opening, when it reads.
     ClosingRules::Install(this, [this, host = &m_context.host] {
         m_runner->Abandon();
+        auto typed = ReadTable();
+        if (const Study* study = std::get_if<Study>(&typed))
+            KeepStudy(*study);
         host->HostWindow()->setEnabled(true);
     });
     resize(960, 680);
@@ -331,20 +338,11 @@ void ProbabilisticAnalysisWindow::PrintChart()
         m_charts->Print(*kind);
 }
 
-std::optional<Study> ProbabilisticAnalysisWindow::TableStudy()
+std::variant<Study, ProbabilisticAnalysisWindow::Refusal> ProbabilisticAnalysisWindow::ReadTable() const
 {
     auto read = StudyFromRows(Rows(), m_project.Support, m_project.units);
-    if (const auto* problem = std::get_if<StudyRowProblem>(&read)) {
-        ShowMessage(m_messenger, problem->message, MsgIcon::Exclamation);
-        const int row = static_cast<int>(problem->row);
-        const int column = ColumnOf(problem->cell);
-        m_inputs->setCurrentCell(row, column);
-        if (QWidget* kinds = m_inputs->cellWidget(row, column))
-            kinds->setFocus();
-        else
-            m_inputs->setFocus();
-        return std::nullopt;
-    }
+    if (auto* problem = std::get_if<StudyRowProblem>(&read))
+        return Refusal{problem->message, *problem, nullptr};
     Study study = std::get<Study>(read);
     // The sampling fields take what the study file's keys take.
     const std::optional<double> samples = ParseStrictNumber(S(m_samples->text().trimmed()));
@@ -352,26 +350,37 @@ std::optional<Study> ProbabilisticAnalysisWindow::TableStudy()
     bool seedRead = false;
     const QString seedText = m_seed->text().trimmed();
     const qulonglong seed = seedText.startsWith('+') ? 0 : seedText.toULongLong(&seedRead, 10);
-    QLineEdit* bad = nullptr;
-    std::string message;
     if (!samples || *samples != std::floor(*samples) || *samples < double(MinStudySamples) ||
-        *samples > double(MaxStudySamples)) {
-        bad = m_samples;
-        message = "Samples: a whole number from 100 to 10000000";
-    } else if (!seedRead) {
-        bad = m_seed;
-        message = "Seed: a whole number from 0 to 18446744073709551615";
-    }
-    if (bad != nullptr) {
-        ShowMessage(m_messenger, message, MsgIcon::Exclamation);
-        bad->setFocus();
-        bad->selectAll();
-        return std::nullopt;
-    }
+        *samples > double(MaxStudySamples))
+        return Refusal{"Samples: a whole number from 100 to 10000000", std::nullopt, m_samples};
+    if (!seedRead)
+        return Refusal{"Seed: a whole number from 0 to 18446744073709551615", std::nullopt, m_seed};
     study.samples = static_cast<std::size_t>(*samples);
     study.seed = static_cast<uint64_t>(seed);
     study.method = m_method->currentIndex() == 1 ? SamplingMethod::MonteCarlo : SamplingMethod::LatinHypercube;
     return study;
+}
+
+std::optional<Study> ProbabilisticAnalysisWindow::TableStudy()
+{
+    auto read = ReadTable();
+    if (Study* study = std::get_if<Study>(&read))
+        return std::move(*study);
+    const Refusal& refusal = std::get<Refusal>(read);
+    ShowMessage(m_messenger, refusal.message, MsgIcon::Exclamation);
+    if (refusal.cell) {
+        const int row = static_cast<int>(refusal.cell->row);
+        const int column = ColumnOf(refusal.cell->cell);
+        m_inputs->setCurrentCell(row, column);
+        if (QWidget* kinds = m_inputs->cellWidget(row, column))
+            kinds->setFocus();
+        else
+            m_inputs->setFocus();
+    } else {
+        refusal.field->setFocus();
+        refusal.field->selectAll();
+    }
+    return std::nullopt;
 }
 
 void ProbabilisticAnalysisWindow::Run()
@@ -379,6 +388,7 @@ void ProbabilisticAnalysisWindow::Run()
     const std::optional<Study> typed = TableStudy();
     if (!typed)
         return;
+    KeepStudy(*typed);
     m_progress->setValue(0);
     m_progress->show();
     m_cancel->show();
@@ -481,8 +491,11 @@ void ProbabilisticAnalysisWindow::SaveStudy()
         DialogCancelled(m_messenger);
         return;
     }
-    if (m_context.host.Trapped([&] { WriteFileAtomically(S(*path), StudyJson(*study)); }))
-        AppendHistory(m_messenger, "Study saved: " + S(*path));
+    if (!m_context.host.Trapped([&] { WriteFileAtomically(S(*path), StudyJson(*study)); }))
+        return;
+    KeepStudy(*study);
+    RememberStudyFile(*path);
+    AppendHistory(m_messenger, "Study saved: " + S(*path));
 }
 
 void ProbabilisticAnalysisWindow::OpenStudy()
@@ -501,31 +514,73 @@ void ProbabilisticAnalysisWindow::OpenStudy()
     std::string text;
     if (!m_context.host.Trapped([&] { text = ReadWholeFile(S(*path)); }))
         return;
-    std::string problem;
-    std::vector<StudyRow> rows;
+    if (const std::optional<std::string> problem = FillFromStudyText(text)) {
+        ShowMessage(m_messenger, S(*path) + ": " + *problem, MsgIcon::Exclamation);
+        return;
+    }
+    RememberStudyFile(*path);
+    AppendHistory(m_messenger, "Study opened: " + S(*path));
+}
+
+std::optional<std::string> ProbabilisticAnalysisWindow::FillFromStudyText(const std::string& text)
+{
     Study study;
+    std::vector<StudyRow> rows;
     try {
         study = ParseStudyJson(text);
         auto fitted = RowsOfStudy(study, m_project.Support, m_project.units);
-        if (auto* p = std::get_if<std::string>(&fitted))
-            problem = *p;
-        else
-            rows = std::get<std::vector<StudyRow>>(fitted);
+        if (auto* problem = std::get_if<std::string>(&fitted))
+            return *problem;
+        rows = std::get<std::vector<StudyRow>>(fitted);
     } catch (const StudyReadError& error) {
-        problem = error.detail;
-    }
-    if (!problem.empty()) {
-        ShowMessage(m_messenger, S(*path) + ": " + problem, MsgIcon::Exclamation);
-        return;
+        return error.detail;
     }
     FillRows(rows);
     m_method->setCurrentIndex(study.method == SamplingMethod::MonteCarlo ? 1 : 0);
     m_samples->setText(QString::number(study.samples));
     m_seed->setText(QString::number(study.seed));
-    AppendHistory(m_messenger, "Study opened: " + S(*path));
+    KeepStudy(study);
+    return std::nullopt;
 }
 
-CommandResult OpenProbabilisticAnalysis(const Project& project, ReportSession& session, const Environment& environment,
+void ProbabilisticAnalysisWindow::RestoreStudy()
+{
+    if (!m_environment.StudyText.empty() && m_environment.StudyProjectFile == m_project.ProjectFilePath) {
+        // Kept by this window in the run; it fitted then, and the project
+        // may since have changed so that it no longer does.
+        if (const std::optional<std::string> problem = FillFromStudyText(m_environment.StudyText))
+            AppendHistory(m_messenger, "The study of the last analysis no longer fits the project: " + *problem);
+        return;
+    }
+    const std::string file = RememberedStudyFile(m_environment.Settings, m_project.ProjectFilePath);
+    if (file.empty() || m_project.ProjectFilePath.empty())
+        return;
+    // Read quietly: a study moved or changed since is noted, not a box.
+    std::optional<std::string> problem;
+    try {
+        problem = FillFromStudyText(ReadWholeFile(file));
+    } catch (const RuntimeError& error) {
+        problem = error.description();
+    }
+    AppendHistory(m_messenger, problem ? "The last study of this project cannot be opened: " + file + ": " + *problem
+                                       : "Study opened: " + file);
+}
+
+void ProbabilisticAnalysisWindow::KeepStudy(const Study& study)
+{
+    m_environment.StudyProjectFile = m_project.ProjectFilePath;
+    m_environment.StudyText = StudyJson(study);
+}
+
+void ProbabilisticAnalysisWindow::RememberStudyFile(const QString& path)
+{
+    if (m_project.ProjectFilePath.empty())
+        return;
+    RememberStudy(m_environment.Settings, m_project.ProjectFilePath, S(QFileInfo(path).absoluteFilePath()));
+    SaveSettings(m_environment, m_messenger, SettingsGroup::Studies);
+}
+
+CommandResult OpenProbabilisticAnalysis(const Project& project, ReportSession& session, Environment& environment,
                                         Messenger& messenger, const WindowContext& context)
 {
     if (RefusedAsEmpty(project, messenger))

@@ -7,6 +7,7 @@
 // never changed.
 
 #include <optional>
+#include <variant>
 
 #include <QWidget>
 
@@ -38,13 +39,22 @@ class ProbabilisticAnalysisWindow : public QWidget {
     Q_OBJECT
 
 public:
-    ProbabilisticAnalysisWindow(const Project& project, ReportSession& session, const Environment& environment,
+    ProbabilisticAnalysisWindow(const Project& project, ReportSession& session, Environment& environment,
                                 Messenger& messenger, const WindowContext& context);
 
     // The study of the table and the sampling fields as typed (a mean of
     // "-" stays the project's); nothing when a cell is refused (the message
     // shown, the focus on the cell).
     std::optional<Study> TableStudy();
+    // What TableStudy refuses: the message, and the cell or the sampling
+    // field it is about.
+    struct Refusal {
+        std::string message;
+        std::optional<StudyRowProblem> cell;
+        QLineEdit* field = nullptr;
+    };
+    // The same without a word.
+    std::variant<Study, Refusal> ReadTable() const;
     // Starts the analysis (a second Run cancels the first); Cancel stops it.
     void Run();
     void CancelRun();
@@ -76,6 +86,17 @@ private:
     std::optional<RiskChartKind> ShownChart() const;
     void UpdateChartButtons();
     void FillRows(const std::vector<StudyRow>& rows);
+    // A study file's text into the table and the sampling fields; the
+    // reason when it cannot be read or does not fit the project, and then
+    // nothing changes.
+    std::optional<std::string> FillFromStudyText(const std::string& text);
+    // The study kept for this project in the run, or else the file last
+    // saved or opened for it, into the table.
+    void RestoreStudy();
+    // The study as the design search and the next opening take it.
+    void KeepStudy(const Study& study);
+    // The file saved or opened, for the project's next opening.
+    void RememberStudyFile(const QString& path);
     QString StudyFileName() const;
     // The cells a row's distribution takes are editable, the others empty.
     void KindChosen(int row);
@@ -84,7 +105,7 @@ private:
 
     const Project& m_project;
     ReportSession& m_session;
-    const Environment& m_environment;
+    Environment& m_environment;
     Messenger& m_messenger;
     WindowContext m_context;
     BackgroundRun* m_runner = nullptr;
@@ -111,7 +132,7 @@ private:
 
 // Opens the window over the disabled main window; an empty project has
 // nothing to analyse.
-CommandResult OpenProbabilisticAnalysis(const Project& project, ReportSession& session, const Environment& environment,
+CommandResult OpenProbabilisticAnalysis(const Project& project, ReportSession& session, Environment& environment,
                                         Messenger& messenger, const WindowContext& context);
 
 }  // namespace castovin

@@ -226,6 +226,34 @@ TEST_F(Settings, SavingOneGroupChangesOnlyThatSection)
     EXPECT_TRUE(Contains(state.messenger.History.Text(), "Saving default settings to file: " + IniPath() + "\r\n"));
 }
 
+// The probabilistic window's study files: the latest first, one per project,
+// at most eight, written as pairs and read back; a path the file would not
+// read back as it is (a line end, too long) is never written.
+TEST_F(Settings, RememberedStudiesAreKeptAsPairs)
+{
+    Start();
+    SettingsRecord& s = state.environment.Settings;
+    for (int n = 0; n < 10; ++n)
+        RememberStudy(s, "/p/" + std::to_string(n) + ".vlb", "/p/" + std::to_string(n) + ".study.json");
+    RememberStudy(s, "/p/5.vlb", "/q/five.study.json");
+    ASSERT_EQ(s.Studies.size(), MaxRememberedStudies);
+    EXPECT_EQ(s.Studies.front().StudyFile, "/q/five.study.json");
+    EXPECT_EQ(RememberedStudyFile(s, "/p/9.vlb"), "/p/9.study.json");
+    EXPECT_EQ(RememberedStudyFile(s, "/p/1.vlb"), "");  // the oldest went
+    RememberStudy(s, "/p/bad\nline.vlb", "/p/x.study.json");
+    RememberStudy(s, "/p/long.vlb", "/p/" + std::string(300, 'x'));
+    SaveSettings(state.environment, state.messenger, SettingsGroup::Studies);
+
+    const std::vector<RememberedStudy> written = s.Studies;
+    s.Studies.clear();
+    LoadSettings(state.environment, state.messenger);
+    ASSERT_EQ(s.Studies.size(), written.size() - 2);
+    for (std::size_t i = 0; i < s.Studies.size(); ++i) {
+        EXPECT_EQ(s.Studies[i].ProjectFile, written[i + 2].ProjectFile);
+        EXPECT_EQ(s.Studies[i].StudyFile, written[i + 2].StudyFile);
+    }
+}
+
 // The font keys as records: a style bit read from the file is on when it is
 // -1 and off when 0; a font set on is written as -1, off as 0.
 TEST_F(Settings, FontStyleBitsAreMinusOneForOn)
