@@ -38,6 +38,7 @@ expected=(
   share/castovin/examples/default-metric.vlb
   share/castovin/examples/cable-bolts-intersections.vlb
   share/castovin/examples/strong-roof.vlb
+  share/castovin/examples/default-english.study.json
 )
 if [ "$with_desktop" = 1 ]; then
   expected+=(
@@ -63,7 +64,7 @@ for program in bin/castovin-cli bin/castovin; do
   fi
 done
 # Every example of the source tree is installed, and nothing else is there.
-diff <(cd "$source/examples" && ls -1 -- *.vlb *.csv 2>/dev/null) <(cd "$prefix/share/castovin/examples" && ls -1) >&2 ||
+diff <(cd "$source/examples" && ls -1 -- *.vlb *.csv *.json 2>/dev/null | sort) <(cd "$prefix/share/castovin/examples" && ls -1 | sort) >&2 ||
   fail "installed examples differ from examples/"
 grep -q '^License: MIT$' "$prefix/share/doc/castovin/copyright" || fail "copyright names no MIT licence"
 
@@ -76,6 +77,9 @@ actual_report=$(cd "$examples" && "$prefix/bin/castovin-cli" design default-engl
 [ "$actual_report" = "$expected_report" ] || fail "installed castovin-cli design report differs"
 version=$("$prefix/bin/castovin-cli" --version) || fail "castovin-cli --version failed"
 [ "$version" = "castovin-cli 2.5.02" ] || fail "castovin-cli --version: $version"
+# The installed example study runs on its project.
+(cd "$examples" && "$prefix/bin/castovin-cli" risk default-english.vlb --study default-english.study.json --samples 1000) |
+  grep -q '^Probability of passing\.' || fail "installed castovin-cli risk on the example study"
 # A workbook, through the installed workbook writer module.
 workbook="$prefix/curve.xlsx"
 "$prefix/bin/castovin-cli" curve "$examples/default-english.vlb" sf -o "$workbook" ||

@@ -2,6 +2,7 @@
 // list loaded, a search, the results sorted by cost per foot, the design
 // report of one pattern, and the pattern applied to the project.
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "process.h"
 #include "ui/app/names.h"
 #include "ui/search/design_search_window.h"
 #include "ui_fixture.h"
@@ -247,6 +249,66 @@ private slots:
         REQUIRE_CHILD(QLabel, summary, window, names::SearchSummary);
         QCOMPARE(window->SortedResults()->rowCount(), 10);
         QVERIFY2(summary->text().endsWith("; the best 10 are listed"), qPrintable(summary->text()));
+        window->close();
+        CHECK_SCRIPT(f);
+    }
+
+    // With a minimum probability the search goes by the study of the
+    // probabilistic window and lists what castovin-cli search --study
+    // --min-probability lists, P(pass) and its interval included.
+    void aMinimumProbabilityListsWhatTheCommandLineLists()
+    {
+        UiFixture f;
+        Open(f, UiFixture::Example("default-english.vlb"));
+        f.Trigger(names::UtilProbabilisticItem);
+        QWidget* risk = FindTopLevel(names::RiskWindow);
+        QVERIFY(risk != nullptr);
+        auto* inputs = risk->findChild<QTableWidget*>(names::RiskInputs);
+        risk->findChild<QComboBox*>(names::Indexed(names::RiskDistribution, 0))->setCurrentText("triangular");
+        const QStringList cmrr = {"34", "42", "50"};
+        for (int i = 0; i < cmrr.size(); ++i)
+            inputs->item(0, 3 + i)->setText(cmrr[i]);
+        risk->findChild<QLineEdit*>(names::RiskSamples)->setText("500");
+        risk->findChild<QLineEdit*>(names::RiskSeed)->setText("5");
+        const QString study = f.File("search.study.json");
+        f.platform->AnswerFile(study);
+        Click(risk, names::RiskSaveStudy);
+        risk->close();
+
+        DesignSearchWindow* window = OpenSearch(f);
+        QVERIFY(window != nullptr);
+        REQUIRE_CHILD(QLabel, source, window, names::SearchStudy);
+        CHECK_CONTAINS(source->text(), "Probabilistic Analysis");
+        f.platform->AnswerFile(UiFixture::Example("prices-english.csv"));
+        Click(window, names::SearchLoadPrices);
+        REQUIRE_CHILD(QLineEdit, minimum, window, names::SearchMinProbability);
+        minimum->setText("1.5");
+        f.platform->AnswerBox(MsgResult::OK);
+        Click(window, names::SearchRun);
+        QCOMPARE(f.platform->BoxTexts().back(), QString("Minimum probability: a number from 0 to 1, or empty"));
+        minimum->setText("0.95");
+        Click(window, names::SearchRun);
+        QVERIFY(QTest::qWaitFor([window] { return !window->Searching(); }, 60000));
+
+        const ProcessResult cli =
+            RunProcess(CASTOVIN_CLI, {"search", UiFixture::Example("default-english.vlb").toStdString(), "--prices",
+                                      UiFixture::Example("prices-english.csv").toStdString(), "--study",
+                                      study.toStdString(), "--min-probability", "0.95", "--top", "1000"});
+        QCOMPARE(cli.status, 0);
+        const QStringList lines = QString::fromStdString(cli.out).split('\n', Qt::SkipEmptyParts);
+        QAbstractItemModel* model = window->SortedResults();
+        QCOMPARE(model->columnCount(), 15);
+        QCOMPARE(model->headerData(13, Qt::Horizontal).toString(), QString("P(pass)"));
+        QCOMPARE(model->rowCount(), lines.size() - 2);  // the heading and the count line
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < model->columnCount(); ++c)
+                cells << model->index(r, c).data().toString();
+            QCOMPARE(cells.join(' ').simplified(), lines[r + 1].simplified());
+        }
+        REQUIRE_CHILD(QLabel, summary, window, names::SearchSummary);
+        const QString judged = lines.back().section(' ', 0, 0);
+        CHECK_CONTAINS(summary->text(), judged + " judged on 500 samples each");
         window->close();
         CHECK_SCRIPT(f);
     }

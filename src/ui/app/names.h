@@ -340,6 +340,9 @@ inline constexpr char SearchBoltsMax[] = "txtBoltsMax";
 inline constexpr char SearchSpacingMin[] = "txtSpacingMin";
 inline constexpr char SearchSpacingMax[] = "txtSpacingMax";
 inline constexpr char SearchSpacingStep[] = "txtSpacingStep";
+// The search at a reliability: its minimum P(pass) and the study it uses.
+inline constexpr char SearchMinProbability[] = "txtMinProbability";
+inline constexpr char SearchStudy[] = "lblStudy";
 inline constexpr char SearchRun[] = "cmdSearch";
 inline constexpr char SearchResultTable[] = "tblResults";
 inline constexpr char SearchSummary[] = "lblSummary";

@@ -22,8 +22,11 @@
 #include "core/model/project.h"
 #include "core/model/report_session.h"
 #include "core/program/output_commands.h"
+#include "core/text/atomic_file.h"
 #include "core/text/messages.h"
 #include "core/text/number_format.h"
+#include "core/text/runtime_error.h"
+#include "studyfile/study_file.h"
 #include "ui/app/closing_rules.h"
 #include "ui/app/names.h"
 #include "ui/app/window_helpers.h"
@@ -171,9 +174,23 @@ QWidget* DesignSearchWindow::BuildRangeFrame()
     grid->addWidget(m_spacingMax, 3, 1);
     grid->addWidget(new QLabel("step", frame), 4, 0);
     grid->addWidget(m_spacingStep, 4, 1);
+    m_minProbability = new QLineEdit(frame);
+    m_minProbability->setObjectName(names::SearchMinProbability);
+    m_minProbability->setPlaceholderText("none");
+    m_minProbability->setToolTip("Empty: every pattern that passes the design check. A number from 0 to 1: the "
+                                 "patterns that pass with at least that probability under the study.");
+    grid->addWidget(new QLabel("Minimum probability", frame), 5, 0);
+    grid->addWidget(m_minProbability, 5, 1);
+    m_study = new QLabel(frame);
+    m_study->setObjectName(names::SearchStudy);
+    m_study->setWordWrap(true);
+    const StudySource source = SearchStudyText();
+    m_study->setText(source.text.empty() ? QString("Study: none (Utilities > Probabilistic Analysis)")
+                                         : "Study: " + Q(source.origin));
+    grid->addWidget(m_study, 6, 0, 1, 2);
     QPushButton* search = MakeButton(frame, names::SearchRun, "Search");
-    grid->addWidget(search, 5, 0, 1, 2);
-    grid->setRowStretch(6, 1);
+    grid->addWidget(search, 7, 0, 1, 2);
+    grid->setRowStretch(8, 1);
     connect(search, &QPushButton::clicked, this, &DesignSearchWindow::Search);
     return frame;
 }
@@ -366,13 +383,112 @@ void DesignSearchWindow::Search()
         ShowMessage(m_messenger, *tooMany, MsgIcon::Exclamation);
         return;
     }
-    m_progress->setValue(0);
-    m_progress->show();
-    m_cancel->show();
-    m_summary->setText("Searching...");
+    if (!m_minProbability->text().trimmed().isEmpty()) {
+        SearchReliably(std::move(*prices), *ranges);
+        return;
+    }
+    StartProgress("Searching...");
     const auto keep = static_cast<std::size_t>(m_environment.Settings.SearchKeepBest);
     m_runner->Start(CurrentProject(), *prices, *ranges, keep,
                     [this](SearchOutcome outcome) { ShowOutcome(std::move(outcome)); });
+}
+
+void DesignSearchWindow::StartProgress(const QString& text)
+{
+    m_progress->setValue(0);
+    m_progress->show();
+    m_cancel->show();
+    m_summary->setText(text);
+}
+
+DesignSearchWindow::StudySource DesignSearchWindow::SearchStudyText() const
+{
+    if (!m_environment.StudyText.empty() && m_environment.StudyProjectFile == m_project.ProjectFilePath)
+        return {m_environment.StudyText, "the last one of Probabilistic Analysis"};
+    const std::string file = RememberedStudyFile(m_environment.Settings, m_project.ProjectFilePath);
+    if (file.empty() || m_project.ProjectFilePath.empty())
+        return {};
+    try {
+        return {ReadWholeFile(file, 1u << 20), file};
+    } catch (const RuntimeError&) {
+        return {};  // moved or unreadable since: no study
+    }
+}
+
+std::optional<Study> DesignSearchWindow::SearchStudy()
+{
+    const StudySource source = SearchStudyText();
+    std::optional<std::string> problem;
+    Study study;
+    if (source.text.empty()) {
+        problem = "Minimum probability: this project has no study. Make one in Utilities > Probabilistic Analysis, "
+                  "or leave the field empty.";
+    } else {
+        try {
+            study = ResolvedStudy(ParseStudyJson(source.text), m_project.Support);
+            problem = StudyProblem(study, m_project.units);
+            if (!problem)
+                problem = StudySearchProblem(study);
+        } catch (const StudyReadError& error) {
+            problem = error.detail;
+        }
+        if (problem)
+            problem = "Study (" + source.origin + "): " + *problem;
+    }
+    if (problem) {
+        ShowMessage(m_messenger, *problem, MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    return study;
+}
+
+void DesignSearchWindow::SearchReliably(std::vector<PriceRow> prices, const SearchRanges& ranges)
+{
+    // Read as the command line's --min-probability.
+    const std::optional<double> p = ParseStrictNumber(S(m_minProbability->text().trimmed()));
+    if (!p || !(*p >= 0 && *p <= 1)) {
+        ShowMessage(m_messenger, "Minimum probability: a number from 0 to 1, or empty", MsgIcon::Exclamation);
+        m_minProbability->setFocus();
+        m_minProbability->selectAll();
+        return;
+    }
+    std::optional<Study> study = SearchStudy();
+    if (!study)
+        return;
+    const std::size_t samples = study->samples;
+    StartProgress("Searching at a probability of at least " + Q(GeneralNumber(*p)) + "...");
+    const auto keep = static_cast<std::size_t>(m_environment.Settings.SearchKeepBest);
+    m_runner->StartReliable(
+        CurrentProject(), std::move(prices), ranges, std::move(*study), *p, keep,
+        [this, p = *p, samples](ReliableOutcome outcome) { ShowReliableOutcome(std::move(outcome), p, samples); });
+}
+
+void DesignSearchWindow::ShowReliableOutcome(ReliableOutcome outcome, double minProbability, std::size_t samples)
+{
+    m_progress->hide();
+    m_cancel->hide();
+    m_model->SetReliableCandidates(m_project.units, outcome.ranked);
+    m_results->sortByColumn(0, Qt::AscendingOrder);
+    QString summary = QString("%1 candidates tried, %2 skipped (outside the parameters editor's ranges), %3 pass "
+                              "with a probability of at least %4; %5 judged on %6 samples each")
+                          .arg(outcome.tried)
+                          .arg(outcome.skipped)
+                          .arg(outcome.ranked.size())
+                          .arg(Q(GeneralNumber(minProbability)))
+                          .arg(outcome.judged)
+                          .arg(samples);
+    if (outcome.cancelled) {
+        m_summary->setText("Search cancelled: " + summary);
+        AppendHistory(m_messenger, "Design search cancelled");
+        return;
+    }
+    m_summary->setText(summary);
+    if (outcome.ranked.empty())
+        ShowMessage(m_messenger,
+                    "No bolt pattern passes with a probability of at least " + GeneralNumber(minProbability),
+                    MsgIcon::Information);
+    else
+        m_results->selectRow(0);
 }
 
 void DesignSearchWindow::CancelSearch()

@@ -49,7 +49,9 @@ public:
     void LoadPrices();
     void SavePrices();
     // Starts the search off the GUI thread; the results replace the table
-    // when it ends. A second Search cancels the first.
+    // when it ends. A second Search cancels the first. With a minimum
+    // probability it is the search at that reliability, on the study of the
+    // probabilistic window (see SearchStudyText).
     void Search();
     void CancelSearch();
     bool Searching() const;
@@ -71,6 +73,20 @@ private:
     const SearchCandidate* SelectedCandidate();
     SearchProject CurrentProject() const;
     void ShowOutcome(SearchOutcome outcome);
+    void ShowReliableOutcome(ReliableOutcome outcome, double minProbability, std::size_t samples);
+    void SearchReliably(std::vector<PriceRow> prices, const SearchRanges& ranges);
+    // The study a minimum probability goes by: the probabilistic window's for
+    // this project in the run, or else the study file last saved or opened
+    // with it; its text and where it comes from ("" when there is none).
+    struct StudySource {
+        std::string text;
+        std::string origin;
+    };
+    StudySource SearchStudyText() const;
+    // The study resolved on the project and fit for a search, or nothing
+    // (the reason shown).
+    std::optional<Study> SearchStudy();
+    void StartProgress(const QString& text);
 
     Project& m_project;
     ReportSession& m_session;
@@ -83,6 +99,8 @@ private:
     QLineEdit* m_spacingMin = nullptr;
     QLineEdit* m_spacingMax = nullptr;
     QLineEdit* m_spacingStep = nullptr;
+    QLineEdit* m_minProbability = nullptr;
+    QLabel* m_study = nullptr;
     QTableView* m_results = nullptr;
     SearchResultModel* m_model = nullptr;
     QSortFilterProxyModel* m_sorted = nullptr;

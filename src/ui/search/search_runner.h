@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/program/design_search.h"
+#include "core/risk/reliable_search.h"
 #include "ui/app/background_run.h"
 
 namespace castovin {
@@ -23,6 +24,10 @@ public:
     // first. The search stops at a cancel after the price row it is on.
     void Start(SearchProject project, std::vector<PriceRow> prices, SearchRanges ranges, std::size_t keep,
                Finished done);
+    // The search at a reliability: the study is resolved and valid, and every
+    // candidate is judged on its samples.
+    void StartReliable(SearchProject project, std::vector<PriceRow> prices, SearchRanges ranges, Study study,
+                       double minProbability, std::size_t keep, std::function<void(ReliableOutcome)> done);
 };
 
 }  // namespace castovin
