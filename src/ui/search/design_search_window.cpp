@@ -185,8 +185,11 @@ QWidget* DesignSearchWindow::BuildRangeFrame()
     m_study->setObjectName(names::SearchStudy);
     m_study->setWordWrap(true);
     const StudySource source = SearchStudyText();
+    // A file by its name, the whole path in the tool tip.
     m_study->setText(source.text.empty() ? QString("Study: none (Utilities > Probabilistic Analysis)")
+                     : source.isFile     ? "Study: " + QFileInfo(Q(source.origin)).fileName()
                                          : "Study: " + Q(source.origin));
+    m_study->setToolTip(Q(source.origin));
     grid->addWidget(m_study, 6, 0, 1, 2);
     QPushButton* search = MakeButton(frame, names::SearchRun, "Search");
     grid->addWidget(search, 7, 0, 1, 2);
@@ -217,6 +220,7 @@ QWidget* DesignSearchWindow::BuildResultFrame()
     m_results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_summary = new QLabel(frame);
     m_summary->setObjectName(names::SearchSummary);
+    m_summary->setWordWrap(true);
     m_progress = new QProgressBar(frame);
     m_progress->setObjectName(names::SearchProgress);
     m_progress->setRange(0, 100);
@@ -404,12 +408,12 @@ void DesignSearchWindow::StartProgress(const QString& text)
 DesignSearchWindow::StudySource DesignSearchWindow::SearchStudyText() const
 {
     if (!m_environment.StudyText.empty() && m_environment.StudyProjectFile == m_project.ProjectFilePath)
-        return {m_environment.StudyText, "the last one of Probabilistic Analysis"};
+        return {m_environment.StudyText, "as last used in Probabilistic Analysis", false};
     const std::string file = RememberedStudyFile(m_environment.Settings, m_project.ProjectFilePath);
     if (file.empty() || m_project.ProjectFilePath.empty())
         return {};
     try {
-        return {ReadWholeFile(file, 1u << 20), file};
+        return {ReadWholeFile(file, 1u << 20), file, true};
     } catch (const RuntimeError&) {
         return {};  // moved or unreadable since: no study
     }

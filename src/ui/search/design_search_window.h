@@ -80,7 +80,8 @@ private:
     // with it; its text and where it comes from ("" when there is none).
     struct StudySource {
         std::string text;
-        std::string origin;
+        std::string origin;  // a file's full path, or the window's words
+        bool isFile = false;
     };
     StudySource SearchStudyText() const;
     // The study resolved on the project and fit for a search, or nothing
