@@ -38,7 +38,6 @@ namespace castovin {
 namespace {
 
 constexpr int kHelpContext = 4600;
-constexpr int kPriceColumns = 5;  // length, diameter, grade, price, name
 
 // " (ft)" as "ft".
 QString UnitName(UnitKind kind, UnitSystem unitSystem)
@@ -115,7 +114,7 @@ void DesignSearchWindow::keyPressEvent(QKeyEvent* event)
 QWidget* DesignSearchWindow::BuildPriceFrame()
 {
     auto* frame = new QGroupBox("Price list ($ per bolt)", this);
-    m_prices = new QTableWidget(0, kPriceColumns, frame);
+    m_prices = new QTableWidget(0, PriceColumns, frame);
     m_prices->setObjectName(names::SearchPriceTable);
     const SearchRowTexts head = SearchColumnHeadings(m_project.units);
     m_prices->setHorizontalHeaderLabels({Q(head[1]), Q(head[2]), Q(head[3]), "$/bolt", "Name"});
@@ -238,117 +237,6 @@ QWidget* DesignSearchWindow::BuildResultFrame()
     column->addWidget(m_results);
     column->addLayout(status);
     return frame;
-}
-
-std::optional<std::vector<PriceRow>> DesignSearchWindow::TablePrices()
-{
-    // The table accepts exactly what a price-list file does.
-    std::vector<std::array<std::string, std::size_t{kPriceColumns}>> cells(
-        static_cast<std::size_t>(m_prices->rowCount()));
-    for (int r = 0; r < m_prices->rowCount(); ++r)
-        for (int c = 0; c < kPriceColumns; ++c)
-            if (const QTableWidgetItem* item = m_prices->item(r, c))
-                cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = S(item->text());
-    const PriceListRead read = ParsePriceCells(cells);
-    if (read.problem) {
-        const int row = read.problem->line - 1;  // line 1 is the header
-        ShowMessage(m_messenger, "Price list row " + std::to_string(row) + ": " + read.problem->message,
-                    MsgIcon::Exclamation);
-        return std::nullopt;
-    }
-    return read.rows;
-}
-
-void DesignSearchWindow::FillPriceTable(const std::vector<PriceRow>& rows)
-{
-    m_prices->setRowCount(0);
-    for (const PriceRow& p : rows) {
-        const int r = m_prices->rowCount();
-        m_prices->insertRow(r);
-        const QString cells[kPriceColumns] = {Q(GeneralNumber(p.length)), Q(GeneralNumber(p.diameter)),
-                                              Q(GeneralNumber(p.grade)), Q(GeneralNumber(p.price)), Q(p.name)};
-        for (int c = 0; c < kPriceColumns; ++c)
-            m_prices->setItem(r, c, new QTableWidgetItem(cells[c]));
-    }
-}
-
-QString DesignSearchWindow::PriceFolder() const
-{
-    return Q(m_environment.LastPriceFolder.empty() ? m_environment.Settings.DataPath : m_environment.LastPriceFolder);
-}
-
-// The table as it was when the window last closed in this run, typed or
-// loaded, so that the next opening goes on from it.
-void DesignSearchWindow::KeepPriceTable()
-{
-    std::vector<std::vector<std::string>>& kept = m_environment.LastPriceTable;
-    kept.assign(static_cast<std::size_t>(m_prices->rowCount()), std::vector<std::string>(kPriceColumns));
-    for (int r = 0; r < m_prices->rowCount(); ++r)
-        for (int c = 0; c < kPriceColumns; ++c)
-            if (const QTableWidgetItem* item = m_prices->item(r, c))
-                kept[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = S(item->text());
-}
-
-void DesignSearchWindow::RestorePriceTable()
-{
-    const std::vector<std::vector<std::string>>& kept = m_environment.LastPriceTable;
-    if (kept.empty())
-        return;
-    m_prices->setRowCount(0);
-    for (const std::vector<std::string>& row : kept) {
-        const int r = m_prices->rowCount();
-        m_prices->insertRow(r);
-        for (int c = 0; c < kPriceColumns && c < static_cast<int>(row.size()); ++c)
-            m_prices->setItem(r, c, new QTableWidgetItem(Q(row[static_cast<std::size_t>(c)])));
-    }
-}
-
-void DesignSearchWindow::LoadPrices()
-{
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Open;
-    request.title = "Load Price List";
-    request.folder = PriceFolder();
-    request.filters = {"Price Lists (*.csv)", "All Files (*.*)"};
-    request.selectedFilter = request.filters[0];
-    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
-    if (!path) {
-        DialogCancelled(m_messenger);
-        return;
-    }
-    m_environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
-    const PriceListRead read = ReadPriceListFile(S(*path));
-    if (read.problem) {
-        ShowMessage(m_messenger, S(*path) + ": " + ProblemText(*read.problem), MsgIcon::Exclamation);
-        return;
-    }
-    FillPriceTable(read.rows);
-    AppendHistory(m_messenger, "Price list loaded: " + S(*path));
-}
-
-void DesignSearchWindow::SavePrices()
-{
-    const std::optional<std::vector<PriceRow>> rows = TablePrices();
-    if (!rows)
-        return;
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::SaveAs;
-    request.title = "Save Price List";
-    request.folder = PriceFolder();
-    request.filters = {"Price Lists (*.csv)", "All Files (*.*)"};
-    request.selectedFilter = request.filters[0];
-    request.defaultSuffix = "csv";
-    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
-    if (!path) {
-        DialogCancelled(m_messenger);
-        return;
-    }
-    m_environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
-    if (const std::optional<std::string> problem = WritePriceListFile(S(*path), *rows)) {
-        ShowMessage(m_messenger, *problem, MsgIcon::Exclamation);
-        return;
-    }
-    AppendHistory(m_messenger, "Price list saved: " + S(*path));
 }
 
 std::optional<SearchRanges> DesignSearchWindow::ReadRanges()

@@ -66,6 +66,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static constexpr int PriceColumns = 5;  // length, diameter, grade, price, name
     QWidget* BuildPriceFrame();
     QWidget* BuildRangeFrame();
     QWidget* BuildResultFrame();
