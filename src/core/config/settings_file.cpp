@@ -253,23 +253,28 @@ void ReadStudies(Environment& env, const ProfileFile& ini)
     }
 }
 
+// Whether the settings file reads `path` back as it is (no line end in it,
+// not cut, no blanks or quotes lost at its ends).
+bool HoldsPath(const std::string& path)
+{
+    ProfileFile trial;
+    return trial.Write("Studies", "Path", path) && trial.Read("Studies", "Path") == path;
+}
+
 void WriteStudies(Environment& env, ProfileFile& ini)
 {
-    // Every slot, so that an entry the list no longer holds is emptied; a
-    // pair goes in whole or not at all, so that a path the file cannot hold
-    // (or would read back otherwise: cut, trimmed) never pairs a project with another project's
-    // study.
+    // A pair goes in whole or not at all, so that a path the file cannot
+    // hold never pairs a project with another project's study; a slot the
+    // list no longer fills is emptied where the file has it.
     for (std::size_t n = 1; n <= MaxRememberedStudies; ++n) {
         const std::string number = std::to_string(n);
         RememberedStudy r;
         if (n <= env.Settings.Studies.size())
             r = env.Settings.Studies[n - 1];
-        const auto holds = [](const std::string& path) {
-            ProfileFile trial;
-            return trial.Write("Studies", "Path", path) && trial.Read("Studies", "Path") == path;
-        };
-        if (!holds(r.ProjectFile) || !holds(r.StudyFile))
+        if (!HoldsPath(r.ProjectFile) || !HoldsPath(r.StudyFile))
             r = {};
+        if (r.ProjectFile.empty() && !ini.Read("Studies", "Project" + number) && !ini.Read("Studies", "Study" + number))
+            continue;
         ini.Write("Studies", "Project" + number, r.ProjectFile);
         ini.Write("Studies", "Study" + number, r.StudyFile);
     }

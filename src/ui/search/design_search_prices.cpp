@@ -39,7 +39,7 @@ void DesignSearchWindow::FillPriceTable(const std::vector<PriceRow>& rows)
         const int r = m_prices->rowCount();
         m_prices->insertRow(r);
         const QString cells[PriceColumns] = {Q(GeneralNumber(p.length)), Q(GeneralNumber(p.diameter)),
-                                              Q(GeneralNumber(p.grade)), Q(GeneralNumber(p.price)), Q(p.name)};
+                                             Q(GeneralNumber(p.grade)), Q(GeneralNumber(p.price)), Q(p.name)};
         for (int c = 0; c < PriceColumns; ++c)
             m_prices->setItem(r, c, new QTableWidgetItem(cells[c]));
     }

@@ -232,6 +232,7 @@ TEST_F(Settings, SavingOneGroupChangesOnlyThatSection)
 TEST_F(Settings, RememberedStudiesAreKeptAsPairs)
 {
     Start();
+    EXPECT_FALSE(Contains(ReadFile(IniPath()), "[Studies]"));  // nothing to remember yet
     SettingsRecord& s = state.environment.Settings;
     for (int n = 0; n < 10; ++n)
         RememberStudy(s, "/p/" + std::to_string(n) + ".vlb", "/p/" + std::to_string(n) + ".study.json");
