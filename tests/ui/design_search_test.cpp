@@ -260,6 +260,21 @@ private slots:
     {
         UiFixture f;
         Open(f, UiFixture::Example("default-english.vlb"));
+        // No study yet: a minimum probability has nothing to go by. Opening
+        // and closing the probabilistic window makes none.
+        f.Trigger(names::UtilProbabilisticItem);
+        FindTopLevel(names::RiskWindow)->close();
+        DesignSearchWindow* first = OpenSearch(f);
+        QVERIFY(first != nullptr);
+        first->findChild<QLineEdit*>(names::SearchMinProbability)->setText("0.9");
+        f.platform->AnswerFile(UiFixture::Example("prices-english.csv"));
+        Click(first, names::SearchLoadPrices);
+        f.platform->AnswerBox(MsgResult::OK);
+        Click(first, names::SearchRun);
+        CHECK_CONTAINS(f.platform->BoxTexts().back(), "this project has no study");
+        QVERIFY(!first->Searching());
+        first->close();
+
         f.Trigger(names::UtilProbabilisticItem);
         QWidget* risk = FindTopLevel(names::RiskWindow);
         QVERIFY(risk != nullptr);
@@ -278,7 +293,7 @@ private slots:
         DesignSearchWindow* window = OpenSearch(f);
         QVERIFY(window != nullptr);
         REQUIRE_CHILD(QLabel, source, window, names::SearchStudy);
-        CHECK_CONTAINS(source->text(), "Probabilistic Analysis");
+        CHECK_CONTAINS(source->text(), "as last used in Probabilistic Analysis");
         f.platform->AnswerFile(UiFixture::Example("prices-english.csv"));
         Click(window, names::SearchLoadPrices);
         REQUIRE_CHILD(QLineEdit, minimum, window, names::SearchMinProbability);

@@ -16,11 +16,14 @@ void ClearResultPages(ReportSession& session)
 
 }  // namespace
 
-void NewProject(Project& project, ReportSession& session, const Environment& env, Messenger& messenger, bool resetName,
+void NewProject(Project& project, ReportSession& session, Environment& env, Messenger& messenger, bool resetName,
                 bool resetUnits)
 {
     FileNew(project, env, messenger, resetName, resetUnits);
     ClearResultPages(session);
+    // Every new project is "Untitled": the last one's study is not its own.
+    env.StudyProjectFile.clear();
+    env.StudyText.clear();
 }
 
 FileOpenResult OpenProject(Project& project, ReportSession& session, const std::string& path, const Environment& env,

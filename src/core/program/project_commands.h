@@ -15,7 +15,7 @@ struct Project;
 struct ReportSession;
 
 // A new project (see FileNew) with the results pages emptied.
-void NewProject(Project& project, ReportSession& session, const Environment& env, Messenger& messenger, bool resetName,
+void NewProject(Project& project, ReportSession& session, Environment& env, Messenger& messenger, bool resetName,
                 bool resetUnits);
 
 // The project read from `path` (see FileOpen) with the results pages

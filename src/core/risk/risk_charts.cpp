@@ -24,8 +24,9 @@ std::vector<float> SortedMargins(const RiskSamples& samples)
 {
     std::vector<float> margins;
     margins.reserve(samples.Count());
+    // A suggested VELB of 0 would make a margin infinite: no bin holds it.
     for (const float m : samples.margin)
-        if (!std::isnan(m))
+        if (std::isfinite(m))
             margins.push_back(m);
     std::sort(margins.begin(), margins.end());
     return margins;
@@ -66,7 +67,9 @@ std::vector<CumulativePoint> Curve(const std::vector<float>& sorted)
     for (std::size_t p = 0; p < points; ++p) {
         // Evenly spread ranks, the first and the last among them.
         const std::size_t i = points == 1 ? n - 1 : p * (n - 1) / (points - 1);
-        curve.push_back({sorted[i], static_cast<double>(i + 1) / static_cast<double>(n)});
+        // Tied margins all count at their value.
+        const auto atMost = std::upper_bound(sorted.begin(), sorted.end(), sorted[i]) - sorted.begin();
+        curve.push_back({sorted[i], static_cast<double>(atMost) / static_cast<double>(n)});
     }
     return curve;
 }

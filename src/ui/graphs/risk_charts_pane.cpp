@@ -82,7 +82,8 @@ QValueAxis* MarginAxis(QChart* chart, double low, double high)
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(1.0);
     axis->setTickInterval(step);
-    axis->setLabelFormat(step >= 1 ? "%.0f" : step >= 0.1 ? "%.1f" : "%.2f");
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    axis->setLabelFormat(QString("%.%1f").arg(decimals));
     return axis;
 }
 
@@ -209,7 +210,7 @@ void RiskChartsPane::ShowHistogram()
     counts->setLabelFormat("%.0f");
     Attach(chart, Bars(m_data.bars, true, "Below the pass line", kFailing));
     Attach(chart, Bars(m_data.bars, false, "At or above the pass line", kPassing));
-    Attach(chart, PassLine(top));
+    Attach(chart, PassLine(counts->max()));
 }
 
 void RiskChartsPane::ShowCumulative()

@@ -392,14 +392,17 @@ void ProbabilisticAnalysisWindow::Run()
     const std::array<SupportRecord, 2> support = m_project.Support;
     const UnitSystem units = m_project.units;
     const Study run = ResolvedStudy(*typed, m_project.Support);
-    m_runner->Start<RiskRun>(
+    m_runner->Start<AnalysedRun>(
         [support, units, run](const BackgroundRun::Progress& progress, const std::atomic<bool>& cancel) {
             RiskControl control;
             control.progress = progress;
             control.cancel = &cancel;
-            return RunStudy(support, units, run, control);
+            AnalysedRun analysed{RunStudy(support, units, run, control), {}};
+            if (!analysed.run.cancelled)
+                analysed.charts = MakeRiskChartData(analysed.run.samples, analysed.run.results, units);
+            return analysed;
         },
-        [this, run](RiskRun outcome) { ShowOutcome(std::move(outcome), run); });
+        [this, run](AnalysedRun outcome) { ShowOutcome(std::move(outcome), run); });
 }
 
 void ProbabilisticAnalysisWindow::CancelRun()
@@ -407,10 +410,11 @@ void ProbabilisticAnalysisWindow::CancelRun()
     m_runner->Cancel();
 }
 
-void ProbabilisticAnalysisWindow::ShowOutcome(RiskRun run, Study study)
+void ProbabilisticAnalysisWindow::ShowOutcome(AnalysedRun analysed, Study study)
 {
     m_progress->hide();
     m_cancel->hide();
+    RiskRun& run = analysed.run;
     if (run.cancelled) {
         m_results->setPlainText("Cancelled.");
         AppendHistory(m_messenger, "Probabilistic analysis cancelled");
@@ -423,7 +427,7 @@ void ProbabilisticAnalysisWindow::ShowOutcome(RiskRun run, Study study)
     m_report->setEnabled(true);
     m_export->setEnabled(true);
     if (m_charts != nullptr)
-        m_charts->Show(MakeRiskChartData(m_lastSamples, m_lastResults, m_project.units));
+        m_charts->Show(analysed.charts);
     UpdateChartButtons();
     AppendHistory(m_messenger, "Probabilistic analysis of " + std::to_string(m_lastStudy->samples) + " samples");
 }

@@ -101,7 +101,12 @@ private:
     // The cells a row's distribution takes are editable, the others empty.
     void KindChosen(int row);
     std::vector<StudyRow> Rows() const;
-    void ShowOutcome(RiskRun run, Study study);
+    // A run with its charts' data, both made off the GUI thread.
+    struct AnalysedRun {
+        RiskRun run;
+        RiskChartData charts;
+    };
+    void ShowOutcome(AnalysedRun analysed, Study study);
 
     const Project& m_project;
     ReportSession& m_session;

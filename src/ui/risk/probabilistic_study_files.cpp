@@ -143,8 +143,9 @@ void ProbabilisticAnalysisWindow::RestoreStudy()
 
 void ProbabilisticAnalysisWindow::KeepStudy(const Study& study)
 {
+    // A table that varies nothing is no study: the project has none then.
     m_environment.StudyProjectFile = m_project.ProjectFilePath;
-    m_environment.StudyText = StudyJson(study);
+    m_environment.StudyText = study.inputs.empty() ? std::string() : StudyJson(study);
 }
 
 void ProbabilisticAnalysisWindow::RememberStudyFile(const QString& path)

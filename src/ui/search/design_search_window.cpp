@@ -185,9 +185,12 @@ QWidget* DesignSearchWindow::BuildRangeFrame()
     m_study->setWordWrap(true);
     const StudySource source = SearchStudyText();
     // A file by its name, the whole path in the tool tip.
-    m_study->setText(source.text.empty() ? QString("Study: none (Utilities > Probabilistic Analysis)")
-                     : source.isFile     ? "Study: " + QFileInfo(Q(source.origin)).fileName()
-                                         : "Study: " + Q(source.origin));
+    QString shown = source.isFile ? QFileInfo(Q(source.origin)).fileName() : Q(source.origin);
+    if (!source.unreadable.empty())
+        shown += " (cannot be read)";
+    else if (source.origin.empty())
+        shown = "none (Utilities > Probabilistic Analysis)";
+    m_study->setText("Study: " + shown);
     m_study->setToolTip(Q(source.origin));
     grid->addWidget(m_study, 6, 0, 1, 2);
     QPushButton* search = MakeButton(frame, names::SearchRun, "Search");
@@ -296,14 +299,14 @@ void DesignSearchWindow::StartProgress(const QString& text)
 DesignSearchWindow::StudySource DesignSearchWindow::SearchStudyText() const
 {
     if (!m_environment.StudyText.empty() && m_environment.StudyProjectFile == m_project.ProjectFilePath)
-        return {m_environment.StudyText, "as last used in Probabilistic Analysis", false};
+        return {m_environment.StudyText, "as last used in Probabilistic Analysis", false, {}};
     const std::string file = RememberedStudyFile(m_environment.Settings, m_project.ProjectFilePath);
     if (file.empty() || m_project.ProjectFilePath.empty())
         return {};
     try {
-        return {ReadWholeFile(file, 1u << 20), file, true};
-    } catch (const RuntimeError&) {
-        return {};  // moved or unreadable since: no study
+        return {ReadWholeFile(file, 1u << 20), file, true, {}};
+    } catch (const RuntimeError& error) {
+        return {{}, file, true, error.description()};  // moved or unreadable since
     }
 }
 
@@ -312,7 +315,9 @@ std::optional<Study> DesignSearchWindow::SearchStudy()
     const StudySource source = SearchStudyText();
     std::optional<std::string> problem;
     Study study;
-    if (source.text.empty()) {
+    if (!source.unreadable.empty()) {
+        problem = "Study (" + source.origin + "): " + source.unreadable;
+    } else if (source.text.empty()) {
         problem = "Minimum probability: this project has no study. Make one in Utilities > Probabilistic Analysis, "
                   "or leave the field empty.";
     } else {
@@ -321,6 +326,10 @@ std::optional<Study> DesignSearchWindow::SearchStudy()
             problem = StudyProblem(study, m_project.units);
             if (!problem)
                 problem = StudySearchProblem(study);
+            // Without an uncertain input every P(pass) is 0 or 1: the plain
+            // search, dressed up.
+            if (!problem && study.inputs.empty())
+                problem = "inputs: no input has a distribution";
         } catch (const StudyReadError& error) {
             problem = error.detail;
         }

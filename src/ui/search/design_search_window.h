@@ -83,6 +83,7 @@ private:
         std::string text;
         std::string origin;  // a file's full path, or the window's words
         bool isFile = false;
+        std::string unreadable;  // why the file cannot be read, if it cannot
     };
     StudySource SearchStudyText() const;
     // The study resolved on the project and fit for a search, or nothing

@@ -437,7 +437,7 @@ TEST(RiskCharts, BinsSplitAtThePassLineAndPointingReadsTheirValues)
 }
 
 // A run where the method never applies has no margin to draw; one where all
-// margins are equal still has a bar to show.
+// margins are equal still has a bar to show, and an infinite margin none.
 TEST(RiskCharts, NoMarginsOrOneValue)
 {
     RiskSamples samples;
@@ -448,10 +448,11 @@ TEST(RiskCharts, NoMarginsOrOneValue)
     EXPECT_EQ(BarAt(none, 1.0), std::nullopt);
     EXPECT_EQ(CurvePointAt(none, 1.0), std::nullopt);
 
-    samples.margin = {1.2f, 1.2f, 1.2f};
+    samples.margin = {1.2f, 1.2f, 1.2f, INFINITY};
     const RiskChartData one = MakeRiskChartData(samples, {}, UnitSystem::English);
     ASSERT_EQ(one.bars.size(), 1u);
     EXPECT_EQ(one.bars[0].count, 3u);
+    EXPECT_DOUBLE_EQ(one.curve.front().share, 1.0);  // every tied margin is at most 1.2
     EXPECT_LE(one.bars[0].from, 1.2);
     EXPECT_GT(one.bars[0].to, 1.2);
 }
