@@ -118,6 +118,8 @@ QAreaSeries* Bars(const std::vector<MarginBar>& bars, bool failing, const QStrin
         upper->append(b.to, 0);
     }
     auto* area = new QAreaSeries(upper);
+    // The area series draws the line series but does not own it.
+    upper->setParent(area);
     area->setName(name);
     area->setBrush(colour);
     area->setPen(QPen(colour.darker(150), 1));
