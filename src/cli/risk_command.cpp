@@ -6,6 +6,7 @@
 #include "cli/cli.h"
 #include "cli/cli_output.h"
 #include "cli/json_report.h"
+#include "core/files/study_memory.h"
 #include "core/model/project.h"
 #include "core/risk/risk_report.h"
 #include "core/text/atomic_file.h"
@@ -190,7 +191,7 @@ std::optional<Study> ReadStudyFile(const std::string& path)
     if (path.empty())
         return std::nullopt;
     try {
-        return ParseStudyJson(ReadWholeFile(path, 1u << 20));
+        return ParseStudyJson(ReadWholeFile(path, MaxStudyFileBytes));
     } catch (const RuntimeError& e) {
         throw RiskFailure{path, e.description()};
     } catch (const StudyReadError& e) {

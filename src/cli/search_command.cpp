@@ -13,6 +13,7 @@
 #include "cli/cli_output.h"
 #include "cli/json_report.h"
 #include "core/files/project_file.h"
+#include "core/files/study_memory.h"
 #include "core/model/price_list.h"
 #include "core/program/design_search.h"
 #include "core/risk/reliable_search.h"
@@ -319,7 +320,7 @@ Study SearchStudy(const SearchOptions& o, const Project& data)
 {
     Study study;
     try {
-        study = ParseStudyJson(ReadWholeFile(o.study, 1u << 20));
+        study = ParseStudyJson(ReadWholeFile(o.study, MaxStudyFileBytes));
     } catch (const RuntimeError& e) {
         throw SearchFailure{o.study, e.description()};
     } catch (const StudyReadError& e) {

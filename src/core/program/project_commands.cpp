@@ -2,6 +2,7 @@
 
 #include "core/files/lifecycle.h"
 #include "core/files/project_file.h"
+#include "core/files/study_memory.h"
 #include "core/program/program_state.h"
 
 namespace castovin {
@@ -22,8 +23,7 @@ void NewProject(Project& project, ReportSession& session, Environment& env, Mess
     FileNew(project, env, messenger, resetName, resetUnits);
     ClearResultPages(session);
     // Every new project is "Untitled": the last one's study is not its own.
-    env.StudyProjectFile.clear();
-    env.StudyText.clear();
+    ForgetKeptStudy(env);
 }
 
 FileOpenResult OpenProject(Project& project, ReportSession& session, const std::string& path, const Environment& env,

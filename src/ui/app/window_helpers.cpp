@@ -20,6 +20,7 @@
 #include "core/text/messages.h"
 #include "core/text/runtime_error.h"
 #include "ui/app/closing_rules.h"
+#include "ui/platform/platform_services.h"
 
 namespace castovin {
 
@@ -129,6 +130,17 @@ CommandResult DialogCancelled(Messenger& messenger)
 {
     AppendHistory(messenger, StandardDescription(err::DialogCancelled));
     return CommandResult::Cancelled;
+}
+
+std::optional<QString> ChooseFile(QWidget* parent, PlatformServices& platform, Messenger& messenger,
+                                  FileDialogRequest request)
+{
+    if (request.selectedFilter.isEmpty() && !request.filters.isEmpty())
+        request.selectedFilter = request.filters.front();
+    std::optional<QString> path = platform.FileDialog(parent, request);
+    if (!path)
+        DialogCancelled(messenger);
+    return path;
 }
 
 void RestoreNormalCursor()

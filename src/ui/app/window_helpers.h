@@ -1,8 +1,10 @@
 #pragma once
 // Small helpers shared by the windows.
 
-#include <QString>
+#include <optional>
 #include <string>
+
+#include <QString>
 
 #include "ui/app/commands.h"
 
@@ -15,8 +17,10 @@ class QWidget;
 
 namespace castovin {
 
+struct FileDialogRequest;
 struct FontSetting;
 struct Messenger;
+class PlatformServices;
 
 inline QString Q(const std::string& text)
 {
@@ -79,6 +83,12 @@ void ReturnFocusTo(QWidget* owner);
 // A dialog the user cancelled: logs "Cancel was selected." as the error
 // trap logs every cancelled dialog, and names the result.
 CommandResult DialogCancelled(Messenger& messenger);
+
+// The file chosen in the platform's file dialog, the request's first filter
+// selected unless it names one; nothing when the user cancels (logged as
+// DialogCancelled logs it).
+std::optional<QString> ChooseFile(QWidget* parent, PlatformServices& platform, Messenger& messenger,
+                                  FileDialogRequest request);
 
 // Takes back every busy pointer (the run-time error trap does this first).
 void RestoreNormalCursor();

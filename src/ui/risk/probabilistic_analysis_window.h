@@ -97,7 +97,9 @@ private:
     void KeepStudy(const Study& study);
     // The file saved or opened, for the project's next opening.
     void RememberStudyFile(const QString& path);
-    QString StudyFileName() const;
+    // The project's folder, and a file named after the project in it.
+    QString ProjectFolder() const;
+    QString BesideProject(const QString& suffix) const;
     // The cells a row's distribution takes are editable, the others empty.
     void KindChosen(int row);
     std::vector<StudyRow> Rows() const;

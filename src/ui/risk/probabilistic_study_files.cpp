@@ -6,12 +6,11 @@
 #include <QLineEdit>
 
 #include "core/config/environment.h"
-#include "core/config/settings_file.h"
+#include "core/files/study_memory.h"
 #include "core/model/project.h"
 #include "core/risk/risk_report.h"
 #include "core/text/atomic_file.h"
 #include "core/text/messages.h"
-#include "core/text/runtime_error.h"
 #include "studyfile/study_file.h"
 #include "ui/app/window_helpers.h"
 #include "ui/platform/platform_services.h"
@@ -19,33 +18,36 @@
 
 namespace castovin {
 
+namespace {
+
+const QStringList kStudyFilters = {"Studies (*.study.json)", "All Files (*.*)"};
+
+}  // namespace
+
 void ProbabilisticAnalysisWindow::ExportSamples()
 {
     if (!m_lastStudy)
         return;
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::SaveAs;
-    request.title = "Export Samples";
-    const QFileInfo project(Q(m_project.ProjectFilePath));
-    request.folder = project.absolutePath();
-    request.fileName = project.absolutePath() + "/" + project.completeBaseName() + ".samples.csv";
-    request.filters = {"CSV text (*.csv)", "All Files (*.*)"};
-    request.selectedFilter = request.filters[0];
-    request.defaultSuffix = "csv";
-    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
-    if (!path) {
-        DialogCancelled(m_messenger);
-        return;
-    }
-    if (m_context.host.Trapped([&] { WriteFileAtomically(S(*path), SamplesCsv(m_lastSamples)); }))
+    const std::optional<QString> path = ChooseFile(this, m_context.platform, m_messenger,
+                                                   {.mode = FileDialogRequest::Mode::SaveAs,
+                                                    .title = "Export Samples",
+                                                    .folder = ProjectFolder(),
+                                                    .fileName = BesideProject(".samples.csv"),
+                                                    .filters = {"CSV text (*.csv)", "All Files (*.*)"},
+                                                    .defaultSuffix = "csv"});
+    if (path && m_context.host.Trapped([&] { WriteFileAtomically(S(*path), SamplesCsv(m_lastSamples)); }))
         AppendHistory(m_messenger, "Samples exported: " + S(*path));
 }
 
-QString ProbabilisticAnalysisWindow::StudyFileName() const
+QString ProbabilisticAnalysisWindow::ProjectFolder() const
 {
-    // <project name>.study.json beside the project.
-    const QFileInfo project(Q(m_project.ProjectFilePath));
-    return project.absolutePath() + "/" + project.completeBaseName() + ".study.json";
+    return QFileInfo(Q(m_project.ProjectFilePath)).absolutePath();
+}
+
+QString ProbabilisticAnalysisWindow::BesideProject(const QString& suffix) const
+{
+    // <project name><suffix> in the project's folder.
+    return ProjectFolder() + "/" + QFileInfo(Q(m_project.ProjectFilePath)).completeBaseName() + suffix;
 }
 
 void ProbabilisticAnalysisWindow::SaveStudy()
@@ -53,20 +55,14 @@ void ProbabilisticAnalysisWindow::SaveStudy()
     const std::optional<Study> study = TableStudy();
     if (!study)
         return;
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::SaveAs;
-    request.title = "Save Study";
-    request.folder = QFileInfo(StudyFileName()).absolutePath();
-    request.fileName = StudyFileName();
-    request.filters = {"Studies (*.study.json)", "All Files (*.*)"};
-    request.selectedFilter = request.filters[0];
-    request.defaultSuffix = "json";
-    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
-    if (!path) {
-        DialogCancelled(m_messenger);
-        return;
-    }
-    if (!m_context.host.Trapped([&] { WriteFileAtomically(S(*path), StudyJson(*study)); }))
+    const std::optional<QString> path = ChooseFile(this, m_context.platform, m_messenger,
+                                                   {.mode = FileDialogRequest::Mode::SaveAs,
+                                                    .title = "Save Study",
+                                                    .folder = ProjectFolder(),
+                                                    .fileName = BesideProject(".study.json"),
+                                                    .filters = kStudyFilters,
+                                                    .defaultSuffix = "json"});
+    if (!path || !m_context.host.Trapped([&] { WriteFileAtomically(S(*path), StudyJson(*study)); }))
         return;
     KeepStudy(*study);
     RememberStudyFile(*path);
@@ -75,19 +71,13 @@ void ProbabilisticAnalysisWindow::SaveStudy()
 
 void ProbabilisticAnalysisWindow::OpenStudy()
 {
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Open;
-    request.title = "Open Study";
-    request.folder = QFileInfo(StudyFileName()).absolutePath();
-    request.filters = {"Studies (*.study.json)", "All Files (*.*)"};
-    request.selectedFilter = request.filters[0];
-    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
-    if (!path) {
-        DialogCancelled(m_messenger);
-        return;
-    }
+    const std::optional<QString> path = ChooseFile(this, m_context.platform, m_messenger,
+                                                   {.mode = FileDialogRequest::Mode::Open,
+                                                    .title = "Open Study",
+                                                    .folder = ProjectFolder(),
+                                                    .filters = kStudyFilters});
     std::string text;
-    if (!m_context.host.Trapped([&] { text = ReadWholeFile(S(*path)); }))
+    if (!path || !m_context.host.Trapped([&] { text = ReadWholeFile(S(*path), MaxStudyFileBytes); }))
         return;
     if (const std::optional<std::string> problem = FillFromStudyText(text)) {
         ShowMessage(m_messenger, S(*path) + ": " + *problem, MsgIcon::Exclamation);
@@ -120,40 +110,33 @@ std::optional<std::string> ProbabilisticAnalysisWindow::FillFromStudyText(const 
 
 void ProbabilisticAnalysisWindow::RestoreStudy()
 {
-    if (!m_environment.StudyText.empty() && m_environment.StudyProjectFile == m_project.ProjectFilePath) {
-        // Kept by this window in the run; it fitted then, and the project
-        // may since have changed so that it no longer does.
-        if (const std::optional<std::string> problem = FillFromStudyText(m_environment.StudyText))
+    const ProjectStudy last = StudyOfProject(m_environment, m_project.ProjectFilePath);
+    if (last.text.empty() && last.unreadable.empty())
+        return;
+    // Read quietly: a study moved or changed since, or one the project has
+    // changed under, is noted, not a box.
+    const std::optional<std::string> problem =
+        last.unreadable.empty() ? FillFromStudyText(last.text) : std::optional(last.unreadable);
+    if (last.file.empty()) {
+        if (problem)
             AppendHistory(m_messenger, "The study of the last analysis no longer fits the project: " + *problem);
         return;
     }
-    const std::string file = RememberedStudyFile(m_environment.Settings, m_project.ProjectFilePath);
-    if (file.empty() || m_project.ProjectFilePath.empty())
-        return;
-    // Read quietly: a study moved or changed since is noted, not a box.
-    std::optional<std::string> problem;
-    try {
-        problem = FillFromStudyText(ReadWholeFile(file));
-    } catch (const RuntimeError& error) {
-        problem = error.description();
-    }
-    AppendHistory(m_messenger, problem ? "The last study of this project cannot be opened: " + file + ": " + *problem
-                                       : "Study opened: " + file);
+    AppendHistory(m_messenger, problem
+                                   ? "The last study of this project cannot be opened: " + last.file + ": " + *problem
+                                   : "Study opened: " + last.file);
 }
 
 void ProbabilisticAnalysisWindow::KeepStudy(const Study& study)
 {
     // A table that varies nothing is no study: the project has none then.
-    m_environment.StudyProjectFile = m_project.ProjectFilePath;
-    m_environment.StudyText = study.inputs.empty() ? std::string() : StudyJson(study);
+    KeepProjectStudy(m_environment, m_project.ProjectFilePath, study.inputs.empty() ? std::string() : StudyJson(study));
 }
 
 void ProbabilisticAnalysisWindow::RememberStudyFile(const QString& path)
 {
-    if (m_project.ProjectFilePath.empty())
-        return;
-    RememberStudy(m_environment.Settings, m_project.ProjectFilePath, S(QFileInfo(path).absoluteFilePath()));
-    SaveSettings(m_environment, m_messenger, SettingsGroup::Studies);
+    RememberProjectStudyFile(m_environment, m_messenger, m_project.ProjectFilePath,
+                             S(QFileInfo(path).absoluteFilePath()));
 }
 
 }  // namespace castovin

@@ -76,19 +76,21 @@ void DesignSearchWindow::RestorePriceTable()
     }
 }
 
+namespace {
+
+const QStringList kPriceFilters = {"Price Lists (*.csv)", "All Files (*.*)"};
+
+}  // namespace
+
 void DesignSearchWindow::LoadPrices()
 {
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Open;
-    request.title = "Load Price List";
-    request.folder = PriceFolder();
-    request.filters = {"Price Lists (*.csv)", "All Files (*.*)"};
-    request.selectedFilter = request.filters[0];
-    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
-    if (!path) {
-        DialogCancelled(m_messenger);
+    const std::optional<QString> path = ChooseFile(this, m_context.platform, m_messenger,
+                                                   {.mode = FileDialogRequest::Mode::Open,
+                                                    .title = "Load Price List",
+                                                    .folder = PriceFolder(),
+                                                    .filters = kPriceFilters});
+    if (!path)
         return;
-    }
     m_environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
     const PriceListRead read = ReadPriceListFile(S(*path));
     if (read.problem) {
@@ -104,18 +106,14 @@ void DesignSearchWindow::SavePrices()
     const std::optional<std::vector<PriceRow>> rows = TablePrices();
     if (!rows)
         return;
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::SaveAs;
-    request.title = "Save Price List";
-    request.folder = PriceFolder();
-    request.filters = {"Price Lists (*.csv)", "All Files (*.*)"};
-    request.selectedFilter = request.filters[0];
-    request.defaultSuffix = "csv";
-    const std::optional<QString> path = m_context.platform.FileDialog(this, request);
-    if (!path) {
-        DialogCancelled(m_messenger);
+    const std::optional<QString> path = ChooseFile(this, m_context.platform, m_messenger,
+                                                   {.mode = FileDialogRequest::Mode::SaveAs,
+                                                    .title = "Save Price List",
+                                                    .folder = PriceFolder(),
+                                                    .filters = kPriceFilters,
+                                                    .defaultSuffix = "csv"});
+    if (!path)
         return;
-    }
     m_environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
     if (const std::optional<std::string> problem = WritePriceListFile(S(*path), *rows)) {
         ShowMessage(m_messenger, *problem, MsgIcon::Exclamation);

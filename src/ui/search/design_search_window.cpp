@@ -19,13 +19,12 @@
 
 #include "core/config/environment.h"
 #include "core/files/lifecycle.h"
+#include "core/files/study_memory.h"
 #include "core/model/project.h"
 #include "core/model/report_session.h"
 #include "core/program/output_commands.h"
-#include "core/text/atomic_file.h"
 #include "core/text/messages.h"
 #include "core/text/number_format.h"
-#include "core/text/runtime_error.h"
 #include "studyfile/study_file.h"
 #include "ui/app/closing_rules.h"
 #include "ui/app/names.h"
@@ -38,6 +37,8 @@ namespace castovin {
 namespace {
 
 constexpr int kHelpContext = 4600;
+// Where the study comes from when the probabilistic window kept it in the run.
+constexpr char kKeptStudy[] = "as last used in Probabilistic Analysis";
 
 // " (ft)" as "ft".
 QString UnitName(UnitKind kind, UnitSystem unitSystem)
@@ -183,15 +184,15 @@ QWidget* DesignSearchWindow::BuildRangeFrame()
     m_study = new QLabel(frame);
     m_study->setObjectName(names::SearchStudy);
     m_study->setWordWrap(true);
-    const StudySource source = SearchStudyText();
     // A file by its name, the whole path in the tool tip.
-    QString shown = source.isFile ? QFileInfo(Q(source.origin)).fileName() : Q(source.origin);
+    const ProjectStudy source = StudyOfProject(m_environment, m_project.ProjectFilePath);
+    QString shown = source.file.empty() ? Q(kKeptStudy) : QFileInfo(Q(source.file)).fileName();
     if (!source.unreadable.empty())
         shown += " (cannot be read)";
-    else if (source.origin.empty())
+    else if (source.text.empty())
         shown = "none (Utilities > Probabilistic Analysis)";
     m_study->setText("Study: " + shown);
-    m_study->setToolTip(Q(source.origin));
+    m_study->setToolTip(Q(source.file));
     grid->addWidget(m_study, 6, 0, 1, 2);
     QPushButton* search = MakeButton(frame, names::SearchRun, "Search");
     grid->addWidget(search, 7, 0, 1, 2);
@@ -296,27 +297,14 @@ void DesignSearchWindow::StartProgress(const QString& text)
     m_summary->setText(text);
 }
 
-DesignSearchWindow::StudySource DesignSearchWindow::SearchStudyText() const
-{
-    if (!m_environment.StudyText.empty() && m_environment.StudyProjectFile == m_project.ProjectFilePath)
-        return {m_environment.StudyText, "as last used in Probabilistic Analysis", false, {}};
-    const std::string file = RememberedStudyFile(m_environment.Settings, m_project.ProjectFilePath);
-    if (file.empty() || m_project.ProjectFilePath.empty())
-        return {};
-    try {
-        return {ReadWholeFile(file, 1u << 20), file, true, {}};
-    } catch (const RuntimeError& error) {
-        return {{}, file, true, error.description()};  // moved or unreadable since
-    }
-}
-
 std::optional<Study> DesignSearchWindow::SearchStudy()
 {
-    const StudySource source = SearchStudyText();
+    const ProjectStudy source = StudyOfProject(m_environment, m_project.ProjectFilePath);
+    const std::string origin = source.file.empty() ? std::string(kKeptStudy) : source.file;
     std::optional<std::string> problem;
     Study study;
     if (!source.unreadable.empty()) {
-        problem = "Study (" + source.origin + "): " + source.unreadable;
+        problem = "Study (" + origin + "): " + source.unreadable;
     } else if (source.text.empty()) {
         problem = "Minimum probability: this project has no study. Make one in Utilities > Probabilistic Analysis, "
                   "or leave the field empty.";
@@ -334,7 +322,7 @@ std::optional<Study> DesignSearchWindow::SearchStudy()
             problem = error.detail;
         }
         if (problem)
-            problem = "Study (" + source.origin + "): " + *problem;
+            problem = "Study (" + origin + "): " + *problem;
     }
     if (problem) {
         ShowMessage(m_messenger, *problem, MsgIcon::Exclamation);
@@ -366,30 +354,17 @@ void DesignSearchWindow::SearchReliably(std::vector<PriceRow> prices, const Sear
 
 void DesignSearchWindow::ShowReliableOutcome(ReliableOutcome outcome, double minProbability, std::size_t samples)
 {
-    m_progress->hide();
-    m_cancel->hide();
     m_model->SetReliableCandidates(m_project.units, outcome.ranked);
-    m_results->sortByColumn(0, Qt::AscendingOrder);
-    QString summary = QString("%1 candidates tried, %2 skipped (outside the parameters editor's ranges), %3 pass "
-                              "with a probability of at least %4; %5 judged on %6 samples each")
-                          .arg(outcome.tried)
-                          .arg(outcome.skipped)
-                          .arg(outcome.ranked.size())
-                          .arg(Q(GeneralNumber(minProbability)))
-                          .arg(outcome.judged)
-                          .arg(samples);
-    if (outcome.cancelled) {
-        m_summary->setText("Search cancelled: " + summary);
-        AppendHistory(m_messenger, "Design search cancelled");
-        return;
-    }
-    m_summary->setText(summary);
-    if (outcome.ranked.empty())
-        ShowMessage(m_messenger,
-                    "No bolt pattern passes with a probability of at least " + GeneralNumber(minProbability),
-                    MsgIcon::Information);
-    else
-        m_results->selectRow(0);
+    FinishSearch(QString("%1 candidates tried, %2 skipped (outside the parameters editor's ranges), %3 pass with a "
+                         "probability of at least %4; %5 judged on %6 samples each")
+                     .arg(outcome.tried)
+                     .arg(outcome.skipped)
+                     .arg(outcome.ranked.size())
+                     .arg(Q(GeneralNumber(minProbability)))
+                     .arg(outcome.judged)
+                     .arg(samples),
+                 outcome.cancelled,
+                 "No bolt pattern passes with a probability of at least " + GeneralNumber(minProbability));
 }
 
 void DesignSearchWindow::CancelSearch()
@@ -404,26 +379,33 @@ bool DesignSearchWindow::Searching() const
 
 void DesignSearchWindow::ShowOutcome(SearchOutcome outcome)
 {
-    m_progress->hide();
-    m_cancel->hide();
     const std::size_t kept = outcome.ranked.size();
     m_model->SetCandidates(m_project.units, std::move(outcome.ranked));
-    m_results->sortByColumn(0, Qt::AscendingOrder);
     QString summary = QString("%1 candidates tried, %2 skipped (outside the parameters editor's ranges), %3 passed")
                           .arg(outcome.tried)
                           .arg(outcome.skipped)
                           .arg(outcome.passed);
     if (kept < outcome.passed)
         summary += QString("; the best %1 are listed").arg(kept);
-    if (outcome.cancelled)
-        summary = "Search cancelled: " + summary;
-    m_summary->setText(summary);
-    if (outcome.cancelled) {
+    FinishSearch(summary, outcome.cancelled, "No bolt pattern passes the design check");
+}
+
+// What every search ends with, its candidates in the table: the summary (a
+// cancelled search says so and stops there), then the best pattern selected
+// or the message that none passes.
+void DesignSearchWindow::FinishSearch(const QString& summary, bool cancelled, const std::string& nonePasses)
+{
+    m_progress->hide();
+    m_cancel->hide();
+    m_results->sortByColumn(0, Qt::AscendingOrder);
+    if (cancelled) {
+        m_summary->setText("Search cancelled: " + summary);
         AppendHistory(m_messenger, "Design search cancelled");
         return;
     }
-    if (outcome.passed == 0)
-        ShowMessage(m_messenger, "No bolt pattern passes the design check", MsgIcon::Information);
+    m_summary->setText(summary);
+    if (m_model->rowCount() == 0)
+        ShowMessage(m_messenger, nonePasses, MsgIcon::Information);
     else
         m_results->selectRow(0);
 }

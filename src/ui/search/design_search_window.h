@@ -51,7 +51,7 @@ public:
     // Starts the search off the GUI thread; the results replace the table
     // when it ends. A second Search cancels the first. With a minimum
     // probability it is the search at that reliability, on the study of the
-    // probabilistic window (see SearchStudyText).
+    // probabilistic window (see StudyOfProject).
     void Search();
     void CancelSearch();
     bool Searching() const;
@@ -75,19 +75,10 @@ private:
     SearchProject CurrentProject() const;
     void ShowOutcome(SearchOutcome outcome);
     void ShowReliableOutcome(ReliableOutcome outcome, double minProbability, std::size_t samples);
+    void FinishSearch(const QString& summary, bool cancelled, const std::string& nonePasses);
     void SearchReliably(std::vector<PriceRow> prices, const SearchRanges& ranges);
-    // The study a minimum probability goes by: the probabilistic window's for
-    // this project in the run, or else the study file last saved or opened
-    // with it; its text and where it comes from ("" when there is none).
-    struct StudySource {
-        std::string text;
-        std::string origin;  // a file's full path, or the window's words
-        bool isFile = false;
-        std::string unreadable;  // why the file cannot be read, if it cannot
-    };
-    StudySource SearchStudyText() const;
-    // The study resolved on the project and fit for a search, or nothing
-    // (the reason shown).
+    // The project's study (StudyOfProject) resolved on the project and fit
+    // for a search, or nothing (the reason shown).
     std::optional<Study> SearchStudy();
     void StartProgress(const QString& text);
 
