@@ -132,6 +132,19 @@ CommandResult DialogCancelled(Messenger& messenger)
     return CommandResult::Cancelled;
 }
 
+FileDialogRequest FileRequest(bool saveAs, const QString& title, const QString& folder, const QStringList& filters,
+                              const QString& fileName, const QString& defaultSuffix)
+{
+    FileDialogRequest request;
+    request.mode = saveAs ? FileDialogRequest::Mode::SaveAs : FileDialogRequest::Mode::Open;
+    request.title = title;
+    request.folder = folder;
+    request.filters = filters;
+    request.fileName = fileName;
+    request.defaultSuffix = defaultSuffix;
+    return request;
+}
+
 std::optional<QString> ChooseFile(QWidget* parent, PlatformServices& platform, Messenger& messenger,
                                   FileDialogRequest request)
 {

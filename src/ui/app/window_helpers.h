@@ -5,6 +5,7 @@
 #include <string>
 
 #include <QString>
+#include <QStringList>
 
 #include "ui/app/commands.h"
 
@@ -83,6 +84,10 @@ void ReturnFocusTo(QWidget* owner);
 // A dialog the user cancelled: logs "Cancel was selected." as the error
 // trap logs every cancelled dialog, and names the result.
 CommandResult DialogCancelled(Messenger& messenger);
+
+// A file dialog's request (the other fields at their defaults).
+FileDialogRequest FileRequest(bool saveAs, const QString& title, const QString& folder, const QStringList& filters,
+                              const QString& fileName = {}, const QString& defaultSuffix = {});
 
 // The file chosen in the platform's file dialog, the request's first filter
 // selected unless it names one; nothing when the user cancels (logged as

@@ -28,13 +28,10 @@ void ProbabilisticAnalysisWindow::ExportSamples()
 {
     if (!m_lastStudy)
         return;
-    const std::optional<QString> path = ChooseFile(this, m_context.platform, m_messenger,
-                                                   {.mode = FileDialogRequest::Mode::SaveAs,
-                                                    .title = "Export Samples",
-                                                    .folder = ProjectFolder(),
-                                                    .fileName = BesideProject(".samples.csv"),
-                                                    .filters = {"CSV text (*.csv)", "All Files (*.*)"},
-                                                    .defaultSuffix = "csv"});
+    const std::optional<QString> path =
+        ChooseFile(this, m_context.platform, m_messenger,
+                   FileRequest(true, "Export Samples", ProjectFolder(), {"CSV text (*.csv)", "All Files (*.*)"},
+                               BesideProject(".samples.csv"), "csv"));
     if (path && m_context.host.Trapped([&] { WriteFileAtomically(S(*path), SamplesCsv(m_lastSamples)); }))
         AppendHistory(m_messenger, "Samples exported: " + S(*path));
 }
@@ -55,13 +52,9 @@ void ProbabilisticAnalysisWindow::SaveStudy()
     const std::optional<Study> study = TableStudy();
     if (!study)
         return;
-    const std::optional<QString> path = ChooseFile(this, m_context.platform, m_messenger,
-                                                   {.mode = FileDialogRequest::Mode::SaveAs,
-                                                    .title = "Save Study",
-                                                    .folder = ProjectFolder(),
-                                                    .fileName = BesideProject(".study.json"),
-                                                    .filters = kStudyFilters,
-                                                    .defaultSuffix = "json"});
+    const std::optional<QString> path = ChooseFile(
+        this, m_context.platform, m_messenger,
+        FileRequest(true, "Save Study", ProjectFolder(), kStudyFilters, BesideProject(".study.json"), "json"));
     if (!path || !m_context.host.Trapped([&] { WriteFileAtomically(S(*path), StudyJson(*study)); }))
         return;
     KeepStudy(*study);
@@ -72,10 +65,7 @@ void ProbabilisticAnalysisWindow::SaveStudy()
 void ProbabilisticAnalysisWindow::OpenStudy()
 {
     const std::optional<QString> path = ChooseFile(this, m_context.platform, m_messenger,
-                                                   {.mode = FileDialogRequest::Mode::Open,
-                                                    .title = "Open Study",
-                                                    .folder = ProjectFolder(),
-                                                    .filters = kStudyFilters});
+                                                   FileRequest(false, "Open Study", ProjectFolder(), kStudyFilters));
     std::string text;
     if (!path || !m_context.host.Trapped([&] { text = ReadWholeFile(S(*path), MaxStudyFileBytes); }))
         return;

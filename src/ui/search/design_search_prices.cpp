@@ -85,10 +85,7 @@ const QStringList kPriceFilters = {"Price Lists (*.csv)", "All Files (*.*)"};
 void DesignSearchWindow::LoadPrices()
 {
     const std::optional<QString> path = ChooseFile(this, m_context.platform, m_messenger,
-                                                   {.mode = FileDialogRequest::Mode::Open,
-                                                    .title = "Load Price List",
-                                                    .folder = PriceFolder(),
-                                                    .filters = kPriceFilters});
+                                                   FileRequest(false, "Load Price List", PriceFolder(), kPriceFilters));
     if (!path)
         return;
     m_environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
@@ -106,12 +103,9 @@ void DesignSearchWindow::SavePrices()
     const std::optional<std::vector<PriceRow>> rows = TablePrices();
     if (!rows)
         return;
-    const std::optional<QString> path = ChooseFile(this, m_context.platform, m_messenger,
-                                                   {.mode = FileDialogRequest::Mode::SaveAs,
-                                                    .title = "Save Price List",
-                                                    .folder = PriceFolder(),
-                                                    .filters = kPriceFilters,
-                                                    .defaultSuffix = "csv"});
+    const std::optional<QString> path =
+        ChooseFile(this, m_context.platform, m_messenger,
+                   FileRequest(true, "Save Price List", PriceFolder(), kPriceFilters, {}, "csv"));
     if (!path)
         return;
     m_environment.LastPriceFolder = S(QFileInfo(*path).absolutePath() + '/');
